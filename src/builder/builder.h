@@ -1,0 +1,110 @@
+// TBuilder: routes every parsed line of form text to the generator of the
+// current object's class, and finishes the shared declarations at the end.
+#pragma once
+
+#include <string>
+
+#include "builder/level.h"
+#include "builder/records.h"
+#include "controls/item_stores.h"
+#include "lib/font_base.h"
+#include "lib/graf_base.h"
+#include "output/resource_script.h"
+
+namespace vornic {
+
+class TSDPR;
+
+/// The parser's outputs for one line, as every generator receives them.
+struct LineWords {
+  std::string ClassName;   // class of the most recent object line
+  std::string ObjectName;  // its object word, colon included
+  std::string Kind;        // "object", "set", "end" or empty
+  std::string Word1;
+  std::string Word2;
+  std::string Word3;
+  int Level = 0;
+  int Indent = 0;
+  int WordCount = 0;
+};
+
+/// Owns the level stack, the registries and the per-kind records for a whole
+/// run. The output program is borrowed per call and must outlive the call.
+class TBuilder {
+ public:
+  /// `output_base_name` is the output name up to its first full stop; the
+  /// resource script is named after it.
+  explicit TBuilder(std::string output_base_name = "");
+  TBuilder(const TBuilder&) = delete;
+  TBuilder& operator=(const TBuilder&) = delete;
+
+  /// Keeps the level stack in step and hands the line to its generator.
+  void ProcessLine(TSDPR& dpr, const std::string& class_name, const std::string& object_name,
+                   const std::string& kind, const std::string& word1, const std::string& word2,
+                   const std::string& word3, int level, int indent, int word_count);
+  /// Writes the paint frame and the pens and brushes. Call after the last line.
+  void FinishGraphics(TSDPR& dpr);
+  /// Writes the fonts. Call after FinishGraphics.
+  void FinishFonts(TSDPR& dpr);
+  /// Empties CurrentFont.
+  void ClearFont();
+  /// True when CurrentFont has a height.
+  bool HasFont() const;
+
+  // The generators, one per translated class.
+  void BuildForm(TSDPR& dpr, const LineWords& line);
+  void BuildLabel(TSDPR& dpr, const LineWords& line);
+  void BuildEdit(TSDPR& dpr, const LineWords& line);
+  void BuildButton(TSDPR& dpr, const LineWords& line);
+  void BuildCheckBox(TSDPR& dpr, const LineWords& line);
+  void BuildGroupBox(TSDPR& dpr, const LineWords& line);
+  void BuildRadioButton(TSDPR& dpr, const LineWords& line);
+  void BuildListBox(TSDPR& dpr, const LineWords& line);
+  void BuildComboBox(TSDPR& dpr, const LineWords& line);
+  void BuildProgressBar(TSDPR& dpr, const LineWords& line);
+  void BuildStatusBar(TSDPR& dpr, const LineWords& line);
+  void BuildTrackBar(TSDPR& dpr, const LineWords& line);
+  void BuildShape(TSDPR& dpr, const LineWords& line);
+  void BuildBevel(TSDPR& dpr, const LineWords& line);
+  void BuildMemo(TSDPR& dpr, const LineWords& line);
+  void BuildImage(TSDPR& dpr, const LineWords& line);
+  void BuildBitBtn(TSDPR& dpr, const LineWords& line);
+
+  int ControlCount = 0;  // controls emitted, the main window not included
+  TILevel Levels;
+  TRFont CurrentFont;
+  TIFontBase Fonts;
+  TIGrafBase Graphics;
+  std::string ListMarker;  // the multi-line property being read, e.g. "lb_is"
+  TRForm Form;
+  TRLabel Label;
+  TREdit Edit;
+  TRMinControl Button;
+  TRCheckBox CheckBox;
+  TRGroupBox GroupBox;
+  TRRadioBox RadioBox;
+  TIListBox ListBoxStore;
+  TIMemo MemoStore;
+  TIComboBox ComboBoxStore;
+  TRProgressBar ProgressBar;
+  TRStatusBar StatusBar;
+  TRTrackBar TrackBar;
+  TRShape Shape;
+  bool PaintNeeded = false;  // paint code that needs the WM_PAINT frame was emitted
+  TRBevel Bevel;
+  bool BevelPainted = false;
+  bool OldFontDeclared = false;
+  TIImage BitmapStore;
+  bool ResourcesWritten = false;
+  bool FocusChosen = false;
+  std::string OutputBaseName;
+
+ private:
+  // --- builder core (src/builder/) ---
+
+  // --- shared steps of the control generators (src/controls/) ---
+
+  // --- bitmap generators (src/controls/bitmaps.cpp) ---
+};
+
+}  // namespace vornic

@@ -1,0 +1,36 @@
+// TIGrafBase: the pens and brushes of shapes and bevels, numbered once per
+// distinct pen or brush, and the texts that declare, create and delete them.
+#pragma once
+
+#include <string>
+
+#include "lib/dictionary.h"
+
+namespace vornic {
+
+/// Registry of the GDI pens and brushes the WM_PAINT code draws with.
+class TIGrafBase {
+ public:
+  /// Returns "Pen" + the row number of the pen (style, width, colour).
+  std::string RegisterPen(const std::string& style, const std::string& width,
+                          const std::string& color);
+  /// Returns "Brush" + the row number of the brush (style, colour).
+  std::string RegisterBrush(const std::string& style, const std::string& color);
+  /// Paint variables for "var"; OldPoint is declared when `with_old_point`.
+  std::string GetGraphicsDeclarations(bool with_old_point) const;
+  /// CreatePen / CreateSolidBrush / CreateHatchBrush lines for WM_CREATE.
+  std::string GetGraphicsCreation() const;
+  /// DeleteObject lines for WM_DESTROY.
+  std::string GetGraphicsDeletion() const;
+
+ private:
+  TIDictonary PenNumbers;
+  TIDictonary PenStyles;
+  TIDictonary PenWidths;
+  TIDictonary PenColors;
+  TIDictonary BrushNumbers;
+  TIDictonary BrushStyles;
+  TIDictonary BrushColors;
+};
+
+}  // namespace vornic

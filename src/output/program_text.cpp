@@ -1,0 +1,155 @@
+#include "output/program_text.h"
+
+#include <fstream>
+#include <string_view>
+
+#include "lib/errors.h"
+
+namespace vornic {
+
+namespace {
+
+enum Section : size_t {
+  kProgram,
+  kUses,
+  kVar,
+  kWindowProcBegin,
+  kCreateBegin,
+  kCreateMidle,
+  kCreateEnd,
+  kCommandBegin,
+  kCommandMidle,
+  kCommandEnd,
+  kWindowProcMidle,
+  kWmSizeBegin,
+  kWmSizeMidle,
+  kWmSizeEnd,
+  kPaintBegin,
+  kPaintMidle,
+  kPaintEnd,
+  kDestroyMidle,
+  kWindowProcEnd,
+  kBodyBegin,
+  kBodyMidle,
+  kBodyMidleEnd,
+  kBodyEnd,
+};
+
+constexpr std::string_view kSectionNames[] = {
+    "program",
+    "uses",
+    "var",
+    "windowprocbegin",
+    "windowproccreatebegin",
+    "windowproccreatemidle",
+    "windowproccreateend",
+    "windowproccommandbegin",
+    "windowproccommandmidle",
+    "windowproccommandend",
+    "windowprocmidle",
+    "windowprocwmsizebegin",
+    "windowprocwmsizemidle",
+    "windowprocwmsizeend",
+    "windowprocpaintbegin",
+    "windowprocpaintmidle",
+    "windowprocpaintend",
+    "windowprocdestroymidle",
+    "windowprocend",
+    "bodybegin",
+    "bodymidle",
+    "bodymidleend",
+    "bodyend",
+};
+
+constexpr size_t kUnknown = sizeof(kSectionNames) / sizeof(kSectionNames[0]);
+
+size_t SectionIndex(const std::string& name) {
+  for (size_t i = 0; i < kUnknown; ++i) {
+    if (kSectionNames[i] == name) return i;
+  }
+  return kUnknown;
+}
+
+const std::string kEmpty;
+
+}  // namespace
+
+TSDPR::TSDPR(const std::string& program_name) {
+  static_assert(kUnknown == kSectionCount);
+  sections_[kProgram] = "Program " + program_name + " ;\r\n";
+  sections_[kUses] = "Uses Windows, Messages, CommCtrl;\r\n";
+  sections_[kVar] =
+      "Var WinClass: TWndClassA;\r\n    Inst: HINST;\r\n    hWindow: HWND;\r\n    TheMessage: TMsg;";
+  sections_[kWindowProcBegin] =
+      "\r\n{ Custom WindowProc function }\r\n"
+      "function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;\r\n"
+      "begin\r\n  Result := 0;\r\n  { Checks for messages }\r\n  case Message of";
+  sections_[kCreateBegin] = "\r\n    WM_CREATE: begin";
+  sections_[kCreateEnd] = "\r\n    end;";
+  sections_[kCommandBegin] = "\r\n    WM_COMMAND: begin";
+  sections_[kCommandEnd] = "\r\n      exit;\r\n    end;";
+  sections_[kWmSizeBegin] = "    WM_SIZE: begin";
+  sections_[kWmSizeEnd] = "\r\n    end;";
+  sections_[kWindowProcEnd] =
+      "\r\n  else\r\n    Result := DefWindowProc(hWindow, Message, wParam, lParam);\r\n"
+      "  end;\r\nend;\r\n";
+  sections_[kBodyBegin] =
+      "begin\r\n  { Register Custom WndClass }\r\n  Inst := hInstance;\r\n  with WinClass do\r\n"
+      "  begin\r\n"
+      "    style              := CS_CLASSDC or CS_PARENTDC;\r\n"
+      "    lpfnWndProc        := @WindowProc;\r\n"
+      "    hInstance          := Inst;\r\n"
+      "    hbrBackground      := color_btnface + 1;\r\n"
+      "    lpszClassname      := 'MyWindowClass';\r\n"
+      "    hIcon              := LoadIcon(0, IDI_APPLICATION);\r\n"
+      "    hCursor            := LoadCursor(0, IDC_ARROW);\r\n"
+      "  end; { with }\r\n\r\n  RegisterClass(WinClass);\r\n\r\n  { Create Main Window }";
+  sections_[kBodyEnd] =
+      "\r\n  UpdateWindow(hWindow);\r\n\r\n  {the standard message loop}\r\n"
+      "  while GetMessage(TheMessage,0,0,0) do begin\r\n"
+      "    if not IsDialogMessage(hWindow,TheMessage) then begin\r\n"
+      "      TranslateMessage(TheMessage);\r\n      DispatchMessage(TheMessage);\r\n"
+      "    end;\r\n  end;\r\nend.\r\n";
+}
+
+void TSDPR::AddText(const std::string& section, const std::string& text) {
+  const size_t index = SectionIndex(section);
+  if (index == kUnknown) return;
+  sections_[index] += text;
+  if (index == kBodyMidle || index == kBodyMidleEnd) sections_[index] += "\r\n";
+}
+
+const std::string& TSDPR::Section(const std::string& section) const {
+  const size_t index = SectionIndex(section);
+  return index == kUnknown ? kEmpty : sections_[index];
+}
+
+void TSDPR::Compose() {
+  const std::string crlf = "\r\n";
+  const std::string focus = FocusControl.empty() ? "" : "  SetFocus(" + FocusControl + ");";
+  std::string text;
+  text += sections_[kProgram] + crlf + sections_[kUses];
+  if (HasResources) text += ResourceDirective;
+  text += crlf;
+  text += sections_[kVar] + crlf;
+  for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) text += sections_[i];
+  text += crlf;
+  if (HasSizeHandler) text += sections_[kWmSizeBegin] + sections_[kWmSizeMidle] + sections_[kWmSizeEnd];
+  text += sections_[kPaintBegin] + sections_[kPaintMidle] + sections_[kPaintEnd];
+  text += DestroyBegin + sections_[kDestroyMidle] + DestroyEnd + sections_[kWindowProcEnd] + crlf;
+  text += sections_[kBodyBegin] + sections_[kBodyMidle] + crlf;
+  text += sections_[kBodyMidleEnd] + crlf;
+  text += focus + crlf;
+  text += ShowWindowLine + sections_[kBodyEnd] + crlf;
+  ComposedText = std::move(text);
+}
+
+void TSDPR::SaveToFile(const std::string& file_name) const {
+  std::ofstream file(file_name, std::ios::binary | std::ios::trunc);
+  if (!file) throw EInOutError("Cannot create file " + file_name);
+  file << ComposedText << "\r\n";
+  file.flush();
+  if (!file) throw EInOutError("Cannot write file " + file_name);
+}
+
+}  // namespace vornic

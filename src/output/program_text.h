@@ -1,0 +1,46 @@
+// TSDPR: the generated program kept in named sections while it is built, and
+// joined in one fixed order at the end.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace vornic {
+
+/// Holds the frame of the generated Object Pascal program cut into named
+/// sections. Generators only append (AddText); Compose decides the order.
+class TSDPR {
+ public:
+  /// Fills every section with the frame's text; `program_name` follows "Program ".
+  explicit TSDPR(const std::string& program_name);
+  TSDPR(const TSDPR&) = delete;
+  TSDPR& operator=(const TSDPR&) = delete;
+
+  /// Appends `text` to the section called `section` (case-sensitive); the
+  /// sections "bodymidle" and "bodymidleend" also get a CR LF behind it.
+  /// An unknown section name is ignored.
+  void AddText(const std::string& section, const std::string& text);
+  /// Joins all sections into ComposedText.
+  void Compose();
+  /// Writes ComposedText and one CR LF to `file_name`; throws EInOutError.
+  void SaveToFile(const std::string& file_name) const;
+
+  /// The current text of a named section, empty for an unknown name.
+  const std::string& Section(const std::string& section) const;
+
+  std::string ComposedText;
+  std::string ResourceDirective = "{$R *.RES}\r\n";
+  bool HasResources = false;
+  int CommonControlsReady = 0;  // 1 once InitCommonControls has been added
+  bool HasSizeHandler = false;  // the WM_SIZE branch is written only when set
+  std::string DestroyBegin = "\r\n    WM_DESTROY: begin";
+  std::string DestroyEnd = "\r\n      PostQuitMessage(0);\r\n      Exit;\r\n    end;";
+  std::string FocusControl;    // control focused after creation; Compose wraps it
+  std::string ShowWindowLine;  // replaced whole by the main window generator
+
+ private:
+  static constexpr size_t kSectionCount = 23;
+  std::array<std::string, kSectionCount> sections_;
+};
+
+}  // namespace vornic
