@@ -92,9 +92,9 @@ TEST(ProgramTextTest, SizeHandlerFocusAndResourcesAppearOnlyWhenSet) {
   const std::vector<std::string> lines = SplitCrLf(dpr.ComposedText);
   EXPECT_EQ(lines[3], "{$R *.RES}");
   EXPECT_EQ(lines[4], "");
-  EXPECT_EQ(lines[22], "    WM_SIZE: begin");
-  EXPECT_EQ(lines[23], "      SIZE;");
-  EXPECT_EQ(lines[24], "    end;");
+  EXPECT_EQ(lines[21], "    WM_SIZE: begin");
+  EXPECT_EQ(lines[22], "      SIZE;");
+  EXPECT_EQ(lines[23], "    end;");
   EXPECT_NE(dpr.ComposedText.find("\r\n\r\n  SetFocus(Edit1);\r\n  ShowWindow(hWindow,SW_NORMAL);"
                                   "\r\n\r\n  UpdateWindow(hWindow);"),
             std::string::npos);
