@@ -1,9 +1,8 @@
 // Progress bars, track bars and status bars: common controls, so the
 // generated program initialises the common-controls library once.
-#include "builder/builder.h"
-
 #include <string>
 
+#include "builder/builder.h"
 #include "lib/code_layout.h"
 #include "output/program_text.h"
 
@@ -15,13 +14,20 @@ namespace {
 template <typename Bar>
 void StoreBarProperty(Bar& bar, const LineWords& line) {
   const std::string& name = line.Word1;
-  if (name == "Left") bar.Left = line.Word3;
-  else if (name == "Top") bar.Top = line.Word3;
-  else if (name == "Width") bar.Width = line.Word3;
-  else if (name == "Height") bar.Height = line.Word3;
-  else if (name == "Min") bar.Min = line.Word3;
-  else if (name == "Max") bar.Max = line.Word3;
-  else if (name == "Position") bar.Position = line.Word3;
+  if (name == "Left")
+    bar.Left = line.Word3;
+  else if (name == "Top")
+    bar.Top = line.Word3;
+  else if (name == "Width")
+    bar.Width = line.Word3;
+  else if (name == "Height")
+    bar.Height = line.Word3;
+  else if (name == "Min")
+    bar.Min = line.Word3;
+  else if (name == "Max")
+    bar.Max = line.Word3;
+  else if (name == "Position")
+    bar.Position = line.Word3;
 }
 
 // Form text leaves out values equal to the control's defaults.
@@ -56,14 +62,14 @@ void TBuilder::BuildProgressBar(TSDPR& dpr, const LineWords& line) {
   if (!bar.Complete) return;
   PlaceInForm(line.Level, bar.Left, bar.Top);
   DeclareWindow(dpr, bar.ControlName);
-  dpr.AddText("bodymidle",
-              CreationText("Create a progressbar", bar.ControlName,
-                           std::string(":= CreateWindow('msctls_progress32','progressbar'") +
-                               kBarStyle,
-                           bar.Left, bar.Top, bar.Width, bar.Height) +
-                  "\r\n  SendMessage(" + bar.ControlName + ",PBM_SETRANGE,0,MakeLong(" +
-                  bar.Min + "," + bar.Max + "));" + "\r\n  SendMessage(" + bar.ControlName +
-                  ",PBM_SETPOS," + bar.Position + ",0) ;");
+  dpr.AddText(
+      "bodymidle",
+      CreationText("Create a progressbar", bar.ControlName,
+                   std::string(":= CreateWindow('msctls_progress32','progressbar'") + kBarStyle,
+                   bar.Left, bar.Top, bar.Width, bar.Height) +
+          "\r\n  SendMessage(" + bar.ControlName + ",PBM_SETRANGE,0,MakeLong(" + bar.Min + "," +
+          bar.Max + "));" + "\r\n  SendMessage(" + bar.ControlName + ",PBM_SETPOS," + bar.Position +
+          ",0) ;");
   InitCommonControlsOnce(dpr);
   bar = TRProgressBar();
   ++ControlCount;
@@ -86,14 +92,13 @@ void TBuilder::BuildTrackBar(TSDPR& dpr, const LineWords& line) {
   FocusControlOnce(dpr, bar.ControlName);
   PlaceInForm(line.Level, bar.Left, bar.Top);
   DeclareWindow(dpr, bar.ControlName);
-  dpr.AddText("bodymidle",
-              CreationText("Create a trackbar", bar.ControlName,
-                           std::string(":= CreateWindow('msctls_trackbar32','trackbar'") +
-                               kBarStyle,
-                           bar.Left, bar.Top, bar.Width, bar.Height) +
-                  "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETRANGE,1,MakeLong( 0," +
-                  bar.Max + "));" + "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETPOS,1," +
-                  bar.Position + ");");
+  dpr.AddText(
+      "bodymidle",
+      CreationText("Create a trackbar", bar.ControlName,
+                   std::string(":= CreateWindow('msctls_trackbar32','trackbar'") + kBarStyle,
+                   bar.Left, bar.Top, bar.Width, bar.Height) +
+          "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETRANGE,1,MakeLong( 0," + bar.Max +
+          "));" + "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETPOS,1," + bar.Position + ");");
   InitCommonControlsOnce(dpr);
   bar = TRTrackBar();
   ++ControlCount;
@@ -111,8 +116,10 @@ void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
   }
   if (line.Kind == "set") {
     if (StoreFontProperty(line)) return;
-    if (line.Word1 == "SimplePanel") bar.SimplePanel = line.Word3;
-    else if (line.Word1 == "SimpleText") bar.SimpleText = line.Word3;
+    if (line.Word1 == "SimplePanel")
+      bar.SimplePanel = line.Word3;
+    else if (line.Word1 == "SimpleText")
+      bar.SimpleText = line.Word3;
     return;
   }
   if (line.Kind != "end") return;

@@ -1,9 +1,8 @@
 // Push buttons, check boxes, group boxes and radio buttons: child windows of
 // the 'Button' class that differ only in style, focus, handler and check.
-#include "builder/builder.h"
-
 #include <string>
 
+#include "builder/builder.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -16,24 +15,30 @@ struct ButtonKind {
   const char* style;  // follows the caption in the creation call
 };
 
-constexpr ButtonKind kPushButton{"Create a button",
-                                 ",WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,"};
+constexpr ButtonKind kPushButton{
+    "Create a button", ",WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,"};
 constexpr ButtonKind kCheckBox{"Create a checkbox",
                                ",WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,"};
 constexpr ButtonKind kGroupBox{"Create a groupbox", ",WS_VISIBLE or WS_CHILD or BS_GROUPBOX,"};
-constexpr ButtonKind kRadioButton{
-    "Create a radiobox", ",WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,"};
+constexpr ButtonKind kRadioButton{"Create a radiobox",
+                                  ",WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,"};
 
 // The four records share their leading fields, so one template serves them.
 template <typename Record>
 bool StoreButtonProperty(Record& record, const LineWords& line) {
   const std::string& name = line.Word1;
-  if (name == "Caption") record.Caption = line.Word3;
-  else if (name == "Left") record.Left = line.Word3;
-  else if (name == "Top") record.Top = line.Word3;
-  else if (name == "Width") record.Width = line.Word3;
-  else if (name == "Height") record.Height = line.Word3;
-  else return false;
+  if (name == "Caption")
+    record.Caption = line.Word3;
+  else if (name == "Left")
+    record.Left = line.Word3;
+  else if (name == "Top")
+    record.Top = line.Word3;
+  else if (name == "Width")
+    record.Width = line.Word3;
+  else if (name == "Height")
+    record.Height = line.Word3;
+  else
+    return false;
   return true;
 }
 
@@ -78,9 +83,9 @@ void TBuilder::BuildButton(TSDPR& dpr, const LineWords& line) {
     PlaceInForm(line.Level, button.Left, button.Top);
     DeclareWindow(dpr, button.ControlName);
     AddClickHandler(dpr, button.ControlName);
-    dpr.AddText("bodymidle", CreationText(kPushButton.banner, button.ControlName,
-                                          FirstLine(kPushButton, button), button.Left,
-                                          button.Top, button.Width, button.Height));
+    dpr.AddText("bodymidle",
+                CreationText(kPushButton.banner, button.ControlName, FirstLine(kPushButton, button),
+                             button.Left, button.Top, button.Width, button.Height));
     TakeFont(button.ControlName);
     button = TRMinControl();
     ++ControlCount;
@@ -101,10 +106,10 @@ void TBuilder::BuildCheckBox(TSDPR& dpr, const LineWords& line) {
     PlaceInForm(line.Level, box.Left, box.Top);
     DeclareWindow(dpr, box.ControlName);
     AddClickHandler(dpr, box.ControlName);
-    dpr.AddText("bodymidle", CreationText(kCheckBox.banner, box.ControlName,
-                                          FirstLine(kCheckBox, box), box.Left, box.Top,
-                                          box.Width, box.Height) +
-                                 InitialCheck(box.ControlName, box.State));
+    dpr.AddText("bodymidle",
+                CreationText(kCheckBox.banner, box.ControlName, FirstLine(kCheckBox, box), box.Left,
+                             box.Top, box.Width, box.Height) +
+                    InitialCheck(box.ControlName, box.State));
     TakeFont(box.ControlName);
     box = TRCheckBox();
     ++ControlCount;
@@ -126,8 +131,8 @@ void TBuilder::BuildGroupBox(TSDPR& dpr, const LineWords& line) {
     PlaceInForm(line.Level, box.Left, box.Top);
     DeclareWindow(dpr, box.ControlName);
     dpr.AddText("bodymidle",
-                CreationText(kGroupBox.banner, box.ControlName, FirstLine(kGroupBox, box),
-                             box.Left, box.Top, box.Width, box.Height));
+                CreationText(kGroupBox.banner, box.ControlName, FirstLine(kGroupBox, box), box.Left,
+                             box.Top, box.Width, box.Height));
     TakeFont(box.ControlName);
     box = TRGroupBox();  // Emitted again: nothing waits
     ++ControlCount;
@@ -147,10 +152,10 @@ void TBuilder::BuildRadioButton(TSDPR& dpr, const LineWords& line) {
     FocusControlOnce(dpr, radio.ControlName);
     PlaceInForm(line.Level, radio.Left, radio.Top);
     DeclareWindow(dpr, radio.ControlName);
-    dpr.AddText("bodymidle", CreationText(kRadioButton.banner, radio.ControlName,
-                                          FirstLine(kRadioButton, radio), radio.Left,
-                                          radio.Top, radio.Width, radio.Height) +
-                                 InitialCheck(radio.ControlName, radio.Checked));
+    dpr.AddText("bodymidle",
+                CreationText(kRadioButton.banner, radio.ControlName, FirstLine(kRadioButton, radio),
+                             radio.Left, radio.Top, radio.Width, radio.Height) +
+                    InitialCheck(radio.ControlName, radio.Checked));
     TakeFont(radio.ControlName);
     radio = TRRadioBox();
     ++ControlCount;

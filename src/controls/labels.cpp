@@ -1,9 +1,8 @@
 // Labels and edits. A label with colours of its own is painted in WM_PAINT;
 // any other label, and every edit, becomes a child window.
-#include "builder/builder.h"
-
 #include <string>
 
+#include "builder/builder.h"
 #include "lib/translate.h"
 #include "output/program_text.h"
 
@@ -46,7 +45,6 @@ int CaptionLength(const std::string& caption) {
   return count;
 }
 
-
 // The six lines that paint a coloured label; without a font of its own the
 // label keeps the device context's font, so the two OldFont lines go.
 std::string PaintedLabelText(const TRLabel& label, const std::string& font) {
@@ -78,13 +76,20 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
   if (line.Kind == "set") {
     if (StoreFontProperty(line)) return;
     const std::string& name = line.Word1;
-    if (name == "Left") label.Left = line.Word3;
-    else if (name == "Top") label.Top = line.Word3;
-    else if (name == "Width") label.Width = line.Word3;
-    else if (name == "Height") label.Height = line.Word3;
-    else if (name == "Caption") label.Caption = line.Word3;
-    else if (name == "Font.Color") label.FontColor = line.Word3;
-    else if (name == "Color") label.Color = line.Word3;
+    if (name == "Left")
+      label.Left = line.Word3;
+    else if (name == "Top")
+      label.Top = line.Word3;
+    else if (name == "Width")
+      label.Width = line.Word3;
+    else if (name == "Height")
+      label.Height = line.Word3;
+    else if (name == "Caption")
+      label.Caption = line.Word3;
+    else if (name == "Font.Color")
+      label.FontColor = line.Word3;
+    else if (name == "Color")
+      label.Color = line.Word3;
     return;
   }
   if (line.Kind != "end") return;
@@ -104,11 +109,10 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
     dpr.AddText("windowprocpaintmidle", PaintedLabelText(label, font));
   } else {
     DeclareWindow(dpr, label.ControlName);
-    dpr.AddText("bodymidle",
-                CreationText("Create a label (static)", label.ControlName,
-                             ":= Createwindow('Static'," + label.Caption +
-                                 ", WS_VISIBLE or WS_CHILD or SS_LEFT,",
-                             label.Left, label.Top, label.Width, label.Height));
+    dpr.AddText("bodymidle", CreationText("Create a label (static)", label.ControlName,
+                                          ":= Createwindow('Static'," + label.Caption +
+                                              ", WS_VISIBLE or WS_CHILD or SS_LEFT,",
+                                          label.Left, label.Top, label.Width, label.Height));
     TakeFont(label.ControlName);
   }
   label = TRLabel();
@@ -126,11 +130,16 @@ void TBuilder::BuildEdit(TSDPR& dpr, const LineWords& line) {
   if (line.Kind == "set") {
     if (StoreFontProperty(line)) return;
     const std::string& name = line.Word1;
-    if (name == "Text") edit.Text = line.Word3;
-    else if (name == "Left") edit.Left = line.Word3;
-    else if (name == "Top") edit.Top = line.Word3;
-    else if (name == "Width") edit.Width = line.Word3;
-    else if (name == "Height") edit.Height = line.Word3;
+    if (name == "Text")
+      edit.Text = line.Word3;
+    else if (name == "Left")
+      edit.Left = line.Word3;
+    else if (name == "Top")
+      edit.Top = line.Word3;
+    else if (name == "Width")
+      edit.Width = line.Word3;
+    else if (name == "Height")
+      edit.Height = line.Word3;
     return;
   }
   if (line.Kind != "end") return;
@@ -140,11 +149,11 @@ void TBuilder::BuildEdit(TSDPR& dpr, const LineWords& line) {
   FocusControlOnce(dpr, edit.ControlName);
   PlaceInForm(line.Level, edit.Left, edit.Top);
   DeclareWindow(dpr, edit.ControlName);
-  dpr.AddText("bodymidle",
-              CreationText("Create an edit field", edit.ControlName,
-                           ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'," + QuotedOrEmpty(edit.Text) +
-                               ", WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,",
-                           edit.Left, edit.Top, edit.Width, edit.Height));
+  dpr.AddText("bodymidle", CreationText("Create an edit field", edit.ControlName,
+                                        ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'," +
+                                            QuotedOrEmpty(edit.Text) +
+                                            ", WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,",
+                                        edit.Left, edit.Top, edit.Width, edit.Height));
   TakeFont(edit.ControlName);
   edit = TREdit();
   ++ControlCount;

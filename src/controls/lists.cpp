@@ -1,10 +1,9 @@
 // List boxes, combo boxes and memos: window controls filled with the entries
 // of their multi-line list property ("Items.Strings", "Lines.Strings").
-#include "builder/builder.h"
-
 #include <cstdint>
 #include <string>
 
+#include "builder/builder.h"
 #include "lib/code_layout.h"
 #include "lib/text.h"
 #include "output/program_text.h"
@@ -21,11 +20,16 @@ constexpr char kMemoMarker[] = "memo_is";
 template <typename Store>
 bool StoreGeometry(Store& store, const LineWords& line) {
   const std::string& name = line.Word1;
-  if (name == "Left") store.Left = line.Word3;
-  else if (name == "Top") store.Top = line.Word3;
-  else if (name == "Width") store.Width = line.Word3;
-  else if (name == "Height") store.Height = line.Word3;
-  else return false;
+  if (name == "Left")
+    store.Left = line.Word3;
+  else if (name == "Top")
+    store.Top = line.Word3;
+  else if (name == "Width")
+    store.Width = line.Word3;
+  else if (name == "Height")
+    store.Height = line.Word3;
+  else
+    return false;
   return true;
 }
 
@@ -97,13 +101,12 @@ void TBuilder::BuildListBox(TSDPR& dpr, const LineWords& line) {
   FocusControlOnce(dpr, box.ControlName);
   PlaceInForm(line.Level, box.Left, box.Top);
   DeclareWindow(dpr, box.ControlName);
-  dpr.AddText("bodymidle",
-              CreationText("Create a listbox", box.ControlName,
-                           ":= CreateWindow('listbox', 'listbox' "
-                           ",WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP,",
-                           box.Left, box.Top, box.Width, box.Height) +
-                  "\r\n  { add items to listbox }" +
-                  AddStrings(box.ControlName, ",LB_ADDSTRING , 0 ,", box.Items));
+  dpr.AddText("bodymidle", CreationText("Create a listbox", box.ControlName,
+                                        ":= CreateWindow('listbox', 'listbox' "
+                                        ",WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP,",
+                                        box.Left, box.Top, box.Width, box.Height) +
+                               "\r\n  { add items to listbox }" +
+                               AddStrings(box.ControlName, ",LB_ADDSTRING , 0 ,", box.Items));
   TakeFont(box.ControlName);
   ListMarker.clear();
   box.Reset();
@@ -120,9 +123,12 @@ void TBuilder::BuildComboBox(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind == "set" && !StoreFontProperty(line) && !StoreGeometry(box, line)) {
-    if (line.Word1 == "Text") box.Text = line.Word3;
-    else if (line.Word1 == "ItemHeight") box.ItemHeight = line.Word3;
-    else if (line.Word1 == "Items.Strings") ListMarker = kComboBoxMarker;
+    if (line.Word1 == "Text")
+      box.Text = line.Word3;
+    else if (line.Word1 == "ItemHeight")
+      box.ItemHeight = line.Word3;
+    else if (line.Word1 == "Items.Strings")
+      ListMarker = kComboBoxMarker;
   }
   CollectEntry(ListMarker, kComboBoxMarker, line, box.Items);
   if (line.Kind != "end" || !box.IsComplete()) return;

@@ -1,11 +1,10 @@
 // Shapes and bevels: no windows, but drawing code in WM_PAINT with the pens
 // and brushes of the shared registry.
-#include "builder/builder.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "builder/builder.h"
 #include "lib/text.h"
 #include "output/program_text.h"
 
@@ -16,10 +15,14 @@ namespace {
 template <typename Record>
 void StoreGeometry(Record& record, const LineWords& line) {
   const std::string& name = line.Word1;
-  if (name == "Left") record.Left = line.Word3;
-  else if (name == "Top") record.Top = line.Word3;
-  else if (name == "Width") record.Width = line.Word3;
-  else if (name == "Height") record.Height = line.Word3;
+  if (name == "Left")
+    record.Left = line.Word3;
+  else if (name == "Top")
+    record.Top = line.Word3;
+  else if (name == "Width")
+    record.Width = line.Word3;
+  else if (name == "Height")
+    record.Height = line.Word3;
 }
 
 template <typename Record>
@@ -111,12 +114,18 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
   if (line.Kind == "set") {
     StoreGeometry(shape, line);
     const std::string& name = line.Word1;
-    if (name == "Brush.Color") shape.BrushColor = line.Word3;
-    else if (name == "Brush.Style") shape.BrushStyle = line.Word3;
-    else if (name == "Pen.Color") shape.PenColor = line.Word3;
-    else if (name == "Pen.Style") shape.PenStyle = line.Word3;
-    else if (name == "Pen.Width") shape.PenWidth = line.Word3;
-    else if (name == "Shape") shape.Shape = line.Word3;
+    if (name == "Brush.Color")
+      shape.BrushColor = line.Word3;
+    else if (name == "Brush.Style")
+      shape.BrushStyle = line.Word3;
+    else if (name == "Pen.Color")
+      shape.PenColor = line.Word3;
+    else if (name == "Pen.Style")
+      shape.PenStyle = line.Word3;
+    else if (name == "Pen.Width")
+      shape.PenWidth = line.Word3;
+    else if (name == "Shape")
+      shape.Shape = line.Word3;
     return;
   }
   if (line.Kind != "end" || !MarkComplete(shape)) return;
@@ -133,11 +142,10 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
   shape.Height = Sum(shape.Top, shape.Height);
   const std::string pen = Graphics.RegisterPen(shape.PenStyle, shape.PenWidth, shape.PenColor);
   const std::string brush = Graphics.RegisterBrush(shape.BrushStyle, shape.BrushColor);
-  dpr.AddText("windowprocpaintmidle",
-              "\r\n      { Create shape: " + shape.ControlName + " }" +
-                  "\r\n      OldBrush := SelectObject(PaintDC," + brush + ");" +
-                  "\r\n      OldPen := SelectObject(PaintDC," + pen + ");" + "\r\n      " +
-                  ShapeDrawing(shape));
+  dpr.AddText("windowprocpaintmidle", "\r\n      { Create shape: " + shape.ControlName + " }" +
+                                          "\r\n      OldBrush := SelectObject(PaintDC," + brush +
+                                          ");" + "\r\n      OldPen := SelectObject(PaintDC," + pen +
+                                          ");" + "\r\n      " + ShapeDrawing(shape));
   shape = TRShape();
   ++ControlCount;
 }
@@ -161,9 +169,9 @@ void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
   if (bevel.Shape.empty() || bevel.Shape == "bsSpacer") bevel.Shape = "bsBox";
   bevel.Width = Sum(bevel.Left, bevel.Width);
   bevel.Height = Sum(bevel.Top, bevel.Height);
-  const std::string c[8] = {bevel.Left,           bevel.Top,           bevel.Width,
-                            bevel.Height,         Sum(bevel.Left, "1"), Sum(bevel.Top, "1"),
-                            Sum(bevel.Width, "1"), Sum(bevel.Height, "1")};
+  const std::string c[8] = {
+      bevel.Left,           bevel.Top,           bevel.Width,           bevel.Height,
+      Sum(bevel.Left, "1"), Sum(bevel.Top, "1"), Sum(bevel.Width, "1"), Sum(bevel.Height, "1")};
   std::string dark_move, dark_lines, light_move, light_lines;
   for (const BevelLines& row : BevelTable()) {
     if (bevel.Shape != row.shape) continue;

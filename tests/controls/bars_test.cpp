@@ -53,11 +53,26 @@ TEST_F(BarTest, TrackBarRangeAlwaysStartsAtZero) {
 }
 
 TEST_F(BarTest, CommonControlsAreInitialisedOnce) {
-  Feed({"  object ProgressBar1: TProgressBar", "    Left = 1", "    Top = 2", "    Width = 3",
-        "    Height = 4", "  end", "  object ProgressBar2: TProgressBar", "    Left = 1",
-        "    Top = 2", "    Width = 3", "    Height = 4", "  end", "  object TrackBar1: TTrackBar",
-        "    Left = 1", "    Top = 2", "    Width = 3", "    Height = 4", "  end",
-        "  object StatusBar1: TStatusBar", "  end"});
+  Feed({"  object ProgressBar1: TProgressBar",
+        "    Left = 1",
+        "    Top = 2",
+        "    Width = 3",
+        "    Height = 4",
+        "  end",
+        "  object ProgressBar2: TProgressBar",
+        "    Left = 1",
+        "    Top = 2",
+        "    Width = 3",
+        "    Height = 4",
+        "  end",
+        "  object TrackBar1: TTrackBar",
+        "    Left = 1",
+        "    Top = 2",
+        "    Width = 3",
+        "    Height = 4",
+        "  end",
+        "  object StatusBar1: TStatusBar",
+        "  end"});
   EXPECT_EQ(Added("windowproccreatemidle"), "\r\n      InitCommonControls;");
   EXPECT_EQ(builder_.ControlCount, 4);
 }
@@ -67,16 +82,15 @@ TEST_F(BarTest, StatusBarShowsItsSimpleTextOnlyInSimplePanelMode) {
         "  end", "  object StatusBar2: TStatusBar", "    SimplePanel = True",
         "    SimpleText = 'Ready'", "    Font.Height = -11", "  end",
         "  object StatusBar3: TStatusBar", "    SimplePanel = True", "  end"});
-  EXPECT_EQ(Added("bodymidle"),
-            "\r\n" + Banner("Create a statusbar") +
-                "\r\n  StatusBar1:= CreateStatusWindow(WS_VISIBLE or WS_CHILD ,''\r\n" +
-                std::string(15, ' ') + ", hWindow, 0);\r\n" + "\r\n" +
-                Banner("Create a statusbar") +
-                "\r\n  StatusBar2:= CreateStatusWindow(WS_VISIBLE or WS_CHILD ,'Ready'\r\n" +
-                std::string(15, ' ') + ", hWindow, 0);\r\n" + "\r\n" +
-                Banner("Create a statusbar") +
-                "\r\n  StatusBar3:= CreateStatusWindow(WS_VISIBLE or WS_CHILD ,''\r\n" +
-                std::string(15, ' ') + ", hWindow, 0);\r\n");
+  EXPECT_EQ(
+      Added("bodymidle"),
+      "\r\n" + Banner("Create a statusbar") +
+          "\r\n  StatusBar1:= CreateStatusWindow(WS_VISIBLE or WS_CHILD ,''\r\n" +
+          std::string(15, ' ') + ", hWindow, 0);\r\n" + "\r\n" + Banner("Create a statusbar") +
+          "\r\n  StatusBar2:= CreateStatusWindow(WS_VISIBLE or WS_CHILD ,'Ready'\r\n" +
+          std::string(15, ' ') + ", hWindow, 0);\r\n" + "\r\n" + Banner("Create a statusbar") +
+          "\r\n  StatusBar3:= CreateStatusWindow(WS_VISIBLE or WS_CHILD ,''\r\n" +
+          std::string(15, ' ') + ", hWindow, 0);\r\n");
   EXPECT_EQ(Added("windowprocwmsizemidle"),
             "\r\n      SendMessage(StatusBar1,WM_SIZE,wParam,lParam);"
             "\r\n      SendMessage(StatusBar2,WM_SIZE,wParam,lParam);"

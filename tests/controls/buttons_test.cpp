@@ -20,7 +20,8 @@ TEST_F(ButtonTest, ButtonGetsDeclarationHandlerAndCreation) {
   EXPECT_EQ(Added("bodymidle"), "\r\n" + Banner("Create a button") +
                                     "\r\n  Button1:= CreateWindow('Button','OK',WS_VISIBLE or "
                                     "WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,\r\n" +
-                                    std::string(12, ' ') + "8,16,75,25, hWindow, 0, Inst, nil);\r\n");
+                                    std::string(12, ' ') +
+                                    "8,16,75,25, hWindow, 0, Inst, nil);\r\n");
   EXPECT_EQ(dpr_.FocusControl, "Button1");
   EXPECT_EQ(builder_.ControlCount, 1);
 }
@@ -34,19 +35,37 @@ TEST_F(ButtonTest, FirstWrittenControlKeepsTheFocus) {
 }
 
 TEST_F(ButtonTest, ChecksFollowAnyStateOrCheckedValue) {
-  Feed({"  object CheckBox1: TCheckBox", "    Left = 1", "    Top = 2", "    Width = 3",
-        "    Height = 4", "    Caption = 'Save as...'", "    State = cbGrayed", "  end",
-        "  object RadioButton1: TRadioButton", "    Left = 1", "    Top = 2", "    Width = 3",
-        "    Height = 4", "    Caption = 'R'", "    Checked = True", "  end",
-        "  object CheckBox2: TCheckBox", "    Left = 1", "    Top = 2", "    Width = 3",
-        "    Height = 4", "    Caption = 'C'", "  end"});
+  Feed({"  object CheckBox1: TCheckBox",
+        "    Left = 1",
+        "    Top = 2",
+        "    Width = 3",
+        "    Height = 4",
+        "    Caption = 'Save as...'",
+        "    State = cbGrayed",
+        "  end",
+        "  object RadioButton1: TRadioButton",
+        "    Left = 1",
+        "    Top = 2",
+        "    Width = 3",
+        "    Height = 4",
+        "    Caption = 'R'",
+        "    Checked = True",
+        "  end",
+        "  object CheckBox2: TCheckBox",
+        "    Left = 1",
+        "    Top = 2",
+        "    Width = 3",
+        "    Height = 4",
+        "    Caption = 'C'",
+        "  end"});
   const std::string body = Added("bodymidle");
-  EXPECT_NE(body.find("\r\n  CheckBox1:= CreateWindow('Button','Save as...',WS_VISIBLE or "
-                      "WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,\r\n" +
-                      std::string(14, ' ') +
-                      "1,2,3,4, hWindow, 0, Inst, nil);\r\n  SendMessage(CheckBox1,BM_SETCHECK,1,0);"
-                      "\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      body.find("\r\n  CheckBox1:= CreateWindow('Button','Save as...',WS_VISIBLE or "
+                "WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,\r\n" +
+                std::string(14, ' ') +
+                "1,2,3,4, hWindow, 0, Inst, nil);\r\n  SendMessage(CheckBox1,BM_SETCHECK,1,0);"
+                "\r\n"),
+      std::string::npos);
   EXPECT_NE(body.find("BS_AUTORADIOBUTTON or WS_TABSTOP,\r\n" + std::string(17, ' ') +
                       "1,2,3,4, hWindow, 0, Inst, nil);\r\n  "
                       "SendMessage(RadioButton1,BM_SETCHECK,1,0);\r\n"),
@@ -84,13 +103,34 @@ TEST_F(ButtonTest, GroupBoxIsWrittenBeforeTheControlsInsideIt) {
 }
 
 TEST_F(ButtonTest, EmptyAndNestedGroupBoxes) {
-  Feed({"  object Outer: TGroupBox", "    Left = 10", "    Top = 20", "    Width = 9",
-        "    Height = 9", "    Caption = 'o'", "    object Inner: TGroupBox", "      Left = 1",
-        "      Top = 2", "      Width = 9", "      Height = 9", "      Caption = 'i'",
-        "      object Button1: TButton", "        Left = 100", "        Top = 200",
-        "        Width = 9", "        Height = 9", "        Caption = 'b'", "      end",
-        "    end", "  end", "  object Empty: TGroupBox", "    Left = 1", "    Top = 1",
-        "    Width = 9", "    Height = 9", "    Caption = 'e'", "  end"});
+  Feed({"  object Outer: TGroupBox",
+        "    Left = 10",
+        "    Top = 20",
+        "    Width = 9",
+        "    Height = 9",
+        "    Caption = 'o'",
+        "    object Inner: TGroupBox",
+        "      Left = 1",
+        "      Top = 2",
+        "      Width = 9",
+        "      Height = 9",
+        "      Caption = 'i'",
+        "      object Button1: TButton",
+        "        Left = 100",
+        "        Top = 200",
+        "        Width = 9",
+        "        Height = 9",
+        "        Caption = 'b'",
+        "      end",
+        "    end",
+        "  end",
+        "  object Empty: TGroupBox",
+        "    Left = 1",
+        "    Top = 1",
+        "    Width = 9",
+        "    Height = 9",
+        "    Caption = 'e'",
+        "  end"});
   const std::string body = Added("bodymidle");
   const size_t outer = body.find("Outer:= ");
   const size_t inner = body.find("Inner:= ");

@@ -57,6 +57,15 @@ class ControlFixture : public ::testing::Test {
     for (const std::string& line : lines) Feed(line);
   }
 
+  /// Feeds the lines of a form text written with LF line ends.
+  void FeedText(const std::string& text) {
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+      Feed(text.substr(start, end - start));
+    }
+    if (start < text.size()) Feed(text.substr(start));
+  }
+
   /// The text `section` gained since the fixture was set up.
   std::string Added(const std::string& section) const {
     static const TSDPR kFrame("Project1");

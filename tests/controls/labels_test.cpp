@@ -26,7 +26,8 @@ TEST_F(LabelTest, PlainLabelBecomesAStaticWindow) {
   EXPECT_EQ(Added("bodymidle"), "\r\n" + Banner("Create a label (static)") +
                                     "\r\n  Label1:= Createwindow('Static','Name:', WS_VISIBLE "
                                     "or WS_CHILD or SS_LEFT,\r\n" +
-                                    std::string(11, ' ') + "8,12,31,13, hWindow, 0, Inst, nil);\r\n");
+                                    std::string(11, ' ') +
+                                    "8,12,31,13, hWindow, 0, Inst, nil);\r\n");
   EXPECT_EQ(Added("windowprocpaintmidle"), "");
   EXPECT_EQ(builder_.ControlCount, 1);
   EXPECT_EQ(dpr_.FocusControl, "");
@@ -85,9 +86,8 @@ TEST_F(LabelTest, TextOutCountsTheCharactersTheCaptionDenotes) {
     const char* caption;
     const char* length;
   } cases[] = {
-      {"'Name:'", "5"},       {"'it''s'", "4"},  {"'a'#13#10'b'", "4"},
-      {"#65'bc'", "3"},       {"''", "0"},       {"'open run", "8"},
-      {"'''quoted'''", "8"},  {"Caption1", "6"},
+      {"'Name:'", "5"}, {"'it''s'", "4"},   {"'a'#13#10'b'", "4"}, {"#65'bc'", "3"},
+      {"''", "0"},      {"'open run", "8"}, {"'''quoted'''", "8"}, {"Caption1", "6"},
   };
   for (const auto& c : cases) {
     TBuilder builder;

@@ -36,8 +36,9 @@ TEST_F(ListTest, EntriesKeepDuplicatesAndInnerParentheses) {
         "    Height = 4", "    Items.Strings = (", "      'a'", "      'a'", "      'x (y)'",
         "      'long' +", "      'tail')", "  end"});
   const std::string body = Added("bodymidle");
-  EXPECT_NE(body.find("PChar('a')) );\r\n  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('a'))"),
-            std::string::npos);
+  EXPECT_NE(
+      body.find("PChar('a')) );\r\n  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('a'))"),
+      std::string::npos);
   EXPECT_NE(body.find("PChar('x (y)')"), std::string::npos);
   // A two-word line is no entry: the continued item keeps only its last piece.
   EXPECT_EQ(body.find("'long'"), std::string::npos);
@@ -145,9 +146,9 @@ TEST_F(ListTest, SkippedMemoLeavesNoLinesOrGeometryToTheNext) {
 }
 
 TEST_F(ListTest, ListInsideAContainerIsShifted) {
-  Feed({"  object Panel1: TPanel", "    Left = 100", "    Top = 50", "    object ListBox1: TListBox",
-        "      Left = 1", "      Top = 2", "      Width = 3", "      Height = 4", "    end",
-        "  end"});
+  Feed({"  object Panel1: TPanel", "    Left = 100", "    Top = 50",
+        "    object ListBox1: TListBox", "      Left = 1", "      Top = 2", "      Width = 3",
+        "      Height = 4", "    end", "  end"});
   EXPECT_NE(Added("bodymidle").find("101,52,3,4, hWindow"), std::string::npos);
 }
 

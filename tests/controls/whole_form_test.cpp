@@ -12,51 +12,137 @@ namespace {
 
 class WholeFormTest : public ControlFixture {};
 
-const std::vector<std::string> kForm = {
-    "object Form1: TForm1", "  Left = 200", "  Top = 100", "  Width = 400", "  Height = 300",
-    "  Caption = 'All controls'",
-    "  object Label1: TLabel", "    Left = 8", "    Top = 8", "    Width = 30", "    Height = 13",
-    "    Caption = 'Name:'", "    Font.Height = -11", "    Font.Name = 'Arial'", "  end",
-    "  object Label2: TLabel", "    Left = 8", "    Top = 30", "    Width = 30", "    Height = 13",
-    "    Caption = 'Hot'", "    Color = clYellow", "  end",
-    "  object Edit1: TEdit", "    Left = 50", "    Top = 8", "    Width = 100", "    Height = 21",
-    "  end",
-    "  object GroupBox1: TGroupBox", "    Left = 10", "    Top = 20", "    Width = 180",
-    "    Height = 120", "    Caption = 'Group'",
-    "    object Button1: TButton", "      Left = 8", "      Top = 16", "      Width = 75",
-    "      Height = 25", "      Caption = 'OK'", "    end",
-    "    object CheckBox1: TCheckBox", "      Left = 8", "      Top = 50", "      Width = 75",
-    "      Height = 17", "      Caption = 'Check'", "      State = cbChecked", "    end",
-    "    object RadioButton1: TRadioButton", "      Left = 8", "      Top = 80",
-    "      Width = 75", "      Height = 17", "      Caption = 'Radio'", "    end",
-    "  end",
-    "  object Panel1: TPanel", "    Left = 100", "    Top = 200", "    Width = 200",
-    "    Height = 90",
-    "    object ListBox1: TListBox", "      Left = 4", "      Top = 4", "      Width = 50",
-    "      Height = 40", "      Items.Strings = (", "        'One'", "        'Two')", "    end",
-    "    object ComboBox1: TComboBox", "      Left = 60", "      Top = 4", "      Width = 50",
-    "      Height = 21", "      ItemHeight = 13", "      Items.Strings = (", "        'Red')",
-    "    end",
-    "    object Memo1: TMemo", "      Left = 120", "      Top = 4", "      Width = 50",
-    "      Height = 40", "      Lines.Strings = (", "        'a'", "        'b')", "    end",
-    "    object GroupBox2: TGroupBox", "      Left = 5", "      Top = 10", "      Width = 90",
-    "      Height = 30", "      Caption = 'Inner'",
-    "      object ProgressBar1: TProgressBar", "        Left = 1", "        Top = 2",
-    "        Width = 80", "        Height = 16", "      end",
-    "    end",
-    "  end",
-    "  object TrackBar1: TTrackBar", "    Left = 200", "    Top = 8", "    Width = 150",
-    "    Height = 45", "  end",
-    "  object Shape1: TShape", "    Left = 200", "    Top = 60", "    Width = 40",
-    "    Height = 40", "  end",
-    "  object Bevel1: TBevel", "    Left = 200", "    Top = 110", "    Width = 100",
-    "    Height = 2", "  end",
-    "  object StatusBar1: TStatusBar", "    SimplePanel = True", "    SimpleText = 'Ready'",
-    "  end",
-    "end"};
+// Form text as the line parser reads it, one line per row.
+constexpr char kForm[] = R"(object Form1: TForm1
+  Left = 200
+  Top = 100
+  Width = 400
+  Height = 300
+  Caption = 'All controls'
+  object Label1: TLabel
+    Left = 8
+    Top = 8
+    Width = 30
+    Height = 13
+    Caption = 'Name:'
+    Font.Height = -11
+    Font.Name = 'Arial'
+  end
+  object Label2: TLabel
+    Left = 8
+    Top = 30
+    Width = 30
+    Height = 13
+    Caption = 'Hot'
+    Color = clYellow
+  end
+  object Edit1: TEdit
+    Left = 50
+    Top = 8
+    Width = 100
+    Height = 21
+  end
+  object GroupBox1: TGroupBox
+    Left = 10
+    Top = 20
+    Width = 180
+    Height = 120
+    Caption = 'Group'
+    object Button1: TButton
+      Left = 8
+      Top = 16
+      Width = 75
+      Height = 25
+      Caption = 'OK'
+    end
+    object CheckBox1: TCheckBox
+      Left = 8
+      Top = 50
+      Width = 75
+      Height = 17
+      Caption = 'Check'
+      State = cbChecked
+    end
+    object RadioButton1: TRadioButton
+      Left = 8
+      Top = 80
+      Width = 75
+      Height = 17
+      Caption = 'Radio'
+    end
+  end
+  object Panel1: TPanel
+    Left = 100
+    Top = 200
+    Width = 200
+    Height = 90
+    object ListBox1: TListBox
+      Left = 4
+      Top = 4
+      Width = 50
+      Height = 40
+      Items.Strings = (
+        'One'
+        'Two')
+    end
+    object ComboBox1: TComboBox
+      Left = 60
+      Top = 4
+      Width = 50
+      Height = 21
+      ItemHeight = 13
+      Items.Strings = (
+        'Red')
+    end
+    object Memo1: TMemo
+      Left = 120
+      Top = 4
+      Width = 50
+      Height = 40
+      Lines.Strings = (
+        'a'
+        'b')
+    end
+    object GroupBox2: TGroupBox
+      Left = 5
+      Top = 10
+      Width = 90
+      Height = 30
+      Caption = 'Inner'
+      object ProgressBar1: TProgressBar
+        Left = 1
+        Top = 2
+        Width = 80
+        Height = 16
+      end
+    end
+  end
+  object TrackBar1: TTrackBar
+    Left = 200
+    Top = 8
+    Width = 150
+    Height = 45
+  end
+  object Shape1: TShape
+    Left = 200
+    Top = 60
+    Width = 40
+    Height = 40
+  end
+  object Bevel1: TBevel
+    Left = 200
+    Top = 110
+    Width = 100
+    Height = 2
+  end
+  object StatusBar1: TStatusBar
+    SimplePanel = True
+    SimpleText = 'Ready'
+  end
+end)";
 
 TEST_F(WholeFormTest, EveryControlIsWrittenOnceInItsPlace) {
-  Feed(kForm);
+  FeedText(kForm);
   EXPECT_EQ(builder_.ControlCount, 16);
   const std::string body = Added("bodymidle");
   EXPECT_NE(body.find("8,8,30,13, hWindow"), std::string::npos);       // Label1
@@ -69,7 +155,7 @@ TEST_F(WholeFormTest, EveryControlIsWrittenOnceInItsPlace) {
 }
 
 TEST_F(WholeFormTest, SectionsComeOutInComposeOrder) {
-  Feed(kForm);
+  FeedText(kForm);
   builder_.FinishGraphics(dpr_);
   builder_.FinishFonts(dpr_);
   dpr_.Compose();
