@@ -55,8 +55,8 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   // A group box is written only when its first child begins, since that is
   // when it is known to be a container whose children follow it.
   if (!GroupBox.Emitted) {
-    BuildGroupBox(dpr, LineWords{"TGROUPBOX", "", "end", "", "", "", line.Level - 1,
-                                 line.Indent, 1});
+    BuildGroupBox(dpr,
+                  LineWords{"TGROUPBOX", "", "end", "", "", "", line.Level - 1, line.Indent, 1});
   }
   // A control that was never written must not pass its font or list state on.
   ClearFont();

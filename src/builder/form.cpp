@@ -1,7 +1,6 @@
 // The main window: the form's caption, position, size and window state, and
 // the CreateWindowEx call that builds it.
 #include "builder/builder.h"
-
 #include "output/program_text.h"
 
 namespace vornic {

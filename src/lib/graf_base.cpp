@@ -68,11 +68,11 @@ std::string TIGrafBase::GetGraphicsCreation() const {
     for (int i = 1; i <= BrushNumbers.HighIndex(); ++i) {
       const std::string color = TranslateColor(BrushColors.GetItem(i));
       // Every style but a solid one is drawn hatched, a clear brush included.
-      const std::string call =
-          BrushStyles.GetItem(i) == "bsSolid"
-              ? "CreateSolidBrush(" + color + ");"
-              : "CreateHatchBrush(" + TranslateBrushStyle(BrushStyles.GetItem(i)) + "," + color +
-                    ");";
+      const std::string call = BrushStyles.GetItem(i) == "bsSolid"
+                                   ? "CreateSolidBrush(" + color + ");"
+                                   : "CreateHatchBrush(" +
+                                         TranslateBrushStyle(BrushStyles.GetItem(i)) + "," + color +
+                                         ");";
       text += "\r\n      Brush" + BrushNumbers.GetItem(i) + " := " + call;
     }
   }

@@ -53,7 +53,9 @@ TEST_F(FormTest, ShowModes) {
   for (const auto& [state, mode] : cases) {
     TSDPR dpr("form");
     TBuilder builder;
-    FormLines(builder, dpr).Object("Form1", "TForm1").Set("WindowState", state)
+    FormLines(builder, dpr)
+        .Object("Form1", "TForm1")
+        .Set("WindowState", state)
         .Set("TextHeight", "13");
     EXPECT_EQ(dpr.ShowWindowLine, "  ShowWindow(hWindow," + mode + ");\r\n") << state;
   }
@@ -91,8 +93,12 @@ TEST_F(FormTest, ClientSizeStandsInForAMissingSize) {
 
   TSDPR dpr("form");
   TBuilder builder;
-  FormLines(builder, dpr).Object("Form1", "TForm1").Set("Width", "400").Set("ClientWidth", "392")
-      .Set("ClientHeight", "273").EndAll();
+  FormLines(builder, dpr)
+      .Object("Form1", "TForm1")
+      .Set("Width", "400")
+      .Set("ClientWidth", "392")
+      .Set("ClientHeight", "273")
+      .EndAll();
   EXPECT_EQ(dpr.Section("bodymidle"), MainWindow("''", "CW_USEDEFAULT,0,400,273"));
 }
 

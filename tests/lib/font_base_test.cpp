@@ -25,8 +25,7 @@ TEST(FontBaseTest, EditAndButtonShareOneBoldArial) {
             "\r\n  { Change fonts ============================================== }"
             "\r\n  if hFont1 <> 0 then SendMessage(Edit1,WM_SETFONT,hFont1,0);"
             "\r\n  if hFont1 <> 0 then SendMessage(Button1,WM_SETFONT,hFont1,0);");
-  EXPECT_EQ(fonts.GetFontDeletion(),
-            "\r\n      { Delete Fonts }\r\n      DeleteObject(hFont1);");
+  EXPECT_EQ(fonts.GetFontDeletion(), "\r\n      { Delete Fonts }\r\n      DeleteObject(hFont1);");
 }
 
 TEST(FontBaseTest, NoFontsGiveOnlyTheFixedParts) {

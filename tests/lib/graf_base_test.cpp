@@ -28,10 +28,11 @@ TEST(GrafBaseTest, RectangleAndBevelGiveThreePensAndOneBrush) {
             std::string(kPaintDeclarations) +
                 "\r\n    OldPen: HPEN;\r\n    Pen1: HPEN;\r\n    Pen2: HPEN;\r\n    Pen3: HPEN;"
                 "\r\n    OldBrush: HBRUSH;\r\n    Brush1: HBRUSH;");
-  EXPECT_EQ(graphics.GetGraphicsDeletion(),
-            "\r\n      { Delete Pens and Brushes }"
-            "\r\n      DeleteObject(Pen1);\r\n      DeleteObject(Pen2);\r\n      DeleteObject(Pen3);"
-            "\r\n      DeleteObject(Brush1);");
+  EXPECT_EQ(
+      graphics.GetGraphicsDeletion(),
+      "\r\n      { Delete Pens and Brushes }"
+      "\r\n      DeleteObject(Pen1);\r\n      DeleteObject(Pen2);\r\n      DeleteObject(Pen3);"
+      "\r\n      DeleteObject(Brush1);");
 }
 
 TEST(GrafBaseTest, NothingRegisteredGivesOnlyTheFixedParts) {
