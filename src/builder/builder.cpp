@@ -52,8 +52,8 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   if (is_root) root_seen_ = root_open_ = true;
   Levels.AddLevel(std::to_string(line.Level), "0", "0", UpperText(line.ClassName), is_root);
 
-  // A group box is written only when its first child begins, since that is
-  // when it is known to be a container whose children follow it.
+  // A group box must be created before the controls inside it, yet its end
+  // line comes after theirs: it is written when its first child begins.
   if (!GroupBox.Emitted) {
     BuildGroupBox(dpr,
                   LineWords{"TGROUPBOX", "", "end", "", "", "", line.Level - 1, line.Indent, 1});
