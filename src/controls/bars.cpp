@@ -110,7 +110,6 @@ void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
   TRStatusBar& bar = StatusBar;
   if (line.Kind == "object") {
     bar = TRStatusBar();
-    ClearFont();
     bar.ControlName = ControlNameOf(line);
     return;
   }

@@ -74,7 +74,6 @@ void TBuilder::BuildButton(TSDPR& dpr, const LineWords& line) {
   TRMinControl& button = Button;
   if (line.Kind == "object") {
     button = TRMinControl();
-    ClearFont();
     button.ControlName = ControlNameOf(line);
   } else if (line.Kind == "set") {
     if (!StoreFontProperty(line)) StoreButtonProperty(button, line);
@@ -96,7 +95,6 @@ void TBuilder::BuildCheckBox(TSDPR& dpr, const LineWords& line) {
   TRCheckBox& box = CheckBox;
   if (line.Kind == "object") {
     box = TRCheckBox();
-    ClearFont();
     box.ControlName = ControlNameOf(line);
   } else if (line.Kind == "set") {
     if (StoreFontProperty(line) || StoreButtonProperty(box, line)) return;
@@ -122,7 +120,6 @@ void TBuilder::BuildGroupBox(TSDPR& dpr, const LineWords& line) {
   TRGroupBox& box = GroupBox;
   if (line.Kind == "object") {
     box = TRGroupBox();
-    ClearFont();
     box.ControlName = ControlNameOf(line);
     box.Emitted = false;
   } else if (line.Kind == "set") {
@@ -143,7 +140,6 @@ void TBuilder::BuildRadioButton(TSDPR& dpr, const LineWords& line) {
   TRRadioBox& radio = RadioBox;
   if (line.Kind == "object") {
     radio = TRRadioBox();
-    ClearFont();
     radio.ControlName = ControlNameOf(line);
   } else if (line.Kind == "set") {
     if (StoreFontProperty(line) || StoreButtonProperty(radio, line)) return;

@@ -67,9 +67,8 @@ std::string PaintedLabelText(const TRLabel& label, const std::string& font) {
 void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
   TRLabel& label = Label;
   if (line.Kind == "object") {
-    // A skipped label must not lend its colours, font or geometry to the next.
+    // A skipped label must not lend its colours or geometry to the next.
     label = TRLabel();
-    ClearFont();
     label.ControlName = ControlNameOf(line);
     return;
   }
@@ -123,7 +122,6 @@ void TBuilder::BuildEdit(TSDPR& dpr, const LineWords& line) {
   TREdit& edit = Edit;
   if (line.Kind == "object") {
     edit = TREdit();
-    ClearFont();
     edit.ControlName = ControlNameOf(line);
     return;
   }

@@ -34,13 +34,14 @@ bool StoreGeometry(Store& store, const LineWords& line) {
 }
 
 // Adds an entry line of the list `marker` names, while that list is being
-// read. The entry that ends in ")" closes the list; so does the next object
-// or end line, which is no entry: a list left open (its last entry lost to a
-// split line) must not swallow the word "end".
+// read. The entry that ends in ")" closes the list; so does the object's end
+// line, which is no entry: a list left open (its last entry lost to a split
+// line) must not swallow the word "end". (Object lines are no entries either;
+// the builder forgets any open list when an object begins.)
 void CollectEntry(std::string& list_marker, const char* marker, const LineWords& line,
                   TIDictonary& entries) {
   if (list_marker != marker) return;
-  if (line.Kind == "object" || line.Kind == "end") {
+  if (line.Kind == "end") {
     list_marker.clear();
     return;
   }
@@ -87,8 +88,6 @@ void TBuilder::BuildListBox(TSDPR& dpr, const LineWords& line) {
   if (line.Kind == "object") {
     // A skipped list box must not hand its items to the next one.
     box.Reset();
-    ClearFont();
-    ListMarker.clear();
     box.ControlName = ControlNameOf(line);
     return;
   }
@@ -117,8 +116,6 @@ void TBuilder::BuildComboBox(TSDPR& dpr, const LineWords& line) {
   TIComboBox& box = ComboBoxStore;
   if (line.Kind == "object") {
     box.Reset();
-    ClearFont();
-    ListMarker.clear();
     box.ControlName = ControlNameOf(line);
     return;
   }
@@ -157,8 +154,6 @@ void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
   TIMemo& memo = MemoStore;
   if (line.Kind == "object") {
     memo.Reset();
-    ClearFont();
-    ListMarker.clear();
     memo.ControlName = ControlNameOf(line);
     return;
   }
