@@ -70,7 +70,7 @@ std::string ComboBoxHeight(const TIComboBox& box) {
   if (box.ItemHeight.empty() || box.Items.HighIndex() < 1) return box.Height;
   const int64_t height =
       int64_t{TextToInt(box.Height)} + int64_t{8} * int64_t{TextToInt(box.ItemHeight)};
-  return std::to_string(height);
+  return std::to_string(static_cast<int32_t>(height));  // wraps like every position sum
 }
 
 // The memo's lines as one Pascal expression with CR LF between them.

@@ -32,9 +32,10 @@ bool MarkComplete(Record& record) {
   return record.Complete;
 }
 
-// `a` + `b` as decimal text; 64-bit so that no form value can overflow.
+// `a` + `b` as decimal text, wrapping like every position sum of the tool
+// (the conversion to 32 bits is modular), so huge values stay defined.
 std::string Sum(const std::string& a, const std::string& b) {
-  return std::to_string(int64_t{TextToInt(a)} + int64_t{TextToInt(b)});
+  return std::to_string(static_cast<int32_t>(int64_t{TextToInt(a)} + int64_t{TextToInt(b)}));
 }
 
 void DefaultIfEmpty(std::string& field, const char* value) {

@@ -46,6 +46,13 @@ TEST_F(ShapeTest, DrawingCallFollowsTheShape) {
   EXPECT_EQ(with("stRoundSquare"), "      ");
 }
 
+TEST_F(ShapeTest, FarCornerWrapsLikeA32BitSum) {
+  const std::string text =
+      Draw("TShape", {"Left = 2147483647", "Top = 0", "Width = 1", "Height = 1"});
+  EXPECT_EQ(text.substr(text.rfind("\r\n") + 2),
+            "      Rectangle(PaintDC,2147483647,0,-2147483648,1);");
+}
+
 TEST_F(ShapeTest, EqualPensAndBrushesAreShared) {
   Draw("TShape", {"Left = 0", "Top = 0", "Width = 1", "Height = 1", "Pen.Color = clRed"});
   const std::string second =
