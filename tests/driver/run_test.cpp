@@ -36,7 +36,9 @@ std::string FormText(const std::string& line_end, int odd_line = 0) {
   std::string text;
   int number = 1;
   for (const char* line : kFormLines) {
-    text += (number == odd_line ? " " : "") + std::string(line) + line_end;
+    if (number == odd_line) text += ' ';
+    text += line;
+    text += line_end;
     ++number;
   }
   return text;
