@@ -16,8 +16,7 @@ extern const char kResourcesLine[];
 /// The summary line: "<count> controls is constructed ok.".
 std::string ControlCountLine(int control_count);
 /// The report of a line that failed: "[Error] <file>(<number>): <line>".
-std::string LineErrorReport(const std::string& text_name, int line_number,
-                            const std::string& line);
+std::string LineErrorReport(const std::string& text_name, int line_number, const std::string& line);
 /// "Cannot open file <name>".
 std::string CannotOpenFile(const std::string& name);
 /// "Cannot create file <name>".

@@ -88,9 +88,8 @@ bool FormTextReader::ReadPhysicalLine(std::string& line) {
     }
     const char* start = buffer_.data() + pos_;
     const char* stop = buffer_.data() + end_;
-    const char* hit = std::find_if(start, stop, [](char c) {
-      return c == '\r' || c == '\n' || c == kEndOfText;
-    });
+    const char* hit =
+        std::find_if(start, stop, [](char c) { return c == '\r' || c == '\n' || c == kEndOfText; });
     line.append(start, hit);
     any = any || hit != start;
     pos_ = hit - buffer_.data();

@@ -35,12 +35,12 @@ class FormTextReader {
 
   std::istream& input_;
   std::vector<char> buffer_;
-  size_t pos_ = 0;             // next unread byte in buffer_
-  size_t end_ = 0;             // one past the last valid byte in buffer_
-  bool at_end_ = false;        // the input or a character 26 has ended the text
-  bool skip_lf_ = false;       // the last line ended at a CR; an LF right behind belongs to it
-  bool started_ = false;       // the byte order mark check has run
-  int physical_lines_ = 0;     // physical lines read so far
+  size_t pos_ = 0;          // next unread byte in buffer_
+  size_t end_ = 0;          // one past the last valid byte in buffer_
+  bool at_end_ = false;     // the input or a character 26 has ended the text
+  bool skip_lf_ = false;    // the last line ended at a CR; an LF right behind belongs to it
+  bool started_ = false;    // the byte order mark check has run
+  int physical_lines_ = 0;  // physical lines read so far
 };
 
 }  // namespace vornic

@@ -20,16 +20,26 @@ namespace fs = std::filesystem;
 
 // A small valid form; line 12 is the button's object line.
 const char kFormLines[][40] = {
-    "object Form1: TForm1",      "  Left = 192",
-    "  Top = 107",               "  Width = 320",
-    "  Height = 240",            "  Caption = 'Form1'",
-    "  Color = clBtnFace",       "  Font.Charset = DEFAULT_CHARSET",
-    "  Font.Color = clWindowText", "  Font.Height = -11",
-    "  Font.Name = 'MS Sans Serif'", "  object Button1: TButton",
-    "    Left = 8",              "    Top = 8",
-    "    Width = 75",            "    Height = 25",
-    "    Caption = 'OK'",        "    TabOrder = 0",
-    "  end",                     "end",
+    "object Form1: TForm1",
+    "  Left = 192",
+    "  Top = 107",
+    "  Width = 320",
+    "  Height = 240",
+    "  Caption = 'Form1'",
+    "  Color = clBtnFace",
+    "  Font.Charset = DEFAULT_CHARSET",
+    "  Font.Color = clWindowText",
+    "  Font.Height = -11",
+    "  Font.Name = 'MS Sans Serif'",
+    "  object Button1: TButton",
+    "    Left = 8",
+    "    Top = 8",
+    "    Width = 75",
+    "    Height = 25",
+    "    Caption = 'OK'",
+    "    TabOrder = 0",
+    "  end",
+    "end",
 };
 
 std::string FormText(const std::string& line_end, int odd_line = 0) {
@@ -135,8 +145,7 @@ TEST_F(RunTest, OddIndentedObjectLineIsReportedAndNoProgramWritten) {
 TEST_F(RunTest, ErrorLineCountsEveryPhysicalLineOfContinuedValues) {
   std::string text = FormText("\n", 12);
   // Lines 6 to 8 hold one caption written in three pieces.
-  text.replace(text.find("  Caption = 'Form1'\n"), 20,
-               "  Caption = \n    'For' +\n    'm1'\n");
+  text.replace(text.find("  Caption = 'Form1'\n"), 20, "  Caption = \n    'For' +\n    'm1'\n");
   text.erase(text.find("  Color = clBtnFace\n"), 20);
   text.erase(text.find("  Font.Charset = DEFAULT_CHARSET\n"), 33);
   fs::create_directory("dir");
@@ -201,10 +210,11 @@ TEST_F(RunTest, FailedConversionKeepsTheExistingTextForm) {
 TEST_F(RunTest, BlankLinesDoNotChangeTheProgram) {
   std::string text = FormText("\r\n");
   // A blank line behind a list entry must not hand that entry over twice.
-  std::string list = "  object ListBox1: TListBox\r\n    Left = 8\r\n    Top = 40\r\n"
-                     "    Width = 121\r\n    Height = 97\r\n    ItemHeight = 13\r\n"
-                     "    Items.Strings = (\r\n      'one'\r\n\r\n      'two')\r\n"
-                     "    \r\n    TabOrder = 1\r\n  end\r\n";
+  std::string list =
+      "  object ListBox1: TListBox\r\n    Left = 8\r\n    Top = 40\r\n"
+      "    Width = 121\r\n    Height = 97\r\n    ItemHeight = 13\r\n"
+      "    Items.Strings = (\r\n      'one'\r\n\r\n      'two')\r\n"
+      "    \r\n    TabOrder = 1\r\n  end\r\n";
   std::string with_list = text;
   with_list.insert(with_list.rfind("end\r\n"), list);
   WriteFile("listed.txt", with_list);

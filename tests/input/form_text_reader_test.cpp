@@ -41,17 +41,19 @@ TEST(FormTextReaderTest, CrLfSplitAcrossBufferRefillIsOneLineEnd) {
 }
 
 TEST(FormTextReaderTest, CharacterTwentySixEndsTheText) {
-  EXPECT_EQ(ReadAll("a\r\nb\x1a\r\nc\r\n"), (NumberedLines{{1, "a"}, {2, "b"}}));
-  EXPECT_EQ(ReadAll("a\r\n\x1a"), (NumberedLines{{1, "a"}}));
-  EXPECT_EQ(ReadAll("\x1a" "a"), NumberedLines{});
+  const std::string end_of_text(1, 26);
+  EXPECT_EQ(ReadAll("a\r\nb" + end_of_text + "\r\nc\r\n"), (NumberedLines{{1, "a"}, {2, "b"}}));
+  EXPECT_EQ(ReadAll("a\r\n" + end_of_text), (NumberedLines{{1, "a"}}));
+  EXPECT_EQ(ReadAll(end_of_text + "a"), NumberedLines{});
 }
 
 TEST(FormTextReaderTest, ByteOrderMarkIsSkippedOnlyAtTheStart) {
-  EXPECT_EQ(ReadAll("\xEF\xBB\xBFobject Form1: TForm1\r\nend"),
+  const std::string mark = "\xEF\xBB\xBF";
+  EXPECT_EQ(ReadAll(mark + "object Form1: TForm1\r\nend"),
             (NumberedLines{{1, "object Form1: TForm1"}, {2, "end"}}));
-  EXPECT_EQ(ReadAll("\xEF\xBB\xBF"), NumberedLines{});
-  EXPECT_EQ(ReadAll("a\n\xEF\xBB\xBF" "b"), (NumberedLines{{1, "a"}, {2, "\xEF\xBB\xBF" "b"}}));
-  EXPECT_EQ(ReadAll("\xEF\xBB" "a"), (NumberedLines{{1, "\xEF\xBB" "a"}}));
+  EXPECT_EQ(ReadAll(mark), NumberedLines{});
+  EXPECT_EQ(ReadAll("a\n" + mark + "b"), (NumberedLines{{1, "a"}, {2, mark + "b"}}));
+  EXPECT_EQ(ReadAll(mark.substr(0, 2) + "a"), (NumberedLines{{1, mark.substr(0, 2) + "a"}}));
 }
 
 TEST(FormTextReaderTest, ValueAfterEqualsSignOnNextLineIsJoined) {
@@ -78,8 +80,7 @@ TEST(FormTextReaderTest, PiecesEndingInPlusAreMergedIntoOneString) {
   EXPECT_EQ(ReadAll("      'a' +  \n      'b' +\n      'c')\n"),
             (NumberedLines{{1, "      'abc')"}}));
   // Without a blank in front the "+" is part of the value.
-  EXPECT_EQ(ReadAll("  Caption = a+\n  b\n"),
-            (NumberedLines{{1, "  Caption = a+"}, {2, "  b"}}));
+  EXPECT_EQ(ReadAll("  Caption = a+\n  b\n"), (NumberedLines{{1, "  Caption = a+"}, {2, "  b"}}));
 }
 
 }  // namespace
