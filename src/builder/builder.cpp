@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "builder/class_table.h"
+#include "builder/value_checks.h"
 #include "lib/text.h"
 #include "output/program_text.h"
 
@@ -39,6 +40,7 @@ void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
     root_open_ = false;
     if (!main_window_written_) EmitMainWindow(dpr);
   }
+  CheckLineValues(line, CheckedObjectOfRoute(), ListMarker);
   Dispatch(dpr, line);
   if (kind == "end") Levels.RemoveLevel(level_text);
 }
@@ -69,6 +71,18 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   } else {
     route_ = Route::kClassTable;
   }
+}
+
+CheckedObject TBuilder::CheckedObjectOfRoute() const {
+  switch (route_) {
+    case Route::kMainWindow:
+      return CheckedObject::kMainWindow;
+    case Route::kNowhere:
+      return CheckedObject::kNone;
+    case Route::kClassTable:
+      break;
+  }
+  return CheckedObject::kControl;
 }
 
 void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {

@@ -14,6 +14,7 @@
 namespace vornic {
 
 class TSDPR;
+enum class CheckedObject;
 
 /// The parser's outputs for one line, as every generator receives them.
 struct LineWords {
@@ -110,6 +111,8 @@ class TBuilder {
   /// Opens an object: writes a main window still owed, pushes the level,
   /// writes a waiting group box and forgets the previous object's font.
   void BeginObject(TSDPR& dpr, const LineWords& line);
+  /// Whose values the checks of the current line follow.
+  CheckedObject CheckedObjectOfRoute() const;
   /// Hands the line to the generator its route names.
   void Dispatch(TSDPR& dpr, const LineWords& line);
   /// Writes the main window's creation from Form, filling in missing values.

@@ -12,6 +12,8 @@ const char kUsageText[] =
     "Syntax: VORNIC <DFMfilename> [DPRfilename]\n"
     "\n";
 
+const char kVersionLine[] = "Vornic  Version 1.0\n";
+
 const char kUnknownInputText[] =
     "Unknown input file\n"
     "The input file should have the extension: .dfm or .txt\n";

@@ -8,6 +8,8 @@ namespace vornic {
 
 /// The four lines written when the tool is run without arguments.
 extern const char kUsageText[];
+/// The usage text's version line, alone.
+extern const char kVersionLine[];
 /// The two lines written for an input that is neither ".dfm" nor ".txt".
 extern const char kUnknownInputText[];
 extern const char kWaitLine[];

@@ -13,9 +13,8 @@
 #include "driver/console_messages.h"
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
+#include "driver/translation.h"
 #include "input/binary_to_text.h"
-#include "input/form_text_reader.h"
-#include "input/line_parser.h"
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
 #include "lib/text.h"
@@ -47,39 +46,13 @@ void ConvertInput(const RunFiles& files, const std::string& target, FormConversi
   ConvertIntoFile(input, target, convert);
 }
 
-// Feeds every non-blank logical line through the parser and the builder. A
-// failure is reported with the line it happened on; its own message is not
-// what the user needs to find the place.
-void ProcessLines(FormTextReader& reader, const std::string& text_name, TILineParser& parser,
-                  TSDPR& dpr, TBuilder& builder) {
-  std::string line;
-  int line_number = 0;
-  try {
-    while (reader.ReadLine(line, line_number)) {
-      if (IsBlankText(line)) continue;
-      parser.ParseLine(line_number, line);
-      builder.ProcessLine(dpr, parser.ClassName, parser.ObjectName, parser.Kind, parser.Word1,
-                          parser.Word2, parser.Word3, parser.Level, parser.Indent,
-                          parser.WordCount);
-    }
-  } catch (const Error&) {
-    throw EParserError(LineErrorReport(text_name, line_number, line));
-  }
-}
-
 int TranslateText(const RunFiles& files, std::ostream& console) {
   std::ifstream text = OpenForReading(files.text);
-  FormTextReader reader(text);
-  TILineParser parser;
   TSDPR dpr(ProgramNameFor(files.output));
   TBuilder builder(OutputBaseNameFor(files.output));
   console << kWaitLine;
-  ProcessLines(reader, files.text, parser, dpr, builder);
+  TranslateFormText(text, files.text, dpr, builder);
   text.close();
-
-  builder.FinishGraphics(dpr);
-  builder.FinishFonts(dpr);
-  dpr.Compose();
   dpr.SaveToFile(files.output);
   console << ControlCountLine(builder.ControlCount);
   if (dpr.HasResources) console << kResourcesLine;
@@ -105,8 +78,12 @@ int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& cons
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& console) {
-  if (args.empty()) {
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     console << kUsageText;
+    return 0;
+  }
+  if (args[0] == "--version") {
+    console << kVersionLine;
     return 0;
   }
   try {

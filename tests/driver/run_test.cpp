@@ -117,6 +117,25 @@ TEST_F(RunTest, NoArgumentWritesTheUsageText) {
   EXPECT_TRUE(Files().empty());
 }
 
+TEST_F(RunTest, HelpAndVersionOptionsPrintAndTouchNoFile) {
+  for (const char* option : {"--help", "-h"}) {
+    EXPECT_EQ(RunTool({option}), 0);
+    EXPECT_EQ(console_, "\nVornic  Version 1.0\nSyntax: VORNIC <DFMfilename> [DPRfilename]\n\n");
+  }
+  EXPECT_EQ(RunTool({"--version"}), 0);
+  EXPECT_EQ(console_, "Vornic  Version 1.0\n");
+  EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(RunTest, ValueThatWouldBecomeCodeIsReportedAndNoProgramWritten) {
+  std::string text = FormText("\r\n");
+  text.replace(text.find("'OK'"), 4, "Halt");
+  WriteFile("form.txt", text);
+  EXPECT_EQ(RunTool({"form.txt"}), 1);
+  EXPECT_EQ(console_, "Wait...\n[Error] form.txt(17):     Caption = Halt\n");
+  EXPECT_FALSE(fs::exists("form.dpr"));
+}
+
 TEST_F(RunTest, ExtensionTestIsCaseSensitiveAndFailsTheRun) {
   WriteFile("form.DFM", "TPF0");
   EXPECT_EQ(RunTool({"form.DFM"}), 1);

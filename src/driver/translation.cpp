@@ -1,0 +1,49 @@
+// The line loop of a run and the steps that finish the program after it.
+#include "driver/translation.h"
+
+#include <string>
+
+#include "builder/builder.h"
+#include "driver/console_messages.h"
+#include "input/form_text_reader.h"
+#include "input/line_parser.h"
+#include "lib/errors.h"
+#include "lib/text.h"
+#include "output/program_text.h"
+
+namespace vornic {
+
+namespace {
+
+// A failure is reported with the line it happened on; its own message is not
+// what the user needs to find the place.
+void ProcessLines(FormTextReader& reader, const std::string& text_name, TILineParser& parser,
+                  TSDPR& dpr, TBuilder& builder) {
+  std::string line;
+  int line_number = 0;
+  try {
+    while (reader.ReadLine(line, line_number)) {
+      if (IsBlankText(line)) continue;
+      parser.ParseLine(line_number, line);
+      builder.ProcessLine(dpr, parser.ClassName, parser.ObjectName, parser.Kind, parser.Word1,
+                          parser.Word2, parser.Word3, parser.Level, parser.Indent,
+                          parser.WordCount);
+    }
+  } catch (const Error&) {
+    throw EParserError(LineErrorReport(text_name, line_number, line));
+  }
+}
+
+}  // namespace
+
+void TranslateFormText(std::istream& text, const std::string& text_name, TSDPR& dpr,
+                       TBuilder& builder) {
+  FormTextReader reader(text);
+  TILineParser parser;
+  ProcessLines(reader, text_name, parser, dpr, builder);
+  builder.FinishGraphics(dpr);
+  builder.FinishFonts(dpr);
+  dpr.Compose();
+}
+
+}  // namespace vornic

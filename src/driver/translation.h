@@ -1,0 +1,20 @@
+// The translation of form text into the output program, from any stream and
+// without touching the file system apart from the resource script of bitmaps.
+#pragma once
+
+#include <istream>
+#include <string>
+
+namespace vornic {
+
+class TBuilder;
+class TSDPR;
+
+/// Feeds every non-blank logical line of `text` through a line parser and
+/// `builder` into `dpr`, then writes the shared graphics and fonts and joins
+/// the program's sections. A line that fails throws EParserError whose message
+/// is the report "[Error] <text_name>(<number>): <line>". Borrows everything.
+void TranslateFormText(std::istream& text, const std::string& text_name, TSDPR& dpr,
+                       TBuilder& builder);
+
+}  // namespace vornic
