@@ -123,9 +123,10 @@ bool IsValueOfKind(const std::string& value, ValueKind kind) {
 
 void CheckProperty(const LineWords& line, const PropertyList& properties) {
   for (const CheckedProperty& property : properties) {
-    if (line.Word1 == property.name && !IsValueOfKind(line.Word3, property.kind)) {
-      Reject("value of " + line.Word1, line.Word3);
-    }
+    if (line.Word1 != property.name || IsValueOfKind(line.Word3, property.kind)) continue;
+    // The same failure a sum of positions would raise for the value later.
+    if (property.kind == ValueKind::kInteger) TextToInt(line.Word3);
+    Reject("value of " + line.Word1, line.Word3);
   }
 }
 

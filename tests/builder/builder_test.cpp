@@ -138,7 +138,7 @@ TEST_F(BuilderTest, ARootWithoutANameIsStillTheMainWindow) {
 }
 
 TEST_F(BuilderTest, BadPositionsFailOnlyWhenAnOffsetIsAsked) {
-  lines_.Object("Form1", "TForm1").Set("Left", "x");
+  lines_.Object("Form1", "TForm1");
   lines_.Object("Panel1", "TPanel").Set("Left", "1.5").Set("TextHeight", "13");
   lines_.Object("Label1", "TLabel");
   try {

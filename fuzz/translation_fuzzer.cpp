@@ -1,0 +1,45 @@
+// Fuzz target: the whole translation of form text (logical lines, parser,
+// builder, generators, assembler) into a program held in memory.
+#include <stdlib.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "builder/builder.h"
+#include "driver/translation.h"
+#include "lib/errors.h"
+#include "output/program_text.h"
+
+namespace {
+
+// Bitmaps go into a resource script named after the output; it lives in a
+// directory of its own and is removed after every input.
+const std::string& ScriptBaseName() {
+  static const std::string base = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vornic_fuzz_XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) abort();
+    return pattern + "/form";
+  }();
+  return base;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::istringstream text(std::string(reinterpret_cast<const char*>(data), size));
+  {
+    vornic::TSDPR dpr("form");
+    vornic::TBuilder builder(ScriptBaseName());
+    try {
+      vornic::TranslateFormText(text, "form.txt", dpr, builder);
+    } catch (const vornic::Error&) {
+      // Rejected input is an expected outcome; only crashes and leaks count.
+    }
+  }
+  std::remove((ScriptBaseName() + ".rc").c_str());
+  return 0;
+}
