@@ -47,20 +47,25 @@ void RoundToSignificant(ExactDecimal& decimal) {
 
 std::string FixedText(const ExactDecimal& decimal) {
   const std::string& digits = decimal.digits;
+  std::string text;
   if (decimal.exponent <= 0) {
-    return "0." + std::string(static_cast<size_t>(-decimal.exponent), '0') + digits;
+    text.append("0.").append(static_cast<size_t>(-decimal.exponent), '0').append(digits);
+    return text;
   }
   size_t integer_digits = static_cast<size_t>(decimal.exponent);
   if (digits.size() <= integer_digits) {
-    return digits + std::string(integer_digits - digits.size(), '0');
+    text.append(digits).append(integer_digits - digits.size(), '0');
+    return text;
   }
-  return digits.substr(0, integer_digits) + "." + digits.substr(integer_digits);
+  text.append(digits, 0, integer_digits).append(".").append(digits, integer_digits);
+  return text;
 }
 
 std::string ScientificText(const ExactDecimal& decimal) {
   std::string text(1, decimal.digits[0]);
-  if (decimal.digits.size() > 1) text += "." + decimal.digits.substr(1);
-  return text + "E" + std::to_string(decimal.exponent - 1);
+  if (decimal.digits.size() > 1) text.append(".").append(decimal.digits, 1);
+  text.append("E").append(std::to_string(decimal.exponent - 1));
+  return text;
 }
 
 }  // namespace
@@ -112,11 +117,13 @@ std::string FloatText(const BinaryFloat& value) {
   if (value.mantissa == 0) return "0";
   ExactDecimal decimal = ExactDecimalOf(value.mantissa, value.exponent);
   RoundToSignificant(decimal);
-  std::string sign = value.negative ? "-" : "";
+  std::string text = value.negative ? "-" : "";
   if (decimal.exponent >= kFixedLowest && decimal.exponent <= kFixedHighest) {
-    return sign + FixedText(decimal);
+    text.append(FixedText(decimal));
+  } else {
+    text.append(ScientificText(decimal));
   }
-  return sign + ScientificText(decimal);
+  return text;
 }
 
 }  // namespace vornic
