@@ -1,7 +1,7 @@
 // Decoding of the stored float formats and the float text of form text.
 #include "input/float_text.h"
 
-#include "input/exact_decimal.h"
+#include "input/decimal_digits.h"
 
 namespace vornic {
 namespace {
@@ -26,26 +26,25 @@ BinaryFloat Finite(bool negative, uint64_t mantissa, int exponent) {
   return value;
 }
 
-// Rounds the exact digits to 15, a tie going away from zero.
-void RoundToSignificant(ExactDecimal& decimal) {
+// Keeps 15 digits; a tie goes away from zero, so the 16th digit alone
+// decides and the digits behind it need not be known.
+void RoundToSignificant(DecimalDigits& decimal) {
   std::string& digits = decimal.digits;
   if (digits.size() <= kSignificantDigits) return;
   bool round_up = digits[kSignificantDigits] >= '5';
   digits.resize(kSignificantDigits);
-  if (round_up) {
-    size_t i = digits.size();
-    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-    if (i == 0) {
-      digits.insert(digits.begin(), '1');
-      ++decimal.exponent;
-    } else {
-      ++digits[i - 1];
-    }
+  if (!round_up) return;
+  size_t i = digits.size();
+  while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+  if (i == 0) {
+    digits.insert(digits.begin(), '1');
+    ++decimal.exponent;
+  } else {
+    ++digits[i - 1];
   }
-  digits.resize(digits.find_last_not_of('0') + 1);
 }
 
-std::string FixedText(const ExactDecimal& decimal) {
+std::string FixedText(const DecimalDigits& decimal) {
   const std::string& digits = decimal.digits;
   std::string text;
   if (decimal.exponent <= 0) {
@@ -61,7 +60,7 @@ std::string FixedText(const ExactDecimal& decimal) {
   return text;
 }
 
-std::string ScientificText(const ExactDecimal& decimal) {
+std::string ScientificText(const DecimalDigits& decimal) {
   std::string text(1, decimal.digits[0]);
   if (decimal.digits.size() > 1) text.append(".").append(decimal.digits, 1);
   text.append("E").append(std::to_string(decimal.exponent - 1));
@@ -115,8 +114,9 @@ std::string FloatText(const BinaryFloat& value) {
     return value.negative ? "-INF" : "INF";
   }
   if (value.mantissa == 0) return "0";
-  ExactDecimal decimal = ExactDecimalOf(value.mantissa, value.exponent);
+  DecimalDigits decimal = LeadingDecimalDigits(value.mantissa, value.exponent);
   RoundToSignificant(decimal);
+  decimal.digits.resize(decimal.digits.find_last_not_of('0') + 1);
   std::string text = value.negative ? "-" : "";
   if (decimal.exponent >= kFixedLowest && decimal.exponent <= kFixedHighest) {
     text.append(FixedText(decimal));
