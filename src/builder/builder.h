@@ -103,6 +103,36 @@ class TBuilder {
   // --- builder core (src/builder/) ---
 
   // --- shared steps of the control generators (src/controls/) ---
+  // Defined in src/controls/control_steps.cpp; every generator uses these
+  // instead of writing its own copy of the text they produce.
+
+  /// The control's variable name: the object word without its colons.
+  static std::string ControlNameOf(const LineWords& line);
+  /// Stores a "Font.Charset/Height/Name/Style" value in CurrentFont; false
+  /// when the line sets another property.
+  bool StoreFontProperty(const LineWords& line);
+  /// Gives `name` the focus when no control has taken it yet.
+  void FocusControlOnce(TSDPR& dpr, const std::string& name);
+  /// Moves `left` and `top` into the form's coordinates for a control inside
+  /// a container (level above 2); a control on the form keeps its values.
+  void PlaceInForm(int level, std::string& left, std::string& top) const;
+  /// Adds "    <name>: HWND;" on a new line of "var".
+  static void DeclareWindow(TSDPR& dpr, const std::string& name);
+  /// The creation text of a window control: a new line, the banner of
+  /// `banner`, then "  " + name + first_line, and on the continuation line
+  /// Left,Top,Width,Height and ", hWindow, 0, Inst, nil);".
+  static std::string CreationText(const std::string& banner, const std::string& name,
+                                  const std::string& first_line, const std::string& left,
+                                  const std::string& top, const std::string& width,
+                                  const std::string& height);
+  /// Registers CurrentFont for `control` when it has a height, then empties
+  /// it; returns the font variable, empty when none was registered.
+  std::string TakeFont(const std::string& control);
+  /// Adds the InitCommonControls call the first time a common control is written.
+  static void InitCommonControlsOnce(TSDPR& dpr);
+  /// `text`, or an empty quoted text when `text` is empty, so that a missing
+  /// property still gives the generated call its argument.
+  static std::string QuotedOrEmpty(const std::string& text);
 
   // --- bitmap generators (src/controls/bitmaps.cpp) ---
 };
