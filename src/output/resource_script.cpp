@@ -11,7 +11,7 @@ namespace vornic {
 namespace {
 
 constexpr size_t kCharsPerLine = 32;  // 16 bytes as hexadecimal pairs
-constexpr int kPatchedLine = 3;       // the script line that holds byte 46
+constexpr int kPatchedLine = 3;       // the script line that holds bytes 32 to 47
 constexpr size_t kPatchedChar = 28;   // byte 46 is the 15th pair of that line
 
 // The script sits beside the program; a program name without a file-name part
@@ -30,8 +30,8 @@ void AppendScriptLine(std::string_view piece, int line_number, std::string& out)
   for (size_t pair = 0; pair < pairs; ++pair) {
     if (pair > 0) out += ' ';
     const size_t at = pair * 2;
-    // The resource compiler trips over a non-zero colour count in the info
-    // header of many form bitmaps, so that byte is always written as zero.
+    // Byte 46, the low byte of the info header's count of colours used, is
+    // written as zero, so that the palette size follows from the bit depth.
     if (line_number == kPatchedLine && at == kPatchedChar) {
       out += "00";
     } else {

@@ -174,27 +174,38 @@ TEST_F(BitmapControlsTest, SkippedObjectLeavesNothingToTheNext) {
   EXPECT_EQ(builder_->ControlCount, 1);
 }
 
-TEST_F(BitmapControlsTest, OnlyOneWordLinesOfTheBitmapAreData) {
-  Line("TImage", "object", "object", "Image1:", "TImage", 2, 3);
-  Line("TImage", "set", "Picture.Data", "=", "{", 2, 3);
-  Line("TImage", "", "07544269746D617036030000AA", "", "", 2, 1);
-  Line("TImage", "", "BB", "CC", "", 2, 2);  // not data
-  Line("TImage", "", "DD}", "", "", 2, 1);
-  EXPECT_EQ(builder_->ListMarker, "");
-  Line("TImage", "", "EE", "", "", 2, 1);  // after the closing brace: not data
-  for (const char* property : {"Left", "Top", "Width", "Height"}) {
-    Line("TImage", "set", property, "=", "1", 2, 3);
-  }
-  Line("TImage", "end", "end", "", "", 2, 1);
-  EXPECT_EQ(Script(), Entry("Image1", " 'AA DD'\r\n"));
-}
-
 TEST_F(BitmapControlsTest, ScriptGoesBesideTheProgram) {
   // An output name with no file-name part before its full stop: "dir/.dpr".
   builder_ = std::make_unique<TBuilder>((dir_ / "").string());
   Object("TImage", "Image1", {"07544269746D61703603000011}"});
   EXPECT_TRUE(fs::exists(dir_ / "noname.rc"));
   EXPECT_FALSE(fs::exists("noname.rc"));
+}
+
+TEST_F(BitmapControlsTest, NestedImageIsPlacedInTheFormsCoordinates) {
+  // Through the dispatch, so the panel's position is on the level stack.
+  const auto feed = [&](const std::string& class_name, const std::string& object,
+                        const std::string& kind, const std::string& word1,
+                        const std::string& word3, int level, int word_count) {
+    const std::string word2 = kind == "object" ? object : kind == "set" ? "=" : "";
+    builder_->ProcessLine(dpr_, class_name, object, kind, word1, word2, word3, level, 0,
+                          word_count);
+  };
+  feed("TForm1", "Form1:", "object", "object", "TForm1", 1, 3);
+  feed("TPanel", "Panel1:", "object", "object", "TPanel", 2, 3);
+  feed("TPanel", "Panel1:", "set", "Left", "10", 2, 3);
+  feed("TPanel", "Panel1:", "set", "Top", "20", 2, 3);
+  feed("TImage", "Image1:", "object", "object", "TImage", 3, 3);
+  for (const char* property : {"Left", "Top", "Width", "Height"}) {
+    feed("TImage", "Image1:", "set", property, "4", 3, 3);
+  }
+  feed("TImage", "Image1:", "set", "Picture.Data", "{", 3, 3);
+  feed("TImage", "Image1:", "", "07544269746D61703603000011}", "", 3, 1);
+  feed("TImage", "Image1:", "end", "end", "", 3, 1);
+  feed("TImage", "Image1:", "end", "end", "", 2, 1);  // the panel's end reaches the image
+
+  EXPECT_NE(dpr_.Section("bodymidle").find("\r\n           14,24,4,4, hWindow"), std::string::npos);
+  EXPECT_EQ(builder_->ControlCount, 1);
 }
 
 }  // namespace

@@ -137,26 +137,16 @@ TEST_F(ResourceScriptTest, LargeBitmapIsWrittenWhole) {
   EXPECT_EQ(script.substr(script.size() - tail.size()), tail);
 }
 
-TEST_F(ResourceScriptTest, ScriptIsNamedAfterTheProgramOrNonameInItsDirectory) {
-  TIImage in_dir;
-  in_dir.ScriptBaseName = Base("");  // a directory with no file-name part
-  ASSERT_EQ(in_dir.ScriptBaseName.back(), '/');
-  Fill(in_dir, "Image1", {"00000000AA}"});
-  in_dir.WriteBitmap(8);
-  EXPECT_TRUE(fs::exists(dir_ / "noname.rc"));
-  EXPECT_EQ(in_dir.ScriptBaseName, Base("noname"));
-
-  // An empty base name puts noname.rc in the current directory.
+TEST_F(ResourceScriptTest, EmptyBaseNameGivesNonameInTheCurrentDirectory) {
   const fs::path previous = fs::current_path();
-  fs::create_directories(dir_ / "cwd");
-  fs::current_path(dir_ / "cwd");
+  fs::current_path(dir_);
   {
-    TIImage bare;
-    Fill(bare, "Image1", {"00000000AA}"});
-    bare.WriteBitmap(8);
+    TIImage image;
+    Fill(image, "Image1", {"00000000AA}"});
+    image.WriteBitmap(8);
   }
   fs::current_path(previous);
-  EXPECT_TRUE(fs::exists(dir_ / "cwd" / "noname.rc"));
+  EXPECT_TRUE(fs::exists(dir_ / "noname.rc"));
 }
 
 TEST_F(ResourceScriptTest, FailuresWriteNothing) {
