@@ -1,21 +1,113 @@
+// TBuilder's per-line dispatch: the level stack kept in step with the objects,
+// the routing of each line, and the shared texts written after the last line.
 #include "builder/builder.h"
 
 #include <utility>
 
+#include "builder/class_table.h"
+#include "lib/text.h"
 #include "output/program_text.h"
 
 namespace vornic {
 
-TBuilder::TBuilder(std::string output_base_name) : OutputBaseName(std::move(output_base_name)) {}
+namespace {
 
-// Placeholder until the dispatch lands: lines reach no generator yet.
-void TBuilder::ProcessLine(TSDPR&, const std::string&, const std::string&, const std::string&,
-                           const std::string&, const std::string&, const std::string&, int, int,
-                           int) {}
+// The form itself is the only object at level 1.
+constexpr int kRootLevel = 1;
 
-void TBuilder::FinishGraphics(TSDPR&) {}
+}  // namespace
 
-void TBuilder::FinishFonts(TSDPR&) {}
+TBuilder::TBuilder(std::string output_base_name) : OutputBaseName(std::move(output_base_name)) {
+  BitmapStore.ScriptBaseName = OutputBaseName;
+}
+
+void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
+                           const std::string& object_name, const std::string& kind,
+                           const std::string& word1, const std::string& word2,
+                           const std::string& word3, int level, int indent, int word_count) {
+  const LineWords line{class_name, object_name, kind,   word1,     word2,
+                       word3,      level,       indent, word_count};
+  const std::string level_text = std::to_string(level);
+  if (kind == "object") {
+    BeginObject(dpr, line);
+  } else if (kind == "set" && word1 == "Left") {
+    Levels.SetLeft(level_text, word3);
+  } else if (kind == "set" && word1 == "Top") {
+    Levels.SetTop(level_text, word3);
+  } else if (kind == "end" && root_open_ && level == kRootLevel) {
+    // A form without children still gets its window.
+    root_open_ = false;
+    if (!main_window_written_) EmitMainWindow(dpr);
+  }
+  Dispatch(dpr, line);
+  if (kind == "end") Levels.RemoveLevel(level_text);
+}
+
+void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
+  // The root's first child: a form without a TextHeight line still needs its
+  // window, and it must come before any control is created.
+  if (root_open_ && !main_window_written_) EmitMainWindow(dpr);
+
+  const bool is_root = !root_seen_ && line.Level == kRootLevel;
+  if (is_root) root_seen_ = root_open_ = true;
+  Levels.AddLevel(std::to_string(line.Level), "0", "0", UpperText(line.ClassName), is_root);
+
+  // A group box must be created before the controls inside it, yet its end
+  // line comes after theirs: it is written when its first child begins.
+  if (!GroupBox.Emitted) {
+    BuildGroupBox(dpr,
+                  LineWords{"TGROUPBOX", "", "end", "", "", "", line.Level - 1, line.Indent, 1});
+  }
+  // A control that was never written must not pass its font or list state on.
+  ClearFont();
+  ListMarker.clear();
+
+  if (is_root) {
+    route_ = Route::kMainWindow;
+  } else if (line.ObjectName.empty()) {
+    route_ = Route::kNowhere;
+  } else {
+    route_ = Route::kClassTable;
+  }
+}
+
+void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {
+  switch (route_) {
+    case Route::kMainWindow:
+      BuildForm(dpr, line);
+      return;
+    case Route::kNowhere:
+      return;
+    case Route::kClassTable:
+      if (const Generator build = GeneratorFor(line.ClassName)) (this->*build)(dpr, line);
+      return;
+  }
+}
+
+void TBuilder::FinishGraphics(TSDPR& dpr) {
+  if (PaintNeeded || BevelPainted) {
+    dpr.AddText("windowprocpaintbegin",
+                "\r\n    WM_PAINT: begin\r\n      PaintDC := BeginPaint(hWindow,PaintStruct);");
+    dpr.AddText("windowprocpaintend", "\r\n      EndPaint(hWindow,PaintStruct);\r\n    end;");
+  }
+  const std::string declarations = Graphics.GetGraphicsDeclarations(BevelPainted);
+  const std::string creation = Graphics.GetGraphicsCreation();
+  const std::string deletion = Graphics.GetGraphicsDeletion();
+  dpr.AddText("var", declarations);
+  dpr.AddText("windowproccreatemidle", creation);
+  dpr.AddText("windowprocdestroymidle", deletion);
+}
+
+void TBuilder::FinishFonts(TSDPR& dpr) {
+  const std::string declarations = Fonts.GetFontDeclarations();
+  const std::string creation = Fonts.GetFontCreation();
+  const std::string assignments = Fonts.GetFontAssignments();
+  const std::string deletion = Fonts.GetFontDeletion();
+  dpr.AddText("var", declarations);
+  dpr.AddText("bodymidleend", creation);
+  dpr.AddText("bodymidleend", assignments);
+  dpr.AddText("windowprocdestroymidle", deletion);
+}
 
 void TBuilder::ClearFont() { CurrentFont = TRFont(); }
 

@@ -101,6 +101,24 @@ class TBuilder {
 
  private:
   // --- builder core (src/builder/) ---
+  // Where the lines of the current object go.
+  enum class Route {
+    kClassTable,  // the generator of its class, if the class table has one
+    kMainWindow,  // BuildForm: the root object, whatever its class
+    kNowhere,     // an object without a name: nothing can declare it
+  };
+  /// Opens an object: writes a main window still owed, pushes the level,
+  /// writes a waiting group box and forgets the previous object's font.
+  void BeginObject(TSDPR& dpr, const LineWords& line);
+  /// Hands the line to the generator its route names.
+  void Dispatch(TSDPR& dpr, const LineWords& line);
+  /// Writes the main window's creation from Form, filling in missing values.
+  void EmitMainWindow(TSDPR& dpr);
+
+  Route route_ = Route::kClassTable;
+  bool root_seen_ = false;            // the first level-1 object line has come
+  bool root_open_ = false;            // the root's end line has not come yet
+  bool main_window_written_ = false;  // EmitMainWindow has run at least once
 
   // --- shared steps of the control generators (src/controls/) ---
   // Defined in src/controls/control_steps.cpp; every generator uses these

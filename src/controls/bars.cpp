@@ -1,12 +1,142 @@
-#include "builder/builder.h"
+// Progress bars, track bars and status bars: common controls, so the
+// generated program initialises the common-controls library once.
+#include <string>
 
+#include "builder/builder.h"
+#include "lib/code_layout.h"
 #include "output/program_text.h"
 
 namespace vornic {
 
-// Placeholders until the generators land.
-void TBuilder::BuildProgressBar(TSDPR&, const LineWords&) {}
-void TBuilder::BuildStatusBar(TSDPR&, const LineWords&) {}
-void TBuilder::BuildTrackBar(TSDPR&, const LineWords&) {}
+namespace {
+
+// Progress and track bars share one record layout and their properties.
+template <typename Bar>
+void StoreBarProperty(Bar& bar, const LineWords& line) {
+  const std::string& name = line.Word1;
+  if (name == "Left")
+    bar.Left = line.Word3;
+  else if (name == "Top")
+    bar.Top = line.Word3;
+  else if (name == "Width")
+    bar.Width = line.Word3;
+  else if (name == "Height")
+    bar.Height = line.Word3;
+  else if (name == "Min")
+    bar.Min = line.Word3;
+  else if (name == "Max")
+    bar.Max = line.Word3;
+  else if (name == "Position")
+    bar.Position = line.Word3;
+}
+
+// Form text leaves out values equal to the control's defaults.
+template <typename Bar>
+void FillBarDefaults(Bar& bar, const char* max) {
+  if (bar.Min.empty()) bar.Min = "0";
+  if (bar.Max.empty()) bar.Max = max;
+  if (bar.Position.empty()) bar.Position = "0";
+}
+
+template <typename Bar>
+bool HasGeometryAndRange(const Bar& bar) {
+  return !bar.Left.empty() && !bar.Top.empty() && !bar.Width.empty() && !bar.Height.empty() &&
+         !bar.Max.empty() && !bar.Position.empty();
+}
+
+constexpr char kBarStyle[] = ",WS_VISIBLE or WS_CHILD or WS_BORDER,";
+
+}  // namespace
+
+void TBuilder::BuildProgressBar(TSDPR& dpr, const LineWords& line) {
+  TRProgressBar& bar = ProgressBar;
+  if (line.Kind == "object") {
+    bar = TRProgressBar();
+    bar.ControlName = ControlNameOf(line);
+    return;
+  }
+  if (line.Kind == "set") StoreBarProperty(bar, line);
+  if (line.Kind != "end") return;
+  FillBarDefaults(bar, "100");
+  bar.Complete = HasGeometryAndRange(bar) && !bar.Min.empty();
+  if (!bar.Complete) return;
+  PlaceInForm(line.Level, bar.Left, bar.Top);
+  DeclareWindow(dpr, bar.ControlName);
+  dpr.AddText(
+      "bodymidle",
+      CreationText("Create a progressbar", bar.ControlName,
+                   std::string(":= CreateWindow('msctls_progress32','progressbar'") + kBarStyle,
+                   bar.Left, bar.Top, bar.Width, bar.Height) +
+          "\r\n  SendMessage(" + bar.ControlName + ",PBM_SETRANGE,0,MakeLong(" + bar.Min + "," +
+          bar.Max + "));" + "\r\n  SendMessage(" + bar.ControlName + ",PBM_SETPOS," + bar.Position +
+          ",0) ;");
+  InitCommonControlsOnce(dpr);
+  bar = TRProgressBar();
+  ++ControlCount;
+}
+
+// The track bar's range always starts at 0: its Min does not reach the
+// generated program.
+void TBuilder::BuildTrackBar(TSDPR& dpr, const LineWords& line) {
+  TRTrackBar& bar = TrackBar;
+  if (line.Kind == "object") {
+    bar = TRTrackBar();
+    bar.ControlName = ControlNameOf(line);
+    return;
+  }
+  if (line.Kind == "set") StoreBarProperty(bar, line);
+  if (line.Kind != "end") return;
+  FillBarDefaults(bar, "10");
+  bar.Complete = HasGeometryAndRange(bar) && !bar.ControlName.empty();
+  if (!bar.Complete) return;
+  FocusControlOnce(dpr, bar.ControlName);
+  PlaceInForm(line.Level, bar.Left, bar.Top);
+  DeclareWindow(dpr, bar.ControlName);
+  dpr.AddText(
+      "bodymidle",
+      CreationText("Create a trackbar", bar.ControlName,
+                   std::string(":= CreateWindow('msctls_trackbar32','trackbar'") + kBarStyle,
+                   bar.Left, bar.Top, bar.Width, bar.Height) +
+          "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETRANGE,1,MakeLong( 0," + bar.Max +
+          "));" + "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETPOS,1," + bar.Position + ");");
+  InitCommonControlsOnce(dpr);
+  bar = TRTrackBar();
+  ++ControlCount;
+}
+
+// A status bar places and sizes itself along the window's bottom edge, so it
+// ignores its position and follows every WM_SIZE of the main window.
+void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
+  TRStatusBar& bar = StatusBar;
+  if (line.Kind == "object") {
+    bar = TRStatusBar();
+    bar.ControlName = ControlNameOf(line);
+    return;
+  }
+  if (line.Kind == "set") {
+    if (StoreFontProperty(line)) return;
+    if (line.Word1 == "SimplePanel")
+      bar.SimplePanel = line.Word3;
+    else if (line.Word1 == "SimpleText")
+      bar.SimpleText = line.Word3;
+    return;
+  }
+  if (line.Kind != "end") return;
+  const std::string text = bar.SimplePanel == "True" ? QuotedOrEmpty(bar.SimpleText) : "''";
+  bar.Complete = !bar.ControlName.empty();
+  if (!bar.Complete) return;
+  DeclareWindow(dpr, bar.ControlName);
+  dpr.AddText("bodymidle", "\r\n" + BannerComment("Create a statusbar") + "\r\n  " +
+                               bar.ControlName + ":= CreateStatusWindow(WS_VISIBLE or WS_CHILD ," +
+                               text + "\r\n" + ContinuationIndent(bar.ControlName) +
+                               ", hWindow, 0);");
+  InitCommonControlsOnce(dpr);
+  dpr.AddText("windowprocwmsizemidle",
+              "\r\n      SendMessage(" + bar.ControlName + ",WM_SIZE,wParam,lParam);");
+  dpr.HasSizeHandler = true;
+  TakeFont(bar.ControlName);
+  bar = TRStatusBar();
+  ++ControlCount;
+}
 
 }  // namespace vornic

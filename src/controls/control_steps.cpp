@@ -1,7 +1,6 @@
 // The steps every control generator shares: naming, focus, placement,
 // declaration, creation text, font registration.
 #include "builder/builder.h"
-
 #include "lib/code_layout.h"
 #include "lib/text.h"
 #include "output/program_text.h"

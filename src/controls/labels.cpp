@@ -1,11 +1,160 @@
-#include "builder/builder.h"
+// Labels and edits. A label with colours of its own is painted in WM_PAINT;
+// any other label, and every edit, becomes a child window.
+#include <string>
 
+#include "builder/builder.h"
+#include "lib/translate.h"
 #include "output/program_text.h"
 
 namespace vornic {
 
-// Placeholders until the generators land.
-void TBuilder::BuildLabel(TSDPR&, const LineWords&) {}
-void TBuilder::BuildEdit(TSDPR&, const LineWords&) {}
+namespace {
+
+// Number of characters a caption literal denotes, for TextOut's length:
+// quoted runs count their characters (a doubled quote once), each #code
+// counts once, and a run left open counts to the end of the text.
+int CaptionLength(const std::string& caption) {
+  if (caption.empty() || (caption[0] != '\'' && caption[0] != '#')) {
+    return static_cast<int>(caption.size()) - 2;
+  }
+  int count = 0;
+  size_t pos = 0;
+  while (pos < caption.size()) {
+    if (caption[pos] == '\'') {
+      ++pos;
+      while (pos < caption.size()) {
+        if (caption[pos] != '\'') {
+          ++count;
+          ++pos;
+        } else if (pos + 1 < caption.size() && caption[pos + 1] == '\'') {
+          ++count;
+          pos += 2;
+        } else {
+          ++pos;  // the closing quote
+          break;
+        }
+      }
+    } else if (caption[pos] == '#') {
+      ++count;
+      ++pos;
+      while (pos < caption.size() && caption[pos] != '\'' && caption[pos] != '#') ++pos;
+    } else {
+      ++pos;  // anything between the pieces denotes no character
+    }
+  }
+  return count;
+}
+
+// The six lines that paint a coloured label; without a font of its own the
+// label keeps the device context's font, so the two OldFont lines go.
+std::string PaintedLabelText(const TRLabel& label, const std::string& font) {
+  const std::string back =
+      label.Color.empty() ? "GetSysColor(COLOR_BTNFACE)" : TranslateColor(label.Color);
+  const std::string fore =
+      label.FontColor.empty() ? "GetSysColor(COLOR_BTNTEXT)" : TranslateColor(label.FontColor);
+  std::string text = "\r\n      { Paint Colors text: " + label.ControlName + " }";
+  if (!font.empty()) text += "\r\n      OldFont := SelectObject(PaintDC," + font + ");";
+  text += "\r\n      SetTextColor(PaintDC," + fore + ");";
+  text += "\r\n      SetBkColor(PaintDC," + back + ");";
+  text += "\r\n      TextOut(PaintDC," + label.Left + "," + label.Top + ",Pchar(" + label.Caption +
+          ")," + std::to_string(CaptionLength(label.Caption)) + ");";
+  if (!font.empty()) text += "\r\n      SelectObject(PaintDC,OldFont);";
+  return text;
+}
+
+}  // namespace
+
+void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
+  TRLabel& label = Label;
+  if (line.Kind == "object") {
+    // A skipped label must not lend its colours or geometry to the next.
+    label = TRLabel();
+    label.ControlName = ControlNameOf(line);
+    return;
+  }
+  if (line.Kind == "set") {
+    if (StoreFontProperty(line)) return;
+    const std::string& name = line.Word1;
+    if (name == "Left")
+      label.Left = line.Word3;
+    else if (name == "Top")
+      label.Top = line.Word3;
+    else if (name == "Width")
+      label.Width = line.Word3;
+    else if (name == "Height")
+      label.Height = line.Word3;
+    else if (name == "Caption")
+      label.Caption = line.Word3;
+    else if (name == "Font.Color")
+      label.FontColor = line.Word3;
+    else if (name == "Color")
+      label.Color = line.Word3;
+    return;
+  }
+  if (line.Kind != "end") return;
+  label.Complete = !label.Caption.empty() && !label.Left.empty() && !label.Top.empty() &&
+                   !label.Width.empty() && !label.Height.empty();
+  if (!label.Complete) return;
+  PlaceInForm(line.Level, label.Left, label.Top);
+  if (!label.FontColor.empty() || !label.Color.empty()) {
+    // A painted label is no window: its font is selected around TextOut,
+    // so it is registered first and gets no WM_SETFONT line.
+    const std::string font = TakeFont("<-CT->");
+    if (!OldFontDeclared) {
+      dpr.AddText("var", "\r\n    OldFont: HFONT;");
+      OldFontDeclared = true;
+    }
+    PaintNeeded = true;
+    dpr.AddText("windowprocpaintmidle", PaintedLabelText(label, font));
+  } else {
+    DeclareWindow(dpr, label.ControlName);
+    dpr.AddText("bodymidle", CreationText("Create a label (static)", label.ControlName,
+                                          ":= Createwindow('Static'," + label.Caption +
+                                              ", WS_VISIBLE or WS_CHILD or SS_LEFT,",
+                                          label.Left, label.Top, label.Width, label.Height));
+    TakeFont(label.ControlName);
+  }
+  label = TRLabel();
+  ++ControlCount;
+}
+
+void TBuilder::BuildEdit(TSDPR& dpr, const LineWords& line) {
+  TREdit& edit = Edit;
+  if (line.Kind == "object") {
+    edit = TREdit();
+    edit.ControlName = ControlNameOf(line);
+    return;
+  }
+  if (line.Kind == "set") {
+    if (StoreFontProperty(line)) return;
+    const std::string& name = line.Word1;
+    if (name == "Text")
+      edit.Text = line.Word3;
+    else if (name == "Left")
+      edit.Left = line.Word3;
+    else if (name == "Top")
+      edit.Top = line.Word3;
+    else if (name == "Width")
+      edit.Width = line.Word3;
+    else if (name == "Height")
+      edit.Height = line.Word3;
+    return;
+  }
+  if (line.Kind != "end") return;
+  edit.Complete =
+      !edit.Left.empty() && !edit.Top.empty() && !edit.Width.empty() && !edit.Height.empty();
+  if (!edit.Complete) return;
+  FocusControlOnce(dpr, edit.ControlName);
+  PlaceInForm(line.Level, edit.Left, edit.Top);
+  DeclareWindow(dpr, edit.ControlName);
+  dpr.AddText("bodymidle", CreationText("Create an edit field", edit.ControlName,
+                                        ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'," +
+                                            QuotedOrEmpty(edit.Text) +
+                                            ", WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,",
+                                        edit.Left, edit.Top, edit.Width, edit.Height));
+  TakeFont(edit.ControlName);
+  edit = TREdit();
+  ++ControlCount;
+}
 
 }  // namespace vornic

@@ -1,12 +1,186 @@
-#include "builder/builder.h"
+// List boxes, combo boxes and memos: window controls filled with the entries
+// of their multi-line list property ("Items.Strings", "Lines.Strings").
+#include <cstdint>
+#include <string>
 
+#include "builder/builder.h"
+#include "lib/code_layout.h"
+#include "lib/text.h"
 #include "output/program_text.h"
 
 namespace vornic {
 
-// Placeholders until the generators land.
-void TBuilder::BuildListBox(TSDPR&, const LineWords&) {}
-void TBuilder::BuildComboBox(TSDPR&, const LineWords&) {}
-void TBuilder::BuildMemo(TSDPR&, const LineWords&) {}
+namespace {
+
+// The values of ListMarker that name the list being read.
+constexpr char kListBoxMarker[] = "lb_is";
+constexpr char kComboBoxMarker[] = "cb_is";
+constexpr char kMemoMarker[] = "memo_is";
+
+template <typename Store>
+bool StoreGeometry(Store& store, const LineWords& line) {
+  const std::string& name = line.Word1;
+  if (name == "Left")
+    store.Left = line.Word3;
+  else if (name == "Top")
+    store.Top = line.Word3;
+  else if (name == "Width")
+    store.Width = line.Word3;
+  else if (name == "Height")
+    store.Height = line.Word3;
+  else
+    return false;
+  return true;
+}
+
+// Adds an entry line of the list `marker` names, while that list is being
+// read. The entry that ends in ")" closes the list; so does the object's end
+// line, which is no entry: a list left open (its last entry lost to a split
+// line) must not swallow the word "end". (Object lines are no entries either;
+// the builder forgets any open list when an object begins.)
+void CollectEntry(std::string& list_marker, const char* marker, const LineWords& line,
+                  TIDictonary& entries) {
+  if (list_marker != marker) return;
+  if (line.Kind == "end") {
+    list_marker.clear();
+    return;
+  }
+  if (line.WordCount != 1) return;
+  std::string entry = line.Word1;
+  if (LastChar(entry) == ')') {
+    entry = DropLastChar(entry);
+    list_marker.clear();
+  }
+  entries.Add(entry);
+}
+
+// One SendMessage line per entry, adding it with `message`.
+std::string AddStrings(const std::string& name, const std::string& message,
+                       const TIDictonary& entries) {
+  std::string text;
+  for (int i = 1; i <= entries.HighIndex(); ++i) {
+    text += "\r\n  SendMessage(" + name + message + "LParam(PChar(" + entries.GetItem(i) + ")) );";
+  }
+  return text;
+}
+
+// A combo box of the drop-down list style is created with the height of its
+// list included: eight items below the edit part.
+std::string ComboBoxHeight(const TIComboBox& box) {
+  if (box.ItemHeight.empty() || box.Items.HighIndex() < 1) return box.Height;
+  const int64_t height =
+      int64_t{TextToInt(box.Height)} + int64_t{8} * int64_t{TextToInt(box.ItemHeight)};
+  return std::to_string(static_cast<int32_t>(height));  // wraps like every position sum
+}
+
+// The memo's lines as one Pascal expression with CR LF between them.
+std::string JoinedLines(const TIDictonary& lines) {
+  if (lines.HighIndex() < 1) return "''";
+  std::string text = lines.GetItem(1);
+  for (int i = 2; i <= lines.HighIndex(); ++i) text += "+#13#10+" + lines.GetItem(i);
+  return text;
+}
+
+}  // namespace
+
+void TBuilder::BuildListBox(TSDPR& dpr, const LineWords& line) {
+  TIListBox& box = ListBoxStore;
+  if (line.Kind == "object") {
+    // A skipped list box must not hand its items to the next one.
+    box.Reset();
+    box.ControlName = ControlNameOf(line);
+    return;
+  }
+  if (line.Kind == "set" && !StoreFontProperty(line) && !StoreGeometry(box, line) &&
+      line.Word1 == "Items.Strings") {
+    ListMarker = kListBoxMarker;
+  }
+  CollectEntry(ListMarker, kListBoxMarker, line, box.Items);
+  if (line.Kind != "end" || !box.IsComplete()) return;
+  FocusControlOnce(dpr, box.ControlName);
+  PlaceInForm(line.Level, box.Left, box.Top);
+  DeclareWindow(dpr, box.ControlName);
+  dpr.AddText("bodymidle", CreationText("Create a listbox", box.ControlName,
+                                        ":= CreateWindow('listbox', 'listbox' "
+                                        ",WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP,",
+                                        box.Left, box.Top, box.Width, box.Height) +
+                               "\r\n  { add items to listbox }" +
+                               AddStrings(box.ControlName, ",LB_ADDSTRING , 0 ,", box.Items));
+  TakeFont(box.ControlName);
+  ListMarker.clear();
+  box.Reset();
+  ++ControlCount;
+}
+
+void TBuilder::BuildComboBox(TSDPR& dpr, const LineWords& line) {
+  TIComboBox& box = ComboBoxStore;
+  if (line.Kind == "object") {
+    box.Reset();
+    box.ControlName = ControlNameOf(line);
+    return;
+  }
+  if (line.Kind == "set" && !StoreFontProperty(line) && !StoreGeometry(box, line)) {
+    if (line.Word1 == "Text")
+      box.Text = line.Word3;
+    else if (line.Word1 == "ItemHeight")
+      box.ItemHeight = line.Word3;
+    else if (line.Word1 == "Items.Strings")
+      ListMarker = kComboBoxMarker;
+  }
+  CollectEntry(ListMarker, kComboBoxMarker, line, box.Items);
+  if (line.Kind != "end" || !box.IsComplete()) return;
+  FocusControlOnce(dpr, box.ControlName);
+  PlaceInForm(line.Level, box.Left, box.Top);
+  DeclareWindow(dpr, box.ControlName);
+  std::string text = CreationText("Create a combobox", box.ControlName,
+                                  ":= CreateWindow('combobox'," + QuotedOrEmpty(box.Text) +
+                                      ",WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP,",
+                                  box.Left, box.Top, box.Width, ComboBoxHeight(box));
+  if (box.Items.HighIndex() >= 1) {
+    // The first item is shown selected, whatever the form's Text says.
+    text += "\r\n  { add items to combobox }" +
+            AddStrings(box.ControlName, ",CB_ADDSTRING , 0 ,", box.Items) +
+            "\r\n  { select current item }\r\n  SendMessage(" + box.ControlName +
+            ",CB_SELECTSTRING,0,LParam(PChar(" + box.Items.GetItem(1) + ")) );";
+  }
+  dpr.AddText("bodymidle", text);
+  TakeFont(box.ControlName);
+  ListMarker.clear();
+  box.Reset();
+  ++ControlCount;
+}
+
+void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
+  TIMemo& memo = MemoStore;
+  if (line.Kind == "object") {
+    memo.Reset();
+    memo.ControlName = ControlNameOf(line);
+    return;
+  }
+  if (line.Kind == "set" && !StoreFontProperty(line) && !StoreGeometry(memo, line) &&
+      line.Word1 == "Lines.Strings") {
+    ListMarker = kMemoMarker;
+  }
+  CollectEntry(ListMarker, kMemoMarker, line, memo.Lines);
+  if (line.Kind != "end" || !memo.IsComplete()) return;
+  FocusControlOnce(dpr, memo.ControlName);
+  PlaceInForm(line.Level, memo.Left, memo.Top);
+  DeclareWindow(dpr, memo.ControlName);
+  const std::string indent = ContinuationIndent(memo.ControlName);
+  dpr.AddText("bodymidle",
+              CreationText("Create a memo", memo.ControlName,
+                           ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit',''"
+                           ", WS_CHILD or WS_VISIBLE or WS_BORDER or\r\n" +
+                               indent +
+                               "ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or "
+                               "WS_VSCROLL,",
+                           memo.Left, memo.Top, memo.Width, memo.Height) +
+                  "\r\n  { add lines  to memo }\r\n  SendMessage(" + memo.ControlName +
+                  ",WM_SETTEXT, 0, lParam(pChar(" + JoinedLines(memo.Lines) + ")));");
+  TakeFont(memo.ControlName);
+  ListMarker.clear();
+  memo.Reset();
+  ++ControlCount;
+}
 
 }  // namespace vornic

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Translates a few forms and runs each generated program under Wine: the check
+# fails when a program crashes or shows no window.
+#
+#   scripts/wine_run_check.sh VORNIC [FORM ...]
+#
+# Exit codes: 0 all ran, 1 one failed, 77 skipped (no toolchain on this machine).
+set -u -o pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+vornic=$(readlink -f "${1:?usage: wine_run_check.sh VORNIC [FORM ...]}")
+shift
+wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
+corpus=${VORNIC_CORPUS:-$root/../shared/corpus}
+
+if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
+  echo "SKIPPED: wine run check: wincheck setup cannot run on this machine"
+  exit 77
+fi
+
+forms=("$@")
+if [ ${#forms[@]} -eq 0 ]; then
+  forms=("$root/examples/showcase.txt")
+  for name in DELMadang--DelphiForFUN--U_Simon.dfm DELMadang--DelphiForFUN--U_Catapult4.dfm \
+              MarcoDelphiBooks--MasteringDelphi7--ConvForm.dfm; do
+    [ -f "$corpus/text/$name" ] && forms+=("$corpus/text/$name")
+  done
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-run.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+failed=0 index=0
+for form in "${forms[@]}"; do
+  index=$((index + 1))
+  dir="$work/$index"
+  mkdir -p "$dir"
+  cp "$form" "$dir/run$index.txt"
+  if ! (cd "$dir" && "$vornic" "run$index.txt" >translate.log 2>&1); then
+    echo "FAIL translate: $(basename "$form"): $(tail -n 1 "$dir/translate.log")"
+    failed=$((failed + 1))
+    continue
+  fi
+  if "$wincheck" run "$dir/run$index.dpr" --seconds 3 --shot "$dir/run$index.png" >"$dir/run.log" 2>&1; then
+    echo "ok: $(basename "$form")"
+  else
+    echo "FAIL run (exit $?): $(basename "$form")"
+    tail -n 5 "$dir/run.log" | sed 's/^/    /'
+    failed=$((failed + 1))
+  fi
+done
+[ "$failed" -eq 0 ]
