@@ -99,6 +99,7 @@ void TIImage::WriteBitmap(int skip) {
   const std::string entry = ScriptEntry(skip);
   if (ScriptPending) {
     ScriptBaseName = ScriptBaseWithName(ScriptBaseName);
+    if (ScriptFile.is_open()) ScriptFile.close();
     ScriptFile.open(ScriptBaseName + ".rc", std::ios::binary | std::ios::trunc);
     if (!ScriptFile) throw EInOutError("Cannot create file " + ScriptBaseName + ".rc");
     ScriptPending = false;
