@@ -1,7 +1,6 @@
 // The image and bit button generators: controls that show an inline bitmap
 // of the form, written to the resource script and loaded by name at run time.
 #include "builder/builder.h"
-
 #include "lib/text.h"
 #include "output/program_text.h"
 

@@ -44,8 +44,8 @@ void AppendScriptLine(std::string_view piece, int line_number, std::string& out)
 }  // namespace
 
 bool TIImage::IsComplete() {
-  Complete = !ControlName.empty() && !Left.empty() && !Top.empty() && !Width.empty() &&
-             !Height.empty();
+  Complete =
+      !ControlName.empty() && !Left.empty() && !Top.empty() && !Width.empty() && !Height.empty();
   return Complete;
 }
 

@@ -1,12 +1,12 @@
 // Whole runs of the tool over forms with images and bit buttons: the program,
 // the resource script beside it and the console report.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "driver/run.h"
 

@@ -1,11 +1,11 @@
 // Images and bit buttons: their code in the program and their script entries.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "controls/control_fixture.h"
@@ -160,8 +160,8 @@ TEST_F(BitmapTest, SkippedObjectLeavesNothingToTheNext) {
 TEST_F(BitmapTest, NestedImageIsPlacedInTheFormsCoordinates) {
   Feed({"object Form1: TForm1", "  object Panel1: TPanel", "    Left = 10", "    Top = 20",
         "    object Image1: TImage", "      Left = 4", "      Top = 4", "      Width = 4",
-        "      Height = 4", "      Picture.Data = {", "        " + kClassAndSize + "11}",
-        "    end", "  end"});
+        "      Height = 4", "      Picture.Data = {", "        " + kClassAndSize + "11}", "    end",
+        "  end"});
   EXPECT_NE(Added("bodymidle").find("\r\n           14,24,4,4, hWindow"), std::string::npos);
   EXPECT_EQ(builder_.ControlCount, 1);
 }

@@ -1,12 +1,12 @@
 #include "output/resource_script.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "lib/errors.h"
 
