@@ -1,8 +1,122 @@
+// The run of the tool: file names, the conversion of the input, the line loop
+// and the summary. Failures end up in the one catch of Run, which prints them.
 #include "driver/run.h"
 
-namespace vornic {
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <string>
+#include <system_error>
+#include <vector>
 
-// Placeholder until the driver lands.
-int Run(const std::vector<std::string>&, std::ostream&) { return 0; }
+#include "builder/builder.h"
+#include "driver/console_messages.h"
+#include "driver/file_conversion.h"
+#include "driver/file_names.h"
+#include "input/binary_to_text.h"
+#include "input/form_text_reader.h"
+#include "input/line_parser.h"
+#include "input/text_to_binary.h"
+#include "lib/errors.h"
+#include "lib/text.h"
+#include "output/program_text.h"
+
+namespace vornic {
+namespace {
+
+// The names of one run.
+struct RunFiles {
+  std::string input;
+  std::string output;
+  std::string text;  // the form text that the line loop reads
+};
+
+// Writing the program over the input would destroy the form it came from.
+void RefuseOutputOverInput(const RunFiles& files) {
+  std::error_code ec;
+  if (files.output.empty() || std::filesystem::equivalent(files.input, files.output, ec)) {
+    throw EInOutError(CannotCreateFile(files.output));
+  }
+}
+
+// Makes sure both encodings of the form exist: a binary input is written out
+// as text beside it, a text input as a binary form file.
+void ConvertInput(const RunFiles& files, const std::string& target, FormConversion convert) {
+  std::ifstream input = OpenForReading(files.input);
+  RefuseOutputOverInput(files);
+  ConvertIntoFile(input, target, convert);
+}
+
+// Feeds every non-blank logical line through the parser and the builder. A
+// failure is reported with the line it happened on; its own message is not
+// what the user needs to find the place.
+void ProcessLines(FormTextReader& reader, const std::string& text_name, TILineParser& parser,
+                  TSDPR& dpr, TBuilder& builder) {
+  std::string line;
+  int line_number = 0;
+  try {
+    while (reader.ReadLine(line, line_number)) {
+      if (IsBlankText(line)) continue;
+      parser.ParseLine(line_number, line);
+      builder.ProcessLine(dpr, parser.ClassName, parser.ObjectName, parser.Kind, parser.Word1,
+                          parser.Word2, parser.Word3, parser.Level, parser.Indent,
+                          parser.WordCount);
+    }
+  } catch (const Error&) {
+    throw EParserError(LineErrorReport(text_name, line_number, line));
+  }
+}
+
+int TranslateText(const RunFiles& files, std::ostream& console) {
+  std::ifstream text = OpenForReading(files.text);
+  FormTextReader reader(text);
+  TILineParser parser;
+  TSDPR dpr(ProgramNameFor(files.output));
+  TBuilder builder(OutputBaseNameFor(files.output));
+  console << kWaitLine;
+  ProcessLines(reader, files.text, parser, dpr, builder);
+  text.close();
+
+  builder.FinishGraphics(dpr);
+  builder.FinishFonts(dpr);
+  dpr.Compose();
+  dpr.SaveToFile(files.output);
+  console << ControlCountLine(builder.ControlCount);
+  if (dpr.HasResources) console << kResourcesLine;
+  return 0;
+}
+
+int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& console) {
+  RunFiles files{args[0], OutputNameFor(args), ""};
+  const std::string extension = ExtractExtension(files.input);
+  if (extension == ".dfm") {
+    files.text = ChangeExtension(files.input, ".txt");
+    ConvertInput(files, files.text, FormResourceToText);
+  } else if (extension == ".txt") {
+    files.text = files.input;
+    ConvertInput(files, ChangeExtension(files.input, ".dfm"), FormTextToResource);
+  } else {
+    console << kUnknownInputText;
+    return 1;
+  }
+  return TranslateText(files, console);
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& console) {
+  if (args.empty()) {
+    console << kUsageText;
+    return 0;
+  }
+  try {
+    return ConvertAndTranslate(args, console);
+  } catch (const Error& failure) {
+    console << failure.what() << "\n";
+  } catch (const std::bad_alloc&) {
+    console << "Out of memory\n";
+  }
+  return 1;
+}
 
 }  // namespace vornic

@@ -1,0 +1,38 @@
+// Console texts of a run. Every line ends with a line feed, the console
+// convention of this platform; the files the tool writes use CR LF instead.
+#include "driver/console_messages.h"
+
+#include <string>
+
+namespace vornic {
+
+const char kUsageText[] =
+    "\n"
+    "Vornic  Version 1.0\n"
+    "Syntax: VORNIC <DFMfilename> [DPRfilename]\n"
+    "\n";
+
+const char kUnknownInputText[] =
+    "Unknown input file\n"
+    "The input file should have the extension: .dfm or .txt\n";
+
+const char kWaitLine[] = "Wait...\n";
+
+const char kResourcesLine[] = "There is a file of resources.\n";
+
+std::string ControlCountLine(int control_count) {
+  return std::to_string(control_count) + " controls is constructed ok.\n";
+}
+
+std::string LineErrorReport(const std::string& text_name, int line_number,
+                            const std::string& line) {
+  return "[Error] " + text_name + "(" + std::to_string(line_number) + "): " + line;
+}
+
+std::string CannotOpenFile(const std::string& name) { return "Cannot open file " + name; }
+
+std::string CannotCreateFile(const std::string& name) { return "Cannot create file " + name; }
+
+std::string CannotWriteFile(const std::string& name) { return "Cannot write file " + name; }
+
+}  // namespace vornic

@@ -1,0 +1,133 @@
+// Physical line splitting over a refilled buffer, and the joining of
+// continued values into logical lines.
+#include "input/form_text_reader.h"
+
+#include <algorithm>
+#include <string>
+
+#include "lib/errors.h"
+#include "lib/text.h"
+
+namespace vornic {
+namespace {
+
+constexpr size_t kBufferSize = 64 * 1024;
+constexpr char kEndOfText = 26;
+constexpr char kQuote = '\'';
+
+std::string WithoutTrailingBlanks(const std::string& text) {
+  size_t end = text.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+std::string WithoutLeadingBlanks(const std::string& text) {
+  size_t start = text.find_first_not_of(' ');
+  return start == std::string::npos ? std::string() : text.substr(start);
+}
+
+bool EndsWithEquals(const std::string& trimmed) {
+  return !trimmed.empty() && trimmed.back() == '=';
+}
+
+bool EndsWithPlus(const std::string& trimmed) {
+  return trimmed.size() >= 2 && trimmed.back() == '+' && trimmed[trimmed.size() - 2] == ' ';
+}
+
+// 'ab' + 'cd' is the one string 'abcd': the closing and the opening quote
+// around the join go, the pieces meet.
+std::string JoinPieces(std::string before, const std::string& after) {
+  if (!before.empty() && before.back() == kQuote && !after.empty() && after.front() == kQuote) {
+    before.pop_back();
+    return before + after.substr(1);
+  }
+  return before + after;
+}
+
+}  // namespace
+
+FormTextReader::FormTextReader(std::istream& input) : input_(input), buffer_(kBufferSize) {}
+
+bool FormTextReader::ReadLine(std::string& line, int& line_number) {
+  if (!ReadPhysicalLine(line)) return false;
+  line_number = physical_lines_;
+  for (;;) {
+    std::string trimmed = WithoutTrailingBlanks(line);
+    bool equals = EndsWithEquals(trimmed);
+    if (!equals && !EndsWithPlus(trimmed)) return true;
+    std::string next;
+    if (!ReadNextNonBlankLine(next)) return true;
+    next = WithoutLeadingBlanks(next);
+    if (equals) {
+      line = trimmed + " " + next;
+    } else {
+      trimmed.pop_back();
+      line = JoinPieces(WithoutTrailingBlanks(trimmed), next);
+    }
+  }
+}
+
+bool FormTextReader::ReadNextNonBlankLine(std::string& line) {
+  while (ReadPhysicalLine(line)) {
+    if (!IsBlankText(line)) return true;
+  }
+  return false;
+}
+
+bool FormTextReader::ReadPhysicalLine(std::string& line) {
+  if (!started_) SkipByteOrderMark();
+  line.clear();
+  bool any = false;  // a line end or a character has been seen
+  for (;;) {
+    if (pos_ == end_ && !FillBuffer()) break;
+    if (skip_lf_) {
+      skip_lf_ = false;
+      if (buffer_[pos_] == '\n') {
+        ++pos_;
+        continue;
+      }
+    }
+    const char* start = buffer_.data() + pos_;
+    const char* stop = buffer_.data() + end_;
+    const char* hit =
+        std::find_if(start, stop, [](char c) { return c == '\r' || c == '\n' || c == kEndOfText; });
+    line.append(start, hit);
+    any = any || hit != start;
+    pos_ = hit - buffer_.data();
+    if (hit == stop) continue;
+    if (*hit == kEndOfText) {
+      at_end_ = true;
+      pos_ = end_;
+      break;
+    }
+    skip_lf_ = *hit == '\r';
+    ++pos_;
+    ++physical_lines_;
+    return true;
+  }
+  if (!any) return false;
+  ++physical_lines_;
+  return true;
+}
+
+bool FormTextReader::FillBuffer() {
+  if (at_end_) return false;
+  input_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  if (input_.bad()) throw EInOutError("Cannot read the form text");
+  pos_ = 0;
+  end_ = static_cast<size_t>(input_.gcount());
+  if (end_ == 0) at_end_ = true;
+  return end_ > 0;
+}
+
+// Some editors put a byte order mark in front of the first line; it is not
+// part of the text.
+void FormTextReader::SkipByteOrderMark() {
+  started_ = true;
+  static const char kMark[] = "\xEF\xBB\xBF";
+  // A read comes short only at the end of the input, so the first fill
+  // holds the whole mark whenever the text has one.
+  if (!FillBuffer()) return;
+  if (end_ >= 3 && std::equal(kMark, kMark + 3, buffer_.data())) pos_ = 3;
+}
+
+}  // namespace vornic

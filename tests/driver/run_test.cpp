@@ -1,0 +1,263 @@
+#include "driver/run.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "input/binary_to_text.h"
+#include "lib/errors.h"
+
+namespace vornic {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A small valid form; line 12 is the button's object line.
+const char kFormLines[][40] = {
+    "object Form1: TForm1",
+    "  Left = 192",
+    "  Top = 107",
+    "  Width = 320",
+    "  Height = 240",
+    "  Caption = 'Form1'",
+    "  Color = clBtnFace",
+    "  Font.Charset = DEFAULT_CHARSET",
+    "  Font.Color = clWindowText",
+    "  Font.Height = -11",
+    "  Font.Name = 'MS Sans Serif'",
+    "  object Button1: TButton",
+    "    Left = 8",
+    "    Top = 8",
+    "    Width = 75",
+    "    Height = 25",
+    "    Caption = 'OK'",
+    "    TabOrder = 0",
+    "  end",
+    "end",
+};
+
+std::string FormText(const std::string& line_end, int odd_line = 0) {
+  std::string text;
+  int number = 1;
+  for (const char* line : kFormLines) {
+    if (number == odd_line) text += ' ';
+    text += line;
+    text += line_end;
+    ++number;
+  }
+  return text;
+}
+
+// Runs the tool in a fresh directory that is also the current directory, so
+// the names on the command line are the names in the messages.
+class RunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "vornic_run_XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    previous_ = fs::current_path();
+    fs::current_path(dir_);
+  }
+
+  void TearDown() override {
+    fs::current_path(previous_);
+    fs::remove_all(dir_);
+  }
+
+  int RunTool(const std::vector<std::string>& args) {
+    std::ostringstream console;
+    int code = vornic::Run(args, console);
+    console_ = console.str();
+    return code;
+  }
+
+  static void WriteFile(const std::string& name, const std::string& bytes) {
+    std::ofstream file(name, std::ios::binary);
+    file << bytes;
+  }
+
+  static std::string ReadFile(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  }
+
+  // Every file below the run directory, by relative name.
+  std::set<std::string> Files() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(dir_)) {
+      if (entry.is_regular_file()) names.insert(fs::relative(entry.path(), dir_).string());
+    }
+    return names;
+  }
+
+  void ExpectCompleteRun(int code) {
+    EXPECT_EQ(code, 0) << console_;
+    EXPECT_EQ(console_.rfind("Wait...\n", 0), 0u) << console_;
+    EXPECT_EQ(console_.find("[Error]"), std::string::npos) << console_;
+    const std::string summary = " controls is constructed ok.\n";
+    ASSERT_GE(console_.size(), summary.size());
+    EXPECT_NE(console_.find(summary), std::string::npos) << console_;
+  }
+
+  fs::path dir_;
+  fs::path previous_;
+  std::string console_;
+};
+
+TEST_F(RunTest, NoArgumentWritesTheUsageText) {
+  EXPECT_EQ(RunTool({}), 0);
+  EXPECT_EQ(console_, "\nVornic  Version 1.0\nSyntax: VORNIC <DFMfilename> [DPRfilename]\n\n");
+  EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(RunTest, ExtensionTestIsCaseSensitiveAndFailsTheRun) {
+  WriteFile("form.DFM", "TPF0");
+  EXPECT_EQ(RunTool({"form.DFM"}), 1);
+  EXPECT_EQ(console_,
+            "Unknown input file\nThe input file should have the extension: .dfm or .txt\n");
+  EXPECT_EQ(Files(), (std::set<std::string>{"form.DFM"}));
+}
+
+TEST_F(RunTest, TextFormIsWrittenBackAndTranslated) {
+  WriteFile("form.txt", FormText("\r\n"));
+  ExpectCompleteRun(RunTool({"form.txt"}));
+  EXPECT_EQ(Files(), (std::set<std::string>{"form.dfm", "form.dpr", "form.txt"}));
+  EXPECT_EQ(ReadFile("form.dpr").rfind("Program form ;\r\n", 0), 0u);
+  EXPECT_EQ(ReadFile("form.txt"), FormText("\r\n"));
+}
+
+TEST_F(RunTest, OddIndentedObjectLineIsReportedAndNoProgramWritten) {
+  for (const char* line_end : {"\r\n", "\n", "\r"}) {
+    WriteFile("form.txt", FormText(line_end, 12));
+    EXPECT_EQ(RunTool({"form.txt"}), 1);
+    EXPECT_EQ(console_, "Wait...\n[Error] form.txt(12):    object Button1: TButton\n");
+    EXPECT_FALSE(fs::exists("form.dpr"));
+  }
+}
+
+TEST_F(RunTest, ErrorLineCountsEveryPhysicalLineOfContinuedValues) {
+  std::string text = FormText("\n", 12);
+  // Lines 6 to 8 hold one caption written in three pieces.
+  text.replace(text.find("  Caption = 'Form1'\n"), 20, "  Caption = \n    'For' +\n    'm1'\n");
+  text.erase(text.find("  Color = clBtnFace\n"), 20);
+  text.erase(text.find("  Font.Charset = DEFAULT_CHARSET\n"), 33);
+  fs::create_directory("dir");
+  WriteFile("dir/form.txt", text);
+  EXPECT_EQ(RunTool({"dir/form.txt"}), 1);
+  EXPECT_EQ(console_, "Wait...\n[Error] dir/form.txt(12):    object Button1: TButton\n");
+}
+
+TEST_F(RunTest, ProgramIsNamedAfterTheOutputFilePart) {
+  WriteFile("form.txt", FormText("\r\n"));
+  ExpectCompleteRun(RunTool({"form.txt", "my.out.pas"}));
+  EXPECT_EQ(ReadFile("my.out.pas").rfind("Program my ;\r\n", 0), 0u);
+
+  fs::create_directories("build/v1.2");
+  ExpectCompleteRun(RunTool({"form.txt", "build/v1.2/out.dpr"}));
+  EXPECT_EQ(ReadFile("build/v1.2/out.dpr").rfind("Program out ;\r\n", 0), 0u);
+
+  fs::create_directory("dir");
+  WriteFile("dir/form.txt", FormText("\n"));
+  ExpectCompleteRun(RunTool({"dir/form.txt"}));
+  EXPECT_EQ(ReadFile("dir/form.dpr").rfind("Program form ;\r\n", 0), 0u);
+  EXPECT_TRUE(fs::exists("dir/form.dfm"));
+}
+
+TEST_F(RunTest, FileFailuresPrintTheirMessageAlone) {
+  EXPECT_EQ(RunTool({"missing.txt"}), 1);
+  EXPECT_EQ(console_, "Cannot open file missing.txt\n");
+  EXPECT_EQ(RunTool({"missing.dfm", "out.dpr"}), 1);
+  EXPECT_EQ(console_, "Cannot open file missing.dfm\n");
+  fs::create_directory("folder.txt");
+  EXPECT_EQ(RunTool({"folder.txt"}), 1);
+  EXPECT_EQ(console_, "Cannot open file folder.txt\n");
+  EXPECT_EQ(Files(), std::set<std::string>{});
+}
+
+TEST_F(RunTest, EmptyOutputNameWritesNothing) {
+  WriteFile("form.txt", FormText("\r\n"));
+  EXPECT_EQ(RunTool({"form.txt", ""}), 1);
+  EXPECT_EQ(console_, "Cannot create file \n");
+  EXPECT_EQ(Files(), (std::set<std::string>{"form.txt"}));
+}
+
+TEST_F(RunTest, ProgramIsNeverWrittenOverItsInput) {
+  WriteFile("form.txt", FormText("\r\n"));
+  EXPECT_EQ(RunTool({"form.txt", "./form.txt"}), 1);
+  EXPECT_EQ(console_, "Cannot create file ./form.txt\n");
+  EXPECT_EQ(ReadFile("form.txt"), FormText("\r\n"));
+  EXPECT_EQ(Files(), (std::set<std::string>{"form.txt"}));
+}
+
+TEST_F(RunTest, FailedConversionKeepsTheExistingTextForm) {
+  WriteFile("form.dfm", "not a form resource");
+  WriteFile("form.txt", "precious");
+  EXPECT_EQ(RunTool({"form.dfm"}), 1);
+  ASSERT_FALSE(console_.empty());
+  EXPECT_EQ(console_.find('\n'), console_.size() - 1) << console_;
+  EXPECT_EQ(console_.find("Wait..."), std::string::npos);
+  EXPECT_EQ(ReadFile("form.txt"), "precious");
+  EXPECT_EQ(Files(), (std::set<std::string>{"form.dfm", "form.txt"}));
+}
+
+TEST_F(RunTest, BlankLinesDoNotChangeTheProgram) {
+  std::string text = FormText("\r\n");
+  // A blank line behind a list entry must not hand that entry over twice.
+  std::string list =
+      "  object ListBox1: TListBox\r\n    Left = 8\r\n    Top = 40\r\n"
+      "    Width = 121\r\n    Height = 97\r\n    ItemHeight = 13\r\n"
+      "    Items.Strings = (\r\n      'one'\r\n\r\n      'two')\r\n"
+      "    \r\n    TabOrder = 1\r\n  end\r\n";
+  std::string with_list = text;
+  with_list.insert(with_list.rfind("end\r\n"), list);
+  WriteFile("listed.txt", with_list);
+  ExpectCompleteRun(RunTool({"listed.txt"}));
+  std::string unblanked = with_list;
+  unblanked.erase(unblanked.find("\r\n\r\n"), 2);
+  unblanked.erase(unblanked.find("    \r\n"), 6);
+  WriteFile("unblanked.txt", unblanked);
+  ExpectCompleteRun(RunTool({"unblanked.txt"}));
+  std::string expected = ReadFile("unblanked.dpr");
+  expected.replace(expected.find("Program unblanked"), 17, "Program listed");
+  EXPECT_EQ(ReadFile("listed.dpr"), expected);
+}
+
+TEST_F(RunTest, RealFormTextRunsToTheSummary) {
+  const fs::path corpus_form =
+      fs::path(VORNIC_CORPUS_DIR) / "text/DELMadang--DelphiForFUN--U_Catapult4.dfm";
+  if (!fs::exists(corpus_form)) GTEST_SKIP() << "corpus not present";
+  fs::copy_file(corpus_form, "catapult.txt");
+  ExpectCompleteRun(RunTool({"catapult.txt"}));
+  EXPECT_TRUE(fs::exists("catapult.dpr"));
+}
+
+TEST_F(RunTest, BinaryFormIsConvertedToTextBesideIt) {
+  const fs::path corpus_dir = fs::path(VORNIC_CORPUS_DIR) / "binary";
+  if (!fs::exists(corpus_dir)) GTEST_SKIP() << "corpus not present";
+  fs::path binary = *fs::directory_iterator(corpus_dir);
+  {
+    std::ifstream input(binary, std::ios::binary);
+    std::ostringstream ignored;
+    try {
+      FormResourceToText(input, ignored);
+    } catch (const Error&) {
+      GTEST_SKIP() << "binary form conversion not available in this build";
+    }
+  }
+  fs::copy_file(binary, "form.dfm");
+  fs::permissions("form.dfm", fs::perms::owner_write, fs::perm_options::add);
+  ExpectCompleteRun(RunTool({"form.dfm"}));
+  std::string text = ReadFile("form.txt");
+  EXPECT_TRUE(text.rfind("object ", 0) == 0 || text.rfind("inherited ", 0) == 0) << text;
+  EXPECT_TRUE(fs::exists("form.dpr"));
+}
+
+}  // namespace
+}  // namespace vornic

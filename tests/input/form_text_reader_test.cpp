@@ -1,0 +1,87 @@
+#include "input/form_text_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vornic {
+namespace {
+
+using NumberedLines = std::vector<std::pair<int, std::string>>;
+
+NumberedLines ReadAll(const std::string& text) {
+  std::istringstream input(text);
+  FormTextReader reader(input);
+  NumberedLines lines;
+  std::string line;
+  int number = 0;
+  while (reader.ReadLine(line, number)) lines.emplace_back(number, line);
+  return lines;
+}
+
+TEST(FormTextReaderTest, LinesEndAtCrLfLoneCrAndLoneLf) {
+  EXPECT_EQ(ReadAll("a\r\nb\rc\nd"), (NumberedLines{{1, "a"}, {2, "b"}, {3, "c"}, {4, "d"}}));
+  EXPECT_EQ(ReadAll("a\r\r\nb\n\nc\r\n"),
+            (NumberedLines{{1, "a"}, {2, ""}, {3, "b"}, {4, ""}, {5, "c"}}));
+  EXPECT_EQ(ReadAll("\n"), (NumberedLines{{1, ""}}));
+  EXPECT_EQ(ReadAll(""), NumberedLines{});
+}
+
+TEST(FormTextReaderTest, CrLfSplitAcrossBufferRefillIsOneLineEnd) {
+  for (size_t length : {65535u, 65536u, 65537u, 200000u}) {
+    std::string long_line(length, 'x');
+    NumberedLines lines = ReadAll(long_line + "\r\nnext\r\n");
+    ASSERT_EQ(lines.size(), 2u) << length;
+    EXPECT_EQ(lines[0].second, long_line);
+    EXPECT_EQ(lines[1], (std::pair<int, std::string>{2, "next"}));
+  }
+}
+
+TEST(FormTextReaderTest, CharacterTwentySixEndsTheText) {
+  const std::string end_of_text(1, 26);
+  EXPECT_EQ(ReadAll("a\r\nb" + end_of_text + "\r\nc\r\n"), (NumberedLines{{1, "a"}, {2, "b"}}));
+  EXPECT_EQ(ReadAll("a\r\n" + end_of_text), (NumberedLines{{1, "a"}}));
+  EXPECT_EQ(ReadAll(end_of_text + "a"), NumberedLines{});
+}
+
+TEST(FormTextReaderTest, ByteOrderMarkIsSkippedOnlyAtTheStart) {
+  const std::string mark = "\xEF\xBB\xBF";
+  EXPECT_EQ(ReadAll(mark + "object Form1: TForm1\r\nend"),
+            (NumberedLines{{1, "object Form1: TForm1"}, {2, "end"}}));
+  EXPECT_EQ(ReadAll(mark), NumberedLines{});
+  EXPECT_EQ(ReadAll("a\n" + mark + "b"), (NumberedLines{{1, "a"}, {2, mark + "b"}}));
+  EXPECT_EQ(ReadAll(mark.substr(0, 2) + "a"), (NumberedLines{{1, mark.substr(0, 2) + "a"}}));
+}
+
+TEST(FormTextReaderTest, ValueAfterEqualsSignOnNextLineIsJoined) {
+  EXPECT_EQ(ReadAll("  Caption = \r\n    'Hello'\r\n  Left = 8\r\n"),
+            (NumberedLines{{1, "  Caption = 'Hello'"}, {3, "  Left = 8"}}));
+  // Blank lines between the pieces are passed over and still counted.
+  EXPECT_EQ(ReadAll("  Caption =\n\n   \n  'x'\nend\n"),
+            (NumberedLines{{1, "  Caption = 'x'"}, {5, "end"}}));
+  // With nothing left to join, the line stays as it is.
+  EXPECT_EQ(ReadAll("  Caption =  \n\n"), (NumberedLines{{1, "  Caption =  "}}));
+}
+
+TEST(FormTextReaderTest, PiecesEndingInPlusAreMergedIntoOneString) {
+  EXPECT_EQ(ReadAll("    Caption = \r\n"
+                    "      'Note: 1 Kg force = 9.806 N      1 gra' +\r\n"
+                    "      'm force'\r\n"
+                    "    WordWrap = True\r\n"),
+            (NumberedLines{{1, "    Caption = 'Note: 1 Kg force = 9.806 N      1 gram force'"},
+                           {4, "    WordWrap = True"}}));
+  EXPECT_EQ(ReadAll("  Caption = 'ab'#13 +\n  'cd'"),
+            (NumberedLines{{1, "  Caption = 'ab'#13'cd'"}}));
+  EXPECT_EQ(ReadAll("  Caption = 'ab' +\n  #39'cd'"),
+            (NumberedLines{{1, "  Caption = 'ab'#39'cd'"}}));
+  EXPECT_EQ(ReadAll("      'a' +  \n      'b' +\n      'c')\n"),
+            (NumberedLines{{1, "      'abc')"}}));
+  // Without a blank in front the "+" is part of the value.
+  EXPECT_EQ(ReadAll("  Caption = a+\n  b\n"), (NumberedLines{{1, "  Caption = a+"}, {2, "  b"}}));
+}
+
+}  // namespace
+}  // namespace vornic

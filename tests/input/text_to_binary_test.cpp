@@ -1,0 +1,345 @@
+// Form text to binary: which text gives which record bytes, and the exact
+// failure messages.
+#include "input/text_to_binary.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+#include "lib/errors.h"
+
+namespace vornic {
+namespace {
+
+// Bytes as upper-case hexadecimal pairs separated by blanks.
+std::string Hex(std::string_view bytes) {
+  std::string result;
+  char buffer[4];
+  for (unsigned char byte : bytes) {
+    std::snprintf(buffer, sizeof buffer, "%02X", byte);
+    if (!result.empty()) result += ' ';
+    result += buffer;
+  }
+  return result;
+}
+
+std::string ToBinary(const std::string& text) {
+  std::istringstream input(text);
+  std::ostringstream output;
+  FormTextToBinary(input, output);
+  return output.str();
+}
+
+std::string ToResource(const std::string& text) {
+  std::istringstream input(text);
+  std::ostringstream output;
+  FormTextToResource(input, output);
+  return output.str();
+}
+
+// The record bytes of one property value, as hexadecimal pairs.
+std::string ValueHex(const std::string& value) {
+  std::string binary = ToBinary("object A: B\r\n  P = " + value + "\r\nend\r\n");
+  // "TPF0", class "B", name "A", property name "P" ... value ... 00 00.
+  return Hex(binary.substr(10, binary.size() - 12));
+}
+
+// The message of the failure of type E that converting `text` raises.
+template <typename E>
+std::string FailureOf(const std::string& text) {
+  try {
+    ToResource(text);
+  } catch (const E& failure) {
+    return failure.what();
+  }
+  return "no failure";
+}
+
+std::string ParserFailure(const std::string& text) { return FailureOf<EParserError>(text); }
+std::string ConvertFailure(const std::string& text) { return FailureOf<EConvertError>(text); }
+
+// A string literal with its embedded zero bytes.
+template <size_t N>
+std::string Bytes(const char (&literal)[N]) {
+  return std::string(literal, N - 1);
+}
+
+std::string Form(const std::string& body) { return "object A: B\r\n" + body + "end\r\n"; }
+
+TEST(TextToBinaryTest, IntegersTakeTheSmallestTag) {
+  EXPECT_EQ(ValueHex("127"), "02 7F");
+  EXPECT_EQ(ValueHex("128"), "03 80 00");
+  EXPECT_EQ(ValueHex("-128"), "02 80");
+  EXPECT_EQ(ValueHex("-129"), "03 7F FF");
+  EXPECT_EQ(ValueHex("32767"), "03 FF 7F");
+  EXPECT_EQ(ValueHex("-32768"), "03 00 80");
+  EXPECT_EQ(ValueHex("32768"), "04 00 80 00 00");
+  EXPECT_EQ(ValueHex("-2147483648"), "04 00 00 00 80");
+  EXPECT_EQ(ValueHex("$FF"), "03 FF 00");
+  EXPECT_EQ(ValueHex("$7fffFFFF"), "04 FF FF FF 7F");
+  EXPECT_EQ(ValueHex("007"), "02 07");
+}
+
+TEST(TextToBinaryTest, IntegersOutsideTheRangeFail) {
+  EXPECT_EQ(ConvertFailure(Form("  P = $80000000\r\n")),
+            "'$80000000' is not a valid integer value");
+  EXPECT_EQ(ConvertFailure(Form("  P = 2147483648\r\n")),
+            "'2147483648' is not a valid integer value");
+  EXPECT_EQ(ConvertFailure(Form("  P = -2147483649\r\n")),
+            "'-2147483649' is not a valid integer value");
+  EXPECT_EQ(ConvertFailure(Form("  P = -\r\n")), "'-' is not a valid integer value");
+  EXPECT_EQ(ConvertFailure(Form("  P = $\r\n")), "'$' is not a valid integer value");
+}
+
+TEST(TextToBinaryTest, FloatsWriteTheTagOfTheirSuffix) {
+  EXPECT_EQ(ValueHex("1E5"), "05 00 00 00 00 00 00 50 C3 0F 40");
+  EXPECT_EQ(ValueHex("0.1"), "05 CD CC CC CC CC CC CC CC FB 3F");
+  EXPECT_EQ(ValueHex("-0.0"), "05 00 00 00 00 00 00 00 00 00 80");
+  EXPECT_EQ(ValueHex("0.1s"), "0F CD CC CC 3D");
+  EXPECT_EQ(ValueHex("0.1S"), "0F CD CC CC 3D");
+  EXPECT_EQ(ValueHex("0.1d"), "11 9A 99 99 99 99 99 B9 3F");
+  EXPECT_EQ(ValueHex("15000c"), "10 98 3A 00 00 00 00 00 00");
+  EXPECT_EQ(ValueHex("2.5C"), "10 02 00 00 00 00 00 00 00");
+  EXPECT_EQ(ValueHex("-1c"), "10 FF FF FF FF FF FF FF FF");
+  EXPECT_EQ(ValueHex("1."), ValueHex("1E0"));
+  EXPECT_EQ(ValueHex("-.5"), ValueHex("-5E-1"));
+}
+
+TEST(TextToBinaryTest, MalformedOrHugeFloatsFailWithoutTheirSuffix) {
+  EXPECT_EQ(ConvertFailure(Form("  P = 1-2\r\n")), "'1-2' is not a valid floating point value");
+  EXPECT_EQ(ConvertFailure(Form("  P = 1e\r\n")), "'1e' is not a valid floating point value");
+  EXPECT_EQ(ConvertFailure(Form("  P = -s\r\n")), "'-' is not a valid floating point value");
+  EXPECT_EQ(ConvertFailure(Form("  P = 1E5000\r\n")),
+            "'1E5000' is not a valid floating point value");
+  EXPECT_EQ(ConvertFailure(Form("  P = 1E19c\r\n")), "'1E19' is not a valid floating point value");
+  // Narrowing overflow is not an error: it gives an infinity.
+  EXPECT_EQ(ValueHex("1E39s"), "0F 00 00 80 7F");
+}
+
+TEST(TextToBinaryTest, StringsDecodeRunsCodesAndJoins) {
+  EXPECT_EQ(ValueHex("'It'#39's'"), "06 04 49 74 27 73");
+  EXPECT_EQ(ValueHex("'It''s'"), "06 04 49 74 27 73");
+  EXPECT_EQ(ValueHex("'a' +\r\n    'b'"), "06 02 61 62");
+  EXPECT_EQ(ValueHex("''"), "06 00");
+  EXPECT_EQ(ValueHex("#13#10"), "06 02 0D 0A");
+  EXPECT_EQ(ValueHex("'x'#"), "06 02 78 00");
+  EXPECT_EQ(ValueHex("#65536"), "12 01 00 00 00 00 00");
+}
+
+TEST(TextToBinaryTest, CodesAbove255MakeWideStrings) {
+  EXPECT_EQ(ValueHex("#8364"), "12 01 00 00 00 AC 20");
+  EXPECT_EQ(ValueHex("'\xE9'#8364'a'"), "12 03 00 00 00 E9 00 AC 20 61 00");
+  EXPECT_EQ(ValueHex("#8364 + #1#300"), "12 03 00 00 00 AC 20 01 00 2C 01");
+  EXPECT_EQ(ParserFailure(Form("  P = #8364 +\r\n    'a'\r\n")), "String expected on line 3");
+  EXPECT_EQ(ParserFailure(Form("  P = 'a' + #8364\r\n")), "String expected on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = 'a' + 5\r\n")), "String expected on line 2");
+}
+
+TEST(TextToBinaryTest, StringsLongerThan255BytesTakeTag12) {
+  std::string bytes255(255, 'x');
+  EXPECT_EQ(ValueHex("'" + bytes255 + "'").substr(0, 5), "06 FF");
+  EXPECT_EQ(ValueHex("'" + bytes255 + "x'").substr(0, 14), "0C 00 01 00 00");
+  std::string joined = ValueHex("'" + bytes255 + "' + 'yz'");
+  EXPECT_EQ(joined.substr(0, 14), "0C 01 01 00 00");
+  EXPECT_EQ(joined.substr(joined.size() - 5), "79 7A");
+}
+
+TEST(TextToBinaryTest, UnterminatedStringsFail) {
+  EXPECT_EQ(ParserFailure(Form("  P = 'abc\r\n")), "Invalid string constant on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = 'abc'#13'd\r\n")), "Invalid string constant on line 2");
+  EXPECT_EQ(ParserFailure("object A: B\n  P = 'abc"), "Invalid string constant on line 2");
+}
+
+TEST(TextToBinaryTest, IdentifiersBooleansAndNil) {
+  EXPECT_EQ(ValueHex("True"), "09");
+  EXPECT_EQ(ValueHex("TRUE"), "09");
+  EXPECT_EQ(ValueHex("true"), "09");
+  EXPECT_EQ(ValueHex("fAlSe"), "08");
+  EXPECT_EQ(ValueHex("NIL"), "0D");
+  EXPECT_EQ(ValueHex("clBtnFace"), "07 09 63 6C 42 74 6E 46 61 63 65");
+  EXPECT_EQ(ValueHex("a.b_2"), "07 05 61 2E 62 5F 32");
+  EXPECT_EQ(ValueHex("True.x"), "07 06 54 72 75 65 2E 78");
+  EXPECT_EQ(ParserFailure(Form("  P = a.1\r\n")), "Identifier expected on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = a .b\r\n")), "Identifier expected on line 2");
+}
+
+TEST(TextToBinaryTest, SetsListsAndCollections) {
+  EXPECT_EQ(ValueHex("[]"), "0B 00");
+  EXPECT_EQ(ValueHex("[fsBold, fsItalic]"),
+            "0B 06 66 73 42 6F 6C 64 08 66 73 49 74 61 6C 69 63 00");
+  EXPECT_EQ(ValueHex("()"), "01 00");
+  EXPECT_EQ(ValueHex("(\r\n 1\r\n 'a' (x))"), "01 02 01 06 01 61 01 07 01 78 00 00");
+  EXPECT_EQ(ValueHex("<>"), "0E 00");
+  EXPECT_EQ(ValueHex("<\r\n  item\r\n    X = 1\r\n  end\r\n  ITEM [2]\r\n  END\r\n"
+                     "  item [-1] end item [-5] end>"),
+            "0E 01 01 58 02 01 00 02 02 01 00 01 00 02 FB 01 00 00");
+  EXPECT_EQ(ParserFailure(Form("  P = [a b]\r\n")), "'','' expected on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = [1]\r\n")), "Identifier expected on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = <\r\n    thing end>\r\n")), "item expected on line 3");
+  EXPECT_EQ(ParserFailure("object A: B\r\n  P = (1 2"), "Invalid property value on line 2");
+}
+
+TEST(TextToBinaryTest, HexadecimalData) {
+  EXPECT_EQ(ValueHex("{}"), "0A 00 00 00 00");
+  EXPECT_EQ(ValueHex("{0A0b}"), "0A 02 00 00 00 0A 0B");
+  EXPECT_EQ(ValueHex("{\r\n    0A0B\r\n    0c 0d}"), "0A 04 00 00 00 0A 0B 0C 0D");
+  EXPECT_EQ(ParserFailure(Form("  P = {0A0}\r\n")), "Invalid binary value on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = {0 A}\r\n")), "Invalid binary value on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = {\r\n    00\r\n    0G}\r\n")),
+            "Invalid binary value on line 4");
+  EXPECT_EQ(ParserFailure("object A: B\r\n  P = {00\r\n"), "Invalid binary value on line 3");
+  // Line feeds inside the data count for later messages.
+  EXPECT_EQ(ParserFailure(Form("  P = {\r\n  00\r\n  11}\r\n  Q 1\r\n")),
+            "''='' expected on line 5");
+}
+
+TEST(TextToBinaryTest, ObjectHeadersWriteFlagsAndPositions) {
+  EXPECT_EQ(Hex(ToBinary("object Button1: TButton [2]\nend")),
+            Hex(Bytes("TPF0\xF2\x02\x02\x07TButton\x07"
+                      "Button1\0\0")));
+  EXPECT_EQ(Hex(ToBinary("inherited Panel1: TPanel\nend")),
+            Hex(Bytes("TPF0\xF1\x06TPanel\x06Panel1\0\0")));
+  EXPECT_EQ(Hex(ToBinary("InLine Frame1: TFrame1 [300]\nend")),
+            Hex(Bytes("TPF0\xF6\x03\x2C\x01\x07TFrame1\x06"
+                      "Frame1\0\0")));
+  EXPECT_EQ(Hex(ToBinary("OBJECT TForm1 [-1]\nEnd")), Hex(Bytes("TPF0\x06TForm1\0\0\0")));
+  EXPECT_EQ(ParserFailure("object A: B [x]\nend"), "Number expected on line 1");
+  EXPECT_EQ(ParserFailure("object A: B [1\nend"), "'']'' expected on line 2");
+  EXPECT_EQ(ParserFailure("object A:\n 5\nend"), "Identifier expected on line 2");
+}
+
+TEST(TextToBinaryTest, PropertiesAndChildrenNest) {
+  std::string text =
+      "object Form1: TForm1\r\n"
+      "  Font.Name = 'Arial'\r\n"
+      "  Font . Style = []\r\n"
+      "  object Panel1: TPanel\r\n"
+      "    inline Frame: TFrame\r\n"
+      "    end\r\n"
+      "  end\r\n"
+      "end\r\n";
+  EXPECT_EQ(ToBinary(text), Bytes("TPF0\x06TForm1\x05"
+                                  "Form1"
+                                  "\x09"
+                                  "Font.Name\x06\x05"
+                                  "Arial"
+                                  "\x0A"
+                                  "Font.Style\x0B\x00\x00"
+                                  "\x06TPanel\x06Panel1\x00"
+                                  "\xF4\x06TFrame\x05"
+                                  "Frame\x00\x00"
+                                  "\x00\x00"));
+}
+
+TEST(TextToBinaryTest, ParserErrorsNameTheLine) {
+  EXPECT_EQ(ParserFailure(Form("  Caption 'x'\r\n")), "''='' expected on line 2");
+  EXPECT_EQ(ParserFailure("form A: B\r\nend\r\n"), "OBJECT expected on line 1");
+  EXPECT_EQ(ParserFailure(""), "OBJECT expected on line 1");
+  EXPECT_EQ(ParserFailure("\r\n\r\nobject A: B\r\n  5 = 1\r\nend"),
+            "Identifier expected on line 4");
+  EXPECT_EQ(ParserFailure("object A: B\r\n  Left = 1\r\n"), "Identifier expected on line 3");
+  EXPECT_EQ(ParserFailure(Form("  P = )\r\n")), "Invalid property value on line 2");
+  EXPECT_EQ(ParserFailure(Form("  object C: D\r\n  end\r\n  Left = 1\r\n")),
+            "OBJECT expected on line 4");
+}
+
+TEST(TextToBinaryTest, OnlyTheTokenBehindTheEndIsRead) {
+  std::string form = ToBinary("object A: B\r\nend\r\n");
+  EXPECT_EQ(ToBinary("object A: B\r\nend\r\nwhatever = 'x\r\n"), form);
+  EXPECT_EQ(ToBinary("object A: B\r\nend )) 'x\r\n"), form);
+  EXPECT_EQ(ParserFailure("object A: B\r\nend\r\n'open\r\n"), "Invalid string constant on line 3");
+}
+
+TEST(TextToBinaryTest, ZeroByteEndsTheText) {
+  EXPECT_EQ(ParserFailure(Bytes("object A: B\r\n\0  end\r\n")), "Identifier expected on line 2");
+  EXPECT_EQ(ToBinary(Bytes("object A: B end\0'")), ToBinary("object A: B end"));
+}
+
+TEST(TextToBinaryTest, ByteOrderMarkAndNonAsciiLettersInSymbols) {
+  EXPECT_EQ(ToBinary("\xEF\xBB\xBFobject A: B\r\nend\r\n"), ToBinary("object A: B\r\nend\r\n"));
+  EXPECT_EQ(ToBinary("object B\xC3\xB6rsenindex: TLabel\r\n  X = \xE4.\xFC\r\nend"),
+            Bytes("TPF0\x06TLabel\x0C"
+                  "B\xC3\xB6rsenindex"
+                  "\x01X\x07\x03\xE4.\xFC\x00\x00"));
+  // A mark anywhere else is three letters.
+  EXPECT_EQ(ParserFailure("\r\n\xEF\xBB\xBFobject A: B\r\nend\r\n"), "OBJECT expected on line 2");
+}
+
+TEST(TextToBinaryTest, NestingBeyondTheLimitFails) {
+  auto nested_objects = [](int depth) {
+    std::string text;
+    for (int i = 0; i < depth; ++i) text += "object TX\n";
+    for (int i = 0; i < depth; ++i) text += "end\n";
+    return text;
+  };
+  EXPECT_NO_THROW(ToBinary(nested_objects(1000)));
+  EXPECT_EQ(ParserFailure(nested_objects(1001)), "Nesting too deep on line 1001");
+  // The root counts, so 999 lists fit inside it.
+  EXPECT_NO_THROW(ToBinary(Form("  P = " + std::string(999, '(') + std::string(999, ')') + "\n")));
+  EXPECT_EQ(ParserFailure(Form("  P = " + std::string(1000, '(') + std::string(1000, ')') + "\n")),
+            "Nesting too deep on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = " + std::string(999, '(') + "<item X = <>" + "\n")),
+            "Nesting too deep on line 2");
+}
+
+TEST(TextToBinaryTest, LinesUpTo4093CharactersFitTheBuffer) {
+  auto with_line = [](size_t length) {
+    std::string line = "  P = '" + std::string(length - 8, 'x') + "'";
+    return "object A: B\r\n" + line + "\r\nend\r\n";
+  };
+  EXPECT_NO_THROW(ToBinary(with_line(4093)));
+  EXPECT_EQ(ParserFailure(with_line(4094)), "Line too long on line 2");
+  // The byte order mark does not take room from the first line.
+  std::string first_line = "object A: B " + std::string(4081, ' ');
+  EXPECT_NO_THROW(ToBinary("\xEF\xBB\xBF" + first_line + "\r\nend\r\n"));
+  EXPECT_EQ(ParserFailure(first_line + " \r\nend\r\n"), "Line too long on line 1");
+}
+
+TEST(TextToBinaryTest, LongTextsCrossManyRefills) {
+  std::string body;
+  for (int i = 0; i < 3000; ++i)
+    body += "  P" + std::to_string(i) + " = {00112233445566778899}\r\n";
+  EXPECT_EQ(ToBinary(Form(body)).size(), 4 + 2 + 2 + 61890u + 2);
+  EXPECT_EQ(ParserFailure(Form(body + "  Bad 1\r\n")), "''='' expected on line 3002");
+}
+
+TEST(TextToBinaryTest, ResourceHeaderNamesTheUpperCaseRootClass) {
+  std::string resource = ToResource("object MainForm: TMainForm\r\nend\r\n");
+  std::string data = ToBinary("object MainForm: TMainForm\r\nend\r\n");
+  EXPECT_EQ(resource, Bytes("\xFF\x0A\x00TMAINFORM\x00\x30\x10") +
+                          std::string(1, static_cast<char>(data.size())) + std::string(3, '\0') +
+                          data);
+  // Prefix and child position are stepped over to find the class name.
+  resource = ToResource("inherited F: T\xE4x_1 [300]\r\nend\r\n");
+  EXPECT_EQ(Hex(resource.substr(0, 14)), "FF 0A 00 54 E4 58 5F 31 00 30 10 12 00 00");
+}
+
+TEST(TextToBinaryTest, ResourceHeaderCutsLongClassNamesTo70Bytes) {
+  std::string name(100, 'c');
+  std::string resource = ToResource("object " + name + "\r\nend\r\n");
+  EXPECT_EQ(resource.substr(3, 71), std::string(70, 'C') + '\0');
+  EXPECT_EQ(resource.substr(80), ToBinary("object " + name + "\r\nend\r\n"));
+}
+
+TEST(TextToBinaryTest, NothingIsWrittenWhenTheTextFails) {
+  std::istringstream input(Form("  P = 1\r\n  Q = \r\n"));
+  std::ostringstream output;
+  EXPECT_THROW(FormTextToResource(input, output), EParserError);
+  EXPECT_EQ(output.str(), "");
+}
+
+TEST(TextToBinaryTest, RefusedOutputFailsWithStreamWriteError) {
+  std::istringstream input(Form(""));
+  std::ostream refusing(nullptr);
+  try {
+    FormTextToResource(input, refusing);
+    FAIL() << "no failure";
+  } catch (const EWriteError& failure) {
+    EXPECT_STREQ(failure.what(), "Stream write error");
+  }
+}
+
+}  // namespace
+}  // namespace vornic
