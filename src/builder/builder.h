@@ -156,6 +156,16 @@ class TBuilder {
   static std::string QuotedOrEmpty(const std::string& text);
 
   // --- bitmap generators (src/controls/bitmaps.cpp) ---
+  struct BitmapKind;  // the texts and values that tell an image from a bit button
+  static const BitmapKind kImageKind;
+  static const BitmapKind kBitBtnKind;
+
+  /// One line of an image or a bit button.
+  void BuildBitmapControl(TSDPR& dpr, const LineWords& line, const BitmapKind& kind);
+  /// Emits the complete control at its end line, with its bitmap when it has data.
+  void EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind);
+  /// Writes the script entry and the declaration, load and delete lines of the bitmap.
+  void EmitBitmap(TSDPR& dpr, const BitmapKind& kind);
 };
 
 }  // namespace vornic

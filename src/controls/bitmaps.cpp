@@ -1,11 +1,119 @@
+// The image and bit button generators: controls that show an inline bitmap
+// of the form, written to the resource script and loaded by name at run time.
 #include "builder/builder.h"
-
+#include "lib/text.h"
 #include "output/program_text.h"
 
 namespace vornic {
 
-// Placeholders until the generators land.
-void TBuilder::BuildImage(TSDPR&, const LineWords&) {}
-void TBuilder::BuildBitBtn(TSDPR&, const LineWords&) {}
+struct TBuilder::BitmapKind {
+  const char* bitmap_property;  // the property whose value is the bitmap data
+  const char* marker;           // ListMarker while its data lines are read
+  int skip;                     // characters of the data ahead of the bitmap file
+  bool is_button;               // claims the focus and shows its click handler
+  const char* banner;
+  const char* first_line;  // the creation call up to its continuation line
+  const char* image_comment;
+  const char* image_message;
+};
+
+const TBuilder::BitmapKind TBuilder::kImageKind{
+    "Picture.Data",
+    "image_is",
+    24,  // the graphic's class name (8 bytes) and the data length (4)
+    false,
+    "Create a static image",
+    ":= CreateWindow('Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,",
+    "  { set image to static control }",
+    ",STM_SETIMAGE,IMAGE_BITMAP,LParam(h",
+};
+
+const TBuilder::BitmapKind TBuilder::kBitBtnKind{
+    "Glyph.Data",
+    "bitbtn_is",
+    8,  // the data length (4 bytes)
+    true,
+    "Create a bit button",
+    ":= CreateWindow('Button','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or BS_BITMAP,",
+    "  { set image to button }",
+    ",BM_SETIMAGE,IMAGE_BITMAP,LParam(h",
+};
+
+void TBuilder::BuildImage(TSDPR& dpr, const LineWords& line) {
+  BuildBitmapControl(dpr, line, kImageKind);
+}
+
+void TBuilder::BuildBitBtn(TSDPR& dpr, const LineWords& line) {
+  BuildBitmapControl(dpr, line, kBitBtnKind);
+}
+
+void TBuilder::BuildBitmapControl(TSDPR& dpr, const LineWords& line, const BitmapKind& kind) {
+  TIImage& store = BitmapStore;
+  if (line.Kind == "object") {
+    // A skipped object leaves nothing behind: no geometry, and no data lines
+    // that would end up in front of this object's bitmap.
+    store.Reset();
+    store.ControlName = ControlNameOf(line);
+  }
+  if (line.Kind == "set") {
+    if (line.Word1 == "Left") store.Left = line.Word3;
+    if (line.Word1 == "Top") store.Top = line.Word3;
+    if (line.Word1 == "Width") store.Width = line.Word3;
+    if (line.Word1 == "Height") store.Height = line.Word3;
+    if (line.Word1 == kind.bitmap_property) ListMarker = kind.marker;
+  }
+  if (line.Kind.empty() && ListMarker == kind.marker && line.WordCount == 1) {
+    if (LastChar(line.Word1) == '}') ListMarker.clear();
+    store.DataLines.Add(line.Word1);
+  }
+  if (line.Kind == "end" && store.IsComplete()) EmitBitmapControl(dpr, line.Level, kind);
+}
+
+void TBuilder::EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind) {
+  TIImage& store = BitmapStore;
+  const std::string& name = store.ControlName;
+  if (kind.is_button) FocusControlOnce(dpr, name);
+  PlaceInForm(level, store.Left, store.Top);
+  // An image the program paints at run time has no data: it is still created,
+  // just without a bitmap to load, attach and delete.
+  const bool has_bitmap = store.DataLines.HighIndex() > 0;
+  if (has_bitmap) {
+    EmitBitmap(dpr, kind);
+  } else {
+    DeclareWindow(dpr, name);
+  }
+  if (kind.is_button) {
+    dpr.AddText("windowproccommandmidle", "\r\n      if HWND(lParam) = " + name +
+                                              " then MessageBox(hWindow,'" + name +
+                                              "Click','Check',MB_OK);");
+  }
+  std::string creation = CreationText(kind.banner, name, kind.first_line, store.Left, store.Top,
+                                      store.Width, store.Height);
+  if (has_bitmap) {
+    creation += "\r\n" + std::string(kind.image_comment) + "\r\n  SendMessage(" + name +
+                kind.image_message + name + "));";
+  }
+  dpr.AddText("bodymidle", creation);
+  if (has_bitmap) dpr.AddText("windowprocdestroymidle", "\r\n      DeleteObject(h" + name + ");");
+  ListMarker.clear();
+  store.Reset();
+  ControlCount += 1;
+}
+
+void TBuilder::EmitBitmap(TSDPR& dpr, const BitmapKind& kind) {
+  TIImage& store = BitmapStore;
+  const std::string& name = store.ControlName;
+  if (!ResourcesWritten) store.ScriptBaseName = OutputBaseName;
+  store.WriteBitmap(kind.skip);
+  DeclareWindow(dpr, name);
+  dpr.AddText("var", "\r\n    h" + name + ": HBITMAP;");
+  if (!ResourcesWritten) {
+    dpr.HasResources = true;
+    ResourcesWritten = true;
+    store.ScriptPending = false;
+  }
+  dpr.AddText("windowproccreatemidle", "\r\n      { Load Image }\r\n      h" + name +
+                                           " := LoadBitmap(Inst,PChar('BMP_" + name + "'));");
+}
 
 }  // namespace vornic

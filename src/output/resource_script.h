@@ -23,8 +23,10 @@ class TIImage {
   /// Empties the five texts, Complete and DataLines; the script stays as it is.
   void Reset();
   /// Appends one "BMP_<name> BITMAP" entry built from DataLines, dropping
-  /// `skip` characters from the front of the first line. Throws EInOutError
-  /// when the script cannot be created or written.
+  /// `skip` characters from the front of the first line. The first write of
+  /// the run creates ScriptBaseName + ".rc" ("noname" stands in for an empty
+  /// file-name part). Throws ERangeError when DataLines is empty (nothing is
+  /// written then) and EInOutError when the script cannot be created or written.
   void WriteBitmap(int skip);
 
   bool ScriptPending = true;  // the script file has not been created in this run
@@ -38,7 +40,12 @@ class TIImage {
   std::string ScriptBaseName;  // script file name without ".rc"
 
  private:
-  std::ofstream ScriptFile;
+  /// The data lines as one text, the skip and the closing brace removed.
+  std::string JoinedData(int skip) const;
+  /// The whole entry, from "BMP_" to the empty line after "END".
+  std::string ScriptEntry(int skip) const;
+
+  std::ofstream ScriptFile;  // open from the first write to the end of the run
 };
 
 }  // namespace vornic

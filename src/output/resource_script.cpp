@@ -1,0 +1,115 @@
+// TIImage: regroups an object's hexadecimal bitmap text into 16-byte lines of
+// a BITMAP entry and appends the entry to the run's resource script.
+#include "output/resource_script.h"
+
+#include <string_view>
+
+#include "lib/errors.h"
+#include "lib/text.h"
+
+namespace vornic {
+namespace {
+
+constexpr size_t kCharsPerLine = 32;  // 16 bytes as hexadecimal pairs
+constexpr int kPatchedLine = 3;       // the script line that holds bytes 32 to 47
+constexpr size_t kPatchedChar = 28;   // byte 46 is the 15th pair of that line
+
+// The script sits beside the program; a program name without a file-name part
+// ("" or "dir/") still needs one, so the directory keeps "noname".
+std::string ScriptBaseWithName(const std::string& base) {
+  const size_t cut = base.find_last_of("/\\:");
+  const size_t name_start = cut == std::string::npos ? 0 : cut + 1;
+  return name_start == base.size() ? base + "noname" : base;
+}
+
+// One quoted script line from up to 32 hexadecimal characters; a final odd
+// character has no partner and is dropped.
+void AppendScriptLine(std::string_view piece, int line_number, std::string& out) {
+  out += " '";
+  const size_t pairs = piece.size() / 2;
+  for (size_t pair = 0; pair < pairs; ++pair) {
+    if (pair > 0) out += ' ';
+    const size_t at = pair * 2;
+    // Byte 46, the low byte of the info header's count of colours used, is
+    // written as zero, so that the palette size follows from the bit depth.
+    if (line_number == kPatchedLine && at == kPatchedChar) {
+      out += "00";
+    } else {
+      out += piece.substr(at, 2);
+    }
+  }
+  out += "'\r\n";
+}
+
+}  // namespace
+
+bool TIImage::IsComplete() {
+  Complete =
+      !ControlName.empty() && !Left.empty() && !Top.empty() && !Width.empty() && !Height.empty();
+  return Complete;
+}
+
+void TIImage::Reset() {
+  ControlName.clear();
+  Left.clear();
+  Top.clear();
+  Width.clear();
+  Height.clear();
+  Complete = false;
+  DataLines.Clear();
+}
+
+std::string TIImage::JoinedData(int skip) const {
+  const int count = DataLines.HighIndex();
+  std::string data;
+  size_t total = 0;
+  for (int index = 1; index <= count; ++index) total += DataLines.GetItem(index).size();
+  data.reserve(total);
+  for (int index = 1; index <= count; ++index) {
+    std::string line = DataLines.GetItem(index);
+    // The first characters hold the graphic's class name and length, not the bitmap file.
+    if (index == 1) line = CopyText(line, skip + 1, static_cast<int>(line.size()));
+    if (index == count) line = RemoveChar(line, "}");
+    data += line;
+  }
+  return data;
+}
+
+std::string TIImage::ScriptEntry(int skip) const {
+  const std::string data = JoinedData(skip);
+  std::string entry = "BMP_" + ControlName + " BITMAP\r\nBEGIN\r\n";
+  entry.reserve(entry.size() + data.size() * 3 / 2 + data.size() / 8 + 16);
+  const std::string_view rest(data);
+  int line_number = 0;
+  size_t start = 0;
+  for (; data.size() - start >= kCharsPerLine; start += kCharsPerLine) {
+    AppendScriptLine(rest.substr(start, kCharsPerLine), ++line_number, entry);
+  }
+  // The remainder closes the data, even when it is empty (the line " ''").
+  AppendScriptLine(rest.substr(start), ++line_number, entry);
+  entry += "END\r\n\r\n";
+  return entry;
+}
+
+void TIImage::WriteBitmap(int skip) {
+  if (DataLines.HighIndex() == 0) {
+    throw ERangeError("No bitmap data for " + ControlName);
+  }
+  // Built whole first, so a failure never leaves half an entry in the script.
+  const std::string entry = ScriptEntry(skip);
+  if (ScriptPending) {
+    ScriptBaseName = ScriptBaseWithName(ScriptBaseName);
+    if (ScriptFile.is_open()) ScriptFile.close();
+    ScriptFile.open(ScriptBaseName + ".rc", std::ios::binary | std::ios::trunc);
+    if (!ScriptFile) throw EInOutError("Cannot create file " + ScriptBaseName + ".rc");
+    ScriptPending = false;
+  } else if (!ScriptFile.is_open()) {
+    ScriptFile.open(ScriptBaseName + ".rc", std::ios::binary | std::ios::app);
+    if (!ScriptFile) throw EInOutError("Cannot open file " + ScriptBaseName + ".rc");
+  }
+  ScriptFile.write(entry.data(), static_cast<std::streamsize>(entry.size()));
+  ScriptFile.flush();
+  if (!ScriptFile) throw EInOutError("Cannot write file " + ScriptBaseName + ".rc");
+}
+
+}  // namespace vornic

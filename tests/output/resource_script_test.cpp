@@ -1,0 +1,171 @@
+#include "output/resource_script.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "lib/errors.h"
+
+namespace vornic {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each test writes its scripts into a folder of its own, removed afterwards.
+class ResourceScriptTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::path(::testing::TempDir()) /
+           ("vornic_rc_" + std::string(info->name()) + "_" + std::to_string(getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Base(const std::string& name) const { return (dir_ / name).string(); }
+
+  static std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  // A registry holding one complete object with the given data lines.
+  static void Fill(TIImage& image, const std::string& name,
+                   std::initializer_list<std::string> lines) {
+    image.ControlName = name;
+    image.Left = "8";
+    image.Top = "16";
+    image.Width = "105";
+    image.Height = "105";
+    for (const std::string& line : lines) image.DataLines.Add(line);
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(ResourceScriptTest, RegroupsImageDataIntoSixteenByteLines) {
+  const std::string prefix = "07544269746D617036030000";  // class name and length: skipped
+  const std::string line1 = prefix + "424D3603000000000000360000002800" + "00000A00";
+  const std::string line2 =
+      "0A00000001001800000000AB" + std::string("00030000C40E0000C40E00000000FFFF") + "12345678";
+  TIImage image;
+  Fill(image, "Image1", {line1, line2, "ABCDE}"});
+  image.ScriptBaseName = Base("prog");
+  image.WriteBitmap(24);
+
+  EXPECT_EQ(ReadFile(Base("prog.rc")),
+            "BMP_Image1 BITMAP\r\n"
+            "BEGIN\r\n"
+            " '42 4D 36 03 00 00 00 00 00 00 36 00 00 00 28 00'\r\n"
+            // the rest of the first data line, completed from the second
+            " '00 00 0A 00 0A 00 00 00 01 00 18 00 00 00 00 AB'\r\n"
+            // the 15th byte of the third line is always zero
+            " '00 03 00 00 C4 0E 00 00 C4 0E 00 00 00 00 00 FF'\r\n"
+            // the brace goes, and the odd last character has no partner
+            " '12 34 56 78 AB CD'\r\n"
+            "END\r\n"
+            "\r\n");
+  EXPECT_FALSE(image.ScriptPending);
+}
+
+TEST_F(ResourceScriptTest, DataOfWholeLinesEndsWithAnEmptyQuotedLine) {
+  TIImage image;
+  // Glyph data: skip 8, then exactly 32 characters, both cuts on the only line.
+  Fill(image, "BitBtn1", {"36030000" + std::string("424d3603000000000000360000002800") + "}"});
+  image.ScriptBaseName = Base("glyph");
+  image.WriteBitmap(8);
+
+  EXPECT_EQ(ReadFile(Base("glyph.rc")),
+            "BMP_BitBtn1 BITMAP\r\nBEGIN\r\n"
+            " '42 4d 36 03 00 00 00 00 00 00 36 00 00 00 28 00'\r\n"
+            " ''\r\n"
+            "END\r\n\r\n");
+}
+
+TEST_F(ResourceScriptTest, LaterEntriesAreAppendedAndANewRunTruncates) {
+  {
+    TIImage image;
+    image.ScriptBaseName = Base("prog");
+    Fill(image, "Image1", {"00000000AAAA}"});
+    image.WriteBitmap(8);
+    image.Reset();
+    EXPECT_TRUE(image.ControlName.empty());
+    EXPECT_EQ(image.DataLines.HighIndex(), 0);
+    EXPECT_FALSE(image.IsComplete());
+    Fill(image, "Image2", {"00000000BBBB}"});
+    ASSERT_TRUE(image.IsComplete());
+    image.WriteBitmap(8);
+  }
+  EXPECT_EQ(ReadFile(Base("prog.rc")),
+            "BMP_Image1 BITMAP\r\nBEGIN\r\n 'AA AA'\r\nEND\r\n\r\n"
+            "BMP_Image2 BITMAP\r\nBEGIN\r\n 'BB BB'\r\nEND\r\n\r\n");
+
+  TIImage next_run;
+  next_run.ScriptBaseName = Base("prog");
+  Fill(next_run, "Image3", {"00000000CC}"});
+  next_run.WriteBitmap(8);
+  EXPECT_EQ(ReadFile(Base("prog.rc")), "BMP_Image3 BITMAP\r\nBEGIN\r\n 'CC'\r\nEND\r\n\r\n");
+}
+
+TEST_F(ResourceScriptTest, LargeBitmapIsWrittenWhole) {
+  // 12,000 lines of 32 bytes: well past the 9,999 lines a pass limit would keep.
+  constexpr int kLines = 12000;
+  TIImage image;
+  image.ScriptBaseName = Base("big");
+  image.ControlName = "Image1";
+  for (int i = 1; i <= kLines; ++i) {
+    std::string line(64, '1');
+    if (i == kLines) line = std::string(62, '1') + "EF}";
+    image.DataLines.Add(line);
+  }
+  image.WriteBitmap(8);
+
+  const std::string script = ReadFile(Base("big.rc"));
+  // 12,000 × 64 − 8 characters: 23,999 full lines and one of 24 characters.
+  size_t lines = 0;
+  for (char c : script) lines += c == '\n';
+  EXPECT_EQ(lines, 2u + 23999u + 1u + 2u);
+  const std::string tail = " '11 11 11 11 11 11 11 11 11 11 11 EF'\r\nEND\r\n\r\n";
+  ASSERT_GE(script.size(), tail.size());
+  EXPECT_EQ(script.substr(script.size() - tail.size()), tail);
+}
+
+TEST_F(ResourceScriptTest, EmptyBaseNameGivesNonameInTheCurrentDirectory) {
+  const fs::path previous = fs::current_path();
+  fs::current_path(dir_);
+  {
+    TIImage image;
+    Fill(image, "Image1", {"00000000AA}"});
+    image.WriteBitmap(8);
+  }
+  fs::current_path(previous);
+  EXPECT_TRUE(fs::exists(dir_ / "noname.rc"));
+}
+
+TEST_F(ResourceScriptTest, FailuresWriteNothing) {
+  {
+    TIImage image;
+    image.ScriptBaseName = Base("missing/prog");
+    Fill(image, "Image1", {"00000000AA}"});
+    EXPECT_THROW(image.WriteBitmap(8), EInOutError);
+  }
+  {
+    // Without data there is no entry to write: no half entry, no script.
+    TIImage image;
+    image.ScriptBaseName = Base("nodata");
+    Fill(image, "Image1", {});
+    EXPECT_THROW(image.WriteBitmap(24), ERangeError);
+    EXPECT_FALSE(fs::exists(Base("nodata.rc")));
+    EXPECT_TRUE(image.ScriptPending);
+  }
+}
+
+}  // namespace
+}  // namespace vornic
