@@ -28,21 +28,20 @@ void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
                            const std::string& word3, int level, int indent, int word_count) {
   const LineWords line{class_name, object_name, kind,   word1,     word2,
                        word3,      level,       indent, word_count};
-  const std::string level_text = std::to_string(level);
   if (kind == "object") {
     BeginObject(dpr, line);
   } else if (kind == "set" && word1 == "Left") {
-    Levels.SetLeft(level_text, word3);
+    Levels.SetLeft(std::to_string(level), word3);
   } else if (kind == "set" && word1 == "Top") {
-    Levels.SetTop(level_text, word3);
+    Levels.SetTop(std::to_string(level), word3);
   } else if (kind == "end" && root_open_ && level == kRootLevel) {
     // A form without children still gets its window.
     root_open_ = false;
     if (!main_window_written_) EmitMainWindow(dpr);
   }
-  CheckLineValues(line, CheckedObjectOfRoute(), ListMarker);
+  CheckLineValues(line, checks_, ListMarker);
   Dispatch(dpr, line);
-  if (kind == "end") Levels.RemoveLevel(level_text);
+  if (kind == "end") Levels.RemoveLevel(std::to_string(level));
 }
 
 void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
@@ -64,25 +63,19 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   ClearFont();
   ListMarker.clear();
 
+  // The class only changes at object lines: look up its generator and checks
+  // once here rather than for every line of the object.
   if (is_root) {
     route_ = Route::kMainWindow;
+    checks_ = ChecksFor(CheckedObject::kMainWindow, line.ClassName);
   } else if (line.ObjectName.empty()) {
     route_ = Route::kNowhere;
+    checks_ = ChecksFor(CheckedObject::kNone, line.ClassName);
   } else {
     route_ = Route::kClassTable;
+    generator_ = GeneratorFor(line.ClassName);
+    checks_ = ChecksFor(CheckedObject::kControl, line.ClassName);
   }
-}
-
-CheckedObject TBuilder::CheckedObjectOfRoute() const {
-  switch (route_) {
-    case Route::kMainWindow:
-      return CheckedObject::kMainWindow;
-    case Route::kNowhere:
-      return CheckedObject::kNone;
-    case Route::kClassTable:
-      break;
-  }
-  return CheckedObject::kControl;
 }
 
 void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {
@@ -93,7 +86,7 @@ void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {
     case Route::kNowhere:
       return;
     case Route::kClassTable:
-      if (const Generator build = GeneratorFor(line.ClassName)) (this->*build)(dpr, line);
+      if (generator_ != nullptr) (this->*generator_)(dpr, line);
       return;
   }
 }

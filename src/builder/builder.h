@@ -14,7 +14,7 @@
 namespace vornic {
 
 class TSDPR;
-enum class CheckedObject;
+struct ClassChecks;
 
 /// The parser's outputs for one line, as every generator receives them.
 struct LineWords {
@@ -111,14 +111,16 @@ class TBuilder {
   /// Opens an object: writes a main window still owed, pushes the level,
   /// writes a waiting group box and forgets the previous object's font.
   void BeginObject(TSDPR& dpr, const LineWords& line);
-  /// Whose values the checks of the current line follow.
-  CheckedObject CheckedObjectOfRoute() const;
   /// Hands the line to the generator its route names.
   void Dispatch(TSDPR& dpr, const LineWords& line);
   /// Writes the main window's creation from Form, filling in missing values.
   void EmitMainWindow(TSDPR& dpr);
 
   Route route_ = Route::kClassTable;
+  // The generator of the current object's class (route kClassTable), nullptr
+  // for a class that produces no code.
+  void (TBuilder::*generator_)(TSDPR&, const LineWords&) = nullptr;
+  const ClassChecks* checks_ = nullptr;  // the checks of the current object's lines
   bool root_seen_ = false;            // the first level-1 object line has come
   bool root_open_ = false;            // the root's end line has not come yet
   bool main_window_written_ = false;  // EmitMainWindow has run at least once

@@ -3,6 +3,7 @@
 #include "builder/value_checks.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "builder/builder.h"
@@ -11,12 +12,10 @@
 
 namespace vornic {
 
-namespace {
-
 enum class ValueKind { kInteger, kIdentifierOrInteger, kStringLiteral };
 
 struct CheckedProperty {
-  const char* name;
+  std::string_view name;  // a view, so that most names differ by length alone
   ValueKind kind;
 };
 
@@ -25,7 +24,10 @@ using PropertyList = std::vector<CheckedProperty>;
 struct ClassChecks {
   const char* class_name;  // in capitals, as the class table has it
   PropertyList properties;
+  bool names_variable;  // the object name becomes a variable of the program
 };
+
+namespace {
 
 const PropertyList kGeometry = {{"Left", ValueKind::kInteger},
                                 {"Top", ValueKind::kInteger},
@@ -59,28 +61,34 @@ const PropertyList& MainWindowProperties() {
   return properties;
 }
 
+// The root object: its name is never written.
+const ClassChecks& MainWindowChecks() {
+  static const ClassChecks checks{"", MainWindowProperties(), false};
+  return checks;
+}
+
 // Every class of the class table has a row: its object name becomes a
 // variable of the program even when none of its values is checked.
 const std::vector<ClassChecks>& ClassCheckTable() {
   static const std::vector<ClassChecks> table = {
-      {"TFORM1", MainWindowProperties()},
-      {"TLABEL", Joined({kGeometry, kFont, {kCaption}})},
-      {"TEDIT", Joined({kGeometry, kFont, {kText}})},
-      {"TBUTTON", Joined({kGeometry, kFont, {kCaption}})},
-      {"TCHECKBOX", Joined({kGeometry, kFont, {kCaption}})},
-      {"TGROUPBOX", Joined({kGeometry, kFont, {kCaption}})},
-      {"TRADIOBUTTON", Joined({kGeometry, kFont, {kCaption}})},
-      {"TLISTBOX", Joined({kGeometry, kFont})},
-      {"TCOMBOBOX", Joined({kGeometry, kFont, {kText, {"ItemHeight", ValueKind::kInteger}}})},
-      {"TPROGRESSBAR", Joined({kGeometry, kRange})},
+      {"TFORM1", MainWindowProperties(), true},
+      {"TLABEL", Joined({kGeometry, kFont, {kCaption}}), true},
+      {"TEDIT", Joined({kGeometry, kFont, {kText}}), true},
+      {"TBUTTON", Joined({kGeometry, kFont, {kCaption}}), true},
+      {"TCHECKBOX", Joined({kGeometry, kFont, {kCaption}}), true},
+      {"TGROUPBOX", Joined({kGeometry, kFont, {kCaption}}), true},
+      {"TRADIOBUTTON", Joined({kGeometry, kFont, {kCaption}}), true},
+      {"TLISTBOX", Joined({kGeometry, kFont}), true},
+      {"TCOMBOBOX", Joined({kGeometry, kFont, {kText, {"ItemHeight", ValueKind::kInteger}}}), true},
+      {"TPROGRESSBAR", Joined({kGeometry, kRange}), true},
       // The status bar docks at the bottom: its geometry is never written.
-      {"TSTATUSBAR", Joined({kFont, {{"SimpleText", ValueKind::kStringLiteral}}})},
-      {"TTRACKBAR", Joined({kGeometry, kRange})},
-      {"TSHAPE", Joined({kGeometry, {{"Pen.Width", ValueKind::kInteger}}})},
-      {"TBEVEL", kGeometry},
-      {"TMEMO", Joined({kGeometry, kFont})},
-      {"TIMAGE", kGeometry},
-      {"TBITBTN", kGeometry},
+      {"TSTATUSBAR", Joined({kFont, {{"SimpleText", ValueKind::kStringLiteral}}}), true},
+      {"TTRACKBAR", Joined({kGeometry, kRange}), true},
+      {"TSHAPE", Joined({kGeometry, {{"Pen.Width", ValueKind::kInteger}}}), true},
+      {"TBEVEL", kGeometry, true},
+      {"TMEMO", Joined({kGeometry, kFont}), true},
+      {"TIMAGE", kGeometry, true},
+      {"TBITBTN", kGeometry, true},
   };
   return table;
 }
@@ -191,22 +199,31 @@ bool IsStringLiteral(const std::string& text) {
   return !text.empty();
 }
 
-void CheckLineValues(const LineWords& line, CheckedObject object, const std::string& list_marker) {
-  if (object == CheckedObject::kNone) return;
-  if (object == CheckedObject::kMainWindow) {
-    if (line.Kind == "set") CheckProperty(line, MainWindowProperties());
-    return;
+const ClassChecks* ChecksFor(CheckedObject object, const std::string& class_name) {
+  switch (object) {
+    case CheckedObject::kNone:
+      return nullptr;
+    case CheckedObject::kMainWindow:
+      return &MainWindowChecks();
+    case CheckedObject::kControl:
+      break;
   }
-  const ClassChecks* checks = ChecksOfClass(line.ClassName);
+  return ChecksOfClass(class_name);
+}
+
+void CheckLineValues(const LineWords& line, const ClassChecks* checks,
+                     const std::string& list_marker) {
   if (checks == nullptr) return;
   if (line.Kind == "object") {
+    if (!checks->names_variable) return;
     const std::string& word = line.ObjectName;
     const std::string name = LastChar(word) == ':' ? DropLastChar(word) : word;
     if (!IsIdentifier(name)) Reject("object name", word);
   } else if (line.Kind == "set") {
     CheckProperty(line, checks->properties);
+  } else {
+    CheckContinuationLine(line, list_marker);
   }
-  CheckContinuationLine(line, list_marker);
 }
 
 }  // namespace vornic

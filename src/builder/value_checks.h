@@ -8,18 +8,25 @@ namespace vornic {
 
 struct LineWords;
 
-/// Which generator the line goes to, as far as the checks are concerned.
+struct ClassChecks;
+
+/// Which generator the lines of an object go to, as far as the checks are concerned.
 enum class CheckedObject {
   kNone,        // nothing of the object is written: no checks
   kMainWindow,  // the root object, whatever its class
   kControl,     // the generator of its class, if the class table has one
 };
 
+/// The checks of the lines of an object of `class_name`; nullptr when nothing
+/// of the object is written. Resolved once per object line.
+const ClassChecks* ChecksFor(CheckedObject object, const std::string& class_name);
+
 /// Throws EConvertError when a value of `line` that the object's generator
 /// stores and writes into the program is not of the kind the program expects:
 /// the control's name, its integers, identifiers and string literals, and the
 /// entry or data line of the list or bitmap that `list_marker` names.
-void CheckLineValues(const LineWords& line, CheckedObject object, const std::string& list_marker);
+void CheckLineValues(const LineWords& line, const ClassChecks* checks,
+                     const std::string& list_marker);
 
 /// True for a letter, "_" or a byte from 128 up, then those or digits.
 bool IsIdentifier(const std::string& text);
