@@ -1,8 +1,6 @@
 // Throughput and peak memory of the form text to binary conversion on a
 // bitmap-heavy form, where almost every byte is hexadecimal picture data.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,6 +10,7 @@
 #include <string>
 
 #include "input/text_to_binary.h"
+#include "peak_memory.h"
 
 namespace {
 
@@ -52,30 +51,29 @@ std::string BitmapForm(int megabytes) {
 }
 
 // Peak resident set in MB of converting a form of `megabytes` MB from a file
-// into /dev/null, in a forked child. The text is written out and freed
-// before the fork, so neither it nor earlier cases count.
+// into /dev/null, in a fresh process that holds nothing else.
 double PeakMegabytesOfFileConversion(int megabytes) {
   char path[] = "/tmp/vornic_bench_XXXXXX";
   const int fd = mkstemp(path);
   if (fd < 0) std::abort();
   close(fd);
   std::ofstream(path, std::ios::binary) << BitmapForm(megabytes);
-  const pid_t child = fork();
-  if (child == 0) {
-    std::ifstream input(path, std::ios::binary);
-    std::ofstream output("/dev/null", std::ios::binary);
-    vornic::FormTextToResource(input, output);
-    _exit(output ? 0 : 1);
-  }
-  int status = 0;
-  rusage usage{};
-  const bool ok = child > 0 && wait4(child, &status, 0, &usage) == child &&
-                  WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  const double peak =
+      vornic::PeakMegabytesOf("BM_FormTextToResource/" + std::to_string(megabytes), path);
   std::remove(path);
-  return ok ? static_cast<double>(usage.ru_maxrss) / 1024.0 : -1;
+  return peak;
+}
+
+// The fresh process of the measurement: one conversion of the file it is given.
+void ConvertFileOnce() {
+  std::ifstream input(vornic::PeakMeasurementPayload(), std::ios::binary);
+  std::ofstream output("/dev/null", std::ios::binary);
+  vornic::FormTextToResource(input, output);
+  _exit(output ? 0 : 1);
 }
 
 void BM_FormTextToResource(benchmark::State& state) {
+  if (vornic::InPeakMeasurement()) ConvertFileOnce();
   const double peak_megabytes = PeakMegabytesOfFileConversion(static_cast<int>(state.range(0)));
   const std::string text = BitmapForm(static_cast<int>(state.range(0)));
   for (auto _ : state) {

@@ -1,12 +1,8 @@
 // Translation time and peak memory of generated forms with many controls of
 // mixed classes, some inside containers, to show that time grows linearly.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <istream>
 #include <streambuf>
 #include <string>
@@ -14,6 +10,7 @@
 #include "builder/builder.h"
 #include "driver/translation.h"
 #include "output/program_text.h"
+#include "peak_memory.h"
 
 namespace vornic {
 namespace {
@@ -100,32 +97,21 @@ std::string Translate(const std::string& form) {
   return std::move(dpr.ComposedText);
 }
 
-// Peak resident memory in MB of one translation, measured in a child process
-// so that earlier cases do not count. It includes the form text, which the
-// child generates and holds in memory (form_MB).
-double PeakMegabytesOfTranslation(int controls) {
-  const pid_t child = fork();
-  if (child == 0) {
-    const std::string program = Translate(GeneratedForm(controls));
-    _exit(program.empty() ? 1 : 0);
-  }
-  int status = 0;
-  struct rusage usage {};
-  if (child < 0 || wait4(child, &status, 0, &usage) != child || status != 0) return -1;
-  return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
 void BM_TranslateControls(benchmark::State& state) {
   const int controls = static_cast<int>(state.range(0));
-  // Measured first, while the benchmark process still holds no form.
-  const double peak_megabytes = PeakMegabytesOfTranslation(controls);
   const std::string form = GeneratedForm(controls);
+  if (InPeakMeasurement()) {
+    benchmark::DoNotOptimize(Translate(form));
+    _exit(0);
+  }
   for (auto _ : state) {
     benchmark::DoNotOptimize(Translate(form));
   }
   state.counters["controls"] = controls;
+  // The peak includes the form text, which the measured process holds too.
   state.counters["form_MB"] = static_cast<double>(form.size()) / (1024.0 * 1024.0);
-  state.counters["peak_rss_MB"] = peak_megabytes;
+  state.counters["peak_rss_MB"] =
+      PeakMegabytesOf("BM_TranslateControls/" + std::to_string(controls));
 }
 BENCHMARK(BM_TranslateControls)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
