@@ -1,8 +1,6 @@
 // Translation time and peak memory of generated forms with many controls of
 // mixed classes, some inside containers, to show that time grows linearly.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
 #include <istream>
 #include <streambuf>
 #include <string>
@@ -102,7 +100,7 @@ void BM_TranslateControls(benchmark::State& state) {
   const std::string form = GeneratedForm(controls);
   if (InPeakMeasurement()) {
     benchmark::DoNotOptimize(Translate(form));
-    _exit(0);
+    FinishPeakMeasurement();
   }
   for (auto _ : state) {
     benchmark::DoNotOptimize(Translate(form));
