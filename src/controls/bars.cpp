@@ -3,6 +3,7 @@
 #include <string>
 
 #include "builder/builder.h"
+#include "controls/geometry.h"
 #include "lib/code_layout.h"
 #include "output/program_text.h"
 
@@ -14,15 +15,8 @@ namespace {
 template <typename Bar>
 void StoreBarProperty(Bar& bar, const LineWords& line) {
   const std::string& name = line.Word1;
-  if (name == "Left")
-    bar.Left = line.Word3;
-  else if (name == "Top")
-    bar.Top = line.Word3;
-  else if (name == "Width")
-    bar.Width = line.Word3;
-  else if (name == "Height")
-    bar.Height = line.Word3;
-  else if (name == "Min")
+  if (StoreGeometry(bar, line)) return;
+  if (name == "Min")
     bar.Min = line.Word3;
   else if (name == "Max")
     bar.Max = line.Word3;

@@ -1,6 +1,7 @@
 // The image and bit button generators: controls that show an inline bitmap
 // of the form, written to the resource script and loaded by name at run time.
 #include "builder/builder.h"
+#include "controls/geometry.h"
 #include "lib/text.h"
 #include "output/program_text.h"
 
@@ -56,11 +57,7 @@ void TBuilder::BuildBitmapControl(TSDPR& dpr, const LineWords& line, const Bitma
     store.ControlName = ControlNameOf(line);
   }
   if (line.Kind == "set") {
-    if (line.Word1 == "Left") store.Left = line.Word3;
-    if (line.Word1 == "Top") store.Top = line.Word3;
-    if (line.Word1 == "Width") store.Width = line.Word3;
-    if (line.Word1 == "Height") store.Height = line.Word3;
-    if (line.Word1 == kind.bitmap_property) ListMarker = kind.marker;
+    if (!StoreGeometry(store, line) && line.Word1 == kind.bitmap_property) ListMarker = kind.marker;
   }
   if (line.Kind.empty() && ListMarker == kind.marker && line.WordCount == 1) {
     if (LastChar(line.Word1) == '}') ListMarker.clear();

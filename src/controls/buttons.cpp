@@ -3,6 +3,7 @@
 #include <string>
 
 #include "builder/builder.h"
+#include "controls/geometry.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -26,26 +27,14 @@ constexpr ButtonKind kRadioButton{"Create a radiobox",
 // The four records share their leading fields, so one template serves them.
 template <typename Record>
 bool StoreButtonProperty(Record& record, const LineWords& line) {
-  const std::string& name = line.Word1;
-  if (name == "Caption")
-    record.Caption = line.Word3;
-  else if (name == "Left")
-    record.Left = line.Word3;
-  else if (name == "Top")
-    record.Top = line.Word3;
-  else if (name == "Width")
-    record.Width = line.Word3;
-  else if (name == "Height")
-    record.Height = line.Word3;
-  else
-    return false;
+  if (line.Word1 != "Caption") return StoreGeometry(record, line);
+  record.Caption = line.Word3;
   return true;
 }
 
 template <typename Record>
 bool MarkComplete(Record& record) {
-  record.Complete = !record.Caption.empty() && !record.Left.empty() && !record.Top.empty() &&
-                    !record.Width.empty() && !record.Height.empty();
+  record.Complete = !record.Caption.empty() && HasGeometry(record);
   return record.Complete;
 }
 

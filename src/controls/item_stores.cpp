@@ -1,14 +1,15 @@
 // The item stores of list boxes, combo boxes and memos.
 #include "controls/item_stores.h"
 
+#include "controls/geometry.h"
+
 namespace vornic {
 
 namespace {
 
 template <typename Store>
 bool HasNameAndGeometry(const Store& store) {
-  return !store.ControlName.empty() && !store.Left.empty() && !store.Top.empty() &&
-         !store.Width.empty() && !store.Height.empty();
+  return !store.ControlName.empty() && HasGeometry(store);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "builder/builder.h"
+#include "controls/geometry.h"
 #include "lib/translate.h"
 #include "output/program_text.h"
 
@@ -73,17 +74,9 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind == "set") {
-    if (StoreFontProperty(line)) return;
+    if (StoreFontProperty(line) || StoreGeometry(label, line)) return;
     const std::string& name = line.Word1;
-    if (name == "Left")
-      label.Left = line.Word3;
-    else if (name == "Top")
-      label.Top = line.Word3;
-    else if (name == "Width")
-      label.Width = line.Word3;
-    else if (name == "Height")
-      label.Height = line.Word3;
-    else if (name == "Caption")
+    if (name == "Caption")
       label.Caption = line.Word3;
     else if (name == "Font.Color")
       label.FontColor = line.Word3;
@@ -92,8 +85,7 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind != "end") return;
-  label.Complete = !label.Caption.empty() && !label.Left.empty() && !label.Top.empty() &&
-                   !label.Width.empty() && !label.Height.empty();
+  label.Complete = !label.Caption.empty() && HasGeometry(label);
   if (!label.Complete) return;
   PlaceInForm(line.Level, label.Left, label.Top);
   if (!label.FontColor.empty() || !label.Color.empty()) {
@@ -126,23 +118,12 @@ void TBuilder::BuildEdit(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind == "set") {
-    if (StoreFontProperty(line)) return;
-    const std::string& name = line.Word1;
-    if (name == "Text")
-      edit.Text = line.Word3;
-    else if (name == "Left")
-      edit.Left = line.Word3;
-    else if (name == "Top")
-      edit.Top = line.Word3;
-    else if (name == "Width")
-      edit.Width = line.Word3;
-    else if (name == "Height")
-      edit.Height = line.Word3;
+    if (StoreFontProperty(line) || StoreGeometry(edit, line)) return;
+    if (line.Word1 == "Text") edit.Text = line.Word3;
     return;
   }
   if (line.Kind != "end") return;
-  edit.Complete =
-      !edit.Left.empty() && !edit.Top.empty() && !edit.Width.empty() && !edit.Height.empty();
+  edit.Complete = HasGeometry(edit);
   if (!edit.Complete) return;
   FocusControlOnce(dpr, edit.ControlName);
   PlaceInForm(line.Level, edit.Left, edit.Top);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "builder/builder.h"
+#include "controls/geometry.h"
 #include "lib/code_layout.h"
 #include "lib/text.h"
 #include "output/program_text.h"
@@ -16,22 +17,6 @@ namespace {
 constexpr char kListBoxMarker[] = "lb_is";
 constexpr char kComboBoxMarker[] = "cb_is";
 constexpr char kMemoMarker[] = "memo_is";
-
-template <typename Store>
-bool StoreGeometry(Store& store, const LineWords& line) {
-  const std::string& name = line.Word1;
-  if (name == "Left")
-    store.Left = line.Word3;
-  else if (name == "Top")
-    store.Top = line.Word3;
-  else if (name == "Width")
-    store.Width = line.Word3;
-  else if (name == "Height")
-    store.Height = line.Word3;
-  else
-    return false;
-  return true;
-}
 
 // Adds an entry line of the list `marker` names, while that list is being
 // read. The entry that ends in ")" closes the list; so does the object's end

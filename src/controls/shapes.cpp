@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "builder/builder.h"
+#include "controls/geometry.h"
 #include "lib/text.h"
 #include "output/program_text.h"
 
@@ -13,22 +14,8 @@ namespace vornic {
 namespace {
 
 template <typename Record>
-void StoreGeometry(Record& record, const LineWords& line) {
-  const std::string& name = line.Word1;
-  if (name == "Left")
-    record.Left = line.Word3;
-  else if (name == "Top")
-    record.Top = line.Word3;
-  else if (name == "Width")
-    record.Width = line.Word3;
-  else if (name == "Height")
-    record.Height = line.Word3;
-}
-
-template <typename Record>
 bool MarkComplete(Record& record) {
-  record.Complete = !record.ControlName.empty() && !record.Left.empty() && !record.Top.empty() &&
-                    !record.Width.empty() && !record.Height.empty();
+  record.Complete = !record.ControlName.empty() && HasGeometry(record);
   return record.Complete;
 }
 

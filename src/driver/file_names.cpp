@@ -42,11 +42,19 @@ std::string OutputNameFor(const std::vector<std::string>& args) {
 
 std::string OutputBaseNameFor(const std::string& output_name) {
   size_t file_start = FilePartStart(output_name);
-  return output_name.substr(0, file_start) + ProgramNameFor(output_name);
+  return output_name.substr(0, file_start) + TextBeforeFullStop(output_name.substr(file_start));
 }
 
 std::string ProgramNameFor(const std::string& output_name) {
-  return TextBeforeFullStop(output_name.substr(FilePartStart(output_name)));
+  // The name follows "Program " in the generated code, so it must be a Pascal
+  // identifier: a file called my-form.dpr still gives a program that compiles.
+  std::string name = TextBeforeFullStop(output_name.substr(FilePartStart(output_name)));
+  for (char& c : name) {
+    const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    if (!letter && !(c >= '0' && c <= '9')) c = '_';
+  }
+  if (!name.empty() && name[0] >= '0' && name[0] <= '9') name.insert(0, "_");
+  return name;
 }
 
 }  // namespace vornic

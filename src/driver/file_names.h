@@ -20,7 +20,8 @@ std::string OutputNameFor(const std::vector<std::string>& args);
 /// up to the first full stop: "build/v1.2/out.dpr" gives "build/v1.2/out".
 std::string OutputBaseNameFor(const std::string& output_name);
 /// The file part of `output_name` up to its first full stop, without any
-/// directory: the name that follows "Program " in the generated code.
+/// directory, made an identifier (other characters become "_", a leading
+/// digit gets a "_" in front): the name that follows "Program ".
 std::string ProgramNameFor(const std::string& output_name);
 
 }  // namespace vornic

@@ -46,6 +46,10 @@ TEST(FileNamesTest, ProgramNameIsTheFilePartAlone) {
   EXPECT_EQ(ProgramNameFor("C:\\work\\out.dpr"), "out");
   EXPECT_EQ(ProgramNameFor("C:out.dpr"), "out");
   EXPECT_EQ(ProgramNameFor("my.out.pas"), "my");
+  // Only an identifier compiles after "Program "; the script keeps the file's name.
+  EXPECT_EQ(ProgramNameFor("dir/my-form 2.dpr"), "my_form_2");
+  EXPECT_EQ(ProgramNameFor("2nd.dpr"), "_2nd");
+  EXPECT_EQ(OutputBaseNameFor("dir/my-form 2.dpr"), "dir/my-form 2");
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+// Whole runs over the bundled examples, compared byte for byte with the
+// expected files under tests/golden/. Set VORNIC_UPDATE_GOLDEN=1 to rewrite
+// them after an intended change of the output.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "driver/run.h"
+#include "input/binary_to_text.h"
+
+namespace vornic {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSourceDir = VORNIC_SOURCE_DIR;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// The first differing line of two texts, for a readable failure.
+std::string FirstDifference(const std::string& expected, const std::string& actual) {
+  std::istringstream a(expected), b(actual);
+  std::string line_a, line_b;
+  for (int number = 1;; ++number) {
+    const bool more_a = static_cast<bool>(std::getline(a, line_a));
+    const bool more_b = static_cast<bool>(std::getline(b, line_b));
+    if (!more_a && !more_b) return "texts differ only in their line ends";
+    if (line_a != line_b || more_a != more_b) {
+      return "line " + std::to_string(number) + ":\n  expected: " + line_a + "\n  actual:   " + line_b;
+    }
+  }
+}
+
+class GoldenTest : public ::testing::TestWithParam<std::string> {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(::testing::TempDir()) / ("vornic-golden-" + GetParam());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    old_dir_ = fs::current_path();
+    fs::current_path(dir_);
+  }
+  void TearDown() override {
+    fs::current_path(old_dir_);
+    fs::remove_all(dir_);
+  }
+
+  // Compares a file of the run with its golden copy, or rewrites the copy.
+  void ExpectGolden(const std::string& produced, const std::string& golden_name) {
+    const fs::path golden = kSourceDir / "tests" / "golden" / golden_name;
+    if (std::getenv("VORNIC_UPDATE_GOLDEN") != nullptr) {
+      WriteFile(golden, produced);
+      return;
+    }
+    ASSERT_TRUE(fs::exists(golden)) << golden << " is missing; run with VORNIC_UPDATE_GOLDEN=1";
+    const std::string expected = ReadFile(golden);
+    EXPECT_TRUE(expected == produced) << golden_name << " differs, "
+                                      << FirstDifference(expected, produced);
+  }
+
+  fs::path dir_;
+  fs::path old_dir_;
+};
+
+TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
+  const std::string name = GetParam();
+  const std::string form = ReadFile(kSourceDir / "examples" / (name + ".txt"));
+  WriteFile(name + ".txt", form);
+
+  std::ostringstream console;
+  ASSERT_EQ(vornic::Run({name + ".txt"}, console), 0) << console.str();
+  ExpectGolden(console.str(), name + ".console");
+  ExpectGolden(ReadFile(name + ".dpr"), name + ".dpr");
+  if (fs::exists(name + ".rc")) ExpectGolden(ReadFile(name + ".rc"), name + ".rc");
+
+  // The binary form written beside the text converts back to the same text.
+  std::ifstream binary(name + ".dfm", std::ios::binary);
+  std::ostringstream text;
+  FormResourceToText(binary, text);
+  EXPECT_TRUE(text.str() == form) << FirstDifference(form, text.str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
+                         ::testing::Values("empty", "controls", "showcase"),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace
+}  // namespace vornic
