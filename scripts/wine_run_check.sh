@@ -21,10 +21,11 @@ fi
 forms=("$@")
 if [ ${#forms[@]} -eq 0 ]; then
   forms=("$root/examples/showcase.txt")
-  for name in DELMadang--DelphiForFUN--U_Simon.dfm DELMadang--DelphiForFUN--U_Catapult4.dfm \
-              MarcoDelphiBooks--MasteringDelphi7--ConvForm.dfm; do
-    [ -f "$corpus/text/$name" ] && forms+=("$corpus/text/$name")
-  done
+  # The first three public text forms in name order, when the corpus is there.
+  if [ -d "$corpus/text" ]; then
+    mapfile -t corpus_forms < <(LC_ALL=C ls "$corpus"/text/*.dfm | head -n 3)
+    forms+=("${corpus_forms[@]}")
+  fi
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-run.XXXXXX")
