@@ -1,7 +1,6 @@
 // Whole runs of the tool over forms with images and bit buttons: the program,
 // the resource script beside it and the console report.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 #include <string>
 
 #include "driver/run.h"
+#include "support/scratch_files.h"
 
 namespace vornic {
 namespace {
@@ -17,22 +17,6 @@ namespace fs = std::filesystem;
 
 class BitmapRunTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::path(::testing::TempDir()) /
-           ("vornic_bmprun_" + std::string(info->name()) + "_" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  static std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
   static size_t Occurrences(const std::string& text, const std::string& part) {
     size_t count = 0;
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
@@ -41,7 +25,8 @@ class BitmapRunTest : public ::testing::Test {
     return count;
   }
 
-  fs::path dir_;
+  ScratchDir scratch_{"vornic_bmprun"};
+  fs::path dir_ = scratch_.path();
 };
 
 const char kFormWithBitmaps[] =

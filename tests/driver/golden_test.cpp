@@ -12,6 +12,7 @@
 
 #include "driver/run.h"
 #include "input/binary_to_text.h"
+#include "support/scratch_files.h"
 
 namespace vornic {
 namespace {
@@ -19,17 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kSourceDir = VORNIC_SOURCE_DIR;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
 
 // The first differing line of two texts, for a readable failure.
 std::string FirstDifference(const std::string& expected, const std::string& actual) {
@@ -48,16 +38,10 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
 class GoldenTest : public ::testing::TestWithParam<std::string> {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) / ("vornic-golden-" + GetParam());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     old_dir_ = fs::current_path();
-    fs::current_path(dir_);
+    fs::current_path(scratch_.path());
   }
-  void TearDown() override {
-    fs::current_path(old_dir_);
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { fs::current_path(old_dir_); }
 
   // Compares a file of the run with its golden copy, or rewrites the copy.
   void ExpectGolden(const std::string& produced, const std::string& golden_name) {
@@ -72,7 +56,7 @@ class GoldenTest : public ::testing::TestWithParam<std::string> {
                                       << FirstDifference(expected, produced);
   }
 
-  fs::path dir_;
+  ScratchDir scratch_{"vornic_golden"};
   fs::path old_dir_;
 };
 

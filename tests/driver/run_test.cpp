@@ -12,6 +12,7 @@
 
 #include "input/binary_to_text.h"
 #include "lib/errors.h"
+#include "support/scratch_files.h"
 
 namespace vornic {
 namespace {
@@ -59,33 +60,17 @@ std::string FormText(const std::string& line_end, int odd_line = 0) {
 class RunTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "vornic_run_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     previous_ = fs::current_path();
     fs::current_path(dir_);
   }
 
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { fs::current_path(previous_); }
 
   int RunTool(const std::vector<std::string>& args) {
     std::ostringstream console;
     int code = vornic::Run(args, console);
     console_ = console.str();
     return code;
-  }
-
-  static void WriteFile(const std::string& name, const std::string& bytes) {
-    std::ofstream file(name, std::ios::binary);
-    file << bytes;
-  }
-
-  static std::string ReadFile(const std::string& name) {
-    std::ifstream file(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
   }
 
   // Every file below the run directory, by relative name.
@@ -106,7 +91,8 @@ class RunTest : public ::testing::Test {
     EXPECT_NE(console_.find(summary), std::string::npos) << console_;
   }
 
-  fs::path dir_;
+  ScratchDir scratch_{"vornic_run"};
+  fs::path dir_ = scratch_.path();
   fs::path previous_;
   std::string console_;
 };

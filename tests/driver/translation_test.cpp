@@ -3,7 +3,6 @@
 #include "driver/translation.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,6 +14,7 @@
 #include "driver/run.h"
 #include "lib/errors.h"
 #include "output/program_text.h"
+#include "support/scratch_files.h"
 
 namespace vornic {
 namespace {
@@ -23,22 +23,6 @@ namespace fs = std::filesystem;
 
 class TranslationTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::path(::testing::TempDir()) /
-           ("vornic_translation_" + std::string(info->name()) + "_" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  static std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
   // The composed program of `form`, with any resource script beside `base`.
   std::string Translate(const fs::path& form, const std::string& base = "form") {
     std::ifstream text(form, std::ios::binary);
@@ -56,7 +40,8 @@ class TranslationTest : public ::testing::Test {
     return files;
   }
 
-  fs::path dir_;
+  ScratchDir scratch_{"vornic_translation"};
+  fs::path dir_ = scratch_.path();
 };
 
 TEST_F(TranslationTest, InMemoryProgramIsTheProgramARunWrites) {

@@ -13,16 +13,12 @@
 #include "input/binary_to_text.h"
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
+#include "support/scratch_files.h"
 
 namespace vornic {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream input(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(input), {});
-}
 
 std::string ResourceFromText(const std::string& text) {
   std::istringstream input(text);

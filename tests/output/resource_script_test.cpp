@@ -1,7 +1,6 @@
 #include "output/resource_script.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 #include <string>
 
 #include "lib/errors.h"
+#include "support/scratch_files.h"
 
 namespace vornic {
 namespace {
@@ -18,23 +18,7 @@ namespace fs = std::filesystem;
 // Each test writes its scripts into a folder of its own, removed afterwards.
 class ResourceScriptTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::path(::testing::TempDir()) /
-           ("vornic_rc_" + std::string(info->name()) + "_" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::string Base(const std::string& name) const { return (dir_ / name).string(); }
-
-  static std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
 
   // A registry holding one complete object with the given data lines.
   static void Fill(TIImage& image, const std::string& name,
@@ -47,7 +31,8 @@ class ResourceScriptTest : public ::testing::Test {
     for (const std::string& line : lines) image.DataLines.Add(line);
   }
 
-  fs::path dir_;
+  ScratchDir scratch_{"vornic_rc"};
+  fs::path dir_ = scratch_.path();
 };
 
 TEST_F(ResourceScriptTest, RegroupsImageDataIntoSixteenByteLines) {
