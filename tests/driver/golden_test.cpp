@@ -30,7 +30,8 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
     const bool more_b = static_cast<bool>(std::getline(b, line_b));
     if (!more_a && !more_b) return "texts differ only in their line ends";
     if (line_a != line_b || more_a != more_b) {
-      return "line " + std::to_string(number) + ":\n  expected: " + line_a + "\n  actual:   " + line_b;
+      return "line " + std::to_string(number) + ":\n  expected: " + line_a +
+             "\n  actual:   " + line_b;
     }
   }
 }
@@ -52,8 +53,8 @@ class GoldenTest : public ::testing::TestWithParam<std::string> {
     }
     ASSERT_TRUE(fs::exists(golden)) << golden << " is missing; run with VORNIC_UPDATE_GOLDEN=1";
     const std::string expected = ReadFile(golden);
-    EXPECT_TRUE(expected == produced) << golden_name << " differs, "
-                                      << FirstDifference(expected, produced);
+    EXPECT_TRUE(expected == produced)
+        << golden_name << " differs, " << FirstDifference(expected, produced);
   }
 
   ScratchDir scratch_{"vornic_golden"};
@@ -78,8 +79,7 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
   EXPECT_TRUE(text.str() == form) << FirstDifference(form, text.str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
-                         ::testing::Values("empty", "controls", "showcase"),
+INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest, ::testing::Values("empty", "controls", "showcase"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace
