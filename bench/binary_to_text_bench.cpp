@@ -113,8 +113,7 @@ long RunInChild(Work work) {
   if (child == 0) _exit(work());
   int status = 0;
   rusage usage{};
-  if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
-      WEXITSTATUS(status) != 0) {
+  if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     std::abort();
   }
   return usage.ru_maxrss;

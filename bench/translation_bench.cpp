@@ -1,6 +1,7 @@
 // Translation time and peak memory of generated forms with many controls of
 // mixed classes, some inside containers, to show that time grows linearly.
 #include <benchmark/benchmark.h>
+
 #include <istream>
 #include <streambuf>
 #include <string>
@@ -27,15 +28,14 @@ void AddFont(std::string& text, const std::string& indent, int n) {
 
 // One control of the class chosen by `n`, at nesting depth `depth`.
 void AddControl(std::string& text, int depth, int n) {
-  static const char* const kClasses[] = {"TLabel",    "TEdit",     "TButton",       "TCheckBox",
-                                         "TRadioButton", "TListBox", "TComboBox",  "TMemo",
-                                         "TProgressBar", "TTrackBar", "TShape",    "TBevel",
-                                         "TPanel"};
+  static const char* const kClasses[] = {
+      "TLabel", "TEdit",        "TButton",   "TCheckBox", "TRadioButton", "TListBox", "TComboBox",
+      "TMemo",  "TProgressBar", "TTrackBar", "TShape",    "TBevel",       "TPanel"};
   const std::string class_name = kClasses[n % (sizeof kClasses / sizeof kClasses[0])];
   const std::string indent(static_cast<size_t>(2 * depth), ' ');
   const std::string inner = indent + "  ";
-  text += indent + "object " + class_name.substr(1) + std::to_string(n) + ": " + class_name +
-          "\r\n";
+  text +=
+      indent + "object " + class_name.substr(1) + std::to_string(n) + ": " + class_name + "\r\n";
   AddGeometry(text, inner, n);
   if (class_name == "TShape") {
     text += inner + "Brush.Color = clRed\r\n" + inner + "Pen.Width = 2\r\n";
@@ -47,8 +47,8 @@ void AddControl(std::string& text, int depth, int n) {
     text += inner + "  'first'\r\n" + inner + "  'second')\r\n";
   } else if (class_name != "TBevel" && class_name != "TPanel") {
     AddFont(text, inner, n);
-    text += inner + (class_name == "TEdit" ? "Text" : "Caption") + " = 'Item " +
-            std::to_string(n) + "'\r\n";
+    text += inner + (class_name == "TEdit" ? "Text" : "Caption") + " = 'Item " + std::to_string(n) +
+            "'\r\n";
   }
   text += indent + "end\r\n";
 }

@@ -121,9 +121,9 @@ class TBuilder {
   // for a class that produces no code.
   void (TBuilder::*generator_)(TSDPR&, const LineWords&) = nullptr;
   const ClassChecks* checks_ = nullptr;  // the checks of the current object's lines
-  bool root_seen_ = false;            // the first level-1 object line has come
-  bool root_open_ = false;            // the root's end line has not come yet
-  bool main_window_written_ = false;  // EmitMainWindow has run at least once
+  bool root_seen_ = false;               // the first level-1 object line has come
+  bool root_open_ = false;               // the root's end line has not come yet
+  bool main_window_written_ = false;     // EmitMainWindow has run at least once
 
   // --- shared steps of the control generators (src/controls/) ---
   // Defined in src/controls/control_steps.cpp; every generator uses these

@@ -39,9 +39,8 @@ const PropertyList kFont = {{"Font.Charset", ValueKind::kIdentifierOrInteger},
                             {"Font.Height", ValueKind::kInteger},
                             {"Font.Name", ValueKind::kStringLiteral}};
 
-const PropertyList kRange = {{"Min", ValueKind::kInteger},
-                             {"Max", ValueKind::kInteger},
-                             {"Position", ValueKind::kInteger}};
+const PropertyList kRange = {
+    {"Min", ValueKind::kInteger}, {"Max", ValueKind::kInteger}, {"Position", ValueKind::kInteger}};
 
 const CheckedProperty kCaption = {"Caption", ValueKind::kStringLiteral};
 const CheckedProperty kText = {"Text", ValueKind::kStringLiteral};
@@ -53,11 +52,9 @@ PropertyList Joined(std::initializer_list<PropertyList> lists) {
 }
 
 const PropertyList& MainWindowProperties() {
-  static const PropertyList properties =
-      Joined({kGeometry,
-              {{"ClientWidth", ValueKind::kInteger},
-               {"ClientHeight", ValueKind::kInteger},
-               kCaption}});
+  static const PropertyList properties = Joined(
+      {kGeometry,
+       {{"ClientWidth", ValueKind::kInteger}, {"ClientHeight", ValueKind::kInteger}, kCaption}});
   return properties;
 }
 

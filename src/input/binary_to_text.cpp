@@ -125,8 +125,12 @@ void BinaryToTextConverter::ConvertProperty(int level) {
 void BinaryToTextConverter::ConvertValue(int level) {
   const uint8_t tag = reader_.ReadByte();
   switch (tag) {
-    case form::kNull: writer_.Write(std::string_view("Null")); break;
-    case form::kList: ConvertList(level); break;
+    case form::kNull:
+      writer_.Write(std::string_view("Null"));
+      break;
+    case form::kList:
+      ConvertList(level);
+      break;
     case form::kInt8:
       writer_.Write(std::to_string(static_cast<int8_t>(reader_.ReadByte())));
       break;
@@ -155,28 +159,47 @@ void BinaryToTextConverter::ConvertValue(int level) {
     case form::kDate:
       writer_.Write(FloatText(DecodeDouble(reader_.ReadUInt64())) + "d");
       break;
-    case form::kString: WriteStringText(writer_, ReadShortString(), level); break;
+    case form::kString:
+      WriteStringText(writer_, ReadShortString(), level);
+      break;
     case form::kLString: {
       std::string text;
       reader_.AppendTo(text, reader_.ReadUInt32());
       WriteStringText(writer_, text, level);
       break;
     }
-    case form::kWString: ConvertWideString(level); break;
+    case form::kWString:
+      ConvertWideString(level);
+      break;
     case form::kUtf8String: {
       std::string bytes;
       reader_.AppendTo(bytes, reader_.ReadUInt32());
       WriteWideStringText(writer_, Utf8ToUtf16(bytes), level);
       break;
     }
-    case form::kIdent: writer_.Write(ReadShortString()); break;
-    case form::kFalse: writer_.Write(std::string_view("False")); break;
-    case form::kTrue: writer_.Write(std::string_view("True")); break;
-    case form::kNil: writer_.Write(std::string_view("nil")); break;
-    case form::kBinary: ConvertBinary(level); break;
-    case form::kSet: ConvertSet(); break;
-    case form::kCollection: ConvertCollection(level); break;
-    default: throw EReadError(kInvalidPropertyValue);
+    case form::kIdent:
+      writer_.Write(ReadShortString());
+      break;
+    case form::kFalse:
+      writer_.Write(std::string_view("False"));
+      break;
+    case form::kTrue:
+      writer_.Write(std::string_view("True"));
+      break;
+    case form::kNil:
+      writer_.Write(std::string_view("nil"));
+      break;
+    case form::kBinary:
+      ConvertBinary(level);
+      break;
+    case form::kSet:
+      ConvertSet();
+      break;
+    case form::kCollection:
+      ConvertCollection(level);
+      break;
+    default:
+      throw EReadError(kInvalidPropertyValue);
   }
 }
 
@@ -264,10 +287,14 @@ void BinaryToTextConverter::ConvertWideString(int level) {
 
 int64_t BinaryToTextConverter::ReadIntegerValue() {
   switch (reader_.ReadByte()) {
-    case form::kInt8: return static_cast<int8_t>(reader_.ReadByte());
-    case form::kInt16: return static_cast<int16_t>(reader_.ReadUInt16());
-    case form::kInt32: return static_cast<int32_t>(reader_.ReadUInt32());
-    default: throw EReadError(kInvalidPropertyValue);
+    case form::kInt8:
+      return static_cast<int8_t>(reader_.ReadByte());
+    case form::kInt16:
+      return static_cast<int16_t>(reader_.ReadUInt16());
+    case form::kInt32:
+      return static_cast<int32_t>(reader_.ReadUInt32());
+    default:
+      throw EReadError(kInvalidPropertyValue);
   }
 }
 

@@ -101,8 +101,7 @@ size_t ByteReader::PeekAvailable(void* out, size_t count) {
     end_ -= next_;
     next_ = 0;
     while (end_ < count && input_) {
-      input_.read(buffer_.data() + end_,
-                  static_cast<std::streamsize>(buffer_.size() - end_));
+      input_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
       end_ += static_cast<size_t>(input_.gcount());
     }
   }

@@ -43,8 +43,8 @@ class TextWriter {
 
   std::ostream& output_;
   std::array<char, kBufferSize> buffer_;
-  size_t used_ = 0;     // bytes waiting in buffer_
-  bool failed_ = false; // the stream refused bytes once; nothing more is sent
+  size_t used_ = 0;      // bytes waiting in buffer_
+  bool failed_ = false;  // the stream refused bytes once; nothing more is sent
 };
 
 }  // namespace vornic

@@ -55,7 +55,9 @@ std::string UpperText(const std::string& text) {
   return result;
 }
 
-bool IsBlankText(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+bool IsBlankText(const std::string& text) {
+  return text.find_first_not_of(' ') == std::string::npos;
+}
 
 std::string TextBeforeFullStop(const std::string& text) { return text.substr(0, text.find('.')); }
 

@@ -14,27 +14,44 @@ struct Translation {
 // System colours map to fixed values on purpose: the generated program paints
 // what the form showed when it was designed.
 constexpr Translation kColors[] = {
-    {"clBlack", "RGB(0,0,0)"},           {"clMaroon", "RGB(128,0,0)"},
-    {"clGreen", "RGB(0,128,0)"},         {"clOlive", "RGB(128,128,0)"},
-    {"clNavy", "RGB(0,0,128)"},          {"clPurple", "RGB(128,0,128)"},
-    {"clTeal", "RGB(0,128,128)"},        {"clGray", "RGB(128,128,128)"},
-    {"clSilver", "RGB(192,192,192)"},    {"clRed", "RGB(255,0,0)"},
-    {"clLime", "RGB(0,255,0)"},          {"clYellow", "RGB(255,255,0)"},
-    {"clBlue", "RGB(0,0,255)"},          {"clFuchsia", "RGB(255,0,255)"},
-    {"clAqua", "RGB(0,255,255)"},        {"clLtGray", "RGB(192,192,192)"},
-    {"clDkGray", "RGB(128,128,128)"},    {"clWhite", "RGB(255,255,255)"},
-    {"clCaptionText", "RGB(255,255,255)"}, {"clWindow", "RGB(255,255,255)"},
-    {"clWindowText", "RGB(0,0,0)"},      {"clMenuText", "RGB(0,0,0)"},
-    {"clBtnText", "RGB(0,0,0)"},         {"clBtnFace", "RGB(192,192,192)"},
-    {"clMenu", "RGB(192,192,192)"},      {"clGrayText", "RGB(128,128,128)"},
-    {"clBtnShadow", "RGB(128,128,128)"}, {"clNone", "RGB(255,255,255)"},
+    {"clBlack", "RGB(0,0,0)"},
+    {"clMaroon", "RGB(128,0,0)"},
+    {"clGreen", "RGB(0,128,0)"},
+    {"clOlive", "RGB(128,128,0)"},
+    {"clNavy", "RGB(0,0,128)"},
+    {"clPurple", "RGB(128,0,128)"},
+    {"clTeal", "RGB(0,128,128)"},
+    {"clGray", "RGB(128,128,128)"},
+    {"clSilver", "RGB(192,192,192)"},
+    {"clRed", "RGB(255,0,0)"},
+    {"clLime", "RGB(0,255,0)"},
+    {"clYellow", "RGB(255,255,0)"},
+    {"clBlue", "RGB(0,0,255)"},
+    {"clFuchsia", "RGB(255,0,255)"},
+    {"clAqua", "RGB(0,255,255)"},
+    {"clLtGray", "RGB(192,192,192)"},
+    {"clDkGray", "RGB(128,128,128)"},
+    {"clWhite", "RGB(255,255,255)"},
+    {"clCaptionText", "RGB(255,255,255)"},
+    {"clWindow", "RGB(255,255,255)"},
+    {"clWindowText", "RGB(0,0,0)"},
+    {"clMenuText", "RGB(0,0,0)"},
+    {"clBtnText", "RGB(0,0,0)"},
+    {"clBtnFace", "RGB(192,192,192)"},
+    {"clMenu", "RGB(192,192,192)"},
+    {"clGrayText", "RGB(128,128,128)"},
+    {"clBtnShadow", "RGB(128,128,128)"},
+    {"clNone", "RGB(255,255,255)"},
     {"clDefault", "RGB(0,0,0)"},
 };
 
 constexpr Translation kPenStyles[] = {
-    {"psSolid", "PS_SOLID"},         {"psDash", "PS_DASH"},
-    {"psDot", "PS_DOT"},             {"psDashDot", "PS_DASHDOT"},
-    {"psDashDotDot", "PS_DASHDOTDOT"}, {"psClear", "PS_NULL"},
+    {"psSolid", "PS_SOLID"},
+    {"psDash", "PS_DASH"},
+    {"psDot", "PS_DOT"},
+    {"psDashDot", "PS_DASHDOT"},
+    {"psDashDotDot", "PS_DASHDOTDOT"},
+    {"psClear", "PS_NULL"},
     {"psInsideFrame", "PS_INSIDEFRAME"},
 };
 
@@ -55,9 +72,7 @@ std::string Lookup(const Translation (&table)[N], const std::string& name,
 
 }  // namespace
 
-std::string TranslateColor(const std::string& name) {
-  return Lookup(kColors, name, "RGB(0,0,0)");
-}
+std::string TranslateColor(const std::string& name) { return Lookup(kColors, name, "RGB(0,0,0)"); }
 
 std::string TranslatePenStyle(const std::string& name) {
   return Lookup(kPenStyles, name, "PS_SOLID");

@@ -79,7 +79,8 @@ TSDPR::TSDPR(const std::string& program_name) {
   sections_[kProgram] = "Program " + program_name + " ;\r\n";
   sections_[kUses] = "Uses Windows, Messages, CommCtrl;\r\n";
   sections_[kVar] =
-      "Var WinClass: TWndClassA;\r\n    Inst: HINST;\r\n    hWindow: HWND;\r\n    TheMessage: TMsg;";
+      "Var WinClass: TWndClassA;\r\n    Inst: HINST;\r\n    hWindow: HWND;\r\n    TheMessage: "
+      "TMsg;";
   sections_[kWindowProcBegin] =
       "\r\n{ Custom WindowProc function }\r\n"
       "function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;\r\n"
@@ -134,7 +135,8 @@ void TSDPR::Compose() {
   text += sections_[kVar] + crlf;
   for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) text += sections_[i];
   text += crlf;
-  if (HasSizeHandler) text += sections_[kWmSizeBegin] + sections_[kWmSizeMidle] + sections_[kWmSizeEnd];
+  if (HasSizeHandler)
+    text += sections_[kWmSizeBegin] + sections_[kWmSizeMidle] + sections_[kWmSizeEnd];
   text += sections_[kPaintBegin] + sections_[kPaintMidle] + sections_[kPaintEnd];
   text += DestroyBegin + sections_[kDestroyMidle] + DestroyEnd + sections_[kWindowProcEnd] + crlf;
   text += sections_[kBodyBegin] + sections_[kBodyMidle] + crlf;

@@ -23,12 +23,12 @@ TEST(ValueKindTest, IdentifiersStartWithALetterUnderscoreOrHighByte) {
 }
 
 TEST(ValueKindTest, StringLiteralsAreQuotedRunsAndCharacterCodesOnly) {
-  for (const char* good : {"''", "'OK'", "'it''s'", "''''", "#13#10", "'a'#13#10'b'", "#65",
-                           "'x);Halt;('"}) {
+  for (const char* good :
+       {"''", "'OK'", "'it''s'", "''''", "#13#10", "'a'#13#10'b'", "#65", "'x);Halt;('"}) {
     EXPECT_TRUE(IsStringLiteral(good)) << good;
   }
-  for (const char* bad : {"", "OK", "'OK", "'it''s", "'a'b", "#", "#x", "'a'#", "'a' ", "'a'+'b'",
-                          "'a')"}) {
+  for (const char* bad :
+       {"", "OK", "'OK", "'it''s", "'a'b", "#", "#x", "'a'#", "'a' ", "'a'+'b'", "'a')"}) {
     EXPECT_FALSE(IsStringLiteral(bad)) << bad;
   }
 }
@@ -72,9 +72,10 @@ TEST_F(ValueChecksTest, ObjectNamesMustBeIdentifiers) {
             "[Error] form.txt(4):   object : TButton");
   // Only the names that become variables are checked: not the root's, not
   // those of classes that produce no code.
-  EXPECT_EQ(ErrorOf("object My-Form: TForm1\r\n  object X(: TPanel\r\n"
-                    "    object Label1: TLabel\r\n      Caption = 'a'\r\n    end\r\n  end\r\nend\r\n"),
-            "");
+  EXPECT_EQ(
+      ErrorOf("object My-Form: TForm1\r\n  object X(: TPanel\r\n"
+              "    object Label1: TLabel\r\n      Caption = 'a'\r\n    end\r\n  end\r\nend\r\n"),
+      "");
   EXPECT_EQ(ErrorOf(FormWith("", "", "  object TButton [2]\r\n")), "");
 }
 
@@ -87,8 +88,9 @@ TEST_F(ValueChecksTest, WrittenNumbersMustBeIntegers) {
             "[Error] form.txt(9):     Font.Height = Halt");
   EXPECT_EQ(ErrorOf(FormWith("", "    Font.Charset = 1);X(\r\n")),
             "[Error] form.txt(9):     Font.Charset = 1);X(");
-  EXPECT_EQ(ErrorOf(FormWith("", "    Font.Height = -11\r\n    Font.Charset = RUSSIAN_CHARSET\r\n"
-                                 "    Left = $1F\r\n")),
+  EXPECT_EQ(ErrorOf(FormWith("",
+                             "    Font.Height = -11\r\n    Font.Charset = RUSSIAN_CHARSET\r\n"
+                             "    Left = $1F\r\n")),
             "");
 }
 
@@ -106,11 +108,12 @@ TEST_F(ValueChecksTest, ListEntriesMustBeStringLiterals) {
       "  object ListBox1: TListBox\r\n"
       "    Items.Strings = (\r\n"
       "      'first'\r\n";
-  EXPECT_EQ(ErrorOf(FormWith("", "", list_box + "      Halt);X(\r\n  end\r\n" +
-                                         "  object Button1: TButton\r\n")),
-            "[Error] form.txt(7):       Halt);X(");
-  EXPECT_EQ(ErrorOf(FormWith("", "", list_box + "      'last')\r\n  end\r\n" +
-                                         "  object Button1: TButton\r\n")),
+  EXPECT_EQ(
+      ErrorOf(FormWith("", "",
+                       list_box + "      Halt);X(\r\n  end\r\n" + "  object Button1: TButton\r\n")),
+      "[Error] form.txt(7):       Halt);X(");
+  EXPECT_EQ(ErrorOf(FormWith(
+                "", "", list_box + "      'last')\r\n  end\r\n" + "  object Button1: TButton\r\n")),
             "");
 }
 
@@ -119,8 +122,8 @@ TEST_F(ValueChecksTest, BitmapDataLinesMustBeHexadecimal) {
       "  object Image1: TImage\r\n"
       "    Picture.Data = {\r\n"
       "      0A0B0C\r\n";
-  EXPECT_EQ(ErrorOf(FormWith("", "", image + "      0A);Halt}\r\n  end\r\n" +
-                                         "  object Button1: TButton\r\n")),
+  EXPECT_EQ(ErrorOf(FormWith(
+                "", "", image + "      0A);Halt}\r\n  end\r\n" + "  object Button1: TButton\r\n")),
             "[Error] form.txt(7):       0A);Halt}");
 }
 

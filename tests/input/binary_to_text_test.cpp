@@ -109,18 +109,21 @@ TEST_F(BinaryToTextTest, ScalarValues) {
   EXPECT_EQ(PropertyText(FormBytes().Prop("A", form::kNil)), "A = nil");
   EXPECT_EQ(PropertyText(FormBytes().Prop("A", form::kNull)), "A = Null");
   EXPECT_EQ(PropertyText(FormBytes().Prop("S", form::kSet).Byte(0)), "S = []");
-  EXPECT_EQ(PropertyText(FormBytes().Prop("S", form::kSet).Short("fsBold").Short("fsItalic").Byte(0)),
-            "S = [fsBold, fsItalic]");
+  EXPECT_EQ(
+      PropertyText(FormBytes().Prop("S", form::kSet).Short("fsBold").Short("fsItalic").Byte(0)),
+      "S = [fsBold, fsItalic]");
 }
 
 TEST_F(BinaryToTextTest, FloatValuesCarryTheirSuffix) {
   // 1.5 as extended: mantissa 0xC000000000000000, exponent 0x3FFF.
-  EXPECT_EQ(PropertyText(FormBytes().Prop("E", form::kExtended).UInt(0xC000000000000000, 8).UInt(0x3FFF, 2)),
+  EXPECT_EQ(PropertyText(
+                FormBytes().Prop("E", form::kExtended).UInt(0xC000000000000000, 8).UInt(0x3FFF, 2)),
             "E = 1.5");
   EXPECT_EQ(PropertyText(FormBytes().Prop("S", form::kSingle).UInt(0x3DCCCCCD, 4)),
             "S = 0.100000001490116s");
   EXPECT_EQ(PropertyText(FormBytes().Prop("C", form::kCurrency).UInt(15000, 8)), "C = 15000c");
-  EXPECT_EQ(PropertyText(FormBytes().Prop("D", form::kDate).UInt(0x3FF8000000000000, 8)), "D = 1.5d");
+  EXPECT_EQ(PropertyText(FormBytes().Prop("D", form::kDate).UInt(0x3FF8000000000000, 8)),
+            "D = 1.5d");
   EXPECT_EQ(PropertyText(FormBytes().Prop("S", form::kSingle).UInt(0x7F800000, 4)), "S = INFs");
 }
 
@@ -149,8 +152,7 @@ TEST_F(BinaryToTextTest, BinaryDataIsWrittenInLinesOf32Bytes) {
   };
   EXPECT_EQ(PropertyText(binary(0)), "B = {}");
   EXPECT_EQ(PropertyText(binary(3)), "B = {000912}");
-  const std::string line32 =
-      "0009121B242D363F48515A636C757E879099A2ABB4BDC6CFD8E1EAF3FC050E17";
+  const std::string line32 = "0009121B242D363F48515A636C757E879099A2ABB4BDC6CFD8E1EAF3FC050E17";
   EXPECT_EQ(PropertyText(binary(31)), "B = {" + line32.substr(0, 62) + "}");
   EXPECT_EQ(PropertyText(binary(32)), "B = {\r\n    " + line32 + "}");
   EXPECT_EQ(PropertyText(binary(33)), "B = {\r\n    " + line32 + "\r\n    20}");
@@ -173,7 +175,8 @@ TEST_F(BinaryToTextTest, StringsBreakAfter64Characters) {
   for (size_t at = 0; at < 300; at += 64) {
     expected += "\r\n    '" + text300.substr(at, 64) + "'" + (at + 64 < 300 ? " +" : "");
   }
-  EXPECT_EQ(PropertyText(FormBytes().Prop("S", form::kLString).UInt(300, 4).Raw(text300)), expected);
+  EXPECT_EQ(PropertyText(FormBytes().Prop("S", form::kLString).UInt(300, 4).Raw(text300)),
+            expected);
 }
 
 TEST_F(BinaryToTextTest, StringCodesAndQuotes) {
@@ -198,7 +201,8 @@ TEST_F(BinaryToTextTest, WideStringsWriteHighCodesAsNumbers) {
             "W = #8364' \xE9'#39");
   EXPECT_EQ(PropertyText(FormBytes().Short("W").WideString(u"")), "W = ''");
   // UTF-8 decodes to UTF-16; a stray continuation byte becomes U+FFFD.
-  EXPECT_EQ(PropertyText(FormBytes().Short("U").LongString(form::kUtf8String, "\xE2\x82\xAC\xC3\xA9\x80", 6)),
+  EXPECT_EQ(PropertyText(FormBytes().Short("U").LongString(form::kUtf8String,
+                                                           "\xE2\x82\xAC\xC3\xA9\x80", 6)),
             "U = #8364'\xE9'#65533");
 }
 
@@ -223,23 +227,38 @@ TEST_F(BinaryToTextTest, LongResourceNameIsSkippedPastTheHeaderArea) {
 
 TEST_F(BinaryToTextTest, BadValuesFail) {
   auto with_property = [](const FormBytes& property) {
-    std::string data = FormBytes().Signature().Object("TForm1", "").Raw(property.str()).End().End().str();
+    std::string data =
+        FormBytes().Signature().Object("TForm1", "").Raw(property.str()).End().End().str();
     return ResourceHeader("TFORM1", 0) + data;
   };
-  ExpectFailure<EReadError>(with_property(FormBytes().Short("A").Byte(21)), "Invalid property value");
-  ExpectFailure<EReadError>(with_property(FormBytes().Short("A").Byte(0xFF)), "Invalid property value");
-  ExpectFailure<EReadError>(with_property(FormBytes().Prop("C", form::kCollection).Byte(form::kTrue)),
+  ExpectFailure<EReadError>(with_property(FormBytes().Short("A").Byte(21)),
                             "Invalid property value");
-  std::string child = FormBytes().Signature().Object("TForm1", "").End()
-                          .Byte(0xF2).Byte(form::kString).Short("1").Object("TB", "").End().End().End().str();
+  ExpectFailure<EReadError>(with_property(FormBytes().Short("A").Byte(0xFF)),
+                            "Invalid property value");
+  ExpectFailure<EReadError>(
+      with_property(FormBytes().Prop("C", form::kCollection).Byte(form::kTrue)),
+      "Invalid property value");
+  std::string child = FormBytes()
+                          .Signature()
+                          .Object("TForm1", "")
+                          .End()
+                          .Byte(0xF2)
+                          .Byte(form::kString)
+                          .Short("1")
+                          .Object("TB", "")
+                          .End()
+                          .End()
+                          .End()
+                          .str();
   ExpectFailure<EReadError>(ResourceHeader("TFORM1", 0) + child, "Invalid property value");
   // A length beyond the input is a truncation, not an allocation.
   ExpectFailure<EReadError>(with_property(FormBytes().Prop("B", form::kBinary).UInt(0xFFFFFFFF, 4)),
                             "Stream read error");
   ExpectFailure<EReadError>(with_property(FormBytes().LongString(form::kLString, "ab", 0xFFFFFFF0)),
                             "Stream read error");
-  ExpectFailure<EReadError>(with_property(FormBytes().Short("W").Byte(form::kWString).UInt(0xFFFFFFFF, 4)),
-                            "Stream read error");
+  ExpectFailure<EReadError>(
+      with_property(FormBytes().Short("W").Byte(form::kWString).UInt(0xFFFFFFFF, 4)),
+      "Stream read error");
 }
 
 TEST_F(BinaryToTextTest, NestingIsLimitedTo1000) {
@@ -271,7 +290,12 @@ TEST_F(BinaryToTextTest, EveryTruncatedPrefixFails) {
   record.Prop("E", form::kExtended).UInt(0xC000000000000000, 8).UInt(0x3FFF, 2);
   record.Prop("B", form::kBinary).UInt(40, 4).Raw(std::string(40, '\x7F'));
   record.Prop("T", form::kSet).Short("a").Byte(0);
-  record.Prop("C", form::kCollection).Int8Value(0).Byte(form::kList).Prop("X", form::kTrue).End().End();
+  record.Prop("C", form::kCollection)
+      .Int8Value(0)
+      .Byte(form::kList)
+      .Prop("X", form::kTrue)
+      .End()
+      .End();
   record.Short("W").WideString(u"\u20AC");
   record.Short("U").LongString(form::kUtf8String, "ok", 2);
   record.Prop("Q", form::kCurrency).UInt(15000, 8);
@@ -296,7 +320,8 @@ TEST_F(BinaryToTextTest, EveryTruncatedPrefixFails) {
       EXPECT_STREQ(error.what(), "Invalid stream format");
     } catch (const EReadError& error) {
       bool in_header = length < header.size() + 4;
-      EXPECT_STREQ(error.what(), in_header ? "Invalid stream format" : "Stream read error") << length;
+      EXPECT_STREQ(error.what(), in_header ? "Invalid stream format" : "Stream read error")
+          << length;
     }
     // What was converted before the failure is kept.
     EXPECT_EQ(whole_text.str().compare(0, output.str().size(), output.str()), 0) << length;

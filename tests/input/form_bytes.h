@@ -35,9 +35,7 @@ class FormBytes {
   FormBytes& End() { return Byte(form::kNull); }
   /// A property name and its value tag; the payload follows.
   FormBytes& Prop(std::string_view name, form::Tag tag) { return Short(name).Byte(tag); }
-  FormBytes& Int8Value(int8_t value) {
-    return Byte(form::kInt8).Byte(static_cast<uint8_t>(value));
-  }
+  FormBytes& Int8Value(int8_t value) { return Byte(form::kInt8).Byte(static_cast<uint8_t>(value)); }
   FormBytes& LongString(form::Tag tag, std::string_view data, uint32_t length) {
     return Byte(tag).UInt(length, 4).Raw(data);
   }

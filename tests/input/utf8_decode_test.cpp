@@ -14,13 +14,13 @@ TEST(Utf8DecodeTest, DecodesEverySequenceLength) {
 }
 
 TEST(Utf8DecodeTest, ReplacesIllFormedPieces) {
-  EXPECT_EQ(Utf8ToUtf16("\x80z"), u"\uFFFDz");                   // stray continuation
-  EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), u"\uFFFD\uFFFD");           // overlong lead
-  EXPECT_EQ(Utf8ToUtf16("\xE0\x80\x80"), u"\uFFFD\uFFFD\uFFFD"); // overlong three bytes
-  EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD"); // encoded surrogate
+  EXPECT_EQ(Utf8ToUtf16("\x80z"), u"\uFFFDz");                              // stray continuation
+  EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), u"\uFFFD\uFFFD");                      // overlong lead
+  EXPECT_EQ(Utf8ToUtf16("\xE0\x80\x80"), u"\uFFFD\uFFFD\uFFFD");            // overlong three bytes
+  EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");            // encoded surrogate
   EXPECT_EQ(Utf8ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // past U+10FFFF
-  EXPECT_EQ(Utf8ToUtf16("\xE2\x82z"), u"\uFFFDz");               // cut short, next byte kept
-  EXPECT_EQ(Utf8ToUtf16("\xE2\x82"), u"\uFFFD");                 // cut by the end
+  EXPECT_EQ(Utf8ToUtf16("\xE2\x82z"), u"\uFFFDz");  // cut short, next byte kept
+  EXPECT_EQ(Utf8ToUtf16("\xE2\x82"), u"\uFFFD");    // cut by the end
   EXPECT_EQ(Utf8ToUtf16("\xFF"), u"\uFFFD");
 }
 

@@ -49,8 +49,8 @@ TEST(TextTest, TextToIntAcceptsDecimalAndHexWithin32Bits) {
   EXPECT_EQ(TextToInt("-$1f"), -31);
   EXPECT_EQ(TextToInt("2147483647"), 2147483647);
   EXPECT_EQ(TextToInt("-2147483648"), -2147483647 - 1);
-  for (const char* bad : {"", "-", "$", "+5", "0x1F", " 1", "1 ", "2147483648", "$FFFFFFFF",
-                          "$80000000", "1.5"}) {
+  for (const char* bad :
+       {"", "-", "$", "+5", "0x1F", " 1", "1 ", "2147483648", "$FFFFFFFF", "$80000000", "1.5"}) {
     EXPECT_FALSE(IsIntegerText(bad)) << bad;
   }
   try {
