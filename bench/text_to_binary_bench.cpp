@@ -23,11 +23,38 @@ class MemoryInput : public std::streambuf {
   }
 };
 
-// Counts and drops what is written.
+// Drops what is written but keeps its place, so the conversion can seek back
+// to fill in sizes as it does in a file.
 class DiscardOutput : public std::streambuf {
  protected:
-  std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
-  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize count) override {
+    Advance(count);
+    return count;
+  }
+  int_type overflow(int_type c) override {
+    if (!traits_type::eq_int_type(c, traits_type::eof())) Advance(1);
+    return traits_type::not_eof(c);
+  }
+  pos_type seekoff(off_type offset, std::ios_base::seekdir from, std::ios_base::openmode) override {
+    const off_type base = from == std::ios_base::beg   ? 0
+                          : from == std::ios_base::cur ? place_
+                                                       : end_;
+    place_ = base + offset;
+    return pos_type(place_);
+  }
+  pos_type seekpos(pos_type place, std::ios_base::openmode) override {
+    place_ = off_type(place);
+    return place;
+  }
+
+ private:
+  void Advance(off_type count) {
+    place_ += count;
+    if (place_ > end_) end_ = place_;
+  }
+
+  off_type place_ = 0;
+  off_type end_ = 0;
 };
 
 // About `megabytes` MB of form text: images with 32-byte data lines as the

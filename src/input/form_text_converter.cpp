@@ -3,6 +3,7 @@
 #include "input/form_text_converter.h"
 
 #include <array>
+#include <utility>
 
 #include "input/decimal_float.h"
 #include "input/form_format.h"
@@ -16,9 +17,10 @@ using Tok = FormTokenizer;
 
 class FormTextConverter {
  public:
-  explicit FormTextConverter(std::istream& input) : parser_(input) {}
+  FormTextConverter(std::istream& input, ByteSink& sink, RootClassHandler before_data)
+      : parser_(input), sink_(sink), out_(sink.pending()), before_data_(std::move(before_data)) {}
 
-  std::string Convert();
+  void Convert();
 
  private:
   void ConvertObject();
@@ -37,15 +39,15 @@ class FormTextConverter {
   void EnterNested();
 
   Tok parser_;
-  std::string out_;
+  ByteSink& sink_;
+  std::string& out_;  // the sink's pending bytes, appended to Put-style
+  RootClassHandler before_data_;
   int depth_ = 0;  // objects, lists and collections open right now
 };
 
-std::string FormTextConverter::Convert() {
+void FormTextConverter::Convert() {
   parser_.NextToken();
-  out_.append(form::kSignature, sizeof form::kSignature);
   ConvertObject();
-  return std::move(out_);
 }
 
 // Deep nesting is refused so hostile text cannot exhaust the stack.
@@ -89,6 +91,10 @@ void FormTextConverter::ConvertHeader(uint8_t flags) {
   }
   int32_t position = ConvertOrderModifier();
   if (position >= 0) flags |= form::kFlagChildPos;
+  if (depth_ == 1) {
+    if (before_data_) before_data_(class_name);
+    out_.append(form::kSignature, sizeof form::kSignature);
+  }
   if (flags != 0) {
     PutByte(out_, form::kPrefixMask | flags);
     if (position >= 0) PutIntegerValue(out_, position);
@@ -110,6 +116,7 @@ int32_t FormTextConverter::ConvertOrderModifier() {
 }
 
 void FormTextConverter::ConvertProperty() {
+  sink_.Spill();
   parser_.CheckToken(Tok::kSymbol);
   std::string name(parser_.TokenString());
   parser_.NextToken();
@@ -127,6 +134,7 @@ void FormTextConverter::ConvertProperty() {
 }
 
 void FormTextConverter::ConvertValue() {
+  sink_.Spill();
   switch (parser_.token()) {
     case Tok::kString:
       return ConvertString();  // already stands behind the joined strings
@@ -254,11 +262,12 @@ void FormTextConverter::ConvertSet() {
 
 void FormTextConverter::ConvertBinary() {
   PutByte(out_, form::kBinary);
-  size_t size_at = out_.size();
+  const uint64_t size_at = sink_.position();
   PutLittleEndian(out_, 0, 4);
-  parser_.HexToBinary(out_);
-  size_t count = out_.size() - size_at - 4;
-  for (int i = 0; i < 4; ++i) out_[size_at + i] = static_cast<char>(count >> (8 * i));
+  parser_.HexToBinary(sink_);
+  std::string size;
+  PutLittleEndian(size, sink_.position() - size_at - 4, 4);
+  sink_.Overwrite(size_at, size);
 }
 
 void FormTextConverter::ConvertCollection() {
@@ -281,9 +290,9 @@ void FormTextConverter::ConvertCollection() {
 
 }  // namespace
 
-std::string ConvertFormText(std::istream& input) {
-  FormTextConverter converter(input);
-  return converter.Convert();
+void ConvertFormText(std::istream& input, ByteSink& sink, RootClassHandler before_data) {
+  FormTextConverter converter(input, sink, std::move(before_data));
+  converter.Convert();
 }
 
 }  // namespace vornic

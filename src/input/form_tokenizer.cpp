@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 
+#include "input/byte_sink.h"
 #include "lib/errors.h"
 
 namespace vornic {
@@ -288,9 +289,11 @@ void FormTokenizer::CheckTokenSymbol(std::string_view word) const {
   if (!TokenSymbolIs(word)) Error(std::string(word) + " expected");
 }
 
-void FormTokenizer::HexToBinary(std::string& out) {
+void FormTokenizer::HexToBinary(ByteSink& sink) {
+  std::string& out = sink.pending();
   SkipBlanks();
   while (buffer_[pos_] != '}') {
+    sink.Spill();
     // Whole pairs only; a pair cut by a blank or a line end does not decode.
     size_t start = pos_;
     while (true) {

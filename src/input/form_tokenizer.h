@@ -13,6 +13,8 @@
 
 namespace vornic {
 
+class ByteSink;
+
 /// Tokenizer over form text. The input stream is borrowed and must outlive it.
 /// Token values: the kinds below, or (33 and up) the code of a single character
 /// that stands for itself, such as '=', '(', '[', '<', '{', '.', '+', ':'.
@@ -66,8 +68,8 @@ class FormTokenizer {
   void CheckTokenSymbol(std::string_view word) const;
 
   /// Decodes hexadecimal data behind a '{' token up to and including the '}',
-  /// appending the bytes to `out`. The caller takes the next token.
-  void HexToBinary(std::string& out);
+  /// putting the bytes into `sink`. The caller takes the next token.
+  void HexToBinary(ByteSink& sink);
 
   /// Throws EParserError "<text> on line <line>".
   [[noreturn]] void Error(std::string_view text) const;

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "input/byte_sink.h"
 #include "input/form_format.h"
 #include "input/form_text_converter.h"
 #include "input/record_encoding.h"
-#include "lib/errors.h"
 
 namespace vornic {
 namespace {
@@ -16,51 +16,37 @@ namespace {
 // whole header stays within the 80 bytes that readers take in.
 constexpr size_t kMaxHeaderName = 70;
 
-void WriteAll(std::ostream& output, const std::string& bytes) {
-  output.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!output) throw EWriteError("Stream write error");
-}
-
-// The root class name as stored in the record behind the signature.
-std::string RootClassName(const std::string& data) {
-  size_t pos = sizeof form::kSignature;
-  auto prefix = static_cast<uint8_t>(data[pos]);
-  if ((prefix & form::kPrefixMask) == form::kPrefixMask) {
-    ++pos;
-    if (prefix & form::kFlagChildPos) {
-      auto tag = static_cast<uint8_t>(data[pos++]);
-      pos += tag == form::kInt8 ? 1 : tag == form::kInt16 ? 2 : 4;
-    }
+// The resource header with a zero data size; the size is its last 4 bytes.
+void PutResourceHeader(std::string& out, std::string_view root_class) {
+  PutByte(out, form::kResourceTypeMarker);
+  PutLittleEndian(out, form::kResourceTypeRcData, 2);
+  for (char c : root_class.substr(0, kMaxHeaderName)) {
+    out += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
   }
-  size_t length = static_cast<uint8_t>(data[pos++]);
-  return data.substr(pos, length);
-}
-
-std::string ResourceHeader(const std::string& data) {
-  std::string name = RootClassName(data).substr(0, kMaxHeaderName);
-  for (char& c : name) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  std::string header;
-  PutByte(header, form::kResourceTypeMarker);
-  PutLittleEndian(header, form::kResourceTypeRcData, 2);
-  header += name;
-  PutByte(header, 0);
-  PutLittleEndian(header, form::kResourceMemoryFlags, 2);
-  PutLittleEndian(header, data.size(), 4);
-  return header;
+  PutByte(out, 0);
+  PutLittleEndian(out, form::kResourceMemoryFlags, 2);
+  PutLittleEndian(out, 0, 4);
 }
 
 }  // namespace
 
 void FormTextToResource(std::istream& input, std::ostream& output) {
-  std::string data = ConvertFormText(input);
-  WriteAll(output, ResourceHeader(data));
-  WriteAll(output, data);
+  ByteSink sink(output);
+  uint64_t size_at = 0;
+  ConvertFormText(input, sink, [&sink, &size_at](std::string_view root_class) {
+    PutResourceHeader(sink.pending(), root_class);
+    size_at = sink.position() - 4;
+  });
+  std::string size;
+  PutLittleEndian(size, sink.position() - size_at - 4, 4);
+  sink.Overwrite(size_at, size);
+  sink.Finish();
 }
 
 void FormTextToBinary(std::istream& input, std::ostream& output) {
-  WriteAll(output, ConvertFormText(input));
+  ByteSink sink(output);
+  ConvertFormText(input, sink);
+  sink.Finish();
 }
 
 }  // namespace vornic

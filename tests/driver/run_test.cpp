@@ -212,6 +212,20 @@ TEST_F(RunTest, FailedConversionKeepsTheExistingTextForm) {
   EXPECT_EQ(Files(), (std::set<std::string>{"form.dfm", "form.txt"}));
 }
 
+TEST_F(RunTest, TextFailingLateKeepsTheExistingBinaryForm) {
+  // Enough data that the conversion has written much of the binary when the
+  // bad line comes.
+  std::string text = "object Form1: TForm1\r\n  Data = {\r\n";
+  for (int line = 0; line < 10000; ++line) text += "    " + std::string(64, 'A') + "\r\n";
+  text += "    }\r\n  Bad = )\r\nend\r\n";
+  WriteFile("form.txt", text);
+  WriteFile("form.dfm", "precious");
+  EXPECT_EQ(RunTool({"form.txt"}), 1);
+  EXPECT_EQ(console_, "Invalid property value on line 10004\n");
+  EXPECT_EQ(ReadFile("form.dfm"), "precious");
+  EXPECT_EQ(Files(), (std::set<std::string>{"form.dfm", "form.txt"}));
+}
+
 TEST_F(RunTest, BlankLinesDoNotChangeTheProgram) {
   std::string text = FormText("\r\n");
   // A blank line behind a list entry must not hand that entry over twice.

@@ -323,6 +323,32 @@ TEST(TextToBinaryTest, ResourceHeaderCutsLongClassNamesTo70Bytes) {
   EXPECT_EQ(resource.substr(80), ToBinary("object " + name + "\r\nend\r\n"));
 }
 
+TEST(TextToBinaryTest, LargeDataGetsItsSizesFilledInAfterItIsWritten) {
+  // Two data properties of 300,000 bytes each: both sizes, and the size in
+  // the resource header, stand in front of bytes written out long before.
+  const std::string data_line = "  " + std::string(60, 'F') + "\r\n";
+  std::string data_text = "{\r\n";
+  for (int line = 0; line < 10000; ++line) data_text += data_line;
+  data_text += "}\r\n";
+  const std::string resource =
+      ToResource("object a: TBig\r\n  P = " + data_text + "  Q = " + data_text + "end\r\n");
+
+  const std::string data(300000, '\xFF');
+  auto size_bytes = [](uint32_t size) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(size >> (8 * i));
+    return bytes;
+  };
+  std::string expected_data = std::string("TPF0") + "\x04TBig" + "\x01" + "a";
+  expected_data += "\x01P\x0A" + size_bytes(300000) + data;
+  expected_data += "\x01Q\x0A" + size_bytes(300000) + data;
+  expected_data += std::string(2, '\0');
+  std::string expected = std::string("\xFF\x0A\x00TBIG\x00\x30\x10", 10);
+  expected += size_bytes(static_cast<uint32_t>(expected_data.size())) + expected_data;
+  ASSERT_EQ(resource.size(), expected.size());
+  EXPECT_TRUE(resource == expected);
+}
+
 TEST(TextToBinaryTest, NothingIsWrittenWhenTheTextFails) {
   std::istringstream input(Form("  P = 1\r\n  Q = \r\n"));
   std::ostringstream output;
