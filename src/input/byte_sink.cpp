@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "input/record_encoding.h"
 #include "lib/errors.h"
 
 namespace vornic {
@@ -16,17 +17,23 @@ void ByteSink::Overwrite(uint64_t position, std::string_view bytes) {
   if (position < written_) {
     // The part already in the stream: a stream that cannot seek cannot take it.
     size_t in_stream = static_cast<size_t>(std::min<uint64_t>(bytes.size(), written_ - position));
-    if (start_ == std::ostream::pos_type(-1)) throw EWriteError("Stream write error");
+    if (start_ == std::ostream::pos_type(-1)) throw EWriteError(kStreamWriteError);
     const auto end = start_ + static_cast<std::streamoff>(written_);
     output_.seekp(start_ + static_cast<std::streamoff>(position));
     WriteToStream(bytes.substr(0, in_stream));
     output_.seekp(end);
-    if (!output_) throw EWriteError("Stream write error");
+    if (!output_) throw EWriteError(kStreamWriteError);
     bytes.remove_prefix(in_stream);
     position += in_stream;
   }
   if (!bytes.empty())
     pending_.replace(static_cast<size_t>(position - written_), bytes.size(), bytes);
+}
+
+void ByteSink::FillInSize(uint64_t size_at) {
+  std::string size;
+  PutLittleEndian(size, position() - size_at - 4, 4);
+  Overwrite(size_at, size);
 }
 
 void ByteSink::WritePending() {
@@ -37,7 +44,7 @@ void ByteSink::WritePending() {
 
 void ByteSink::WriteToStream(std::string_view bytes) {
   output_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!output_) throw EWriteError("Stream write error");
+  if (!output_) throw EWriteError(kStreamWriteError);
 }
 
 }  // namespace vornic

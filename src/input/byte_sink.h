@@ -38,6 +38,9 @@ class ByteSink {
   }
   /// Replaces bytes put earlier, starting at `position`.
   void Overwrite(uint64_t position, std::string_view bytes);
+  /// Overwrites the 4 bytes at `size_at` with the little-endian number of
+  /// bytes put behind them.
+  void FillInSize(uint64_t size_at);
   /// Writes out everything pending.
   void Finish() { WritePending(); }
 

@@ -265,9 +265,7 @@ void FormTextConverter::ConvertBinary() {
   const uint64_t size_at = sink_.position();
   PutLittleEndian(out_, 0, 4);
   parser_.HexToBinary(sink_);
-  std::string size;
-  PutLittleEndian(size, sink_.position() - size_at - 4, 4);
-  sink_.Overwrite(size_at, size);
+  sink_.FillInSize(size_at);
 }
 
 void FormTextConverter::ConvertCollection() {

@@ -37,9 +37,7 @@ void FormTextToResource(std::istream& input, std::ostream& output) {
     PutResourceHeader(sink.pending(), root_class);
     size_at = sink.position() - 4;
   });
-  std::string size;
-  PutLittleEndian(size, sink.position() - size_at - 4, 4);
-  sink.Overwrite(size_at, size);
+  sink.FillInSize(size_at);
   sink.Finish();
 }
 

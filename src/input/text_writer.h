@@ -9,9 +9,6 @@
 
 namespace vornic {
 
-/// The message of every output stream that refuses bytes.
-inline constexpr const char* kStreamWriteError = "Stream write error";
-
 /// Buffers text for a stream. A refused write throws EWriteError "Stream
 /// write error" and the writer stays failed. The stream is borrowed and must
 /// outlive the writer; nothing is flushed on destruction, the owner calls

@@ -23,6 +23,9 @@ class EWriteError : public Error {
   using Error::Error;
 };
 
+/// The message of every output stream that refuses bytes.
+inline constexpr const char* kStreamWriteError = "Stream write error";
+
 /// A binary form file whose resource header is not a form resource.
 class EInvalidImage : public Error {
   using Error::Error;
