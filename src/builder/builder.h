@@ -113,7 +113,9 @@ class TBuilder {
   void BeginObject(TSDPR& dpr, const LineWords& line);
   /// Hands the line to the generator its route names.
   void Dispatch(TSDPR& dpr, const LineWords& line);
-  /// Writes the main window's creation from Form, filling in missing values.
+  /// Writes the main window's creation from Form: the system places a form
+  /// without Left, and a client size given instead of a size is made the
+  /// window's outer size at run time.
   void EmitMainWindow(TSDPR& dpr);
 
   Route route_ = Route::kClassTable;
@@ -124,6 +126,7 @@ class TBuilder {
   bool root_seen_ = false;               // the first level-1 object line has come
   bool root_open_ = false;               // the root's end line has not come yet
   bool main_window_written_ = false;     // EmitMainWindow has run at least once
+  bool win_rect_declared_ = false;       // the main window's size rectangle is in "var"
 
   // --- shared steps of the control generators (src/controls/) ---
   // Defined in src/controls/control_steps.cpp; every generator uses these
