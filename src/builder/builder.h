@@ -5,6 +5,7 @@
 #include <string>
 
 #include "builder/level.h"
+#include "builder/program_names.h"
 #include "builder/records.h"
 #include "controls/item_stores.h"
 #include "lib/font_base.h"
@@ -72,6 +73,7 @@ class TBuilder {
   void BuildBitBtn(TSDPR& dpr, const LineWords& line);
 
   int ControlCount = 0;  // controls emitted, the main window not included
+  ProgramNames Names;    // the program's name and the controls' variables
   TILevel Levels;
   TRFont CurrentFont;
   TIFontBase Fonts;
@@ -132,8 +134,10 @@ class TBuilder {
   // Defined in src/controls/control_steps.cpp; every generator uses these
   // instead of writing its own copy of the text they produce.
 
-  /// The control's variable name: the object word without its colons.
-  static std::string ControlNameOf(const LineWords& line);
+  /// The control's variable name, taken from Names: the object word without
+  /// its colon, changed where it would not compile or would hide another
+  /// identifier. `companion` as for ProgramNames::Take.
+  std::string ControlNameOf(const LineWords& line, const std::string& companion = "");
   /// Stores a "Font.Charset/Height/Name/Style" value in CurrentFont; false
   /// when the line sets another property.
   bool StoreFontProperty(const LineWords& line);

@@ -48,8 +48,9 @@ void ConvertInput(const RunFiles& files, const std::string& target, FormConversi
 
 int TranslateText(const RunFiles& files, std::ostream& console) {
   std::ifstream text = OpenForReading(files.text);
-  TSDPR dpr(ProgramNameFor(files.output));
   TBuilder builder(OutputBaseNameFor(files.output));
+  // Taken first, so that no control's variable hides the program's name.
+  TSDPR dpr(builder.Names.Take(ProgramNameFor(files.output)));
   console << kWaitLine;
   TranslateFormText(text, files.text, dpr, builder);
   text.close();

@@ -165,8 +165,8 @@ TEST_F(RunTest, ProgramIsNamedAfterTheOutputFilePart) {
   EXPECT_EQ(ReadFile("my.out.pas").rfind("Program my ;\r\n", 0), 0u);
 
   fs::create_directories("build/v1.2");
-  ExpectCompleteRun(RunTool({"form.txt", "build/v1.2/out.dpr"}));
-  EXPECT_EQ(ReadFile("build/v1.2/out.dpr").rfind("Program out ;\r\n", 0), 0u);
+  ExpectCompleteRun(RunTool({"form.txt", "build/v1.2/main.dpr"}));
+  EXPECT_EQ(ReadFile("build/v1.2/main.dpr").rfind("Program main ;\r\n", 0), 0u);
 
   fs::create_directory("dir");
   WriteFile("dir/form.txt", FormText("\n"));
