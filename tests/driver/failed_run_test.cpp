@@ -155,6 +155,13 @@ TEST_F(FailedRunTest, EveryRefusedRunLeavesEveryFileAsItWas) {
        },
        {"form.txt"},
        "Wait...\nCannot create file form.rc\n"},
+      {"the program would be its own script",
+       [] {
+         Write("form.txt", FormWithPicture());
+         Write("out.rc", "old script");
+       },
+       {"form.txt", "out.rc"},
+       "Wait...\nCannot create file out.rc\n"},
       {"a line fails after the script has begun",
        [] {
          Write("form.txt", FormWithPicture("  object Bad: TButton\r\n    Left = X\r\n  end\r\n"));

@@ -134,6 +134,12 @@ TEST_F(RunTest, ProgramIsNamedAfterTheOutputFilePart) {
   ExpectCompleteRun(RunTool({"form.txt", "build/v1.2/main.dpr"}));
   EXPECT_EQ(ReadFile("build/v1.2/main.dpr").rfind("Program main ;\r\n", 0), 0u);
 
+  // A unit's name or a reserved word would not compile as the program's name.
+  ExpectCompleteRun(RunTool({"form.txt", "windows.dpr"}));
+  EXPECT_EQ(ReadFile("windows.dpr").rfind("Program windows_1 ;\r\n", 0), 0u);
+  ExpectCompleteRun(RunTool({"form.txt", ".dpr"}));
+  EXPECT_EQ(ReadFile(".dpr").rfind("Program noname ;\r\n", 0), 0u);
+
   fs::create_directory("dir");
   WriteFile("dir/form.txt", FormText("\n"));
   ExpectCompleteRun(RunTool({"dir/form.txt"}));
