@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -16,8 +15,8 @@
 
 namespace {
 
-// Bitmaps go into a resource script named after the output; it lives in a
-// directory of its own and is removed after every input.
+// Bitmaps go into a resource script named after the output, written as a
+// temporary file in a directory of its own that goes with the builder.
 const std::string& ScriptBaseName() {
   static const std::string base = [] {
     std::string pattern = (std::filesystem::temp_directory_path() / "vornic_fuzz_XXXXXX").string();
@@ -40,6 +39,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       // Rejected input is an expected outcome; only crashes and leaks count.
     }
   }
-  std::remove((ScriptBaseName() + ".rc").c_str());
   return 0;
 }

@@ -14,13 +14,6 @@ shift
 wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
 corpus=${VORNIC_CORPUS:-$root/../shared/corpus}
 
-# A program whose form names its components with non-ASCII letters cannot
-# compile: the compiler used here accepts only ASCII identifiers. Such a form
-# is listed as known rather than failed.
-has_non_ascii_names() {
-  LC_ALL=C grep -a -q -E $'^[ ]*(object|inherited|inline)[ ]+[^ :]*[\x80-\xff]' "$1"
-}
-
 if [ ! -x "$wincheck" ]; then
   echo "SKIPPED: compile check: $wincheck not found"
   exit 77
@@ -40,7 +33,7 @@ fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-compile.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-passed=0 failed=0 known_failed=0 index=0
+passed=0 failed=0 index=0
 for form in "${forms[@]}"; do
   index=$((index + 1))
   name=$(basename "$form")
@@ -61,9 +54,6 @@ for form in "${forms[@]}"; do
   fi
   if "$wincheck" compile "$dir/form$index.dpr" >"$dir/compile.log" 2>&1; then
     passed=$((passed + 1))
-  elif grep -a -q 'illegal character' "$dir/compile.log" && has_non_ascii_names "$dir/form$index.txt"; then
-    echo "known: $name: component names with non-ASCII letters"
-    known_failed=$((known_failed + 1))
   else
     echo "FAIL compile: $name"
     grep -a -E 'Error|Fatal' "$dir/compile.log" | head -n 5 | sed 's/^/    /'
@@ -71,5 +61,5 @@ for form in "${forms[@]}"; do
   fi
 done
 
-echo "compile check: $passed compiled, $known_failed known failures, $failed failed"
+echo "compile check: $passed compiled, $failed failed"
 [ "$failed" -eq 0 ]

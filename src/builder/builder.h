@@ -5,6 +5,7 @@
 #include <string>
 
 #include "builder/level.h"
+#include "builder/program_names.h"
 #include "builder/records.h"
 #include "controls/item_stores.h"
 #include "lib/font_base.h"
@@ -72,6 +73,7 @@ class TBuilder {
   void BuildBitBtn(TSDPR& dpr, const LineWords& line);
 
   int ControlCount = 0;  // controls emitted, the main window not included
+  ProgramNames Names;    // the program's name and the controls' variables
   TILevel Levels;
   TRFont CurrentFont;
   TIFontBase Fonts;
@@ -113,7 +115,9 @@ class TBuilder {
   void BeginObject(TSDPR& dpr, const LineWords& line);
   /// Hands the line to the generator its route names.
   void Dispatch(TSDPR& dpr, const LineWords& line);
-  /// Writes the main window's creation from Form, filling in missing values.
+  /// Writes the main window's creation from Form: the system places a form
+  /// without Left, and a client size given instead of a size is made the
+  /// window's outer size at run time.
   void EmitMainWindow(TSDPR& dpr);
 
   Route route_ = Route::kClassTable;
@@ -124,13 +128,16 @@ class TBuilder {
   bool root_seen_ = false;               // the first level-1 object line has come
   bool root_open_ = false;               // the root's end line has not come yet
   bool main_window_written_ = false;     // EmitMainWindow has run at least once
+  bool win_rect_declared_ = false;       // the main window's size rectangle is in "var"
 
   // --- shared steps of the control generators (src/controls/) ---
   // Defined in src/controls/control_steps.cpp; every generator uses these
   // instead of writing its own copy of the text they produce.
 
-  /// The control's variable name: the object word without its colons.
-  static std::string ControlNameOf(const LineWords& line);
+  /// The control's variable name, taken from Names: the object word without
+  /// its colon, changed where it would not compile or would hide another
+  /// identifier. `companion` as for ProgramNames::Take.
+  std::string ControlNameOf(const LineWords& line, const std::string& companion = "");
   /// Stores a "Font.Charset/Height/Name/Style" value in CurrentFont; false
   /// when the line sets another property.
   bool StoreFontProperty(const LineWords& line);

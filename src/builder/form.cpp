@@ -49,19 +49,37 @@ void TBuilder::BuildForm(TSDPR& dpr, const LineWords& line) {
 
 void TBuilder::EmitMainWindow(TSDPR& dpr) {
   // Every argument must be present for the call to compile: a missing value
-  // lets the system choose, or takes the client size the form gives instead.
+  // lets the system choose, or the size follows from the client size.
   static const std::string kEmptyCaption = "''";
   static const std::string kDefault = "CW_USEDEFAULT";
   static const std::string kZero = "0";
   Form.Complete = true;
-  const std::string& width = FirstGiven(Form.Width, FirstGiven(Form.ClientWidth, kDefault));
-  const std::string& height = FirstGiven(Form.Height, FirstGiven(Form.ClientHeight, kDefault));
-  dpr.AddText("bodymidle",
-              "\r\n  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass'," +
-                  FirstGiven(Form.Caption, kEmptyCaption) +
-                  ",\r\n            WS_OVERLAPPEDWINDOW or WS_VISIBLE,\r\n            " +
-                  FirstGiven(Form.Left, kDefault) + "," + FirstGiven(Form.Top, kZero) + "," +
-                  width + "," + height + ",0, 0, Inst, nil);\r\n");
+  // With x = CW_USEDEFAULT an overlapped window takes y as its show command,
+  // where 0 would hide it: the system then places the window entirely.
+  const bool placed = !Form.Left.empty();
+  const std::string& left = placed ? Form.Left : kDefault;
+  const std::string& top = placed ? FirstGiven(Form.Top, kZero) : kDefault;
+  const bool client_width = Form.Width.empty() && !Form.ClientWidth.empty();
+  const bool client_height = Form.Height.empty() && !Form.ClientHeight.empty();
+  std::string text;
+  if (client_width || client_height) {
+    // A client size leaves out the frame and the caption: the program asks
+    // the system how large the window around that client area must be.
+    if (!win_rect_declared_) dpr.AddText("var", "\r\n    WinRect: TRect;");
+    win_rect_declared_ = true;
+    text = "\r\n  SetRect(WinRect, 0, 0, " + (client_width ? Form.ClientWidth : kZero) + ", " +
+           (client_height ? Form.ClientHeight : kZero) +
+           ");\r\n  AdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, False, WS_EX_WINDOWEDGE);";
+  }
+  const std::string width =
+      client_width ? "WinRect.Right - WinRect.Left" : FirstGiven(Form.Width, kDefault);
+  const std::string height =
+      client_height ? "WinRect.Bottom - WinRect.Top" : FirstGiven(Form.Height, kDefault);
+  text += "\r\n  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass'," +
+          FirstGiven(Form.Caption, kEmptyCaption) +
+          ",\r\n            WS_OVERLAPPEDWINDOW or WS_VISIBLE,\r\n            " + left + "," + top +
+          "," + width + "," + height + ",0, 0, Inst, nil);\r\n";
+  dpr.AddText("bodymidle", text);
   if (!Form.WindowState.empty()) {
     dpr.ShowWindowLine = "  ShowWindow(hWindow," + ShowMode(Form.WindowState) + ");\r\n";
   }

@@ -12,8 +12,8 @@ struct TRForm {
   std::string Top;
   std::string Width;
   std::string Height;
-  std::string ClientWidth;   // stands in for a missing Width
-  std::string ClientHeight;  // stands in for a missing Height
+  std::string ClientWidth;   // gives the window its width when Width is missing
+  std::string ClientHeight;  // gives the window its height when Height is missing
   std::string Caption;
   std::string Color;  // collected but unused: the window class paints the button face
   std::string WindowState;

@@ -2,6 +2,7 @@
 // writes into the program, and the three kinds of value they must be.
 #include "builder/value_checks.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,7 @@
 
 namespace vornic {
 
-enum class ValueKind { kInteger, kIdentifierOrInteger, kStringLiteral };
+enum class ValueKind { kInteger, kCharset, kStringLiteral };
 
 struct CheckedProperty {
   std::string_view name;  // a view, so that most names differ by length alone
@@ -29,13 +30,15 @@ struct ClassChecks {
 
 namespace {
 
+constexpr uint32_t kMaxCharacterCode = 65535;
+
 const PropertyList kGeometry = {{"Left", ValueKind::kInteger},
                                 {"Top", ValueKind::kInteger},
                                 {"Width", ValueKind::kInteger},
                                 {"Height", ValueKind::kInteger}};
 
 // The values the font registry writes into the CreateFont call.
-const PropertyList kFont = {{"Font.Charset", ValueKind::kIdentifierOrInteger},
+const PropertyList kFont = {{"Font.Charset", ValueKind::kCharset},
                             {"Font.Height", ValueKind::kInteger},
                             {"Font.Name", ValueKind::kStringLiteral}};
 
@@ -113,13 +116,29 @@ bool IsHexDigit(unsigned char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
+// The character sets the Windows unit declares. Any other identifier would
+// be whatever the program means by it, a function call included.
+bool IsCharsetConstant(const std::string& value) {
+  static const char* const kCharsets[] = {
+      "ANSI_CHARSET",        "DEFAULT_CHARSET",    "SYMBOL_CHARSET",  "MAC_CHARSET",
+      "SHIFTJIS_CHARSET",    "HANGEUL_CHARSET",    "JOHAB_CHARSET",   "GB2312_CHARSET",
+      "CHINESEBIG5_CHARSET", "GREEK_CHARSET",      "TURKISH_CHARSET", "VIETNAMESE_CHARSET",
+      "HEBREW_CHARSET",      "ARABIC_CHARSET",     "BALTIC_CHARSET",  "RUSSIAN_CHARSET",
+      "THAI_CHARSET",        "EASTEUROPE_CHARSET", "OEM_CHARSET"};
+  const std::string upper = UpperText(value);
+  for (const char* charset : kCharsets) {
+    if (upper == charset) return true;
+  }
+  return false;
+}
+
 bool IsValueOfKind(const std::string& value, ValueKind kind) {
   switch (kind) {
     case ValueKind::kInteger:
       // A 32-bit integer, as TextToInt reads it.
       return IsIntegerText(value);
-    case ValueKind::kIdentifierOrInteger:
-      return IsIdentifier(value) || IsIntegerText(value);
+    case ValueKind::kCharset:
+      return IsCharsetConstant(value) || IsIntegerText(value);
     case ValueKind::kStringLiteral:
       return IsStringLiteral(value);
   }
@@ -174,8 +193,13 @@ bool IsStringLiteral(const std::string& text) {
   size_t p = 0;
   while (p < text.size()) {
     if (text[p] == '#') {
+      // A character code beyond the 16-bit range does not compile.
       const size_t digits = ++p;
-      while (p < text.size() && IsDigit(static_cast<unsigned char>(text[p]))) ++p;
+      uint32_t code = 0;
+      while (p < text.size() && IsDigit(static_cast<unsigned char>(text[p]))) {
+        code = code * 10 + static_cast<uint32_t>(text[p++] - '0');
+        if (code > kMaxCharacterCode) return false;
+      }
       if (p == digits) return false;
     } else if (text[p] == '\'') {
       // Inside the run a quote either doubles or closes it.

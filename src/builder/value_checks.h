@@ -23,15 +23,15 @@ const ClassChecks* ChecksFor(CheckedObject object, const std::string& class_name
 
 /// Throws EConvertError when a value of `line` that the object's generator
 /// stores and writes into the program is not of the kind the program expects:
-/// the control's name, its integers, identifiers and string literals, and the
+/// the control's name, its integers, character sets and string literals, and the
 /// entry or data line of the list or bitmap that `list_marker` names.
 void CheckLineValues(const LineWords& line, const ClassChecks* checks,
                      const std::string& list_marker);
 
 /// True for a letter, "_" or a byte from 128 up, then those or digits.
 bool IsIdentifier(const std::string& text);
-/// True for quoted runs (two quotes standing for one inside) and #codes, one
-/// after the other with nothing else.
+/// True for quoted runs (two quotes standing for one inside) and #codes up to
+/// 65535, one after the other with nothing else.
 bool IsStringLiteral(const std::string& text);
 
 }  // namespace vornic

@@ -54,7 +54,8 @@ void TBuilder::BuildBitmapControl(TSDPR& dpr, const LineWords& line, const Bitma
     // A skipped object leaves nothing behind: no geometry, and no data lines
     // that would end up in front of this object's bitmap.
     store.Reset();
-    store.ControlName = ControlNameOf(line);
+    // A bitmap's handle is the variable "h" + name.
+    store.ControlName = ControlNameOf(line, "h");
   }
   if (line.Kind == "set") {
     if (!StoreGeometry(store, line) && line.Word1 == kind.bitmap_property) ListMarker = kind.marker;

@@ -7,7 +7,9 @@
 
 namespace vornic {
 
-std::string TBuilder::ControlNameOf(const LineWords& line) { return RemoveChar(line.Word2, ":"); }
+std::string TBuilder::ControlNameOf(const LineWords& line, const std::string& companion) {
+  return Names.Take(RemoveChar(line.Word2, ":"), companion);
+}
 
 bool TBuilder::StoreFontProperty(const LineWords& line) {
   if (line.Word1 == "Font.Charset") {

@@ -22,6 +22,8 @@ const char kWaitLine[] = "Wait...\n";
 
 const char kResourcesLine[] = "There is a file of resources.\n";
 
+const char kConsoleWriteError[] = "Cannot write standard output";
+
 std::string ControlCountLine(int control_count) {
   return std::to_string(control_count) + " controls is constructed ok.\n";
 }
@@ -31,10 +33,8 @@ std::string LineErrorReport(const std::string& text_name, int line_number,
   return "[Error] " + text_name + "(" + std::to_string(line_number) + "): " + line;
 }
 
-std::string CannotOpenFile(const std::string& name) { return "Cannot open file " + name; }
-
-std::string CannotCreateFile(const std::string& name) { return "Cannot create file " + name; }
-
-std::string CannotWriteFile(const std::string& name) { return "Cannot write file " + name; }
+std::string FormFileAsOutput(const std::string& name) {
+  return name + ": the program would replace a form file";
+}
 
 }  // namespace vornic

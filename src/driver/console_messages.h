@@ -1,5 +1,5 @@
-// Every text the driver writes to the console, and the messages of the file
-// failures it raises, built in one place.
+// Every text the driver writes to the console, and the messages of the
+// failures it raises itself, built in one place.
 #pragma once
 
 #include <string>
@@ -17,13 +17,13 @@ extern const char kResourcesLine[];
 
 /// The summary line: "<count> controls is constructed ok.".
 std::string ControlCountLine(int control_count);
+/// The message when standard output cannot be written.
+extern const char kConsoleWriteError[];
+
 /// The report of a line that failed: "[Error] <file>(<number>): <line>".
 std::string LineErrorReport(const std::string& text_name, int line_number, const std::string& line);
-/// "Cannot open file <name>".
-std::string CannotOpenFile(const std::string& name);
-/// "Cannot create file <name>".
-std::string CannotCreateFile(const std::string& name);
-/// "Cannot write file <name>".
-std::string CannotWriteFile(const std::string& name);
+/// The refusal of a program name that is a form file's: "<name>: the program
+/// would replace a form file".
+std::string FormFileAsOutput(const std::string& name);
 
 }  // namespace vornic

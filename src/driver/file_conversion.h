@@ -1,5 +1,5 @@
-// Opening the input of a run and converting it into a file beside it without
-// ever leaving that file half-written.
+// Opening the input of a run and converting it into the file beside it, with
+// every failure naming the file it is about.
 #pragma once
 
 #include <fstream>
@@ -9,18 +9,22 @@
 
 namespace vornic {
 
+class FileReplacement;
+
 /// A form file conversion from an input stream to an output stream.
 using FormConversion = void (*)(std::istream& input, std::ostream& output);
 
-/// Opens `name` for reading in binary mode; throws EInOutError
-/// "Cannot open file <name>" when it cannot be opened or is a directory.
-std::ifstream OpenForReading(const std::string& name);
+/// Opens `path` for reading in binary mode; throws EInOutError "Cannot open
+/// file <name>" when it cannot be opened or is a directory. `name` is the
+/// name that messages give the file, `path` itself when empty.
+std::ifstream OpenForReading(const std::string& path, const std::string& name = "");
 
-/// Runs `convert` from `input` into a temporary file in the directory of
-/// `target`, then puts that file in place of `target`. When anything fails the
-/// failure propagates, `target` is left as it was and no temporary file stays
-/// behind. Throws EInOutError "Cannot create file <target>" when the file
-/// cannot be made, and whatever `convert` throws.
-void ConvertIntoFile(std::istream& input, const std::string& target, FormConversion convert);
+/// Runs `convert` from `input`, the file `input_name`, into `output` and
+/// finishes `output`; putting it in place is left to the caller. Throws
+/// EInOutError "Cannot read file <input_name>" or "Cannot write file
+/// <output>", and Error "<input_name>: <message>" when the conversion
+/// rejects the input.
+void ConvertFile(std::istream& input, const std::string& input_name, FileReplacement& output,
+                 FormConversion convert);
 
 }  // namespace vornic

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "lib/ascii_identifier.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -46,15 +47,11 @@ std::string OutputBaseNameFor(const std::string& output_name) {
 }
 
 std::string ProgramNameFor(const std::string& output_name) {
-  // The name follows "Program " in the generated code, so it must be a Pascal
+  // The name follows "Program " in the generated code, so it must be an
   // identifier: a file called my-form.dpr still gives a program that compiles.
-  std::string name = TextBeforeFullStop(output_name.substr(FilePartStart(output_name)));
-  for (char& c : name) {
-    const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-    if (!letter && !(c >= '0' && c <= '9')) c = '_';
-  }
-  if (!name.empty() && name[0] >= '0' && name[0] <= '9') name.insert(0, "_");
-  return name;
+  const std::string name =
+      AsciiIdentifier(TextBeforeFullStop(output_name.substr(FilePartStart(output_name))));
+  return name.empty() ? "noname" : name;
 }
 
 }  // namespace vornic

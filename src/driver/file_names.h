@@ -20,8 +20,9 @@ std::string OutputNameFor(const std::vector<std::string>& args);
 /// up to the first full stop: "build/v1.2/out.dpr" gives "build/v1.2/out".
 std::string OutputBaseNameFor(const std::string& output_name);
 /// The file part of `output_name` up to its first full stop, without any
-/// directory, made an identifier (other characters become "_", a leading
-/// digit gets a "_" in front): the name that follows "Program ".
+/// directory, made an ASCII identifier (AsciiIdentifier), or "noname" when
+/// that is empty: the name that follows "Program ", before the run's names
+/// registry keeps it clear of the program's own identifiers.
 std::string ProgramNameFor(const std::string& output_name);
 
 }  // namespace vornic

@@ -1,9 +1,16 @@
 // The run of the tool: file names, the conversion of the input, the line loop
 // and the summary. Failures end up in the one catch of Run, which prints them.
+//
+// Every file the run writes is written beside its target under a temporary
+// name and put in place only once the whole run has succeeded, so a failed
+// run leaves the user's files as they were. The one exception: when a line of
+// a form text converted from a binary form fails, the text is kept, as the
+// report names it.
 #include "driver/run.h"
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <new>
 #include <string>
 #include <system_error>
@@ -17,62 +24,131 @@
 #include "input/binary_to_text.h"
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
+#include "lib/file_replacement.h"
 #include "lib/text.h"
 #include "output/program_text.h"
 
 namespace vornic {
 namespace {
 
+namespace fs = std::filesystem;
+
 // The names of one run.
 struct RunFiles {
   std::string input;
   std::string output;
-  std::string text;  // the form text that the line loop reads
+  std::string text;       // the form text that the line loop reads, as messages name it
+  std::string converted;  // the form file written from the input
+  FormConversion convert = nullptr;
 };
 
-// Writing the program over the input would destroy the form it came from.
-void RefuseOutputOverInput(const RunFiles& files) {
+// The program in place of a form file would destroy a form: the input, the
+// file converted from it, or another form that a shell glob put second.
+void RefuseFormFileAsOutput(const std::string& output) {
+  const std::string extension = UpperText(ExtractExtension(output));
+  if (extension == ".DFM" || extension == ".TXT") throw EInOutError(FormFileAsOutput(output));
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
-  if (files.output.empty() || std::filesystem::equivalent(files.input, files.output, ec)) {
-    throw EInOutError(CannotCreateFile(files.output));
+  if (fs::equivalent(a, b, ec)) return true;
+  const fs::path canonical_a = fs::weakly_canonical(a, ec);
+  if (ec) return false;
+  return canonical_a == fs::weakly_canonical(b, ec) && !ec;
+}
+
+// No file of the run may take the place of the input or of another one,
+// whatever links lead there.
+void RefuseClashes(const std::string& input, std::initializer_list<const FileReplacement*> files) {
+  std::vector<const FileReplacement*> earlier;
+  for (const FileReplacement* file : files) {
+    if (file == nullptr) continue;
+    if (SameFile(input, file->target())) throw EInOutError(CannotCreateFile(file->name()));
+    for (const FileReplacement* other : earlier) {
+      if (SameFile(other->target(), file->target())) {
+        throw EInOutError(CannotCreateFile(file->name()));
+      }
+    }
+    earlier.push_back(file);
   }
 }
 
-// Makes sure both encodings of the form exist: a binary input is written out
-// as text beside it, a text input as a binary form file.
-void ConvertInput(const RunFiles& files, const std::string& target, FormConversion convert) {
-  std::ifstream input = OpenForReading(files.input);
-  RefuseOutputOverInput(files);
-  ConvertIntoFile(input, target, convert);
+// False for an input of another extension.
+bool ChooseConversion(RunFiles& files) {
+  const std::string extension = ExtractExtension(files.input);
+  if (extension == ".dfm") {
+    files.text = files.converted = ChangeExtension(files.input, ".txt");
+    files.convert = FormResourceToText;
+  } else if (extension == ".txt") {
+    files.text = files.input;
+    files.converted = ChangeExtension(files.input, ".dfm");
+    files.convert = FormTextToResource;
+  } else {
+    return false;
+  }
+  return true;
 }
 
-int TranslateText(const RunFiles& files, std::ostream& console) {
-  std::ifstream text = OpenForReading(files.text);
-  TSDPR dpr(ProgramNameFor(files.output));
-  TBuilder builder(OutputBaseNameFor(files.output));
-  console << kWaitLine;
-  TranslateFormText(text, files.text, dpr, builder);
-  text.close();
-  dpr.SaveToFile(files.output);
+// The line loop. When a line of a converted text fails, the text is put in
+// place, for the report names a line of it.
+void TranslateText(const RunFiles& files, std::istream& text, FileReplacement& converted,
+                   TSDPR& dpr, TBuilder& builder) {
+  try {
+    TranslateFormText(text, files.text, dpr, builder);
+  } catch (const EParserError&) {
+    if (files.text == files.converted) converted.Commit();
+    throw;
+  }
+}
+
+// Writes out the program and finishes every file; then, once the console has
+// shown the report, puts every file in place.
+void SaveAll(const RunFiles& files, FileReplacement& converted, FileReplacement& program,
+             const TSDPR& dpr, TBuilder& builder, std::ostream& console) {
+  dpr.SaveTo(program);
+  program.Finish();
+  FileReplacement* script = builder.BitmapStore.script();
+  if (script != nullptr) {
+    RefuseClashes(files.input, {&converted, &program, script});
+    script->Finish();
+  }
   console << ControlCountLine(builder.ControlCount);
   if (dpr.HasResources) console << kResourcesLine;
-  return 0;
+  console.flush();
+  if (!console) throw EInOutError(kConsoleWriteError);
+  converted.Commit();
+  if (script != nullptr) script->Commit();
+  program.Commit();
 }
 
 int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& console) {
-  RunFiles files{args[0], OutputNameFor(args), ""};
-  const std::string extension = ExtractExtension(files.input);
-  if (extension == ".dfm") {
-    files.text = ChangeExtension(files.input, ".txt");
-    ConvertInput(files, files.text, FormResourceToText);
-  } else if (extension == ".txt") {
-    files.text = files.input;
-    ConvertInput(files, ChangeExtension(files.input, ".dfm"), FormTextToResource);
-  } else {
+  RunFiles files;
+  files.input = args[0];
+  files.output = OutputNameFor(args);
+  RefuseFormFileAsOutput(files.output);
+  if (!ChooseConversion(files)) {
     console << kUnknownInputText;
     return 1;
   }
-  return TranslateText(files, console);
+  std::ifstream input = OpenForReading(files.input);
+  FileReplacement program(files.output);
+  FileReplacement converted(files.converted);
+  RefuseClashes(files.input, {&converted, &program});
+  ConvertFile(input, files.input, converted, files.convert);
+  input.close();
+
+  // A converted text is read where it was written, before it is in place.
+  const bool text_converted = files.text == files.converted;
+  std::ifstream text = text_converted ? OpenForReading(converted.temporary_name(), files.text)
+                                      : OpenForReading(files.text);
+  TBuilder builder(OutputBaseNameFor(files.output));
+  // Taken first, so that no control's variable hides the program's name.
+  TSDPR dpr(builder.Names.Take(ProgramNameFor(files.output)));
+  console << kWaitLine;
+  TranslateText(files, text, converted, dpr, builder);
+  text.close();
+  SaveAll(files, converted, program, dpr, builder, console);
+  return 0;
 }
 
 }  // namespace
@@ -80,20 +156,20 @@ int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& cons
 int Run(const std::vector<std::string>& args, std::ostream& console) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     console << kUsageText;
-    return 0;
-  }
-  if (args[0] == "--version") {
+  } else if (args[0] == "--version") {
     console << kVersionLine;
-    return 0;
+  } else {
+    try {
+      return ConvertAndTranslate(args, console) == 0 && console.flush() ? 0 : 1;
+    } catch (const Error& failure) {
+      console << failure.what() << "\n";
+    } catch (const std::bad_alloc&) {
+      console << "Out of memory\n";
+    }
+    return 1;
   }
-  try {
-    return ConvertAndTranslate(args, console);
-  } catch (const Error& failure) {
-    console << failure.what() << "\n";
-  } catch (const std::bad_alloc&) {
-    console << "Out of memory\n";
-  }
-  return 1;
+  // A console that cannot be written fails the run too.
+  return console.flush() ? 0 : 1;
 }
 
 }  // namespace vornic

@@ -15,8 +15,10 @@ namespace vornic {
 
 namespace {
 
-// A failure is reported with the line it happened on; its own message is not
-// what the user needs to find the place.
+// A failure of the form is reported with the line it happened on; its own
+// message is not what the user needs to find the place. A failure that is
+// not the line's (the text cannot be read, the script cannot be written)
+// is reported as what it is.
 void ProcessLines(FormTextReader& reader, const std::string& text_name, TILineParser& parser,
                   TSDPR& dpr, TBuilder& builder) {
   std::string line;
@@ -29,6 +31,10 @@ void ProcessLines(FormTextReader& reader, const std::string& text_name, TILinePa
                           parser.Word2, parser.Word3, parser.Level, parser.Indent,
                           parser.WordCount);
     }
+  } catch (const EInputError&) {
+    throw EInOutError(CannotReadFile(text_name));
+  } catch (const EInOutError&) {
+    throw;
   } catch (const Error&) {
     throw EParserError(LineErrorReport(text_name, line_number, line));
   }

@@ -1,5 +1,6 @@
 // The translation of form text into the output program, from any stream and
-// without touching the file system apart from the resource script of bitmaps.
+// without touching the file system apart from the resource script of bitmaps,
+// which is written into a temporary file.
 #pragma once
 
 #include <istream>
@@ -13,7 +14,9 @@ class TSDPR;
 /// Feeds every non-blank logical line of `text` through a line parser and
 /// `builder` into `dpr`, then writes the shared graphics and fonts and joins
 /// the program's sections. A line that fails throws EParserError whose message
-/// is the report "[Error] <text_name>(<number>): <line>". Borrows everything.
+/// is the report "[Error] <text_name>(<number>): <line>"; a text that cannot
+/// be read throws EInOutError "Cannot read file <text_name>", and the resource
+/// script its own EInOutError. Borrows everything.
 void TranslateFormText(std::istream& text, const std::string& text_name, TSDPR& dpr,
                        TBuilder& builder);
 

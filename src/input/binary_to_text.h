@@ -9,8 +9,8 @@ namespace vornic {
 
 /// Checks and skips the resource header, then converts as FormBinaryToText.
 /// Throws EInvalidImage on a header that is not a form resource, EReadError on
-/// bad or truncated data, EWriteError when the output fails. Text written
-/// before a failure stays in the output.
+/// bad or truncated data, EInputError when the input fails, EWriteError when
+/// the output fails. Text written before a failure stays in the output.
 void FormResourceToText(std::istream& input, std::ostream& output);
 
 /// Converts the signature and one object record (input positioned at "TPF0").

@@ -15,6 +15,8 @@ bool ByteReader::Refill() {
   end_ = 0;
   if (!input_) return false;
   input_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  // A device error is no end of the input: it must not pass for truncated data.
+  if (input_.bad()) throw EInputError(kStreamInputError);
   end_ = static_cast<size_t>(input_.gcount());
   return end_ > 0;
 }
@@ -102,6 +104,7 @@ size_t ByteReader::PeekAvailable(void* out, size_t count) {
     next_ = 0;
     while (end_ < count && input_) {
       input_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+      if (input_.bad()) throw EInputError(kStreamInputError);
       end_ += static_cast<size_t>(input_.gcount());
     }
   }

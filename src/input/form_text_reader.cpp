@@ -112,7 +112,7 @@ bool FormTextReader::ReadPhysicalLine(std::string& line) {
 bool FormTextReader::FillBuffer() {
   if (at_end_) return false;
   input_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-  if (input_.bad()) throw EInOutError("Cannot read the form text");
+  if (input_.bad()) throw EInputError(kStreamInputError);
   pos_ = 0;
   end_ = static_cast<size_t>(input_.gcount());
   if (end_ == 0) at_end_ = true;

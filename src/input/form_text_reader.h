@@ -24,7 +24,7 @@ class FormTextReader {
 
   /// Reads the next logical line into `line` and the number of its first
   /// physical line (counting from 1) into `line_number`. Returns false at the
-  /// end of the text. Throws EInOutError when the stream fails.
+  /// end of the text. Throws EInputError when the stream fails.
   bool ReadLine(std::string& line, int& line_number);
 
  private:

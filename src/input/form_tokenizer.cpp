@@ -84,6 +84,8 @@ FormTokenizer::FormTokenizer(std::istream& input) : input_(input) {
 
 size_t FormTokenizer::ReadInput(size_t offset, size_t count) {
   input_.read(buffer_.data() + offset, static_cast<std::streamsize>(count));
+  // A device error is no end of the input: it must not pass for a short text.
+  if (input_.bad()) throw EInputError(kStreamInputError);
   return static_cast<size_t>(input_.gcount());
 }
 

@@ -26,6 +26,15 @@ class EWriteError : public Error {
 /// The message of every output stream that refuses bytes.
 inline constexpr const char* kStreamWriteError = "Stream write error";
 
+/// An input stream that failed while it was read: a read error of the
+/// device, not the end of the input. The driver names the file.
+class EInputError : public Error {
+  using Error::Error;
+};
+
+/// The message of every input stream that fails.
+inline constexpr const char* kStreamInputError = "Stream input error";
+
 /// A binary form file whose resource header is not a form resource.
 class EInvalidImage : public Error {
   using Error::Error;
@@ -45,6 +54,14 @@ class EConvertError : public Error {
 class EInOutError : public Error {
   using Error::Error;
 };
+
+/// The messages of files that fail, built in one format wherever the name is known.
+inline std::string CannotOpenFile(const std::string& name) { return "Cannot open file " + name; }
+inline std::string CannotReadFile(const std::string& name) { return "Cannot read file " + name; }
+inline std::string CannotCreateFile(const std::string& name) {
+  return "Cannot create file " + name;
+}
+inline std::string CannotWriteFile(const std::string& name) { return "Cannot write file " + name; }
 
 /// An index outside the entries of a dictionary.
 class ERangeError : public Error {

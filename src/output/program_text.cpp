@@ -1,9 +1,8 @@
 #include "output/program_text.h"
 
-#include <fstream>
 #include <string_view>
 
-#include "lib/errors.h"
+#include "lib/file_replacement.h"
 
 namespace vornic {
 
@@ -146,12 +145,9 @@ void TSDPR::Compose() {
   ComposedText = std::move(text);
 }
 
-void TSDPR::SaveToFile(const std::string& file_name) const {
-  std::ofstream file(file_name, std::ios::binary | std::ios::trunc);
-  if (!file) throw EInOutError("Cannot create file " + file_name);
-  file << ComposedText << "\r\n";
-  file.flush();
-  if (!file) throw EInOutError("Cannot write file " + file_name);
+void TSDPR::SaveTo(FileReplacement& file) const {
+  file.Write(ComposedText);
+  file.Write("\r\n");
 }
 
 }  // namespace vornic

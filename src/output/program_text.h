@@ -7,6 +7,8 @@
 
 namespace vornic {
 
+class FileReplacement;
+
 /// Holds the frame of the generated Object Pascal program cut into named
 /// sections. Generators only append (AddText); Compose decides the order.
 class TSDPR {
@@ -22,8 +24,8 @@ class TSDPR {
   void AddText(const std::string& section, const std::string& text);
   /// Joins all sections into ComposedText.
   void Compose();
-  /// Writes ComposedText and one CR LF to `file_name`; throws EInOutError.
-  void SaveToFile(const std::string& file_name) const;
+  /// Writes ComposedText and one CR LF into `file`; throws EInOutError.
+  void SaveTo(FileReplacement& file) const;
 
   /// The current text of a named section, empty for an unknown name.
   const std::string& Section(const std::string& section) const;

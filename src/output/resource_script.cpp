@@ -2,9 +2,11 @@
 // a BITMAP entry and appends the entry to the run's resource script.
 #include "output/resource_script.h"
 
+#include <memory>
 #include <string_view>
 
 #include "lib/errors.h"
+#include "lib/file_replacement.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -97,19 +99,12 @@ void TIImage::WriteBitmap(int skip) {
   }
   // Built whole first, so a failure never leaves half an entry in the script.
   const std::string entry = ScriptEntry(skip);
-  if (ScriptPending) {
+  if (script_ == nullptr) {
     ScriptBaseName = ScriptBaseWithName(ScriptBaseName);
-    if (ScriptFile.is_open()) ScriptFile.close();
-    ScriptFile.open(ScriptBaseName + ".rc", std::ios::binary | std::ios::trunc);
-    if (!ScriptFile) throw EInOutError("Cannot create file " + ScriptBaseName + ".rc");
+    script_ = std::make_unique<FileReplacement>(ScriptBaseName + ".rc");
     ScriptPending = false;
-  } else if (!ScriptFile.is_open()) {
-    ScriptFile.open(ScriptBaseName + ".rc", std::ios::binary | std::ios::app);
-    if (!ScriptFile) throw EInOutError("Cannot open file " + ScriptBaseName + ".rc");
   }
-  ScriptFile.write(entry.data(), static_cast<std::streamsize>(entry.size()));
-  ScriptFile.flush();
-  if (!ScriptFile) throw EInOutError("Cannot write file " + ScriptBaseName + ".rc");
+  script_->Write(entry);
 }
 
 }  // namespace vornic

@@ -2,16 +2,18 @@
 // bitmap data and appends it to the resource script as a BITMAP entry.
 #pragma once
 
-#include <fstream>
+#include <memory>
 #include <string>
 
 #include "lib/dictionary.h"
+#include "lib/file_replacement.h"
 
 namespace vornic {
 
 /// The generators fill the public fields while one object is read and call
-/// WriteBitmap at its end. All entries of a run go into one script file,
-/// created at the first write and appended to afterwards.
+/// WriteBitmap at its end. All entries of a run go into one script, written
+/// into a temporary file from the first entry on; the driver puts it in
+/// place (script()) once the whole run has succeeded.
 class TIImage {
  public:
   TIImage() = default;
@@ -24,10 +26,13 @@ class TIImage {
   void Reset();
   /// Appends one "BMP_<name> BITMAP" entry built from DataLines, dropping
   /// `skip` characters from the front of the first line. The first write of
-  /// the run creates ScriptBaseName + ".rc" ("noname" stands in for an empty
-  /// file-name part). Throws ERangeError when DataLines is empty (nothing is
-  /// written then) and EInOutError when the script cannot be created or written.
+  /// the run begins the script ScriptBaseName + ".rc" ("noname" stands in for
+  /// an empty file-name part). Throws ERangeError when DataLines is empty
+  /// (nothing is written then) and EInOutError "Cannot create file <script>"
+  /// or "Cannot write file <script>".
   void WriteBitmap(int skip);
+  /// The script written so far, nullptr before the first entry.
+  FileReplacement* script() { return script_.get(); }
 
   bool ScriptPending = true;  // the script file has not been created in this run
   std::string ControlName;
@@ -45,7 +50,7 @@ class TIImage {
   /// The whole entry, from "BMP_" to the empty line after "END".
   std::string ScriptEntry(int skip) const;
 
-  std::ofstream ScriptFile;  // open from the first write to the end of the run
+  std::unique_ptr<FileReplacement> script_;  // from the first write to the end of the run
 };
 
 }  // namespace vornic

@@ -73,10 +73,10 @@ TEST_F(FormTest, FormWithoutTextHeightGetsItsWindowAtTheFirstChild) {
   lines_.Object("frmMain", "TfrmMain").Set("Caption", "'Old'").Set("Width", "320");
   lines_.Object("Panel1", "TPanel");
   // Before the child's own lines: every control is created after the window.
-  EXPECT_EQ(Body(), MainWindow("'Old'", "CW_USEDEFAULT,0,320,CW_USEDEFAULT"));
+  EXPECT_EQ(Body(), MainWindow("'Old'", "CW_USEDEFAULT,CW_USEDEFAULT,320,CW_USEDEFAULT"));
   lines_.Set("TextHeight", "13").End();
   lines_.Object("Panel2", "TPanel").EndAll();
-  EXPECT_EQ(Body(), MainWindow("'Old'", "CW_USEDEFAULT,0,320,CW_USEDEFAULT"));
+  EXPECT_EQ(Body(), MainWindow("'Old'", "CW_USEDEFAULT,CW_USEDEFAULT,320,CW_USEDEFAULT"));
 }
 
 TEST_F(FormTest, ChildlessFormWithoutTextHeightGetsItsWindowAtItsEnd) {
@@ -86,28 +86,66 @@ TEST_F(FormTest, ChildlessFormWithoutTextHeightGetsItsWindowAtItsEnd) {
   EXPECT_EQ(Body(), MainWindow("''", "5,0,CW_USEDEFAULT,99"));
 }
 
-TEST_F(FormTest, ClientSizeStandsInForAMissingSize) {
-  lines_.Object("Form1", "TForm1").Set("Caption", "'C'").Set("ClientHeight", "240");
-  lines_.Set("ClientWidth", "320").Set("TextHeight", "13");
-  EXPECT_EQ(Body(), MainWindow("'C'", "CW_USEDEFAULT,0,320,240"));
-
-  TSDPR dpr("form");
-  TBuilder builder;
-  FormLines(builder, dpr)
-      .Object("Form1", "TForm1")
-      .Set("Width", "400")
-      .Set("ClientWidth", "392")
-      .Set("ClientHeight", "273")
-      .EndAll();
-  EXPECT_EQ(dpr.Section("bodymidle"), MainWindow("''", "CW_USEDEFAULT,0,400,273"));
+// One row per combination of place and size values that matters: which of
+// them the form gives, and the window's creation text that follows.
+TEST_F(FormTest, PlaceAndSizeComeFromWhatTheFormGives) {
+  const std::string kAdjust =
+      ");\r\n  AdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, False, WS_EX_WINDOWEDGE);";
+  const std::string kClientWidth = "WinRect.Right - WinRect.Left";
+  const std::string kClientHeight = "WinRect.Bottom - WinRect.Top";
+  struct Case {
+    std::vector<std::pair<std::string, std::string>> values;
+    std::string set_rect;  // the SetRect call's last two arguments, empty for none
+    std::string place;     // the four arguments of CreateWindowEx
+  };
+  const std::vector<Case> cases = {
+      {{{"Left", "5"}, {"Top", "6"}, {"Width", "7"}, {"Height", "8"}}, "", "5,6,7,8"},
+      // Without Left the system places the window, wherever Top says.
+      {{{"Top", "6"}, {"Width", "7"}, {"Height", "8"}}, "", "CW_USEDEFAULT,CW_USEDEFAULT,7,8"},
+      {{{"Left", "5"}, {"Width", "7"}, {"Height", "8"}}, "", "5,0,7,8"},
+      {{{"Left", "5"}, {"Top", "6"}}, "", "5,6,CW_USEDEFAULT,CW_USEDEFAULT"},
+      // A client size stands in for a missing size only.
+      {{{"Left", "5"}, {"Top", "6"}, {"ClientWidth", "320"}, {"ClientHeight", "240"}},
+       "320, 240",
+       "5,6," + kClientWidth + "," + kClientHeight},
+      {{{"Left", "5"},
+        {"Top", "6"},
+        {"Width", "400"},
+        {"ClientWidth", "392"},
+        {"ClientHeight", "273"}},
+       "0, 273",
+       "5,6,400," + kClientHeight},
+      {{{"Left", "5"}, {"Top", "6"}, {"ClientWidth", "320"}, {"Height", "300"}},
+       "320, 0",
+       "5,6," + kClientWidth + ",300"},
+      {{{"ClientHeight", "240"}},
+       "0, 240",
+       "CW_USEDEFAULT,CW_USEDEFAULT,CW_USEDEFAULT," + kClientHeight},
+  };
+  for (const Case& c : cases) {
+    TSDPR dpr("form");
+    TBuilder builder;
+    FormLines lines(builder, dpr);
+    lines.Object("Form1", "TForm1").Set("Caption", "'C'");
+    for (const auto& [name, value] : c.values) lines.Set(name, value);
+    lines.Set("TextHeight", "13").EndAll();
+    const std::string adjust =
+        c.set_rect.empty() ? "" : "\r\n  SetRect(WinRect, 0, 0, " + c.set_rect + kAdjust;
+    EXPECT_EQ(dpr.Section("bodymidle"), adjust + MainWindow("'C'", c.place)) << c.place;
+    const TSDPR frame("form");
+    EXPECT_EQ(dpr.Section("var"),
+              frame.Section("var") + (c.set_rect.empty() ? "" : "\r\n    WinRect: TRect;"))
+        << c.place;
+  }
 }
 
 TEST_F(FormTest, EveryTextHeightLineWritesTheWindowAgain) {
   Form1("wsMinimized").Set("TextHeight", "13").Set("TextHeight", "13");
   lines_.Object("Button1", "TButton").EndAll();
   // The first call used up the values; the second falls back to the defaults.
-  EXPECT_EQ(Body(), MainWindow("'Form1'", "200,100,400,300") +
-                        MainWindow("''", "CW_USEDEFAULT,0,CW_USEDEFAULT,CW_USEDEFAULT"));
+  EXPECT_EQ(Body(),
+            MainWindow("'Form1'", "200,100,400,300") +
+                MainWindow("''", "CW_USEDEFAULT,CW_USEDEFAULT,CW_USEDEFAULT,CW_USEDEFAULT"));
   EXPECT_EQ(dpr_.ShowWindowLine, "  ShowWindow(hWindow,SW_SHOWMINIMIZED);\r\n");
 }
 

@@ -23,12 +23,12 @@ TEST(ValueKindTest, IdentifiersStartWithALetterUnderscoreOrHighByte) {
 }
 
 TEST(ValueKindTest, StringLiteralsAreQuotedRunsAndCharacterCodesOnly) {
-  for (const char* good :
-       {"''", "'OK'", "'it''s'", "''''", "#13#10", "'a'#13#10'b'", "#65", "'x);Halt;('"}) {
+  for (const char* good : {"''", "'OK'", "'it''s'", "''''", "#13#10", "'a'#13#10'b'", "#65",
+                           "'x);Halt;('", "#65535", "#0000065"}) {
     EXPECT_TRUE(IsStringLiteral(good)) << good;
   }
-  for (const char* bad :
-       {"", "OK", "'OK", "'it''s", "'a'b", "#", "#x", "'a'#", "'a' ", "'a'+'b'", "'a')"}) {
+  for (const char* bad : {"", "OK", "'OK", "'it''s", "'a'b", "#", "#x", "'a'#", "'a' ", "'a'+'b'",
+                          "'a')", "#65536", "#99999999999'x'"}) {
     EXPECT_FALSE(IsStringLiteral(bad)) << bad;
   }
 }
@@ -88,6 +88,10 @@ TEST_F(ValueChecksTest, WrittenNumbersMustBeIntegers) {
             "[Error] form.txt(9):     Font.Height = Halt");
   EXPECT_EQ(ErrorOf(FormWith("", "    Font.Charset = 1);X(\r\n")),
             "[Error] form.txt(9):     Font.Charset = 1);X(");
+  // A character set is a number or a constant of the Windows unit, never any
+  // other identifier, which could name a function that the program would call.
+  EXPECT_EQ(ErrorOf(FormWith("", "    Font.Charset = GetTickCount\r\n")),
+            "[Error] form.txt(9):     Font.Charset = GetTickCount");
   EXPECT_EQ(ErrorOf(FormWith("",
                              "    Font.Height = -11\r\n    Font.Charset = RUSSIAN_CHARSET\r\n"
                              "    Left = $1F\r\n")),

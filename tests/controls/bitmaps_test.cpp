@@ -44,8 +44,13 @@ class BitmapTest : public ControlFixture {
     return lines;
   }
 
-  std::string Script() const {
-    std::ifstream in(dir_ / "prog.rc", std::ios::binary);
+  // The script written so far, which the driver would put in place at the end.
+  std::string Script() {
+    FileReplacement* script = builder_.BitmapStore.script();
+    if (script == nullptr) return "";
+    EXPECT_EQ(script->target(), (dir_ / "prog.rc").string());
+    script->stream().flush();
+    std::ifstream in(script->temporary_name(), std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
@@ -136,7 +141,7 @@ TEST_F(BitmapTest, ControlWithoutBitmapDataIsCreatedWithoutABitmap) {
   EXPECT_EQ(dpr_.FocusControl, "BitBtn1");
   EXPECT_EQ(Added("windowproccreatemidle"), "");
   EXPECT_EQ(Added("windowprocdestroymidle"), "");
-  EXPECT_FALSE(fs::exists(dir_ / "prog.rc"));
+  EXPECT_EQ(builder_.BitmapStore.script(), nullptr);
   EXPECT_FALSE(dpr_.HasResources);
   EXPECT_EQ(builder_.ControlCount, 2);
 
@@ -150,7 +155,7 @@ TEST_F(BitmapTest, SkippedObjectLeavesNothingToTheNext) {
   Feed(Object("Image1", "TImage", {kClassAndSize + "AAAA}"}, ""));  // no Height: skipped
   Feed(Object("Image2", "TImage", {kClassAndSize + "BBBB}"}, ""));  // takes nothing from Image1
   EXPECT_EQ(builder_.ControlCount, 0);
-  EXPECT_FALSE(fs::exists(dir_ / "prog.rc"));
+  EXPECT_EQ(builder_.BitmapStore.script(), nullptr);
 
   Feed(Object("Image3", "TImage", {kClassAndSize + "CCCC}"}));
   EXPECT_EQ(Script(), Entry("Image3", " 'CC CC'\r\n"));
@@ -170,7 +175,8 @@ TEST_F(BitmapTest, ScriptOfANamelessProgramGoesBesideIt) {
   // The output name "dir/.dpr" has no file-name part before its full stop.
   builder_.OutputBaseName = (dir_ / "").string();
   Feed(Object("Image1", "TImage", {kClassAndSize + "11}"}));
-  EXPECT_TRUE(fs::exists(dir_ / "noname.rc"));
+  ASSERT_NE(builder_.BitmapStore.script(), nullptr);
+  EXPECT_EQ(builder_.BitmapStore.script()->target(), (dir_ / "noname.rc").string());
 }
 
 }  // namespace

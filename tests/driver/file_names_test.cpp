@@ -49,6 +49,9 @@ TEST(FileNamesTest, ProgramNameIsTheFilePartAlone) {
   // Only an identifier compiles after "Program "; the script keeps the file's name.
   EXPECT_EQ(ProgramNameFor("dir/my-form 2.dpr"), "my_form_2");
   EXPECT_EQ(ProgramNameFor("2nd.dpr"), "_2nd");
+  EXPECT_EQ(ProgramNameFor("dir/B\xC3\xB6rse.dpr"), "Borse");
+  EXPECT_EQ(ProgramNameFor("dir/.dpr"), "noname");
+  EXPECT_EQ(ProgramNameFor("dir/"), "noname");
   EXPECT_EQ(OutputBaseNameFor("dir/my-form 2.dpr"), "dir/my-form 2");
 }
 

@@ -79,7 +79,8 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
   EXPECT_TRUE(text.str() == form) << FirstDifference(form, text.str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest, ::testing::Values("empty", "controls", "showcase"),
+INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
+                         ::testing::Values("empty", "controls", "showcase", "names"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "lib/errors.h"
+#include "lib/file_replacement.h"
 
 namespace vornic {
 namespace {
@@ -27,7 +27,10 @@ TEST(ProgramTextTest, EmptyProgramIsTheSixtyTwoLineFrame) {
   TSDPR dpr("form");
   dpr.Compose();
   const std::string file = ::testing::TempDir() + "frame.dpr";
-  dpr.SaveToFile(file);
+  FileReplacement program(file);
+  dpr.SaveTo(program);
+  program.Finish();
+  program.Commit();
   std::ifstream in(file, std::ios::binary);
   std::stringstream saved;
   saved << in.rdbuf();
@@ -98,12 +101,6 @@ TEST(ProgramTextTest, SizeHandlerFocusAndResourcesAppearOnlyWhenSet) {
   EXPECT_NE(dpr.ComposedText.find("\r\n\r\n  SetFocus(Edit1);\r\n  ShowWindow(hWindow,SW_NORMAL);"
                                   "\r\n\r\n  UpdateWindow(hWindow);"),
             std::string::npos);
-}
-
-TEST(ProgramTextTest, SaveToFileReportsAFileThatCannotBeCreated) {
-  TSDPR dpr("p");
-  dpr.Compose();
-  EXPECT_THROW(dpr.SaveToFile("/nonexistent-dir/x.dpr"), EInOutError);
 }
 
 }  // namespace

@@ -31,6 +31,13 @@ class ResourceScriptTest : public ::testing::Test {
     for (const std::string& line : lines) image.DataLines.Add(line);
   }
 
+  // Puts the script in place, as the driver does at the end of a run.
+  static void Save(TIImage& image) {
+    ASSERT_NE(image.script(), nullptr);
+    image.script()->Finish();
+    image.script()->Commit();
+  }
+
   ScratchDir scratch_{"vornic_rc"};
   fs::path dir_ = scratch_.path();
 };
@@ -44,6 +51,7 @@ TEST_F(ResourceScriptTest, RegroupsImageDataIntoSixteenByteLines) {
   Fill(image, "Image1", {line1, line2, "ABCDE}"});
   image.ScriptBaseName = Base("prog");
   image.WriteBitmap(24);
+  Save(image);
 
   EXPECT_EQ(ReadFile(Base("prog.rc")),
             "BMP_Image1 BITMAP\r\n"
@@ -66,6 +74,7 @@ TEST_F(ResourceScriptTest, DataOfWholeLinesEndsWithAnEmptyQuotedLine) {
   Fill(image, "BitBtn1", {"36030000" + std::string("424d3603000000000000360000002800") + "}"});
   image.ScriptBaseName = Base("glyph");
   image.WriteBitmap(8);
+  Save(image);
 
   EXPECT_EQ(ReadFile(Base("glyph.rc")),
             "BMP_BitBtn1 BITMAP\r\nBEGIN\r\n"
@@ -87,6 +96,7 @@ TEST_F(ResourceScriptTest, LaterEntriesAreAppendedAndANewRunTruncates) {
     Fill(image, "Image2", {"00000000BBBB}"});
     ASSERT_TRUE(image.IsComplete());
     image.WriteBitmap(8);
+    Save(image);
   }
   EXPECT_EQ(ReadFile(Base("prog.rc")),
             "BMP_Image1 BITMAP\r\nBEGIN\r\n 'AA AA'\r\nEND\r\n\r\n"
@@ -96,6 +106,7 @@ TEST_F(ResourceScriptTest, LaterEntriesAreAppendedAndANewRunTruncates) {
   next_run.ScriptBaseName = Base("prog");
   Fill(next_run, "Image3", {"00000000CC}"});
   next_run.WriteBitmap(8);
+  Save(next_run);
   EXPECT_EQ(ReadFile(Base("prog.rc")), "BMP_Image3 BITMAP\r\nBEGIN\r\n 'CC'\r\nEND\r\n\r\n");
 }
 
@@ -111,6 +122,7 @@ TEST_F(ResourceScriptTest, LargeBitmapIsWrittenWhole) {
     image.DataLines.Add(line);
   }
   image.WriteBitmap(8);
+  Save(image);
 
   const std::string script = ReadFile(Base("big.rc"));
   // 12,000 × 64 − 8 characters: 23,999 full lines and one of 24 characters.
@@ -129,6 +141,7 @@ TEST_F(ResourceScriptTest, EmptyBaseNameGivesNonameInTheCurrentDirectory) {
     TIImage image;
     Fill(image, "Image1", {"00000000AA}"});
     image.WriteBitmap(8);
+    Save(image);
   }
   fs::current_path(previous);
   EXPECT_TRUE(fs::exists(dir_ / "noname.rc"));

@@ -6,33 +6,25 @@
 namespace vornic {
 
 FormLines& FormLines::Object(const std::string& name, const std::string& class_name) {
+  // A line "object TMemo" names only its class.
+  Feed(2 * depth_, "object " + (name.empty() ? class_name : name + ": " + class_name));
   ++depth_;
-  level_ = depth_;
-  class_name_ = class_name;
-  object_name_ = name.empty() ? "" : name + ":";
-  // A line "object TMemo" keeps its class in the second word.
-  if (name.empty()) {
-    Feed("object", "object", class_name, "", 2 * (depth_ - 1), 2);
-  } else {
-    Feed("object", "object", object_name_, class_name, 2 * (depth_ - 1), 3);
-  }
   return *this;
 }
 
 FormLines& FormLines::Set(const std::string& property, const std::string& value) {
-  Feed("set", property, "=", value, 2 * depth_, 3);
+  Feed(2 * depth_, property + " = " + value);
   return *this;
 }
 
 FormLines& FormLines::Item(const std::string& word) {
-  Feed("", word, "", "", 2 * depth_ + 2, 1);
+  Feed(2 * depth_ + 2, word);
   return *this;
 }
 
 FormLines& FormLines::End() {
-  level_ = depth_;
-  Feed("end", "end", "", "", 2 * (depth_ - 1), 1);
   --depth_;
+  Feed(2 * depth_, "end");
   return *this;
 }
 
@@ -41,10 +33,11 @@ FormLines& FormLines::EndAll() {
   return *this;
 }
 
-void FormLines::Feed(const std::string& kind, const std::string& word1, const std::string& word2,
-                     const std::string& word3, int indent, int word_count) {
-  builder_.ProcessLine(dpr_, class_name_, object_name_, kind, word1, word2, word3, level_, indent,
-                       word_count);
+void FormLines::Feed(int indent, const std::string& text) {
+  parser_.ParseLine(++line_number_, std::string(static_cast<size_t>(indent), ' ') + text);
+  builder_.ProcessLine(dpr_, parser_.ClassName, parser_.ObjectName, parser_.Kind, parser_.Word1,
+                       parser_.Word2, parser_.Word3, parser_.Level, parser_.Indent,
+                       parser_.WordCount);
 }
 
 std::string FinishProgram(TBuilder& builder, TSDPR& dpr) {

@@ -1,18 +1,18 @@
-// Feeds a builder the lines of a small form the way the driver and the line
-// parser would, so tests describe forms as objects, properties and ends.
+// Feeds a builder the lines of a small form through the line parser, the way
+// the driver does, so tests describe forms as objects, properties and ends.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "builder/builder.h"
+#include "input/line_parser.h"
 #include "output/program_text.h"
 
 namespace vornic {
 
-/// Keeps the parser's persistent outputs (class and object name of the most
-/// recent object line, level of the most recent object or end line) and
-/// passes them to ProcessLine with each line. Borrows both arguments.
+/// Writes each line as form text indents it and hands it to a line parser,
+/// whose outputs go to ProcessLine. Borrows both arguments.
 class FormLines {
  public:
   FormLines(TBuilder& builder, TSDPR& dpr) : builder_(builder), dpr_(dpr) {}
@@ -32,15 +32,14 @@ class FormLines {
   int depth() const { return depth_; }
 
  private:
-  void Feed(const std::string& kind, const std::string& word1, const std::string& word2,
-            const std::string& word3, int indent, int word_count);
+  /// Parses `text` indented by `indent` blanks and processes it.
+  void Feed(int indent, const std::string& text);
 
   TBuilder& builder_;
   TSDPR& dpr_;
+  TILineParser parser_;
   int depth_ = 0;  // objects open
-  std::string class_name_;
-  std::string object_name_;
-  int level_ = 0;
+  int line_number_ = 0;
 };
 
 /// Runs the end of a conversion (graphics, fonts, compose) and returns the program.

@@ -1,0 +1,38 @@
+// ProgramNames: the run-wide registry of the identifiers that the generated
+// program declares for the form's names, so that every one compiles and none
+// hides another.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace vornic {
+
+/// Hands out the program's identifiers for the names a form gives. The
+/// compiler compares identifiers without regard to case, and so does the
+/// registry; lookups take constant expected time.
+class ProgramNames {
+ public:
+  ProgramNames() = default;
+  ProgramNames(const ProgramNames&) = delete;
+  ProgramNames& operator=(const ProgramNames&) = delete;
+
+  /// The identifier for `name`, taken for the rest of the run: `name` made
+  /// ASCII (AsciiIdentifier), or, when that is a reserved word, an identifier
+  /// of the program's own texts or taken already, the first of it + "_1",
+  /// "_2", ... that is none of these. With a `companion` prefix the
+  /// identifier prefix + result must be free as well and is taken with it,
+  /// for a control that declares a second variable named so.
+  /// REQUIRES: `name` is not empty.
+  std::string Take(const std::string& name, const std::string& companion = "");
+
+ private:
+  bool IsFree(const std::string& upper) const;
+
+  std::unordered_set<std::string> taken_;  // in capitals
+  // By name in capitals: the suffixes below this one are taken.
+  std::unordered_map<std::string, int> next_suffix_;
+};
+
+}  // namespace vornic

@@ -1,0 +1,63 @@
+// Writes retry after a signal and continue after a partial write; any other
+// short write is a failure of the device (a full disk, an I/O error).
+#include "lib/file_output_buffer.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace vornic {
+namespace {
+
+constexpr size_t kBufferSize = 64 * 1024;
+
+}  // namespace
+
+FileOutputBuffer::FileOutputBuffer() : buffer_(kBufferSize) {
+  setp(buffer_.data(), buffer_.data() + buffer_.size());
+}
+
+bool FileOutputBuffer::WriteOut() {
+  if (failed_) return false;
+  const char* next = pbase();
+  while (next < pptr()) {
+    const ssize_t written = write(fd_, next, static_cast<size_t>(pptr() - next));
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      failed_ = true;
+      return false;
+    }
+    next += written;
+  }
+  setp(buffer_.data(), buffer_.data() + buffer_.size());
+  return true;
+}
+
+FileOutputBuffer::int_type FileOutputBuffer::overflow(int_type c) {
+  if (!WriteOut()) return traits_type::eof();
+  if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+  *pptr() = traits_type::to_char_type(c);
+  pbump(1);
+  return c;
+}
+
+int FileOutputBuffer::sync() { return WriteOut() ? 0 : -1; }
+
+FileOutputBuffer::pos_type FileOutputBuffer::seekoff(off_type offset,
+                                                     std::ios_base::seekdir direction,
+                                                     std::ios_base::openmode which) {
+  if ((which & std::ios_base::out) == 0 || !WriteOut()) return pos_type(off_type(-1));
+  const int whence = direction == std::ios_base::beg   ? SEEK_SET
+                     : direction == std::ios_base::cur ? SEEK_CUR
+                                                       : SEEK_END;
+  const off_t position = lseek(fd_, static_cast<off_t>(offset), whence);
+  if (position < 0) return pos_type(off_type(-1));
+  return pos_type(off_type(position));
+}
+
+FileOutputBuffer::pos_type FileOutputBuffer::seekpos(pos_type position,
+                                                     std::ios_base::openmode which) {
+  return seekoff(off_type(position), std::ios_base::beg, which);
+}
+
+}  // namespace vornic

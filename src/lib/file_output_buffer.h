@@ -1,0 +1,42 @@
+// FileOutputBuffer: a stream buffer that writes to a file descriptor and
+// keeps the first failure, so that no error of the device goes unnoticed.
+#pragma once
+
+#include <ios>
+#include <streambuf>
+#include <vector>
+
+namespace vornic {
+
+/// Buffers output for a file descriptor, borrowed from Attach on, which must
+/// stay open while the buffer is used. A failed write makes every later one fail as well; the
+/// stream over the buffer then turns bad. Seeking writes the buffer out first,
+/// so writers can overwrite bytes they wrote earlier.
+class FileOutputBuffer : public std::streambuf {
+ public:
+  FileOutputBuffer();
+  FileOutputBuffer(const FileOutputBuffer&) = delete;
+  FileOutputBuffer& operator=(const FileOutputBuffer&) = delete;
+
+  /// Sends the output to `fd` from now on.
+  void Attach(int fd) { fd_ = fd; }
+  /// True once a write has failed.
+  bool failed() const { return failed_; }
+
+ protected:
+  int_type overflow(int_type c) override;
+  int sync() override;
+  pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
+                   std::ios_base::openmode which) override;
+  pos_type seekpos(pos_type position, std::ios_base::openmode which) override;
+
+ private:
+  /// Writes the buffered bytes to the descriptor; false on failure.
+  bool WriteOut();
+
+  int fd_ = -1;
+  std::vector<char> buffer_;
+  bool failed_ = false;
+};
+
+}  // namespace vornic
