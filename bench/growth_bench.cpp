@@ -58,15 +58,16 @@ std::string DistinctFontsForm(int count) {
   return text + "end\r\n";
 }
 
-// Panels whose end lines are missing, each holding a label: every label lies
-// in all the panels before it, and its end removes the oldest open entry of
-// its level from behind all of them.
+// Panels whose end lines are indented as if they were deeper: each closes its
+// panel for the form structure but no entry of the level stack, so the panels
+// stay open there. Every label lies in all the panels before it, and its end
+// removes the oldest open entry of its level from behind all of them.
 std::string LeftOpenForm(int count) {
   std::string text = FormHeader();
   for (int n = 0; n < count; ++n) {
     text += "  object Panel" + std::to_string(n) + ": TPanel\r\n" + Geometry("    ", n);
     text += "    object Label" + std::to_string(n) + ": TLabel\r\n" + Geometry("      ", n);
-    text += "      Caption = 'Label'\r\n    end\r\n";
+    text += "      Caption = 'Label'\r\n    end\r\n        end\r\n";
   }
   return text + "end\r\n";
 }
