@@ -2,13 +2,9 @@
 // mixed classes, some inside containers, to show that time grows linearly.
 #include <benchmark/benchmark.h>
 
-#include <istream>
-#include <streambuf>
 #include <string>
 
-#include "builder/builder.h"
-#include "driver/translation.h"
-#include "output/program_text.h"
+#include "memory_translation.h"
 #include "peak_memory.h"
 
 namespace vornic {
@@ -76,34 +72,15 @@ std::string GeneratedForm(int controls) {
   return text + "end\r\n";
 }
 
-// Reads straight from a string that outlives it, as a file would be read,
-// so no copy of the form is part of the time.
-class MemoryInput : public std::streambuf {
- public:
-  explicit MemoryInput(const std::string& data) {
-    char* begin = const_cast<char*>(data.data());
-    setg(begin, begin, begin + data.size());
-  }
-};
-
-std::string Translate(const std::string& form) {
-  MemoryInput buffer(form);
-  std::istream input(&buffer);
-  TSDPR dpr("bench");
-  TBuilder builder("bench");
-  TranslateFormText(input, "bench.txt", dpr, builder);
-  return std::move(dpr.ComposedText);
-}
-
 void BM_TranslateControls(benchmark::State& state) {
   const int controls = static_cast<int>(state.range(0));
   const std::string form = GeneratedForm(controls);
   if (InPeakMeasurement()) {
-    benchmark::DoNotOptimize(Translate(form));
+    benchmark::DoNotOptimize(TranslateInMemory(form));
     FinishPeakMeasurement();
   }
   for (auto _ : state) {
-    benchmark::DoNotOptimize(Translate(form));
+    benchmark::DoNotOptimize(TranslateInMemory(form));
   }
   state.counters["controls"] = controls;
   // The peak includes the form text, which the measured process holds too.

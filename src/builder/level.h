@@ -2,8 +2,15 @@
 // controls can be placed in the main window's coordinates.
 #pragma once
 
+#include <cstdint>
+#include <deque>
+#include <list>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "builder/level_sums.h"
 
 namespace vornic {
 
@@ -17,6 +24,8 @@ struct TLevel {
 };
 
 /// Entries are oldest first and hold the objects whose "end" has not come yet.
+/// Every operation takes constant or logarithmic time, however many objects a
+/// form leaves open.
 class TILevel {
  public:
   /// Appends an entry.
@@ -33,10 +42,32 @@ class TILevel {
   /// position that is not an integer.
   void GetOffset(const std::string& level, std::string& left, std::string& top) const;
 
-  const std::vector<TLevel>& entries() const { return Entries; }
+  /// A copy of the entries, oldest first.
+  std::vector<TLevel> entries() const;
 
  private:
-  std::vector<TLevel> Entries;
+  struct Entry {
+    TLevel Fields;
+    bool Encloses = false;          // neither the root nor a TFORM1: its position counts
+    std::optional<int32_t> Number;  // the level as a number; none when it is no integer
+  };
+  using EntryList = std::list<Entry>;
+
+  /// What `entry` adds to the offsets of the levels above it.
+  static LevelShare ShareOf(const Entry& entry);
+  /// Sets Left (or Top, when `top`) of the newest entry of `level`, keeping
+  /// the sums in step.
+  void SetPosition(const std::string& level, const std::string& value, bool top);
+  /// GetOffset's sum visiting every entry: it raises the error for an
+  /// entry whose level or position is not an integer, in the order of the
+  /// entries.
+  void SumByVisiting(int32_t own_level, int32_t& x, int32_t& y) const;
+
+  EntryList Entries;
+  // Each level text's entries, oldest first.
+  std::unordered_map<std::string, std::deque<EntryList::iterator>> ByLevel;
+  LevelSums Sums;           // the shares of the enclosing entries with a numeric level
+  int UnnumberedCount = 0;  // enclosing entries whose level is no integer
 };
 
 }  // namespace vornic

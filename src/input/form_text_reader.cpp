@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "lib/errors.h"
 #include "lib/text.h"
@@ -15,32 +16,29 @@ constexpr size_t kBufferSize = 64 * 1024;
 constexpr char kEndOfText = 26;
 constexpr char kQuote = '\'';
 
-std::string WithoutTrailingBlanks(const std::string& text) {
-  size_t end = text.find_last_not_of(' ');
-  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+// The length of `text` without its trailing blanks. A continued value grows at
+// its end only, so this looks at the newest piece alone.
+size_t TrimmedSize(const std::string& text) {
+  const size_t last = text.find_last_not_of(' ');
+  return last == std::string::npos ? 0 : last + 1;
 }
 
-std::string WithoutLeadingBlanks(const std::string& text) {
-  size_t start = text.find_first_not_of(' ');
-  return start == std::string::npos ? std::string() : text.substr(start);
-}
+bool EndsWithEquals(std::string_view trimmed) { return !trimmed.empty() && trimmed.back() == '='; }
 
-bool EndsWithEquals(const std::string& trimmed) {
-  return !trimmed.empty() && trimmed.back() == '=';
-}
-
-bool EndsWithPlus(const std::string& trimmed) {
+bool EndsWithPlus(std::string_view trimmed) {
   return trimmed.size() >= 2 && trimmed.back() == '+' && trimmed[trimmed.size() - 2] == ' ';
 }
 
 // 'ab' + 'cd' is the one string 'abcd': the closing and the opening quote
-// around the join go, the pieces meet.
-std::string JoinPieces(std::string before, const std::string& after) {
-  if (!before.empty() && before.back() == kQuote && !after.empty() && after.front() == kQuote) {
-    before.pop_back();
-    return before + after.substr(1);
+// around the join go, the pieces meet. Appends to `line` in place, so a value
+// of many pieces is joined in time linear in its length.
+void JoinPiece(std::string& line, const std::string& next, size_t next_start) {
+  if (!line.empty() && line.back() == kQuote && next_start < next.size() &&
+      next[next_start] == kQuote) {
+    line.pop_back();
+    ++next_start;
   }
-  return before + after;
+  line.append(next, next_start);
 }
 
 }  // namespace
@@ -50,18 +48,23 @@ FormTextReader::FormTextReader(std::istream& input) : input_(input), buffer_(kBu
 bool FormTextReader::ReadLine(std::string& line, int& line_number) {
   if (!ReadPhysicalLine(line)) return false;
   line_number = physical_lines_;
+  std::string next;
   for (;;) {
-    std::string trimmed = WithoutTrailingBlanks(line);
-    bool equals = EndsWithEquals(trimmed);
+    // A line that is not continued keeps its trailing blanks.
+    const size_t trimmed_size = TrimmedSize(line);
+    const std::string_view trimmed(line.data(), trimmed_size);
+    const bool equals = EndsWithEquals(trimmed);
     if (!equals && !EndsWithPlus(trimmed)) return true;
-    std::string next;
     if (!ReadNextNonBlankLine(next)) return true;
-    next = WithoutLeadingBlanks(next);
+    const size_t next_start = std::min(next.find_first_not_of(' '), next.size());
+    line.resize(trimmed_size);
     if (equals) {
-      line = trimmed + " " + next;
+      line += ' ';
+      line.append(next, next_start);
     } else {
-      trimmed.pop_back();
-      line = JoinPieces(WithoutTrailingBlanks(trimmed), next);
+      line.pop_back();  // the "+"
+      line.resize(TrimmedSize(line));
+      JoinPiece(line, next, next_start);
     }
   }
 }

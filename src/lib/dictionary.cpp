@@ -1,7 +1,5 @@
 #include "lib/dictionary.h"
 
-#include <algorithm>
-
 #include "lib/errors.h"
 
 namespace vornic {
@@ -12,14 +10,23 @@ const std::string& TIDictonary::GetItem(int index) const {
 }
 
 bool TIDictonary::Contains(const std::string& text) const {
-  return std::find(entries_.begin(), entries_.end(), text) != entries_.end();
+  if (!indexed_) {
+    index_.insert(entries_.begin(), entries_.end());
+    indexed_ = true;
+  }
+  return index_.count(text) > 0;
 }
 
 void TIDictonary::Add(const std::string& text) {
   if (Unique && Contains(text)) return;
   entries_.push_back(text);
+  if (indexed_) index_.insert(text);
 }
 
-void TIDictonary::Clear() { entries_.resize(1); }
+void TIDictonary::Clear() {
+  entries_.resize(1);
+  index_.clear();
+  indexed_ = false;
+}
 
 }  // namespace vornic

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace vornic {
@@ -16,7 +17,8 @@ class TIDictonary {
   const std::string& GetItem(int index) const;
   /// The highest index in use; 0 when nothing was added since the last Clear.
   int HighIndex() const { return static_cast<int>(entries_.size()) - 1; }
-  /// Whether any entry, entry 0 (the empty text) included, equals `text`.
+  /// Whether any entry, entry 0 (the empty text) included, equals `text`;
+  /// constant expected time.
   bool Contains(const std::string& text) const;
   /// Appends `text`, unless Unique is set and the text is already present.
   void Add(const std::string& text);
@@ -27,6 +29,11 @@ class TIDictonary {
 
  private:
   std::vector<std::string> entries_{std::string()};  // entries_[0] is always ""
+  // The distinct entries, built at the first search and kept up to date from
+  // then on: most dictionaries (bitmap data, list entries) are never searched
+  // and should not hold their texts twice.
+  mutable std::unordered_set<std::string> index_;
+  mutable bool indexed_ = false;
 };
 
 }  // namespace vornic

@@ -19,15 +19,10 @@ const char kDefaultFace[] = "'MS Sans Serif'";
 }  // namespace
 
 std::string TIFontBase::RegisterFont(const std::string& control, const TRFont& font) {
-  int row = 0;
-  for (int i = 1; i <= Names.HighIndex() && row == 0; ++i) {
-    if (Charsets.GetItem(i) == font.Charset && Names.GetItem(i) == font.Name &&
-        Heights.GetItem(i) == font.Height && Styles.GetItem(i) == font.Style) {
-      row = i;
-    }
-  }
+  int row = FontRows.Find({font.Charset, font.Name, font.Height, font.Style});
   if (row == 0) {
     row = Numbers.HighIndex() + 1;
+    FontRows.Insert({font.Charset, font.Name, font.Height, font.Style}, row);
     Numbers.Add(std::to_string(row));
     Charsets.Add(font.Charset);
     Names.Add(font.Name);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lib/dictionary.h"
+#include "lib/row_index.h"
 
 namespace vornic {
 
@@ -42,6 +43,7 @@ class TIFontBase {
   TIDictonary Names;
   TIDictonary Heights;
   TIDictonary Styles;
+  RowIndex FontRows;  // (charset, name, height, style) to the font's row
 };
 
 }  // namespace vornic

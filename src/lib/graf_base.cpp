@@ -8,12 +8,9 @@ namespace vornic {
 
 std::string TIGrafBase::RegisterPen(const std::string& style, const std::string& width,
                                     const std::string& color) {
-  for (int i = 1; i <= PenNumbers.HighIndex(); ++i) {
-    if (PenStyles.GetItem(i) == style && PenWidths.GetItem(i) == width &&
-        PenColors.GetItem(i) == color) {
-      return "Pen" + std::to_string(i);
-    }
-  }
+  const int row = PenRows.Find({style, width, color});
+  if (row > 0) return "Pen" + std::to_string(row);
+  PenRows.Insert({style, width, color}, PenNumbers.HighIndex() + 1);
   const std::string number = std::to_string(PenNumbers.HighIndex() + 1);
   PenNumbers.Add(number);
   PenStyles.Add(style);
@@ -23,11 +20,9 @@ std::string TIGrafBase::RegisterPen(const std::string& style, const std::string&
 }
 
 std::string TIGrafBase::RegisterBrush(const std::string& style, const std::string& color) {
-  for (int i = 1; i <= BrushNumbers.HighIndex(); ++i) {
-    if (BrushStyles.GetItem(i) == style && BrushColors.GetItem(i) == color) {
-      return "Brush" + std::to_string(i);
-    }
-  }
+  const int row = BrushRows.Find({style, color});
+  if (row > 0) return "Brush" + std::to_string(row);
+  BrushRows.Insert({style, color}, BrushNumbers.HighIndex() + 1);
   const std::string number = std::to_string(BrushNumbers.HighIndex() + 1);
   BrushNumbers.Add(number);
   BrushStyles.Add(style);

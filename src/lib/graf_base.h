@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lib/dictionary.h"
+#include "lib/row_index.h"
 
 namespace vornic {
 
@@ -31,6 +32,8 @@ class TIGrafBase {
   TIDictonary BrushNumbers;
   TIDictonary BrushStyles;
   TIDictonary BrushColors;
+  RowIndex PenRows;    // (style, width, colour) to the pen's row
+  RowIndex BrushRows;  // (style, colour) to the brush's row
 };
 
 }  // namespace vornic

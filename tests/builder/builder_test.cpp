@@ -60,10 +60,10 @@ TEST_F(BuilderTest, ObjectLinesPushAndEndLinesPopTheirLevels) {
   EXPECT_EQ(Offset("3", "4", "5"), std::make_pair(std::string("14"), std::string("25")));
 
   lines_.End();
-  ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(entries[1].ClassName, "TPANEL");
+  ASSERT_EQ(builder_.Levels.entries().size(), 2u);
+  EXPECT_EQ(builder_.Levels.entries()[1].ClassName, "TPANEL");
   lines_.EndAll();
-  EXPECT_TRUE(entries.empty());
+  EXPECT_TRUE(builder_.Levels.entries().empty());
 }
 
 TEST_F(BuilderTest, AnyRootClassIsTheMainWindowAndNeverAnOffset) {

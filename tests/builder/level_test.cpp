@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
+#include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "lib/errors.h"
+#include "lib/text.h"
 
 namespace vornic {
 namespace {
@@ -124,6 +129,120 @@ TEST(LevelTest, Errors) {
     std::string left = "", top = "0";
     EXPECT_THROW(levels.GetOffset("2", left, top), EConvertError);
   }
+}
+
+// The stack as a plain list searched from end to end: what TILevel must
+// answer, whatever it keeps to answer faster.
+class VisitedLevels {
+ public:
+  void Add(const TLevel& entry) { entries_.push_back(entry); }
+  void Remove(const std::string& level) {
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+      if (it->Level == level) {
+        entries_.erase(it);
+        return;
+      }
+    }
+  }
+  void Set(const std::string& level, const std::string& value, bool top) {
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
+      if (it->Level == level) {
+        (top ? it->Top : it->Left) = value;
+        return;
+      }
+    }
+  }
+  Position Offset(const std::string& level, const std::string& left, const std::string& top) {
+    const int32_t own = TextToInt(level);
+    uint32_t x = 0, y = 0;
+    for (const TLevel& entry : entries_) {
+      if (entry.IsRoot || UpperText(entry.ClassName) == "TFORM1") continue;
+      if (TextToInt(entry.Level) >= own) continue;
+      x += static_cast<uint32_t>(TextToInt(entry.Left));
+      y += static_cast<uint32_t>(TextToInt(entry.Top));
+    }
+    const int32_t own_left = TextToInt(left);
+    const int32_t own_top = TextToInt(top);
+    return {std::to_string(static_cast<int32_t>(x + static_cast<uint32_t>(own_left))),
+            std::to_string(static_cast<int32_t>(y + static_cast<uint32_t>(own_top)))};
+  }
+  const std::vector<TLevel>& entries() const { return entries_; }
+
+ private:
+  std::vector<TLevel> entries_;
+};
+
+std::string OffsetOrError(const std::function<Position()>& offset) {
+  try {
+    const Position position = offset();
+    return position.first + "," + position.second;
+  } catch (const EConvertError& e) {
+    return std::string("error: ") + e.what();
+  }
+}
+
+TEST(LevelTest, AnySequenceOfOperationsAnswersAsAVisitOfEveryEntry) {
+  // Levels out of order, texts that differ but read as the same number, and
+  // now and then a level or a position that is no number; positions that wrap.
+  const std::vector<std::string> levels = {"1", "2", "3", "4", "5", "10", "02", "$3", "-1"};
+  const std::vector<std::string> positions = {"0",  "5",          "-7",         "$10",
+                                              "12", "2147483647", "-2147483648"};
+  const std::vector<std::string> classes = {"TPANEL", "TGROUPBOX", "TFORM1", "tForm1"};
+  std::mt19937 random(17);
+  auto one_in = [&random](int n) { return std::uniform_int_distribution<int>(1, n)(random) == 1; };
+  auto pick = [&random](const std::vector<std::string>& from) {
+    return from[std::uniform_int_distribution<size_t>(0, from.size() - 1)(random)];
+  };
+  auto level_text = [&] { return one_in(60) ? std::string("x") : pick(levels); };
+  auto position = [&] { return one_in(40) ? std::string("abc") : pick(positions); };
+  int answers = 0;
+  int errors = 0;
+  for (int round = 0; round < 100; ++round) {
+    TILevel levels_under_test;
+    VisitedLevels expected;
+    for (int step = 0; step < 200; ++step) {
+      const std::string level = level_text();
+      switch (std::uniform_int_distribution<int>(0, 5)(random)) {
+        case 0:
+        case 1: {
+          const TLevel entry{level, position(), position(), pick(classes), one_in(20)};
+          levels_under_test.AddLevel(entry.Level, entry.Left, entry.Top, entry.ClassName,
+                                     entry.IsRoot);
+          expected.Add(entry);
+          break;
+        }
+        case 2:
+          levels_under_test.RemoveLevel(level);
+          expected.Remove(level);
+          break;
+        case 3: {
+          const std::string value = position();
+          const bool top = one_in(2);
+          top ? levels_under_test.SetTop(level, value) : levels_under_test.SetLeft(level, value);
+          expected.Set(level, value, top);
+          break;
+        }
+        default: {
+          const std::string left = pick(positions), top = pick(positions);
+          const std::string answer =
+              OffsetOrError([&] { return Offset(levels_under_test, level, left, top); });
+          ASSERT_EQ(answer, OffsetOrError([&] { return expected.Offset(level, left, top); }))
+              << "round " << round << ", step " << step;
+          ++(answer.starts_with("error") ? errors : answers);
+        }
+      }
+    }
+    const std::vector<TLevel> entries = levels_under_test.entries();
+    ASSERT_EQ(entries.size(), expected.entries().size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+      EXPECT_EQ(entries[i].Level, expected.entries()[i].Level);
+      EXPECT_EQ(entries[i].Left, expected.entries()[i].Left);
+      EXPECT_EQ(entries[i].Top, expected.entries()[i].Top);
+    }
+  }
+  // Both kinds of answer must have been compared often.
+  EXPECT_GT(answers, 1000);
+  EXPECT_GT(errors, 100);
 }
 
 }  // namespace

@@ -81,6 +81,26 @@ TEST(FormTextReaderTest, PiecesEndingInPlusAreMergedIntoOneString) {
             (NumberedLines{{1, "      'abc')"}}));
   // Without a blank in front the "+" is part of the value.
   EXPECT_EQ(ReadAll("  Caption = a+\n  b\n"), (NumberedLines{{1, "  Caption = a+"}, {2, "  b"}}));
+  // Blanks inside the quotes stay; a joined value ending in blanks is not
+  // continued by them and keeps them.
+  EXPECT_EQ(ReadAll("x = 'a  ' +\n '   ' +\n 'b'\n"), (NumberedLines{{1, "x = 'a     b'"}}));
+  EXPECT_EQ(ReadAll("x = 'a' +\n'   \ny = 1\n"), (NumberedLines{{1, "x = 'a   "}, {3, "y = 1"}}));
+}
+
+TEST(FormTextReaderTest, ValueOfManyPiecesIsJoinedWhole) {
+  // Enough pieces to cross several buffer refills.
+  constexpr int kPieces = 20000;
+  std::string text = "  Caption =\r\n";
+  for (int i = 0; i < kPieces; ++i) text += "    'ab' +\r\n";
+  text += "    'c'\r\n  Left = 8\r\n";
+  std::string joined = "  Caption = '";
+  for (int i = 0; i < kPieces; ++i) joined += "ab";
+  joined += "c'";
+  NumberedLines lines = ReadAll(text);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].first, 1);
+  EXPECT_EQ(lines[1], (std::pair<int, std::string>{kPieces + 3, "  Left = 8"}));
+  EXPECT_TRUE(lines[0].second == joined);  // no dump of a 40,000-character line
 }
 
 }  // namespace

@@ -38,8 +38,13 @@ TEST(DictionaryTest, ContainsIsCaseSensitiveAndClearRestartsAtOne) {
   EXPECT_FALSE(dictionary.Contains("bold"));
   dictionary.Clear();
   EXPECT_EQ(dictionary.HighIndex(), 0);
+  EXPECT_FALSE(dictionary.Contains("Bold"));
   dictionary.Add("x");
   EXPECT_EQ(dictionary.GetItem(1), "x");
+  EXPECT_TRUE(dictionary.Contains("x"));
+  const TIDictonary copy = dictionary;
+  EXPECT_TRUE(copy.Contains("x"));
+  EXPECT_FALSE(copy.Contains("Bold"));
   try {
     dictionary.GetItem(2);
     FAIL();

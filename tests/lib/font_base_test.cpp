@@ -48,9 +48,14 @@ TEST(FontBaseTest, EveryFieldTellsFontsApartCaseSensitively) {
   // A later control matching an earlier row takes that row, not the newest.
   EXPECT_EQ(fonts.RegisterFont("F", Font("DEFAULT_CHARSET", "-11", "'arial'", "[fsBold]")),
             "hFont2");
+  // Fields that read the same run together are still different fonts.
+  EXPECT_EQ(fonts.RegisterFont("G", Font("0", "-1", "1'Arial'", "")), "hFont6");
+  EXPECT_EQ(fonts.RegisterFont("H", Font("0", "-11", "'Arial'", "")), "hFont7");
+  EXPECT_EQ(fonts.RegisterFont("I", Font("0", "-1", "1'Arial'", "")), "hFont6");
   EXPECT_EQ(fonts.GetFontDeclarations(),
             "\r\n    hFont1: HFONT;\r\n    hFont2: HFONT;\r\n    hFont3: HFONT;"
-            "\r\n    hFont4: HFONT;\r\n    hFont5: HFONT;");
+            "\r\n    hFont4: HFONT;\r\n    hFont5: HFONT;\r\n    hFont6: HFONT;"
+            "\r\n    hFont7: HFONT;");
   EXPECT_NE(fonts.GetFontAssignments().find("SendMessage(F,WM_SETFONT,hFont2,0);"),
             std::string::npos);
 }

@@ -55,6 +55,13 @@ TEST(GrafBaseTest, PensAndBrushesAreComparedAsTexts) {
   EXPECT_EQ(graphics.RegisterBrush("bsSolid", "clBlue"), "Brush2");
   EXPECT_EQ(graphics.RegisterBrush("bsCross", "clRed"), "Brush3");
   EXPECT_EQ(graphics.RegisterBrush("bsSolid", "clRed"), "Brush1");
+  // Texts that read the same run together are still different.
+  EXPECT_EQ(graphics.RegisterPen("ps", "1", "2"), "Pen6");
+  EXPECT_EQ(graphics.RegisterPen("ps1", "", "2"), "Pen7");
+  EXPECT_EQ(graphics.RegisterPen("ps", "12", ""), "Pen8");
+  EXPECT_EQ(graphics.RegisterPen("ps1", "", "2"), "Pen7");
+  EXPECT_EQ(graphics.RegisterBrush("bs", "Solid"), "Brush4");
+  EXPECT_EQ(graphics.RegisterBrush("bsSolid", ""), "Brush5");
 }
 
 TEST(GrafBaseTest, EveryBrushButSolidIsHatched) {

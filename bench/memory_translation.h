@@ -1,0 +1,12 @@
+// Translation of a form text held in memory, read in place as a file would
+// be read, so that no copy of the form is part of the time.
+#pragma once
+
+#include <string>
+
+namespace vornic {
+
+/// Translates `form` (form text) and returns the composed program.
+std::string TranslateInMemory(const std::string& form);
+
+}  // namespace vornic
