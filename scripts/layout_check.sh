@@ -28,19 +28,26 @@ has_non_ascii_names() {
   LC_ALL=C grep -a -q -E $'^[ ]*(object|inherited|inline)[ ]+[^ :]*[\x80-\xff]' "$1"
 }
 
-# The smallest screen that holds the form's window: Wine narrows a window to
-# the screen, which would clip the client area. Reads the form's own sizes
-# (before its first component) and allows for the frame and a menu bar.
+# The smallest screen that holds the form's window where the form puts it:
+# Wine narrows a window to the screen, which would clip the client area, and
+# a window wholly off the screen counts as not shown. Reads the form's own
+# position and size (before its first component), allowing for the frame
+# and a menu bar.
 screen_for() {
   LC_ALL=C awk '
     NR > 1 && /^ *(object|inherited|inline) / { exit }
-    /^  (Width|Height|ClientWidth|ClientHeight) = -?[0-9]+/ { v[$1] = $3 + 0 }
+    /^  (Left|Top|Width|Height|ClientWidth|ClientHeight) = -?[0-9]+/ { v[$1] = $3 + 0 }
     END {
       w = v["Width"]; if (v["ClientWidth"] + 8 > w) w = v["ClientWidth"] + 8
       h = v["Height"]; if (v["ClientHeight"] + 46 > h) h = v["ClientHeight"] + 46
-      if (w <= 1024 && h <= 768) print "1024x768"
-      else if (w <= 1280 && h <= 1024) print "1280x1024"
-      else print "1920x1200"
+      if (v["Left"] > 0) w += v["Left"]
+      if (v["Top"] > 0) h += v["Top"]
+      split("1024x768 1280x1024 1920x1200 2560x1600", screens, " ")
+      for (i = 1; i <= 4; i++) {
+        split(screens[i], s, "x")
+        if (w <= s[1] && h <= s[2]) { print screens[i]; exit }
+      }
+      printf "%dx%d\n", w, h
     }' "$1"
 }
 
