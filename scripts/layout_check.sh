@@ -8,10 +8,12 @@
 # The options go to the tool before the form file (for example --extended).
 # Forms, programs and probe files stay for inspection in layout_check/MODE
 # beside VORNIC when that is a build tree (MODE is "exact" without options),
-# else in a temporary folder that is removed at the end.
+# else in a temporary folder that is removed at the end. VORNIC_WINCHECK,
+# VORNIC_FORMLAYOUT and VORNIC_CORPUS name other tools or another corpus.
 #
-# Exit codes: 0 every form was translated, compiled and probed; 1 one was not;
-# 77 skipped because the Wine toolchain cannot be set up on this machine.
+# Exit codes: 0 every form was translated, compiled and probed (known
+# failures aside); 1 one was not; 77 skipped because the Wine toolchain
+# cannot be set up on this machine.
 set -u -o pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -153,7 +155,7 @@ if totals=$(python3 "$root/scripts/layout_totals.py" "$summaries"); then
 else
   unmeasured+=("totals: the summary lines could not be added up")
 fi
-echo "layout check: $measured forms measured, $known known failures (non-ASCII component names), ${#unmeasured[@]} not measured"
+echo "layout check: $measured forms measured, $known known failures (non-ASCII component names), ${#unmeasured[@]} not measured, in $SECONDS s"
 for line in "${unmeasured[@]}"; do
   echo "  not measured: $line"
 done
