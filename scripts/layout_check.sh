@@ -114,13 +114,14 @@ for form in "${forms[@]}"; do
   fi
 
   screen=$(screen_for "$dir/$base.txt")
-  for attempt in 1 2; do
+  for _ in 1 2; do
     "$wincheck" probe "$dir/$base.dpr" --screen "$screen" >"$dir/probe.log" 2>&1
     status=$?
     # A window that did not appear in time is once in a while a slow start;
     # one that the probe found hidden stays hidden.
-    [ "$status" -eq 5 ] && [ "$attempt" -eq 1 ] &&
-      ! grep -q '^window' "$dir/$base.probe.tsv" 2>/dev/null || break
+    if [ "$status" -ne 5 ] || grep -q '^window' "$dir/$base.probe.tsv" 2>/dev/null; then
+      break
+    fi
   done
   rm -f "$dir/$base.exe"
   if [ "$status" -eq 3 ]; then
