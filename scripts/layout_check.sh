@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# Translates every bundled example and every public corpus form, records each
+# generated program's live window under Wine (wincheck probe) and compares it
+# with its form (formlayout.py): one summary line per form, then the totals.
+#
+#   scripts/layout_check.sh VORNIC [OPTION ...]
+#
+# The options go to the tool before the form file (for example --extended).
+# Forms, programs and probe files stay for inspection in layout_check/MODE
+# beside VORNIC when that is a build tree (MODE is "exact" without options),
+# else in a temporary folder that is removed at the end. VORNIC_WINCHECK,
+# VORNIC_FORMLAYOUT and VORNIC_CORPUS name other tools or another corpus.
+#
+# Exit codes: 0 every form was translated, compiled and probed (known
+# failures aside); 1 one was not; 77 skipped because the Wine toolchain
+# cannot be set up on this machine.
+set -u -o pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+vornic=$(readlink -f "${1:?usage: layout_check.sh VORNIC [OPTION ...]}")
+shift
+options=("$@")
+wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
+formlayout=${VORNIC_FORMLAYOUT:-$(dirname "$wincheck")/formlayout.py}
+corpus=${VORNIC_CORPUS:-$root/../shared/corpus}
+
+# The compiler used here takes only ASCII identifiers, so a form whose
+# component names hold other letters cannot compile; it is listed as known.
+has_non_ascii_names() {
+  LC_ALL=C grep -a -q -E $'^[ ]*(object|inherited|inline)[ ]+[^ :]*[\x80-\xff]' "$1"
+}
+
+# The smallest screen that holds the form's window where the form puts it:
+# Wine narrows a window to the screen, which would clip the client area, and
+# a window wholly off the screen counts as not shown. Reads the form's own
+# position and size (before its first component), allowing for the frame
+# and a menu bar.
+screen_for() {
+  LC_ALL=C awk '
+    NR > 1 && /^ *(object|inherited|inline) / { exit }
+    /^  (Left|Top|Width|Height|ClientWidth|ClientHeight) = -?[0-9]+/ { v[$1] = $3 + 0 }
+    END {
+      w = v["Width"]; if (v["ClientWidth"] + 8 > w) w = v["ClientWidth"] + 8
+      h = v["Height"]; if (v["ClientHeight"] + 46 > h) h = v["ClientHeight"] + 46
+      if (v["Left"] > 0) w += v["Left"]
+      if (v["Top"] > 0) h += v["Top"]
+      split("1024x768 1280x1024 1920x1200 2560x1600", screens, " ")
+      for (i = 1; i <= 4; i++) {
+        split(screens[i], s, "x")
+        if (w <= s[1] && h <= s[2]) { print screens[i]; exit }
+      }
+      printf "%dx%d\n", w, h
+    }' "$1"
+}
+
+if [ ! -x "$wincheck" ]; then
+  echo "SKIPPED: layout check: $wincheck not found"
+  exit 77
+fi
+if [ ! -f "$formlayout" ] || ! command -v python3 >/dev/null; then
+  echo "SKIPPED: layout check: $formlayout or python3 not found"
+  exit 77
+fi
+if ! setup_log=$("$wincheck" setup 2>&1); then
+  echo "SKIPPED: layout check: wincheck setup cannot run on this machine: $(tail -n 1 <<<"$setup_log")"
+  exit 77
+fi
+
+forms=("$root"/examples/*.txt)
+[ -d "$corpus/text" ] && forms+=("$corpus"/text/*.dfm)
+[ -d "$corpus/binary" ] && forms+=("$corpus"/binary/*.dfm)
+
+mode=exact
+[ ${#options[@]} -gt 0 ] && mode=$(printf '%s' "${options[*]}" | tr -c 'A-Za-z0-9=' '_' | sed 's/^_*//')
+mode=${mode:-options}
+if [ -f "$(dirname "$vornic")/CMakeCache.txt" ]; then
+  work="$(dirname "$vornic")/layout_check/$mode"
+  rm -rf "$work"
+  mkdir -p "$work"
+else
+  work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-layout.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+fi
+summaries="$work/summaries.tsv"
+: >"$summaries"
+echo "layout check: ${#forms[@]} forms, translation: $mode, files in $work"
+
+measured=0 known=0 index=0
+unmeasured=()
+fail() {
+  echo "FAIL $1: $label${2:+: $2}"
+  unmeasured+=("$1: $label")
+}
+
+for form in "${forms[@]}"; do
+  index=$((index + 1))
+  case "$form" in
+    "$root"/examples/*) label="examples/${form##*/}" ;;
+    "$corpus"/*) label="${form#"$corpus"/}" ;;
+    *) label=$form ;;
+  esac
+  # The tool tells the encodings apart by extension, and form text often
+  # carries a .dfm name; a binary form file starts with the byte 0xFF. The
+  # program name must be an identifier. Both conversions write beside the
+  # input, so the input is a copy.
+  if [ "$(head -c 1 "$form" | od -An -tx1 | tr -d ' \n')" = ff ]; then ext=dfm; else ext=txt; fi
+  dir="$work/$index" base="form$index"
+  mkdir -p "$dir"
+  cp "$form" "$dir/$base.$ext"
+  if ! (cd "$dir" && "$vornic" "${options[@]}" "$base.$ext" >translate.log 2>&1) ||
+     grep -q '^\[Error\]' "$dir/translate.log"; then
+    fail refused "$(tail -n 1 "$dir/translate.log")"
+    continue
+  fi
+
+  screen=$(screen_for "$dir/$base.txt")
+  for _ in 1 2; do
+    "$wincheck" probe "$dir/$base.dpr" --screen "$screen" >"$dir/probe.log" 2>&1
+    status=$?
+    # A window that did not appear in time is once in a while a slow start;
+    # one that the probe found hidden stays hidden.
+    if [ "$status" -ne 5 ] || grep -q '^window' "$dir/$base.probe.tsv" 2>/dev/null; then
+      break
+    fi
+  done
+  rm -f "$dir/$base.exe"
+  if [ "$status" -eq 3 ]; then
+    if grep -a -q 'illegal character' "$dir/probe.log" && has_non_ascii_names "$dir/$base.txt"; then
+      echo "known: $label: component names with non-ASCII letters"
+      known=$((known + 1))
+    else
+      fail "compile" "$(grep -a -m 1 -E 'Error|Fatal' "$dir/probe.log")"
+    fi
+    continue
+  elif [ "$status" -ne 0 ]; then
+    fail "probe (exit $status)" "$(grep -a 'error:' "$dir/probe.log" | tail -n 1)"
+    continue
+  fi
+
+  # formlayout reads no suffix on a float (1.5s, 34700d: single, currency,
+  # date); such values never place a control, so the copy it reads drops it.
+  LC_ALL=C sed -E 's/^( *[A-Za-z_][A-Za-z0-9_.]* = -?[0-9][0-9.eE+-]*)[cCdDsS](\r?)$/\1\2/' \
+    "$dir/$base.txt" >"$dir/$base.compare.txt"
+  if ! summary=$(python3 "$formlayout" "$dir/$base.compare.txt" "$dir/$base.probe.tsv" \
+                   --dpr "$dir/$base.dpr" 2>"$dir/formlayout.log" | tail -n 1) || [ -z "$summary" ]; then
+    fail compare "$(tail -n 1 "$dir/formlayout.log")"
+    continue
+  fi
+  echo "$label: $summary"
+  printf '%s\t%s\n' "$label" "$summary" >>"$summaries"
+  measured=$((measured + 1))
+done
+
+if totals=$(python3 "$root/scripts/layout_totals.py" "$summaries"); then
+  echo "total: $totals"
+else
+  unmeasured+=("totals: the summary lines could not be added up")
+fi
+echo "layout check: $measured forms measured, $known known failures (non-ASCII component names), ${#unmeasured[@]} not measured, in $SECONDS s"
+for line in "${unmeasured[@]}"; do
+  echo "  not measured: $line"
+done
+[ ${#unmeasured[@]} -eq 0 ]
