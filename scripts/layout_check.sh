@@ -11,8 +11,8 @@
 # else in a temporary folder that is removed at the end. VORNIC_WINCHECK,
 # VORNIC_FORMLAYOUT and VORNIC_CORPUS name other tools or another corpus.
 #
-# Exit codes: 0 every form was translated, compiled and probed (known
-# failures aside); 1 one was not; 77 skipped because the Wine toolchain
+# Exit codes: 0 every form was translated, compiled and probed; 1 one was
+# not; 77 skipped because the Wine toolchain
 # cannot be set up on this machine.
 set -u -o pipefail
 
@@ -23,12 +23,6 @@ options=("$@")
 wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
 formlayout=${VORNIC_FORMLAYOUT:-$(dirname "$wincheck")/formlayout.py}
 corpus=${VORNIC_CORPUS:-$root/../shared/corpus}
-
-# The compiler used here takes only ASCII identifiers, so a form whose
-# component names hold other letters cannot compile; it is listed as known.
-has_non_ascii_names() {
-  LC_ALL=C grep -a -q -E $'^[ ]*(object|inherited|inline)[ ]+[^ :]*[\x80-\xff]' "$1"
-}
 
 # The smallest screen that holds the form's window where the form puts it:
 # Wine narrows a window to the screen, which would clip the client area, and
@@ -85,7 +79,7 @@ summaries="$work/summaries.tsv"
 : >"$summaries"
 echo "layout check: ${#forms[@]} forms, translation: $mode, files in $work"
 
-measured=0 known=0 index=0
+measured=0 index=0
 unmeasured=()
 fail() {
   echo "FAIL $1: $label${2:+: $2}"
@@ -125,12 +119,7 @@ for form in "${forms[@]}"; do
   done
   rm -f "$dir/$base.exe"
   if [ "$status" -eq 3 ]; then
-    if grep -a -q 'illegal character' "$dir/probe.log" && has_non_ascii_names "$dir/$base.txt"; then
-      echo "known: $label: component names with non-ASCII letters"
-      known=$((known + 1))
-    else
-      fail "compile" "$(grep -a -m 1 -E 'Error|Fatal' "$dir/probe.log")"
-    fi
+    fail "compile" "$(grep -a -m 1 -E 'Error|Fatal' "$dir/probe.log")"
     continue
   elif [ "$status" -ne 0 ]; then
     fail "probe (exit $status)" "$(grep -a 'error:' "$dir/probe.log" | tail -n 1)"
@@ -156,7 +145,7 @@ if totals=$(python3 "$root/scripts/layout_totals.py" "$summaries"); then
 else
   unmeasured+=("totals: the summary lines could not be added up")
 fi
-echo "layout check: $measured forms measured, $known known failures (non-ASCII component names), ${#unmeasured[@]} not measured, in $SECONDS s"
+echo "layout check: $measured forms measured, ${#unmeasured[@]} not measured, in $SECONDS s"
 for line in "${unmeasured[@]}"; do
   echo "  not measured: $line"
 done
