@@ -67,14 +67,15 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   // once here rather than for every line of the object.
   if (is_root) {
     route_ = Route::kMainWindow;
-    checks_ = ChecksFor(CheckedObject::kMainWindow, line.ClassName);
+    checks_ = ObjectChecks{&MainWindowRow().checks, nullptr, nullptr, false};
   } else if (line.ObjectName.empty()) {
     route_ = Route::kNowhere;
-    checks_ = ChecksFor(CheckedObject::kNone, line.ClassName);
+    checks_ = ObjectChecks{};
   } else {
+    const ClassRow* row = FindClassRow(line.ClassName);
     route_ = Route::kClassTable;
-    generator_ = GeneratorFor(line.ClassName);
-    checks_ = ChecksFor(CheckedObject::kControl, line.ClassName);
+    generator_ = row == nullptr ? nullptr : row->build;
+    checks_ = row == nullptr ? ObjectChecks{} : ObjectChecks{&row->checks, nullptr, nullptr, true};
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "builder/level.h"
 #include "builder/records.h"
+#include "builder/value_checks.h"
 #include "controls/item_stores.h"
 #include "lib/font_base.h"
 #include "lib/graf_base.h"
@@ -14,7 +15,6 @@
 namespace vornic {
 
 class TSDPR;
-struct ClassChecks;
 
 /// The parser's outputs for one line, as every generator receives them.
 struct LineWords {
@@ -120,7 +120,7 @@ class TBuilder {
   // The generator of the current object's class (route kClassTable), nullptr
   // for a class that produces no code.
   void (TBuilder::*generator_)(TSDPR&, const LineWords&) = nullptr;
-  const ClassChecks* checks_ = nullptr;  // the checks of the current object's lines
+  ObjectChecks checks_;                  // the checks of the current object's lines
   bool root_seen_ = false;               // the first level-1 object line has come
   bool root_open_ = false;               // the root's end line has not come yet
   bool main_window_written_ = false;     // EmitMainWindow has run at least once
