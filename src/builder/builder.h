@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "builder/generator_context.h"
 #include "builder/level.h"
 #include "builder/records.h"
 #include "builder/value_checks.h"
@@ -120,42 +121,17 @@ class TBuilder {
   // The generator of the current object's class (route kClassTable), nullptr
   // for a class that produces no code.
   void (TBuilder::*generator_)(TSDPR&, const LineWords&) = nullptr;
-  ObjectChecks checks_;                  // the checks of the current object's lines
-  bool root_seen_ = false;               // the first level-1 object line has come
-  bool root_open_ = false;               // the root's end line has not come yet
-  bool main_window_written_ = false;     // EmitMainWindow has run at least once
+  ObjectChecks checks_;               // the checks of the current object's lines
+  bool root_seen_ = false;            // the first level-1 object line has come
+  bool root_open_ = false;            // the root's end line has not come yet
+  bool main_window_written_ = false;  // EmitMainWindow has run at least once
 
   // --- shared steps of the control generators (src/controls/) ---
-  // Defined in src/controls/control_steps.cpp; every generator uses these
-  // instead of writing its own copy of the text they produce.
-
-  /// The control's variable name: the object word without its colons.
-  static std::string ControlNameOf(const LineWords& line);
+  /// The handle through which generators reach the shared state and `dpr`.
+  GeneratorContext Context(TSDPR& dpr) { return GeneratorContext(*this, dpr); }
   /// Stores a "Font.Charset/Height/Name/Style" value in CurrentFont; false
   /// when the line sets another property.
   bool StoreFontProperty(const LineWords& line);
-  /// Gives `name` the focus when no control has taken it yet.
-  void FocusControlOnce(TSDPR& dpr, const std::string& name);
-  /// Moves `left` and `top` into the form's coordinates for a control inside
-  /// a container (level above 2); a control on the form keeps its values.
-  void PlaceInForm(int level, std::string& left, std::string& top) const;
-  /// Adds "    <name>: HWND;" on a new line of "var".
-  static void DeclareWindow(TSDPR& dpr, const std::string& name);
-  /// The creation text of a window control: a new line, the banner of
-  /// `banner`, then "  " + name + first_line, and on the continuation line
-  /// Left,Top,Width,Height and ", hWindow, 0, Inst, nil);".
-  static std::string CreationText(const std::string& banner, const std::string& name,
-                                  const std::string& first_line, const std::string& left,
-                                  const std::string& top, const std::string& width,
-                                  const std::string& height);
-  /// Registers CurrentFont for `control` when it has a height, then empties
-  /// it; returns the font variable, empty when none was registered.
-  std::string TakeFont(const std::string& control);
-  /// Adds the InitCommonControls call the first time a common control is written.
-  static void InitCommonControlsOnce(TSDPR& dpr);
-  /// `text`, or an empty quoted text when `text` is empty, so that a missing
-  /// property still gives the generated call its argument.
-  static std::string QuotedOrEmpty(const std::string& text);
 
   // --- bitmap generators (src/controls/bitmaps.cpp) ---
   struct BitmapKind;  // the texts and values that tell an image from a bit button
@@ -166,7 +142,7 @@ class TBuilder {
   void BuildBitmapControl(TSDPR& dpr, const LineWords& line, const BitmapKind& kind);
   /// Emits the complete control at its end line, with its bitmap when it has data.
   void EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind);
-  /// Writes the script entry and the declaration, load and delete lines of the bitmap.
+  /// Writes the script entry of the bitmap, its handle's declaration and its load line.
   void EmitBitmap(TSDPR& dpr, const BitmapKind& kind);
 };
 

@@ -93,8 +93,9 @@ const PropertyList& FontValues() {
 }
 
 const PropertyList& RangeValues() {
-  static const PropertyList values = {
-      {"Min", ValueKind::kInteger}, {"Max", ValueKind::kInteger}, {"Position", ValueKind::kInteger}};
+  static const PropertyList values = {{"Min", ValueKind::kInteger},
+                                      {"Max", ValueKind::kInteger},
+                                      {"Position", ValueKind::kInteger}};
   return values;
 }
 

@@ -1,0 +1,16 @@
+// The small helpers every control generator shares when it reads its lines.
+#pragma once
+
+#include <string>
+
+namespace vornic {
+
+struct LineWords;
+
+/// The control's variable name: the object word without its colons.
+std::string ControlNameOf(const LineWords& line);
+/// `text`, or an empty quoted text when `text` is empty, so that a missing
+/// property still gives the generated call its argument.
+std::string QuotedOrEmpty(const std::string& text);
+
+}  // namespace vornic
