@@ -2,10 +2,14 @@
 // current object's class, and finishes the shared declarations at the end.
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "builder/control_generator.h"
 #include "builder/generator_context.h"
 #include "builder/level.h"
+#include "builder/line_words.h"
+#include "builder/open_objects.h"
 #include "builder/records.h"
 #include "builder/value_checks.h"
 #include "controls/item_stores.h"
@@ -16,27 +20,21 @@
 namespace vornic {
 
 class TSDPR;
+class TranslationSteps;
 
-/// The parser's outputs for one line, as every generator receives them.
-struct LineWords {
-  std::string ClassName;   // class of the most recent object line
-  std::string ObjectName;  // its object word, colon included
-  std::string Kind;        // "object", "set", "end" or empty
-  std::string Word1;
-  std::string Word2;
-  std::string Word3;
-  int Level = 0;
-  int Indent = 0;
-  int WordCount = 0;
-};
+/// Which translation a run makes: the exact one, byte for byte as documented,
+/// or the extended one, which makes the window look like the form.
+enum class Translation { kExact, kExtended };
 
 /// Owns the level stack, the registries and the per-kind records for a whole
 /// run. The output program is borrowed per call and must outlive the call.
 class TBuilder {
  public:
   /// `output_base_name` is the output name up to its first full stop; the
-  /// resource script is named after it.
-  explicit TBuilder(std::string output_base_name = "");
+  /// resource script is named after it. `translation` is fixed for the run.
+  explicit TBuilder(std::string output_base_name = "",
+                    Translation translation = Translation::kExact);
+  ~TBuilder();
   TBuilder(const TBuilder&) = delete;
   TBuilder& operator=(const TBuilder&) = delete;
 
@@ -102,25 +100,40 @@ class TBuilder {
   std::string OutputBaseName;
 
  private:
+  friend class GeneratorContext;
+
   // --- builder core (src/builder/) ---
   // Where the lines of the current object go.
   enum class Route {
-    kClassTable,  // the generator of its class, if the class table has one
+    kClassTable,  // the member generator of its class, if it has one
+    kObject,      // the generator object of the current object
     kMainWindow,  // BuildForm: the root object, whatever its class
     kNowhere,     // an object without a name: nothing can declare it
   };
   /// Opens an object: writes a main window still owed, pushes the level,
-  /// writes a waiting group box and forgets the previous object's font.
+  /// writes a waiting group box, forgets the previous object's font and
+  /// chooses the generator and checks of the object's lines.
   void BeginObject(TSDPR& dpr, const LineWords& line);
+  /// Chooses the generator of a named object below the root.
+  void RouteByClass(const LineWords& line, OpenObject& object);
   /// Hands the line to the generator its route names.
   void Dispatch(TSDPR& dpr, const LineWords& line);
+  /// Hands a line to the current generator object.
+  void DispatchToObject(TSDPR& dpr, const LineWords& line);
+  /// Ends the open object of the end line's level, if there is one.
+  void EndObject(TSDPR& dpr, const LineWords& line);
   /// Writes the main window's creation from Form, filling in missing values.
   void EmitMainWindow(TSDPR& dpr);
 
+  std::unique_ptr<TranslationSteps> steps_;  // never null
+  OpenObjects open_;
   Route route_ = Route::kClassTable;
   // The generator of the current object's class (route kClassTable), nullptr
   // for a class that produces no code.
   void (TBuilder::*generator_)(TSDPR&, const LineWords&) = nullptr;
+  // The generator object of the current object (route kObject), owned by
+  // open_; nullptr once that object has ended.
+  ControlGenerator* current_ = nullptr;
   ObjectChecks checks_;               // the checks of the current object's lines
   bool root_seen_ = false;            // the first level-1 object line has come
   bool root_open_ = false;            // the root's end line has not come yet

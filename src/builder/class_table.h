@@ -5,6 +5,7 @@
 #include <string>
 
 #include "builder/builder.h"
+#include "builder/control_generator.h"
 #include "builder/value_checks.h"
 
 namespace vornic {
@@ -12,11 +13,16 @@ namespace vornic {
 /// A generator of TBuilder, as the class table names it.
 using Generator = void (TBuilder::*)(TSDPR&, const LineWords&);
 
-/// Everything the builder knows about one class. Adding a class is one row.
+/// Everything the builder knows about one class. Adding a class is one row
+/// and its generator's file.
 struct ClassRow {
   const char* class_name;  // in capitals
-  Generator build;
-  PropertyList checks;  // the values its generator writes into the program
+  Generator build;         // nullptr: only the extended translation writes the class
+  PropertyList checks;     // the values its generators write into the program
+  // The extended translation's own generator of the class; nullptr: `build`
+  // serves both translations.
+  GeneratorFactory extended = nullptr;
+  PropertyList extended_checks = {};  // values only the extended translation writes
 };
 
 /// The row of `class_name`, compared in capitals; nullptr for a class that

@@ -2,6 +2,7 @@
 #include "builder/generator_context.h"
 
 #include "builder/builder.h"
+#include "builder/translation_steps.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -19,6 +20,16 @@ TIImage& GeneratorContext::bitmaps() const { return builder_.BitmapStore; }
 const TILevel& GeneratorContext::levels() const { return builder_.Levels; }
 
 const std::string& GeneratorContext::output_base_name() const { return builder_.OutputBaseName; }
+
+const TranslationSteps& GeneratorContext::steps() const { return *builder_.steps_; }
+
+const TRFont* GeneratorContext::collected_font() const {
+  return builder_.HasFont() ? &builder_.CurrentFont : nullptr;
+}
+
+const DesignFont& GeneratorContext::DesignFontAt(int level) const {
+  return builder_.open_.FontAt(level);
+}
 
 void GeneratorContext::FocusOnce(const std::string& name) const {
   if (builder_.FocusChosen) return;
@@ -42,9 +53,11 @@ void GeneratorContext::InitCommonControlsOnce() const {
   program_.CommonControlsReady = 1;
 }
 
-std::string GeneratorContext::TakeFont(const std::string& control) const {
+std::string GeneratorContext::TakeFont(const std::string& control, int level,
+                                       bool reads_font) const {
   std::string font_name;
-  if (builder_.HasFont()) font_name = builder_.Fonts.RegisterFont(control, builder_.CurrentFont);
+  const TRFont* font = steps().FontFor(*this, level, reads_font);
+  if (font != nullptr) font_name = builder_.Fonts.RegisterFont(control, *font);
   builder_.ClearFont();
   return font_name;
 }

@@ -13,6 +13,9 @@ class TIFontBase;
 class TIGrafBase;
 class TIImage;
 class TILevel;
+class TranslationSteps;
+struct DesignFont;
+struct TRFont;
 
 /// A handle on one builder and the program it writes. Copies are cheap and
 /// refer to the same state; builder and program must outlive every copy, so
@@ -30,6 +33,13 @@ class GeneratorContext {
   const TILevel& levels() const;
   /// The output name up to its first full stop: the resource script's name.
   const std::string& output_base_name() const;
+  /// The steps of the translation this run makes.
+  const TranslationSteps& steps() const;
+  /// The Font values the current object's generator collected, nullptr when
+  /// they give no height.
+  const TRFont* collected_font() const;
+  /// The font the designer shows for the object open at `level`.
+  const DesignFont& DesignFontAt(int level) const;
 
   /// Gives `name` the focus when no control has taken it yet.
   void FocusOnce(const std::string& name) const;
@@ -41,9 +51,11 @@ class GeneratorContext {
   void DeclareWindow(const std::string& name) const;
   /// Adds the InitCommonControls call the first time a common control is written.
   void InitCommonControlsOnce() const;
-  /// Registers the font collected for `control` when it has a height, then
-  /// empties it; returns the font variable, empty when none was registered.
-  std::string TakeFont(const std::string& control) const;
+  /// Registers for `control` the font that the translation gives a control
+  /// of the object open at `level` (`reads_font`: its generator collects Font
+  /// values), then empties the collected font; returns the font variable,
+  /// empty when none was registered.
+  std::string TakeFont(const std::string& control, int level, bool reads_font) const;
   /// Marks that paint code needing the WM_PAINT frame was written.
   void NeedPaint() const;
   /// Counts one more control written.

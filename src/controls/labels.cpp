@@ -94,7 +94,7 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
     // A painted label is no window: its font is selected around TextOut,
     // so it is registered first and gets no WM_SETFONT line.
     context.PlaceInForm(line.Level, label.Left, label.Top);
-    const std::string font = context.TakeFont("<-CT->");
+    const std::string font = context.TakeFont("<-CT->", line.Level, true);
     if (!OldFontDeclared) {
       dpr.AddText("var", "\r\n    OldFont: HFONT;");
       OldFontDeclared = true;

@@ -1,6 +1,7 @@
 // The creation of a child window, written the same way for every control.
 #include "controls/window_control.h"
 
+#include "builder/translation_steps.h"
 #include "lib/code_layout.h"
 
 namespace vornic {
@@ -20,6 +21,7 @@ std::string CreationText(const WindowControl& control) {
 }  // namespace
 
 void CreateWindowControl(GeneratorContext context, WindowControl control) {
+  context.steps().PrepareWindowControl(context, control);
   const std::string& name = control.name;
   if (control.takes_focus) context.FocusOnce(name);
   if (!control.docked) context.PlaceInForm(control.level, control.left, control.top);
@@ -31,7 +33,7 @@ void CreateWindowControl(GeneratorContext context, WindowControl control) {
   }
   context.AddText("bodymidle", CreationText(control) + control.after);
   if (control.common) context.InitCommonControlsOnce();
-  if (control.reads_font) context.TakeFont(name);
+  context.TakeFont(name, control.level, control.reads_font);
   context.CountControl();
 }
 

@@ -33,10 +33,11 @@ struct WindowControl {
   bool reads_font = false;   // its generator collects the Font.* values
 };
 
-/// Writes `control` into the program: focus, place in form coordinates,
-/// declaration, click handler, creation call and `after`, initialisation of
-/// the common controls, font, and one more in the count. Throws
-/// EConvertError when a container's position is not an integer.
+/// Writes `control` into the program, after the translation's steps have
+/// completed its description: focus, place in form coordinates, declaration,
+/// click handler, creation call and `after`, initialisation of the common
+/// controls, font, and one more in the count. Throws EConvertError when a
+/// container's position is not an integer.
 void CreateWindowControl(GeneratorContext context, WindowControl control);
 
 }  // namespace vornic
