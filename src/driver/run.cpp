@@ -23,6 +23,8 @@
 namespace vornic {
 namespace {
 
+const char kExtendedOption[] = "--extended";
+
 // The names of one run.
 struct RunFiles {
   std::string input;
@@ -46,10 +48,10 @@ void ConvertInput(const RunFiles& files, const std::string& target, FormConversi
   ConvertIntoFile(input, target, convert);
 }
 
-int TranslateText(const RunFiles& files, std::ostream& console) {
+int TranslateText(const RunFiles& files, Translation translation, std::ostream& console) {
   std::ifstream text = OpenForReading(files.text);
   TSDPR dpr(ProgramNameFor(files.output));
-  TBuilder builder(OutputBaseNameFor(files.output));
+  TBuilder builder(OutputBaseNameFor(files.output), translation);
   console << kWaitLine;
   TranslateFormText(text, files.text, dpr, builder);
   text.close();
@@ -59,7 +61,8 @@ int TranslateText(const RunFiles& files, std::ostream& console) {
   return 0;
 }
 
-int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& console) {
+int ConvertAndTranslate(const std::vector<std::string>& args, Translation translation,
+                        std::ostream& console) {
   RunFiles files{args[0], OutputNameFor(args), ""};
   const std::string extension = ExtractExtension(files.input);
   if (extension == ".dfm") {
@@ -72,12 +75,15 @@ int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& cons
     console << kUnknownInputText;
     return 1;
   }
-  return TranslateText(files, console);
+  return TranslateText(files, translation, console);
 }
 
 }  // namespace
 
-int Run(const std::vector<std::string>& args, std::ostream& console) {
+int Run(const std::vector<std::string>& all_args, std::ostream& console) {
+  // The option stands before the file names; the rest of the run is the same.
+  const bool extended = !all_args.empty() && all_args[0] == kExtendedOption;
+  const std::vector<std::string> args(all_args.begin() + (extended ? 1 : 0), all_args.end());
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     console << kUsageText;
     return 0;
@@ -87,7 +93,8 @@ int Run(const std::vector<std::string>& args, std::ostream& console) {
     return 0;
   }
   try {
-    return ConvertAndTranslate(args, console);
+    return ConvertAndTranslate(args, extended ? Translation::kExtended : Translation::kExact,
+                               console);
   } catch (const Error& failure) {
     console << failure.what() << "\n";
   } catch (const std::bad_alloc&) {
