@@ -20,7 +20,10 @@ constexpr int kRootLevel = 1;
 }  // namespace
 
 TBuilder::TBuilder(std::string output_base_name, Translation translation)
-    : OutputBaseName(std::move(output_base_name)), steps_(MakeTranslationSteps(translation)) {
+    : TBuilder(std::move(output_base_name), MakeTranslationSteps(translation)) {}
+
+TBuilder::TBuilder(std::string output_base_name, std::unique_ptr<TranslationSteps> steps)
+    : OutputBaseName(std::move(output_base_name)), steps_(std::move(steps)) {
   BitmapStore.ScriptBaseName = OutputBaseName;
 }
 

@@ -34,6 +34,8 @@ class TBuilder {
   /// resource script is named after it. `translation` is fixed for the run.
   explicit TBuilder(std::string output_base_name = "",
                     Translation translation = Translation::kExact);
+  /// The same with steps of the caller's own, which must not be null.
+  TBuilder(std::string output_base_name, std::unique_ptr<TranslationSteps> steps);
   ~TBuilder();
   TBuilder(const TBuilder&) = delete;
   TBuilder& operator=(const TBuilder&) = delete;

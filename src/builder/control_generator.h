@@ -20,7 +20,9 @@ class ControlGenerator {
 
   /// The object line; `line.ObjectName` still has its colon.
   virtual void OnObject(GeneratorContext context, const LineWords& line) = 0;
-  /// A property line: `line.Word1` names the property, `line.Word3` is its value.
+  /// A property line: `line.Word1` names the property, `line.Word3` is its
+  /// value. The properties of a collection's items come this way too,
+  /// between the item's continuation lines.
   virtual void OnProperty(GeneratorContext context, const LineWords& line) = 0;
   /// A line of a multi-line value (a list entry, bitmap data, a collection
   /// item and its end): kind empty, or "end" closing no open object.

@@ -31,6 +31,8 @@ const DesignFont& GeneratorContext::DesignFontAt(int level) const {
   return builder_.open_.FontAt(level);
 }
 
+std::string& GeneratorContext::list_marker() const { return builder_.ListMarker; }
+
 void GeneratorContext::FocusOnce(const std::string& name) const {
   if (builder_.FocusChosen) return;
   program_.FocusControl = name;

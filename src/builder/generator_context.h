@@ -40,6 +40,10 @@ class GeneratorContext {
   const TRFont* collected_font() const;
   /// The font the designer shows for the object open at `level`.
   const DesignFont& DesignFontAt(int level) const;
+  /// Names the multi-line value being read, so that the value checks know
+  /// what its lines must be ("lb_is" for string entries, "image_is" for
+  /// bitmap data); empty when none is.
+  std::string& list_marker() const;
 
   /// Gives `name` the focus when no control has taken it yet.
   void FocusOnce(const std::string& name) const;
