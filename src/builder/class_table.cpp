@@ -2,11 +2,16 @@
 // checks of the values that generator writes into the program.
 #include "builder/class_table.h"
 
+#include <memory>
 #include <vector>
 
 #include "lib/text.h"
 
 namespace vornic {
+
+// The generators that only the extended translation has, each defined in its
+// own file under src/controls/.
+std::unique_ptr<ControlGenerator> NewStaticText();
 
 namespace {
 
@@ -46,6 +51,7 @@ const std::vector<ClassRow>& ClassTable() {
       {"TMEMO", &TBuilder::BuildMemo, Joined({GeometryValues(), FontValues()})},
       {"TIMAGE", &TBuilder::BuildImage, GeometryValues()},
       {"TBITBTN", &TBuilder::BuildBitBtn, GeometryValues()},
+      {"TSTATICTEXT", nullptr, Joined({GeometryValues(), {kCaption}}), &NewStaticText},
   };
   return table;
 }
