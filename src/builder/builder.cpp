@@ -74,7 +74,8 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   // A control that was never written must not pass its font or list state on.
   ClearFont();
   ListMarker.clear();
-  // The same holds for a container with a generator object of its own.
+  // A container with a generator object hears of its child here, so that it
+  // too can be written before what it holds.
   if (OpenObject* holder = open_.Holder(); holder != nullptr && holder->generator != nullptr) {
     holder->generator->OnChildObject(Context(dpr), line);
   }
