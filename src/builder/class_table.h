@@ -26,14 +26,14 @@ struct ClassRow {
 };
 
 /// The row of `class_name`, compared in capitals; nullptr for a class that
-/// produces no code.
+/// neither translation writes.
 const ClassRow* FindClassRow(const std::string& class_name);
 
 /// The row of the root object, whatever its class: the main window.
 const ClassRow& MainWindowRow();
 
-/// The generator for `class_name`, compared in capitals; nullptr for a class
-/// that produces no code.
+/// The exact translation's generator for `class_name`, compared in capitals;
+/// nullptr for a class for which it produces no code.
 Generator GeneratorFor(const std::string& class_name);
 
 }  // namespace vornic

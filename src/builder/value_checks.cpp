@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "builder/builder.h"
+#include "builder/line_words.h"
 #include "lib/errors.h"
 #include "lib/text.h"
 
