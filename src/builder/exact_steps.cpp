@@ -31,9 +31,6 @@ class ExactSteps final : public TranslationSteps {
   const TRFont* FontFor(GeneratorContext context, int /*level*/, bool reads_font) const override {
     return reads_font ? context.collected_font() : nullptr;
   }
-
-  void PrepareWindowControl(GeneratorContext /*context*/,
-                            WindowControl& /*control*/) const override {}
 };
 
 }  // namespace

@@ -33,9 +33,6 @@ class ExtendedSteps final : public TranslationSteps {
   const TRFont* FontFor(GeneratorContext context, int level, bool /*reads_font*/) const override {
     return &context.DesignFontAt(level).face;
   }
-
-  void PrepareWindowControl(GeneratorContext /*context*/,
-                            WindowControl& /*control*/) const override {}
 };
 
 }  // namespace

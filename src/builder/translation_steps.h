@@ -31,8 +31,11 @@ class TranslationSteps {
   /// The font that a control of the object open at `level` is given, nullptr
   /// for none; `reads_font` says that its generator collects Font values.
   virtual const TRFont* FontFor(GeneratorContext context, int level, bool reads_font) const = 0;
-  /// Completes the description of a window control before it is written.
-  virtual void PrepareWindowControl(GeneratorContext context, WindowControl& control) const = 0;
+  /// Completes the description of a window control before it is written:
+  /// where a translation adds styles or lines to every window. By default it
+  /// adds nothing.
+  virtual void PrepareWindowControl(GeneratorContext /*context*/,
+                                    WindowControl& /*control*/) const {}
 };
 
 /// The translation the documented rules describe, byte for byte.

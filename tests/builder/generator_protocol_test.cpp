@@ -55,7 +55,6 @@ class RecordingSteps final : public TranslationSteps {
   const TRFont* FontFor(GeneratorContext context, int level, bool reads_font) const override {
     return exact_->FontFor(context, level, reads_font);
   }
-  void PrepareWindowControl(GeneratorContext, WindowControl&) const override {}
 
  private:
   std::unique_ptr<TranslationSteps> exact_ = MakeExactSteps();
