@@ -38,7 +38,8 @@ class GeneratorContext {
   /// The Font values the current object's generator collected, nullptr when
   /// they give no height.
   const TRFont* collected_font() const;
-  /// The font the designer shows for the object open at `level`.
+  /// The font the designer shows for the innermost object open at `level`
+  /// or above it.
   const DesignFont& DesignFontAt(int level) const;
   /// Names the multi-line value being read, so that the value checks know
   /// what its lines must be ("lb_is" for string entries, "image_is" for

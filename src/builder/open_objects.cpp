@@ -74,7 +74,7 @@ void OpenObjects::StoreFontProperty(const LineWords& line) {
 
 const DesignFont& OpenObjects::FontAt(int level) const {
   for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
-    if (it->level == level) return it->font;
+    if (it->level <= level) return it->font;
   }
   return DefaultDesignFont();
 }

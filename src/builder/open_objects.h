@@ -49,7 +49,9 @@ class OpenObjects {
   /// Applies a Font.* or ParentFont line to the innermost object when it is
   /// one of that object's own properties (not one of a collection item).
   void StoreFontProperty(const LineWords& line);
-  /// The font of the object open at `level`; the default font when none is.
+  /// The font of the innermost object open at `level` or above it: an end
+  /// line inside a collection value stands deeper than its object. The
+  /// default font when none is open.
   const DesignFont& FontAt(int level) const;
 
  private:

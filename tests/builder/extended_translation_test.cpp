@@ -46,7 +46,8 @@ class ExtendedTranslationTest : public ::testing::Test {
 
 // The form's font, a panel's own font passed on through a class without a
 // generator, a font of which only the style is stored, ParentFont after Font
-// values, and Font values of a collection item, which are no object's.
+// values, Font values of a collection item, which are no object's, and a
+// status bar written at the end line of its first panel item.
 constexpr char kFontForm[] = R"(object Form1: TForm1
   Caption = 'Fonts'
   Font.Charset = DEFAULT_CHARSET
@@ -115,6 +116,14 @@ constexpr char kFontForm[] = R"(object Form1: TForm1
       Height = 21
     end
   end
+  object StatusBar1: TStatusBar
+    Panels = <
+      item
+        Width = 50
+      end
+      item
+      end>
+  end
 end
 )";
 
@@ -130,7 +139,8 @@ TEST_F(ExtendedTranslationTest, EveryWindowControlGetsTheFontTheDesignerShows) {
             "\r\n  if hFont2 <> 0 then SendMessage(Button1,WM_SETFONT,hFont2,0);"
             "\r\n  if hFont3 <> 0 then SendMessage(Button2,WM_SETFONT,hFont3,0);"
             "\r\n  if hFont2 <> 0 then SendMessage(CheckBox1,WM_SETFONT,hFont2,0);"
-            "\r\n  if hFont1 <> 0 then SendMessage(Edit2,WM_SETFONT,hFont1,0);\r\n");
+            "\r\n  if hFont1 <> 0 then SendMessage(Edit2,WM_SETFONT,hFont1,0);"
+            "\r\n  if hFont1 <> 0 then SendMessage(StatusBar1,WM_SETFONT,hFont1,0);\r\n");
 }
 
 TEST_F(ExtendedTranslationTest, ExactTranslationSendsOnlyFontsTheControlsStore) {
