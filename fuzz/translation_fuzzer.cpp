@@ -1,5 +1,6 @@
 // Fuzz target: the whole translation of form text (logical lines, parser,
-// builder, generators, assembler) into a program held in memory.
+// builder, generators, assembler) into a program held in memory, once with
+// each translation.
 #include <stdlib.h>
 
 #include <cstddef>
@@ -29,15 +30,20 @@ const std::string& ScriptBaseName() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::istringstream text(std::string(reinterpret_cast<const char*>(data), size));
-  {
-    vornic::TSDPR dpr("form");
-    vornic::TBuilder builder(ScriptBaseName());
-    try {
-      vornic::TranslateFormText(text, "form.txt", dpr, builder);
-    } catch (const vornic::Error&) {
-      // Rejected input is an expected outcome; only crashes and leaks count.
+  const std::string form(reinterpret_cast<const char*>(data), size);
+  for (const vornic::Translation translation :
+       {vornic::Translation::kExact, vornic::Translation::kExtended}) {
+    std::istringstream text(form);
+    {
+      vornic::TSDPR dpr("form");
+      vornic::TBuilder builder(ScriptBaseName(), translation);
+      try {
+        vornic::TranslateFormText(text, "form.txt", dpr, builder);
+      } catch (const vornic::Error&) {
+        // Rejected input is an expected outcome; only crashes and leaks count.
+      }
     }
+    std::remove((ScriptBaseName() + ".rc").c_str());
   }
   return 0;
 }

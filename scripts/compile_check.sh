@@ -2,14 +2,21 @@
 # Translates every bundled example and every public corpus form, then compiles
 # each generated program with a real Pascal compiler (through wincheck).
 #
-#   scripts/compile_check.sh VORNIC [FORM ...]
+#   scripts/compile_check.sh [--extended] VORNIC [FORM ...]
+#
+# With --extended the forms are translated with the extended translation.
 #
 # Exit codes: 0 all compiled, 1 a program failed to translate or compile,
 # 77 skipped because the compiler toolchain cannot be set up on this machine.
 set -u -o pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-vornic=$(readlink -f "${1:?usage: compile_check.sh VORNIC [FORM ...]}")
+options=()
+if [ "${1:-}" = --extended ]; then
+  options=(--extended)
+  shift
+fi
+vornic=$(readlink -f "${1:?usage: compile_check.sh [--extended] VORNIC [FORM ...]}")
 shift
 wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
 corpus=${VORNIC_CORPUS:-$root/../shared/corpus}
@@ -46,7 +53,7 @@ for form in "${forms[@]}"; do
   dir="$work/$index"
   mkdir -p "$dir"
   cp "$form" "$dir/form$index.$ext"
-  if ! (cd "$dir" && "$vornic" "form$index.$ext" >translate.log 2>&1) ||
+  if ! (cd "$dir" && "$vornic" ${options[@]+"${options[@]}"} "form$index.$ext" >translate.log 2>&1) ||
      grep -q '^\[Error\]' "$dir/translate.log"; then
     echo "FAIL translate: $name: $(tail -n 1 "$dir/translate.log")"
     failed=$((failed + 1))
@@ -61,5 +68,5 @@ for form in "${forms[@]}"; do
   fi
 done
 
-echo "compile check: $passed compiled, $failed failed"
+echo "compile check${options[*]+ ${options[*]}}: $passed compiled, $failed failed"
 [ "$failed" -eq 0 ]

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "builder/class_table.h"
+#include "builder/translation_steps.h"
 #include "builder/value_checks.h"
 #include "lib/text.h"
 #include "output/program_text.h"
@@ -18,9 +19,15 @@ constexpr int kRootLevel = 1;
 
 }  // namespace
 
-TBuilder::TBuilder(std::string output_base_name) : OutputBaseName(std::move(output_base_name)) {
+TBuilder::TBuilder(std::string output_base_name, Translation translation)
+    : TBuilder(std::move(output_base_name), MakeTranslationSteps(translation)) {}
+
+TBuilder::TBuilder(std::string output_base_name, std::unique_ptr<TranslationSteps> steps)
+    : OutputBaseName(std::move(output_base_name)), steps_(std::move(steps)) {
   BitmapStore.ScriptBaseName = OutputBaseName;
 }
+
+TBuilder::~TBuilder() = default;
 
 void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
                            const std::string& object_name, const std::string& kind,
@@ -40,8 +47,12 @@ void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
     if (!main_window_written_) EmitMainWindow(dpr);
   }
   CheckLineValues(line, checks_, ListMarker);
+  if (kind == "set") open_.StoreFontProperty(line);
   Dispatch(dpr, line);
-  if (kind == "end") Levels.RemoveLevel(std::to_string(level));
+  if (kind == "end") {
+    Levels.RemoveLevel(std::to_string(level));
+    EndObject(dpr, line);
+  }
 }
 
 void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
@@ -52,6 +63,7 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   const bool is_root = !root_seen_ && line.Level == kRootLevel;
   if (is_root) root_seen_ = root_open_ = true;
   Levels.AddLevel(std::to_string(line.Level), "0", "0", UpperText(line.ClassName), is_root);
+  OpenObject& object = open_.Open(line.Level);
 
   // A group box must be created before the controls inside it, yet its end
   // line comes after theirs: it is written when its first child begins.
@@ -62,20 +74,38 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   // A control that was never written must not pass its font or list state on.
   ClearFont();
   ListMarker.clear();
+  // A container with a generator object hears of its child here, so that it
+  // too can be written before what it holds.
+  if (OpenObject* holder = open_.Holder(); holder != nullptr && holder->generator != nullptr) {
+    holder->generator->OnChildObject(Context(dpr), line);
+  }
 
   // The class only changes at object lines: look up its generator and checks
   // once here rather than for every line of the object.
+  current_ = nullptr;
   if (is_root) {
     route_ = Route::kMainWindow;
-    checks_ = ChecksFor(CheckedObject::kMainWindow, line.ClassName);
+    checks_ = steps_->ChecksFor(CheckedObject::kMainWindow, &MainWindowRow());
   } else if (line.ObjectName.empty()) {
     route_ = Route::kNowhere;
-    checks_ = ChecksFor(CheckedObject::kNone, line.ClassName);
+    checks_ = steps_->ChecksFor(CheckedObject::kNone, nullptr);
   } else {
-    route_ = Route::kClassTable;
-    generator_ = GeneratorFor(line.ClassName);
-    checks_ = ChecksFor(CheckedObject::kControl, line.ClassName);
+    RouteByClass(line, object);
   }
+}
+
+void TBuilder::RouteByClass(const LineWords& line, OpenObject& object) {
+  const ClassRow* row = FindClassRow(line.ClassName);
+  checks_ = steps_->ChecksFor(CheckedObject::kControl, row);
+  const GeneratorFactory factory = row == nullptr ? nullptr : steps_->FactoryFor(*row);
+  if (factory != nullptr) {
+    object.generator = factory();
+    current_ = object.generator.get();
+    route_ = Route::kObject;
+    return;
+  }
+  route_ = Route::kClassTable;
+  generator_ = row == nullptr ? nullptr : steps_->MemberFor(*row);
 }
 
 void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {
@@ -88,7 +118,31 @@ void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {
     case Route::kClassTable:
       if (generator_ != nullptr) (this->*generator_)(dpr, line);
       return;
+    case Route::kObject:
+      DispatchToObject(dpr, line);
+      return;
   }
+}
+
+void TBuilder::DispatchToObject(TSDPR& dpr, const LineWords& line) {
+  if (current_ == nullptr) return;
+  if (line.Kind == "object") {
+    current_->OnObject(Context(dpr), line);
+  } else if (line.Kind == "set") {
+    current_->OnProperty(Context(dpr), line);
+  } else if (line.Kind != "end" || open_.Find(line.Level) == nullptr) {
+    // An end line that closes no object ends an item of a collection value.
+    current_->OnContinuationLine(Context(dpr), line);
+  }
+}
+
+void TBuilder::EndObject(TSDPR& dpr, const LineWords& line) {
+  OpenObject* object = open_.Find(line.Level);
+  if (object == nullptr) return;
+  if (object->generator != nullptr) object->generator->OnEnd(Context(dpr), line);
+  open_.Close(line.Level);
+  // The current generator object may have ended, or lost its end line.
+  if (!open_.Holds(current_)) current_ = nullptr;
 }
 
 void TBuilder::FinishGraphics(TSDPR& dpr) {

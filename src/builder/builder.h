@@ -2,11 +2,17 @@
 // current object's class, and finishes the shared declarations at the end.
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "builder/control_generator.h"
+#include "builder/generator_context.h"
 #include "builder/level.h"
+#include "builder/line_words.h"
+#include "builder/open_objects.h"
 #include "builder/program_names.h"
 #include "builder/records.h"
+#include "builder/value_checks.h"
 #include "controls/item_stores.h"
 #include "lib/font_base.h"
 #include "lib/graf_base.h"
@@ -15,28 +21,23 @@
 namespace vornic {
 
 class TSDPR;
-struct ClassChecks;
+class TranslationSteps;
 
-/// The parser's outputs for one line, as every generator receives them.
-struct LineWords {
-  std::string ClassName;   // class of the most recent object line
-  std::string ObjectName;  // its object word, colon included
-  std::string Kind;        // "object", "set", "end" or empty
-  std::string Word1;
-  std::string Word2;
-  std::string Word3;
-  int Level = 0;
-  int Indent = 0;
-  int WordCount = 0;
-};
+/// Which translation a run makes: the exact one, byte for byte as documented,
+/// or the extended one, which makes the window look like the form.
+enum class Translation { kExact, kExtended };
 
 /// Owns the level stack, the registries and the per-kind records for a whole
 /// run. The output program is borrowed per call and must outlive the call.
 class TBuilder {
  public:
   /// `output_base_name` is the output name up to its first full stop; the
-  /// resource script is named after it.
-  explicit TBuilder(std::string output_base_name = "");
+  /// resource script is named after it. `translation` is fixed for the run.
+  explicit TBuilder(std::string output_base_name = "",
+                    Translation translation = Translation::kExact);
+  /// The same with steps of the caller's own, which must not be null.
+  TBuilder(std::string output_base_name, std::unique_ptr<TranslationSteps> steps);
+  ~TBuilder();
   TBuilder(const TBuilder&) = delete;
   TBuilder& operator=(const TBuilder&) = delete;
 
@@ -103,37 +104,51 @@ class TBuilder {
   std::string OutputBaseName;
 
  private:
+  friend class GeneratorContext;
+
   // --- builder core (src/builder/) ---
   // Where the lines of the current object go.
   enum class Route {
-    kClassTable,  // the generator of its class, if the class table has one
+    kClassTable,  // the member generator of its class, if it has one
+    kObject,      // the generator object of the current object
     kMainWindow,  // BuildForm: the root object, whatever its class
     kNowhere,     // an object without a name: nothing can declare it
   };
   /// Opens an object: writes a main window still owed, pushes the level,
-  /// writes a waiting group box and forgets the previous object's font.
+  /// writes a waiting group box, forgets the previous object's font and
+  /// chooses the generator and checks of the object's lines.
   void BeginObject(TSDPR& dpr, const LineWords& line);
+  /// Chooses the generator of a named object below the root.
+  void RouteByClass(const LineWords& line, OpenObject& object);
   /// Hands the line to the generator its route names.
   void Dispatch(TSDPR& dpr, const LineWords& line);
+  /// Hands a line to the current generator object.
+  void DispatchToObject(TSDPR& dpr, const LineWords& line);
+  /// Ends the open object of the end line's level, if there is one.
+  void EndObject(TSDPR& dpr, const LineWords& line);
   /// Writes the main window's creation from Form: the system places a form
   /// without Left, and a client size given instead of a size is made the
   /// window's outer size at run time.
   void EmitMainWindow(TSDPR& dpr);
 
+  std::unique_ptr<TranslationSteps> steps_;  // never null
+  OpenObjects open_;
   Route route_ = Route::kClassTable;
   // The generator of the current object's class (route kClassTable), nullptr
   // for a class that produces no code.
   void (TBuilder::*generator_)(TSDPR&, const LineWords&) = nullptr;
-  const ClassChecks* checks_ = nullptr;  // the checks of the current object's lines
-  bool root_seen_ = false;               // the first level-1 object line has come
-  bool root_open_ = false;               // the root's end line has not come yet
-  bool main_window_written_ = false;     // EmitMainWindow has run at least once
-  bool win_rect_declared_ = false;       // the main window's size rectangle is in "var"
+  // The generator object of the current object (route kObject), owned by
+  // open_; nullptr once that object has ended.
+  ControlGenerator* current_ = nullptr;
+  ObjectChecks checks_;               // the checks of the current object's lines
+  bool root_seen_ = false;            // the first level-1 object line has come
+  bool root_open_ = false;            // the root's end line has not come yet
+  bool main_window_written_ = false;  // EmitMainWindow has run at least once
+  bool win_rect_declared_ = false;    // the main window's size rectangle is in "var"
 
   // --- shared steps of the control generators (src/controls/) ---
-  // Defined in src/controls/control_steps.cpp; every generator uses these
-  // instead of writing its own copy of the text they produce.
-
+  /// The handle through which generators reach the shared state and `dpr`.
+  GeneratorContext Context(TSDPR& dpr) { return GeneratorContext(*this, dpr); }
   /// The control's variable name, taken from Names: the object word without
   /// its colon, changed where it would not compile or would hide another
   /// identifier. `companion` as for ProgramNames::Take.
@@ -141,28 +156,6 @@ class TBuilder {
   /// Stores a "Font.Charset/Height/Name/Style" value in CurrentFont; false
   /// when the line sets another property.
   bool StoreFontProperty(const LineWords& line);
-  /// Gives `name` the focus when no control has taken it yet.
-  void FocusControlOnce(TSDPR& dpr, const std::string& name);
-  /// Moves `left` and `top` into the form's coordinates for a control inside
-  /// a container (level above 2); a control on the form keeps its values.
-  void PlaceInForm(int level, std::string& left, std::string& top) const;
-  /// Adds "    <name>: HWND;" on a new line of "var".
-  static void DeclareWindow(TSDPR& dpr, const std::string& name);
-  /// The creation text of a window control: a new line, the banner of
-  /// `banner`, then "  " + name + first_line, and on the continuation line
-  /// Left,Top,Width,Height and ", hWindow, 0, Inst, nil);".
-  static std::string CreationText(const std::string& banner, const std::string& name,
-                                  const std::string& first_line, const std::string& left,
-                                  const std::string& top, const std::string& width,
-                                  const std::string& height);
-  /// Registers CurrentFont for `control` when it has a height, then empties
-  /// it; returns the font variable, empty when none was registered.
-  std::string TakeFont(const std::string& control);
-  /// Adds the InitCommonControls call the first time a common control is written.
-  static void InitCommonControlsOnce(TSDPR& dpr);
-  /// `text`, or an empty quoted text when `text` is empty, so that a missing
-  /// property still gives the generated call its argument.
-  static std::string QuotedOrEmpty(const std::string& text);
 
   // --- bitmap generators (src/controls/bitmaps.cpp) ---
   struct BitmapKind;  // the texts and values that tell an image from a bit button
@@ -173,7 +166,7 @@ class TBuilder {
   void BuildBitmapControl(TSDPR& dpr, const LineWords& line, const BitmapKind& kind);
   /// Emits the complete control at its end line, with its bitmap when it has data.
   void EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind);
-  /// Writes the script entry and the declaration, load and delete lines of the bitmap.
+  /// Writes the script entry of the bitmap, its handle's declaration and its load line.
   void EmitBitmap(TSDPR& dpr, const BitmapKind& kind);
 };
 

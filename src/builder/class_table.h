@@ -1,18 +1,39 @@
-// The class table of the per-line dispatch: which generator receives the
-// lines of an object of a given class.
+// The class table: one row per translated class, naming the generator that
+// receives the lines of its objects and the values that generator writes.
 #pragma once
 
 #include <string>
 
 #include "builder/builder.h"
+#include "builder/control_generator.h"
+#include "builder/value_checks.h"
 
 namespace vornic {
 
 /// A generator of TBuilder, as the class table names it.
 using Generator = void (TBuilder::*)(TSDPR&, const LineWords&);
 
-/// The generator for `class_name`, compared in capitals; nullptr for a class
-/// that produces no code.
+/// Everything the builder knows about one class. Adding a class is one row
+/// and its generator's file.
+struct ClassRow {
+  const char* class_name;  // in capitals
+  Generator build;         // nullptr: only the extended translation writes the class
+  PropertyList checks;     // the values its generators write into the program
+  // The extended translation's own generator of the class; nullptr: `build`
+  // serves both translations.
+  GeneratorFactory extended = nullptr;
+  PropertyList extended_checks = {};  // values only the extended translation writes
+};
+
+/// The row of `class_name`, compared in capitals; nullptr for a class that
+/// neither translation writes.
+const ClassRow* FindClassRow(const std::string& class_name);
+
+/// The row of the root object, whatever its class: the main window.
+const ClassRow& MainWindowRow();
+
+/// The exact translation's generator for `class_name`, compared in capitals;
+/// nullptr for a class for which it produces no code.
 Generator GeneratorFor(const std::string& class_name);
 
 }  // namespace vornic

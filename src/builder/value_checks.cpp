@@ -1,105 +1,19 @@
-// The value checks: one table from class to the properties its generator
-// writes into the program, and the three kinds of value they must be.
+// The value checks: the three kinds of value a form value must be to reach
+// the program, and the lists of properties the class table builds its rows from.
 #include "builder/value_checks.h"
 
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
-#include "builder/builder.h"
+#include "builder/line_words.h"
 #include "lib/errors.h"
 #include "lib/text.h"
 
 namespace vornic {
 
-enum class ValueKind { kInteger, kCharset, kStringLiteral };
-
-struct CheckedProperty {
-  std::string_view name;  // a view, so that most names differ by length alone
-  ValueKind kind;
-};
-
-using PropertyList = std::vector<CheckedProperty>;
-
-struct ClassChecks {
-  const char* class_name;  // in capitals, as the class table has it
-  PropertyList properties;
-  bool names_variable;  // the object name becomes a variable of the program
-};
-
 namespace {
 
 constexpr uint32_t kMaxCharacterCode = 65535;
-
-const PropertyList kGeometry = {{"Left", ValueKind::kInteger},
-                                {"Top", ValueKind::kInteger},
-                                {"Width", ValueKind::kInteger},
-                                {"Height", ValueKind::kInteger}};
-
-// The values the font registry writes into the CreateFont call.
-const PropertyList kFont = {{"Font.Charset", ValueKind::kCharset},
-                            {"Font.Height", ValueKind::kInteger},
-                            {"Font.Name", ValueKind::kStringLiteral}};
-
-const PropertyList kRange = {
-    {"Min", ValueKind::kInteger}, {"Max", ValueKind::kInteger}, {"Position", ValueKind::kInteger}};
-
-const CheckedProperty kCaption = {"Caption", ValueKind::kStringLiteral};
-const CheckedProperty kText = {"Text", ValueKind::kStringLiteral};
-
-PropertyList Joined(std::initializer_list<PropertyList> lists) {
-  PropertyList joined;
-  for (const PropertyList& list : lists) joined.insert(joined.end(), list.begin(), list.end());
-  return joined;
-}
-
-const PropertyList& MainWindowProperties() {
-  static const PropertyList properties = Joined(
-      {kGeometry,
-       {{"ClientWidth", ValueKind::kInteger}, {"ClientHeight", ValueKind::kInteger}, kCaption}});
-  return properties;
-}
-
-// The root object: its name is never written.
-const ClassChecks& MainWindowChecks() {
-  static const ClassChecks checks{"", MainWindowProperties(), false};
-  return checks;
-}
-
-// Every class of the class table has a row: its object name becomes a
-// variable of the program even when none of its values is checked.
-const std::vector<ClassChecks>& ClassCheckTable() {
-  static const std::vector<ClassChecks> table = {
-      {"TFORM1", MainWindowProperties(), true},
-      {"TLABEL", Joined({kGeometry, kFont, {kCaption}}), true},
-      {"TEDIT", Joined({kGeometry, kFont, {kText}}), true},
-      {"TBUTTON", Joined({kGeometry, kFont, {kCaption}}), true},
-      {"TCHECKBOX", Joined({kGeometry, kFont, {kCaption}}), true},
-      {"TGROUPBOX", Joined({kGeometry, kFont, {kCaption}}), true},
-      {"TRADIOBUTTON", Joined({kGeometry, kFont, {kCaption}}), true},
-      {"TLISTBOX", Joined({kGeometry, kFont}), true},
-      {"TCOMBOBOX", Joined({kGeometry, kFont, {kText, {"ItemHeight", ValueKind::kInteger}}}), true},
-      {"TPROGRESSBAR", Joined({kGeometry, kRange}), true},
-      // The status bar docks at the bottom: its geometry is never written.
-      {"TSTATUSBAR", Joined({kFont, {{"SimpleText", ValueKind::kStringLiteral}}}), true},
-      {"TTRACKBAR", Joined({kGeometry, kRange}), true},
-      {"TSHAPE", Joined({kGeometry, {{"Pen.Width", ValueKind::kInteger}}}), true},
-      {"TBEVEL", kGeometry, true},
-      {"TMEMO", Joined({kGeometry, kFont}), true},
-      {"TIMAGE", kGeometry, true},
-      {"TBITBTN", kGeometry, true},
-  };
-  return table;
-}
-
-const ClassChecks* ChecksOfClass(const std::string& class_name) {
-  const std::string upper = UpperText(class_name);
-  for (const ClassChecks& row : ClassCheckTable()) {
-    if (upper == row.class_name) return &row;
-  }
-  return nullptr;
-}
 
 // The one place that builds the message; the driver reports the line, not it.
 [[noreturn]] void Reject(const std::string& what, const std::string& value) {
@@ -145,8 +59,9 @@ bool IsValueOfKind(const std::string& value, ValueKind kind) {
   return false;
 }
 
-void CheckProperty(const LineWords& line, const PropertyList& properties) {
-  for (const CheckedProperty& property : properties) {
+void CheckProperty(const LineWords& line, const PropertyList* properties) {
+  if (properties == nullptr) return;
+  for (const CheckedProperty& property : *properties) {
     if (line.Word1 != property.name || IsValueOfKind(line.Word3, property.kind)) continue;
     // The same failure a sum of positions would raise for the value later.
     if (property.kind == ValueKind::kInteger) TextToInt(line.Word3);
@@ -180,6 +95,34 @@ void CheckContinuationLine(const LineWords& line, const std::string& list_marker
 }
 
 }  // namespace
+
+const PropertyList& GeometryValues() {
+  static const PropertyList values = {{"Left", ValueKind::kInteger},
+                                      {"Top", ValueKind::kInteger},
+                                      {"Width", ValueKind::kInteger},
+                                      {"Height", ValueKind::kInteger}};
+  return values;
+}
+
+const PropertyList& FontValues() {
+  static const PropertyList values = {{"Font.Charset", ValueKind::kCharset},
+                                      {"Font.Height", ValueKind::kInteger},
+                                      {"Font.Name", ValueKind::kStringLiteral}};
+  return values;
+}
+
+const PropertyList& RangeValues() {
+  static const PropertyList values = {{"Min", ValueKind::kInteger},
+                                      {"Max", ValueKind::kInteger},
+                                      {"Position", ValueKind::kInteger}};
+  return values;
+}
+
+PropertyList Joined(std::initializer_list<PropertyList> lists) {
+  PropertyList joined;
+  for (const PropertyList& list : lists) joined.insert(joined.end(), list.begin(), list.end());
+  return joined;
+}
 
 bool IsIdentifier(const std::string& text) {
   if (text.empty() || !IsIdentifierStart(static_cast<unsigned char>(text[0]))) return false;
@@ -220,28 +163,21 @@ bool IsStringLiteral(const std::string& text) {
   return !text.empty();
 }
 
-const ClassChecks* ChecksFor(CheckedObject object, const std::string& class_name) {
-  switch (object) {
-    case CheckedObject::kNone:
-      return nullptr;
-    case CheckedObject::kMainWindow:
-      return &MainWindowChecks();
-    case CheckedObject::kControl:
-      break;
-  }
-  return ChecksOfClass(class_name);
-}
-
-void CheckLineValues(const LineWords& line, const ClassChecks* checks,
+void CheckLineValues(const LineWords& line, const ObjectChecks& checks,
                      const std::string& list_marker) {
-  if (checks == nullptr) return;
+  if (checks.properties == nullptr && checks.extended == nullptr && checks.inherited == nullptr &&
+      !checks.names_variable) {
+    return;
+  }
   if (line.Kind == "object") {
-    if (!checks->names_variable) return;
+    if (!checks.names_variable) return;
     const std::string& word = line.ObjectName;
     const std::string name = LastChar(word) == ':' ? DropLastChar(word) : word;
     if (!IsIdentifier(name)) Reject("object name", word);
   } else if (line.Kind == "set") {
-    CheckProperty(line, checks->properties);
+    CheckProperty(line, checks.properties);
+    CheckProperty(line, checks.extended);
+    CheckProperty(line, checks.inherited);
   } else {
     CheckContinuationLine(line, list_marker);
   }

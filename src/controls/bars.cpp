@@ -1,10 +1,12 @@
 // Progress bars, track bars and status bars: common controls, so the
 // generated program initialises the common-controls library once.
 #include <string>
+#include <utility>
 
 #include "builder/builder.h"
+#include "controls/control_steps.h"
 #include "controls/geometry.h"
-#include "lib/code_layout.h"
+#include "controls/window_control.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -38,7 +40,25 @@ bool HasGeometryAndRange(const Bar& bar) {
          !bar.Max.empty() && !bar.Position.empty();
 }
 
-constexpr char kBarStyle[] = ",WS_VISIBLE or WS_CHILD or WS_BORDER,";
+constexpr char kBarStyles[] = "WS_VISIBLE or WS_CHILD or WS_BORDER";
+
+// The window of a progress or track bar at `level`, `after` its creation.
+template <typename Bar>
+WindowControl BarWindow(const char* banner, const char* call, const Bar& bar, int level,
+                        bool takes_focus, std::string after) {
+  return {.level = level,
+          .name = bar.ControlName,
+          .banner = banner,
+          .call = call,
+          .styles = kBarStyles,
+          .left = bar.Left,
+          .top = bar.Top,
+          .width = bar.Width,
+          .height = bar.Height,
+          .after = std::move(after),
+          .takes_focus = takes_focus,
+          .common = true};
+}
 
 }  // namespace
 
@@ -54,19 +74,14 @@ void TBuilder::BuildProgressBar(TSDPR& dpr, const LineWords& line) {
   FillBarDefaults(bar, "100");
   bar.Complete = HasGeometryAndRange(bar) && !bar.Min.empty();
   if (!bar.Complete) return;
-  PlaceInForm(line.Level, bar.Left, bar.Top);
-  DeclareWindow(dpr, bar.ControlName);
-  dpr.AddText(
-      "bodymidle",
-      CreationText("Create a progressbar", bar.ControlName,
-                   std::string(":= CreateWindow('msctls_progress32','progressbar'") + kBarStyle,
-                   bar.Left, bar.Top, bar.Width, bar.Height) +
-          "\r\n  SendMessage(" + bar.ControlName + ",PBM_SETRANGE,0,MakeLong(" + bar.Min + "," +
-          bar.Max + "));" + "\r\n  SendMessage(" + bar.ControlName + ",PBM_SETPOS," + bar.Position +
-          ",0) ;");
-  InitCommonControlsOnce(dpr);
+  CreateWindowControl(
+      Context(dpr),
+      BarWindow("Create a progressbar", ":= CreateWindow('msctls_progress32','progressbar',", bar,
+                line.Level, false,
+                "\r\n  SendMessage(" + bar.ControlName + ",PBM_SETRANGE,0,MakeLong(" + bar.Min +
+                    "," + bar.Max + "));" + "\r\n  SendMessage(" + bar.ControlName +
+                    ",PBM_SETPOS," + bar.Position + ",0) ;"));
   bar = TRProgressBar();
-  ++ControlCount;
 }
 
 // The track bar's range always starts at 0: its Min does not reach the
@@ -83,19 +98,14 @@ void TBuilder::BuildTrackBar(TSDPR& dpr, const LineWords& line) {
   FillBarDefaults(bar, "10");
   bar.Complete = HasGeometryAndRange(bar) && !bar.ControlName.empty();
   if (!bar.Complete) return;
-  FocusControlOnce(dpr, bar.ControlName);
-  PlaceInForm(line.Level, bar.Left, bar.Top);
-  DeclareWindow(dpr, bar.ControlName);
-  dpr.AddText(
-      "bodymidle",
-      CreationText("Create a trackbar", bar.ControlName,
-                   std::string(":= CreateWindow('msctls_trackbar32','trackbar'") + kBarStyle,
-                   bar.Left, bar.Top, bar.Width, bar.Height) +
-          "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETRANGE,1,MakeLong( 0," + bar.Max +
-          "));" + "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETPOS,1," + bar.Position + ");");
-  InitCommonControlsOnce(dpr);
+  CreateWindowControl(
+      Context(dpr),
+      BarWindow("Create a trackbar", ":= CreateWindow('msctls_trackbar32','trackbar',", bar,
+                line.Level, true,
+                "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETRANGE,1,MakeLong( 0," + bar.Max +
+                    "));" + "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETPOS,1," +
+                    bar.Position + ");"));
   bar = TRTrackBar();
-  ++ControlCount;
 }
 
 // A status bar places and sizes itself along the window's bottom edge, so it
@@ -119,18 +129,19 @@ void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
   const std::string text = bar.SimplePanel == "True" ? QuotedOrEmpty(bar.SimpleText) : "''";
   bar.Complete = !bar.ControlName.empty();
   if (!bar.Complete) return;
-  DeclareWindow(dpr, bar.ControlName);
-  dpr.AddText("bodymidle", "\r\n" + BannerComment("Create a statusbar") + "\r\n  " +
-                               bar.ControlName + ":= CreateStatusWindow(WS_VISIBLE or WS_CHILD ," +
-                               text + "\r\n" + ContinuationIndent(bar.ControlName) +
-                               ", hWindow, 0);");
-  InitCommonControlsOnce(dpr);
+  CreateWindowControl(Context(dpr), {.level = line.Level,
+                                     .name = bar.ControlName,
+                                     .banner = "Create a statusbar",
+                                     .call = ":= CreateStatusWindow(",
+                                     .styles = "WS_VISIBLE or WS_CHILD",
+                                     .call_end = " ," + text,
+                                     .docked = true,
+                                     .common = true,
+                                     .reads_font = true});
   dpr.AddText("windowprocwmsizemidle",
               "\r\n      SendMessage(" + bar.ControlName + ",WM_SIZE,wParam,lParam);");
   dpr.HasSizeHandler = true;
-  TakeFont(bar.ControlName);
   bar = TRStatusBar();
-  ++ControlCount;
 }
 
 }  // namespace vornic

@@ -1,7 +1,12 @@
 // The image and bit button generators: controls that show an inline bitmap
 // of the form, written to the resource script and loaded by name at run time.
+#include <string>
+#include <utility>
+
 #include "builder/builder.h"
+#include "controls/control_steps.h"
 #include "controls/geometry.h"
+#include "controls/window_control.h"
 #include "lib/text.h"
 #include "output/program_text.h"
 
@@ -13,7 +18,8 @@ struct TBuilder::BitmapKind {
   int skip;                     // characters of the data ahead of the bitmap file
   bool is_button;               // claims the focus and shows its click handler
   const char* banner;
-  const char* first_line;  // the creation call up to its continuation line
+  const char* call;  // the creation call up to its styles
+  const char* styles;
   const char* image_comment;
   const char* image_message;
 };
@@ -24,7 +30,8 @@ const TBuilder::BitmapKind TBuilder::kImageKind{
     24,  // the graphic's class name (8 bytes) and the data length (4)
     false,
     "Create a static image",
-    ":= CreateWindow('Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,",
+    ":= CreateWindow('Static','', ",
+    "WS_VISIBLE or WS_CHILD or SS_BITMAP",
     "  { set image to static control }",
     ",STM_SETIMAGE,IMAGE_BITMAP,LParam(h",
 };
@@ -35,7 +42,8 @@ const TBuilder::BitmapKind TBuilder::kBitBtnKind{
     8,  // the data length (4 bytes)
     true,
     "Create a bit button",
-    ":= CreateWindow('Button','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or BS_BITMAP,",
+    ":= CreateWindow('Button','', ",
+    "WS_VISIBLE or WS_CHILD or WS_TABSTOP or BS_BITMAP",
     "  { set image to button }",
     ",BM_SETIMAGE,IMAGE_BITMAP,LParam(h",
 };
@@ -70,32 +78,32 @@ void TBuilder::BuildBitmapControl(TSDPR& dpr, const LineWords& line, const Bitma
 void TBuilder::EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind) {
   TIImage& store = BitmapStore;
   const std::string& name = store.ControlName;
-  if (kind.is_button) FocusControlOnce(dpr, name);
-  PlaceInForm(level, store.Left, store.Top);
   // An image the program paints at run time has no data: it is still created,
   // just without a bitmap to load, attach and delete.
   const bool has_bitmap = store.DataLines.HighIndex() > 0;
+  std::string attach;
+  if (has_bitmap) {
+    attach = "\r\n" + std::string(kind.image_comment) + "\r\n  SendMessage(" + name +
+             kind.image_message + name + "));";
+  }
+  CreateWindowControl(Context(dpr), {.level = level,
+                                     .name = name,
+                                     .banner = kind.banner,
+                                     .call = kind.call,
+                                     .styles = kind.styles,
+                                     .left = store.Left,
+                                     .top = store.Top,
+                                     .width = store.Width,
+                                     .height = store.Height,
+                                     .after = std::move(attach),
+                                     .takes_focus = kind.is_button,
+                                     .clicks = kind.is_button});
   if (has_bitmap) {
     EmitBitmap(dpr, kind);
-  } else {
-    DeclareWindow(dpr, name);
+    dpr.AddText("windowprocdestroymidle", "\r\n      DeleteObject(h" + name + ");");
   }
-  if (kind.is_button) {
-    dpr.AddText("windowproccommandmidle", "\r\n      if HWND(lParam) = " + name +
-                                              " then MessageBox(hWindow,'" + name +
-                                              "Click','Check',MB_OK);");
-  }
-  std::string creation = CreationText(kind.banner, name, kind.first_line, store.Left, store.Top,
-                                      store.Width, store.Height);
-  if (has_bitmap) {
-    creation += "\r\n" + std::string(kind.image_comment) + "\r\n  SendMessage(" + name +
-                kind.image_message + name + "));";
-  }
-  dpr.AddText("bodymidle", creation);
-  if (has_bitmap) dpr.AddText("windowprocdestroymidle", "\r\n      DeleteObject(h" + name + ");");
   ListMarker.clear();
   store.Reset();
-  ControlCount += 1;
 }
 
 void TBuilder::EmitBitmap(TSDPR& dpr, const BitmapKind& kind) {
@@ -103,7 +111,6 @@ void TBuilder::EmitBitmap(TSDPR& dpr, const BitmapKind& kind) {
   const std::string& name = store.ControlName;
   if (!ResourcesWritten) store.ScriptBaseName = OutputBaseName;
   store.WriteBitmap(kind.skip);
-  DeclareWindow(dpr, name);
   dpr.AddText("var", "\r\n    h" + name + ": HBITMAP;");
   if (!ResourcesWritten) {
     dpr.HasResources = true;

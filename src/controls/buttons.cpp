@@ -1,10 +1,12 @@
 // Push buttons, check boxes, group boxes and radio buttons: child windows of
 // the 'Button' class that differ only in style, focus, handler and check.
 #include <string>
+#include <utility>
 
 #include "builder/builder.h"
+#include "controls/control_steps.h"
 #include "controls/geometry.h"
-#include "output/program_text.h"
+#include "controls/window_control.h"
 
 namespace vornic {
 
@@ -13,16 +15,20 @@ namespace {
 // What sets one kind of 'Button' window apart from the others.
 struct ButtonKind {
   const char* banner;
-  const char* style;  // follows the caption in the creation call
+  const char* styles;
+  bool takes_focus;
+  bool clicks;
 };
 
-constexpr ButtonKind kPushButton{
-    "Create a button", ",WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,"};
-constexpr ButtonKind kCheckBox{"Create a checkbox",
-                               ",WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,"};
-constexpr ButtonKind kGroupBox{"Create a groupbox", ",WS_VISIBLE or WS_CHILD or BS_GROUPBOX,"};
-constexpr ButtonKind kRadioButton{"Create a radiobox",
-                                  ",WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,"};
+constexpr ButtonKind kPushButton{"Create a button",
+                                 "WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP",
+                                 true, true};
+constexpr ButtonKind kCheckBox{
+    "Create a checkbox", "WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP", true, true};
+constexpr ButtonKind kGroupBox{"Create a groupbox", "WS_VISIBLE or WS_CHILD or BS_GROUPBOX", false,
+                               false};
+constexpr ButtonKind kRadioButton{
+    "Create a radiobox", "WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP", true, false};
 
 // The four records share their leading fields, so one template serves them.
 template <typename Record>
@@ -38,12 +44,6 @@ bool MarkComplete(Record& record) {
   return record.Complete;
 }
 
-void AddClickHandler(TSDPR& dpr, const std::string& name) {
-  dpr.AddText("windowproccommandmidle", "\r\n      if HWND(lParam) = " + name +
-                                            " then MessageBox(hWindow,'" + name +
-                                            "Click','Check',MB_OK);");
-}
-
 // Any value of State or Checked counts: the form text names it only when
 // the box is not in its default, unchecked state.
 std::string InitialCheck(const std::string& name, const std::string& value) {
@@ -51,10 +51,23 @@ std::string InitialCheck(const std::string& name, const std::string& value) {
   return "\r\n  SendMessage(" + name + ",BM_SETCHECK,1,0);";
 }
 
-// The first line of the creation call, from the window class on.
+// The window of a record at `level`, `after` its creation.
 template <typename Record>
-std::string FirstLine(const ButtonKind& kind, const Record& record) {
-  return ":= CreateWindow('Button'," + record.Caption + kind.style;
+WindowControl ButtonWindow(const ButtonKind& kind, const Record& record, int level,
+                           std::string after = std::string()) {
+  return {.level = level,
+          .name = record.ControlName,
+          .banner = kind.banner,
+          .call = ":= CreateWindow('Button'," + record.Caption + ",",
+          .styles = kind.styles,
+          .left = record.Left,
+          .top = record.Top,
+          .width = record.Width,
+          .height = record.Height,
+          .after = std::move(after),
+          .takes_focus = kind.takes_focus,
+          .clicks = kind.clicks,
+          .reads_font = true};
 }
 
 }  // namespace
@@ -67,16 +80,8 @@ void TBuilder::BuildButton(TSDPR& dpr, const LineWords& line) {
   } else if (line.Kind == "set") {
     if (!StoreFontProperty(line)) StoreButtonProperty(button, line);
   } else if (line.Kind == "end" && MarkComplete(button)) {
-    FocusControlOnce(dpr, button.ControlName);
-    PlaceInForm(line.Level, button.Left, button.Top);
-    DeclareWindow(dpr, button.ControlName);
-    AddClickHandler(dpr, button.ControlName);
-    dpr.AddText("bodymidle",
-                CreationText(kPushButton.banner, button.ControlName, FirstLine(kPushButton, button),
-                             button.Left, button.Top, button.Width, button.Height));
-    TakeFont(button.ControlName);
+    CreateWindowControl(Context(dpr), ButtonWindow(kPushButton, button, line.Level));
     button = TRMinControl();
-    ++ControlCount;
   }
 }
 
@@ -89,17 +94,9 @@ void TBuilder::BuildCheckBox(TSDPR& dpr, const LineWords& line) {
     if (StoreFontProperty(line) || StoreButtonProperty(box, line)) return;
     if (line.Word1 == "State") box.State = line.Word3;
   } else if (line.Kind == "end" && MarkComplete(box)) {
-    FocusControlOnce(dpr, box.ControlName);
-    PlaceInForm(line.Level, box.Left, box.Top);
-    DeclareWindow(dpr, box.ControlName);
-    AddClickHandler(dpr, box.ControlName);
-    dpr.AddText("bodymidle",
-                CreationText(kCheckBox.banner, box.ControlName, FirstLine(kCheckBox, box), box.Left,
-                             box.Top, box.Width, box.Height) +
-                    InitialCheck(box.ControlName, box.State));
-    TakeFont(box.ControlName);
+    CreateWindowControl(Context(dpr), ButtonWindow(kCheckBox, box, line.Level,
+                                                   InitialCheck(box.ControlName, box.State)));
     box = TRCheckBox();
-    ++ControlCount;
   }
 }
 
@@ -114,14 +111,8 @@ void TBuilder::BuildGroupBox(TSDPR& dpr, const LineWords& line) {
   } else if (line.Kind == "set") {
     if (!StoreFontProperty(line)) StoreButtonProperty(box, line);
   } else if (line.Kind == "end" && MarkComplete(box)) {
-    PlaceInForm(line.Level, box.Left, box.Top);
-    DeclareWindow(dpr, box.ControlName);
-    dpr.AddText("bodymidle",
-                CreationText(kGroupBox.banner, box.ControlName, FirstLine(kGroupBox, box), box.Left,
-                             box.Top, box.Width, box.Height));
-    TakeFont(box.ControlName);
+    CreateWindowControl(Context(dpr), ButtonWindow(kGroupBox, box, line.Level));
     box = TRGroupBox();  // Emitted again: nothing waits
-    ++ControlCount;
   }
 }
 
@@ -134,16 +125,9 @@ void TBuilder::BuildRadioButton(TSDPR& dpr, const LineWords& line) {
     if (StoreFontProperty(line) || StoreButtonProperty(radio, line)) return;
     if (line.Word1 == "Checked") radio.Checked = line.Word3;
   } else if (line.Kind == "end" && MarkComplete(radio)) {
-    FocusControlOnce(dpr, radio.ControlName);
-    PlaceInForm(line.Level, radio.Left, radio.Top);
-    DeclareWindow(dpr, radio.ControlName);
-    dpr.AddText("bodymidle",
-                CreationText(kRadioButton.banner, radio.ControlName, FirstLine(kRadioButton, radio),
-                             radio.Left, radio.Top, radio.Width, radio.Height) +
-                    InitialCheck(radio.ControlName, radio.Checked));
-    TakeFont(radio.ControlName);
+    CreateWindowControl(Context(dpr), ButtonWindow(kRadioButton, radio, line.Level,
+                                                   InitialCheck(radio.ControlName, radio.Checked)));
     radio = TRRadioBox();
-    ++ControlCount;
   }
 }
 

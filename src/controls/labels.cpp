@@ -3,7 +3,9 @@
 #include <string>
 
 #include "builder/builder.h"
+#include "controls/control_steps.h"
 #include "controls/geometry.h"
+#include "controls/window_control.h"
 #include "lib/translate.h"
 #include "output/program_text.h"
 
@@ -87,27 +89,32 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
   if (line.Kind != "end") return;
   label.Complete = !label.Caption.empty() && HasGeometry(label);
   if (!label.Complete) return;
-  PlaceInForm(line.Level, label.Left, label.Top);
+  const GeneratorContext context = Context(dpr);
   if (!label.FontColor.empty() || !label.Color.empty()) {
     // A painted label is no window: its font is selected around TextOut,
     // so it is registered first and gets no WM_SETFONT line.
-    const std::string font = TakeFont("<-CT->");
+    context.PlaceInForm(line.Level, label.Left, label.Top);
+    const std::string font = context.TakeFont("<-CT->", line.Level, true);
     if (!OldFontDeclared) {
       dpr.AddText("var", "\r\n    OldFont: HFONT;");
       OldFontDeclared = true;
     }
-    PaintNeeded = true;
+    context.NeedPaint();
     dpr.AddText("windowprocpaintmidle", PaintedLabelText(label, font));
+    context.CountControl();
   } else {
-    DeclareWindow(dpr, label.ControlName);
-    dpr.AddText("bodymidle", CreationText("Create a label (static)", label.ControlName,
-                                          ":= Createwindow('Static'," + label.Caption +
-                                              ", WS_VISIBLE or WS_CHILD or SS_LEFT,",
-                                          label.Left, label.Top, label.Width, label.Height));
-    TakeFont(label.ControlName);
+    CreateWindowControl(context, {.level = line.Level,
+                                  .name = label.ControlName,
+                                  .banner = "Create a label (static)",
+                                  .call = ":= Createwindow('Static'," + label.Caption + ", ",
+                                  .styles = "WS_VISIBLE or WS_CHILD or SS_LEFT",
+                                  .left = label.Left,
+                                  .top = label.Top,
+                                  .width = label.Width,
+                                  .height = label.Height,
+                                  .reads_font = true});
   }
   label = TRLabel();
-  ++ControlCount;
 }
 
 void TBuilder::BuildEdit(TSDPR& dpr, const LineWords& line) {
@@ -125,17 +132,19 @@ void TBuilder::BuildEdit(TSDPR& dpr, const LineWords& line) {
   if (line.Kind != "end") return;
   edit.Complete = HasGeometry(edit);
   if (!edit.Complete) return;
-  FocusControlOnce(dpr, edit.ControlName);
-  PlaceInForm(line.Level, edit.Left, edit.Top);
-  DeclareWindow(dpr, edit.ControlName);
-  dpr.AddText("bodymidle", CreationText("Create an edit field", edit.ControlName,
-                                        ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'," +
-                                            QuotedOrEmpty(edit.Text) +
-                                            ", WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,",
-                                        edit.Left, edit.Top, edit.Width, edit.Height));
-  TakeFont(edit.ControlName);
+  CreateWindowControl(Context(dpr), {.level = line.Level,
+                                     .name = edit.ControlName,
+                                     .banner = "Create an edit field",
+                                     .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'," +
+                                             QuotedOrEmpty(edit.Text) + ", ",
+                                     .styles = "WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP",
+                                     .left = edit.Left,
+                                     .top = edit.Top,
+                                     .width = edit.Width,
+                                     .height = edit.Height,
+                                     .takes_focus = true,
+                                     .reads_font = true});
   edit = TREdit();
-  ++ControlCount;
 }
 
 }  // namespace vornic

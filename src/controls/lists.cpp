@@ -2,12 +2,14 @@
 // of their multi-line list property ("Items.Strings", "Lines.Strings").
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "builder/builder.h"
+#include "controls/control_steps.h"
 #include "controls/geometry.h"
+#include "controls/window_control.h"
 #include "lib/code_layout.h"
 #include "lib/text.h"
-#include "output/program_text.h"
 
 namespace vornic {
 
@@ -82,19 +84,22 @@ void TBuilder::BuildListBox(TSDPR& dpr, const LineWords& line) {
   }
   CollectEntry(ListMarker, kListBoxMarker, line, box.Items);
   if (line.Kind != "end" || !box.IsComplete()) return;
-  FocusControlOnce(dpr, box.ControlName);
-  PlaceInForm(line.Level, box.Left, box.Top);
-  DeclareWindow(dpr, box.ControlName);
-  dpr.AddText("bodymidle", CreationText("Create a listbox", box.ControlName,
-                                        ":= CreateWindow('listbox', 'listbox' "
-                                        ",WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP,",
-                                        box.Left, box.Top, box.Width, box.Height) +
-                               "\r\n  { add items to listbox }" +
-                               AddStrings(box.ControlName, ",LB_ADDSTRING , 0 ,", box.Items));
-  TakeFont(box.ControlName);
+  CreateWindowControl(Context(dpr),
+                      {.level = line.Level,
+                       .name = box.ControlName,
+                       .banner = "Create a listbox",
+                       .call = ":= CreateWindow('listbox', 'listbox' ,",
+                       .styles = "WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP",
+                       .left = box.Left,
+                       .top = box.Top,
+                       .width = box.Width,
+                       .height = box.Height,
+                       .after = "\r\n  { add items to listbox }" +
+                                AddStrings(box.ControlName, ",LB_ADDSTRING , 0 ,", box.Items),
+                       .takes_focus = true,
+                       .reads_font = true});
   ListMarker.clear();
   box.Reset();
-  ++ControlCount;
 }
 
 void TBuilder::BuildComboBox(TSDPR& dpr, const LineWords& line) {
@@ -114,25 +119,29 @@ void TBuilder::BuildComboBox(TSDPR& dpr, const LineWords& line) {
   }
   CollectEntry(ListMarker, kComboBoxMarker, line, box.Items);
   if (line.Kind != "end" || !box.IsComplete()) return;
-  FocusControlOnce(dpr, box.ControlName);
-  PlaceInForm(line.Level, box.Left, box.Top);
-  DeclareWindow(dpr, box.ControlName);
-  std::string text = CreationText("Create a combobox", box.ControlName,
-                                  ":= CreateWindow('combobox'," + QuotedOrEmpty(box.Text) +
-                                      ",WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP,",
-                                  box.Left, box.Top, box.Width, ComboBoxHeight(box));
+  std::string items;
   if (box.Items.HighIndex() >= 1) {
     // The first item is shown selected, whatever the form's Text says.
-    text += "\r\n  { add items to combobox }" +
+    items = "\r\n  { add items to combobox }" +
             AddStrings(box.ControlName, ",CB_ADDSTRING , 0 ,", box.Items) +
             "\r\n  { select current item }\r\n  SendMessage(" + box.ControlName +
             ",CB_SELECTSTRING,0,LParam(PChar(" + box.Items.GetItem(1) + ")) );";
   }
-  dpr.AddText("bodymidle", text);
-  TakeFont(box.ControlName);
+  CreateWindowControl(Context(dpr),
+                      {.level = line.Level,
+                       .name = box.ControlName,
+                       .banner = "Create a combobox",
+                       .call = ":= CreateWindow('combobox'," + QuotedOrEmpty(box.Text) + ",",
+                       .styles = "WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP",
+                       .left = box.Left,
+                       .top = box.Top,
+                       .width = box.Width,
+                       .height = ComboBoxHeight(box),
+                       .after = std::move(items),
+                       .takes_focus = true,
+                       .reads_font = true});
   ListMarker.clear();
   box.Reset();
-  ++ControlCount;
 }
 
 void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
@@ -148,24 +157,25 @@ void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
   }
   CollectEntry(ListMarker, kMemoMarker, line, memo.Lines);
   if (line.Kind != "end" || !memo.IsComplete()) return;
-  FocusControlOnce(dpr, memo.ControlName);
-  PlaceInForm(line.Level, memo.Left, memo.Top);
-  DeclareWindow(dpr, memo.ControlName);
-  const std::string indent = ContinuationIndent(memo.ControlName);
-  dpr.AddText("bodymidle",
-              CreationText("Create a memo", memo.ControlName,
-                           ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit',''"
-                           ", WS_CHILD or WS_VISIBLE or WS_BORDER or\r\n" +
-                               indent +
-                               "ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or "
-                               "WS_VSCROLL,",
-                           memo.Left, memo.Top, memo.Width, memo.Height) +
-                  "\r\n  { add lines  to memo }\r\n  SendMessage(" + memo.ControlName +
-                  ",WM_SETTEXT, 0, lParam(pChar(" + JoinedLines(memo.Lines) + ")));");
-  TakeFont(memo.ControlName);
+  CreateWindowControl(
+      Context(dpr),
+      {.level = line.Level,
+       .name = memo.ControlName,
+       .banner = "Create a memo",
+       .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', ",
+       .styles = "WS_CHILD or WS_VISIBLE or WS_BORDER or\r\n" +
+                 ContinuationIndent(memo.ControlName) +
+                 "ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL",
+       .left = memo.Left,
+       .top = memo.Top,
+       .width = memo.Width,
+       .height = memo.Height,
+       .after = "\r\n  { add lines  to memo }\r\n  SendMessage(" + memo.ControlName +
+                ",WM_SETTEXT, 0, lParam(pChar(" + JoinedLines(memo.Lines) + ")));",
+       .takes_focus = true,
+       .reads_font = true});
   ListMarker.clear();
   memo.Reset();
-  ++ControlCount;
 }
 
 }  // namespace vornic

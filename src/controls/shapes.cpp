@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "builder/builder.h"
+#include "controls/control_steps.h"
 #include "controls/geometry.h"
 #include "lib/text.h"
 #include "output/program_text.h"
@@ -117,8 +118,9 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind != "end" || !MarkComplete(shape)) return;
-  PlaceInForm(line.Level, shape.Left, shape.Top);
-  PaintNeeded = true;
+  const GeneratorContext context = Context(dpr);
+  context.PlaceInForm(line.Level, shape.Left, shape.Top);
+  context.NeedPaint();
   // Form text leaves out the values that equal the shape's defaults.
   DefaultIfEmpty(shape.BrushColor, "clWhite");
   DefaultIfEmpty(shape.BrushStyle, "bsSolid");
@@ -135,7 +137,7 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
                                           ");" + "\r\n      OldPen := SelectObject(PaintDC," + pen +
                                           ");" + "\r\n      " + ShapeDrawing(shape));
   shape = TRShape();
-  ++ControlCount;
+  context.CountControl();
 }
 
 void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
@@ -151,7 +153,8 @@ void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind != "end" || !MarkComplete(bevel)) return;
-  PlaceInForm(line.Level, bevel.Left, bevel.Top);
+  const GeneratorContext context = Context(dpr);
+  context.PlaceInForm(line.Level, bevel.Left, bevel.Top);
   BevelPainted = true;
   // A spacer is invisible at design time only; drawn, it is a box.
   if (bevel.Shape.empty() || bevel.Shape == "bsSpacer") bevel.Shape = "bsBox";
@@ -177,7 +180,7 @@ void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
                   "\r\n      OldPen  := SelectObject(PaintDC," + white + ");" + "\r\n      " +
                   light_move + "\r\n      " + light_lines);
   bevel = TRBevel();
-  ++ControlCount;
+  context.CountControl();
 }
 
 }  // namespace vornic

@@ -32,6 +32,7 @@ namespace vornic {
 namespace {
 
 namespace fs = std::filesystem;
+const char kExtendedOption[] = "--extended";
 
 // The names of one run.
 struct RunFiles {
@@ -121,7 +122,8 @@ void SaveAll(const RunFiles& files, FileReplacement& converted, FileReplacement&
   program.Commit();
 }
 
-int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& console) {
+int ConvertAndTranslate(const std::vector<std::string>& args, Translation translation,
+                        std::ostream& console) {
   RunFiles files;
   files.input = args[0];
   files.output = OutputNameFor(args);
@@ -141,7 +143,7 @@ int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& cons
   const bool text_converted = files.text == files.converted;
   std::ifstream text = text_converted ? OpenForReading(converted.temporary_name(), files.text)
                                       : OpenForReading(files.text);
-  TBuilder builder(OutputBaseNameFor(files.output));
+  TBuilder builder(OutputBaseNameFor(files.output), translation);
   // Taken first, so that no control's variable hides the program's name.
   TSDPR dpr(builder.Names.Take(ProgramNameFor(files.output)));
   console << kWaitLine;
@@ -153,14 +155,18 @@ int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& cons
 
 }  // namespace
 
-int Run(const std::vector<std::string>& args, std::ostream& console) {
+int Run(const std::vector<std::string>& all_args, std::ostream& console) {
+  // The option stands before the file names; the rest of the run is the same.
+  const bool extended = !all_args.empty() && all_args[0] == kExtendedOption;
+  const std::vector<std::string> args(all_args.begin() + (extended ? 1 : 0), all_args.end());
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     console << kUsageText;
   } else if (args[0] == "--version") {
     console << kVersionLine;
   } else {
     try {
-      return ConvertAndTranslate(args, console) == 0 && console.flush() ? 0 : 1;
+      return ConvertAndTranslate(args, extended ? Translation::kExtended : Translation::kExact,
+                                 console) == 0 && console.flush() ? 0 : 1;
     } catch (const Error& failure) {
       console << failure.what() << "\n";
     } catch (const std::bad_alloc&) {

@@ -9,6 +9,7 @@ namespace vornic {
 
 /// Runs the tool on `args` (the command-line arguments without the program
 /// name), writing every console message to `console`. Returns the exit code.
+/// A first argument "--extended" chooses the extended translation.
 int Run(const std::vector<std::string>& args, std::ostream& console);
 
 }  // namespace vornic

@@ -1,0 +1,50 @@
+// TranslationSteps: what the exact and the extended translation do
+// differently, chosen once per run when the builder is made. The generators
+// stay the same; the steps decide which of them run and what the shared
+// creation step adds.
+#pragma once
+
+#include <memory>
+
+#include "builder/class_table.h"
+#include "builder/control_generator.h"
+#include "builder/value_checks.h"
+
+namespace vornic {
+
+struct TRFont;
+struct WindowControl;
+
+class TranslationSteps {
+ public:
+  virtual ~TranslationSteps() = default;
+
+  /// The member of TBuilder that receives the lines of objects of the row's
+  /// class; nullptr when none does.
+  virtual Generator MemberFor(const ClassRow& row) const = 0;
+  /// The factory of the generator objects for the row's class; nullptr when
+  /// a member serves the class, or nothing does.
+  virtual GeneratorFactory FactoryFor(const ClassRow& row) const = 0;
+  /// The checks of an object's lines; `row` is its class's row (the main
+  /// window's for the root), nullptr when the class has none.
+  virtual ObjectChecks ChecksFor(CheckedObject object, const ClassRow* row) const = 0;
+  /// The font that a control of the object open at `level` is given, nullptr
+  /// for none; `reads_font` says that its generator collects Font values.
+  virtual const TRFont* FontFor(GeneratorContext context, int level, bool reads_font) const = 0;
+  /// Completes the description of a window control before it is written:
+  /// where a translation adds styles or lines to every window. By default it
+  /// adds nothing.
+  virtual void PrepareWindowControl(GeneratorContext /*context*/,
+                                    WindowControl& /*control*/) const {}
+};
+
+/// The translation the documented rules describe, byte for byte.
+std::unique_ptr<TranslationSteps> MakeExactSteps();
+
+/// The translation that makes the window look like the form.
+std::unique_ptr<TranslationSteps> MakeExtendedSteps();
+
+/// The steps of `translation`.
+std::unique_ptr<TranslationSteps> MakeTranslationSteps(Translation translation);
+
+}  // namespace vornic

@@ -1,0 +1,43 @@
+// WindowControl and CreateWindowControl: the one step that writes a child
+// window of the main window, from a small description its generator fills.
+#pragma once
+
+#include <string>
+
+#include "builder/generator_context.h"
+
+namespace vornic {
+
+/// A child window as its generator describes it. Its creation call reads
+///   <banner comment>
+///   <name><call><styles><call_end>
+///   <indent>Left,Top,Width,Height, hWindow, 0, Inst, nil);
+/// followed by `after`. Every field has an initializer, so that a generator
+/// names only the fields it sets.
+struct WindowControl {
+  int level = 0;               // of the object's lines: where its containers are
+  std::string name{};          // the HWND variable
+  std::string banner{};        // the text of the comment line above the call
+  std::string call{};          // from ":=" up to the window styles
+  std::string styles{};        // the or-ed window styles, e.g. "WS_VISIBLE or WS_CHILD"
+  std::string call_end = ",";  // what closes the first line after the styles
+  std::string left{};
+  std::string top{};
+  std::string width{};
+  std::string height{};
+  std::string after{};       // program lines that fill the window once it exists
+  bool docked = false;       // placed by the system: no position, no instance argument
+  bool takes_focus = false;  // the first such control of the form gets the focus
+  bool clicks = false;       // a click shows a message box naming the control
+  bool common = false;       // a common control: the library is initialised first
+  bool reads_font = false;   // its generator collects the Font.* values
+};
+
+/// Writes `control` into the program, after the translation's steps have
+/// completed its description: focus, place in form coordinates, declaration,
+/// click handler, creation call and `after`, initialisation of the common
+/// controls, font, and one more in the count. Throws EConvertError when a
+/// container's position is not an integer.
+void CreateWindowControl(GeneratorContext context, WindowControl control);
+
+}  // namespace vornic

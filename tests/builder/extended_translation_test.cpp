@@ -1,0 +1,244 @@
+// The extended translation against the exact one on the same forms: the
+// fonts the designer shows, the classes only it writes, and its value checks.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "builder/builder.h"
+#include "driver/translation.h"
+#include "lib/errors.h"
+#include "output/program_text.h"
+
+namespace vornic {
+namespace {
+
+class ExtendedTranslationTest : public ::testing::Test {
+ protected:
+  // Translates `form` and keeps the program; returns the error report, or
+  // the empty text when the form passes.
+  std::string Translate(const std::string& form, Translation translation) {
+    std::istringstream text(form);
+    dpr_ = std::make_unique<TSDPR>("form");
+    TBuilder builder("form", translation);
+    try {
+      TranslateFormText(text, "form.txt", *dpr_, builder);
+    } catch (const EParserError& failure) {
+      return failure.what();
+    }
+    control_count_ = builder.ControlCount;
+    return "";
+  }
+
+  // What the program creates and assigns of fonts, after the controls.
+  std::string Fonts() const { return dpr_->Section("bodymidleend"); }
+
+  // What the controls added to `section` of the program's frame.
+  std::string Added(const std::string& section) const {
+    static const TSDPR kFrame("form");
+    return dpr_->Section(section).substr(kFrame.Section(section).size());
+  }
+
+  std::unique_ptr<TSDPR> dpr_;
+  int control_count_ = 0;
+};
+
+// The form's font, a panel's own font passed on through a class without a
+// generator, a font of which only the style is stored, ParentFont after Font
+// values, Font values of a collection item, which are no object's, and a
+// status bar written at the end line of its first panel item.
+constexpr char kFontForm[] = R"(object Form1: TForm1
+  Caption = 'Fonts'
+  Font.Charset = DEFAULT_CHARSET
+  Font.Height = -13
+  Font.Name = 'Arial'
+  Font.Style = []
+  TextHeight = 16
+  object Edit1: TEdit
+    Left = 8
+    Top = 8
+    Width = 100
+    Height = 21
+  end
+  object Panel1: TPanel
+    Left = 0
+    Top = 40
+    Width = 200
+    Height = 100
+    Font.Charset = DEFAULT_CHARSET
+    Font.Height = -11
+    Font.Name = 'Courier New'
+    Font.Style = []
+    ParentFont = False
+    object Button1: TButton
+      Left = 8
+      Top = 8
+      Width = 75
+      Height = 25
+      Caption = 'OK'
+    end
+    object Button2: TButton
+      Left = 8
+      Top = 40
+      Width = 75
+      Height = 25
+      Caption = 'Bold'
+      Font.Style = [fsBold]
+      ParentFont = False
+    end
+    object CheckBox1: TCheckBox
+      Left = 8
+      Top = 70
+      Width = 75
+      Height = 17
+      Caption = 'Check'
+      Font.Height = -20
+      ParentFont = True
+    end
+  end
+  object Grid1: TPanel
+    Left = 0
+    Top = 150
+    Width = 200
+    Height = 50
+    Columns = <
+      item
+        Font.Name = 'Wingdings'
+      end
+      item
+        Font.Height = -30
+      end>
+    object Edit2: TEdit
+      Left = 8
+      Top = 8
+      Width = 100
+      Height = 21
+    end
+  end
+  object StatusBar1: TStatusBar
+    Panels = <
+      item
+        Width = 50
+      end
+      item
+      end>
+  end
+end
+)";
+
+TEST_F(ExtendedTranslationTest, EveryWindowControlGetsTheFontTheDesignerShows) {
+  ASSERT_EQ(Translate(kFontForm, Translation::kExtended), "");
+  EXPECT_EQ(Fonts(),
+            "\r\n  { Create Font Handle =================================================== }"
+            "\r\n  hFont1 := CreateFont(-13,0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');"
+            "\r\n  hFont2 := CreateFont(-11,0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
+            "\r\n  hFont3 := CreateFont(-11,0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
+            "\r\n\r\n  { Change fonts ============================================== }"
+            "\r\n  if hFont1 <> 0 then SendMessage(Edit1,WM_SETFONT,hFont1,0);"
+            "\r\n  if hFont2 <> 0 then SendMessage(Button1,WM_SETFONT,hFont2,0);"
+            "\r\n  if hFont3 <> 0 then SendMessage(Button2,WM_SETFONT,hFont3,0);"
+            "\r\n  if hFont2 <> 0 then SendMessage(CheckBox1,WM_SETFONT,hFont2,0);"
+            "\r\n  if hFont1 <> 0 then SendMessage(Edit2,WM_SETFONT,hFont1,0);"
+            "\r\n  if hFont1 <> 0 then SendMessage(StatusBar1,WM_SETFONT,hFont1,0);\r\n");
+}
+
+TEST_F(ExtendedTranslationTest, ExactTranslationSendsOnlyFontsTheControlsStore) {
+  ASSERT_EQ(Translate(kFontForm, Translation::kExact), "");
+  // A font without a height of its own is none.
+  EXPECT_EQ(Fonts(),
+            "\r\n  { Create Font Handle =================================================== }"
+            "\r\n  hFont1 := CreateFont(-20,0,0,0,400,0,0,0,0,0,0,0,0,'MS Sans Serif');"
+            "\r\n\r\n  { Change fonts ============================================== }"
+            "\r\n  if hFont1 <> 0 then SendMessage(CheckBox1,WM_SETFONT,hFont1,0);\r\n");
+}
+
+// A form that stores no font has the designer's default; a painted label
+// selects it around its text like a window control gets it.
+TEST_F(ExtendedTranslationTest, FormWithoutFontGivesTheDefaultFontToPaintedLabelsToo) {
+  ASSERT_EQ(Translate("object Form1: TForm1\n"
+                      "  TextHeight = 13\n"
+                      "  object Label1: TLabel\n"
+                      "    Left = 8\n    Top = 8\n    Width = 40\n    Height = 13\n"
+                      "    Caption = 'Hot'\n"
+                      "    Color = clYellow\n"
+                      "  end\n"
+                      "  object Label2: TLabel\n"
+                      "    Left = 8\n    Top = 30\n    Width = 40\n    Height = 13\n"
+                      "    Caption = 'Cold'\n"
+                      "  end\n"
+                      "end\n",
+                      Translation::kExtended),
+            "");
+  EXPECT_EQ(Fonts(),
+            "\r\n  { Create Font Handle =================================================== }"
+            "\r\n  hFont1 := CreateFont(-11,0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,"
+            "'MS Sans Serif');"
+            "\r\n\r\n  { Change fonts ============================================== }"
+            "\r\n  if hFont1 <> 0 then SendMessage(Label2,WM_SETFONT,hFont1,0);\r\n");
+  EXPECT_NE(Added("windowprocpaintmidle").find("OldFont := SelectObject(PaintDC,hFont1);"),
+            std::string::npos);
+}
+
+TEST_F(ExtendedTranslationTest, StaticTextIsWrittenOnlyByTheExtendedTranslation) {
+  const std::string form =
+      "object Form1: TForm1\n"
+      "  TextHeight = 13\n"
+      "  object Panel1: TPanel\n"
+      "    Left = 10\n    Top = 20\n    Width = 300\n    Height = 200\n"
+      "    object StaticText1: TStaticText\n"
+      "      Left = 4\n      Top = 5\n      Width = 120\n      Height = 17\n"
+      "      Alignment = taCenter\n"
+      "      BorderStyle = sbsSunken\n"
+      "      Caption = 'Ready'\n"
+      "    end\n"
+      "    object StaticText2: TStaticText\n"
+      "      Left = 4\n      Top = 30\n      Width = 120\n      Height = 17\n"
+      "      Alignment = taJustify\n"
+      "    end\n"
+      "  end\n"
+      "end\n";
+  ASSERT_EQ(Translate(form, Translation::kExact), "");
+  EXPECT_EQ(control_count_, 0);
+
+  ASSERT_EQ(Translate(form, Translation::kExtended), "");
+  EXPECT_EQ(control_count_, 2);
+  // Placed in the form's coordinates; an unknown alignment keeps the default.
+  const std::string body = Added("bodymidle");
+  EXPECT_EQ(body.substr(body.find("\r\n\r\n  { Create a static text") + 2),
+            "\r\n  { Create a static text ============================================ }"
+            "\r\n  StaticText1:= CreateWindow('Static','Ready', "
+            "WS_VISIBLE or WS_CHILD or SS_CENTER or SS_SUNKEN,"
+            "\r\n                14,25,120,17, hWindow, 0, Inst, nil);\r\n"
+            "\r\n  { Create a static text ============================================ }"
+            "\r\n  StaticText2:= CreateWindow('Static','', WS_VISIBLE or WS_CHILD or SS_LEFT,"
+            "\r\n                14,50,120,17, hWindow, 0, Inst, nil);\r\n");
+}
+
+// Values that only the extended translation writes are checked only there,
+// so the exact translation accepts every form it always accepted.
+TEST_F(ExtendedTranslationTest, ValuesReachingOnlyTheExtendedProgramAreCheckedThere) {
+  struct Case {
+    const char* lines;  // inside a panel on the form, line 3 on
+    const char* report;
+  };
+  const Case cases[] = {
+      {"    Font.Name = Arial\n", "[Error] form.txt(3):     Font.Name = Arial"},
+      {"    Font.Height = 1);Halt;(\n", "[Error] form.txt(3):     Font.Height = 1);Halt;("},
+      {"    object StaticText1: TStaticText\n      Caption = Halt\n",
+       "[Error] form.txt(4):       Caption = Halt"},
+      {"    object X(: TStaticText\n", "[Error] form.txt(3):     object X(: TStaticText"},
+      {"    Font.Name = 'Arial'\n    Font.Charset = RUSSIAN_CHARSET\n", ""},
+  };
+  for (const Case& c : cases) {
+    const std::string form =
+        std::string("object Form1: TForm1\n  object Panel1: TPanel\n") + c.lines + "  end\nend\n";
+    EXPECT_EQ(Translate(form, Translation::kExtended), c.report) << c.lines;
+    EXPECT_EQ(Translate(form, Translation::kExact), "") << c.lines;
+  }
+  EXPECT_EQ(Translate("object Form1: TForm1\n  Font.Name = Halt\nend\n", Translation::kExtended),
+            "[Error] form.txt(2):   Font.Name = Halt");
+}
+
+}  // namespace
+}  // namespace vornic
