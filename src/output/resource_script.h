@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "lib/dictionary.h"
 
@@ -28,6 +29,10 @@ class TIImage {
   /// file-name part). Throws ERangeError when DataLines is empty (nothing is
   /// written then) and EInOutError when the script cannot be created or written.
   void WriteBitmap(int skip);
+  /// Appends one "BMP_<name> BITMAP" entry holding the bytes of `bmp_file`
+  /// (a whole BMP file, e.g. a decoded picture), in the lines WriteBitmap
+  /// writes; creates or opens the script as WriteBitmap does.
+  void WriteBitmapFile(std::string_view bmp_file);
 
   bool ScriptPending = true;  // the script file has not been created in this run
   std::string ControlName;
@@ -42,8 +47,10 @@ class TIImage {
  private:
   /// The data lines as one text, the skip and the closing brace removed.
   std::string JoinedData(int skip) const;
-  /// The whole entry, from "BMP_" to the empty line after "END".
-  std::string ScriptEntry(int skip) const;
+  /// The whole entry for hexadecimal `data`, from "BMP_" to the empty line after "END".
+  std::string ScriptEntry(std::string_view data) const;
+  /// Writes `entry` at the end of the script, creating the script on the first write.
+  void AppendEntry(const std::string& entry);
 
   std::ofstream ScriptFile;  // open from the first write to the end of the run
 };
