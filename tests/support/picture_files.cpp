@@ -40,7 +40,7 @@ Rgba PixelAt(const Raster& raster, int x, int y) {
   return Rgba{pixel[0], pixel[1], pixel[2], pixel[3]};
 }
 
-std::string EncodeJpeg(const Raster& raster, bool grey, bool progressive) {
+std::string EncodeJpeg(const Raster& raster, JpegKind kind) {
   jpeg_compress_struct info;
   jpeg_error_mgr errors;
   info.err = jpeg_std_error(&errors);
@@ -51,13 +51,15 @@ std::string EncodeJpeg(const Raster& raster, bool grey, bool progressive) {
   info.image_width = raster.width;
   info.image_height = raster.height;
   info.input_components = 4;
-  info.in_color_space = JCS_EXT_RGBA;
+  // Opaque RGBA rows read as inverted CMYK hold the same colours with no black.
+  info.in_color_space = kind == JpegKind::kCmyk ? JCS_CMYK : JCS_EXT_RGBA;
   jpeg_set_defaults(&info);
-  if (grey) jpeg_set_colorspace(&info, JCS_GRAYSCALE);
+  if (kind == JpegKind::kGrey) jpeg_set_colorspace(&info, JCS_GRAYSCALE);
+  if (kind == JpegKind::kCmyk) jpeg_set_colorspace(&info, JCS_CMYK);
   // Full-resolution colour, so that no colour bleeds across a block edge.
   info.comp_info[0].h_samp_factor = 1;
   info.comp_info[0].v_samp_factor = 1;
-  if (progressive) jpeg_simple_progression(&info);
+  if (kind == JpegKind::kProgressive) jpeg_simple_progression(&info);
   jpeg_set_quality(&info, 95, TRUE);
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < info.image_height) {

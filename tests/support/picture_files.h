@@ -26,8 +26,12 @@ Raster PaintRaster(int width, int height, const std::function<Rgba(int x, int y)
 /// The pixel at (x, y).
 Rgba PixelAt(const Raster& raster, int x, int y);
 
-/// `raster` as a JPEG file at quality 95, alpha dropped.
-std::string EncodeJpeg(const Raster& raster, bool grey = false, bool progressive = false);
+enum class JpegKind { kColour, kGrey, kProgressive, kCmyk };
+/// `raster` as a JPEG file at quality 95, colour at full resolution, alpha
+/// dropped. kCmyk stores the red, green and blue values as inverted cyan,
+/// magenta and yellow with an Adobe marker, and no black, so they decode to
+/// the same colours.
+std::string EncodeJpeg(const Raster& raster, JpegKind kind = JpegKind::kColour);
 /// `raster` as a PNG file in a format of libpng's simplified interface
 /// (PNG_FORMAT_RGBA, PNG_FORMAT_GRAY, PNG_FORMAT_RGBA_COLORMAP, ...).
 std::string EncodePng(const Raster& raster, uint32_t format);
