@@ -92,17 +92,23 @@ TEST(PictureDecodeTest, EachFormatDecodesToItsPixels) {
       {"progressive jpeg",
        PictureProperty("TJPEGImage", EncodeJpeg(opaque, JpegKind::kProgressive)), opaque, 6},
       {"cmyk jpeg", PictureProperty("TJPEGImage", EncodeJpeg(opaque, JpegKind::kCmyk)), opaque, 6},
-      {"png", PictureProperty("TPngImage", EncodePng(clear, PNG_FORMAT_RGBA)), clear, 0},
-      {"opaque png", PictureProperty("TPngImage", EncodePng(opaque, PNG_FORMAT_RGB)), opaque, 0},
-      {"grey png with alpha", PictureProperty("TPNGObject", EncodePng(clear, PNG_FORMAT_GA)),
-       Grey(clear), 0},
-      {"palette png", PictureProperty("TPngImage", EncodePng(clear, PNG_FORMAT_RGBA_COLORMAP)),
-       clear, 0},
-      {"png without length", PictureProperty("TPngImage", EncodePng(clear, PNG_FORMAT_RGBA), false),
-       clear, 0},
-      {"png in an icon",
-       PictureProperty("TIcon", IconFile({{32, 32, 32, EncodePng(clear, PNG_FORMAT_RGBA)}})), clear,
+      {"png", PictureProperty("TPngImage", EncodePng(clear, {PNG_COLOR_TYPE_RGBA})), clear, 0},
+      {"opaque png", PictureProperty("TPngImage", EncodePng(opaque, {PNG_COLOR_TYPE_RGB})), opaque,
        0},
+      {"grey png with alpha",
+       PictureProperty("TPNGObject", EncodePng(clear, {PNG_COLOR_TYPE_GRAY_ALPHA})), Grey(clear),
+       0},
+      {"interlaced 16-bit png",
+       PictureProperty("TPngImage", EncodePng(clear, {PNG_COLOR_TYPE_RGBA, 16, true})), clear, 0},
+      {"interlaced palette png",
+       PictureProperty("TPngImage", EncodePng(clear, {PNG_COLOR_TYPE_PALETTE, 8, true})), clear, 0},
+      {"palette png", PictureProperty("TPngImage", EncodePng(clear, {PNG_COLOR_TYPE_PALETTE})),
+       clear, 0},
+      {"png without length",
+       PictureProperty("TPngImage", EncodePng(clear, {PNG_COLOR_TYPE_RGBA}), false), clear, 0},
+      {"png in an icon",
+       PictureProperty("TIcon", IconFile({{32, 32, 32, EncodePng(clear, {PNG_COLOR_TYPE_RGBA})}})),
+       clear, 0},
       {"32-bit icon",
        PictureProperty("TIcon",
                        IconFile({{32, 32, 32, IconDib32(opaque, 255, std::string(128, '\xFF'))}})),
@@ -186,7 +192,7 @@ TEST(PictureDecodeTest, IconShowsTheImageNearestTheStandardSize) {
       "TIcon", IconFile({{16, 16, 32, solid(16, kRed)},
                          {48, 48, 32, solid(48, kGreen)},
                          {32, 32, 32, solid(32, kBlue)},
-                         {256, 256, 32, EncodePng(Quadrants(false), PNG_FORMAT_RGBA)}})));
+                         {256, 256, 32, EncodePng(Quadrants(false), {PNG_COLOR_TYPE_RGBA})}})));
   EXPECT_EQ(chosen.width, 32);
   EXPECT_EQ(PixelAt(chosen, 5, 5), kBlue);
   // Without a 32 x 32 image, the larger of two equally near ones.
@@ -218,7 +224,7 @@ TEST(PictureDecodeTest, IconTransparencyComesFromAlphaOrElseTheMask) {
 }
 
 TEST(PictureDecodeTest, PropertyLayoutsAndWhatTheyGive) {
-  const std::string png = EncodePng(Quadrants(false), PNG_FORMAT_RGB);
+  const std::string png = EncodePng(Quadrants(false), {PNG_COLOR_TYPE_RGB});
   const struct {
     const char* name;
     std::string property;
@@ -266,9 +272,9 @@ std::vector<std::string> SamplePictures() {
           BmpFile({3, 2, 4, 0, {}, {0xFF0000, 0x0000FF}, StoredRows(false, 4, nullptr)})),
       PictureProperty("TJPEGImage", EncodeJpeg(small)),
       PictureProperty("TJPEGImage", EncodeJpeg(small, JpegKind::kProgressive)),
-      PictureProperty("TPngImage", EncodePng(clear, PNG_FORMAT_RGBA_COLORMAP)),
+      PictureProperty("TPngImage", EncodePng(clear, {PNG_COLOR_TYPE_PALETTE})),
       PictureProperty("TIcon", IconFile({{5, 3, 32, IconDib32(small, 0, std::string(12, '\x55'))},
-                                         {32, 32, 32, EncodePng(clear, PNG_FORMAT_RGBA)}})),
+                                         {32, 32, 32, EncodePng(clear, {PNG_COLOR_TYPE_RGBA})}})),
       PictureProperty("TIcon",
                       IconFile({{5, 3, 32, IconDib32(small, 0, std::string(12, '\x55'))}})),
   };
@@ -321,7 +327,7 @@ TEST(PictureDecodeTest, AbsurdSizesAreRefusedBeforeAllocating) {
 
   // A short PNG cannot hold 64 million pixels: deflate expands at most 1032 times.
   for (const char* size : {"\0\0\x1F\x40\0\0\x1F\x40", "\0\x01\x86\xA0\0\0\0\x01"}) {
-    std::string png = EncodePng(Quadrants(false), PNG_FORMAT_RGB);
+    std::string png = EncodePng(Quadrants(false), {PNG_COLOR_TYPE_RGB});
     png.replace(16, 8, size, 8);  // width and height open the header chunk's data
     const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(png.data() + 12), 17);
     png.replace(29, 4, {char(crc >> 24), char(crc >> 16), char(crc >> 8), char(crc)});

@@ -74,43 +74,65 @@ std::string EncodeJpeg(const Raster& raster, JpegKind kind) {
   return file;
 }
 
-std::string EncodePng(const Raster& raster, uint32_t format) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = raster.width;
-  image.height = raster.height;
-  image.format = format;
-  std::vector<uint8_t> buffer;
-  std::vector<uint8_t> colormap;
-  if (format & PNG_FORMAT_FLAG_COLORMAP) {
-    // One entry per distinct RGBA pixel; the rows hold indexes.
-    std::map<uint32_t, uint8_t> index_of;
-    for (size_t at = 0; at < raster.rgba.size(); at += 4) {
-      const uint32_t key = raster.rgba[at] << 24 | raster.rgba[at + 1] << 16 |
-                           raster.rgba[at + 2] << 8 | raster.rgba[at + 3];
-      auto [entry, added] = index_of.try_emplace(key, static_cast<uint8_t>(index_of.size()));
-      if (added)
-        colormap.insert(colormap.end(), raster.rgba.begin() + at, raster.rgba.begin() + at + 4);
-      buffer.push_back(entry->second);
+namespace {
+
+void AppendToString(png_structp png, png_bytep data, size_t size) {
+  static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<char*>(data), size);
+}
+
+void FlushNothing(png_structp) {}
+
+// One row in `layout`: samples of 8 or 16 bits (high byte first), or indexes.
+std::vector<uint8_t> PngRow(const Raster& raster, int y, const PngLayout& layout,
+                            std::map<uint32_t, uint8_t>& palette) {
+  std::vector<uint8_t> row;
+  const int type = layout.colour_type;
+  for (int x = 0; x < raster.width; ++x) {
+    const Rgba pixel = PixelAt(raster, x, y);
+    if (type == PNG_COLOR_TYPE_PALETTE) {
+      const uint32_t key = pixel.red << 24 | pixel.green << 16 | pixel.blue << 8 | pixel.alpha;
+      row.push_back(palette.try_emplace(key, static_cast<uint8_t>(palette.size())).first->second);
+      continue;
     }
-    image.colormap_entries = static_cast<uint32_t>(index_of.size());
-  } else {
-    // The file takes the buffer's format: grey takes the red channel.
-    const bool grey = (format & PNG_FORMAT_FLAG_COLOR) == 0;
-    const bool alpha = (format & PNG_FORMAT_FLAG_ALPHA) != 0;
-    for (size_t at = 0; at < raster.rgba.size(); at += 4) {
-      buffer.insert(buffer.end(), raster.rgba.begin() + at,
-                    raster.rgba.begin() + at + (grey ? 1 : 3));
-      if (alpha) buffer.push_back(raster.rgba[at + 3]);
+    std::vector<uint8_t> samples{pixel.red};
+    if (type & PNG_COLOR_MASK_COLOR) samples.insert(samples.end(), {pixel.green, pixel.blue});
+    if (type & PNG_COLOR_MASK_ALPHA) samples.push_back(pixel.alpha);
+    for (const uint8_t sample : samples) {
+      row.push_back(sample);
+      if (layout.bit_depth == 16) row.push_back(sample);  // 0xAB widens to 0xABAB
     }
   }
-  png_alloc_size_t size = 0;
-  png_image_write_to_memory(&image, nullptr, &size, 0, buffer.data(), 0,
-                            colormap.empty() ? nullptr : colormap.data());
-  std::string file(size, '\0');
-  png_image_write_to_memory(&image, file.data(), &size, 0, buffer.data(), 0,
-                            colormap.empty() ? nullptr : colormap.data());
-  file.resize(size);
+  return row;
+}
+
+}  // namespace
+
+std::string EncodePng(const Raster& raster, const PngLayout& layout) {
+  std::map<uint32_t, uint8_t> palette;
+  std::vector<std::vector<uint8_t>> rows;
+  for (int y = 0; y < raster.height; ++y) rows.push_back(PngRow(raster, y, layout, palette));
+  std::string file;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_set_write_fn(png, &file, AppendToString, FlushNothing);
+  png_set_IHDR(png, info, raster.width, raster.height, layout.bit_depth, layout.colour_type,
+               layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (layout.colour_type == PNG_COLOR_TYPE_PALETTE) {
+    std::vector<png_color> colours(palette.size());
+    std::vector<png_byte> alphas(palette.size());
+    for (const auto& [key, index] : palette) {
+      colours[index] = png_color{png_byte(key >> 24), png_byte(key >> 16), png_byte(key >> 8)};
+      alphas[index] = png_byte(key);
+    }
+    png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
+    png_set_tRNS(png, info, alphas.data(), static_cast<int>(alphas.size()), nullptr);
+  }
+  std::vector<png_bytep> row_pointers;
+  for (std::vector<uint8_t>& row : rows) row_pointers.push_back(row.data());
+  png_set_rows(png, info, row_pointers.data());
+  png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+  png_destroy_write_struct(&png, &info);
   return file;
 }
 

@@ -32,9 +32,16 @@ enum class JpegKind { kColour, kGrey, kProgressive, kCmyk };
 /// magenta and yellow with an Adobe marker, and no black, so they decode to
 /// the same colours.
 std::string EncodeJpeg(const Raster& raster, JpegKind kind = JpegKind::kColour);
-/// `raster` as a PNG file in a format of libpng's simplified interface
-/// (PNG_FORMAT_RGBA, PNG_FORMAT_GRAY, PNG_FORMAT_RGBA_COLORMAP, ...).
-std::string EncodePng(const Raster& raster, uint32_t format);
+/// How EncodePng stores a picture: a colour type of libpng
+/// (PNG_COLOR_TYPE_RGBA, _RGB, _GRAY, _GRAY_ALPHA, _PALETTE), 8 or 16 bits
+/// per sample, interlaced or not. Grey takes the red channel; a palette gets
+/// one entry per distinct pixel, with transparency where any is not opaque.
+struct PngLayout {
+  int colour_type = 0;
+  int bit_depth = 8;
+  bool interlaced = false;
+};
+std::string EncodePng(const Raster& raster, const PngLayout& layout);
 
 /// A DIB with a 40-byte header; `rows` are the pixel rows exactly as stored.
 struct DibSpec {
