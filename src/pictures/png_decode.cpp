@@ -78,11 +78,22 @@ bool ReadPng(PngRead* read, Raster* out, std::string* error) {
   RequestRgba(read->png);
   png_read_update_info(read->png, read->info);
   if (png_get_rowbytes(read->png, read->info) != width * 4) png_error(read->png, "Not RGBA");
-  out->rgba.assign(width * height * 4, 0);
-  read->rows.resize(height);
-  for (uint64_t y = 0; y < height; ++y) read->rows[y] = out->rgba.data() + y * width * 4;
+  const size_t row_bytes = width * 4;
+  out->rgba.clear();
+  if (png_get_interlace_type(read->png, read->info) == PNG_INTERLACE_NONE) {
+    // Grown row by row, so data that ends early never costs the whole picture.
+    for (uint64_t y = 0; y < height; ++y) {
+      out->rgba.resize(out->rgba.size() + row_bytes);
+      png_read_row(read->png, out->rgba.data() + y * row_bytes, nullptr);
+    }
+  } else {
+    // Each pass of an interlaced picture fills pixels all over it.
+    out->rgba.assign(height * row_bytes, 0);
+    read->rows.resize(height);
+    for (uint64_t y = 0; y < height; ++y) read->rows[y] = out->rgba.data() + y * row_bytes;
+    png_read_image(read->png, read->rows.data());
+  }
   // What follows the pixels (the end chunk, trailing bytes) is not needed.
-  png_read_image(read->png, read->rows.data());
   out->width = static_cast<int>(width);
   out->height = static_cast<int>(height);
   return true;
