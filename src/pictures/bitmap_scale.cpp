@@ -4,7 +4,6 @@
 #include "pictures/bitmap_scale.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace vornic {
@@ -44,21 +43,6 @@ std::vector<Taps> AxisTaps(int source, int target) {
 
 uint8_t ToByte(float value) { return static_cast<uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f)); }
 
-// The picture laid on the background: scaling and placing then need no alpha.
-Raster LayOnBackground(const Raster& picture, Rgb background) {
-  Raster opaque = picture;
-  const uint8_t under[3] = {background.red, background.green, background.blue};
-  for (size_t at = 0; at < opaque.rgba.size(); at += 4) {
-    const unsigned alpha = opaque.rgba[at + 3];
-    for (int channel = 0; channel < 3; ++channel) {
-      opaque.rgba[at + channel] = static_cast<uint8_t>(
-          (opaque.rgba[at + channel] * alpha + under[channel] * (255 - alpha) + 127) / 255);
-    }
-    opaque.rgba[at + 3] = 255;
-  }
-  return opaque;
-}
-
 Raster Filled(int width, int height, Rgb colour) {
   Raster raster;
   raster.width = width;
@@ -73,15 +57,22 @@ Raster Filled(int width, int height, Rgb colour) {
   return raster;
 }
 
-// Copies `picture` onto `canvas` with its top left at (left, top), cut at the edges.
-void Paste(const Raster& picture, int left, int top, Raster* canvas) {
+// Lays `picture` over the opaque `canvas` with its top left at (left, top),
+// cut at the edges; only the pixels that show are touched.
+void Blend(const Raster& picture, int left, int top, Raster* canvas) {
   const int x0 = std::max(0, left), x1 = std::min(canvas->width, left + picture.width);
   const int y0 = std::max(0, top), y1 = std::min(canvas->height, top + picture.height);
-  if (x0 >= x1) return;
   for (int y = y0; y < y1; ++y) {
-    const size_t from = (static_cast<size_t>(y - top) * picture.width + (x0 - left)) * 4;
-    const size_t to = (static_cast<size_t>(y) * canvas->width + x0) * 4;
-    std::copy_n(picture.rgba.begin() + from, (x1 - x0) * 4, canvas->rgba.begin() + to);
+    const uint8_t* from =
+        picture.rgba.data() + (static_cast<size_t>(y - top) * picture.width + (x0 - left)) * 4;
+    uint8_t* to = canvas->rgba.data() + (static_cast<size_t>(y) * canvas->width + x0) * 4;
+    for (int x = x0; x < x1; ++x, from += 4, to += 4) {
+      const unsigned alpha = from[3];
+      for (int channel = 0; channel < 3; ++channel) {
+        to[channel] =
+            static_cast<uint8_t>((from[channel] * alpha + to[channel] * (255 - alpha) + 127) / 255);
+      }
+    }
   }
 }
 
@@ -133,22 +124,35 @@ Raster ScaleRaster(const Raster& source, int width, int height) {
   out.height = height;
   out.rgba.resize(static_cast<size_t>(width) * height * 4);
   const size_t source_row = static_cast<size_t>(source.width) * 4;
+  // Colours are summed weighted by their alpha, so that a transparent
+  // pixel's colour (often black) does not darken its neighbours.
   std::vector<float> sum(source_row);
   uint8_t* pixel = out.rgba.data();
   for (const Taps& row : rows) {
     std::fill(sum.begin(), sum.end(), 0.0f);
     for (size_t tap = 0; tap < row.weights.size(); ++tap) {
       const uint8_t* in = source.rgba.data() + (row.first + tap) * source_row;
-      for (size_t at = 0; at < source_row; ++at) sum[at] += row.weights[tap] * in[at];
+      for (size_t at = 0; at < source_row; at += 4) {
+        const float weight = row.weights[tap];
+        const float covered = weight * in[at + 3];
+        sum[at] += covered * in[at];
+        sum[at + 1] += covered * in[at + 1];
+        sum[at + 2] += covered * in[at + 2];
+        sum[at + 3] += covered;
+      }
     }
     for (const Taps& column : columns) {
-      for (int channel = 0; channel < 4; ++channel) {
-        float value = 0;
-        for (size_t tap = 0; tap < column.weights.size(); ++tap) {
-          value += column.weights[tap] * sum[(column.first + tap) * 4 + channel];
-        }
-        *pixel++ = ToByte(value);
+      float value[4] = {};
+      for (size_t tap = 0; tap < column.weights.size(); ++tap) {
+        const float* in = sum.data() + (column.first + tap) * 4;
+        for (int channel = 0; channel < 4; ++channel)
+          value[channel] += column.weights[tap] * in[channel];
       }
+      const float alpha = value[3];
+      for (int channel = 0; channel < 3; ++channel) {
+        *pixel++ = alpha > 0 ? ToByte(value[channel] / alpha) : 0;
+      }
+      *pixel++ = ToByte(alpha);
     }
   }
   return out;
@@ -172,11 +176,10 @@ bool RenderImage(const Raster& picture, const ImageDisplay& display, Rgb backgro
   const int canvas_width = display.center ? display.width : std::min(rect.width, display.width);
   const int canvas_height = display.center ? display.height : std::min(rect.height, display.height);
   *out = Filled(canvas_width, canvas_height, background);
-  const Raster opaque = LayOnBackground(picture, background);
   if (rect.width == picture.width && rect.height == picture.height) {
-    Paste(opaque, rect.left, rect.top, out);
+    Blend(picture, rect.left, rect.top, out);
   } else {
-    Paste(ScaleRaster(opaque, rect.width, rect.height), rect.left, rect.top, out);
+    Blend(ScaleRaster(picture, rect.width, rect.height), rect.left, rect.top, out);
   }
   return true;
 }

@@ -29,7 +29,7 @@ struct PlacedRect {
 PlacedRect PictureRect(int picture_width, int picture_height, const ImageDisplay& display);
 
 /// `source` resampled to `width` x `height`: a box filter where it shrinks,
-/// bilinear where it grows, alpha treated like the colours.
+/// bilinear where it grows; colours are weighted by their alpha.
 /// REQUIRES: a non-empty source and a size allowed by PictureSizeAllowed.
 Raster ScaleRaster(const Raster& source, int width, int height);
 

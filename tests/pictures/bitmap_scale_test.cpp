@@ -76,6 +76,12 @@ TEST(BitmapScaleTest, ShrinkingAveragesAndGrowingInterpolates) {
   EXPECT_EQ(PixelAt(wide, 2, 0).red, 191);
   EXPECT_EQ(PixelAt(wide, 3, 0).red, 255);
 
+  // A transparent pixel lends no colour, only transparency.
+  const Raster half = PaintRaster(2, 1, [](int x, int) {
+    return x ? Rgba{0, 0, 0, 0} : Rgba{200, 0, 0};
+  });
+  EXPECT_EQ(PixelAt(ScaleRaster(half, 1, 1), 0, 0), (Rgba{200, 0, 0, 128}));
+
   const Rgba colour{12, 34, 56, 78};
   EXPECT_EQ(ScaleRaster(Solid(3, 5, colour), 7, 2).rgba, Solid(7, 2, colour).rgba);
   EXPECT_EQ(ScaleRaster(Solid(1, 1, colour), 9, 9).rgba, Solid(9, 9, colour).rgba);
