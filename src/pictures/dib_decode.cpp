@@ -116,8 +116,9 @@ bool ReadHeader(std::string_view dib, DibHeader* header, std::string* error) {
   }
   SetDefaultMasks(header);
   if (compression == kBiBitfields || compression == kBiAlphaBitfields) {
-    if (bits != 16 && bits != 32)
+    if (bits != 16 && bits != 32) {
       return Fail(error, "bit fields in a bitmap of other than 16 or 32 bits");
+    }
     if (!ReadMasks(dib, compression, header, error)) return false;
   } else if (compression != kBiRgb) {
     return Fail(error, "compressed bitmaps are not decoded");
@@ -222,8 +223,9 @@ bool DecodeBmpFile(std::string_view file, Raster* out, std::string* error) {
   if (stored_offset == 0) {
     const uint64_t palette_bytes =
         header.bit_count <= 8 ? header.palette_entries * header.entry_size : 0;
-    if (palette_bytes > dib.size() - header.palette_offset)
+    if (palette_bytes > dib.size() - header.palette_offset) {
       return Fail(error, "bitmap data ends inside its palette");
+    }
     bits_offset = header.palette_offset + palette_bytes;
   } else if (stored_offset < kFileHeaderSize + header.palette_offset ||
              stored_offset > file.size()) {

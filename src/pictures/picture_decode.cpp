@@ -56,14 +56,16 @@ bool DecodeStream(const PictureStream& stream, Raster* raster, std::string* erro
 DecodedPicture DecodePicture(std::string_view property) {
   PictureStream stream;
   std::string error;
-  if (!SplitPictureData(property, &stream, &error))
+  if (!SplitPictureData(property, &stream, &error)) {
     return NoPixels(PictureOutcome::kCorrupt, error);
+  }
   const std::string class_name = PrintableName(stream.class_name);
   if (class_name == "TMetafile") {
     return NoPixels(PictureOutcome::kUnsupported, "TMetafile pictures are not decoded");
   }
-  if (stream.bytes.empty())
+  if (stream.bytes.empty()) {
     return NoPixels(PictureOutcome::kEmpty, class_name + " holds no picture");
+  }
   if (stream.format == PictureFormat::kUnknown) {
     if (IsRasterClass(class_name)) {
       return NoPixels(PictureOutcome::kCorrupt, class_name + " data in no known picture format");

@@ -8,6 +8,7 @@
 
 #include <csetjmp>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
