@@ -145,8 +145,9 @@ Raster ScaleRaster(const Raster& source, int width, int height) {
       float value[4] = {};
       for (size_t tap = 0; tap < column.weights.size(); ++tap) {
         const float* in = sum.data() + (column.first + tap) * 4;
-        for (int channel = 0; channel < 4; ++channel)
+        for (int channel = 0; channel < 4; ++channel) {
           value[channel] += column.weights[tap] * in[channel];
+        }
       }
       const float alpha = value[3];
       for (int channel = 0; channel < 3; ++channel) {

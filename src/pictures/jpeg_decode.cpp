@@ -59,31 +59,40 @@ void CmykToRgba(uint8_t* row, size_t width, bool inverted) {
   }
 }
 
-}  // namespace
+// All the library's state, outside the function that jumps back, so that
+// none of it is a local the jump could leave stale; freed on destruction.
+struct JpegRead {
+  JpegRead() {
+    info.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = JumpBack;
+    errors.manager.emit_message = EmitMessage;
+    errors.manager.output_message = OutputNothing;
+    progress.progress_monitor = LimitScans;
+  }
+  ~JpegRead() { jpeg_destroy_decompress(&info); }
+  JpegRead(const JpegRead&) = delete;
+  JpegRead& operator=(const JpegRead&) = delete;
 
-bool DecodeJpeg(std::string_view data, Raster* out, std::string* error) {
-  jpeg_decompress_struct info;
+  jpeg_decompress_struct info{};
   ErrorJump errors;
-  jpeg_progress_mgr progress;
-  info.err = jpeg_std_error(&errors.manager);
-  errors.manager.error_exit = JumpBack;
-  errors.manager.emit_message = EmitMessage;
-  errors.manager.output_message = OutputNothing;
-  if (setjmp(errors.jump)) {
-    jpeg_destroy_decompress(&info);
-    *error = std::string("JPEG data is corrupt: ") + errors.message;
+  jpeg_progress_mgr progress{};
+};
+
+// Holds no object with a destructor: the library may jump back to the start.
+bool ReadJpeg(std::string_view data, JpegRead* read, Raster* out, std::string* error) {
+  jpeg_decompress_struct& info = read->info;
+  if (setjmp(read->errors.jump)) {
+    *error = std::string("JPEG data is corrupt: ") + read->errors.message;
     return false;
   }
   jpeg_create_decompress(&info);
   info.mem->max_memory_to_use = kMaxLibraryMemory;
-  progress.progress_monitor = LimitScans;
-  info.progress = &progress;
+  info.progress = &read->progress;
   jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()), data.size());
   jpeg_read_header(&info, TRUE);
   if (!PictureSizeAllowed(info.image_width, info.image_height)) {
     *error = "JPEG picture of " + std::to_string(info.image_width) + " x " +
              std::to_string(info.image_height) + " pixels";
-    jpeg_destroy_decompress(&info);
     return false;
   }
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
@@ -102,8 +111,14 @@ bool DecodeJpeg(std::string_view data, Raster* out, std::string* error) {
   out->width = static_cast<int>(info.output_width);
   out->height = static_cast<int>(info.output_height);
   // Whatever follows the last row (the end marker, trailing bytes) is not needed.
-  jpeg_destroy_decompress(&info);
   return true;
+}
+
+}  // namespace
+
+bool DecodeJpeg(std::string_view data, Raster* out, std::string* error) {
+  JpegRead read;
+  return ReadJpeg(data, &read, out, error);
 }
 
 }  // namespace vornic
