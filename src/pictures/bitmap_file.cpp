@@ -3,21 +3,13 @@
 
 #include <cstdint>
 
+#include "pictures/byte_fields.h"
+
 namespace vornic {
 namespace {
 
 constexpr uint32_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
-
-void Put16(std::string& out, uint32_t value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>(value >> 8 & 0xFF);
-}
-
-void Put32(std::string& out, uint32_t value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
-}
 
 }  // namespace
 
@@ -30,20 +22,20 @@ std::string EncodeBmpFile(const Raster& raster) {
   std::string out;
   out.reserve(bits_offset + pixel_bytes);
   out += "BM";
-  Put32(out, bits_offset + pixel_bytes);
-  Put32(out, 0);  // two reserved words
-  Put32(out, bits_offset);
-  Put32(out, kInfoHeaderSize);
-  Put32(out, width);
-  Put32(out, height);  // positive: the rows run from the bottom up
-  Put16(out, 1);       // planes
-  Put16(out, 24);      // bits per pixel
-  Put32(out, 0);       // uncompressed
-  Put32(out, pixel_bytes);
-  Put32(out, 0);  // no resolution: the system shows the bitmap pixel for pixel
-  Put32(out, 0);
-  Put32(out, 0);  // no palette
-  Put32(out, 0);
+  PutLittle32(out, bits_offset + pixel_bytes);
+  PutLittle32(out, 0);  // two reserved words
+  PutLittle32(out, bits_offset);
+  PutLittle32(out, kInfoHeaderSize);
+  PutLittle32(out, width);
+  PutLittle32(out, height);  // positive: the rows run from the bottom up
+  PutLittle16(out, 1);       // planes
+  PutLittle16(out, 24);      // bits per pixel
+  PutLittle32(out, 0);       // uncompressed
+  PutLittle32(out, pixel_bytes);
+  PutLittle32(out, 0);  // no resolution: the system shows the bitmap pixel for pixel
+  PutLittle32(out, 0);
+  PutLittle32(out, 0);  // no palette
+  PutLittle32(out, 0);
   for (uint32_t row = height; row-- > 0;) {
     const uint8_t* pixel = raster.rgba.data() + static_cast<size_t>(row) * width * 4;
     for (uint32_t x = 0; x < width; ++x, pixel += 4) {

@@ -1,10 +1,12 @@
-// Little-endian fields of the picture formats read from memory. Each reader
-// requires the field to lie inside `bytes`; callers check the size first.
+// Little-endian fields of the picture formats, read from memory and appended
+// to a string. Each reader requires the field to lie inside `bytes`; callers
+// check the size first.
 #pragma once
 
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vornic {
@@ -25,6 +27,16 @@ inline uint32_t Little32(std::string_view bytes, size_t at) {
 
 inline int32_t LittleSigned32(std::string_view bytes, size_t at) {
   return static_cast<int32_t>(Little32(bytes, at));
+}
+
+inline void PutLittle16(std::string& out, uint32_t value) {
+  out += static_cast<char>(value & 0xFF);
+  out += static_cast<char>(value >> 8 & 0xFF);
+}
+
+inline void PutLittle32(std::string& out, uint32_t value) {
+  PutLittle16(out, value & 0xFFFF);
+  PutLittle16(out, value >> 16);
 }
 
 }  // namespace vornic

@@ -3,12 +3,13 @@
 // decoder, so corrupt data never ends the process.
 #include "pictures/jpeg_decode.h"
 
-#include <jerror.h>
-#include <jpeglib.h>
-
 #include <csetjmp>
 #include <cstddef>
-#include <cstdio>  // jpeglib.h uses FILE and size_t without declaring them
+#include <cstdio>
+
+// After <cstdio>: jpeglib.h uses FILE and size_t without declaring them.
+#include <jerror.h>
+#include <jpeglib.h>
 
 namespace vornic {
 namespace {

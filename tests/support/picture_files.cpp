@@ -1,26 +1,16 @@
 // Encoders and byte layouts for the test pictures.
 #include "support/picture_files.h"
 
+#include <cstdio>
+#include <map>
+
+// After <cstdio>: jpeglib.h uses FILE without declaring it.
 #include <jpeglib.h>
 #include <png.h>
 
-#include <cstdio>  // jpeglib.h uses FILE without declaring it
-#include <map>
+#include "pictures/byte_fields.h"
 
 namespace vornic {
-namespace {
-
-void Put16(std::string& out, uint32_t value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>(value >> 8 & 0xFF);
-}
-
-void Put32(std::string& out, uint32_t value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
-}
-
-}  // namespace
 
 Raster PaintRaster(int width, int height, const std::function<Rgba(int x, int y)>& paint) {
   Raster raster;
@@ -138,46 +128,46 @@ std::string EncodePng(const Raster& raster, const PngLayout& layout) {
 
 std::string DibBytes(const DibSpec& spec) {
   std::string out;
-  Put32(out, 40);
-  Put32(out, static_cast<uint32_t>(spec.width));
-  Put32(out, static_cast<uint32_t>(spec.height));
-  Put16(out, 1);
-  Put16(out, spec.bit_count);
-  Put32(out, spec.compression);
-  Put32(out, static_cast<uint32_t>(spec.rows.size()));
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, static_cast<uint32_t>(spec.palette.size()));
-  Put32(out, 0);
-  for (const uint32_t mask : spec.masks) Put32(out, mask);
-  for (const uint32_t colour : spec.palette) Put32(out, colour);
+  PutLittle32(out, 40);
+  PutLittle32(out, static_cast<uint32_t>(spec.width));
+  PutLittle32(out, static_cast<uint32_t>(spec.height));
+  PutLittle16(out, 1);
+  PutLittle16(out, spec.bit_count);
+  PutLittle32(out, spec.compression);
+  PutLittle32(out, static_cast<uint32_t>(spec.rows.size()));
+  PutLittle32(out, 0);
+  PutLittle32(out, 0);
+  PutLittle32(out, static_cast<uint32_t>(spec.palette.size()));
+  PutLittle32(out, 0);
+  for (const uint32_t mask : spec.masks) PutLittle32(out, mask);
+  for (const uint32_t colour : spec.palette) PutLittle32(out, colour);
   return out + spec.rows;
 }
 
 std::string BmpFile(const DibSpec& spec) {
   const std::string dib = DibBytes(spec);
   std::string out = "BM";
-  Put32(out, static_cast<uint32_t>(14 + dib.size()));
-  Put32(out, 0);
-  Put32(out, static_cast<uint32_t>(14 + dib.size() - spec.rows.size()));
+  PutLittle32(out, static_cast<uint32_t>(14 + dib.size()));
+  PutLittle32(out, 0);
+  PutLittle32(out, static_cast<uint32_t>(14 + dib.size() - spec.rows.size()));
   return out + dib;
 }
 
 std::string IconFile(const std::vector<IconImage>& images) {
   std::string out;
-  Put16(out, 0);
-  Put16(out, 1);
-  Put16(out, static_cast<uint32_t>(images.size()));
+  PutLittle16(out, 0);
+  PutLittle16(out, 1);
+  PutLittle16(out, static_cast<uint32_t>(images.size()));
   uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
   for (const IconImage& image : images) {
     out += static_cast<char>(image.width & 0xFF);  // 256 is stored as 0
     out += static_cast<char>(image.height & 0xFF);
     out += '\0';
     out += '\0';
-    Put16(out, 1);
-    Put16(out, image.bit_count);
-    Put32(out, static_cast<uint32_t>(image.data.size()));
-    Put32(out, offset);
+    PutLittle16(out, 1);
+    PutLittle16(out, image.bit_count);
+    PutLittle32(out, static_cast<uint32_t>(image.data.size()));
+    PutLittle32(out, offset);
     offset += static_cast<uint32_t>(image.data.size());
   }
   for (const IconImage& image : images) out += image.data;
@@ -188,7 +178,7 @@ std::string PictureProperty(std::string_view class_name, std::string_view stream
                             bool with_length) {
   std::string out(1, static_cast<char>(class_name.size()));
   out += class_name;
-  if (with_length) Put32(out, static_cast<uint32_t>(stream.size()));
+  if (with_length) PutLittle32(out, static_cast<uint32_t>(stream.size()));
   return out += stream;
 }
 
