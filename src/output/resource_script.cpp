@@ -2,6 +2,7 @@
 // a BITMAP entry and appends the entry to the run's resource script.
 #include "output/resource_script.h"
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -77,18 +78,16 @@ std::string TIImage::JoinedData(int skip) const {
   return data;
 }
 
-std::string TIImage::ScriptEntry(int skip) const {
-  const std::string data = JoinedData(skip);
+std::string TIImage::ScriptEntry(std::string_view data) const {
   std::string entry = "BMP_" + ControlName + " BITMAP\r\nBEGIN\r\n";
   entry.reserve(entry.size() + data.size() * 3 / 2 + data.size() / 8 + 16);
-  const std::string_view rest(data);
   int line_number = 0;
   size_t start = 0;
   for (; data.size() - start >= kCharsPerLine; start += kCharsPerLine) {
-    AppendScriptLine(rest.substr(start, kCharsPerLine), ++line_number, entry);
+    AppendScriptLine(data.substr(start, kCharsPerLine), ++line_number, entry);
   }
   // The remainder closes the data, even when it is empty (the line " ''").
-  AppendScriptLine(rest.substr(start), ++line_number, entry);
+  AppendScriptLine(data.substr(start), ++line_number, entry);
   entry += "END\r\n\r\n";
   return entry;
 }
@@ -97,8 +96,22 @@ void TIImage::WriteBitmap(int skip) {
   if (DataLines.HighIndex() == 0) {
     throw ERangeError("No bitmap data for " + ControlName);
   }
-  // Built whole first, so a failure never leaves half an entry in the script.
-  const std::string entry = ScriptEntry(skip);
+  AppendEntry(ScriptEntry(JoinedData(skip)));
+}
+
+void TIImage::WriteBitmapFile(std::string_view bmp_file) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string hex;
+  hex.reserve(bmp_file.size() * 2);
+  for (const char byte : bmp_file) {
+    hex += kDigits[static_cast<uint8_t>(byte) >> 4];
+    hex += kDigits[static_cast<uint8_t>(byte) & 0xF];
+  }
+  AppendEntry(ScriptEntry(hex));
+}
+
+void TIImage::AppendEntry(const std::string& entry) {
+  // The entry is built whole first, so a failure never leaves half of it in the script.
   if (script_ == nullptr) {
     ScriptBaseName = ScriptBaseWithName(ScriptBaseName);
     script_ = std::make_unique<FileReplacement>(ScriptBaseName + ".rc");

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "lib/dictionary.h"
 #include "lib/file_replacement.h"
@@ -31,6 +32,10 @@ class TIImage {
   /// (nothing is written then) and EInOutError "Cannot create file <script>"
   /// or "Cannot write file <script>".
   void WriteBitmap(int skip);
+  /// Appends one "BMP_<name> BITMAP" entry holding the bytes of `bmp_file`
+  /// (a whole BMP file, e.g. a decoded picture), in the lines WriteBitmap
+  /// writes; creates or opens the script as WriteBitmap does.
+  void WriteBitmapFile(std::string_view bmp_file);
   /// The script written so far, nullptr before the first entry.
   FileReplacement* script() { return script_.get(); }
 
@@ -47,8 +52,10 @@ class TIImage {
  private:
   /// The data lines as one text, the skip and the closing brace removed.
   std::string JoinedData(int skip) const;
-  /// The whole entry, from "BMP_" to the empty line after "END".
-  std::string ScriptEntry(int skip) const;
+  /// The whole entry for hexadecimal `data`, from "BMP_" to the empty line after "END".
+  std::string ScriptEntry(std::string_view data) const;
+  /// Writes `entry` at the end of the script, creating the script on the first write.
+  void AppendEntry(const std::string& entry);
 
   std::unique_ptr<FileReplacement> script_;  // from the first write to the end of the run
 };

@@ -6,14 +6,24 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "lib/errors.h"
+#include "pictures/bitmap_file.h"
+#include "support/picture_files.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
 namespace {
 
 namespace fs = std::filesystem;
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
 
 // Each test writes its scripts into a folder of its own, removed afterwards.
 class ResourceScriptTest : public ::testing::Test {
@@ -108,6 +118,39 @@ TEST_F(ResourceScriptTest, LaterEntriesAreAppendedAndANewRunTruncates) {
   next_run.WriteBitmap(8);
   Save(next_run);
   EXPECT_EQ(ReadFile(Base("prog.rc")), "BMP_Image3 BITMAP\r\nBEGIN\r\n 'CC'\r\nEND\r\n\r\n");
+}
+
+TEST_F(ResourceScriptTest, DecodedBitmapIsWrittenInTheLinesOfFormData) {
+  const Raster raster = PaintRaster(5, 3, [](int x, int y) {
+    return Rgba{uint8_t(x), uint8_t(y), 7};
+  });
+  const std::string bmp = EncodeBmpFile(raster);
+  std::string hex;
+  for (const char byte : bmp) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    hex += {kDigits[static_cast<uint8_t>(byte) >> 4], kDigits[static_cast<uint8_t>(byte) & 0xF]};
+  }
+  TIImage from_form;
+  Fill(from_form, "Image1", {hex + "}"});
+  from_form.ScriptBaseName = Base("form");
+  from_form.WriteBitmap(0);
+  Save(from_form);
+  TIImage decoded;
+  decoded.ControlName = "Image1";
+  decoded.ScriptBaseName = Base("decoded");
+  decoded.WriteBitmapFile(bmp);
+  Save(decoded);
+  EXPECT_EQ(ReadFile(Base("decoded.rc")), ReadFile(Base("form.rc")));
+
+  // The lines read back to the very same file, the colour count at byte 46 included.
+  std::string read_back;
+  for (const std::string& line : SplitLines(ReadFile(Base("decoded.rc")))) {
+    if (!line.starts_with(" '")) continue;
+    for (size_t at = 2; at + 1 < line.size() && line[at] != '\''; at += 3) {
+      read_back += static_cast<char>(std::stoi(line.substr(at, 2), nullptr, 16));
+    }
+  }
+  EXPECT_EQ(read_back, bmp);
 }
 
 TEST_F(ResourceScriptTest, LargeBitmapIsWrittenWhole) {

@@ -1,0 +1,25 @@
+// Joins the decoder, the scaler and the BMP writer for one picture property.
+#include "pictures/picture_bitmap.h"
+
+#include "pictures/bitmap_file.h"
+
+namespace vornic {
+
+PictureBitmap BitmapForPicture(std::string_view property, const ImageDisplay& display,
+                               Rgb background) {
+  PictureBitmap result;
+  DecodedPicture picture = DecodePicture(property);
+  result.outcome = picture.outcome;
+  result.reason = std::move(picture.reason);
+  if (picture.outcome != PictureOutcome::kDecoded) return result;
+  Raster shown;
+  if (!RenderImage(picture.raster, display, background, &shown, &result.reason)) {
+    const bool has_area = display.width > 0 && display.height > 0;
+    result.outcome = has_area ? PictureOutcome::kUnsupported : PictureOutcome::kEmpty;
+    return result;
+  }
+  result.bmp_file = EncodeBmpFile(shown);
+  return result;
+}
+
+}  // namespace vornic

@@ -1,0 +1,31 @@
+// Decoding an image's picture property into pixels, whatever graphic class
+// stored it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "pictures/raster.h"
+
+namespace vornic {
+
+/// What became of a picture property.
+enum class PictureOutcome {
+  kDecoded,      // the raster holds the picture
+  kEmpty,        // the graphic holds no picture, or there is nothing to show
+  kUnsupported,  // a class or format that is not decoded, e.g. a metafile
+  kCorrupt,      // the data is damaged or truncated
+};
+
+struct DecodedPicture {
+  PictureOutcome outcome = PictureOutcome::kCorrupt;
+  Raster raster;  // the pixels, with their transparency, when decoded
+  std::string
+      reason;  // why there are no pixels otherwise, e.g. "TMetafile pictures are not decoded"
+};
+
+/// Decodes the bytes of a picture property: BMP, JPEG, PNG and icon streams,
+/// recognised by their signature. Never throws for bad data.
+DecodedPicture DecodePicture(std::string_view property);
+
+}  // namespace vornic
