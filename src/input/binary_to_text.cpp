@@ -26,6 +26,58 @@ constexpr size_t kNameOffset = 3;
 constexpr size_t kHeaderFixedBytes = 10;
 constexpr size_t kBinaryLineBytes = 32;
 
+bool IsNameStart(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 128;
+}
+
+bool IsNamePart(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); }
+
+// A name goes into the text as it stands, so it must be what the text reader
+// takes back as that one name: identifiers, joined by single dots if `dotted`.
+// Anything else (a line break, a blank, a quote) would change the form.
+bool IsNameText(std::string_view text, bool dotted) {
+  bool part_start = true;
+  for (unsigned char c : text) {
+    if (c == '.' && dotted && !part_start) {
+      part_start = true;
+    } else if (part_start ? IsNameStart(c) : IsNamePart(c)) {
+      part_start = false;
+    } else {
+      return false;
+    }
+  }
+  return !part_start;
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
+  if (text.size() != word.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != word[i]) return false;
+  }
+  return true;
+}
+
+// A property whose name begins with one of these words would read back as
+// the start or the end of an object.
+bool StartsWithKeyword(std::string_view name) {
+  std::string_view first = name.substr(0, name.find('.'));
+  for (std::string_view word : {"END", "OBJECT", "INHERITED", "INLINE"}) {
+    if (EqualsIgnoringCase(first, word)) return true;
+  }
+  return false;
+}
+
+// The text reads these identifiers as values of their own, whatever their
+// case, so they are written as the text of those values.
+std::string_view IdentifierText(std::string_view ident) {
+  if (EqualsIgnoringCase(ident, "TRUE")) return "True";
+  if (EqualsIgnoringCase(ident, "FALSE")) return "False";
+  if (EqualsIgnoringCase(ident, "NIL")) return "nil";
+  return ident;
+}
+
 class BinaryToTextConverter {
  public:
   /// Both are borrowed for the converter's lifetime.
@@ -63,6 +115,9 @@ class BinaryToTextConverter {
   void ConvertWideString(int level);
   int64_t ReadIntegerValue();
   std::string ReadShortString();
+  /// A short string that must be a name (IsNameText, dotted); throws
+  /// EReadError with `failure` otherwise.
+  std::string ReadName(const char* failure);
   void ExpectEndOfList();
 
   ByteReader& reader_;
@@ -88,9 +143,17 @@ void BinaryToTextConverter::WriteObjectHeader(int level) {
     flags = reader_.ReadByte() & ~form::kPrefixMask;
   }
   std::string position;
-  if (flags & form::kFlagChildPos) position = std::to_string(ReadIntegerValue());
-  std::string class_name = ReadShortString();
+  if (flags & form::kFlagChildPos) {
+    const int64_t value = ReadIntegerValue();
+    // The text reads a negative position as none.
+    if (value < 0) throw EReadError(kInvalidPropertyValue);
+    position = std::to_string(value);
+  }
+  std::string class_name = ReadName(kInvalidStreamFormat);
   std::string object_name = ReadShortString();
+  if (!object_name.empty() && !IsNameText(object_name, true)) {
+    throw EReadError(kInvalidStreamFormat);
+  }
 
   writer_.WriteIndent(level);
   // An embedded frame must stay recognisable, so "inline" wins over "inherited".
@@ -115,8 +178,10 @@ void BinaryToTextConverter::WriteObjectHeader(int level) {
 }
 
 void BinaryToTextConverter::ConvertProperty(int level) {
+  const std::string name = ReadName(kInvalidStreamFormat);
+  if (StartsWithKeyword(name)) throw EReadError(kInvalidStreamFormat);
   writer_.WriteIndent(level);
-  writer_.Write(ReadShortString());
+  writer_.Write(name);
   writer_.Write(std::string_view(" = "));
   ConvertValue(level);
   writer_.EndLine();
@@ -178,7 +243,7 @@ void BinaryToTextConverter::ConvertValue(int level) {
       break;
     }
     case form::kIdent:
-      writer_.Write(ReadShortString());
+      writer_.Write(IdentifierText(ReadName(kInvalidPropertyValue)));
       break;
     case form::kFalse:
       writer_.Write(std::string_view("False"));
@@ -218,6 +283,7 @@ void BinaryToTextConverter::ConvertSet() {
   writer_.Write('[');
   bool first = true;
   for (std::string name = ReadShortString(); !name.empty(); name = ReadShortString()) {
+    if (!IsNameText(name, false)) throw EReadError(kInvalidPropertyValue);
     if (!first) writer_.Write(std::string_view(", "));
     writer_.Write(name);
     first = false;
@@ -233,8 +299,11 @@ void BinaryToTextConverter::ConvertCollection(int level) {
     writer_.Write(std::string_view("item"));
     uint8_t next = reader_.PeekByte();
     if (next == form::kInt8 || next == form::kInt16 || next == form::kInt32) {
+      const int64_t index = ReadIntegerValue();
+      // The text reads an index of -1 as none.
+      if (index == -1) throw EReadError(kInvalidPropertyValue);
       writer_.Write(std::string_view(" ["));
-      writer_.Write(std::to_string(ReadIntegerValue()));
+      writer_.Write(std::to_string(index));
       writer_.Write(']');
     }
     if (reader_.ReadByte() != form::kList) throw EReadError(kInvalidPropertyValue);
@@ -304,6 +373,12 @@ std::string BinaryToTextConverter::ReadShortString() {
   return text;
 }
 
+std::string BinaryToTextConverter::ReadName(const char* failure) {
+  std::string name = ReadShortString();
+  if (!IsNameText(name, true)) throw EReadError(failure);
+  return name;
+}
+
 // The header's size and flags are not examined: the object record itself
 // says where the form ends.
 void SkipResourceHeader(ByteReader& reader) {
@@ -330,7 +405,8 @@ void ReadSignature(ByteReader& reader) {
 template <typename Steps>
 void Convert(std::istream& input, std::ostream& output, Steps steps) {
   ByteReader reader(input);
-  TextWriter writer(output);
+  // Longer lines would not read back.
+  TextWriter writer(output, form::kMaxTextLine);
   try {
     steps(reader);
     ReadSignature(reader);

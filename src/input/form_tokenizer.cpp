@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "input/byte_sink.h"
+#include "input/form_format.h"
 #include "lib/errors.h"
 
 namespace vornic {
@@ -84,6 +85,8 @@ std::optional<int64_t> ParseInteger(std::string_view text) {
 }  // namespace
 
 FormTokenizer::FormTokenizer(std::istream& input) : input_(input) {
+  static_assert(form::kMaxTextLine + 3 == kBufferSize,
+                "a line, its CR LF and the LF of a split line end fill the buffer");
   // The mark is dropped before the text enters the buffer, so it never
   // shortens the first line's room nor shows up as letters.
   size_t count = ReadInput(0, 3);

@@ -227,7 +227,7 @@ TEST(TextToBinaryTest, ObjectHeadersWriteFlagsAndPositions) {
                       "Frame1\0\0")));
   EXPECT_EQ(Hex(ToBinary("OBJECT TForm1 [-1]\nEnd")), Hex(Bytes("TPF0\x06TForm1\0\0\0")));
   EXPECT_EQ(ToBinary("object a.b: Vcl.TX\nend"), Bytes("TPF0\x06Vcl.TX\x03"
-                                                          "a.b\0\0"));
+                                                       "a.b\0\0"));
   // A length byte of 240 or more would read as a prefix, so a prefix comes first.
   const std::string long_class(240, 'C');
   EXPECT_EQ(ToBinary("object " + long_class + "\nend"),
@@ -283,7 +283,8 @@ TEST(TextToBinaryTest, TextEndsAtTheRootsEndOrAtCharacter26) {
   // A character 26 inside the form cuts it short, wherever it stands.
   EXPECT_EQ(ParserFailure("object A: B\r\n  object C: D\r\n  end\x1A\r\nend\r\n"),
             "OBJECT expected on line 3");
-  EXPECT_EQ(ParserFailure("object A: B\r\n  P = 'a\x1A" "b'\r\nend\r\n"),
+  EXPECT_EQ(ParserFailure("object A: B\r\n  P = 'a\x1A"
+                          "b'\r\nend\r\n"),
             "Invalid string constant on line 2");
   // Also when it arrives with a later refill.
   std::string body;
