@@ -10,9 +10,10 @@ namespace vornic {
 class TBuilder;
 class TSDPR;
 
-/// Feeds every non-blank logical line of `text` through a line parser and
-/// `builder` into `dpr`, then writes the shared graphics and fonts and joins
-/// the program's sections. A line that fails throws EParserError whose message
+/// Feeds every non-blank logical line of `text` up to the root object's end
+/// (the first unindented "end" line) through a line parser and `builder` into
+/// `dpr`, then writes the shared graphics and fonts and joins the program's
+/// sections. A line that fails throws EParserError whose message
 /// is the report "[Error] <text_name>(<number>): <line>". Borrows everything.
 void TranslateFormText(std::istream& text, const std::string& text_name, TSDPR& dpr,
                        TBuilder& builder);

@@ -226,6 +226,35 @@ TEST_F(RunTest, TextFailingLateKeepsTheExistingBinaryForm) {
   EXPECT_EQ(Files(), (std::set<std::string>{"form.dfm", "form.txt"}));
 }
 
+// The converted form file and the program describe the same form: both stop
+// at the root object's end, or at a character 26 when it comes first.
+TEST_F(RunTest, ProgramAndConvertedFileDescribeTheSameForm) {
+  const std::string form = FormText("\r\n");
+  WriteFile("form.txt", form);
+  ExpectCompleteRun(RunTool({"form.txt"}));
+  const std::string program = ReadFile("form.dpr");
+  const std::string binary = ReadFile("form.dfm");
+  const std::string second_form =
+      "object Form2: TForm1\r\n  object Button2: TButton\r\n    Left = 1\r\n    Top = 1\r\n"
+      "    Width = 9\r\n    Height = 9\r\n    Caption = 'x'\r\n  end\r\nend\r\n";
+  for (const std::string& behind :
+       {second_form, "\x1A" + second_form, std::string("  object X: TButton\r\n")}) {
+    WriteFile("form.txt", form + behind);
+    ExpectCompleteRun(RunTool({"form.txt"}));
+    EXPECT_EQ(ReadFile("form.dpr"), program);
+    EXPECT_EQ(ReadFile("form.dfm"), binary);
+  }
+  // A character 26 inside the form leaves it unfinished for both.
+  fs::remove("form.dpr");
+  fs::remove("form.dfm");
+  std::string cut = form;
+  cut.insert(cut.find("  object Button1"), "\x1A");
+  WriteFile("form.txt", cut);
+  EXPECT_EQ(RunTool({"form.txt"}), 1);
+  EXPECT_EQ(console_, "Identifier expected on line 12\n");
+  EXPECT_EQ(Files(), (std::set<std::string>{"form.txt"}));
+}
+
 TEST_F(RunTest, BlankLinesDoNotChangeTheProgram) {
   std::string text = FormText("\r\n");
   // A blank line behind a list entry must not hand that entry over twice.
