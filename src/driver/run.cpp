@@ -15,6 +15,7 @@
 #include "driver/file_names.h"
 #include "driver/translation.h"
 #include "input/binary_to_text.h"
+#include "input/form_file_kind.h"
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
 #include "lib/text.h"
@@ -46,6 +47,21 @@ void ConvertInput(const RunFiles& files, const std::string& target, FormConversi
   ConvertIntoFile(input, target, convert);
 }
 
+// The designer keeps forms as text under the .dfm extension as well; a file
+// that is neither encoding is refused before anything is written.
+bool IsFormText(const RunFiles& files) {
+  std::ifstream input = OpenForReading(files.input);
+  switch (DetectFormFileKind(input)) {
+    case FormFileKind::kText:
+      return true;
+    case FormFileKind::kBinary:
+      return false;
+    case FormFileKind::kNeither:
+      break;
+  }
+  throw EInvalidImage(files.input + ": Invalid stream format");
+}
+
 int TranslateText(const RunFiles& files, std::ostream& console) {
   std::ifstream text = OpenForReading(files.text);
   TSDPR dpr(ProgramNameFor(files.output));
@@ -62,7 +78,14 @@ int TranslateText(const RunFiles& files, std::ostream& console) {
 int ConvertAndTranslate(const std::vector<std::string>& args, std::ostream& console) {
   RunFiles files{args[0], OutputNameFor(args), ""};
   const std::string extension = ExtractExtension(files.input);
-  if (extension == ".dfm") {
+  if (extension == ".dfm" && IsFormText(files)) {
+    // Translated as a .txt would be, but the form stays as it is: the text
+    // is checked by converting it into nothing.
+    files.text = files.input;
+    std::ifstream input = OpenForReading(files.input);
+    RefuseOutputOverInput(files);
+    CheckFormText(input);
+  } else if (extension == ".dfm") {
     files.text = ChangeExtension(files.input, ".txt");
     ConvertInput(files, files.text, FormResourceToText);
   } else if (extension == ".txt") {

@@ -226,6 +226,48 @@ TEST_F(RunTest, TextFailingLateKeepsTheExistingBinaryForm) {
   EXPECT_EQ(Files(), (std::set<std::string>{"form.dfm", "form.txt"}));
 }
 
+TEST_F(RunTest, FormTextUnderADfmNameIsTranslatedAsItStands) {
+  WriteFile("Unit1.dfm", FormText("\r\n"));
+  ExpectCompleteRun(RunTool({"Unit1.dfm"}));
+  EXPECT_EQ(Files(), (std::set<std::string>{"Unit1.dfm", "Unit1.dpr"}));
+  EXPECT_EQ(ReadFile("Unit1.dfm"), FormText("\r\n"));
+  fs::create_directory("txt");
+  WriteFile("txt/Unit1.txt", FormText("\r\n"));
+  ExpectCompleteRun(RunTool({"txt/Unit1.txt"}));
+  EXPECT_EQ(ReadFile("Unit1.dpr"), ReadFile("txt/Unit1.dpr"));
+}
+
+TEST_F(RunTest, DfmIsTextWhenItBeginsWithAnObjectWord) {
+  const std::string kInvalid = "Unit1.dfm: Invalid stream format\n";
+  const struct {
+    std::string start;
+    std::string console;  // empty for a complete run
+  } cases[] = {
+      {"\xEF\xBB\xBF\r\n \t\r\nOBJECT Form1: TForm1\r\nend\r\n", ""},
+      {"inline Form1: TForm1\r\nend\r\n", ""},
+      {"Inherited Form1: TForm1\r\nend\r\n", ""},
+      {"objects Form1: TForm1\r\nend\r\n", kInvalid},
+      {"// object\r\n", kInvalid},
+      {"", kInvalid},
+      {"TPF0\x06TForm1\x05", kInvalid},
+      // Checked as the conversion of a .txt would check it.
+      {"object Form1: TForm1\r\n  Caption = )\r\nend\r\n", "Invalid property value on line 2\n"},
+  };
+  for (const auto& [start, console] : cases) {
+    SCOPED_TRACE(start);
+    WriteFile("Unit1.dfm", start);
+    const int code = RunTool({"Unit1.dfm"});
+    if (console.empty()) {
+      ExpectCompleteRun(code);
+      fs::remove("Unit1.dpr");
+    } else {
+      EXPECT_EQ(code, 1);
+      EXPECT_EQ(console_, console);
+    }
+    EXPECT_EQ(Files(), (std::set<std::string>{"Unit1.dfm"}));
+  }
+}
+
 // The converted form file and the program describe the same form: both stop
 // at the root object's end, or at a character 26 when it comes first.
 TEST_F(RunTest, ProgramAndConvertedFileDescribeTheSameForm) {
@@ -253,6 +295,32 @@ TEST_F(RunTest, ProgramAndConvertedFileDescribeTheSameForm) {
   EXPECT_EQ(RunTool({"form.txt"}), 1);
   EXPECT_EQ(console_, "Identifier expected on line 12\n");
   EXPECT_EQ(Files(), (std::set<std::string>{"form.txt"}));
+}
+
+TEST_F(RunTest, EveryCorpusFormTranslatesByItsOwnName) {
+  int forms = 0;
+  for (const char* kind : {"text", "binary"}) {
+    const fs::path folder = fs::path(VORNIC_CORPUS_DIR) / kind;
+    if (!fs::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      const std::string name = entry.path().filename().string();
+      SCOPED_TRACE(name);
+      const fs::path dir = fs::path(kind) / std::to_string(++forms);
+      fs::create_directories(dir / "as_txt");
+      fs::copy_file(entry.path(), dir / name);
+      ExpectCompleteRun(RunTool({(dir / name).string()}));
+      if (std::string(kind) == "binary") continue;
+      const fs::path program = (dir / name).replace_extension(".dpr");
+      EXPECT_FALSE(fs::exists((dir / name).replace_extension(".txt")));
+      // The same bytes as a .txt give the same program.
+      const fs::path text = (dir / "as_txt" / name).replace_extension(".txt");
+      fs::copy_file(entry.path(), text);
+      ExpectCompleteRun(RunTool({text.string()}));
+      EXPECT_EQ(ReadFile(program), ReadFile(fs::path(text).replace_extension(".dpr")));
+      EXPECT_EQ(ReadFile(dir / name), ReadFile(entry.path()));
+    }
+  }
+  EXPECT_GT(forms, 0);
 }
 
 TEST_F(RunTest, BlankLinesDoNotChangeTheProgram) {
