@@ -323,6 +323,17 @@ TEST_F(RunTest, EveryCorpusFormTranslatesByItsOwnName) {
   EXPECT_GT(forms, 0);
 }
 
+TEST_F(RunTest, CaptionOfCodesJoinedToAPlainPieceConvertsAndTranslates) {
+  std::string text = FormText("\r\n");
+  text.replace(text.find("'Form1'"), 7, "#1055#1088 +\r\n    ' https://example.org'");
+  WriteFile("form.txt", text);
+  ExpectCompleteRun(RunTool({"form.txt"}));
+  EXPECT_NE(ReadFile("form.dpr").find("'MyWindowClass',#1055#1088' https://example.org',"),
+            std::string::npos);
+  const std::string wide_caption("Caption\x12\x16\0\0\0\x1F\x04\x40\x04 \0h\0", 20);
+  EXPECT_NE(ReadFile("form.dfm").find(wide_caption), std::string::npos);
+}
+
 TEST_F(RunTest, BlankLinesDoNotChangeTheProgram) {
   std::string text = FormText("\r\n");
   // A blank line behind a list entry must not hand that entry over twice.

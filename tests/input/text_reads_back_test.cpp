@@ -136,6 +136,13 @@ TEST(TextReadsBackTest, ValuesAtTheEdgesOfTheText) {
   ExpectTextReadsBack(FormWith(values));
 }
 
+TEST(TextReadsBackTest, SixtyFourBitIntegersComeBackAsTheSameBytes) {
+  for (uint64_t value : {uint64_t{1} << 31, uint64_t{1} << 63, ~uint64_t{0} << 32}) {
+    const std::string binary = FormWith(FormBytes().Prop("Big", form::kInt64).UInt(value, 8));
+    EXPECT_EQ(BinaryOf(TextOf(binary)), binary);
+  }
+}
+
 TEST(TextReadsBackTest, ObjectHeadersAtTheEdgesOfTheText) {
   const std::string long_class(240, 'C');
   FormBytes record;
