@@ -8,6 +8,7 @@
 #include "input/byte_reader.h"
 #include "input/float_text.h"
 #include "input/form_format.h"
+#include "input/form_names.h"
 #include "input/string_text.h"
 #include "input/text_writer.h"
 #include "input/utf8_decode.h"
@@ -25,58 +26,6 @@ constexpr size_t kNameOffset = 3;
 // Type marker, type, the name's zero byte, memory flags and data size.
 constexpr size_t kHeaderFixedBytes = 10;
 constexpr size_t kBinaryLineBytes = 32;
-
-bool IsNameStart(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 128;
-}
-
-bool IsNamePart(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); }
-
-// A name goes into the text as it stands, so it must be what the text reader
-// takes back as that one name: identifiers, joined by single dots if `dotted`.
-// Anything else (a line break, a blank, a quote) would change the form.
-bool IsNameText(std::string_view text, bool dotted) {
-  bool part_start = true;
-  for (unsigned char c : text) {
-    if (c == '.' && dotted && !part_start) {
-      part_start = true;
-    } else if (part_start ? IsNameStart(c) : IsNamePart(c)) {
-      part_start = false;
-    } else {
-      return false;
-    }
-  }
-  return !part_start;
-}
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
-  if (text.size() != word.size()) return false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != word[i]) return false;
-  }
-  return true;
-}
-
-// A property whose name begins with one of these words would read back as
-// the start or the end of an object.
-bool StartsWithKeyword(std::string_view name) {
-  std::string_view first = name.substr(0, name.find('.'));
-  for (std::string_view word : {"END", "OBJECT", "INHERITED", "INLINE"}) {
-    if (EqualsIgnoringCase(first, word)) return true;
-  }
-  return false;
-}
-
-// The text reads these identifiers as values of their own, whatever their
-// case, so they are written as the text of those values.
-std::string_view IdentifierText(std::string_view ident) {
-  if (EqualsIgnoringCase(ident, "TRUE")) return "True";
-  if (EqualsIgnoringCase(ident, "FALSE")) return "False";
-  if (EqualsIgnoringCase(ident, "NIL")) return "nil";
-  return ident;
-}
 
 class BinaryToTextConverter {
  public:
