@@ -12,10 +12,34 @@
 
 namespace vornic {
 
+namespace {
+
+// The data of a picture names the picture's class first (a length byte and
+// the name) and then its size; a glyph's data holds the size alone. Either
+// way a bitmap file follows, which begins with the bytes "BM".
+constexpr char kBitmapClassHex[] = "07544269746D6170";  // 7, "TBitmap"
+constexpr char kBitmapFileHex[] = "424D";               // "BM"
+
+// Whether the data holds a bitmap file starting behind `skip` hexadecimal
+// digits, and, when `class_hex` is given, begins with that class. JPEG, PNG,
+// icon and metafile pictures hold other files, which no BITMAP resource shows.
+// The script drops the skipped digits from the first data line alone, so the
+// file must begin on that line.
+bool HoldsBitmapFile(const TIDictonary& data, int skip, const char* class_hex) {
+  if (data.HighIndex() == 0) return false;
+  const std::string start = UpperText(RemoveChar(data.GetItem(1), "}"));
+  const auto file_start = static_cast<size_t>(skip);
+  return start.size() >= file_start + 4 && (class_hex == nullptr || start.starts_with(class_hex)) &&
+         start.compare(file_start, 4, kBitmapFileHex) == 0;
+}
+
+}  // namespace
+
 struct TBuilder::BitmapKind {
   const char* bitmap_property;  // the property whose value is the bitmap data
   const char* marker;           // ListMarker while its data lines are read
   int skip;                     // characters of the data ahead of the bitmap file
+  const char* class_hex;        // the class the data must name first, if any
   bool is_button;               // claims the focus and shows its click handler
   const char* banner;
   const char* call;  // the creation call up to its styles
@@ -28,6 +52,7 @@ const TBuilder::BitmapKind TBuilder::kImageKind{
     "Picture.Data",
     "image_is",
     24,  // the graphic's class name (8 bytes) and the data length (4)
+    kBitmapClassHex,
     false,
     "Create a static image",
     ":= CreateWindow('Static','', ",
@@ -40,6 +65,7 @@ const TBuilder::BitmapKind TBuilder::kBitBtnKind{
     "Glyph.Data",
     "bitbtn_is",
     8,  // the data length (4 bytes)
+    nullptr,
     true,
     "Create a bit button",
     ":= CreateWindow('Button','', ",
@@ -78,9 +104,10 @@ void TBuilder::BuildBitmapControl(TSDPR& dpr, const LineWords& line, const Bitma
 void TBuilder::EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind) {
   TIImage& store = BitmapStore;
   const std::string& name = store.ControlName;
-  // An image the program paints at run time has no data: it is still created,
+  // An image the program paints at run time has no data, and one holding a
+  // JPEG or PNG has nothing a BITMAP resource shows: either is still created,
   // just without a bitmap to load, attach and delete.
-  const bool has_bitmap = store.DataLines.HighIndex() > 0;
+  const bool has_bitmap = HoldsBitmapFile(store.DataLines, kind.skip, kind.class_hex);
   std::string attach;
   if (has_bitmap) {
     attach = "\r\n" + std::string(kind.image_comment) + "\r\n  SendMessage(" + name +

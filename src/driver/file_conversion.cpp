@@ -19,18 +19,32 @@ std::ifstream OpenForReading(const std::string& path, const std::string& name) {
   return file;
 }
 
-void ConvertFile(std::istream& input, const std::string& input_name, FileReplacement& output,
-                 FormConversion convert) {
+namespace {
+
+// Runs one step over the input, naming the file each failure is about.
+template <typename Step>
+void NameFailures(const std::string& input_name, const std::string& output_name, Step step) {
   try {
-    convert(input, output.stream());
+    step();
   } catch (const EInputError&) {
     throw EInOutError(CannotReadFile(input_name));
   } catch (const EWriteError&) {
-    throw EInOutError(CannotWriteFile(output.name()));
+    throw EInOutError(CannotWriteFile(output_name));
   } catch (const Error& failure) {
     throw Error(input_name + ": " + failure.what());
   }
+}
+
+}  // namespace
+
+void ConvertFile(std::istream& input, const std::string& input_name, FileReplacement& output,
+                 FormConversion convert) {
+  NameFailures(input_name, output.name(), [&] { convert(input, output.stream()); });
   output.Finish();
+}
+
+void CheckFile(std::istream& input, const std::string& input_name, FormCheck check) {
+  NameFailures(input_name, input_name, [&] { check(input); });
 }
 
 }  // namespace vornic

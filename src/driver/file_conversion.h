@@ -27,4 +27,11 @@ std::ifstream OpenForReading(const std::string& path, const std::string& name = 
 void ConvertFile(std::istream& input, const std::string& input_name, FileReplacement& output,
                  FormConversion convert);
 
+/// A form file check: parses the input as a conversion would, writing nothing.
+using FormCheck = void (*)(std::istream& input);
+
+/// Runs `check` on `input`, the file `input_name`, with the failures named as
+/// ConvertFile names them.
+void CheckFile(std::istream& input, const std::string& input_name, FormCheck check);
+
 }  // namespace vornic

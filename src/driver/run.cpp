@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <memory>
 #include <new>
 #include <string>
 #include <system_error>
@@ -22,6 +23,7 @@
 #include "driver/file_names.h"
 #include "driver/translation.h"
 #include "input/binary_to_text.h"
+#include "input/form_file_kind.h"
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
 #include "lib/file_replacement.h"
@@ -74,10 +76,34 @@ void RefuseClashes(const std::string& input, std::initializer_list<const FileRep
   }
 }
 
-// False for an input of another extension.
+// The designer keeps forms as text under the .dfm extension as well; a file
+// that is neither encoding is refused before anything is written.
+bool IsFormText(const std::string& input_name) {
+  std::ifstream input = OpenForReading(input_name);
+  FormFileKind kind;
+  try {
+    kind = DetectFormFileKind(input);
+  } catch (const EInputError&) {
+    throw EInOutError(CannotReadFile(input_name));
+  }
+  switch (kind) {
+    case FormFileKind::kText:
+      return true;
+    case FormFileKind::kBinary:
+      return false;
+    case FormFileKind::kNeither:
+      break;
+  }
+  throw EInvalidImage(input_name + ": Invalid stream format");
+}
+
+// False for an input of another extension. Form text under a .dfm name is
+// translated as it stands: nothing is converted, and no form file written.
 bool ChooseConversion(RunFiles& files) {
   const std::string extension = ExtractExtension(files.input);
-  if (extension == ".dfm") {
+  if (extension == ".dfm" && IsFormText(files.input)) {
+    files.text = files.input;
+  } else if (extension == ".dfm") {
     files.text = files.converted = ChangeExtension(files.input, ".txt");
     files.convert = FormResourceToText;
   } else if (extension == ".txt") {
@@ -92,32 +118,32 @@ bool ChooseConversion(RunFiles& files) {
 
 // The line loop. When a line of a converted text fails, the text is put in
 // place, for the report names a line of it.
-void TranslateText(const RunFiles& files, std::istream& text, FileReplacement& converted,
+void TranslateText(const RunFiles& files, std::istream& text, FileReplacement* converted,
                    TSDPR& dpr, TBuilder& builder) {
   try {
     TranslateFormText(text, files.text, dpr, builder);
   } catch (const EParserError&) {
-    if (files.text == files.converted) converted.Commit();
+    if (converted != nullptr && files.text == files.converted) converted->Commit();
     throw;
   }
 }
 
 // Writes out the program and finishes every file; then, once the console has
 // shown the report, puts every file in place.
-void SaveAll(const RunFiles& files, FileReplacement& converted, FileReplacement& program,
+void SaveAll(const RunFiles& files, FileReplacement* converted, FileReplacement& program,
              const TSDPR& dpr, TBuilder& builder, std::ostream& console) {
   dpr.SaveTo(program);
   program.Finish();
   FileReplacement* script = builder.BitmapStore.script();
   if (script != nullptr) {
-    RefuseClashes(files.input, {&converted, &program, script});
+    RefuseClashes(files.input, {converted, &program, script});
     script->Finish();
   }
   console << ControlCountLine(builder.ControlCount);
   if (dpr.HasResources) console << kResourcesLine;
   console.flush();
   if (!console) throw EInOutError(kConsoleWriteError);
-  converted.Commit();
+  if (converted != nullptr) converted->Commit();
   if (script != nullptr) script->Commit();
   program.Commit();
 }
@@ -134,22 +160,28 @@ int ConvertAndTranslate(const std::vector<std::string>& args, Translation transl
   }
   std::ifstream input = OpenForReading(files.input);
   FileReplacement program(files.output);
-  FileReplacement converted(files.converted);
-  RefuseClashes(files.input, {&converted, &program});
-  ConvertFile(input, files.input, converted, files.convert);
+  std::unique_ptr<FileReplacement> converted;
+  if (files.convert != nullptr) converted = std::make_unique<FileReplacement>(files.converted);
+  RefuseClashes(files.input, {converted.get(), &program});
+  if (converted != nullptr) {
+    ConvertFile(input, files.input, *converted, files.convert);
+  } else {
+    // Checked as the conversion would read it, so it fails with the same message.
+    CheckFile(input, files.input, CheckFormText);
+  }
   input.close();
 
   // A converted text is read where it was written, before it is in place.
-  const bool text_converted = files.text == files.converted;
-  std::ifstream text = text_converted ? OpenForReading(converted.temporary_name(), files.text)
+  const bool text_converted = converted != nullptr && files.text == files.converted;
+  std::ifstream text = text_converted ? OpenForReading(converted->temporary_name(), files.text)
                                       : OpenForReading(files.text);
   TBuilder builder(OutputBaseNameFor(files.output), translation);
   // Taken first, so that no control's variable hides the program's name.
   TSDPR dpr(builder.Names.Take(ProgramNameFor(files.output)));
   console << kWaitLine;
-  TranslateText(files, text, converted, dpr, builder);
+  TranslateText(files, text, converted.get(), dpr, builder);
   text.close();
-  SaveAll(files, converted, program, dpr, builder, console);
+  SaveAll(files, converted.get(), program, dpr, builder, console);
   return 0;
 }
 

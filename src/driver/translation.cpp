@@ -15,6 +15,21 @@ namespace vornic {
 
 namespace {
 
+bool IsIdentifierPart(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+         static_cast<unsigned char>(c) >= 128;
+}
+
+// The root object's end: an unindented line whose first word is "end" in any
+// case, perhaps with a closing bracket behind it. The conversion of the form
+// reads nothing behind it either, so program and converted file hold the
+// same form.
+bool EndsRootObject(const TILineParser& parser) {
+  const std::string& word = parser.Word1;
+  return parser.Indent == 0 && word.size() >= 3 && UpperText(word.substr(0, 3)) == "END" &&
+         (word.size() == 3 || !IsIdentifierPart(word[3]));
+}
+
 // A failure of the form is reported with the line it happened on; its own
 // message is not what the user needs to find the place. A failure that is
 // not the line's (the text cannot be read, the script cannot be written)
@@ -30,6 +45,7 @@ void ProcessLines(FormTextReader& reader, const std::string& text_name, TILinePa
       builder.ProcessLine(dpr, parser.ClassName, parser.ObjectName, parser.Kind, parser.Word1,
                           parser.Word2, parser.Word3, parser.Level, parser.Indent,
                           parser.WordCount);
+      if (EndsRootObject(parser)) break;
     }
   } catch (const EInputError&) {
     throw EInOutError(CannotReadFile(text_name));

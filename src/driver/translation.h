@@ -11,12 +11,13 @@ namespace vornic {
 class TBuilder;
 class TSDPR;
 
-/// Feeds every non-blank logical line of `text` through a line parser and
-/// `builder` into `dpr`, then writes the shared graphics and fonts and joins
-/// the program's sections. A line that fails throws EParserError whose message
-/// is the report "[Error] <text_name>(<number>): <line>"; a text that cannot
-/// be read throws EInOutError "Cannot read file <text_name>", and the resource
-/// script its own EInOutError. Borrows everything.
+/// Feeds every non-blank logical line of `text` up to the root object's end
+/// (the first unindented "end" line) through a line parser and `builder` into
+/// `dpr`, then writes the shared graphics and fonts and joins the program's
+/// sections. A line that fails throws EParserError whose message is the
+/// report "[Error] <text_name>(<number>): <line>"; a text that cannot be read
+/// throws EInOutError "Cannot read file <text_name>", and the resource script
+/// its own EInOutError. Borrows everything.
 void TranslateFormText(std::istream& text, const std::string& text_name, TSDPR& dpr,
                        TBuilder& builder);
 

@@ -8,6 +8,7 @@
 #include "input/byte_reader.h"
 #include "input/float_text.h"
 #include "input/form_format.h"
+#include "input/form_names.h"
 #include "input/string_text.h"
 #include "input/text_writer.h"
 #include "input/utf8_decode.h"
@@ -63,6 +64,9 @@ class BinaryToTextConverter {
   void ConvertWideString(int level);
   int64_t ReadIntegerValue();
   std::string ReadShortString();
+  /// A short string that must be a name (IsNameText, dotted); throws
+  /// EReadError with `failure` otherwise.
+  std::string ReadName(const char* failure);
   void ExpectEndOfList();
 
   ByteReader& reader_;
@@ -88,9 +92,17 @@ void BinaryToTextConverter::WriteObjectHeader(int level) {
     flags = reader_.ReadByte() & ~form::kPrefixMask;
   }
   std::string position;
-  if (flags & form::kFlagChildPos) position = std::to_string(ReadIntegerValue());
-  std::string class_name = ReadShortString();
+  if (flags & form::kFlagChildPos) {
+    const int64_t value = ReadIntegerValue();
+    // The text reads a negative position as none.
+    if (value < 0) throw EReadError(kInvalidPropertyValue);
+    position = std::to_string(value);
+  }
+  std::string class_name = ReadName(kInvalidStreamFormat);
   std::string object_name = ReadShortString();
+  if (!object_name.empty() && !IsNameText(object_name, true)) {
+    throw EReadError(kInvalidStreamFormat);
+  }
 
   writer_.WriteIndent(level);
   // An embedded frame must stay recognisable, so "inline" wins over "inherited".
@@ -115,8 +127,10 @@ void BinaryToTextConverter::WriteObjectHeader(int level) {
 }
 
 void BinaryToTextConverter::ConvertProperty(int level) {
+  const std::string name = ReadName(kInvalidStreamFormat);
+  if (StartsWithKeyword(name)) throw EReadError(kInvalidStreamFormat);
   writer_.WriteIndent(level);
-  writer_.Write(ReadShortString());
+  writer_.Write(name);
   writer_.Write(std::string_view(" = "));
   ConvertValue(level);
   writer_.EndLine();
@@ -178,7 +192,7 @@ void BinaryToTextConverter::ConvertValue(int level) {
       break;
     }
     case form::kIdent:
-      writer_.Write(ReadShortString());
+      writer_.Write(IdentifierText(ReadName(kInvalidPropertyValue)));
       break;
     case form::kFalse:
       writer_.Write(std::string_view("False"));
@@ -218,6 +232,7 @@ void BinaryToTextConverter::ConvertSet() {
   writer_.Write('[');
   bool first = true;
   for (std::string name = ReadShortString(); !name.empty(); name = ReadShortString()) {
+    if (!IsNameText(name, false)) throw EReadError(kInvalidPropertyValue);
     if (!first) writer_.Write(std::string_view(", "));
     writer_.Write(name);
     first = false;
@@ -233,8 +248,11 @@ void BinaryToTextConverter::ConvertCollection(int level) {
     writer_.Write(std::string_view("item"));
     uint8_t next = reader_.PeekByte();
     if (next == form::kInt8 || next == form::kInt16 || next == form::kInt32) {
+      const int64_t index = ReadIntegerValue();
+      // The text reads an index of -1 as none.
+      if (index == -1) throw EReadError(kInvalidPropertyValue);
       writer_.Write(std::string_view(" ["));
-      writer_.Write(std::to_string(ReadIntegerValue()));
+      writer_.Write(std::to_string(index));
       writer_.Write(']');
     }
     if (reader_.ReadByte() != form::kList) throw EReadError(kInvalidPropertyValue);
@@ -304,6 +322,12 @@ std::string BinaryToTextConverter::ReadShortString() {
   return text;
 }
 
+std::string BinaryToTextConverter::ReadName(const char* failure) {
+  std::string name = ReadShortString();
+  if (!IsNameText(name, true)) throw EReadError(failure);
+  return name;
+}
+
 // The header's size and flags are not examined: the object record itself
 // says where the form ends.
 void SkipResourceHeader(ByteReader& reader) {
@@ -330,7 +354,8 @@ void ReadSignature(ByteReader& reader) {
 template <typename Steps>
 void Convert(std::istream& input, std::ostream& output, Steps steps) {
   ByteReader reader(input);
-  TextWriter writer(output);
+  // Longer lines would not read back.
+  TextWriter writer(output, form::kMaxTextLine);
   try {
     steps(reader);
     ReadSignature(reader);

@@ -20,13 +20,23 @@ struct BinaryFormat {
   int exponent_bits;
   int bias;
   int max_biased;
+  // The largest finite value as form text writes it (15 digits), which may
+  // lie a little above that value.
+  const char* written_max;
   // Exponent of the lowest mantissa bit of the smallest denormal.
   int MinExponent() const { return 1 - bias - (precision - 1); }
 };
 
-constexpr BinaryFormat kExtended = {64, 15, 16383, 32766};
-constexpr BinaryFormat kDouble = {53, 11, 1023, 2046};
-constexpr BinaryFormat kSingle = {24, 8, 127, 254};
+constexpr BinaryFormat kExtended = {64, 15, 16383, 32766, "1.18973149535723E4932"};
+constexpr BinaryFormat kDouble = {53, 11, 1023, 2046, "1.79769313486232E308"};
+constexpr BinaryFormat kSingle = {24, 8, 127, 254, "3.40282346638529E38"};
+
+// The int64 limits as form text writes them: 9223372036854775807 rounded to
+// 15 digits lies above the limit.
+constexpr char kWrittenInt64Limit[] = "9.22337203685478E18";
+
+// An infinity in the extended layout: the top biased exponent, integer bit set.
+constexpr int kInfinityExponent = 32767 - 16383 - 63;
 
 constexpr uint32_t kPowersOfTen[10] = {1,      10,      100,      1000,      10000,
                                        100000, 1000000, 10000000, 100000000, 1000000000};
@@ -176,6 +186,29 @@ Rounded DecimalToExtended(const DecimalText& decimal) {
   return RoundTo(kExtended, n, 0, false);
 }
 
+// Moves the top set bit of a non-zero mantissa to bit 63.
+ExtendedValue Normalized(ExtendedValue value) {
+  const int shift = std::countl_zero(value.mantissa);
+  value.mantissa <<= shift;
+  value.exponent -= shift;
+  return value;
+}
+
+// True when |a| == |b|.
+bool SameMagnitude(const ExtendedValue& a, const ExtendedValue& b) {
+  if (a.mantissa == 0 || b.mantissa == 0) return a.mantissa == b.mantissa;
+  const ExtendedValue x = Normalized(a);
+  const ExtendedValue y = Normalized(b);
+  return x.exponent == y.exponent && x.mantissa == y.mantissa;
+}
+
+// The text the tool writes for the largest value of a format lies a little
+// above it; read back, it must give that value again, not an overflow.
+bool IsWrittenLimit(const ExtendedValue& value, const char* written_limit) {
+  std::optional<ExtendedValue> limit = ParseExtended(written_limit);
+  return limit && SameMagnitude(value, *limit);
+}
+
 // Narrows an extended value into a smaller IEEE format: sign, biased exponent
 // and stored fraction packed into the low bits of the result.
 uint64_t NarrowBits(const ExtendedValue& value, const BinaryFormat& format) {
@@ -186,6 +219,10 @@ uint64_t NarrowBits(const ExtendedValue& value, const BinaryFormat& format) {
   Rounded r = RoundTo(format, BigUint(value.mantissa), value.exponent, false);
   int64_t biased = BiasedExponent(format, r);
   if (biased > format.max_biased) {
+    const uint64_t fraction_mask = (uint64_t{1} << fraction_bits) - 1;
+    if (IsWrittenLimit(value, format.written_max)) {
+      return sign | (uint64_t(format.max_biased) << fraction_bits) | fraction_mask;
+    }
     return sign | (uint64_t(format.max_biased + 1) << fraction_bits);
   }
   uint64_t fraction = r.mantissa & ((uint64_t{1} << fraction_bits) - 1);
@@ -195,6 +232,9 @@ uint64_t NarrowBits(const ExtendedValue& value, const BinaryFormat& format) {
 }  // namespace
 
 std::optional<ExtendedValue> ParseExtended(std::string_view text) {
+  if (text == "INF" || text == "-INF") {
+    return ExtendedValue{text[0] == '-', uint64_t{1} << 63, kInfinityExponent};
+  }
   std::optional<DecimalText> decimal = ParseDecimalText(text);
   if (!decimal) return std::nullopt;
   ExtendedValue result;
@@ -232,15 +272,13 @@ std::optional<int64_t> RoundToInt64(const ExtendedValue& value) {
   // Rounding with the lowest bit held at 2^0 is rounding to an integer.
   Rounded r = RoundToPrecision(BigUint(value.mantissa), value.exponent, false, 64, 0);
   int length = std::bit_width(r.mantissa);
-  if (r.exponent + length > 64) return std::nullopt;
-  uint64_t magnitude = r.mantissa << r.exponent;
   constexpr uint64_t kLimit = uint64_t{1} << 63;
-  if (value.negative) {
-    if (magnitude > kLimit) return std::nullopt;
-    return static_cast<int64_t>(0 - magnitude);
+  uint64_t magnitude = r.exponent + length > 64 ? UINT64_MAX : r.mantissa << r.exponent;
+  if (magnitude > kLimit || (magnitude == kLimit && !value.negative)) {
+    if (!IsWrittenLimit(value, kWrittenInt64Limit)) return std::nullopt;
+    magnitude = value.negative ? kLimit : kLimit - 1;
   }
-  if (magnitude >= kLimit) return std::nullopt;
-  return static_cast<int64_t>(magnitude);
+  return value.negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
 }
 
 }  // namespace vornic

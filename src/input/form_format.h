@@ -6,6 +6,7 @@
 // record. All multi-byte numbers are little-endian.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace vornic::form {
@@ -50,5 +51,10 @@ constexpr int kResourceHeaderArea = 80;
 // Deeper nesting of objects, lists or collections is refused, so a hostile
 // file cannot exhaust the stack of the recursive reader and writer.
 constexpr int kMaxNesting = 1000;
+
+// The longest line of form text, without its CR LF, that the text reader
+// always takes: its 4096-byte buffer is cut behind a line end, and a CR LF
+// that the cut splits leaves its LF in front of the next line.
+constexpr size_t kMaxTextLine = 4093;
 
 }  // namespace vornic::form

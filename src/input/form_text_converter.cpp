@@ -2,7 +2,9 @@
 // as soon as it is parsed; no tree is built.
 #include "input/form_text_converter.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 #include "input/decimal_float.h"
@@ -14,6 +16,11 @@ namespace vornic {
 namespace {
 
 using Tok = FormTokenizer;
+
+// Every byte becomes the 16-bit character of the same number.
+void AppendWidened(std::u16string& wide, std::string_view bytes) {
+  for (char c : bytes) wide += static_cast<char16_t>(static_cast<unsigned char>(c));
+}
 
 class FormTextConverter {
  public:
@@ -29,8 +36,8 @@ class FormTextConverter {
   void ConvertProperty();
   void ConvertValue();
   void ConvertSymbol();
+  void ConvertInteger();
   void ConvertString();
-  void ConvertWideString();
   void ConvertFloat();
   void ConvertList();
   void ConvertSet();
@@ -74,19 +81,20 @@ void FormTextConverter::ConvertObject() {
   PutByte(out_, form::kNull);
   while (!parser_.TokenSymbolIs("END")) ConvertObject();
   PutByte(out_, form::kNull);
-  parser_.NextToken();
+  // Nothing behind the root's end is read, not even one token: the line loop
+  // stops there too, so both see the same form.
+  if (depth_ > 1) parser_.NextToken();
   --depth_;
 }
 
 void FormTextConverter::ConvertHeader(uint8_t flags) {
-  parser_.CheckToken(Tok::kSymbol);
-  std::string class_name(parser_.TokenString());
+  // Names may hold dots, as the binary reader passes them on.
+  std::string class_name(parser_.TokenComponentIdent());
   std::string object_name;
   if (parser_.NextToken() == ':') {
     parser_.NextToken();
-    parser_.CheckToken(Tok::kSymbol);
     object_name = std::move(class_name);
-    class_name = parser_.TokenString();
+    class_name = parser_.TokenComponentIdent();
     parser_.NextToken();
   }
   int32_t position = ConvertOrderModifier();
@@ -95,7 +103,10 @@ void FormTextConverter::ConvertHeader(uint8_t flags) {
     if (before_data_) before_data_(class_name);
     out_.append(form::kSignature, sizeof form::kSignature);
   }
-  if (flags != 0) {
+  // A class name of 240 bytes or more has a length byte that reads as a
+  // prefix, so it always gets one, even without flags.
+  const bool long_class = std::min<size_t>(class_name.size(), 255) >= form::kPrefixMask;
+  if (flags != 0 || long_class) {
     PutByte(out_, form::kPrefixMask | flags);
     if (position >= 0) PutIntegerValue(out_, position);
   }
@@ -137,14 +148,13 @@ void FormTextConverter::ConvertValue() {
   sink_.Spill();
   switch (parser_.token()) {
     case Tok::kString:
-      return ConvertString();  // already stands behind the joined strings
     case Tok::kWString:
-      return ConvertWideString();
+      return ConvertString();  // already stands behind the joined strings
     case Tok::kSymbol:
       ConvertSymbol();
       break;
     case Tok::kInteger:
-      PutIntegerValue(out_, parser_.TokenInt());
+      ConvertInteger();
       break;
     case Tok::kFloat:
       ConvertFloat();
@@ -181,33 +191,49 @@ void FormTextConverter::ConvertSymbol() {
   }
 }
 
-void FormTextConverter::ConvertString() {
-  std::string value = parser_.string_value();
-  while (parser_.NextToken() == '+') {
-    parser_.NextToken();
-    parser_.CheckToken(Tok::kString);
-    value += parser_.string_value();
-  }
-  if (value.size() <= 255) {
-    PutByte(out_, form::kString);
-    PutByte(out_, static_cast<uint8_t>(value.size()));
+void FormTextConverter::ConvertInteger() {
+  const int64_t value = parser_.TokenInt64();
+  if (value >= INT32_MIN && value <= INT32_MAX) {
+    PutIntegerValue(out_, static_cast<int32_t>(value));
   } else {
-    PutByte(out_, form::kLString);
-    PutLittleEndian(out_, value.size(), 4);
+    PutByte(out_, form::kInt64);
+    PutLittleEndian(out_, static_cast<uint64_t>(value), 8);
   }
-  out_ += value;
 }
 
-void FormTextConverter::ConvertWideString() {
-  std::u16string value = parser_.wide_value();
-  while (parser_.NextToken() == '+') {
-    parser_.NextToken();
-    parser_.CheckToken(Tok::kWString);
-    value += parser_.wide_value();
+// Pieces of both kinds may be joined in any order, as a wide string that
+// wraps over several lines has plain pieces too; one wide piece makes the
+// whole value wide.
+void FormTextConverter::ConvertString() {
+  std::string bytes;
+  std::u16string wide;
+  bool is_wide = false;
+  while (true) {
+    if (parser_.token() == Tok::kWString) {
+      if (!is_wide) AppendWidened(wide, bytes);
+      is_wide = true;
+      wide += parser_.wide_value();
+    } else if (is_wide) {
+      AppendWidened(wide, parser_.string_value());
+    } else {
+      bytes += parser_.string_value();
+    }
+    if (parser_.NextToken() != '+') break;
+    if (parser_.NextToken() != Tok::kWString) parser_.CheckToken(Tok::kString);
   }
-  PutByte(out_, form::kWString);
-  PutLittleEndian(out_, value.size(), 4);
-  for (char16_t c : value) PutLittleEndian(out_, c, 2);
+  if (is_wide) {
+    PutByte(out_, form::kWString);
+    PutLittleEndian(out_, wide.size(), 4);
+    for (char16_t c : wide) PutLittleEndian(out_, c, 2);
+  } else if (bytes.size() <= 255) {
+    PutByte(out_, form::kString);
+    PutByte(out_, static_cast<uint8_t>(bytes.size()));
+    out_ += bytes;
+  } else {
+    PutByte(out_, form::kLString);
+    PutLittleEndian(out_, bytes.size(), 4);
+    out_ += bytes;
+  }
 }
 
 void FormTextConverter::ConvertFloat() {

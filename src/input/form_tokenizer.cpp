@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "input/byte_sink.h"
+#include "input/form_format.h"
 #include "lib/errors.h"
 
 namespace vornic {
@@ -13,6 +14,8 @@ namespace {
 
 // Bytes 128 to 255 count as letters so component names in the designer's
 // code page (such as "Börsenindex") read as one symbol.
+constexpr char kEndOfTextChar = 26;
+
 bool IsLetter(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 128;
 }
@@ -45,34 +48,45 @@ constexpr std::array<int8_t, 256> kHexValue = MakeHexTable();
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
-std::optional<int64_t> ParseHex(std::string_view digits) {
+// Magnitudes up to 2^63, so that the lowest 64-bit integer has one too.
+constexpr uint64_t kMaxMagnitude = uint64_t{1} << 63;
+
+std::optional<uint64_t> ParseHex(std::string_view digits) {
   if (digits.empty()) return std::nullopt;
-  int64_t value = 0;
+  uint64_t value = 0;
   for (char c : digits) {
-    value = value * 16 + kHexValue[static_cast<unsigned char>(c)];
-    if (value > INT32_MAX) return std::nullopt;
+    value = value * 16 + static_cast<uint64_t>(kHexValue[static_cast<unsigned char>(c)]);
+    if (value > kMaxMagnitude) return std::nullopt;
   }
   return value;
 }
 
-std::optional<int64_t> ParseDecimal(std::string_view text) {
-  bool negative = !text.empty() && text[0] == '-';
-  if (negative) text.remove_prefix(1);
-  if (text.empty()) return std::nullopt;
-  int64_t value = 0;
-  for (char c : text) {
+std::optional<uint64_t> ParseDecimal(std::string_view digits) {
+  if (digits.empty()) return std::nullopt;
+  uint64_t value = 0;
+  for (char c : digits) {
     if (!IsDigit(static_cast<unsigned char>(c))) return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > int64_t{INT32_MAX} + 1) return std::nullopt;
+    value = value * 10 + static_cast<uint64_t>(c - '0');
+    if (value > kMaxMagnitude) return std::nullopt;
   }
-  if (negative) value = -value;
-  if (value > INT32_MAX) return std::nullopt;
   return value;
+}
+
+// Decimal with an optional minus sign, or "$" and hexadecimal digits.
+std::optional<int64_t> ParseInteger(std::string_view text) {
+  const bool negative = !text.empty() && text[0] == '-';
+  if (negative) text.remove_prefix(1);
+  std::optional<uint64_t> magnitude =
+      !text.empty() && text[0] == '$' && !negative ? ParseHex(text.substr(1)) : ParseDecimal(text);
+  if (!magnitude || (*magnitude == kMaxMagnitude && !negative)) return std::nullopt;
+  return negative ? static_cast<int64_t>(0 - *magnitude) : static_cast<int64_t>(*magnitude);
 }
 
 }  // namespace
 
 FormTokenizer::FormTokenizer(std::istream& input) : input_(input) {
+  static_assert(form::kMaxTextLine + 3 == kBufferSize,
+                "a line, its CR LF and the LF of a split line end fill the buffer");
   // The mark is dropped before the text enters the buffer, so it never
   // shortens the first line's room nor shows up as letters.
   size_t count = ReadInput(0, 3);
@@ -93,13 +107,19 @@ void FormTokenizer::Refill() {
   buffer_[source_end_] = saved_char_;
   size_t rest = buffer_end_ - pos_;
   std::memmove(buffer_.data(), buffer_.data() + pos_, rest);
-  buffer_end_ = rest + ReadInput(rest, kBufferSize - rest);
+  buffer_end_ = rest + (ended_ ? 0 : ReadInput(rest, kBufferSize - rest));
   pos_ = 0;
+  // Character 26 ends the text as the line loop reads it, so the converter
+  // never takes in what the program leaves out.
+  if (const void* stop = std::memchr(buffer_.data(), kEndOfTextChar, buffer_end_)) {
+    buffer_end_ = static_cast<size_t>(static_cast<const char*>(stop) - buffer_.data());
+    ended_ = true;
+  }
   source_end_ = buffer_end_;
   if (source_end_ == kBufferSize) {
     // Parse whole lines only; the zero marker needs one byte behind them.
     size_t last = kBufferSize - 2;
-    while (last > 0 && buffer_[last] != '\n') --last;
+    while (last > 0 && buffer_[last] != '\n' && buffer_[last] != '\r') --last;
     if (last == 0) Error("Line too long");
     source_end_ = last + 1;
   }
@@ -112,15 +132,19 @@ void FormTokenizer::SkipBlanks() {
     auto c = static_cast<unsigned char>(buffer_[pos_]);
     if (c == 0) {
       // A zero inside the parsed part is a zero byte of the text: its end.
-      if (pos_ != source_end_) return;
+      if (pos_ != source_end_) break;
       Refill();
-      if (buffer_[pos_] == 0) return;
+      if (buffer_[pos_] == 0) break;
       continue;
     }
-    if (c > 32) return;
-    if (c == '\n') ++line_;
+    if (c > 32) break;
+    // CR LF, a lone CR and a lone LF each end one line; the LF of a CR LF
+    // may arrive with the next refill, so the CR is remembered.
+    if (c == '\r' || (c == '\n' && !after_cr_)) ++line_;
+    after_cr_ = c == '\r';
     ++pos_;
   }
+  after_cr_ = false;
 }
 
 int FormTokenizer::NextToken() {
@@ -158,6 +182,12 @@ void FormTokenizer::ScanNumber() {
     ++pos_;
   } while (IsDigit(static_cast<unsigned char>(buffer_[pos_])));
   token_ = kInteger;
+  // A negative infinity is written "-INF"; a lone "INF" stays a symbol.
+  if (pos_ == token_start_ + 1 && buffer_[token_start_] == '-' && buffer_[pos_] == 'I' &&
+      buffer_[pos_ + 1] == 'N' && buffer_[pos_ + 2] == 'F') {
+    pos_ += 3;
+    token_ = kFloat;
+  }
   while (IsFloatPart(static_cast<unsigned char>(buffer_[pos_]))) {
     ++pos_;
     token_ = kFloat;
@@ -223,12 +253,20 @@ std::string_view FormTokenizer::TokenString() const {
   return std::string_view(buffer_.data() + token_start_, token_end_ - token_start_);
 }
 
+int64_t FormTokenizer::TokenInt64() const {
+  std::optional<int64_t> value = ParseInteger(TokenString());
+  if (!value) InvalidInteger();
+  return *value;
+}
+
 int32_t FormTokenizer::TokenInt() const {
-  std::string_view text = TokenString();
-  std::optional<int64_t> value =
-      !text.empty() && text[0] == '$' ? ParseHex(text.substr(1)) : ParseDecimal(text);
-  if (!value) throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
-  return static_cast<int32_t>(*value);
+  int64_t value = TokenInt64();
+  if (value < INT32_MIN || value > INT32_MAX) InvalidInteger();
+  return static_cast<int32_t>(value);
+}
+
+void FormTokenizer::InvalidInteger() const {
+  throw EConvertError("'" + std::string(TokenString()) + "' is not a valid integer value");
 }
 
 ExtendedValue FormTokenizer::TokenFloat() const {

@@ -1,6 +1,7 @@
 // Splits form text into tokens. The text is read through a 4096-byte buffer
-// whose parsed part always ends behind a whole line, so no token but
-// hexadecimal data ever meets a refill.
+// whose parsed part always ends behind a whole line (CR, LF or CR LF), so no
+// token but hexadecimal data ever meets a refill. A zero byte or a character
+// 26 ends the text.
 #pragma once
 
 #include <array>
@@ -50,7 +51,9 @@ class FormTokenizer {
   /// 'c', 'C', 'd', 'D', 's', 'S' for a float token that has one, else 0.
   char float_suffix() const { return float_suffix_; }
 
-  /// The integer token's value; EConvertError when out of the 32-bit range.
+  /// The integer token's value; EConvertError when out of the 64-bit range.
+  int64_t TokenInt64() const;
+  /// The same; EConvertError when out of the 32-bit range.
   int32_t TokenInt() const;
   /// The float token's value; EConvertError when malformed or out of range.
   ExtendedValue TokenFloat() const;
@@ -83,6 +86,7 @@ class FormTokenizer {
   void ScanString();
   void ScanNumber();
   void AppendCode(uint32_t code, bool above_byte);
+  [[noreturn]] void InvalidInteger() const;
   [[noreturn]] void InvalidFloat() const;
 
   std::istream& input_;
@@ -95,6 +99,8 @@ class FormTokenizer {
   size_t token_end_ = 0;  // one past the token's text (before a suffix)
   int token_ = kEndOfText;
   int line_ = 1;
+  bool after_cr_ = false;  // the last byte skipped was a CR
+  bool ended_ = false;     // a character 26 has ended the text; nothing more is read
   char float_suffix_ = 0;
   bool wide_ = false;  // whether the string being scanned is wide
   std::string string_value_;

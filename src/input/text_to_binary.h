@@ -18,4 +18,8 @@ void FormTextToResource(std::istream& input, std::ostream& output);
 /// Parses one object from the text and writes "TPF0" and its object record.
 void FormTextToBinary(std::istream& input, std::ostream& output);
 
+/// Parses the text as FormTextToResource does and fails as it does, but
+/// writes nothing: for a form text that is translated without a conversion.
+void CheckFormText(std::istream& input);
+
 }  // namespace vornic

@@ -8,9 +8,11 @@
 
 namespace vornic {
 
-TextWriter::TextWriter(std::ostream& output) : output_(output) {}
+TextWriter::TextWriter(std::ostream& output, size_t max_line_length)
+    : output_(output), max_line_length_(max_line_length) {}
 
 void TextWriter::Write(std::string_view text) {
+  line_length_ += text.size();
   while (!text.empty()) {
     if (used_ == buffer_.size()) WriteBuffer();
     size_t part = std::min(text.size(), buffer_.size() - used_);
@@ -21,6 +23,7 @@ void TextWriter::Write(std::string_view text) {
 }
 
 void TextWriter::Write(char c) {
+  ++line_length_;
   if (used_ == buffer_.size()) WriteBuffer();
   buffer_[used_++] = c;
 }
@@ -40,7 +43,11 @@ void TextWriter::NewLine(int level) {
   WriteIndent(level);
 }
 
-void TextWriter::EndLine() { Write(std::string_view("\r\n")); }
+void TextWriter::EndLine() {
+  if (line_length_ > max_line_length_) throw EReadError("Line too long");
+  Write(std::string_view("\r\n"));
+  line_length_ = 0;
+}
 
 void TextWriter::WriteBuffer() {
   if (failed_) throw EWriteError(kStreamWriteError);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <ostream>
 #include <string_view>
 
@@ -17,7 +18,9 @@ class TextWriter {
  public:
   static constexpr size_t kBufferSize = 4096;
 
-  explicit TextWriter(std::ostream& output);
+  /// A line longer than `max_line_length` bytes (its CR LF not counted)
+  /// throws EReadError "Line too long" when it ends.
+  explicit TextWriter(std::ostream& output, size_t max_line_length = SIZE_MAX);
   TextWriter(const TextWriter&) = delete;
   TextWriter& operator=(const TextWriter&) = delete;
 
@@ -27,7 +30,7 @@ class TextWriter {
   void WriteIndent(int level);
   /// CR LF, then the indentation of `level`.
   void NewLine(int level);
-  /// CR LF.
+  /// CR LF; throws when the line it ends is too long.
   void EndLine();
   /// Hands the buffered text to the stream and flushes the stream.
   void Flush();
@@ -40,8 +43,10 @@ class TextWriter {
 
   std::ostream& output_;
   std::array<char, kBufferSize> buffer_;
-  size_t used_ = 0;      // bytes waiting in buffer_
-  bool failed_ = false;  // the stream refused bytes once; nothing more is sent
+  size_t used_ = 0;  // bytes waiting in buffer_
+  size_t max_line_length_;
+  size_t line_length_ = 0;  // bytes written since the last CR LF
+  bool failed_ = false;     // the stream refused bytes once; nothing more is sent
 };
 
 }  // namespace vornic

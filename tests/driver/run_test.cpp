@@ -188,6 +188,115 @@ TEST_F(RunTest, TextFailingLateKeepsTheExistingBinaryForm) {
   EXPECT_EQ(Files(), (std::set<std::string>{"form.dfm", "form.txt"}));
 }
 
+TEST_F(RunTest, FormTextUnderADfmNameIsTranslatedAsItStands) {
+  WriteFile("Unit1.dfm", FormText("\r\n"));
+  ExpectCompleteRun(RunTool({"Unit1.dfm"}));
+  EXPECT_EQ(Files(), (std::set<std::string>{"Unit1.dfm", "Unit1.dpr"}));
+  EXPECT_EQ(ReadFile("Unit1.dfm"), FormText("\r\n"));
+  fs::create_directory("txt");
+  WriteFile("txt/Unit1.txt", FormText("\r\n"));
+  ExpectCompleteRun(RunTool({"txt/Unit1.txt"}));
+  EXPECT_EQ(ReadFile("Unit1.dpr"), ReadFile("txt/Unit1.dpr"));
+}
+
+TEST_F(RunTest, DfmIsTextWhenItBeginsWithAnObjectWord) {
+  const std::string kInvalid = "Unit1.dfm: Invalid stream format\n";
+  const struct {
+    std::string start;
+    std::string console;  // empty for a complete run
+  } cases[] = {
+      {"\xEF\xBB\xBF\r\n \t\r\nOBJECT Form1: TForm1\r\nend\r\n", ""},
+      {"inline Form1: TForm1\r\nend\r\n", ""},
+      {"Inherited Form1: TForm1\r\nend\r\n", ""},
+      {"objects Form1: TForm1\r\nend\r\n", kInvalid},
+      {"// object\r\n", kInvalid},
+      {"", kInvalid},
+      {"TPF0\x06TForm1\x05", kInvalid},
+      // Checked as the conversion of a .txt would check it.
+      {"object Form1: TForm1\r\n  Caption = )\r\nend\r\n",
+       "Unit1.dfm: Invalid property value on line 2\n"},
+  };
+  for (const auto& [start, console] : cases) {
+    SCOPED_TRACE(start);
+    WriteFile("Unit1.dfm", start);
+    const int code = RunTool({"Unit1.dfm"});
+    if (console.empty()) {
+      ExpectCompleteRun(code);
+      fs::remove("Unit1.dpr");
+    } else {
+      EXPECT_EQ(code, 1);
+      EXPECT_EQ(console_, console);
+    }
+    EXPECT_EQ(Files(), (std::set<std::string>{"Unit1.dfm"}));
+  }
+}
+
+// The converted form file and the program describe the same form: both stop
+// at the root object's end, or at a character 26 when it comes first.
+TEST_F(RunTest, ProgramAndConvertedFileDescribeTheSameForm) {
+  const std::string form = FormText("\r\n");
+  WriteFile("form.txt", form);
+  ExpectCompleteRun(RunTool({"form.txt"}));
+  const std::string program = ReadFile("form.dpr");
+  const std::string binary = ReadFile("form.dfm");
+  const std::string second_form =
+      "object Form2: TForm1\r\n  object Button2: TButton\r\n    Left = 1\r\n    Top = 1\r\n"
+      "    Width = 9\r\n    Height = 9\r\n    Caption = 'x'\r\n  end\r\nend\r\n";
+  for (const std::string& behind :
+       {second_form, "\x1A" + second_form, std::string("  object X: TButton\r\n")}) {
+    WriteFile("form.txt", form + behind);
+    ExpectCompleteRun(RunTool({"form.txt"}));
+    EXPECT_EQ(ReadFile("form.dpr"), program);
+    EXPECT_EQ(ReadFile("form.dfm"), binary);
+  }
+  // A character 26 inside the form leaves it unfinished for both.
+  fs::remove("form.dpr");
+  fs::remove("form.dfm");
+  std::string cut = form;
+  cut.insert(cut.find("  object Button1"), "\x1A");
+  WriteFile("form.txt", cut);
+  EXPECT_EQ(RunTool({"form.txt"}), 1);
+  EXPECT_EQ(console_, "form.txt: Identifier expected on line 12\n");
+  EXPECT_EQ(Files(), (std::set<std::string>{"form.txt"}));
+}
+
+TEST_F(RunTest, EveryCorpusFormTranslatesByItsOwnName) {
+  int forms = 0;
+  for (const char* kind : {"text", "binary"}) {
+    const fs::path folder = fs::path(VORNIC_CORPUS_DIR) / kind;
+    if (!fs::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      const std::string name = entry.path().filename().string();
+      SCOPED_TRACE(name);
+      const fs::path dir = fs::path(kind) / std::to_string(++forms);
+      fs::create_directories(dir / "as_txt");
+      fs::copy_file(entry.path(), dir / name);
+      ExpectCompleteRun(RunTool({(dir / name).string()}));
+      if (std::string(kind) == "binary") continue;
+      const fs::path program = (dir / name).replace_extension(".dpr");
+      EXPECT_FALSE(fs::exists((dir / name).replace_extension(".txt")));
+      // The same bytes as a .txt give the same program.
+      const fs::path text = (dir / "as_txt" / name).replace_extension(".txt");
+      fs::copy_file(entry.path(), text);
+      ExpectCompleteRun(RunTool({text.string()}));
+      EXPECT_EQ(ReadFile(program), ReadFile(fs::path(text).replace_extension(".dpr")));
+      EXPECT_EQ(ReadFile(dir / name), ReadFile(entry.path()));
+    }
+  }
+  EXPECT_GT(forms, 0);
+}
+
+TEST_F(RunTest, CaptionOfCodesJoinedToAPlainPieceConvertsAndTranslates) {
+  std::string text = FormText("\r\n");
+  text.replace(text.find("'Form1'"), 7, "#1055#1088 +\r\n    ' https://example.org'");
+  WriteFile("form.txt", text);
+  ExpectCompleteRun(RunTool({"form.txt"}));
+  EXPECT_NE(ReadFile("form.dpr").find("'MyWindowClass',#1055#1088' https://example.org',"),
+            std::string::npos);
+  const std::string wide_caption("Caption\x12\x16\0\0\0\x1F\x04\x40\x04 \0h\0", 20);
+  EXPECT_NE(ReadFile("form.dfm").find(wide_caption), std::string::npos);
+}
+
 TEST_F(RunTest, BlankLinesDoNotChangeTheProgram) {
   std::string text = FormText("\r\n");
   // A blank line behind a list entry must not hand that entry over twice.

@@ -206,6 +206,69 @@ TEST_F(BinaryToTextTest, WideStringsWriteHighCodesAsNumbers) {
             "U = #8364'\xE9'#65533");
 }
 
+// Names and identifiers go into the text as they stand: those the text would
+// not read back as the same form are refused, so none can add a line.
+TEST_F(BinaryToTextTest, NamesThatWouldNotReadBackAreRefused) {
+  auto form = [](std::string_view class_name, std::string_view name, const FormBytes& property) {
+    std::string data =
+        FormBytes().Signature().Object(class_name, name).Raw(property.str()).End().End().str();
+    return ResourceHeader("TFORM1", 0) + data;
+  };
+  const FormBytes none;
+  for (std::string_view bad :
+       {"TForm1\r\n  object X: TButton", "T Form", "T'", "", "1T", "T.", ".T", "T..U", "T.1"}) {
+    ExpectFailure<EReadError>(form(bad, "Form1", none), "Invalid stream format");
+    if (!bad.empty()) {  // an empty property name ends the list; an empty object name is fine
+      ExpectFailure<EReadError>(form("TForm1", "Form1", FormBytes().Prop(bad, form::kNil)),
+                                "Invalid stream format");
+      ExpectFailure<EReadError>(form("TForm1", bad, none), "Invalid stream format");
+    }
+    ExpectFailure<EReadError>(form("TForm1", "", FormBytes().Prop("P", form::kIdent).Short(bad)),
+                              "Invalid property value");
+  }
+  for (std::string_view keyword : {"end", "Object.Name", "INHERITED", "inline"}) {
+    ExpectFailure<EReadError>(form("TForm1", "", FormBytes().Prop(keyword, form::kNil)),
+                              "Invalid stream format");
+  }
+  ExpectFailure<EReadError>(
+      form("TForm1", "", FormBytes().Prop("S", form::kSet).Short("a.b").Byte(0)),
+      "Invalid property value");
+  // The text reads a negative position, and an item index of -1, as none.
+  std::string child = FormBytes().Signature().Object("TForm1", "").End().str() +
+                      FormBytes().Byte(0xF2).Int8Value(-1).Object("TB", "").End().End().End().str();
+  ExpectFailure<EReadError>(ResourceHeader("TFORM1", 0) + child, "Invalid property value");
+  ExpectFailure<EReadError>(
+      form("TForm1", "",
+           FormBytes().Prop("C", form::kCollection).Int8Value(-1).Byte(form::kList).End().End()),
+      "Invalid property value");
+
+  EXPECT_EQ(Convert(FormBytes()
+                        .Object("Vcl.T\xC4_1", "")
+                        .Prop("Font.Name", form::kIdent)
+                        .Short("a.b")
+                        .Prop("Endless", form::kIdent)
+                        .Short("TRUE")
+                        .Prop("N", form::kIdent)
+                        .Short("Nil")
+                        .End()
+                        .End()),
+            "object Vcl.T\xC4_1\r\n  Font.Name = a.b\r\n  Endless = True\r\n  N = nil\r\nend\r\n");
+}
+
+TEST_F(BinaryToTextTest, LineTooLongToReadBackIsRefused) {
+  auto set_of = [](int count) {
+    FormBytes property;
+    property.Prop("S", form::kSet);
+    for (int i = 0; i < count; ++i) property.Short(std::string(99, 'a') + std::to_string(i % 10));
+    return property.Byte(0);
+  };
+  // "  S = [", 40 names of 100 letters with ", " between them and "]": 4086 bytes.
+  EXPECT_EQ(PropertyText(set_of(40)).size(), 4084u);
+  std::string data =
+      FormBytes().Signature().Object("TForm1", "").Raw(set_of(41).str()).End().End().str();
+  ExpectFailure<EReadError>(ResourceHeader("TFORM1", 0) + data, "Line too long");
+}
+
 TEST_F(BinaryToTextTest, ShortAndBrokenHeadersFail) {
   ExpectFailure<EInvalidImage>("", "Invalid stream format");
   ExpectFailure<EInvalidImage>("\xFF", "Invalid stream format");

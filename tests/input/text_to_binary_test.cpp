@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -82,15 +83,21 @@ TEST(TextToBinaryTest, IntegersTakeTheSmallestTag) {
   EXPECT_EQ(ValueHex("007"), "02 07");
 }
 
-TEST(TextToBinaryTest, IntegersOutsideTheRangeFail) {
-  EXPECT_EQ(ConvertFailure(Form("  P = $80000000\r\n")),
-            "'$80000000' is not a valid integer value");
-  EXPECT_EQ(ConvertFailure(Form("  P = 2147483648\r\n")),
+TEST(TextToBinaryTest, IntegersBeyond32BitsTakeTag19AndBeyond64BitsFail) {
+  EXPECT_EQ(ValueHex("2147483648"), "13 00 00 00 80 00 00 00 00");
+  EXPECT_EQ(ValueHex("$80000000"), "13 00 00 00 80 00 00 00 00");
+  EXPECT_EQ(ValueHex("-2147483649"), "13 FF FF FF 7F FF FF FF FF");
+  EXPECT_EQ(ValueHex("9223372036854775807"), "13 FF FF FF FF FF FF FF 7F");
+  EXPECT_EQ(ValueHex("$7FFFFFFFFFFFFFFF"), "13 FF FF FF FF FF FF FF 7F");
+  EXPECT_EQ(ValueHex("-9223372036854775808"), "13 00 00 00 00 00 00 00 80");
+  for (const char* beyond : {"9223372036854775808", "-9223372036854775809", "$8000000000000000",
+                             "99999999999999999999999", "-", "$"}) {
+    EXPECT_EQ(ConvertFailure(Form("  P = " + std::string(beyond) + "\r\n")),
+              "'" + std::string(beyond) + "' is not a valid integer value");
+  }
+  // Positions and indexes stay 32-bit numbers.
+  EXPECT_EQ(ConvertFailure("object A: B [2147483648]\r\nend\r\n"),
             "'2147483648' is not a valid integer value");
-  EXPECT_EQ(ConvertFailure(Form("  P = -2147483649\r\n")),
-            "'-2147483649' is not a valid integer value");
-  EXPECT_EQ(ConvertFailure(Form("  P = -\r\n")), "'-' is not a valid integer value");
-  EXPECT_EQ(ConvertFailure(Form("  P = $\r\n")), "'$' is not a valid integer value");
 }
 
 TEST(TextToBinaryTest, FloatsWriteTheTagOfTheirSuffix) {
@@ -105,6 +112,14 @@ TEST(TextToBinaryTest, FloatsWriteTheTagOfTheirSuffix) {
   EXPECT_EQ(ValueHex("-1c"), "10 FF FF FF FF FF FF FF FF");
   EXPECT_EQ(ValueHex("1."), ValueHex("1E0"));
   EXPECT_EQ(ValueHex("-.5"), ValueHex("-5E-1"));
+  // The texts written for a negative infinity and for the largest values.
+  EXPECT_EQ(ValueHex("-INF"), "05 00 00 00 00 00 00 00 80 FF FF");
+  EXPECT_EQ(ValueHex("-INFs"), "0F 00 00 80 FF");
+  EXPECT_EQ(ValueHex("-INFd"), "11 00 00 00 00 00 00 F0 FF");
+  EXPECT_EQ(ValueHex("1.79769313486232E308d"), "11 FF FF FF FF FF FF EF 7F");
+  EXPECT_EQ(ValueHex("1.79769313486233E308d"), "11 00 00 00 00 00 00 F0 7F");
+  EXPECT_EQ(ValueHex("9.22337203685478E18c"), "10 FF FF FF FF FF FF FF 7F");
+  EXPECT_EQ(ValueHex("-9.22337203685478E18c"), "10 00 00 00 00 00 00 00 80");
 }
 
 TEST(TextToBinaryTest, MalformedOrHugeFloatsFailWithoutTheirSuffix) {
@@ -114,6 +129,7 @@ TEST(TextToBinaryTest, MalformedOrHugeFloatsFailWithoutTheirSuffix) {
   EXPECT_EQ(ConvertFailure(Form("  P = 1E5000\r\n")),
             "'1E5000' is not a valid floating point value");
   EXPECT_EQ(ConvertFailure(Form("  P = 1E19c\r\n")), "'1E19' is not a valid floating point value");
+  EXPECT_EQ(ConvertFailure(Form("  P = -INFc\r\n")), "'-INF' is not a valid floating point value");
   // Narrowing overflow is not an error: it gives an infinity.
   EXPECT_EQ(ValueHex("1E39s"), "0F 00 00 80 7F");
 }
@@ -132,9 +148,14 @@ TEST(TextToBinaryTest, CodesAbove255MakeWideStrings) {
   EXPECT_EQ(ValueHex("#8364"), "12 01 00 00 00 AC 20");
   EXPECT_EQ(ValueHex("'\xE9'#8364'a'"), "12 03 00 00 00 E9 00 AC 20 61 00");
   EXPECT_EQ(ValueHex("#8364 + #1#300"), "12 03 00 00 00 AC 20 01 00 2C 01");
-  EXPECT_EQ(ParserFailure(Form("  P = #8364 +\r\n    'a'\r\n")), "String expected on line 3");
-  EXPECT_EQ(ParserFailure(Form("  P = 'a' + #8364\r\n")), "String expected on line 2");
+  // Either kind joins the other; one wide piece makes the whole value wide.
+  EXPECT_EQ(ValueHex("#8364 +\r\n    '\xE9'"), "12 02 00 00 00 AC 20 E9 00");
+  EXPECT_EQ(ValueHex("'a' + #8364 + 'b'"), "12 03 00 00 00 61 00 AC 20 62 00");
+  EXPECT_EQ(ValueHex("#1088#1091 + ' https://x'"),
+            "12 0C 00 00 00 40 04 43 04 20 00 68 00 74 00 74 00 70 00 73 00 3A 00 2F 00 2F 00 "
+            "78 00");
   EXPECT_EQ(ParserFailure(Form("  P = 'a' + 5\r\n")), "String expected on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = #8364 + x\r\n")), "String expected on line 2");
 }
 
 TEST(TextToBinaryTest, StringsLongerThan255BytesTakeTag12) {
@@ -205,6 +226,14 @@ TEST(TextToBinaryTest, ObjectHeadersWriteFlagsAndPositions) {
             Hex(Bytes("TPF0\xF6\x03\x2C\x01\x07TFrame1\x06"
                       "Frame1\0\0")));
   EXPECT_EQ(Hex(ToBinary("OBJECT TForm1 [-1]\nEnd")), Hex(Bytes("TPF0\x06TForm1\0\0\0")));
+  EXPECT_EQ(ToBinary("object a.b: Vcl.TX\nend"), Bytes("TPF0\x06Vcl.TX\x03"
+                                                       "a.b\0\0"));
+  // A length byte of 240 or more would read as a prefix, so a prefix comes first.
+  const std::string long_class(240, 'C');
+  EXPECT_EQ(ToBinary("object " + long_class + "\nend"),
+            "TPF0\xF0\xF0" + long_class + Bytes("\0\0\0"));
+  EXPECT_EQ(ToBinary("object " + long_class.substr(1) + "\nend"),
+            "TPF0\xEF" + long_class.substr(1) + Bytes("\0\0\0"));
   EXPECT_EQ(ParserFailure("object A: B [x]\nend"), "Number expected on line 1");
   EXPECT_EQ(ParserFailure("object A: B [1\nend"), "'']'' expected on line 2");
   EXPECT_EQ(ParserFailure("object A:\n 5\nend"), "Identifier expected on line 2");
@@ -245,11 +274,41 @@ TEST(TextToBinaryTest, ParserErrorsNameTheLine) {
             "OBJECT expected on line 4");
 }
 
-TEST(TextToBinaryTest, OnlyTheTokenBehindTheEndIsRead) {
+TEST(TextToBinaryTest, TextEndsAtTheRootsEndOrAtCharacter26) {
   std::string form = ToBinary("object A: B\r\nend\r\n");
   EXPECT_EQ(ToBinary("object A: B\r\nend\r\nwhatever = 'x\r\n"), form);
   EXPECT_EQ(ToBinary("object A: B\r\nend )) 'x\r\n"), form);
-  EXPECT_EQ(ParserFailure("object A: B\r\nend\r\n'open\r\n"), "Invalid string constant on line 3");
+  EXPECT_EQ(ToBinary("object A: B\r\nend\r\n'open\r\n"), form);
+  EXPECT_EQ(ToBinary("object A: B\r\nend\x1A\r\nobject C: D\r\n"), form);
+  // A character 26 inside the form cuts it short, wherever it stands.
+  EXPECT_EQ(ParserFailure("object A: B\r\n  object C: D\r\n  end\x1A\r\nend\r\n"),
+            "OBJECT expected on line 3");
+  EXPECT_EQ(ParserFailure("object A: B\r\n  P = 'a\x1A"
+                          "b'\r\nend\r\n"),
+            "Invalid string constant on line 2");
+  // Also when it arrives with a later refill.
+  std::string body;
+  for (int i = 0; i < 1000; ++i) body += "  P" + std::to_string(i) + " = 1\r\n";
+  EXPECT_EQ(ParserFailure("object A: B\r\n" + body + "\x1A" + body + "end\r\n"),
+            "Identifier expected on line 1002");
+}
+
+TEST(TextToBinaryTest, CrLfLoneCrAndLoneLfEachEndOneLine) {
+  EXPECT_EQ(ParserFailure("object A: B\r  P = 1\r\r  Q 2\rend\r"), "''='' expected on line 4");
+  EXPECT_EQ(ParserFailure("object A: B\r\n  P = 1\n\r  Q 2\r\nend"), "''='' expected on line 4");
+  EXPECT_EQ(ParserFailure("object A: B\r  P = {\r  00\r  11}\r  Q 2\r"),
+            "''='' expected on line 5");
+  // A CR-only text longer than the buffer is cut at its CRs.
+  std::string body;
+  for (int i = 0; body.size() < 100000; ++i) body += "  P" + std::to_string(i) + " = 'x'\r";
+  EXPECT_NO_THROW(ToBinary("object A: B\r" + body + "end\r"));
+  const int lines = 1 + static_cast<int>(std::count(body.begin(), body.end(), '\r'));
+  EXPECT_EQ(ParserFailure("object A: B\r" + body + "  Q 2\rend\r"),
+            "''='' expected on line " + std::to_string(lines + 1));
+  // A CR LF that the buffer's cut splits still counts once.
+  std::string split = "object A: B\r\n  P = '" + std::string(4073, 'x') + "'\r\n";
+  ASSERT_EQ(split.size(), 4096u);
+  EXPECT_EQ(ParserFailure(split + "  Q 2\r\nend\r\n"), "''='' expected on line 3");
 }
 
 TEST(TextToBinaryTest, ZeroByteEndsTheText) {
@@ -290,11 +349,11 @@ TEST(TextToBinaryTest, LinesUpTo4093CharactersFitTheBuffer) {
     return "object A: B\r\n" + line + "\r\nend\r\n";
   };
   EXPECT_NO_THROW(ToBinary(with_line(4093)));
-  EXPECT_EQ(ParserFailure(with_line(4094)), "Line too long on line 2");
+  EXPECT_EQ(ParserFailure(with_line(4095)), "Line too long on line 2");
   // The byte order mark does not take room from the first line.
   std::string first_line = "object A: B " + std::string(4081, ' ');
   EXPECT_NO_THROW(ToBinary("\xEF\xBB\xBF" + first_line + "\r\nend\r\n"));
-  EXPECT_EQ(ParserFailure(first_line + " \r\nend\r\n"), "Line too long on line 1");
+  EXPECT_EQ(ParserFailure(first_line + "  \r\nend\r\n"), "Line too long on line 1");
 }
 
 TEST(TextToBinaryTest, LongTextsCrossManyRefills) {
