@@ -33,14 +33,20 @@ void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
                            const std::string& object_name, const std::string& kind,
                            const std::string& word1, const std::string& word2,
                            const std::string& word3, int level, int indent, int word_count) {
-  const LineWords line{class_name, object_name, kind,   word1,     word2,
-                       word3,      level,       indent, word_count};
+  ProcessLine(dpr, LineWords{class_name, object_name, kind, word1, word2, word3, level, indent,
+                             word_count});
+}
+
+void TBuilder::ProcessLine(TSDPR& dpr, const LineWords& line) {
+  const std::string& kind = line.Kind;
+  const std::string& word1 = line.Word1;
+  const int level = line.Level;
   if (kind == "object") {
     BeginObject(dpr, line);
   } else if (kind == "set" && word1 == "Left") {
-    Levels.SetLeft(std::to_string(level), word3);
+    Levels.SetLeft(std::to_string(level), line.Word3);
   } else if (kind == "set" && word1 == "Top") {
-    Levels.SetTop(std::to_string(level), word3);
+    Levels.SetTop(std::to_string(level), line.Word3);
   } else if (kind == "end" && root_open_ && level == kRootLevel) {
     // A form without children still gets its window.
     root_open_ = false;

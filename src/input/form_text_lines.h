@@ -46,13 +46,13 @@ class FormTextLines {
   void EndOfText();
 
   Receiver& receiver_;
-  std::string partial_;  // the physical line begun in an earlier piece
-  std::string joined_;   // the logical line while continuations follow; ends in "=" or " +"
-  bool continued_ = false;    // joined_ waits for its next non-blank line
-  int joined_number_ = 0;     // the number of joined_'s first physical line
-  int physical_lines_ = 0;    // physical lines completed so far
-  bool skip_lf_ = false;      // the last line ended at a CR; an LF right behind belongs to it
-  bool ended_ = false;        // nothing more is cut
+  std::string partial_;     // the physical line begun in an earlier piece
+  std::string joined_;      // the logical line while continuations follow; ends in "=" or " +"
+  bool continued_ = false;  // joined_ waits for its next non-blank line
+  int joined_number_ = 0;   // the number of joined_'s first physical line
+  int physical_lines_ = 0;  // physical lines completed so far
+  bool skip_lf_ = false;    // the last line ended at a CR; an LF right behind belongs to it
+  bool ended_ = false;      // nothing more is cut
 };
 
 }  // namespace vornic
