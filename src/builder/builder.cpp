@@ -157,23 +157,19 @@ void TBuilder::FinishGraphics(TSDPR& dpr) {
                 "\r\n    WM_PAINT: begin\r\n      PaintDC := BeginPaint(hWindow,PaintStruct);");
     dpr.AddText("windowprocpaintend", "\r\n      EndPaint(hWindow,PaintStruct);\r\n    end;");
   }
-  const std::string declarations = Graphics.GetGraphicsDeclarations(BevelPainted);
-  const std::string creation = Graphics.GetGraphicsCreation();
-  const std::string deletion = Graphics.GetGraphicsDeletion();
-  dpr.AddText("var", declarations);
-  dpr.AddText("windowproccreatemidle", creation);
-  dpr.AddText("windowprocdestroymidle", deletion);
+  // Each text goes into its section before the next is built: with many
+  // pens and brushes they are large, and need not be held side by side.
+  dpr.AddText("var", Graphics.GetGraphicsDeclarations(BevelPainted));
+  dpr.AddText("windowproccreatemidle", Graphics.GetGraphicsCreation());
+  dpr.AddText("windowprocdestroymidle", Graphics.GetGraphicsDeletion());
 }
 
 void TBuilder::FinishFonts(TSDPR& dpr) {
-  const std::string declarations = Fonts.GetFontDeclarations();
-  const std::string creation = Fonts.GetFontCreation();
-  const std::string assignments = Fonts.GetFontAssignments();
-  const std::string deletion = Fonts.GetFontDeletion();
-  dpr.AddText("var", declarations);
-  dpr.AddText("bodymidleend", creation);
-  dpr.AddText("bodymidleend", assignments);
-  dpr.AddText("windowprocdestroymidle", deletion);
+  // As with the graphics, one text at a time.
+  dpr.AddText("var", Fonts.GetFontDeclarations());
+  dpr.AddText("bodymidleend", Fonts.GetFontCreation());
+  dpr.AddText("bodymidleend", Fonts.GetFontAssignments());
+  dpr.AddText("windowprocdestroymidle", Fonts.GetFontDeletion());
 }
 
 void TBuilder::ClearFont() { CurrentFont = TRFont(); }
