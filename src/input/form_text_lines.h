@@ -41,13 +41,13 @@ class FormTextLines {
 
  private:
   void OnPhysicalLine(std::string_view line);
-  /// Appends a continuation to joined_, which ends in "=" or " +".
+  /// Appends a continuation to joined_, which ends in "=" or " +" but for blanks.
   void Join(std::string_view next);
   void EndOfText();
 
   Receiver& receiver_;
   std::string partial_;     // the physical line begun in an earlier piece
-  std::string joined_;      // the logical line while continuations follow; ends in "=" or " +"
+  std::string joined_;      // the logical line while continuations follow
   bool continued_ = false;  // joined_ waits for its next non-blank line
   int joined_number_ = 0;   // the number of joined_'s first physical line
   int physical_lines_ = 0;  // physical lines completed so far
