@@ -25,9 +25,9 @@ constexpr char kBitmapFileHex[] = "424D";               // "BM"
 // icon and metafile pictures hold other files, which no BITMAP resource shows.
 // The script drops the skipped digits from the first data line alone, so the
 // file must begin on that line.
-bool HoldsBitmapFile(const TIDictonary& data, int skip, const char* class_hex) {
-  if (data.HighIndex() == 0) return false;
-  const std::string start = UpperText(RemoveChar(data.GetItem(1), "}"));
+bool HoldsBitmapFile(const BitmapData& data, int skip, const char* class_hex) {
+  if (data.LineCount() == 0) return false;
+  const std::string start = UpperText(RemoveChar(std::string(data.FirstLine()), "}"));
   const auto file_start = static_cast<size_t>(skip);
   return start.size() >= file_start + 4 && (class_hex == nullptr || start.starts_with(class_hex)) &&
          start.compare(file_start, 4, kBitmapFileHex) == 0;

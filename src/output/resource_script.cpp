@@ -15,8 +15,8 @@ namespace vornic {
 namespace {
 
 constexpr size_t kCharsPerLine = 32;  // 16 bytes as hexadecimal pairs
-constexpr int kPatchedLine = 3;       // the script line that holds bytes 32 to 47
-constexpr size_t kPatchedChar = 28;   // byte 46 is the 15th pair of that line
+constexpr size_t kPatchedLine = 3;    // the script line that holds bytes 32 to 47
+constexpr size_t kPatchedPair = 14;   // byte 46 is the 15th pair of that line
 
 // The script sits beside the program; a program name without a file-name part
 // ("" or "dir/") still needs one, so the directory keeps "noname".
@@ -32,23 +32,19 @@ constexpr size_t kScriptLineSize = 2 + kCharsPerLine / 2 * 3 - 1 + 3;
 // The size of the quoted line of `pairs` pairs.
 size_t ScriptLineSize(size_t pairs) { return 2 + (pairs == 0 ? 0 : pairs * 3 - 1) + 3; }
 
-// Writes one quoted script line from up to 32 hexadecimal characters at
-// `out` and returns the end; a final odd character has no partner and is
-// dropped.
-char* PutScriptLine(std::string_view piece, int line_number, char* out) {
+// Writes the quoted script line of the first `pairs` hexadecimal pairs at
+// `hex` at `out` and returns the end. A constant `pairs` (a full line) lets
+// the compiler unroll the copy.
+inline char* PutScriptLine(const char* hex, size_t pairs, char* out) {
   *out++ = ' ';
   *out++ = '\'';
-  const size_t pairs = piece.size() / 2;
   for (size_t pair = 0; pair < pairs; ++pair) {
-    if (pair > 0) *out++ = ' ';
-    const size_t at = pair * 2;
-    // Byte 46, the low byte of the info header's count of colours used, is
-    // written as zero, so that the palette size follows from the bit depth.
-    const bool patched = line_number == kPatchedLine && at == kPatchedChar;
-    out[0] = patched ? '0' : piece[at];
-    out[1] = patched ? '0' : piece[at + 1];
-    out += 2;
+    std::memcpy(out, hex + 2 * pair, 2);
+    out[2] = ' ';
+    out += 3;
   }
+  // The blank behind the last pair becomes the closing quote.
+  if (pairs > 0) --out;
   std::memcpy(out, "'\r\n", 3);
   return out + 3;
 }
@@ -71,28 +67,6 @@ void TIImage::Reset() {
   DataLines.Clear();
 }
 
-std::string TIImage::JoinedData(int skip) const {
-  const int count = DataLines.HighIndex();
-  std::string data;
-  size_t total = 0;
-  for (int index = 1; index <= count; ++index) total += DataLines.GetItem(index).size();
-  data.reserve(total);
-  for (int index = 1; index <= count; ++index) {
-    std::string_view line = DataLines.GetItem(index);
-    // The first characters hold the graphic's class name and length, not
-    // the bitmap file; what a NUL cuts off is no data either.
-    if (index == 1 && skip < 0) line = {};
-    if (index == 1 && skip >= 0) {
-      line.remove_prefix(std::min(line.size(), static_cast<size_t>(skip)));
-      line = line.substr(0, line.find('\0'));
-    }
-    const size_t start = data.size();
-    data += line;
-    if (index == count) data.erase(std::remove(data.begin() + start, data.end(), '}'), data.end());
-  }
-  return data;
-}
-
 void TIImage::ScriptEntry(std::string_view data, std::string& entry) const {
   const std::string head = "BMP_" + ControlName + " BITMAP\r\nBEGIN\r\n";
   constexpr std::string_view kTail = "END\r\n\r\n";
@@ -101,20 +75,28 @@ void TIImage::ScriptEntry(std::string_view data, std::string& entry) const {
   entry.resize(head.size() + full_lines * kScriptLineSize + ScriptLineSize(rest / 2) +
                kTail.size());
   char* out = std::copy(head.begin(), head.end(), entry.data());
-  int line_number = 0;
-  for (size_t start = 0; start < full_lines * kCharsPerLine; start += kCharsPerLine) {
-    out = PutScriptLine(data.substr(start, kCharsPerLine), ++line_number, out);
+  for (size_t line = 0; line < full_lines; ++line) {
+    out = PutScriptLine(data.data() + line * kCharsPerLine, kCharsPerLine / 2, out);
   }
-  // The remainder closes the data, even when it is empty (the line " ''").
-  out = PutScriptLine(data.substr(full_lines * kCharsPerLine), ++line_number, out);
+  // The remainder closes the data, even when it is empty (the line " ''"); a
+  // final odd character has no partner and is dropped.
+  out = PutScriptLine(data.data() + full_lines * kCharsPerLine, rest / 2, out);
   std::copy(kTail.begin(), kTail.end(), out);
+  // Byte 46, the low byte of the info header's count of colours used, is
+  // written as zero, so that the palette size follows from the bit depth.
+  constexpr size_t kPatchedAt = (kPatchedLine - 1) * kCharsPerLine + 2 * kPatchedPair;
+  if (data.size() >= kPatchedAt + 2) {
+    char* pair =
+        entry.data() + head.size() + (kPatchedLine - 1) * kScriptLineSize + 2 + 3 * kPatchedPair;
+    pair[0] = pair[1] = '0';
+  }
 }
 
 void TIImage::WriteBitmap(int skip) {
-  if (DataLines.HighIndex() == 0) {
+  if (DataLines.LineCount() == 0) {
     throw ERangeError("No bitmap data for " + ControlName);
   }
-  ScriptEntry(JoinedData(skip), entry_);
+  ScriptEntry(DataLines.Joined(skip, joined_), entry_);
   AppendEntry(entry_);
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "lib/dictionary.h"
 #include "lib/file_replacement.h"
+#include "output/bitmap_data.h"
 
 namespace vornic {
 
@@ -26,7 +26,7 @@ class TIImage {
   /// Empties the five texts, Complete and DataLines; the script stays as it is.
   void Reset();
   /// Appends one "BMP_<name> BITMAP" entry built from DataLines, dropping
-  /// `skip` characters from the front of the first line. The first write of
+  /// `skip` characters from the front of the first line (BitmapData::Joined). The first write of
   /// the run begins the script ScriptBaseName + ".rc" ("noname" stands in for
   /// an empty file-name part). Throws ERangeError when DataLines is empty
   /// (nothing is written then) and EInOutError "Cannot create file <script>"
@@ -46,12 +46,10 @@ class TIImage {
   std::string Width;
   std::string Height;
   bool Complete = false;
-  TIDictonary DataLines;       // the hexadecimal data lines, in form-text order
+  BitmapData DataLines;        // the hexadecimal data lines, in form-text order
   std::string ScriptBaseName;  // script file name without ".rc"
 
  private:
-  /// The data lines as one text, the skip and the closing brace removed.
-  std::string JoinedData(int skip) const;
   /// Makes `entry` the whole entry for hexadecimal `data`, from "BMP_" to
   /// the empty line after "END".
   void ScriptEntry(std::string_view data, std::string& entry) const;
@@ -59,7 +57,8 @@ class TIImage {
   void AppendEntry(std::string_view entry);
 
   std::unique_ptr<FileReplacement> script_;  // from the first write to the end of the run
-  std::string entry_;  // the entry being written, kept so that its storage serves the next
+  std::string entry_;   // the entry being written, kept so that its storage serves the next
+  std::string joined_;  // the data of an entry when it is no plain slice of its lines
 };
 
 }  // namespace vornic

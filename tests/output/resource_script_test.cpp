@@ -101,7 +101,7 @@ TEST_F(ResourceScriptTest, LaterEntriesAreAppendedAndANewRunTruncates) {
     image.WriteBitmap(8);
     image.Reset();
     EXPECT_TRUE(image.ControlName.empty());
-    EXPECT_EQ(image.DataLines.HighIndex(), 0);
+    EXPECT_EQ(image.DataLines.LineCount(), 0);
     EXPECT_FALSE(image.IsComplete());
     Fill(image, "Image2", {"00000000BBBB}"});
     ASSERT_TRUE(image.IsComplete());
