@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "builder/control_generator.h"
 #include "builder/generator_context.h"
@@ -47,6 +48,12 @@ class TBuilder {
   void ProcessLine(TSDPR& dpr, const std::string& class_name, const std::string& object_name,
                    const std::string& kind, const std::string& word1, const std::string& word2,
                    const std::string& word3, int level, int indent, int word_count);
+  /// True while ProcessLine would store a line of one word, no kind, as
+  /// bitmap data (after checking it, when the object's checks say so).
+  bool ReadsBitmapData() const;
+  /// Does what ProcessLine does with such a line, without the line parser.
+  /// REQUIRES: ReadsBitmapData() and IsBitmapDataWord(word).
+  void AddBitmapData(std::string_view word);
   /// Writes the paint frame and the pens and brushes. Call after the last line.
   void FinishGraphics(TSDPR& dpr);
   /// Writes the fonts. Call after FinishGraphics.

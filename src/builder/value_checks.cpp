@@ -6,6 +6,7 @@
 #include <string>
 
 #include "builder/line_words.h"
+#include "input/bitmap_data_line.h"
 #include "lib/errors.h"
 #include "lib/text.h"
 
@@ -72,18 +73,8 @@ void CheckListEntry(const std::string& word) {
 }
 
 // A line of bitmap data: hexadecimal digits, the last line closed by "}".
-// Most of a form with pictures is such lines: the digits are tested without
-// a branch per character, which the compiler turns into vector code.
 void CheckDataLine(const std::string& word) {
-  const size_t digits = LastChar(word) == '}' ? word.size() - 1 : word.size();
-  const auto* bytes = reinterpret_cast<const unsigned char*>(word.data());
-  unsigned char others = 0;  // non-zero once a character is not a digit
-  for (size_t i = 0; i < digits; ++i) {
-    const unsigned char decimal = static_cast<unsigned char>(bytes[i] - '0') < 10;
-    const unsigned char letter = static_cast<unsigned char>((bytes[i] | 0x20) - 'a') < 6;
-    others |= static_cast<unsigned char>((decimal | letter) ^ 1);
-  }
-  if (others != 0) Reject("bitmap data line", word);
+  if (!IsBitmapDataWord(word)) Reject("bitmap data line", word);
 }
 
 // The continuation lines that the list and bitmap generators store: one word,

@@ -1,6 +1,7 @@
 // The image and bit button generators: controls that show an inline bitmap
 // of the form, written to the resource script and loaded by name at run time.
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "builder/builder.h"
@@ -99,6 +100,19 @@ void TBuilder::BuildBitmapControl(TSDPR& dpr, const LineWords& line, const Bitma
     store.DataLines.Add(line.Word1);
   }
   if (line.Kind == "end" && store.IsComplete()) EmitBitmapControl(dpr, line.Level, kind);
+}
+
+bool TBuilder::ReadsBitmapData() const {
+  if (route_ != Route::kClassTable) return false;
+  if (generator_ == &TBuilder::BuildImage) return ListMarker == kImageKind.marker;
+  if (generator_ == &TBuilder::BuildBitBtn) return ListMarker == kBitBtnKind.marker;
+  return false;
+}
+
+// The data branch of BuildBitmapControl.
+void TBuilder::AddBitmapData(std::string_view word) {
+  if (word.back() == '}') ListMarker.clear();
+  BitmapStore.DataLines.Add(word);
 }
 
 void TBuilder::EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind) {

@@ -6,6 +6,7 @@
 
 #include "builder/builder.h"
 #include "driver/console_messages.h"
+#include "input/bitmap_data_line.h"
 #include "lib/errors.h"
 #include "lib/text.h"
 #include "output/program_text.h"
@@ -60,6 +61,21 @@ void TextTranslation::OnLine(std::string_view line, int line_number) {
     throw EParserError(LineErrorReport(text_name_, line_number, std::string(line)));
   }
   done_ = EndsRootObject(parser_);
+}
+
+// Most of a form with pictures is bitmap data: its lines are too many to
+// split into words one by one.
+size_t TextTranslation::TakeLines(std::string_view text, int& lines) {
+  size_t taken = 0;
+  std::string_view word;
+  while (!done_ && builder_.ReadsBitmapData()) {
+    const size_t length = BitmapDataLineAt(text.substr(taken), word);
+    if (length == 0) break;
+    builder_.AddBitmapData(word);
+    taken += length;
+    ++lines;
+  }
+  return taken;
 }
 
 void ReadFormText(std::istream& text, const std::string& text_name, TextTranslation& translation) {

@@ -40,6 +40,8 @@ class TextTranslation : private FormTextLines::Receiver {
 
  private:
   void OnLine(std::string_view line, int line_number) override;
+  /// Takes the lines of bitmap data, which the builder stores without parsing.
+  size_t TakeLines(std::string_view text, int& lines) override;
 
   const std::string text_name_;
   TSDPR& dpr_;

@@ -81,6 +81,11 @@ void FormTextLines::Add(std::string_view bytes) {
         continue;
       }
     }
+    // The first line has its byte order mark to lose first.
+    if (partial_.empty() && !continued_ && physical_lines_ > 0) {
+      bytes.remove_prefix(receiver_.TakeLines(bytes, physical_lines_));
+      if (bytes.empty()) return;
+    }
     const char* hit = FindLineEnd(bytes.data(), bytes.data() + bytes.size());
     const auto length = static_cast<size_t>(hit - bytes.data());
     if (length == bytes.size()) {

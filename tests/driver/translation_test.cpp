@@ -13,6 +13,7 @@
 #include "builder/builder.h"
 #include "driver/run.h"
 #include "lib/errors.h"
+#include "lib/file_replacement.h"
 #include "output/program_text.h"
 #include "support/scratch_files.h"
 
@@ -76,6 +77,60 @@ TEST_F(TranslationTest, RealFormsPassTheValueChecks) {
       ADD_FAILURE() << failure.what();
     }
   }
+}
+
+// Lines of bitmap data that lie whole in a piece of the text are stored
+// without the line parser; cut into single bytes, every line goes through it.
+// Either way the program, the script and the report of a bad line are the same.
+TEST_F(TranslationTest, BitmapDataGivesTheSameResultWholeOrByteByByte) {
+  const std::string head =
+      "object Form1: TForm1\r\n  Width = 200\r\n  Height = 100\r\n"
+      "  object Image1: TImage\r\n    Left = 1\r\n    Top = 2\r\n    Width = 3\r\n"
+      "    Height = 4\r\n    Picture.Data = {\r\n"
+      "      07544269746d617036030000424d3603000000000000360000002800\n"
+      "      0000\r\n\r\n   \r\n  00000A00000001001800000000AB00030000C40E0000C40E0000AB\r\n"
+      "0000FFFF12345678\r\n";
+  const std::string tail =
+      "      }\r\n  end\r\n  object BitBtn1: TBitBtn\r\n    Left = 1\r\n    Top = 2\r\n"
+      "    Width = 3\r\n    Height = 4\r\n    Glyph.Data = {\r\n      36030000424D\r\n"
+      "      AABB}\r\n  end\r\nend\r\n";
+  // What the run gives: the program, the script, or the report of the failure.
+  const auto translate = [this](const std::string& form, size_t piece, const std::string& name) {
+    TSDPR dpr("form");
+    TBuilder builder((dir_ / name).string());
+    try {
+      TextTranslation translation("form.txt", dpr, builder);
+      for (size_t at = 0; at < form.size(); at += piece) {
+        translation.Add(std::string_view(form).substr(at, piece));
+      }
+      translation.Finish();
+    } catch (const Error& failure) {
+      return std::string(failure.what());
+    }
+    dpr.Compose();
+    FileReplacement* script = builder.BitmapStore.script();
+    if (script == nullptr) return dpr.ComposedText;
+    script->Finish();
+    script->Commit();
+    return dpr.ComposedText + ReadFile(dir_ / (name + ".rc"));
+  };
+  const std::string forms[] = {
+      head + tail,
+      head + "      00 11\r\n" + tail,  // two words: neither checked nor stored
+      head + "      AB\rCD\r" + tail,   // lines ended by a lone CR
+      head + "      12G4\r\n" + tail,   // not hexadecimal: line 16 fails
+      head + "      0011}}\r\n" + tail,
+  };
+  for (const std::string& form : forms) {
+    const std::string whole = translate(form, form.size(), "whole");
+    EXPECT_EQ(whole, translate(form, 1, "bytes")) << form;
+    EXPECT_EQ(whole, translate(form, 7, "pieces")) << form;
+  }
+  EXPECT_EQ(translate(forms[3], forms[3].size(), "failed"), "[Error] form.txt(16):       12G4");
+  EXPECT_NE(
+      translate(forms[0], forms[0].size(), "script")
+          .find("BMP_Image1 BITMAP\r\nBEGIN\r\n '42 4d 36 03 00 00 00 00 00 00 36 00 00 00 28 00'"),
+      std::string::npos);
 }
 
 }  // namespace

@@ -116,6 +116,46 @@ TEST(FormTextLinesTest, PiecesEndingInPlusAreMergedIntoOneString) {
   EXPECT_EQ(ReadAll("x = 'a' +\n'   \ny = 1\n"), (NumberedLines{{1, "x = 'a   "}, {3, "y = 1"}}));
 }
 
+// Takes the whole lines that begin with "t", as a receiver takes lines it
+// handles faster than one by one.
+class Taker : public Collector {
+ public:
+  size_t TakeLines(std::string_view text, int& lines_taken) override {
+    size_t at = 0;
+    while (at < text.size() && text[at] == 't') {
+      const size_t end = text.find('\n', at);
+      if (end == std::string_view::npos) break;
+      taken.emplace_back(text.substr(at, end - at));
+      ++lines_taken;
+      at = end + 1;
+    }
+    return at;
+  }
+  std::vector<std::string> taken;
+};
+
+TEST(FormTextLinesTest, LinesTakenByTheReceiverStillCount) {
+  const std::string text = "t0\r\na\r\nt1\r\nt2\nb =\r\nt3\r\nc\r\n\r\nt4\n";
+  const auto read = [&text](Taker& taker, size_t piece) {
+    FormTextLines lines(taker);
+    for (size_t at = 0; at < text.size(); at += piece) {
+      lines.Add(std::string_view(text).substr(at, piece));
+    }
+    lines.Finish();
+  };
+  Taker whole;
+  read(whole, text.size());
+  // The first line may hold a byte order mark and is never offered; a
+  // continued line takes its next line whatever it holds.
+  EXPECT_EQ(whole.lines, (NumberedLines{{1, "t0"}, {2, "a"}, {5, "b = t3"}, {7, "c"}, {8, ""}}));
+  EXPECT_EQ(whole.taken, (std::vector<std::string>{"t1\r", "t2", "t4"}));
+  // Byte by byte no line is whole when offered: all go to OnLine.
+  Taker bytes;
+  read(bytes, 1);
+  EXPECT_TRUE(bytes.taken.empty());
+  EXPECT_EQ(bytes.lines, LinesInPieces(text, 1));
+}
+
 TEST(FormTextLinesTest, ValueOfManyPiecesIsJoinedWhole) {
   // Enough pieces to cross many pieces of input.
   constexpr int kPieces = 20000;
