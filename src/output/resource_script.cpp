@@ -3,6 +3,7 @@
 #include "output/resource_script.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -33,9 +34,8 @@ constexpr size_t kScriptLineSize = 2 + kCharsPerLine / 2 * 3 - 1 + 3;
 size_t ScriptLineSize(size_t pairs) { return 2 + (pairs == 0 ? 0 : pairs * 3 - 1) + 3; }
 
 // Writes the quoted script line of the first `pairs` hexadecimal pairs at
-// `hex` at `out` and returns the end. A constant `pairs` (a full line) lets
-// the compiler unroll the copy.
-inline char* PutScriptLine(const char* hex, size_t pairs, char* out) {
+// `hex` at `out` and returns the end.
+char* PutScriptLine(const char* hex, size_t pairs, char* out) {
   *out++ = ' ';
   *out++ = '\'';
   for (size_t pair = 0; pair < pairs; ++pair) {
@@ -47,6 +47,27 @@ inline char* PutScriptLine(const char* hex, size_t pairs, char* out) {
   if (pairs > 0) --out;
   std::memcpy(out, "'\r\n", 3);
   return out + 3;
+}
+
+// The same for a full line. Most of a script is such lines: two pairs and
+// their blanks ("XX XX ") go out in one eight-byte store, of which the next
+// store or the line's end overwrites the last two bytes.
+char* PutFullScriptLine(const char* hex, char* out) {
+  if constexpr (std::endian::native != std::endian::little) {
+    return PutScriptLine(hex, kCharsPerLine / 2, out);
+  }
+  constexpr uint64_t kBlanks = uint64_t{' '} << 16 | uint64_t{' '} << 40;
+  *out++ = ' ';
+  *out++ = '\'';
+  for (size_t at = 0; at < kCharsPerLine; at += 4) {
+    uint32_t pairs;
+    std::memcpy(&pairs, hex + at, 4);
+    const uint64_t bytes = (pairs & 0xFFFF) | uint64_t{pairs >> 16} << 24 | kBlanks;
+    std::memcpy(out, &bytes, 8);
+    out += 6;
+  }
+  std::memcpy(out - 1, "'\r\n", 3);
+  return out + 2;
 }
 
 }  // namespace
@@ -76,7 +97,7 @@ void TIImage::ScriptEntry(std::string_view data, std::string& entry) const {
                kTail.size());
   char* out = std::copy(head.begin(), head.end(), entry.data());
   for (size_t line = 0; line < full_lines; ++line) {
-    out = PutScriptLine(data.data() + line * kCharsPerLine, kCharsPerLine / 2, out);
+    out = PutFullScriptLine(data.data() + line * kCharsPerLine, out);
   }
   // The remainder closes the data, even when it is empty (the line " ''"); a
   // final odd character has no partner and is dropped.

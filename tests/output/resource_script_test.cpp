@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -76,6 +77,29 @@ TEST_F(ResourceScriptTest, RegroupsImageDataIntoSixteenByteLines) {
             "END\r\n"
             "\r\n");
   EXPECT_FALSE(image.ScriptPending);
+}
+
+// Byte 46 is the 15th pair of the third line, whether that line is full or
+// the last, short one; data that ends before it has nothing to zero.
+TEST_F(ResourceScriptTest, ColourCountIsZeroedWhereverTheDataReachesIt) {
+  for (size_t size : {92u, 93u, 94u, 95u, 96u, 130u}) {
+    std::string data;
+    for (size_t i = 0; i < size; ++i) data += "0123456789ABCDEF"[(i * 7 + 5) % 16];
+    TIImage image;
+    Fill(image, "Image1", {data + "}"});
+    const std::string base = Base("count" + std::to_string(size));
+    image.ScriptBaseName = base;
+    image.WriteBitmap(0);
+    Save(image);
+    const std::vector<std::string> lines = SplitLines(ReadFile(base + ".rc"));
+    ASSERT_GE(lines.size(), 5u);
+    std::string expected = " '";
+    for (size_t at = 64; at + 1 < std::min<size_t>(size, 96); at += 2) {
+      if (at > 64) expected += ' ';
+      expected += at == 92 ? std::string("00") : data.substr(at, 2);
+    }
+    EXPECT_EQ(lines[4], expected + "'\r") << size;
+  }
 }
 
 TEST_F(ResourceScriptTest, DataOfWholeLinesEndsWithAnEmptyQuotedLine) {
