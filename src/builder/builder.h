@@ -51,9 +51,10 @@ class TBuilder {
   /// True while ProcessLine would store a line of one word, no kind, as
   /// bitmap data (after checking it, when the object's checks say so).
   bool ReadsBitmapData() const;
-  /// Does what ProcessLine does with such a line, without the line parser.
+  /// Does what ProcessLine does with such a line, without the line parser;
+  /// returns ReadsBitmapData() afterwards, false once "}" closed the data.
   /// REQUIRES: ReadsBitmapData() and IsBitmapDataWord(word).
-  void AddBitmapData(std::string_view word);
+  bool AddBitmapData(std::string_view word);
   /// Writes the paint frame and the pens and brushes. Call after the last line.
   void FinishGraphics(TSDPR& dpr);
   /// Writes the fonts. Call after FinishGraphics.

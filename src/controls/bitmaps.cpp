@@ -110,9 +110,11 @@ bool TBuilder::ReadsBitmapData() const {
 }
 
 // The data branch of BuildBitmapControl.
-void TBuilder::AddBitmapData(std::string_view word) {
-  if (word.back() == '}') ListMarker.clear();
+bool TBuilder::AddBitmapData(std::string_view word) {
   BitmapStore.DataLines.Add(word);
+  if (word.back() != '}') return true;
+  ListMarker.clear();
+  return false;
 }
 
 void TBuilder::EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind) {

@@ -66,14 +66,13 @@ void TextTranslation::OnLine(std::string_view line, int line_number) {
 // Most of a form with pictures is bitmap data: its lines are too many to
 // split into words one by one.
 size_t TextTranslation::TakeLines(std::string_view text, int& lines) {
+  if (done_ || !builder_.ReadsBitmapData()) return 0;
   size_t taken = 0;
   std::string_view word;
-  while (!done_ && builder_.ReadsBitmapData()) {
-    const size_t length = BitmapDataLineAt(text.substr(taken), word);
-    if (length == 0) break;
-    builder_.AddBitmapData(word);
+  for (size_t length; (length = BitmapDataLineAt(text.substr(taken), word)) != 0;) {
     taken += length;
     ++lines;
+    if (!builder_.AddBitmapData(word)) break;
   }
   return taken;
 }
