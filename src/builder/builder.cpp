@@ -2,6 +2,7 @@
 // the routing of each line, and the shared texts written after the last line.
 #include "builder/builder.h"
 
+#include <string_view>
 #include <utility>
 
 #include "builder/class_table.h"
@@ -38,8 +39,9 @@ void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
 }
 
 void TBuilder::ProcessLine(TSDPR& dpr, const LineWords& line) {
-  const std::string& kind = line.Kind;
-  const std::string& word1 = line.Word1;
+  // Views: compared with a literal, they test the length before any byte.
+  const std::string_view kind = line.Kind;
+  const std::string_view word1 = line.Word1;
   const int level = line.Level;
   if (kind == "object") {
     BeginObject(dpr, line);
@@ -132,11 +134,12 @@ void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {
 
 void TBuilder::DispatchToObject(TSDPR& dpr, const LineWords& line) {
   if (current_ == nullptr) return;
-  if (line.Kind == "object") {
+  const std::string_view kind = line.Kind;
+  if (kind == "object") {
     current_->OnObject(Context(dpr), line);
-  } else if (line.Kind == "set") {
+  } else if (kind == "set") {
     current_->OnProperty(Context(dpr), line);
-  } else if (line.Kind != "end" || open_.Find(line.Level) == nullptr) {
+  } else if (kind != "end" || open_.Find(line.Level) == nullptr) {
     // An end line that closes no object ends an item of a collection value.
     current_->OnContinuationLine(Context(dpr), line);
   }

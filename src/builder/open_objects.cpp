@@ -1,6 +1,7 @@
 // The open objects and the fonts they pass on to what they hold.
 #include "builder/open_objects.h"
 
+#include <string_view>
 #include <utility>
 
 namespace vornic {
@@ -54,7 +55,7 @@ bool OpenObjects::Holds(const ControlGenerator* generator) const {
 void OpenObjects::StoreFontProperty(const LineWords& line) {
   if (objects_.empty() || line.Indent != PropertyIndent(objects_.back().level)) return;
   DesignFont& font = objects_.back().font;
-  const std::string& name = line.Word1;
+  const std::string_view name = line.Word1;
   if (name == "Font.Charset") {
     font.face.Charset = line.Word3;
   } else if (name == "Font.Height") {
@@ -65,7 +66,7 @@ void OpenObjects::StoreFontProperty(const LineWords& line) {
     font.face.Style = line.Word3;
   } else if (name == "Font.Color") {
     font.color = line.Word3;
-  } else if (name == "ParentFont" && line.Word3 == "True") {
+  } else if (name == "ParentFont" && std::string_view(line.Word3) == "True") {
     // Read after the Font values, it gives the object its holder's font again.
     const OpenObject* holder = Holder();
     font = holder == nullptr ? DefaultDesignFont() : holder->font;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "builder/line_words.h"
 #include "input/bitmap_data_line.h"
@@ -79,7 +80,7 @@ void CheckDataLine(const std::string& word) {
 
 // The continuation lines that the list and bitmap generators store: one word,
 // no kind, while their marker is set.
-void CheckContinuationLine(const LineWords& line, const std::string& list_marker) {
+void CheckContinuationLine(const LineWords& line, std::string_view list_marker) {
   if (list_marker.empty() || !line.Kind.empty() || line.WordCount != 1) return;
   if (list_marker == "lb_is" || list_marker == "cb_is" || list_marker == "memo_is") {
     CheckListEntry(line.Word1);
@@ -163,12 +164,13 @@ void CheckLineValues(const LineWords& line, const ObjectChecks& checks,
       !checks.names_variable) {
     return;
   }
-  if (line.Kind == "object") {
+  const std::string_view kind = line.Kind;
+  if (kind == "object") {
     if (!checks.names_variable) return;
     const std::string& word = line.ObjectName;
     const std::string name = LastChar(word) == ':' ? DropLastChar(word) : word;
     if (!IsIdentifier(name)) Reject("object name", word);
-  } else if (line.Kind == "set") {
+  } else if (kind == "set") {
     CheckProperty(line, checks.properties);
     CheckProperty(line, checks.extended);
     CheckProperty(line, checks.inherited);

@@ -2,6 +2,8 @@
 // the empty text, and the font values collected in CurrentFont.
 #include "controls/control_steps.h"
 
+#include <string_view>
+
 #include "builder/builder.h"
 #include "lib/text.h"
 
@@ -16,13 +18,14 @@ std::string QuotedOrEmpty(const std::string& text) {
 }
 
 bool TBuilder::StoreFontProperty(const LineWords& line) {
-  if (line.Word1 == "Font.Charset") {
+  const std::string_view name = line.Word1;
+  if (name == "Font.Charset") {
     CurrentFont.Charset = line.Word3;
-  } else if (line.Word1 == "Font.Height") {
+  } else if (name == "Font.Height") {
     CurrentFont.Height = line.Word3;
-  } else if (line.Word1 == "Font.Name") {
+  } else if (name == "Font.Name") {
     CurrentFont.Name = line.Word3;
-  } else if (line.Word1 == "Font.Style") {
+  } else if (name == "Font.Style") {
     CurrentFont.Style = line.Word3;
   } else {
     return false;

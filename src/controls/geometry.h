@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "builder/builder.h"
 
@@ -12,7 +13,7 @@ namespace vornic {
 /// false for any other property.
 template <typename Record>
 bool StoreGeometry(Record& record, const LineWords& line) {
-  const std::string& name = line.Word1;
+  const std::string_view name = line.Word1;
   if (name == "Left")
     record.Left = line.Word3;
   else if (name == "Top")

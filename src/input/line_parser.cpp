@@ -78,7 +78,7 @@ size_t ThirdWordEnd(const std::string& line, size_t p) {
   return PlainWordEnd(line, p);
 }
 
-bool IsObjectHeaderWord(const std::string& word) {
+bool IsObjectHeaderWord(std::string_view word) {
   return word == "object" || word == "inherited" || word == "inline";
 }
 
@@ -117,7 +117,7 @@ void TILineParser::SplitLine() {
   Word1.assign(Line, p, end - p);
   if (Word1.empty()) return;
   WordCount = 1;
-  if (Word1 == "end") {
+  if (std::string_view(Word1) == "end") {
     Kind = "end";
     ComputeLevel();
   }
