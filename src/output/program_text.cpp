@@ -1,6 +1,8 @@
 #include "output/program_text.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "lib/file_replacement.h"
 
@@ -69,31 +71,30 @@ size_t SectionIndex(const std::string& name) {
   return kUnknown;
 }
 
-const std::string kEmpty;
-
 }  // namespace
 
 TSDPR::TSDPR(const std::string& program_name) {
   static_assert(kUnknown == kSectionCount);
-  sections_[kProgram] = "Program " + program_name + " ;\r\n";
-  sections_[kUses] = "Uses Windows, Messages, CommCtrl;\r\n";
-  sections_[kVar] =
+  std::array<std::string, kSectionCount> frame;
+  frame[kProgram] = "Program " + program_name + " ;\r\n";
+  frame[kUses] = "Uses Windows, Messages, CommCtrl;\r\n";
+  frame[kVar] =
       "Var WinClass: TWndClassA;\r\n    Inst: HINST;\r\n    hWindow: HWND;\r\n    TheMessage: "
       "TMsg;";
-  sections_[kWindowProcBegin] =
+  frame[kWindowProcBegin] =
       "\r\n{ Custom WindowProc function }\r\n"
       "function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;\r\n"
       "begin\r\n  Result := 0;\r\n  { Checks for messages }\r\n  case Message of";
-  sections_[kCreateBegin] = "\r\n    WM_CREATE: begin";
-  sections_[kCreateEnd] = "\r\n    end;";
-  sections_[kCommandBegin] = "\r\n    WM_COMMAND: begin";
-  sections_[kCommandEnd] = "\r\n      exit;\r\n    end;";
-  sections_[kWmSizeBegin] = "    WM_SIZE: begin";
-  sections_[kWmSizeEnd] = "\r\n    end;";
-  sections_[kWindowProcEnd] =
+  frame[kCreateBegin] = "\r\n    WM_CREATE: begin";
+  frame[kCreateEnd] = "\r\n    end;";
+  frame[kCommandBegin] = "\r\n    WM_COMMAND: begin";
+  frame[kCommandEnd] = "\r\n      exit;\r\n    end;";
+  frame[kWmSizeBegin] = "    WM_SIZE: begin";
+  frame[kWmSizeEnd] = "\r\n    end;";
+  frame[kWindowProcEnd] =
       "\r\n  else\r\n    Result := DefWindowProc(hWindow, Message, wParam, lParam);\r\n"
       "  end;\r\nend;\r\n";
-  sections_[kBodyBegin] =
+  frame[kBodyBegin] =
       "begin\r\n  { Register Custom WndClass }\r\n  Inst := hInstance;\r\n  with WinClass do\r\n"
       "  begin\r\n"
       "    style              := CS_CLASSDC or CS_PARENTDC;\r\n"
@@ -104,24 +105,41 @@ TSDPR::TSDPR(const std::string& program_name) {
       "    hIcon              := LoadIcon(0, IDI_APPLICATION);\r\n"
       "    hCursor            := LoadCursor(0, IDC_ARROW);\r\n"
       "  end; { with }\r\n\r\n  RegisterClass(WinClass);\r\n\r\n  { Create Main Window }";
-  sections_[kBodyEnd] =
+  frame[kBodyEnd] =
       "\r\n  UpdateWindow(hWindow);\r\n\r\n  {the standard message loop}\r\n"
       "  while GetMessage(TheMessage,0,0,0) do begin\r\n"
       "    if not IsDialogMessage(hWindow,TheMessage) then begin\r\n"
       "      TranslateMessage(TheMessage);\r\n      DispatchMessage(TheMessage);\r\n"
       "    end;\r\n  end;\r\nend.\r\n";
+  for (size_t i = 0; i < kSectionCount; ++i) sections_[i].push_back(std::move(frame[i]));
+}
+
+void TSDPR::Append(Pieces& pieces, std::string_view text) {
+  while (!text.empty()) {
+    if (pieces.back().size() >= kPieceSize) pieces.emplace_back();
+    std::string& last = pieces.back();
+    // Reserved whole at once: growing by doubling would leave up to half of
+    // every piece unused.
+    if (last.capacity() < kPieceSize) last.reserve(kPieceSize);
+    const size_t part = std::min(text.size(), kPieceSize - last.size());
+    last.append(text.substr(0, part));
+    text.remove_prefix(part);
+  }
 }
 
 void TSDPR::AddText(const std::string& section, const std::string& text) {
   const size_t index = SectionIndex(section);
   if (index == kUnknown) return;
-  sections_[index] += text;
-  if (index == kBodyMidle || index == kBodyMidleEnd) sections_[index] += "\r\n";
+  Append(sections_[index], text);
+  if (index == kBodyMidle || index == kBodyMidleEnd) Append(sections_[index], "\r\n");
 }
 
-const std::string& TSDPR::Section(const std::string& section) const {
+std::string TSDPR::Section(const std::string& section) const {
   const size_t index = SectionIndex(section);
-  return index == kUnknown ? kEmpty : sections_[index];
+  std::string text;
+  if (index == kUnknown) return text;
+  for (const std::string& piece : sections_[index]) text += piece;
+  return text;
 }
 
 // The one order of the program's pieces; both the composed text and the
@@ -129,28 +147,31 @@ const std::string& TSDPR::Section(const std::string& section) const {
 template <typename Emit>
 void TSDPR::ForEachPiece(Emit emit) const {
   const std::string_view crlf = "\r\n";
-  emit(sections_[kProgram]);
+  const auto section = [&emit, this](size_t index) {
+    for (const std::string& piece : sections_[index]) emit(piece);
+  };
+  section(kProgram);
   emit(crlf);
-  emit(sections_[kUses]);
+  section(kUses);
   if (HasResources) emit(ResourceDirective);
   emit(crlf);
-  emit(sections_[kVar]);
+  section(kVar);
   emit(crlf);
-  for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) emit(sections_[i]);
+  for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) section(i);
   emit(crlf);
   if (HasSizeHandler) {
-    for (size_t i = kWmSizeBegin; i <= kWmSizeEnd; ++i) emit(sections_[i]);
+    for (size_t i = kWmSizeBegin; i <= kWmSizeEnd; ++i) section(i);
   }
-  for (size_t i = kPaintBegin; i <= kPaintEnd; ++i) emit(sections_[i]);
+  for (size_t i = kPaintBegin; i <= kPaintEnd; ++i) section(i);
   emit(DestroyBegin);
-  emit(sections_[kDestroyMidle]);
+  section(kDestroyMidle);
   emit(DestroyEnd);
-  emit(sections_[kWindowProcEnd]);
+  section(kWindowProcEnd);
   emit(crlf);
-  emit(sections_[kBodyBegin]);
-  emit(sections_[kBodyMidle]);
+  section(kBodyBegin);
+  section(kBodyMidle);
   emit(crlf);
-  emit(sections_[kBodyMidleEnd]);
+  section(kBodyMidleEnd);
   emit(crlf);
   if (!FocusControl.empty()) {
     emit(std::string_view("  SetFocus("));
@@ -159,7 +180,7 @@ void TSDPR::ForEachPiece(Emit emit) const {
   }
   emit(crlf);
   emit(ShowWindowLine);
-  emit(sections_[kBodyEnd]);
+  section(kBodyEnd);
   emit(crlf);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vornic {
 
@@ -31,7 +32,7 @@ class TSDPR {
   void SaveTo(FileReplacement& file) const;
 
   /// The current text of a named section, empty for an unknown name.
-  const std::string& Section(const std::string& section) const;
+  std::string Section(const std::string& section) const;
 
   std::string ComposedText;
   std::string ResourceDirective = "{$R *.RES}\r\n";
@@ -48,8 +49,15 @@ class TSDPR {
   template <typename Emit>
   void ForEachPiece(Emit emit) const;
 
+  /// A section's text in pieces of at most kPieceSize bytes: appending
+  /// fills the last piece and begins the next, so that a large section is
+  /// never copied to grow and holds at most one piece it does not use.
+  using Pieces = std::vector<std::string>;
+  static constexpr size_t kPieceSize = 64 * 1024;
+  static void Append(Pieces& pieces, std::string_view text);
+
   static constexpr size_t kSectionCount = 23;
-  std::array<std::string, kSectionCount> sections_;
+  std::array<Pieces, kSectionCount> sections_;
 };
 
 }  // namespace vornic

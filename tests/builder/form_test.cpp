@@ -27,7 +27,7 @@ class FormTest : public ::testing::Test {
     return lines_;
   }
 
-  const std::string& Body() const { return dpr_.Section("bodymidle"); }
+  std::string Body() const { return dpr_.Section("bodymidle"); }
 
   TSDPR dpr_{"form"};
   TBuilder builder_;

@@ -80,6 +80,32 @@ TEST(ProgramTextTest, AddTextAppendsByExactName) {
   EXPECT_EQ(dpr.ComposedText, before);
 }
 
+// A section grows in pieces: texts that end exactly at a piece's end, cross
+// it, or span several pieces must keep every byte in its order.
+TEST(ProgramTextTest, LargeSectionsKeepEveryByteInOrder) {
+  TSDPR dpr("p");
+  std::string expected = dpr.Section("var");
+  for (size_t size : {10u, 65526u, 1u, 65535u, 2u, 200000u, 65536u, 3u}) {
+    std::string text;
+    for (size_t i = 0; i < size; ++i) text += static_cast<char>('a' + (expected.size() + i) % 26);
+    dpr.AddText("var", text);
+    expected += text;
+  }
+  EXPECT_TRUE(dpr.Section("var") == expected);  // no dump of half a megabyte
+  dpr.Compose();
+  const std::string file = ::testing::TempDir() + "large.dpr";
+  FileReplacement program(file);
+  dpr.SaveTo(program);
+  program.Finish();
+  program.Commit();
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream saved;
+  saved << in.rdbuf();
+  std::remove(file.c_str());
+  EXPECT_TRUE(saved.str() == dpr.ComposedText + "\r\n");
+  EXPECT_NE(dpr.ComposedText.find(expected), std::string::npos);
+}
+
 TEST(ProgramTextTest, SizeHandlerFocusAndResourcesAppearOnlyWhenSet) {
   TSDPR dpr("p");
   dpr.AddText("windowprocwmsizemidle", "\r\n      SIZE;");
