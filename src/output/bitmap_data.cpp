@@ -15,6 +15,10 @@ std::string_view BitmapData::FirstLine() const {
   return std::string_view(text_).substr(0, first_end_);
 }
 
+std::string_view BitmapData::LastLine() const {
+  return std::string_view(text_).substr(last_start_);
+}
+
 void BitmapData::Clear() {
   text_.clear();
   first_end_ = last_start_ = 0;

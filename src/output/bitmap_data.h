@@ -21,6 +21,10 @@ class BitmapData {
   int LineCount() const { return line_count_; }
   /// The first line, empty when there is none.
   std::string_view FirstLine() const;
+  /// The last line, empty when there is none.
+  std::string_view LastLine() const;
+  /// Every line, one after the other.
+  std::string_view Text() const { return text_; }
   /// Drops every line; the storage is kept for the next object.
   void Clear();
   /// The data the script holds: the lines joined, less the first `skip`

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "lib/dictionary.h"
+#include "output/bitmap_data.h"
 #include "pictures/byte_fields.h"
 
 namespace vornic {
@@ -57,25 +58,45 @@ bool SplitPictureData(std::string_view data, PictureStream* out, std::string* er
   return true;
 }
 
+namespace {
+
+// Appends the bytes of `digits` to `bytes`; `pending` carries the high digit
+// of a byte whose low digit comes with the next line. False on a character
+// that is no hexadecimal digit.
+bool AppendHexBytes(std::string_view digits, int& pending, std::string* bytes) {
+  for (const char ch : digits) {
+    const int value = HexDigitValue(ch);
+    if (value < 0) return false;
+    if (pending < 0) {
+      pending = value;
+    } else {
+      bytes->push_back(static_cast<char>(pending << 4 | value));
+      pending = -1;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
 bool BytesFromHexLines(const TIDictonary& lines, std::string* bytes) {
   bytes->clear();
-  int pending = -1;  // the high digit of a byte whose low digit is still to come
+  int pending = -1;
   const int count = lines.HighIndex();
   for (int index = 1; index <= count; ++index) {
     std::string_view line = lines.GetItem(index);
     if (index == count && line.ends_with('}')) line.remove_suffix(1);
-    for (const char ch : line) {
-      const int value = HexDigitValue(ch);
-      if (value < 0) return false;
-      if (pending < 0) {
-        pending = value;
-      } else {
-        bytes->push_back(static_cast<char>(pending << 4 | value));
-        pending = -1;
-      }
-    }
+    if (!AppendHexBytes(line, pending, bytes)) return false;
   }
   return pending < 0;
+}
+
+bool BytesFromHexLines(const BitmapData& lines, std::string* bytes) {
+  bytes->clear();
+  std::string_view text = lines.Text();
+  if (lines.LastLine().ends_with('}')) text.remove_suffix(1);
+  int pending = -1;
+  return AppendHexBytes(text, pending, bytes) && pending < 0;
 }
 
 }  // namespace vornic

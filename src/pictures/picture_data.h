@@ -8,6 +8,7 @@
 
 namespace vornic {
 
+class BitmapData;
 class TIDictonary;
 
 /// What a graphic's stream holds, told by its first bytes.
@@ -32,5 +33,7 @@ PictureFormat SniffPictureFormat(std::string_view stream);
 /// may end in the closing brace); false on any other character or an odd
 /// number of digits.
 bool BytesFromHexLines(const TIDictonary& lines, std::string* bytes);
+/// The same for the data lines an image or bit button collected.
+bool BytesFromHexLines(const BitmapData& lines, std::string* bytes);
 
 }  // namespace vornic

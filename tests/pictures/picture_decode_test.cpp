@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "lib/dictionary.h"
+#include "output/bitmap_data.h"
 #include "pictures/bitmap_file.h"
+#include "pictures/picture_data.h"
 #include "support/picture_files.h"
 
 namespace vornic {
@@ -340,6 +343,39 @@ TEST(PictureDecodeTest, AbsurdSizesAreRefusedBeforeAllocating) {
   DibSpec huge{20000, 20000, 24, 0, {}, {}, std::string(64, '\0')};
   EXPECT_EQ(DecodePicture(PictureProperty("TBitmap", BmpFile(huge))).reason,
             "TBitmap: bitmap of 20000 x 20000 pixels");
+}
+
+// An image's data lines decode alike whether kept line by line or joined.
+TEST(PictureDataTest, DataLinesDecodeAlikeHoweverTheyAreKept) {
+  const struct {
+    std::vector<std::string> lines;
+    bool decoded;
+    std::string bytes;
+  } cases[] = {
+      {{"424D", "0A0b}"}, true, "BM\x0A\x0B"},
+      {{"4", "24", "D}"}, true, "BM"},  // a byte may span lines
+      {{"AB}", ""}, false, ""},         // the brace closes the last line only
+      {{"AB", "C}"}, false, ""},        // an odd number of digits
+      {{"A}B}"}, false, ""},
+      {{"0G"}, false, ""},
+      {{}, true, ""},
+  };
+  for (const auto& [lines, decoded, bytes] : cases) {
+    TIDictonary dictionary;
+    BitmapData data;
+    for (const std::string& line : lines) {
+      dictionary.Add(line);
+      data.Add(line);
+    }
+    std::string from_dictionary;
+    std::string from_data;
+    EXPECT_EQ(BytesFromHexLines(dictionary, &from_dictionary), decoded);
+    EXPECT_EQ(BytesFromHexLines(data, &from_data), decoded);
+    if (decoded) {
+      EXPECT_EQ(from_dictionary, bytes);
+      EXPECT_EQ(from_data, bytes);
+    }
+  }
 }
 
 }  // namespace
