@@ -2,6 +2,8 @@
 // four texts the builder writes for them after the last line.
 #include "lib/font_base.h"
 
+#include <string_view>
+
 #include "lib/text.h"
 
 namespace vornic {
@@ -10,61 +12,55 @@ namespace {
 
 // A painted label registers its font under this name: it has no window to
 // send WM_SETFONT to.
-const char kPaintedLabel[] = "<-CT->";
+constexpr std::string_view kPaintedLabel = "<-CT->";
 
 // The face used when the form text names none; quoted like the names that
 // come from form text, so the CreateFont call stays a string literal.
-const char kDefaultFace[] = "'MS Sans Serif'";
+constexpr std::string_view kDefaultFace = "'MS Sans Serif'";
 
 }  // namespace
 
 std::string TIFontBase::RegisterFont(const std::string& control, const TRFont& font) {
-  int row = FontRows.Find({font.Charset, font.Name, font.Height, font.Style});
-  if (row == 0) {
-    row = Numbers.HighIndex() + 1;
-    FontRows.Insert({font.Charset, font.Name, font.Height, font.Style}, row);
-    Numbers.Add(std::to_string(row));
-    Charsets.Add(font.Charset);
-    Names.Add(font.Name);
-    Heights.Add(font.Height);
-    Styles.Add(font.Style);
-  }
-  Controls.Add(control);
-  ControlFonts.Add(Numbers.GetItem(row));
+  int row = Fonts.Find({font.Charset, font.Name, font.Height, font.Style});
+  if (row == 0) row = Fonts.Add({font.Charset, font.Name, font.Height, font.Style});
+  Controls.Add({control});
+  ControlFonts.push_back(row);
   return "hFont" + std::to_string(row);
 }
 
 std::string TIFontBase::GetFontDeclarations() const {
   std::string text;
-  for (int i = 1; i <= Numbers.HighIndex(); ++i) {
-    text += "\r\n    hFont" + std::to_string(i) + ": HFONT;";
+  for (int i = 1; i <= Fonts.size(); ++i) {
+    text.append("\r\n    hFont").append(std::to_string(i)).append(": HFONT;");
   }
   return text;
 }
 
 std::string TIFontBase::GetFontCreation() const {
   std::string text =
-      Numbers.HighIndex() > 0 ? "\r\n  { Create Font Handle " + RepeatText("=", 51) + " }" : "\r\n";
-  for (int i = 1; i <= Numbers.HighIndex(); ++i) {
-    const std::string& style = Styles.GetItem(i);
-    const std::string weight = FindText(style, "Bold") > 0 ? "700" : "400";
-    const std::string italic = FindText(style, "Italic") > 0 ? "1" : "0";
-    const std::string& charset = Charsets.GetItem(i).empty() ? "0" : Charsets.GetItem(i);
-    const std::string& face = Names.GetItem(i).empty() ? kDefaultFace : Names.GetItem(i);
-    text += "\r\n  hFont" + std::to_string(i) + " := CreateFont(" + Heights.GetItem(i) + ",0,0,0," +
-            weight + "," + italic + ",0,0," + charset + ",0,0,0,0," + face + ");";
+      Fonts.size() > 0 ? "\r\n  { Create Font Handle " + RepeatText("=", 51) + " }" : "\r\n";
+  for (int i = 1; i <= Fonts.size(); ++i) {
+    const std::string_view charset = Fonts.At(i, 0);
+    const std::string_view face = Fonts.At(i, 1);
+    const std::string_view style = Fonts.At(i, 3);
+    text.append("\r\n  hFont").append(std::to_string(i)).append(" := CreateFont(");
+    text.append(Fonts.At(i, 2)).append(",0,0,0,");
+    text.append(style.find("Bold") != std::string_view::npos ? "700" : "400").append(",");
+    text.append(style.find("Italic") != std::string_view::npos ? "1" : "0").append(",0,0,");
+    text.append(charset.empty() ? "0" : charset).append(",0,0,0,0,");
+    text.append(face.empty() ? kDefaultFace : face).append(");");
   }
   return text;
 }
 
 std::string TIFontBase::GetFontAssignments() const {
   std::string lines;
-  for (int j = 1; j <= Controls.HighIndex(); ++j) {
-    const std::string& control = Controls.GetItem(j);
+  for (int j = 1; j <= Controls.size(); ++j) {
+    const std::string_view control = Controls.At(j, 0);
     if (control == kPaintedLabel) continue;
-    const std::string& font = ControlFonts.GetItem(j);
-    lines += "\r\n  if hFont" + font + " <> 0 then SendMessage(" + control + ",WM_SETFONT,hFont" +
-             font + ",0);";
+    const std::string font = std::to_string(ControlFonts[static_cast<size_t>(j) - 1]);
+    lines.append("\r\n  if hFont").append(font).append(" <> 0 then SendMessage(");
+    lines.append(control).append(",WM_SETFONT,hFont").append(font).append(",0);");
   }
   if (lines.empty()) return lines;
   return "\r\n  { Change fonts " + RepeatText("=", 46) + " }" + lines;
@@ -72,8 +68,8 @@ std::string TIFontBase::GetFontAssignments() const {
 
 std::string TIFontBase::GetFontDeletion() const {
   std::string text = "\r\n      { Delete Fonts }";
-  for (int i = 1; i <= Numbers.HighIndex(); ++i) {
-    text += "\r\n      DeleteObject(hFont" + std::to_string(i) + ");";
+  for (int i = 1; i <= Fonts.size(); ++i) {
+    text.append("\r\n      DeleteObject(hFont").append(std::to_string(i)).append(");");
   }
   return text;
 }

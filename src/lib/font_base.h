@@ -3,9 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "lib/dictionary.h"
-#include "lib/row_index.h"
+#include "lib/text_rows.h"
 
 namespace vornic {
 
@@ -35,15 +35,10 @@ class TIFontBase {
 
  private:
   // Use table: one row per registration.
-  TIDictonary Controls;
-  TIDictonary ControlFonts;
-  // Font table: one row per distinct font.
-  TIDictonary Numbers;
-  TIDictonary Charsets;
-  TIDictonary Names;
-  TIDictonary Heights;
-  TIDictonary Styles;
-  RowIndex FontRows;  // (charset, name, height, style) to the font's row
+  TextRows Controls{1};
+  std::vector<int> ControlFonts;  // the font row of each use
+  // Font table: one row per distinct font, whose number is the font's.
+  TextRows Fonts{4};  // charset, name, height, style
 };
 
 }  // namespace vornic

@@ -8,41 +8,30 @@ namespace vornic {
 
 std::string TIGrafBase::RegisterPen(const std::string& style, const std::string& width,
                                     const std::string& color) {
-  const int row = PenRows.Find({style, width, color});
-  if (row > 0) return "Pen" + std::to_string(row);
-  PenRows.Insert({style, width, color}, PenNumbers.HighIndex() + 1);
-  const std::string number = std::to_string(PenNumbers.HighIndex() + 1);
-  PenNumbers.Add(number);
-  PenStyles.Add(style);
-  PenWidths.Add(width);
-  PenColors.Add(color);
-  return "Pen" + number;
+  int row = Pens.Find({style, width, color});
+  if (row == 0) row = Pens.Add({style, width, color});
+  return "Pen" + std::to_string(row);
 }
 
 std::string TIGrafBase::RegisterBrush(const std::string& style, const std::string& color) {
-  const int row = BrushRows.Find({style, color});
-  if (row > 0) return "Brush" + std::to_string(row);
-  BrushRows.Insert({style, color}, BrushNumbers.HighIndex() + 1);
-  const std::string number = std::to_string(BrushNumbers.HighIndex() + 1);
-  BrushNumbers.Add(number);
-  BrushStyles.Add(style);
-  BrushColors.Add(color);
-  return "Brush" + number;
+  int row = Brushes.Find({style, color});
+  if (row == 0) row = Brushes.Add({style, color});
+  return "Brush" + std::to_string(row);
 }
 
 std::string TIGrafBase::GetGraphicsDeclarations(bool with_old_point) const {
   std::string text = "\r\n    PaintStruct: TPaintStruct;\r\n    PaintDC: HDC;";
   if (with_old_point) text += "\r\n    OldPoint: PPoint;";
-  if (PenNumbers.HighIndex() > 0) {
+  if (Pens.size() > 0) {
     text += "\r\n    OldPen: HPEN;";
-    for (int i = 1; i <= PenNumbers.HighIndex(); ++i) {
-      text += "\r\n    Pen" + PenNumbers.GetItem(i) + ": HPEN;";
+    for (int i = 1; i <= Pens.size(); ++i) {
+      text.append("\r\n    Pen").append(std::to_string(i)).append(": HPEN;");
     }
   }
-  if (BrushNumbers.HighIndex() > 0) {
+  if (Brushes.size() > 0) {
     text += "\r\n    OldBrush: HBRUSH;";
-    for (int i = 1; i <= BrushNumbers.HighIndex(); ++i) {
-      text += "\r\n    Brush" + BrushNumbers.GetItem(i) + ": HBRUSH;";
+    for (int i = 1; i <= Brushes.size(); ++i) {
+      text.append("\r\n    Brush").append(std::to_string(i)).append(": HBRUSH;");
     }
   }
   return text;
@@ -50,25 +39,26 @@ std::string TIGrafBase::GetGraphicsDeclarations(bool with_old_point) const {
 
 std::string TIGrafBase::GetGraphicsCreation() const {
   std::string text;
-  if (PenNumbers.HighIndex() > 0) {
+  if (Pens.size() > 0) {
     text += "\r\n      { Create Pens }";
-    for (int i = 1; i <= PenNumbers.HighIndex(); ++i) {
-      text += "\r\n      Pen" + PenNumbers.GetItem(i) + " := CreatePen(" +
-              TranslatePenStyle(PenStyles.GetItem(i)) + "," + PenWidths.GetItem(i) + "," +
-              TranslateColor(PenColors.GetItem(i)) + ");";
+    for (int i = 1; i <= Pens.size(); ++i) {
+      text.append("\r\n      Pen").append(std::to_string(i)).append(" := CreatePen(");
+      text.append(TranslatePenStyle(Pens.At(i, 0))).append(",").append(Pens.At(i, 1));
+      text.append(",").append(TranslateColor(Pens.At(i, 2))).append(");");
     }
   }
-  if (BrushNumbers.HighIndex() > 0) {
+  if (Brushes.size() > 0) {
     text += "\r\n      { Create Brushes }";
-    for (int i = 1; i <= BrushNumbers.HighIndex(); ++i) {
-      const std::string color = TranslateColor(BrushColors.GetItem(i));
+    for (int i = 1; i <= Brushes.size(); ++i) {
+      text.append("\r\n      Brush").append(std::to_string(i)).append(" := ");
+      const std::string color = TranslateColor(Brushes.At(i, 1));
       // Every style but a solid one is drawn hatched, a clear brush included.
-      const std::string call = BrushStyles.GetItem(i) == "bsSolid"
-                                   ? "CreateSolidBrush(" + color + ");"
-                                   : "CreateHatchBrush(" +
-                                         TranslateBrushStyle(BrushStyles.GetItem(i)) + "," + color +
-                                         ");";
-      text += "\r\n      Brush" + BrushNumbers.GetItem(i) + " := " + call;
+      if (Brushes.At(i, 0) == "bsSolid") {
+        text.append("CreateSolidBrush(").append(color).append(");");
+      } else {
+        text.append("CreateHatchBrush(").append(TranslateBrushStyle(Brushes.At(i, 0)));
+        text.append(",").append(color).append(");");
+      }
     }
   }
   return text;
@@ -76,11 +66,11 @@ std::string TIGrafBase::GetGraphicsCreation() const {
 
 std::string TIGrafBase::GetGraphicsDeletion() const {
   std::string text = "\r\n      { Delete Pens and Brushes }";
-  for (int i = 1; i <= PenNumbers.HighIndex(); ++i) {
-    text += "\r\n      DeleteObject(Pen" + PenNumbers.GetItem(i) + ");";
+  for (int i = 1; i <= Pens.size(); ++i) {
+    text.append("\r\n      DeleteObject(Pen").append(std::to_string(i)).append(");");
   }
-  for (int i = 1; i <= BrushNumbers.HighIndex(); ++i) {
-    text += "\r\n      DeleteObject(Brush" + BrushNumbers.GetItem(i) + ");";
+  for (int i = 1; i <= Brushes.size(); ++i) {
+    text.append("\r\n      DeleteObject(Brush").append(std::to_string(i)).append(");");
   }
   return text;
 }

@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "lib/dictionary.h"
-#include "lib/row_index.h"
+#include "lib/text_rows.h"
 
 namespace vornic {
 
@@ -25,15 +24,9 @@ class TIGrafBase {
   std::string GetGraphicsDeletion() const;
 
  private:
-  TIDictonary PenNumbers;
-  TIDictonary PenStyles;
-  TIDictonary PenWidths;
-  TIDictonary PenColors;
-  TIDictonary BrushNumbers;
-  TIDictonary BrushStyles;
-  TIDictonary BrushColors;
-  RowIndex PenRows;    // (style, width, colour) to the pen's row
-  RowIndex BrushRows;  // (style, colour) to the brush's row
+  // A pen's or brush's number is its row's.
+  TextRows Pens{3};     // style, width, colour
+  TextRows Brushes{2};  // style, colour
 };
 
 }  // namespace vornic

@@ -62,7 +62,7 @@ constexpr Translation kBrushStyles[] = {
 };
 
 template <size_t N>
-std::string Lookup(const Translation (&table)[N], const std::string& name,
+std::string Lookup(const Translation (&table)[N], std::string_view name,
                    std::string_view fallback) {
   for (const Translation& row : table) {
     if (row.name == name) return std::string(row.result);
@@ -72,13 +72,13 @@ std::string Lookup(const Translation (&table)[N], const std::string& name,
 
 }  // namespace
 
-std::string TranslateColor(const std::string& name) { return Lookup(kColors, name, "RGB(0,0,0)"); }
+std::string TranslateColor(std::string_view name) { return Lookup(kColors, name, "RGB(0,0,0)"); }
 
-std::string TranslatePenStyle(const std::string& name) {
+std::string TranslatePenStyle(std::string_view name) {
   return Lookup(kPenStyles, name, "PS_SOLID");
 }
 
-std::string TranslateBrushStyle(const std::string& name) {
+std::string TranslateBrushStyle(std::string_view name) {
   return Lookup(kBrushStyles, name, "HS_HORIZONTAL");
 }
 

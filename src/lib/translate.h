@@ -3,14 +3,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vornic {
 
 /// An RGB(...) expression; unknown names, numbers included, give RGB(0,0,0).
-std::string TranslateColor(const std::string& name);
+std::string TranslateColor(std::string_view name);
 /// A PS_ constant; unknown styles give PS_SOLID.
-std::string TranslatePenStyle(const std::string& name);
+std::string TranslatePenStyle(std::string_view name);
 /// An HS_ hatch constant; anything but the six hatch styles gives HS_HORIZONTAL.
-std::string TranslateBrushStyle(const std::string& name);
+std::string TranslateBrushStyle(std::string_view name);
 
 }  // namespace vornic
