@@ -80,7 +80,19 @@ const std::unordered_set<std::string_view>& ReservedWords() {
 }  // namespace
 
 bool ProgramNames::IsFree(const std::string& upper) const {
-  return taken_.count(upper) == 0 && ReservedWords().count(upper) == 0 && !IsNumbered(upper);
+  const int row = names_.Find({upper});
+  const bool taken = row > 0 && taken_[static_cast<size_t>(row) - 1];
+  return !taken && ReservedWords().count(upper) == 0 && !IsNumbered(upper);
+}
+
+int ProgramNames::RowOf(const std::string& upper) {
+  int row = names_.Find({upper});
+  if (row == 0) {
+    row = names_.Add({upper});
+    taken_.push_back(false);
+    next_suffix_.push_back(0);
+  }
+  return row;
 }
 
 std::string ProgramNames::Take(const std::string& name, const std::string& companion) {
@@ -91,7 +103,8 @@ std::string ProgramNames::Take(const std::string& name, const std::string& compa
   std::string upper = upper_base;
   // Suffixes below the remembered one were taken when last tried, and taken
   // names stay taken: the search resumes there.
-  int& suffix = next_suffix_[upper_base];
+  const auto base_row = static_cast<size_t>(RowOf(upper_base));
+  int suffix = next_suffix_[base_row - 1];
   if (suffix > 0) {
     identifier = base + "_" + std::to_string(suffix);
     upper = upper_base + "_" + std::to_string(suffix);
@@ -101,8 +114,9 @@ std::string ProgramNames::Take(const std::string& name, const std::string& compa
     identifier = base + "_" + std::to_string(suffix);
     upper = upper_base + "_" + std::to_string(suffix);
   }
-  taken_.insert(upper);
-  if (!companion.empty()) taken_.insert(upper_companion + upper);
+  next_suffix_[base_row - 1] = suffix;
+  taken_[static_cast<size_t>(RowOf(upper)) - 1] = true;
+  if (!companion.empty()) taken_[static_cast<size_t>(RowOf(upper_companion + upper)) - 1] = true;
   return identifier;
 }
 

@@ -4,8 +4,9 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
+#include <vector>
+
+#include "lib/text_rows.h"
 
 namespace vornic {
 
@@ -29,10 +30,14 @@ class ProgramNames {
 
  private:
   bool IsFree(const std::string& upper) const;
+  /// The row of `upper` in names_, added when new.
+  int RowOf(const std::string& upper);
 
-  std::unordered_set<std::string> taken_;  // in capitals
-  // By name in capitals: the suffixes below this one are taken.
-  std::unordered_map<std::string, int> next_suffix_;
+  // Every name in capitals that was taken or had suffixes tried, once: a
+  // name is mostly both.
+  TextRows names_{1};
+  std::vector<bool> taken_;        // taken_[row - 1]: the name is taken
+  std::vector<int> next_suffix_;   // for the name as a base: the suffixes below are taken
 };
 
 }  // namespace vornic
