@@ -54,10 +54,10 @@ int TextRows::Find(std::initializer_list<std::string_view> row) const {
   const uint32_t hash = HashOf(row);
   const size_t mask = slots_.size() - 1;
   for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    const uint32_t number = slots_[slot];
-    if (number == 0) return 0;
-    if (hashes_[number - 1] == hash && RowEquals(static_cast<int>(number), row)) {
-      return static_cast<int>(number);
+    const Slot entry = slots_[slot];
+    if (entry.row == 0) return 0;
+    if (entry.hash == hash && RowEquals(static_cast<int>(entry.row), row)) {
+      return static_cast<int>(entry.row);
     }
   }
 }
@@ -78,9 +78,10 @@ bool TextRows::RowEquals(int row, std::initializer_list<std::string_view> texts)
 
 void TextRows::Index(int row) const {
   const size_t mask = slots_.size() - 1;
-  size_t slot = hashes_[static_cast<size_t>(row) - 1] & mask;
-  while (slots_[slot] != 0) slot = (slot + 1) & mask;
-  slots_[slot] = static_cast<uint32_t>(row);
+  const uint32_t hash = hashes_[static_cast<size_t>(row) - 1];
+  size_t slot = hash & mask;
+  while (slots_[slot].row != 0) slot = (slot + 1) & mask;
+  slots_[slot] = {static_cast<uint32_t>(row), hash};
 }
 
 void TextRows::GrowIndex() const {
@@ -89,7 +90,7 @@ void TextRows::GrowIndex() const {
   }
   size_t slot_count = slots_.empty() ? kFirstIndexSize : slots_.size();
   while (slot_count < 2 * static_cast<size_t>(rows_)) slot_count *= 2;
-  slots_.assign(slot_count, 0);
+  slots_.assign(slot_count, Slot{0, 0});
   // In the order of the rows, so that of equal rows the first is found first.
   for (int row = 1; row <= rows_; ++row) Index(row);
 }

@@ -44,12 +44,19 @@ class TextRows {
   int rows_ = 0;
   std::string text_;          // every text of every row, one after the other
   std::vector<size_t> ends_;  // where each text ends in text_, row after row
+  // A slot of the index: a row number, 0 for a free slot, beside the row's
+  // hash, so that a probe settles most rows without reaching into the rows'
+  // tables, which for a large registry lie outside the processor's caches.
+  struct Slot {
+    uint32_t row;
+    uint32_t hash;
+  };
   // The index, empty until the first search. hashes_[row - 1] is the hash of
-  // that row's texts. slots_ holds row numbers, 0 for a free slot, by open
-  // addressing with linear probing; its size is a power of two, at most
-  // half of it in use.
+  // that row's texts, kept to enter the rows anew when the index grows.
+  // slots_ is by open addressing with linear probing; its size is a power of
+  // two, at most half of it in use.
   mutable std::vector<uint32_t> hashes_;
-  mutable std::vector<uint32_t> slots_;
+  mutable std::vector<Slot> slots_;
 };
 
 }  // namespace vornic
