@@ -79,10 +79,13 @@ const std::unordered_set<std::string_view>& ReservedWords() {
 
 }  // namespace
 
-bool ProgramNames::IsFree(const std::string& upper) const {
-  const int row = names_.Find({upper});
+bool ProgramNames::IsFree(const std::string& upper, int row) const {
   const bool taken = row > 0 && taken_[static_cast<size_t>(row) - 1];
   return !taken && ReservedWords().count(upper) == 0 && !IsNumbered(upper);
+}
+
+bool ProgramNames::IsFree(const std::string& upper) const {
+  return IsFree(upper, names_.Find({upper}));
 }
 
 int ProgramNames::RowOf(const std::string& upper) {
@@ -99,23 +102,24 @@ std::string ProgramNames::Take(const std::string& name, const std::string& compa
   const std::string base = AsciiIdentifier(name);
   const std::string upper_base = UpperText(base);
   const std::string upper_companion = UpperText(companion);
-  std::string identifier = base;
-  std::string upper = upper_base;
+  // The base's row serves for the base itself as well: a name met for the
+  // first time is settled with one search of the registry.
+  const int base_row = RowOf(upper_base);
   // Suffixes below the remembered one were taken when last tried, and taken
   // names stay taken: the search resumes there.
-  const auto base_row = static_cast<size_t>(RowOf(upper_base));
-  int suffix = next_suffix_[base_row - 1];
-  if (suffix > 0) {
-    identifier = base + "_" + std::to_string(suffix);
-    upper = upper_base + "_" + std::to_string(suffix);
+  int suffix = next_suffix_[static_cast<size_t>(base_row) - 1];
+  std::string identifier;
+  std::string upper;
+  int row = 0;
+  for (;; ++suffix) {
+    identifier = suffix == 0 ? base : base + "_" + std::to_string(suffix);
+    upper = suffix == 0 ? upper_base : upper_base + "_" + std::to_string(suffix);
+    row = suffix == 0 ? base_row : names_.Find({upper});
+    if (IsFree(upper, row) && (companion.empty() || IsFree(upper_companion + upper))) break;
   }
-  while (!IsFree(upper) || (!companion.empty() && !IsFree(upper_companion + upper))) {
-    ++suffix;
-    identifier = base + "_" + std::to_string(suffix);
-    upper = upper_base + "_" + std::to_string(suffix);
-  }
-  next_suffix_[base_row - 1] = suffix;
-  taken_[static_cast<size_t>(RowOf(upper)) - 1] = true;
+  next_suffix_[static_cast<size_t>(base_row) - 1] = suffix;
+  if (row == 0) row = RowOf(upper);
+  taken_[static_cast<size_t>(row) - 1] = true;
   if (!companion.empty()) taken_[static_cast<size_t>(RowOf(upper_companion + upper)) - 1] = true;
   return identifier;
 }

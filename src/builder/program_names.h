@@ -29,6 +29,8 @@ class ProgramNames {
   std::string Take(const std::string& name, const std::string& companion = "");
 
  private:
+  /// Whether `upper` may be taken, `row` being its row in names_ (0: none).
+  bool IsFree(const std::string& upper, int row) const;
   bool IsFree(const std::string& upper) const;
   /// The row of `upper` in names_, added when new.
   int RowOf(const std::string& upper);
