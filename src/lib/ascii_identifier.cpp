@@ -2,6 +2,7 @@
 // the accented Latin letters that names in forms use; anything beyond is "_".
 #include "lib/ascii_identifier.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +72,10 @@ bool DecodeUtf8(const std::string& text, std::vector<char32_t>& codes) {
   return true;
 }
 
+bool IsIdentifierByte(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
 void AppendAscii(char32_t code, std::string& out) {
   const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
   if (letter || (code >= '0' && code <= '9') || code == '_') {
@@ -94,6 +99,11 @@ void AppendAscii(char32_t code, std::string& out) {
 }  // namespace
 
 std::string AsciiIdentifier(const std::string& name) {
+  // Nearly every name in a form is made of such characters already.
+  if (std::all_of(name.begin(), name.end(), IsIdentifierByte)) {
+    if (name.empty() || name[0] < '0' || name[0] > '9') return name;
+    return "_" + name;
+  }
   std::vector<char32_t> codes;
   if (!DecodeUtf8(name, codes)) {
     codes.clear();
