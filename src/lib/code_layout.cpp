@@ -5,7 +5,8 @@
 namespace vornic {
 
 std::string BannerComment(const std::string& text) {
-  return "  { " + text + " " + RepeatText("=", 64 - static_cast<int>(text.size())) + " }";
+  const size_t rule = text.size() < 64 ? 64 - text.size() : 0;
+  return "  { " + text + " " + std::string(rule, '=') + " }";
 }
 
 std::string ContinuationIndent(const std::string& name) {

@@ -26,6 +26,8 @@ int FindText(const std::string& text, const std::string& sub) {
 
 std::string RepeatText(const std::string& text, int count) {
   std::string result;
+  if (count <= 0) return result;
+  result.reserve(text.size() * static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) result += text;
   return result;
 }
@@ -35,6 +37,7 @@ std::string Spaces(int count) { return count > 0 ? std::string(count, ' ') : std
 std::string RemoveChar(const std::string& text, const std::string& ch) {
   if (ch.size() != 1) return text;
   std::string result;
+  result.reserve(text.size());
   for (char c : text) {
     if (c != ch[0]) result += c;
   }
