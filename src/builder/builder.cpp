@@ -48,6 +48,7 @@ void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
   }
   CheckLineValues(line, checks_, ListMarker);
   if (kind == "set") open_.StoreFontProperty(line);
+  if (kind == "set") open_.StoreProperty(line);
   Dispatch(dpr, line);
   if (kind == "end") {
     Levels.RemoveLevel(std::to_string(level));
@@ -64,6 +65,7 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   if (is_root) root_seen_ = root_open_ = true;
   Levels.AddLevel(std::to_string(line.Level), "0", "0", UpperText(line.ClassName), is_root);
   OpenObject& object = open_.Open(line.Level);
+  object.state.class_name = line.ClassName;
 
   // A group box must be created before the controls inside it, yet its end
   // line comes after theirs: it is written when its first child begins.
@@ -157,6 +159,7 @@ void TBuilder::FinishGraphics(TSDPR& dpr) {
   dpr.AddText("var", declarations);
   dpr.AddText("windowproccreatemidle", creation);
   dpr.AddText("windowprocdestroymidle", deletion);
+  dpr.AddText("windowprocmidle", Branches.Text());
 }
 
 void TBuilder::FinishFonts(TSDPR& dpr) {

@@ -2,8 +2,10 @@
 // generator object of their own get it, every window control gets the font
 // the designer shows for it, and every value those add to the program is
 // checked like the others.
+#include "builder/extended_main_window.h"
 #include "builder/open_objects.h"
 #include "builder/translation_steps.h"
+#include "controls/control_state.h"
 
 namespace vornic {
 
@@ -32,6 +34,21 @@ class ExtendedSteps final : public TranslationSteps {
 
   const TRFont* FontFor(GeneratorContext context, int level, bool /*reads_font*/) const override {
     return &context.DesignFontAt(level).face;
+  }
+
+  // Hidden, disabled, tab stops, Enter and Escape, colours.
+  void PrepareWindowControl(GeneratorContext context, WindowControl& control) const override {
+    ApplyDesignState(context, control);
+  }
+
+  bool WriteMainWindow(GeneratorContext context, TRForm& form) const override {
+    WriteExtendedMainWindow(context, form);
+    return true;
+  }
+
+  // A painted control shows what the designer shows: nothing when hidden.
+  bool Paints(GeneratorContext context, int level) const override {
+    return context.DesignStateAt(level).visible;
   }
 };
 

@@ -13,6 +13,7 @@
 namespace vornic {
 
 struct TRFont;
+struct TRForm;
 struct WindowControl;
 
 class TranslationSteps {
@@ -36,6 +37,14 @@ class TranslationSteps {
   /// adds nothing.
   virtual void PrepareWindowControl(GeneratorContext /*context*/,
                                     WindowControl& /*control*/) const {}
+  /// Writes the main window's creation from `form` and returns true, or
+  /// returns false to leave it to the builder's own, documented writer.
+  virtual bool WriteMainWindow(GeneratorContext /*context*/, TRForm& /*form*/) const {
+    return false;
+  }
+  /// False when a control that is painted rather than created, of the object
+  /// open at `level`, is left out.
+  virtual bool Paints(GeneratorContext /*context*/, int /*level*/) const { return true; }
 };
 
 /// The translation the documented rules describe, byte for byte.
