@@ -4,6 +4,7 @@
 // checked like the others.
 #include "builder/extended_main_window.h"
 #include "builder/open_objects.h"
+#include "builder/program_names.h"
 #include "builder/translation_steps.h"
 #include "controls/control_state.h"
 
@@ -13,6 +14,8 @@ namespace {
 
 class ExtendedSteps final : public TranslationSteps {
  public:
+  void PrepareNames(ProgramNames& names) const override { names.ReserveExtendedIdentifiers(); }
+
   Generator MemberFor(const ClassRow& row) const override {
     return row.extended == nullptr ? row.build : nullptr;
   }

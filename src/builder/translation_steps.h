@@ -12,6 +12,7 @@
 
 namespace vornic {
 
+class ProgramNames;
 struct TRFont;
 struct TRForm;
 struct WindowControl;
@@ -20,6 +21,9 @@ class TranslationSteps {
  public:
   virtual ~TranslationSteps() = default;
 
+  /// Keeps from the form's names the identifiers this translation's program
+  /// uses beyond the exact one's; by default none.
+  virtual void PrepareNames(ProgramNames& /*names*/) const {}
   /// The member of TBuilder that receives the lines of objects of the row's
   /// class; nullptr when none does.
   virtual Generator MemberFor(const ClassRow& row) const = 0;
