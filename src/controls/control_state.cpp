@@ -46,6 +46,8 @@ void ApplyDesignState(GeneratorContext context, WindowControl& control) {
   if (!state.visible) RemoveStyle(control.styles, "WS_VISIBLE");
   if (!state.enabled) AddStyle(control.styles, "WS_DISABLED");
   ApplyTabStop(state, control);
+  // The window first in the tab order takes the focus, as in the designer.
+  if (!HasStyle(control.styles, kTabStop)) control.takes_focus = false;
   if (state.visible && state.enabled) {
     ApplyDialogKeys(state, control);
   } else {
