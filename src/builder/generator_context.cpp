@@ -35,6 +35,10 @@ const DesignState& GeneratorContext::DesignStateAt(int level) const {
   return builder_.open_.StateAt(level);
 }
 
+void GeneratorContext::Hide(int level) const {
+  if (OpenObject* object = builder_.open_.Find(level)) object->state.visible = false;
+}
+
 MessageBranches& GeneratorContext::branches() const { return builder_.Branches; }
 
 std::string GeneratorContext::BrushFor(const std::string& color) const {

@@ -47,6 +47,9 @@ class GeneratorContext {
   /// The designer's state (visibility, colour, own values) of the innermost
   /// object open at `level` or above it.
   const DesignState& DesignStateAt(int level) const;
+  /// Hides the object open at `level` and, as the designer's rule passes it
+  /// on, whatever opens inside it later: e.g. a page that is not the active one.
+  void Hide(int level) const;
   /// The window procedure's branches that several controls add to.
   MessageBranches& branches() const;
   /// The variable of the background brush of `color`, a Pascal colour
