@@ -56,16 +56,15 @@ struct WindowStyles {
 WindowStyles StylesFor(const TRForm& form) {
   const Border& border = BorderFor(form.BorderStyle);
   // A form that stores no BorderIcons has all three.
-  const std::string icons = form.BorderIcons.empty()
-                                ? "[biSystemMenu, biMinimize, biMaximize]"
-                                : form.BorderIcons;
+  const std::string icons =
+      form.BorderIcons.empty() ? "[biSystemMenu, biMinimize, biMaximize]" : form.BorderIcons;
   const bool caption = border.value != "bsNone";
   const bool system_menu = caption && FindText(icons, "biSystemMenu") > 0;
   const bool minimize = border.min_max && FindText(icons, "biMinimize") > 0;
   const bool maximize = border.min_max && FindText(icons, "biMaximize") > 0;
   // The help button takes the place of the two boxes: it shows without them.
-  const bool help = system_menu && FindText(icons, "biHelp") > 0 &&
-                    (border.help || (!minimize && !maximize));
+  const bool help =
+      system_menu && FindText(icons, "biHelp") > 0 && (border.help || (!minimize && !maximize));
   WindowStyles result{border.styles, border.ex_styles};
   if (system_menu && minimize && maximize && border.value == "bsSizeable") {
     result.styles = "WS_OVERLAPPEDWINDOW";
@@ -82,7 +81,8 @@ WindowStyles StylesFor(const TRForm& form) {
 // form's main menu (a TMainMenu that the Menu value names) and attaches it.
 bool HasMenuBar(const TRForm& form) {
   const ClassRow* row = FindClassRow("TMainMenu");
-  return !form.Menu.empty() && row != nullptr && (row->build != nullptr || row->extended != nullptr);
+  return !form.Menu.empty() && row != nullptr &&
+         (row->build != nullptr || row->extended != nullptr);
 }
 
 bool IsCentered(const std::string& position) {
@@ -102,10 +102,10 @@ std::string SizeLines(const TRForm& form, const WindowStyles& styles, bool* know
     text += "\r\n  AdjustWindowRectEx(WinRect, " + styles.styles + ", " +
             (HasMenuBar(form) ? "True" : "False") + ", " + styles.ex_styles + ");";
   }
-  const std::string width = client_width    ? "WinRect.Right - WinRect.Left"
+  const std::string width = client_width         ? "WinRect.Right - WinRect.Left"
                             : form.Width.empty() ? kDefault
                                                  : form.Width;
-  const std::string height = client_height     ? "WinRect.Bottom - WinRect.Top"
+  const std::string height = client_height         ? "WinRect.Bottom - WinRect.Top"
                              : form.Height.empty() ? kDefault
                                                    : form.Height;
   *known = width != kDefault && height != kDefault;
@@ -129,8 +129,8 @@ std::string PlaceLines(const TRForm& form, bool size_known) {
   }
   // Where the form was designed, moved onto the work area where it would
   // lie partly off it; the left and top edges win over the right and bottom.
-  text += "\r\n  WinLeft := " + form.Left + ";\r\n  WinTop := " + (form.Top.empty() ? "0" : form.Top) +
-          ";";
+  text += "\r\n  WinLeft := " + form.Left +
+          ";\r\n  WinTop := " + (form.Top.empty() ? "0" : form.Top) + ";";
   if (size_known) {
     text +=
         "\r\n  if WinLeft + WinWidth > WorkArea.Right then WinLeft := WorkArea.Right - WinWidth;"
@@ -181,7 +181,8 @@ void WriteExtendedMainWindow(GeneratorContext context, TRForm& form) {
           " or WS_VISIBLE,\r\n            WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);\r\n";
   context.AddText("bodymidle", text);
   if (!form.WindowState.empty()) {
-    context.program().ShowWindowLine = "  ShowWindow(hWindow," + ShowMode(form.WindowState) + ");\r\n";
+    context.program().ShowWindowLine =
+        "  ShowWindow(hWindow," + ShowMode(form.WindowState) + ");\r\n";
   }
   WriteBackground(context, form.Color);
   for (std::string* field : {&form.Caption, &form.Left, &form.Top, &form.Width, &form.Height,

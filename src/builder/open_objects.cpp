@@ -18,9 +18,9 @@ int PropertyIndent(int level) { return 2 * level; }
 // default does.
 const char* ClassColor(const std::string& class_name) {
   static const char* const kWindowColored[] = {
-      "TEDIT",     "TMEMO",     "TLISTBOX",     "TCOMBOBOX", "TMASKEDIT",
-      "TRICHEDIT", "TSPINEDIT", "TLABELEDEDIT", "TCHECKLISTBOX", "TLISTVIEW",
-      "TTREEVIEW", "TSTRINGGRID", "TDRAWGRID", "TCOMBOBOXEX", "THOTKEY"};
+      "TEDIT",     "TMEMO",       "TLISTBOX",     "TCOMBOBOX",     "TMASKEDIT",
+      "TRICHEDIT", "TSPINEDIT",   "TLABELEDEDIT", "TCHECKLISTBOX", "TLISTVIEW",
+      "TTREEVIEW", "TSTRINGGRID", "TDRAWGRID",    "TCOMBOBOXEX",   "THOTKEY"};
   const std::string upper = UpperText(class_name);
   for (const char* name : kWindowColored) {
     if (upper == name) return "clWindow";

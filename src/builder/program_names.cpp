@@ -68,10 +68,10 @@ constexpr std::string_view kExtendedWords[] = {
     "SPI_GETWORKAREA", "WORKAREA", "WINLEFT", "WINTOP", "WINWIDTH", "WINHEIGHT", "ERASERECT",
     "WM_ERASEBKGND", "GETCLIENTRECT", "FILLRECT",
     // The controls' state, keys and colours.
-    "WS_DISABLED", "BS_DEFPUSHBUTTON", "IDOK", "IDCANCEL", "WM_CTLCOLORSTATIC",
-    "WM_CTLCOLOREDIT", "WM_CTLCOLORBTN", "WM_CLOSE", "GETSYSCOLOR", "COLOR_SCROLLBAR",
-    "COLOR_BACKGROUND", "COLOR_ACTIVECAPTION", "COLOR_INACTIVECAPTION", "COLOR_MENU",
-    "COLOR_WINDOW", "COLOR_WINDOWFRAME", "COLOR_MENUTEXT", "COLOR_WINDOWTEXT", "COLOR_CAPTIONTEXT",
+    "WS_DISABLED", "BS_DEFPUSHBUTTON", "IDOK", "IDCANCEL", "WM_CTLCOLORSTATIC", "WM_CTLCOLOREDIT",
+    "WM_CTLCOLORBTN", "WM_CLOSE", "GETSYSCOLOR", "COLOR_SCROLLBAR", "COLOR_BACKGROUND",
+    "COLOR_ACTIVECAPTION", "COLOR_INACTIVECAPTION", "COLOR_MENU", "COLOR_WINDOW",
+    "COLOR_WINDOWFRAME", "COLOR_MENUTEXT", "COLOR_WINDOWTEXT", "COLOR_CAPTIONTEXT",
     "COLOR_ACTIVEBORDER", "COLOR_INACTIVEBORDER", "COLOR_APPWORKSPACE", "COLOR_HIGHLIGHT",
     "COLOR_HIGHLIGHTTEXT", "COLOR_BTNFACE", "COLOR_BTNSHADOW", "COLOR_GRAYTEXT", "COLOR_BTNTEXT",
     "COLOR_INACTIVECAPTIONTEXT", "COLOR_BTNHIGHLIGHT", "COLOR_3DDKSHADOW", "COLOR_3DLIGHT",
@@ -119,8 +119,8 @@ const std::unordered_set<std::string_view>& ExtendedWords() {
 void ProgramNames::ReserveExtendedIdentifiers() { extended_ = true; }
 
 bool ProgramNames::IsFree(const std::string& upper) const {
-  if (extended_ && (ExtendedWords().count(upper) > 0 ||
-                    IsNumbered(upper, kExtendedNumberedPrefixes))) {
+  if (extended_ &&
+      (ExtendedWords().count(upper) > 0 || IsNumbered(upper, kExtendedNumberedPrefixes))) {
     return false;
   }
   return taken_.count(upper) == 0 && ReservedWords().count(upper) == 0 &&

@@ -34,7 +34,7 @@ class ProgramNames {
  private:
   bool IsFree(const std::string& upper) const;
 
-  bool extended_ = false;  // the extended program's identifiers are kept too
+  bool extended_ = false;                  // the extended program's identifiers are kept too
   std::unordered_set<std::string> taken_;  // in capitals
   // By name in capitals: the suffixes below this one are taken.
   std::unordered_map<std::string, int> next_suffix_;

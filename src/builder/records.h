@@ -21,7 +21,7 @@ struct TRForm {
   std::string Position;
   std::string BorderStyle;
   std::string BorderIcons;
-  std::string Menu;  // the main menu whose bar the window shows
+  std::string Menu;       // the main menu whose bar the window shows
   bool Complete = false;  // true while the window is being emitted
 };
 

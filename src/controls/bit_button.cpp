@@ -26,9 +26,9 @@ struct KindCaption {
 };
 
 constexpr KindCaption kKindCaptions[] = {
-    {"bkOK", "'OK'"},         {"bkCancel", "'Cancel'"}, {"bkYes", "'&Yes'"},
-    {"bkNo", "'&No'"},        {"bkHelp", "'&Help'"},    {"bkClose", "'&Close'"},
-    {"bkAbort", "'Abort'"},   {"bkRetry", "'&Retry'"},  {"bkIgnore", "'&Ignore'"},
+    {"bkOK", "'OK'"},       {"bkCancel", "'Cancel'"}, {"bkYes", "'&Yes'"},
+    {"bkNo", "'&No'"},      {"bkHelp", "'&Help'"},    {"bkClose", "'&Close'"},
+    {"bkAbort", "'Abort'"}, {"bkRetry", "'&Retry'"},  {"bkIgnore", "'&Ignore'"},
     {"bkAll", "'&All'"},
 };
 
@@ -95,14 +95,13 @@ class BitButtonGenerator final : public ControlGenerator {
     if (!HasGeometry(button_)) return;
     const std::string& name = button_.ControlName;
     const bool closes = button_.Kind == "bkClose";
+    const std::string caption =
+        button_.Caption.empty() ? KindCaptionOf(button_.Kind) : button_.Caption;
     WindowControl control{
         .level = line.Level,
         .name = name,
         .banner = "Create a bit button",
-        .call = ":= CreateWindow('Button'," +
-                (button_.Caption.empty() ? std::string(KindCaptionOf(button_.Kind))
-                                         : button_.Caption) +
-                ", ",
+        .call = ":= CreateWindow('Button'," + caption + ", ",
         .styles = std::string("WS_VISIBLE or WS_CHILD or WS_TABSTOP or ") + kOwnerDrawStyle,
         .left = button_.Left,
         .top = button_.Top,
@@ -129,10 +128,9 @@ class BitButtonGenerator final : public ControlGenerator {
   // The designer makes a bkOK button the default one and a bkCancel button
   // the cancel one, unless the form says otherwise.
   std::string DialogKeyId(const DesignState& state) const {
-    const bool is_default = state.default_button.empty() ? button_.Kind == "bkOK"
-                                                         : state.default_button == "True";
-    const bool cancels =
-        state.cancel.empty() ? button_.Kind == "bkCancel" : state.cancel == "True";
+    const bool is_default =
+        state.default_button.empty() ? button_.Kind == "bkOK" : state.default_button == "True";
+    const bool cancels = state.cancel.empty() ? button_.Kind == "bkCancel" : state.cancel == "True";
     if (is_default) return "IDOK";
     return cancels ? "IDCANCEL" : "0";
   }
@@ -142,8 +140,6 @@ class BitButtonGenerator final : public ControlGenerator {
 
 }  // namespace
 
-std::unique_ptr<ControlGenerator> NewBitButton() {
-  return std::make_unique<BitButtonGenerator>();
-}
+std::unique_ptr<ControlGenerator> NewBitButton() { return std::make_unique<BitButtonGenerator>(); }
 
 }  // namespace vornic

@@ -24,8 +24,8 @@ struct ColoredClass {
 };
 
 constexpr ColoredClass kColoredClasses[] = {
-    {"TLABEL", "clBtnFace"},     {"TCHECKBOX", "clBtnFace"},   {"TRADIOBUTTON", "clBtnFace"},
-    {"TGROUPBOX", "clBtnFace"},  {"TSTATICTEXT", "clBtnFace"}, {"TEDIT", "clWindow"},
+    {"TLABEL", "clBtnFace"},    {"TCHECKBOX", "clBtnFace"},   {"TRADIOBUTTON", "clBtnFace"},
+    {"TGROUPBOX", "clBtnFace"}, {"TSTATICTEXT", "clBtnFace"}, {"TEDIT", "clWindow"},
     {"TMEMO", "clWindow"},
 };
 

@@ -78,8 +78,8 @@ constexpr char kDrawProcedure[] =
     "\r\n  end;"
     "\r\n  if Glyphs <> 0 then begin"
     "\r\n    Image := 0;"
-    "\r\n    if ((Item.itemState and ODS_DISABLED) <> 0) and (ImageList_GetImageCount(Glyphs) > 1) then"
-    "\r\n      Image := 1;"
+    "\r\n    if ((Item.itemState and ODS_DISABLED) <> 0) and"
+    "\r\n      (ImageList_GetImageCount(Glyphs) > 1) then Image := 1;"
     "\r\n    ImageList_Draw(Glyphs, Image, Item.hDC, Face.Left + GlyphX + Shift,"
     "\r\n      Face.Top + GlyphY + Shift, ILD_TRANSPARENT);"
     "\r\n  end;"
@@ -158,14 +158,14 @@ void WriteGlyph(GeneratorContext context, const std::string& name, const Glyph& 
   context.program().HasResources = true;
   const std::string list = "h" + name;
   context.AddText("var", "\r\n    " + list + ": HIMAGELIST;");
-  context.AddText("windowproccreatemidle",
-                  "\r\n      { Glyphs of " + name + " }"
-                  "\r\n      GlyphBitmap := LoadBitmap(Inst,PChar('BMP_" + name + "'));"
-                  "\r\n      " + list + " := ImageList_Create(" + std::to_string(glyph.image_width) +
-                      "," + std::to_string(glyph.image_height) + ",ILC_COLOR24 or ILC_MASK," +
-                      std::to_string(glyph.images) + ",0);"
-                  "\r\n      ImageList_AddMasked(" + list + ",GlyphBitmap," + glyph.mask_color + ");"
-                  "\r\n      DeleteObject(GlyphBitmap);");
+  std::string lines = "\r\n      { Glyphs of " + name + " }";
+  lines += "\r\n      GlyphBitmap := LoadBitmap(Inst,PChar('BMP_" + name + "'));";
+  lines += "\r\n      " + list + " := ImageList_Create(" + std::to_string(glyph.image_width) + "," +
+           std::to_string(glyph.image_height) + ",ILC_COLOR24 or ILC_MASK," +
+           std::to_string(glyph.images) + ",0);";
+  lines += "\r\n      ImageList_AddMasked(" + list + ",GlyphBitmap," + glyph.mask_color + ");";
+  lines += "\r\n      DeleteObject(GlyphBitmap);";
+  context.AddText("windowproccreatemidle", lines);
   context.AddText("windowprocdestroymidle", "\r\n      ImageList_Destroy(" + list + ");");
 }
 
@@ -179,15 +179,16 @@ void WriteGlyphButton(GeneratorContext context, const GlyphButton& button) {
   const Glyph glyph = DecodeGlyph(context, button);
   if (glyph.shown) WriteGlyph(context, button.name, glyph);
   const std::string list = glyph.shown ? "h" + button.name : "0";
-  context.branches().Add(
-      kBranch,
-      "\r\n      if PDrawItemStruct(lParam)^.hwndItem = " + button.name + " then" +
-          "\r\n        DrawGlyphButton(PDrawItemStruct(lParam)^, " + list + ", " +
-          std::to_string(glyph.image_width) + ", " + std::to_string(glyph.image_height) + ", " +
-          std::to_string(LayoutNumber(button.layout)) + ", " +
-          std::to_string(NumberOr(button.spacing, 4)) + ", " +
-          std::to_string(NumberOr(button.margin, -1)) + ");",
-      "\r\n      Result := 1;");
+  const std::string arguments = list + ", " + std::to_string(glyph.image_width) + ", " +
+                                std::to_string(glyph.image_height) + ", " +
+                                std::to_string(LayoutNumber(button.layout)) + ", " +
+                                std::to_string(NumberOr(button.spacing, 4)) + ", " +
+                                std::to_string(NumberOr(button.margin, -1));
+  context.branches().Add(kBranch,
+                         "\r\n      if PDrawItemStruct(lParam)^.hwndItem = " + button.name +
+                             " then\r\n        DrawGlyphButton(PDrawItemStruct(lParam)^, " +
+                             arguments + ");",
+                         "\r\n      Result := 1;");
 }
 
 }  // namespace vornic

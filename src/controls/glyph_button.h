@@ -15,10 +15,11 @@ class TIDictonary;
 struct GlyphButton {
   std::string name;  // the button's window variable, taken with the companion "h"
   const TIDictonary* glyph_data = nullptr;  // Glyph.Data lines; nullptr or none: caption only
-  std::string num_glyphs;  // NumGlyphs: the images side by side in the glyph
-  std::string layout;      // Layout: blGlyphLeft (the default), blGlyphRight, blGlyphTop, blGlyphBottom
-  std::string spacing;     // Spacing: pixels between glyph and caption, 4 when empty
-  std::string margin;      // Margin: pixels from the edge, -1 (centred) when empty
+  std::string num_glyphs;                   // NumGlyphs: the images side by side in the glyph
+  // Layout: blGlyphLeft (the default), blGlyphRight, blGlyphTop, blGlyphBottom.
+  std::string layout;
+  std::string spacing;  // Spacing: pixels between glyph and caption, 4 when empty
+  std::string margin;   // Margin: pixels from the edge, -1 (centred) when empty
 };
 
 /// The style that hands a button's drawing to its parent.

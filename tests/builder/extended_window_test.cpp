@@ -53,8 +53,9 @@ std::string FormWith(const std::string& root_lines) {
 }
 
 TEST_F(ExtendedWindowTest, ClientSizeBecomesTheOuterSizeAndPositionCentresOnTheWorkArea) {
-  Translate(FormWith("  Left = 200\n  Top = 120\n  BorderStyle = bsDialog\n  Caption = 'Order'\n"
-                     "  ClientHeight = 236\n  ClientWidth = 352\n  Position = poScreenCenter\n"));
+  Translate(
+      FormWith("  Left = 200\n  Top = 120\n  BorderStyle = bsDialog\n  Caption = 'Order'\n"
+               "  ClientHeight = 236\n  ClientWidth = 352\n  Position = poScreenCenter\n"));
   const std::string body = Added("bodymidle");
   EXPECT_EQ(body.substr(0, body.find("\r\n\r\n")),
             "\r\n  SetRect(WinRect, 0, 0, 352, 236);"
@@ -122,9 +123,8 @@ TEST_F(ExtendedWindowTest, PlaceAndBorderFollowTheForm) {
   };
   for (const Case& c : cases) {
     Translate(FormWith(c.root_lines));
-    EXPECT_NE(Added("bodymidle").find(c.expected), std::string::npos)
-        << c.root_lines << "\n"
-        << Added("bodymidle");
+    EXPECT_NE(Added("bodymidle").find(c.expected), std::string::npos) << c.root_lines << "\n"
+                                                                      << Added("bodymidle");
   }
 }
 

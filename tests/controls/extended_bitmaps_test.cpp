@@ -71,14 +71,14 @@ std::string ScriptBitmap(const std::string& script, const std::string& name) {
 }
 
 TEST_F(ExtendedBitmapsTest, KindGivesCaptionEnterEscapeAndClose) {
-  Translate("object Form1: TForm1\n" +
-            BitButton("OkButton", "    Kind = bkOK\n") +
+  Translate("object Form1: TForm1\n" + BitButton("OkButton", "    Kind = bkOK\n") +
             BitButton("NoButton", "    Kind = bkNo\n") +
             BitButton("CancelButton", "    Caption = 'Abbrechen'\n    Kind = bkCancel\n") +
             BitButton("CloseButton", "    Kind = bkClose\n") +
             BitButton("PlainOk", "    Default = False\n    Kind = bkOK\n") + "end\n");
-  EXPECT_TRUE(Has("OkButton:= CreateWindow('Button','OK', WS_VISIBLE or WS_CHILD or WS_TABSTOP "
-                  "or BS_OWNERDRAW,\r\n             8,8,75,25, hWindow, IDOK, Inst, nil);"));
+  EXPECT_TRUE(
+      Has("OkButton:= CreateWindow('Button','OK', WS_VISIBLE or WS_CHILD or WS_TABSTOP "
+          "or BS_OWNERDRAW,\r\n             8,8,75,25, hWindow, IDOK, Inst, nil);"));
   EXPECT_TRUE(Has("NoButton:= CreateWindow('Button','&No', "));
   EXPECT_TRUE(Has("CancelButton:= CreateWindow('Button','Abbrechen', "));
   EXPECT_TRUE(Has(" 8,8,75,25, hWindow, IDCANCEL, Inst, nil);"));
@@ -89,8 +89,9 @@ TEST_F(ExtendedBitmapsTest, KindGivesCaptionEnterEscapeAndClose) {
   EXPECT_FALSE(Has("'CloseButtonClick'"));
   EXPECT_TRUE(Has("'OkButtonClick'"));
   // Without a glyph the button is drawn with its caption alone.
-  EXPECT_TRUE(Has("if PDrawItemStruct(lParam)^.hwndItem = OkButton then"
-                  "\r\n        DrawGlyphButton(PDrawItemStruct(lParam)^, 0, 0, 0, 0, 4, -1);"));
+  EXPECT_TRUE(
+      Has("if PDrawItemStruct(lParam)^.hwndItem = OkButton then"
+          "\r\n        DrawGlyphButton(PDrawItemStruct(lParam)^, 0, 0, 0, 0, 4, -1);"));
   EXPECT_EQ(script_, "");
 }
 
@@ -120,11 +121,12 @@ TEST_F(ExtendedBitmapsTest, GlyphBecomesAnImageListOfItsImagesMaskedByItsCornerC
       BitButton("BitBtn2", "    Caption = 'Two'\n    Glyph.Data = {\n" + HexLines(data, 6)) +
       BitButton("BitBtn3", "    Glyph.Data = {\n" + HexLines(data.substr(0, 40), 6)) + "end\n";
   Translate(form);
-  EXPECT_TRUE(Has("\r\n      { Glyphs of BitBtn1 }"
-                  "\r\n      GlyphBitmap := LoadBitmap(Inst,PChar('BMP_BitBtn1'));"
-                  "\r\n      hBitBtn1 := ImageList_Create(4,4,ILC_COLOR24 or ILC_MASK,2,0);"
-                  "\r\n      ImageList_AddMasked(hBitBtn1,GlyphBitmap,RGB(0,128,128));"
-                  "\r\n      DeleteObject(GlyphBitmap);"));
+  EXPECT_TRUE(
+      Has("\r\n      { Glyphs of BitBtn1 }"
+          "\r\n      GlyphBitmap := LoadBitmap(Inst,PChar('BMP_BitBtn1'));"
+          "\r\n      hBitBtn1 := ImageList_Create(4,4,ILC_COLOR24 or ILC_MASK,2,0);"
+          "\r\n      ImageList_AddMasked(hBitBtn1,GlyphBitmap,RGB(0,128,128));"
+          "\r\n      DeleteObject(GlyphBitmap);"));
   EXPECT_TRUE(Has("DrawGlyphButton(PDrawItemStruct(lParam)^, hBitBtn1, 4, 4, 2, 0, 2);"));
   EXPECT_TRUE(Has("DrawGlyphButton(PDrawItemStruct(lParam)^, hBitBtn2, 8, 4, 0, 4, -1);"));
   EXPECT_TRUE(Has("DrawGlyphButton(PDrawItemStruct(lParam)^, 0, 0, 0, 0, 4, -1);"));
@@ -150,8 +152,8 @@ TEST_F(ExtendedBitmapsTest, GlyphBecomesAnImageListOfItsImagesMaskedByItsCornerC
 TEST_F(ExtendedBitmapsTest, PicturesBecomeBitmapsOfTheControlsSizeAndADamagedOneOnlyWarns) {
   const Raster picture = PaintRaster(20, 10, [](int, int) { return Rgba{250, 20, 20, 255}; });
   const std::string jpeg = PictureProperty("TJPEGImage", EncodeJpeg(picture));
-  const std::string png = PictureProperty(
-      "TPngImage", EncodePng(picture, PngLayout{6 /* RGBA */, 8, false}));
+  const std::string png =
+      PictureProperty("TPngImage", EncodePng(picture, PngLayout{6 /* RGBA */, 8, false}));
   const std::string metafile = PictureProperty("TMetafile", std::string(40, '\1'));
   const std::string jpeg_file = EncodeJpeg(picture);
   const std::string damaged =
@@ -160,7 +162,8 @@ TEST_F(ExtendedBitmapsTest, PicturesBecomeBitmapsOfTheControlsSizeAndADamagedOne
     return "  object " + name + ": TImage\n    Left = 8\n    Top = 8\n    Width = 10\n" +
            "    Height = 10\n" + lines + "    Picture.Data = {\n" + HexLines(data, 6) + "  end\n";
   };
-  const std::string form = "object Form1: TForm1\n" + image("Image1", "    Stretch = True\n", jpeg) +
+  const std::string form = "object Form1: TForm1\n" +
+                           image("Image1", "    Stretch = True\n", jpeg) +
                            image("Image2", "    Center = True\n", png) +
                            image("Image3", "", metafile) + image("Image4", "", damaged) + "end\n";
   Translate(form);

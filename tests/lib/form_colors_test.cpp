@@ -30,9 +30,9 @@ TEST(FormColorsTest, NamesAndNumbersBecomeExpressionsAndDesignColours) {
       // No colour: the control keeps its own.
       {"clNone", "", {}},
       {"clDefault", "", {}},
-      {"536870912", "", {}},            // clDefault as a number
-      {"-2147483623", "", {}},          // system index 25 has no colour
-      {"-2147483600", "", {}},          // beyond the system colours
+      {"536870912", "", {}},    // clDefault as a number
+      {"-2147483623", "", {}},  // system index 25 has no colour
+      {"-2147483600", "", {}},  // beyond the system colours
       {"12);Halt;(", "", {}},
       {"$-1", "", {}},
       {"", "", {}},
