@@ -1,7 +1,7 @@
 // The extended translation: the window looks like the form. Classes with a
 // generator object of their own get it, every window control gets the font
-// the designer shows for it, and every value those add to the program is
-// checked like the others.
+// and the state the designer shows for it, the main window is written its own
+// way, and every value those add to the program is checked like the others.
 #include "builder/extended_main_window.h"
 #include "builder/open_objects.h"
 #include "builder/program_names.h"
