@@ -55,7 +55,8 @@ struct DesignState {
 /// clWindow, panels clBtnFace), else its holder's.
 std::string DesignColor(const DesignState& state);
 
-/// The designer's state of an object outside any other: the form's.
+/// What an object outside any other, the form, takes over: visible,
+/// enabled, clBtnFace; also the state read where no object is open.
 const DesignState& DefaultDesignState();
 
 struct OpenObject {
