@@ -2,6 +2,10 @@
 # Translates a few forms and runs each generated program under Wine: the check
 # fails when a program crashes or shows no window, and for the bundled examples
 # also when a control is out of place or the client area is not the form's.
+# Without FORM arguments it also runs the extended translation of
+# examples/dialog.txt, whose window must show every control as the form does
+# (place, font, hidden, disabled), and whose Enter and Escape keys must press
+# its OK and Cancel buttons.
 #
 #   scripts/wine_run_check.sh VORNIC [FORM ...]
 #
@@ -73,4 +77,50 @@ for form in "${forms[@]}"; do
   fi
   echo "ok: $(basename "$form")"
 done
+
+# The program of $1 with every click report written into the window's caption
+# and key $2 sent to the focused control as soon as the loop runs; prints the
+# caption the probe finds then.
+caption_after_key() {
+  local dpr=$1 key=$2 keyed=${1%.dpr}_$2.dpr
+  sed -e "s/MessageBox(hWindow,\('[A-Za-z0-9_]*'\),'Check',MB_OK)/SetWindowText(hWindow,\1)/" \
+      -e "s/^  SetFocus(\(.*\));\r\$/  SetFocus(\1);\r\n  PostMessage(GetFocus,WM_KEYDOWN,$key,0);\r/" \
+      "$dpr" >"$keyed"
+  cp "${dpr%.dpr}.rc" "${keyed%.dpr}.rc"
+  # A window that did not come up in time is worth one more try.
+  "$wincheck" probe "$keyed" --out "${keyed%.dpr}.tsv" >/dev/null 2>&1 ||
+    "$wincheck" probe "$keyed" --out "${keyed%.dpr}.tsv" >/dev/null 2>&1 &&
+    awk -F '\t' '$1 == "window" { print $3 }' "${keyed%.dpr}.tsv"
+}
+
+if [ "$#" -eq 0 ]; then
+  dir="$work/extended"
+  mkdir -p "$dir"
+  cp "$root/examples/dialog.txt" "$dir/dialog.txt"
+  if ! (cd "$dir" && "$vornic" --extended dialog.txt >translate.log 2>&1) ||
+     ! "$wincheck" probe "$dir/dialog.dpr" --out "$dir/dialog.tsv" >"$dir/run.log" 2>&1; then
+    echo "FAIL run: dialog.txt --extended"
+    tail -n 5 "$dir/run.log" "$dir/translate.log" 2>/dev/null | sed 's/^/    /'
+    failed=$((failed + 1))
+  else
+    summary=$(python3 "$formlayout" "$dir/dialog.txt" "$dir/dialog.tsv" | tail -n 1)
+    for expected in ' missing 0 ' ' misplaced 0 ' ' hidden-should-show 0 ' \
+                    ' shown-should-hide 0 ' ' clipped 0 ' ' system-font 0 ' ' font-differs 0 ' \
+                    ' enabled-differs 0 ' 'client-size ok'; do
+      if ! grep -q -- "$expected" <<<"$summary"; then
+        echo "FAIL layout: dialog.txt --extended: $summary"
+        failed=$((failed + 1))
+        break
+      fi
+    done
+    enter=$(caption_after_key "$dir/dialog.dpr" VK_RETURN)
+    escape=$(caption_after_key "$dir/dialog.dpr" VK_ESCAPE)
+    if [ "$enter" != OkButtonClick ] || [ "$escape" != CancelButtonClick ]; then
+      echo "FAIL keys: dialog.txt --extended: Enter gave '$enter', Escape gave '$escape'"
+      failed=$((failed + 1))
+    else
+      echo "ok: dialog.txt --extended"
+    fi
+  fi
+fi
 [ "$failed" -eq 0 ]

@@ -25,6 +25,7 @@ TBuilder::TBuilder(std::string output_base_name, Translation translation)
 TBuilder::TBuilder(std::string output_base_name, std::unique_ptr<TranslationSteps> steps)
     : OutputBaseName(std::move(output_base_name)), steps_(std::move(steps)) {
   BitmapStore.ScriptBaseName = OutputBaseName;
+  steps_->PrepareNames(Names);
 }
 
 TBuilder::~TBuilder() = default;
@@ -48,6 +49,7 @@ void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
   }
   CheckLineValues(line, checks_, ListMarker);
   if (kind == "set") open_.StoreFontProperty(line);
+  if (kind == "set") open_.StoreProperty(line);
   Dispatch(dpr, line);
   if (kind == "end") {
     Levels.RemoveLevel(std::to_string(level));
@@ -64,6 +66,7 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   if (is_root) root_seen_ = root_open_ = true;
   Levels.AddLevel(std::to_string(line.Level), "0", "0", UpperText(line.ClassName), is_root);
   OpenObject& object = open_.Open(line.Level);
+  object.state.class_name = line.ClassName;
 
   // A group box must be created before the controls inside it, yet its end
   // line comes after theirs: it is written when its first child begins.
@@ -157,6 +160,7 @@ void TBuilder::FinishGraphics(TSDPR& dpr) {
   dpr.AddText("var", declarations);
   dpr.AddText("windowproccreatemidle", creation);
   dpr.AddText("windowprocdestroymidle", deletion);
+  dpr.AddText("windowprocmidle", Branches.Text());
 }
 
 void TBuilder::FinishFonts(TSDPR& dpr) {

@@ -4,11 +4,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "builder/color_brushes.h"
 #include "builder/control_generator.h"
 #include "builder/generator_context.h"
 #include "builder/level.h"
 #include "builder/line_words.h"
+#include "builder/message_branches.h"
 #include "builder/open_objects.h"
 #include "builder/program_names.h"
 #include "builder/records.h"
@@ -102,6 +105,11 @@ class TBuilder {
   bool ResourcesWritten = false;
   bool FocusChosen = false;
   std::string OutputBaseName;
+  MessageBranches Branches;  // window procedure branches several controls share
+  ColorBrushes Brushes;      // background brushes of the extended program
+  // Warnings about the form, in order; the driver puts the file name and the
+  // line number in front of each as it comes (see TranslateFormText).
+  std::vector<std::string> Warnings;
 
  private:
   friend class GeneratorContext;

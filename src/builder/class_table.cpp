@@ -12,6 +12,8 @@ namespace vornic {
 // The generators that only the extended translation has, each defined in its
 // own file under src/controls/.
 std::unique_ptr<ControlGenerator> NewStaticText();
+std::unique_ptr<ControlGenerator> NewBitButton();
+std::unique_ptr<ControlGenerator> NewPictureImage();
 
 namespace {
 
@@ -49,8 +51,8 @@ const std::vector<ClassRow>& ClassTable() {
        Joined({GeometryValues(), {{"Pen.Width", ValueKind::kInteger}}})},
       {"TBEVEL", &TBuilder::BuildBevel, GeometryValues()},
       {"TMEMO", &TBuilder::BuildMemo, Joined({GeometryValues(), FontValues()})},
-      {"TIMAGE", &TBuilder::BuildImage, GeometryValues()},
-      {"TBITBTN", &TBuilder::BuildBitBtn, GeometryValues()},
+      {"TIMAGE", &TBuilder::BuildImage, GeometryValues(), &NewPictureImage},
+      {"TBITBTN", &TBuilder::BuildBitBtn, GeometryValues(), &NewBitButton, {kCaption}},
       {"TSTATICTEXT", nullptr, Joined({GeometryValues(), {kCaption}}), &NewStaticText},
   };
   return table;

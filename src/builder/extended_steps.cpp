@@ -1,9 +1,12 @@
 // The extended translation: the window looks like the form. Classes with a
 // generator object of their own get it, every window control gets the font
-// the designer shows for it, and every value those add to the program is
-// checked like the others.
+// and the state the designer shows for it, the main window is written its own
+// way, and every value those add to the program is checked like the others.
+#include "builder/extended_main_window.h"
 #include "builder/open_objects.h"
+#include "builder/program_names.h"
 #include "builder/translation_steps.h"
+#include "controls/control_state.h"
 
 namespace vornic {
 
@@ -11,6 +14,8 @@ namespace {
 
 class ExtendedSteps final : public TranslationSteps {
  public:
+  void PrepareNames(ProgramNames& names) const override { names.ReserveExtendedIdentifiers(); }
+
   Generator MemberFor(const ClassRow& row) const override {
     return row.extended == nullptr ? row.build : nullptr;
   }
@@ -32,6 +37,21 @@ class ExtendedSteps final : public TranslationSteps {
 
   const TRFont* FontFor(GeneratorContext context, int level, bool /*reads_font*/) const override {
     return &context.DesignFontAt(level).face;
+  }
+
+  // Hidden, disabled, tab stops, Enter and Escape, colours.
+  void PrepareWindowControl(GeneratorContext context, WindowControl& control) const override {
+    ApplyDesignState(context, control);
+  }
+
+  bool WriteMainWindow(GeneratorContext context, TRForm& form) const override {
+    WriteExtendedMainWindow(context, form);
+    return true;
+  }
+
+  // A painted control shows what the designer shows: nothing when hidden.
+  bool Paints(GeneratorContext context, int level) const override {
+    return context.DesignStateAt(level).visible;
   }
 };
 

@@ -31,6 +31,24 @@ const DesignFont& GeneratorContext::DesignFontAt(int level) const {
   return builder_.open_.FontAt(level);
 }
 
+const DesignState& GeneratorContext::DesignStateAt(int level) const {
+  return builder_.open_.StateAt(level);
+}
+
+void GeneratorContext::Hide(int level) const {
+  if (OpenObject* object = builder_.open_.Find(level)) object->state.visible = false;
+}
+
+MessageBranches& GeneratorContext::branches() const { return builder_.Branches; }
+
+std::string GeneratorContext::BrushFor(const std::string& color) const {
+  return builder_.Brushes.BrushFor(color, program_);
+}
+
+const std::string& GeneratorContext::main_menu() const { return builder_.Form.Menu; }
+
+void GeneratorContext::Warn(const std::string& text) const { builder_.Warnings.push_back(text); }
+
 std::string& GeneratorContext::list_marker() const { return builder_.ListMarker; }
 
 void GeneratorContext::FocusOnce(const std::string& name) const {
@@ -63,6 +81,8 @@ std::string GeneratorContext::TakeFont(const std::string& control, int level,
   builder_.ClearFont();
   return font_name;
 }
+
+bool GeneratorContext::Paints(int level) const { return steps().Paints(*this, level); }
 
 void GeneratorContext::NeedPaint() const { builder_.PaintNeeded = true; }
 

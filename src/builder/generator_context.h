@@ -13,8 +13,10 @@ class TIFontBase;
 class TIGrafBase;
 class TIImage;
 class TILevel;
+class MessageBranches;
 class TranslationSteps;
 struct DesignFont;
+struct DesignState;
 struct LineWords;
 struct TRFont;
 
@@ -42,6 +44,21 @@ class GeneratorContext {
   /// The font the designer shows for the innermost object open at `level`
   /// or above it.
   const DesignFont& DesignFontAt(int level) const;
+  /// The designer's state (visibility, colour, own values) of the innermost
+  /// object open at `level` or above it.
+  const DesignState& DesignStateAt(int level) const;
+  /// Hides the object open at `level` and, as the designer's rule passes it
+  /// on, whatever opens inside it later: e.g. a page that is not the active one.
+  void Hide(int level) const;
+  /// The window procedure's branches that several controls add to.
+  MessageBranches& branches() const;
+  /// The variable of the background brush of `color`, a Pascal colour
+  /// expression, created once for the run.
+  std::string BrushFor(const std::string& color) const;
+  /// The name of the form's main menu (its Menu value), empty when it has none.
+  const std::string& main_menu() const;
+  /// Reports `text` as a warning about the line being read; the run goes on.
+  void Warn(const std::string& text) const;
   /// Names the multi-line value being read, so that the value checks know
   /// what its lines must be ("lb_is" for string entries, "image_is" for
   /// bitmap data); empty when none is.
@@ -66,6 +83,9 @@ class GeneratorContext {
   /// values), then empties the collected font; returns the font variable,
   /// empty when none was registered.
   std::string TakeFont(const std::string& control, int level, bool reads_font) const;
+  /// False when the translation leaves out a painted control of the object
+  /// open at `level` (a hidden one, in the extended translation).
+  bool Paints(int level) const;
   /// Marks that paint code needing the WM_PAINT frame was written.
   void NeedPaint() const;
   /// Counts one more control written.

@@ -22,10 +22,48 @@ struct DesignFont {
 /// The designer's font of a form that stores none.
 const DesignFont& DefaultDesignFont();
 
+/// What the designer shows of an object besides its font, tracked the same
+/// way for every open object, whatever its class and whether or not it has a
+/// generator, so that any generator (or the steps that complete a window)
+/// reads it at the object's end line, or, for a container written before
+/// what it holds, at its first child's object line. Two kinds of value:
+/// - passed on: an object starts with what its holder passes on, and its own
+///   lines change it. Visible and Enabled pass on as "and" (a control shows
+///   only when it and every container are visible; a disabled container
+///   disables what it holds); Color passes on as the designer's ParentColor
+///   does. The outermost object, the form, passes on neither Visible nor
+///   Enabled: they belong to its window, not to its controls.
+/// - own: values of the object alone (its class, TabStop, Default, Cancel),
+///   empty when the form stores none.
+/// Adding a value is a field here and a line in OpenObjects::StoreProperty.
+struct DesignState {
+  bool visible = true;  // Visible of the object and of all its containers
+  bool enabled = true;  // Enabled of the object and of all its containers
+  // The colour the holder passes on; `color` is the object's own Color line
+  // and `parent_color` its own ParentColor line. DesignColor() resolves them.
+  std::string inherited_color;
+  std::string color;
+  std::string parent_color;
+  std::string class_name;  // as the object line writes it
+  std::string tab_stop;
+  std::string default_button;  // Default
+  std::string cancel;          // Cancel
+};
+
+/// The background the designer paints for an object: its own Color, else
+/// the colour its class keeps unless ParentColor is True (edits and lists
+/// clWindow, panels clBtnFace), else its holder's.
+std::string DesignColor(const DesignState& state);
+
+/// What an object outside any other, the form, takes over: visible,
+/// enabled, clBtnFace; also the state read where no object is open.
+const DesignState& DefaultDesignState();
+
 struct OpenObject {
   int level = 0;
   DesignFont font;
   std::unique_ptr<ControlGenerator> generator;  // nullptr when a member of TBuilder serves
+  DesignState state;
 };
 
 /// Levels rise strictly from the oldest entry to the newest: an object line
@@ -49,10 +87,16 @@ class OpenObjects {
   /// Applies a Font.* or ParentFont line to the innermost object when it is
   /// one of that object's own properties (not one of a collection item).
   void StoreFontProperty(const LineWords& line);
+  /// Applies a line of a value DesignState tracks to the innermost object,
+  /// under the same condition.
+  void StoreProperty(const LineWords& line);
   /// The font of the innermost object open at `level` or above it: an end
   /// line inside a collection value stands deeper than its object. The
   /// default font when none is open.
   const DesignFont& FontAt(int level) const;
+  /// The designer's state of the innermost object open at `level` or above
+  /// it, as FontAt; the form's when none is open.
+  const DesignState& StateAt(int level) const;
 
  private:
   std::vector<OpenObject> objects_;

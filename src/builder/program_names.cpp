@@ -60,11 +60,42 @@ constexpr std::string_view kReservedWords[] = {
     "TURKISH_CHARSET", "VIETNAMESE_CHARSET", "HEBREW_CHARSET", "ARABIC_CHARSET", "BALTIC_CHARSET",
     "RUSSIAN_CHARSET", "THAI_CHARSET", "EASTEUROPE_CHARSET", "OEM_CHARSET"};
 
+// The identifiers of the extended program's own texts, in capitals.
+constexpr std::string_view kExtendedWords[] = {
+    // The main window: its size, place, border and background.
+    "WS_CAPTION", "WS_THICKFRAME", "WS_SYSMENU", "WS_MINIMIZEBOX", "WS_MAXIMIZEBOX", "WS_POPUP",
+    "WS_EX_DLGMODALFRAME", "WS_EX_TOOLWINDOW", "WS_EX_CONTEXTHELP", "SYSTEMPARAMETERSINFO",
+    "SPI_GETWORKAREA", "WORKAREA", "WINLEFT", "WINTOP", "WINWIDTH", "WINHEIGHT", "ERASERECT",
+    "WM_ERASEBKGND", "GETCLIENTRECT", "FILLRECT",
+    // The controls' state, keys and colours.
+    "WS_DISABLED", "BS_DEFPUSHBUTTON", "IDOK", "IDCANCEL", "WM_CTLCOLORSTATIC", "WM_CTLCOLOREDIT",
+    "WM_CTLCOLORBTN", "WM_CLOSE", "GETSYSCOLOR", "COLOR_SCROLLBAR", "COLOR_BACKGROUND",
+    "COLOR_ACTIVECAPTION", "COLOR_INACTIVECAPTION", "COLOR_MENU", "COLOR_WINDOW",
+    "COLOR_WINDOWFRAME", "COLOR_MENUTEXT", "COLOR_WINDOWTEXT", "COLOR_CAPTIONTEXT",
+    "COLOR_ACTIVEBORDER", "COLOR_INACTIVEBORDER", "COLOR_APPWORKSPACE", "COLOR_HIGHLIGHT",
+    "COLOR_HIGHLIGHTTEXT", "COLOR_BTNFACE", "COLOR_BTNSHADOW", "COLOR_GRAYTEXT", "COLOR_BTNTEXT",
+    "COLOR_INACTIVECAPTIONTEXT", "COLOR_BTNHIGHLIGHT", "COLOR_3DDKSHADOW", "COLOR_3DLIGHT",
+    "COLOR_INFOTEXT", "COLOR_INFOBK", "COLOR_HOTLIGHT", "COLOR_GRADIENTACTIVECAPTION",
+    "COLOR_GRADIENTINACTIVECAPTION", "COLOR_MENUHILIGHT", "COLOR_MENUBAR",
+    // Buttons drawn with their glyph: the procedure, its parameters and locals.
+    "BS_OWNERDRAW", "WM_DRAWITEM", "PDRAWITEMSTRUCT", "TDRAWITEMSTRUCT", "HWNDITEM", "ITEMSTATE",
+    "RCITEM", "HIMAGELIST", "GLYPHBITMAP", "IMAGELIST_CREATE", "IMAGELIST_ADDMASKED",
+    "IMAGELIST_DRAW", "IMAGELIST_DESTROY", "IMAGELIST_GETIMAGECOUNT", "ILC_COLOR24", "ILC_MASK",
+    "ILD_TRANSPARENT", "DRAWGLYPHBUTTON", "ITEM", "GLYPHS", "GLYPHWIDTH", "GLYPHHEIGHT", "LAYOUT",
+    "SPACING", "MARGIN", "FACE", "TEXTBOX", "CAPTION", "CHAR", "FACEWIDTH", "FACEHEIGHT",
+    "TEXTWIDTH", "TEXTHEIGHT", "GLYPHX", "GLYPHY", "TEXTX", "TEXTY", "SHIFT", "IMAGE", "SIZEOF",
+    "DRAWFRAMECONTROL", "DFC_BUTTON", "DFCS_BUTTONPUSH", "DFCS_PUSHED", "GETWINDOWTEXT",
+    "SETRECTEMPTY", "DRAWTEXT", "DT_CALCRECT", "DT_SINGLELINE", "ODS_SELECTED", "ODS_DISABLED",
+    "ODS_FOCUS", "SETBKMODE", "TRANSPARENT", "OFFSETRECT", "INFLATERECT", "DRAWFOCUSRECT"};
+
 // The registries number their variables: hFont1, Pen2, Brush3, ...
 constexpr std::string_view kNumberedPrefixes[] = {"HFONT", "PEN", "BRUSH"};
+// ... and in the extended program also ColorBrush4.
+constexpr std::string_view kExtendedNumberedPrefixes[] = {"COLORBRUSH"};
 
-bool IsNumbered(const std::string& upper) {
-  for (std::string_view prefix : kNumberedPrefixes) {
+template <size_t N>
+bool IsNumbered(const std::string& upper, const std::string_view (&prefixes)[N]) {
+  for (std::string_view prefix : prefixes) {
     if (upper.size() <= prefix.size() || upper.compare(0, prefix.size(), prefix) != 0) continue;
     if (upper.find_first_not_of("0123456789", prefix.size()) == std::string::npos) return true;
   }
@@ -77,10 +108,23 @@ const std::unordered_set<std::string_view>& ReservedWords() {
   return words;
 }
 
+const std::unordered_set<std::string_view>& ExtendedWords() {
+  static const std::unordered_set<std::string_view> words(std::begin(kExtendedWords),
+                                                          std::end(kExtendedWords));
+  return words;
+}
+
 }  // namespace
 
+void ProgramNames::ReserveExtendedIdentifiers() { extended_ = true; }
+
 bool ProgramNames::IsFree(const std::string& upper) const {
-  return taken_.count(upper) == 0 && ReservedWords().count(upper) == 0 && !IsNumbered(upper);
+  if (extended_ &&
+      (ExtendedWords().count(upper) > 0 || IsNumbered(upper, kExtendedNumberedPrefixes))) {
+    return false;
+  }
+  return taken_.count(upper) == 0 && ReservedWords().count(upper) == 0 &&
+         !IsNumbered(upper, kNumberedPrefixes);
 }
 
 std::string ProgramNames::Take(const std::string& name, const std::string& companion) {

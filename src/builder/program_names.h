@@ -26,10 +26,15 @@ class ProgramNames {
   /// for a control that declares a second variable named so.
   /// REQUIRES: `name` is not empty.
   std::string Take(const std::string& name, const std::string& companion = "");
+  /// Keeps from the form's names, too, the identifiers that only the extended
+  /// program uses; the exact translation leaves them to the form, so that it
+  /// names every control as it always did.
+  void ReserveExtendedIdentifiers();
 
  private:
   bool IsFree(const std::string& upper) const;
 
+  bool extended_ = false;                  // the extended program's identifiers are kept too
   std::unordered_set<std::string> taken_;  // in capitals
   // By name in capitals: the suffixes below this one are taken.
   std::unordered_map<std::string, int> next_suffix_;

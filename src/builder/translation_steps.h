@@ -12,13 +12,18 @@
 
 namespace vornic {
 
+class ProgramNames;
 struct TRFont;
+struct TRForm;
 struct WindowControl;
 
 class TranslationSteps {
  public:
   virtual ~TranslationSteps() = default;
 
+  /// Keeps from the form's names the identifiers this translation's program
+  /// uses beyond the exact one's; by default none.
+  virtual void PrepareNames(ProgramNames& /*names*/) const {}
   /// The member of TBuilder that receives the lines of objects of the row's
   /// class; nullptr when none does.
   virtual Generator MemberFor(const ClassRow& row) const = 0;
@@ -36,6 +41,14 @@ class TranslationSteps {
   /// adds nothing.
   virtual void PrepareWindowControl(GeneratorContext /*context*/,
                                     WindowControl& /*control*/) const {}
+  /// Writes the main window's creation from `form` and returns true, or
+  /// returns false to leave it to the builder's own, documented writer.
+  virtual bool WriteMainWindow(GeneratorContext /*context*/, TRForm& /*form*/) const {
+    return false;
+  }
+  /// False when a control that is painted rather than created, of the object
+  /// open at `level`, is left out.
+  virtual bool Paints(GeneratorContext /*context*/, int /*level*/) const { return true; }
 };
 
 /// The translation the documented rules describe, byte for byte.

@@ -139,6 +139,7 @@ void SaveAll(const RunFiles& files, FileReplacement* converted, FileReplacement&
     RefuseClashes(files.input, {converted, &program, script});
     script->Finish();
   }
+  for (const std::string& warning : builder.Warnings) console << warning << "\n";
   console << ControlCountLine(builder.ControlCount);
   if (dpr.HasResources) console << kResourcesLine;
   console.flush();

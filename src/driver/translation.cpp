@@ -38,6 +38,7 @@ void ProcessLines(FormTextReader& reader, const std::string& text_name, TILinePa
                   TSDPR& dpr, TBuilder& builder) {
   std::string line;
   int line_number = 0;
+  size_t warned = 0;  // the warnings that already name their line
   try {
     while (reader.ReadLine(line, line_number)) {
       if (IsBlankText(line)) continue;
@@ -45,6 +46,10 @@ void ProcessLines(FormTextReader& reader, const std::string& text_name, TILinePa
       builder.ProcessLine(dpr, parser.ClassName, parser.ObjectName, parser.Kind, parser.Word1,
                           parser.Word2, parser.Word3, parser.Level, parser.Indent,
                           parser.WordCount);
+      for (; warned < builder.Warnings.size(); ++warned) {
+        builder.Warnings[warned] =
+            LineWarningReport(text_name, line_number, builder.Warnings[warned]);
+      }
       if (EndsRootObject(parser)) break;
     }
   } catch (const EInputError&) {

@@ -17,7 +17,9 @@ class TSDPR;
 /// sections. A line that fails throws EParserError whose message is the
 /// report "[Error] <text_name>(<number>): <line>"; a text that cannot be read
 /// throws EInOutError "Cannot read file <text_name>", and the resource script
-/// its own EInOutError. Borrows everything.
+/// its own EInOutError. A warning the builder raises becomes the report
+/// "[Warning] <text_name>(<number>): <warning>" in its Warnings. Borrows
+/// everything.
 void TranslateFormText(std::istream& text, const std::string& text_name, TSDPR& dpr,
                        TBuilder& builder);
 

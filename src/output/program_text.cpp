@@ -32,6 +32,7 @@ enum Section : size_t {
   kBodyMidle,
   kBodyMidleEnd,
   kBodyEnd,
+  kProcedures,  // procedures the window procedure calls, between "var" and it
 };
 
 constexpr std::string_view kSectionNames[] = {
@@ -58,6 +59,7 @@ constexpr std::string_view kSectionNames[] = {
     "bodymidle",
     "bodymidleend",
     "bodyend",
+    "procedures",
 };
 
 constexpr size_t kUnknown = sizeof(kSectionNames) / sizeof(kSectionNames[0]);
@@ -132,6 +134,7 @@ void TSDPR::Compose() {
   if (HasResources) text += ResourceDirective;
   text += crlf;
   text += sections_[kVar] + crlf;
+  text += sections_[kProcedures];
   for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) text += sections_[i];
   text += crlf;
   if (HasSizeHandler)

@@ -41,7 +41,7 @@ class TSDPR {
   std::string ShowWindowLine;  // replaced whole by the main window generator
 
  private:
-  static constexpr size_t kSectionCount = 23;
+  static constexpr size_t kSectionCount = 24;
   std::array<std::string, kSectionCount> sections_;
 };
 

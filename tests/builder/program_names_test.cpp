@@ -7,12 +7,16 @@
 #include <filesystem>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "builder/builder.h"
+#include "driver/translation.h"
 #include "lib/ascii_identifier.h"
 #include "lib/text.h"
+#include "output/program_text.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
@@ -98,25 +102,44 @@ bool IsFormName(const std::string& identifier, const std::set<std::string>& form
          form_names.count(std::regex_replace(upper, kSuffix, "")) > 0;
 }
 
+// The program of `form_text` as the extended translation writes it; its
+// bitmaps go into a script in the scratch folder `dir`.
+std::string ExtendedProgramOf(const std::string& form_text, const fs::path& dir) {
+  std::istringstream text(form_text);
+  TSDPR dpr("program");
+  TBuilder builder((dir / "program").string(), Translation::kExtended);
+  TranslateFormText(text, "form.txt", dpr, builder);
+  return dpr.ComposedText;
+}
+
 // Whatever the examples' programs use beyond the forms' own names is the
-// program's: a control named so must be renamed.
+// program's: a control named so must be renamed. The exact programs are the
+// golden ones; the extended ones are made here.
 TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   const fs::path source = VORNIC_SOURCE_DIR;
+  const ScratchDir scratch("vornic_names");
   int checked = 0;
-  for (const char* example : {"empty", "controls", "showcase", "names"}) {
-    const std::string program =
-        ReadFile(source / "tests" / "golden" / (example + std::string(".dpr")));
+  for (const char* example : {"empty", "controls", "showcase", "names", "dialog"}) {
     const std::string form = ReadFile(source / "examples" / (example + std::string(".txt")));
-    ASSERT_FALSE(program.empty()) << example;
+    ASSERT_FALSE(form.empty()) << example;
+    const std::string programs[] = {
+        ReadFile(source / "tests" / "golden" / (example + std::string(".dpr"))),
+        ExtendedProgramOf(form, scratch.path())};
     const std::set<std::string> form_names = FormNamesOf(form, example);
-    for (const std::string& identifier : IdentifiersOf(program)) {
-      if (IsFormName(identifier, form_names)) continue;
-      ProgramNames names;
-      EXPECT_EQ(names.Take(identifier), identifier + "_1") << identifier << " in " << example;
-      ++checked;
+    for (const bool extended : {false, true}) {
+      const std::string& program = programs[extended ? 1 : 0];
+      ASSERT_FALSE(program.empty()) << example;
+      for (const std::string& identifier : IdentifiersOf(program)) {
+        if (IsFormName(identifier, form_names) || identifier == "program") continue;
+        ProgramNames names;
+        if (extended) names.ReserveExtendedIdentifiers();
+        EXPECT_EQ(names.Take(identifier), identifier + "_1")
+            << identifier << " in " << example << (extended ? ", extended" : "");
+        ++checked;
+      }
     }
   }
-  EXPECT_GT(checked, 100);
+  EXPECT_GT(checked, 200);
 }
 
 }  // namespace
