@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "builder/control_generator.h"
 #include "builder/generator_context.h"
@@ -145,6 +146,8 @@ class TBuilder {
   bool root_open_ = false;            // the root's end line has not come yet
   bool main_window_written_ = false;  // EmitMainWindow has run at least once
   bool win_rect_declared_ = false;    // the main window's size rectangle is in "var"
+  // What GeneratorContext::DeclareOnce has added to "var".
+  std::unordered_set<std::string> declared_;
 
   // --- shared steps of the control generators (src/controls/) ---
   /// The handle through which generators reach the shared state and `dpr`.

@@ -12,6 +12,11 @@ namespace vornic {
 // The generators that only the extended translation has, each defined in its
 // own file under src/controls/.
 std::unique_ptr<ControlGenerator> NewStaticText();
+std::unique_ptr<ControlGenerator> NewPanel();
+std::unique_ptr<ControlGenerator> NewScrollBox();
+std::unique_ptr<ControlGenerator> NewPageControl();
+std::unique_ptr<ControlGenerator> NewTabSheet();
+std::unique_ptr<ControlGenerator> NewTabControl();
 
 namespace {
 
@@ -52,6 +57,16 @@ const std::vector<ClassRow>& ClassTable() {
       {"TIMAGE", &TBuilder::BuildImage, GeometryValues()},
       {"TBITBTN", &TBuilder::BuildBitBtn, GeometryValues()},
       {"TSTATICTEXT", nullptr, Joined({GeometryValues(), {kCaption}}), &NewStaticText},
+      // Containers: the panel's bevel and border widths size its paint code.
+      {"TPANEL", nullptr,
+       Joined(
+           {GeometryValues(),
+            {kCaption, {"BevelWidth", ValueKind::kInteger}, {"BorderWidth", ValueKind::kInteger}}}),
+       &NewPanel},
+      {"TSCROLLBOX", nullptr, GeometryValues(), &NewScrollBox},
+      {"TPAGECONTROL", nullptr, GeometryValues(), &NewPageControl},
+      {"TTABSHEET", nullptr, {kCaption}, &NewTabSheet},
+      {"TTABCONTROL", nullptr, GeometryValues(), &NewTabControl},
   };
   return table;
 }

@@ -4,6 +4,7 @@
 // checked like the others.
 #include "builder/open_objects.h"
 #include "builder/translation_steps.h"
+#include "controls/pages.h"
 
 namespace vornic {
 
@@ -32,6 +33,10 @@ class ExtendedSteps final : public TranslationSteps {
 
   const TRFont* FontFor(GeneratorContext context, int level, bool /*reads_font*/) const override {
     return &context.DesignFontAt(level).face;
+  }
+
+  void PrepareWindowControl(GeneratorContext context, WindowControl& control) const override {
+    KeepToPages(context, control);
   }
 };
 

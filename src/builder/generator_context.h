@@ -14,7 +14,9 @@ class TIGrafBase;
 class TIImage;
 class TILevel;
 class TranslationSteps;
+class ControlGenerator;
 struct DesignFont;
+struct PagePlace;
 struct LineWords;
 struct TRFont;
 
@@ -42,6 +44,15 @@ class GeneratorContext {
   /// The font the designer shows for the innermost object open at `level`
   /// or above it.
   const DesignFont& DesignFontAt(int level) const;
+  /// Where the innermost object open at `level` or above it lies among the
+  /// pages of page controls.
+  const PagePlace& PageAt(int level) const;
+  /// Places the object open at `level`, and what opens inside it from now
+  /// on, on the pages `page` describes.
+  void SetPage(int level, PagePlace page) const;
+  /// The generator of the object that holds the innermost open one, nullptr
+  /// when it has none (a class without a generator object, or the form).
+  ControlGenerator* HolderGenerator() const;
   /// Names the multi-line value being read, so that the value checks know
   /// what its lines must be ("lb_is" for string entries, "image_is" for
   /// bitmap data); empty when none is.
@@ -57,8 +68,14 @@ class GeneratorContext {
   /// a container (level above 2); a control on the form keeps its values.
   /// Throws EConvertError when a position is not an integer.
   void PlaceInForm(int level, std::string& left, std::string& top) const;
+  /// Places what the container open at `level` holds from `left`,`top` in
+  /// the container (its client area's origin) instead of its own Left and
+  /// Top; a Left or Top line of the container read later replaces them.
+  void SetContentOrigin(int level, int left, int top) const;
   /// Adds "    <name>: HWND;" on a new line of "var".
   void DeclareWindow(const std::string& name) const;
+  /// Adds "    <declaration>" on a new line of "var" the first time it is asked for.
+  void DeclareOnce(const std::string& declaration) const;
   /// Adds the InitCommonControls call the first time a common control is written.
   void InitCommonControlsOnce() const;
   /// Registers for `control` the font that the translation gives a control

@@ -22,7 +22,8 @@ OpenObject& OpenObjects::Open(int level) {
   while (!objects_.empty() && objects_.back().level >= level) objects_.pop_back();
   // A copy: growing the vector may move the holder's font.
   DesignFont font = objects_.empty() ? DefaultDesignFont() : objects_.back().font;
-  objects_.push_back(OpenObject{level, std::move(font), nullptr});
+  PagePlace page = objects_.empty() ? PagePlace() : objects_.back().page;
+  objects_.push_back(OpenObject{level, std::move(font), nullptr, std::move(page)});
   return objects_.back();
 }
 
@@ -77,6 +78,14 @@ const DesignFont& OpenObjects::FontAt(int level) const {
     if (it->level <= level) return it->font;
   }
   return DefaultDesignFont();
+}
+
+const PagePlace& OpenObjects::PageAt(int level) const {
+  static const PagePlace kOffPages;
+  for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+    if (it->level <= level) return it->page;
+  }
+  return kOffPages;
 }
 
 }  // namespace vornic

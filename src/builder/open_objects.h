@@ -22,10 +22,19 @@ struct DesignFont {
 /// The designer's font of a form that stores none.
 const DesignFont& DefaultDesignFont();
 
+/// Where an object lies among the pages of page controls, passed on to what
+/// it holds like its font.
+struct PagePlace {
+  // The program's condition for all its pages to be chosen; empty off pages.
+  std::string shown_when;
+  bool inactive = false;  // one of its pages is not chosen when the window opens
+};
+
 struct OpenObject {
   int level = 0;
   DesignFont font;
   std::unique_ptr<ControlGenerator> generator;  // nullptr when a member of TBuilder serves
+  PagePlace page;
 };
 
 /// Levels rise strictly from the oldest entry to the newest: an object line
@@ -53,6 +62,9 @@ class OpenObjects {
   /// line inside a collection value stands deeper than its object. The
   /// default font when none is open.
   const DesignFont& FontAt(int level) const;
+  /// The page place of the innermost object open at `level` or above it;
+  /// off pages when none is open.
+  const PagePlace& PageAt(int level) const;
 
  private:
   std::vector<OpenObject> objects_;

@@ -1,6 +1,9 @@
 #include "lib/translate.h"
 
+#include <cstdint>
 #include <string_view>
+
+#include "lib/text.h"
 
 namespace vornic {
 
@@ -45,6 +48,80 @@ constexpr Translation kColors[] = {
     {"clDefault", "RGB(0,0,0)"},
 };
 
+// The system colours a form names, which the extended translation follows
+// at run time, as the window itself does.
+constexpr Translation kSystemColors[] = {
+    {"clScrollBar", "COLOR_SCROLLBAR"},
+    {"clBackground", "COLOR_BACKGROUND"},
+    {"clActiveCaption", "COLOR_ACTIVECAPTION"},
+    {"clInactiveCaption", "COLOR_INACTIVECAPTION"},
+    {"clMenu", "COLOR_MENU"},
+    {"clWindow", "COLOR_WINDOW"},
+    {"clWindowFrame", "COLOR_WINDOWFRAME"},
+    {"clMenuText", "COLOR_MENUTEXT"},
+    {"clWindowText", "COLOR_WINDOWTEXT"},
+    {"clCaptionText", "COLOR_CAPTIONTEXT"},
+    {"clActiveBorder", "COLOR_ACTIVEBORDER"},
+    {"clInactiveBorder", "COLOR_INACTIVEBORDER"},
+    {"clAppWorkSpace", "COLOR_APPWORKSPACE"},
+    {"clHighlight", "COLOR_HIGHLIGHT"},
+    {"clHighlightText", "COLOR_HIGHLIGHTTEXT"},
+    {"clBtnFace", "COLOR_BTNFACE"},
+    {"clBtnShadow", "COLOR_BTNSHADOW"},
+    {"clGrayText", "COLOR_GRAYTEXT"},
+    {"clBtnText", "COLOR_BTNTEXT"},
+    {"clInactiveCaptionText", "COLOR_INACTIVECAPTIONTEXT"},
+    {"clBtnHighlight", "COLOR_BTNHIGHLIGHT"},
+    {"cl3DDkShadow", "COLOR_3DDKSHADOW"},
+    {"cl3DLight", "COLOR_3DLIGHT"},
+    {"clInfoText", "COLOR_INFOTEXT"},
+    {"clInfoBk", "COLOR_INFOBK"},
+};
+
+// Colours the first table leaves out, as 0x00BBGGRR values.
+constexpr struct {
+  std::string_view name;
+  uint32_t value;
+} kMoreColors[] = {{"clMoneyGreen", 0xC0DCC0},
+                   {"clSkyBlue", 0xF0CAA6},
+                   {"clCream", 0xF0FBFF},
+                   {"clMedGray", 0xA4A0A0}};
+
+// Numbers with the high byte 0x80 or 0xFF name a system colour by its
+// index in the low byte.
+constexpr uint32_t kSystemColorFlag = 0x80000000u;
+constexpr uint32_t kSystemColorMask = 0xFF000000u;
+
+std::string RgbOf(uint32_t value) {
+  return "RGB(" + std::to_string(value & 0xFF) + "," + std::to_string((value >> 8) & 0xFF) + "," +
+         std::to_string((value >> 16) & 0xFF) + ")";
+}
+
+// A decimal or "$" hexadecimal colour number; false for anything else.
+bool ColorNumber(const std::string& text, uint32_t& value) {
+  if (IsIntegerText(text)) {
+    value = static_cast<uint32_t>(TextToInt(text));
+    return true;
+  }
+  if (text.size() < 2 || text.size() > 9 || text[0] != '$') return false;
+  value = 0;
+  for (size_t i = 1; i < text.size(); ++i) {
+    const char c = text[i];
+    uint32_t digit;
+    if (c >= '0' && c <= '9') {
+      digit = static_cast<uint32_t>(c - '0');
+    } else if (c >= 'A' && c <= 'F') {
+      digit = static_cast<uint32_t>(c - 'A' + 10);
+    } else if (c >= 'a' && c <= 'f') {
+      digit = static_cast<uint32_t>(c - 'a' + 10);
+    } else {
+      return false;
+    }
+    value = value << 4 | digit;
+  }
+  return true;
+}
+
 constexpr Translation kPenStyles[] = {
     {"psSolid", "PS_SOLID"},
     {"psDash", "PS_DASH"},
@@ -73,6 +150,28 @@ std::string Lookup(const Translation (&table)[N], const std::string& name,
 }  // namespace
 
 std::string TranslateColor(const std::string& name) { return Lookup(kColors, name, "RGB(0,0,0)"); }
+
+std::string ColorExpression(const std::string& value, const std::string& fallback) {
+  if (value == "clNone" || value == "clDefault") return fallback;
+  for (const Translation& row : kSystemColors) {
+    if (row.name == value) return "GetSysColor(" + std::string(row.result) + ")";
+  }
+  for (const Translation& row : kColors) {
+    if (row.name == value) return std::string(row.result);
+  }
+  for (const auto& row : kMoreColors) {
+    if (row.name == value) return RgbOf(row.value);
+  }
+  uint32_t number = 0;
+  if (!ColorNumber(value, number)) return fallback;
+  const uint32_t high = number & kSystemColorMask;
+  if (high == kSystemColorFlag || high == kSystemColorMask) {
+    return "GetSysColor(" + std::to_string(number & 0xFF) + ")";
+  }
+  // clNone and clDefault, and whatever else has bits above the colour.
+  if (high != 0) return fallback;
+  return RgbOf(number);
+}
 
 std::string TranslatePenStyle(const std::string& name) {
   return Lookup(kPenStyles, name, "PS_SOLID");

@@ -32,6 +32,10 @@ enum Section : size_t {
   kBodyMidle,
   kBodyMidleEnd,
   kBodyEnd,
+  kNotifyBegin,
+  kNotifyMidle,
+  kNotifyEnd,
+  kBodyLast,
 };
 
 constexpr std::string_view kSectionNames[] = {
@@ -58,6 +62,10 @@ constexpr std::string_view kSectionNames[] = {
     "bodymidle",
     "bodymidleend",
     "bodyend",
+    "windowprocnotifybegin",
+    "windowprocnotifymidle",
+    "windowprocnotifyend",
+    "bodylast",
 };
 
 constexpr size_t kUnknown = sizeof(kSectionNames) / sizeof(kSectionNames[0]);
@@ -90,6 +98,12 @@ TSDPR::TSDPR(const std::string& program_name) {
   sections_[kCommandEnd] = "\r\n      exit;\r\n    end;";
   sections_[kWmSizeBegin] = "    WM_SIZE: begin";
   sections_[kWmSizeEnd] = "\r\n    end;";
+  // Tab controls tell their parent of another tab chosen with WM_NOTIFY; the
+  // code is an unsigned field and TCN_SELCHANGE a negative constant.
+  sections_[kNotifyBegin] =
+      "\r\n    WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin"
+      "\r\n      { Another tab was chosen: only the controls of chosen pages show }";
+  sections_[kNotifyEnd] = "\r\n      InvalidateRect(hWindow, nil, True);\r\n    end;";
   sections_[kWindowProcEnd] =
       "\r\n  else\r\n    Result := DefWindowProc(hWindow, Message, wParam, lParam);\r\n"
       "  end;\r\nend;\r\n";
@@ -133,6 +147,8 @@ void TSDPR::Compose() {
   text += crlf;
   text += sections_[kVar] + crlf;
   for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) text += sections_[i];
+  if (HasNotifyHandler)
+    text += sections_[kNotifyBegin] + sections_[kNotifyMidle] + sections_[kNotifyEnd];
   text += crlf;
   if (HasSizeHandler)
     text += sections_[kWmSizeBegin] + sections_[kWmSizeMidle] + sections_[kWmSizeEnd];
@@ -140,6 +156,8 @@ void TSDPR::Compose() {
   text += DestroyBegin + sections_[kDestroyMidle] + DestroyEnd + sections_[kWindowProcEnd] + crlf;
   text += sections_[kBodyBegin] + sections_[kBodyMidle] + crlf;
   text += sections_[kBodyMidleEnd] + crlf;
+  // What needs the windows with their fonts, which come last of all.
+  if (!sections_[kBodyLast].empty()) text += sections_[kBodyLast] + crlf;
   text += focus + crlf;
   text += ShowWindowLine + sections_[kBodyEnd] + crlf;
   ComposedText = std::move(text);
