@@ -33,15 +33,17 @@ struct ClientRect {
   int bottom;
 };
 
-// Removes `style` from an or-ed style list; false when it is not there.
-bool DropStyle(std::string& styles, const std::string& style) {
+// The condition of a page whose tab never shows, and of all inside it.
+constexpr char kNeverShown[] = "False";
+
+// Removes `style` from an or-ed style list that holds other styles too.
+void DropStyle(std::string& styles, const std::string& style) {
   for (const std::string& text : {style + " or ", " or " + style}) {
     const size_t at = styles.find(text);
     if (at == std::string::npos) continue;
     styles.erase(at, text.size());
-    return true;
+    return;
   }
-  return false;
 }
 
 class PageControlGenerator final : public ControlGenerator {
@@ -103,8 +105,8 @@ class PageControlGenerator final : public ControlGenerator {
   }
 
   void Write(GeneratorContext context) {
-    if (written_ || written_tried_) return;
-    written_tried_ = true;
+    if (write_tried_) return;
+    write_tried_ = true;
     if (!HasGeometry(record_)) return;
     std::string left = record_.Left;
     std::string top = record_.Top;
@@ -127,7 +129,7 @@ class PageControlGenerator final : public ControlGenerator {
   int width_ = 0;
   int height_ = 0;
   bool written_ = false;
-  bool written_tried_ = false;  // a window without its geometry is tried once
+  bool write_tried_ = false;  // a window without its geometry is not written
 };
 
 class TabSheetGenerator final : public ControlGenerator {
@@ -169,7 +171,7 @@ class TabSheetGenerator final : public ControlGenerator {
  private:
   // The condition under which this sheet's own tab is the chosen one.
   std::string OwnCondition() const {
-    if (!tab_shows_) return "False";
+    if (!tab_shows_) return kNeverShown;
     return "(TabCtrl_GetCurSel(" + pages_->name() + ") = " + std::to_string(pages_->tab_count()) +
            ")";
   }
@@ -180,7 +182,11 @@ class TabSheetGenerator final : public ControlGenerator {
   void Place(GeneratorContext context) const {
     PagePlace page = outer_;
     const std::string own = OwnCondition();
-    page.shown_when = outer_.shown_when.empty() ? own : outer_.shown_when + " and " + own;
+    if (own == kNeverShown || outer_.shown_when == kNeverShown) {
+      page.shown_when = kNeverShown;
+    } else {
+      page.shown_when = outer_.shown_when.empty() ? own : outer_.shown_when + " and " + own;
+    }
     page.inactive = outer_.inactive || !Chosen();
     context.SetPage(level_, page);
   }
@@ -222,9 +228,12 @@ class TabSheetGenerator final : public ControlGenerator {
 void KeepToPages(GeneratorContext context, WindowControl& control) {
   const PagePlace& page = context.PageAt(control.level);
   if (page.shown_when.empty() || control.styles.find("WS_VISIBLE") == std::string::npos) return;
-  context.AddText("windowprocnotifymidle", "\r\n      if " + page.shown_when + " then ShowWindow(" +
-                                               control.name + ", SW_SHOW) else ShowWindow(" +
-                                               control.name + ", SW_HIDE);");
+  // A control that a tab can show hears of every tab change.
+  if (page.shown_when != kNeverShown) {
+    context.AddText("windowprocnotifymidle",
+                    "\r\n      if " + page.shown_when + " then ShowWindow(" + control.name +
+                        ", SW_SHOW) else ShowWindow(" + control.name + ", SW_HIDE);");
+  }
   if (!page.inactive) return;
   DropStyle(control.styles, "WS_VISIBLE");
   control.takes_focus = false;
