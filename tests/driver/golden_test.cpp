@@ -80,7 +80,7 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
-                         ::testing::Values("empty", "controls", "showcase", "names"),
+                         ::testing::Values("empty", "controls", "showcase", "names", "containers"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace
