@@ -108,7 +108,7 @@ begin
 
   { Create a label (static) ========================================= }
   KindLabel:= Createwindow('Static','Kind:', WS_VISIBLE or WS_CHILD or SS_LEFT,
-              12,53,24,13, hWindow, 0, Inst, nil);
+              12,53,30,13, hWindow, 0, Inst, nil);
 
   { Create a radiobox =============================================== }
   FirstRadio:= CreateWindow('Button','Small',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
