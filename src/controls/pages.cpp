@@ -184,8 +184,12 @@ class TabSheetGenerator final : public ControlGenerator {
     const std::string own = OwnCondition();
     if (own == kNeverShown || outer_.shown_when == kNeverShown) {
       page.shown_when = kNeverShown;
+    } else if (outer_.shown_when.empty()) {
+      page.shown_when = own;
     } else {
-      page.shown_when = outer_.shown_when.empty() ? own : outer_.shown_when + " and " + own;
+      // The page control lies on pages itself: its window, shown or hidden
+      // by the line before, stands for them (and the condition stays short).
+      page.shown_when = "IsWindowVisible(" + pages_->name() + ") and " + own;
     }
     page.inactive = outer_.inactive || !Chosen();
     context.SetPage(level_, page);

@@ -289,8 +289,9 @@ TEST_F(ContainersTest, OnlyTheChosenSheetsControlsShowAndATabChangeShowsAnother)
   EXPECT_EQ(StylesOf("Button1"), "WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP");
   EXPECT_EQ(StylesOf("PageControl2"), "WS_CHILD or WS_TABSTOP");
   EXPECT_EQ(StylesOf("Edit2"), "WS_CHILD or WS_BORDER or WS_TABSTOP");
-  // Every tab change shows what all its chosen pages hold; the sheet without
-  // a tab never shows, and the tab after it takes its index.
+  // Every tab change shows what all its chosen pages hold (a page control on
+  // a page is shown or hidden before what it holds); the sheet without a tab
+  // never shows, and the tab after it takes its index.
   EXPECT_EQ(Lines("windowprocnotifymidle"),
             "\nif (TabCtrl_GetCurSel(PageControl1) = 0) then ShowWindow(Edit1, SW_SHOW) else "
             "ShowWindow(Edit1, SW_HIDE);"
@@ -298,9 +299,9 @@ TEST_F(ContainersTest, OnlyTheChosenSheetsControlsShowAndATabChangeShowsAnother)
             "ShowWindow(CheckBox1, SW_HIDE);"
             "\nif (TabCtrl_GetCurSel(PageControl1) = 2) then ShowWindow(PageControl2, SW_SHOW) "
             "else ShowWindow(PageControl2, SW_HIDE);"
-            "\nif (TabCtrl_GetCurSel(PageControl1) = 2) and (TabCtrl_GetCurSel(PageControl2) = 0) "
+            "\nif IsWindowVisible(PageControl2) and (TabCtrl_GetCurSel(PageControl2) = 0) "
             "then ShowWindow(Edit2, SW_SHOW) else ShowWindow(Edit2, SW_HIDE);"
-            "\nif (TabCtrl_GetCurSel(PageControl1) = 2) and (TabCtrl_GetCurSel(PageControl2) = 1) "
+            "\nif IsWindowVisible(PageControl2) and (TabCtrl_GetCurSel(PageControl2) = 1) "
             "then ShowWindow(Edit3, SW_SHOW) else ShowWindow(Edit3, SW_HIDE);");
   const std::string& program = dpr_->ComposedText;
   EXPECT_NE(program.find("\r\n    WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE "
