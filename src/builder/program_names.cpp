@@ -76,7 +76,9 @@ constexpr std::string_view kReservedWords[] = {
     "COLOR_CAPTIONTEXT", "COLOR_ACTIVEBORDER", "COLOR_INACTIVEBORDER", "COLOR_APPWORKSPACE",
     "COLOR_HIGHLIGHT", "COLOR_HIGHLIGHTTEXT", "COLOR_BTNSHADOW", "COLOR_GRAYTEXT",
     "COLOR_INACTIVECAPTIONTEXT", "COLOR_BTNHIGHLIGHT", "COLOR_3DDKSHADOW", "COLOR_3DLIGHT",
-    "COLOR_INFOTEXT", "COLOR_INFOBK"};
+    "COLOR_INFOTEXT", "COLOR_INFOBK",
+    // The static text's alignments and border.
+    "SS_CENTER", "SS_RIGHT", "SS_SUNKEN"};
 
 // The registries number their variables: hFont1, Pen2, Brush3, ...
 constexpr std::string_view kNumberedPrefixes[] = {"HFONT", "PEN", "BRUSH"};

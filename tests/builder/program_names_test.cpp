@@ -40,6 +40,7 @@ TEST(ProgramNamesTest, IdentifiersAreAsciiUniqueAndClearOfTheProgramsOwn) {
       {"begin", "", "begin_1"},      // a reserved word
       {"Inst", "", "Inst_1"},        // a variable of the frame
       {"WS_CHILD", "", "WS_CHILD_1"},
+      {"SS_CENTER", "", "SS_CENTER_1"},  // a style only the extended translation writes
       {"createwindow", "", "createwindow_1"},
       {"Windows", "", "Windows_1"},  // a unit
       {"hFont12", "", "hFont12_1"},  // the registries' numbered variables
