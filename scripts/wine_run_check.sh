@@ -5,7 +5,9 @@
 # Without FORM arguments it also runs the extended translation of
 # examples/dialog.txt, whose window must show every control as the form does
 # (place, font, hidden, disabled), and whose Enter and Escape keys must press
-# its OK and Cancel buttons.
+# its OK and Cancel buttons; and that of examples/containers.txt: its window
+# as the form has it, and once more with the third tab chosen as a click
+# chooses it, when only that page's controls may show.
 #
 #   scripts/wine_run_check.sh VORNIC [FORM ...]
 #
@@ -122,5 +124,69 @@ if [ "$#" -eq 0 ]; then
       echo "ok: dialog.txt --extended"
     fi
   fi
+fi
+
+# The visibility column of the probed child window whose text is $2.
+visible_with_text() {
+  awk -F'\t' -v text="$2" '$1 == "child" && $4 == text { print $9; exit }' "$1"
+}
+
+# The extended translation of the containers example. The form's own window
+# first; then a copy of the program that, before its message loop, chooses
+# the third tab the way a click does (the tab control changes its selection
+# and tells the main window with WM_NOTIFY): only the third page's controls
+# may show then, nested tab control included.
+check_pages() {
+  local dir="$work/pages" summary
+  mkdir -p "$dir"
+  cp "$root/examples/containers.txt" "$dir/pages.txt"
+  if ! (cd "$dir" && "$vornic" --extended pages.txt >translate.log 2>&1); then
+    echo "FAIL translate: containers.txt --extended: $(tail -n 1 "$dir/translate.log")"
+    return 1
+  fi
+  if ! "$wincheck" probe "$dir/pages.dpr" --out "$dir/pages.tsv" >"$dir/run.log" 2>&1; then
+    echo "FAIL run: containers.txt --extended"
+    tail -n 5 "$dir/run.log" | sed 's/^/    /'
+    return 1
+  fi
+  summary=$(python3 "$formlayout" "$dir/pages.txt" "$dir/pages.tsv" | tail -n 1)
+  if ! grep -q ' missing 0 misplaced 0 hidden-should-show 0 ' <<<"$summary" ||
+     ! grep -q ' clipped 0 ' <<<"$summary" || ! grep -q 'client-size ok' <<<"$summary"; then
+    echo "FAIL layout: containers.txt --extended: $summary"
+    return 1
+  fi
+  sed -e 's/^Program pages ;/Program chosen ;/' \
+      -e 's/^Var WinClass: TWndClassA;\r$/Var ChosenTab: TNMHdr;\r\n    WinClass: TWndClassA;\r/' \
+      -e '/^  UpdateWindow(hWindow);\r$/i\  TabCtrl_SetCurSel(PageControl1, 2);\r\n  ChosenTab.hwndFrom := PageControl1;\r\n  ChosenTab.code := UINT(TCN_SELCHANGE);\r\n  SendMessage(hWindow, WM_NOTIFY, 0, LPARAM(@ChosenTab));\r' \
+      "$dir/pages.dpr" >"$dir/chosen.dpr"
+  if [ "$(grep -c 'ChosenTab' "$dir/chosen.dpr")" -ne 4 ]; then
+    echo "FAIL pages: the program no longer has the lines the tab choice is added to"
+    return 1
+  fi
+  if ! "$wincheck" probe "$dir/chosen.dpr" --out "$dir/chosen.tsv" >"$dir/chosen.log" 2>&1; then
+    echo "FAIL run: containers.txt --extended, third tab chosen"
+    tail -n 5 "$dir/chosen.log" | sed 's/^/    /'
+    return 1
+  fi
+  local text want got wrong=0
+  while IFS='|' read -r want text; do
+    got=$(visible_with_text "$dir/chosen.tsv" "$text")
+    if [ "$got" != "$want" ]; then
+      echo "FAIL pages: after the third tab is chosen, '$text' has visible '${got:-no window}', not $want"
+      wrong=1
+    fi
+  done <<'EXPECTED'
+1|on the third page, inside a tab control
+1|OK
+0|on the first page
+0|on the second page
+0|on a hidden page
+EXPECTED
+  [ "$wrong" -eq 0 ] || return 1
+  echo "ok: containers.txt --extended, and its third tab chosen"
+}
+
+if [ $# -eq 0 ] && ! check_pages; then
+  failed=$((failed + 1))
 fi
 [ "$failed" -eq 0 ]

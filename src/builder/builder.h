@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include <unordered_set>
 
 #include "builder/color_brushes.h"
 #include "builder/control_generator.h"
@@ -153,6 +154,8 @@ class TBuilder {
   bool root_open_ = false;            // the root's end line has not come yet
   bool main_window_written_ = false;  // EmitMainWindow has run at least once
   bool win_rect_declared_ = false;    // the main window's size rectangle is in "var"
+  // What GeneratorContext::DeclareOnce has added to "var".
+  std::unordered_set<std::string> declared_;
 
   // --- shared steps of the control generators (src/controls/) ---
   /// The handle through which generators reach the shared state and `dpr`.

@@ -14,6 +14,11 @@ namespace vornic {
 std::unique_ptr<ControlGenerator> NewStaticText();
 std::unique_ptr<ControlGenerator> NewBitButton();
 std::unique_ptr<ControlGenerator> NewPictureImage();
+std::unique_ptr<ControlGenerator> NewPanel();
+std::unique_ptr<ControlGenerator> NewScrollBox();
+std::unique_ptr<ControlGenerator> NewPageControl();
+std::unique_ptr<ControlGenerator> NewTabSheet();
+std::unique_ptr<ControlGenerator> NewTabControl();
 
 namespace {
 
@@ -54,6 +59,16 @@ const std::vector<ClassRow>& ClassTable() {
       {"TIMAGE", &TBuilder::BuildImage, GeometryValues(), &NewPictureImage},
       {"TBITBTN", &TBuilder::BuildBitBtn, GeometryValues(), &NewBitButton, {kCaption}},
       {"TSTATICTEXT", nullptr, Joined({GeometryValues(), {kCaption}}), &NewStaticText},
+      // Containers: the panel's bevel and border widths size its paint code.
+      {"TPANEL", nullptr,
+       Joined(
+           {GeometryValues(),
+            {kCaption, {"BevelWidth", ValueKind::kInteger}, {"BorderWidth", ValueKind::kInteger}}}),
+       &NewPanel},
+      {"TSCROLLBOX", nullptr, GeometryValues(), &NewScrollBox},
+      {"TPAGECONTROL", nullptr, GeometryValues(), &NewPageControl},
+      {"TTABSHEET", nullptr, {kCaption}, &NewTabSheet},
+      {"TTABCONTROL", nullptr, GeometryValues(), &NewTabControl},
   };
   return table;
 }

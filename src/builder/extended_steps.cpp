@@ -7,6 +7,7 @@
 #include "builder/program_names.h"
 #include "builder/translation_steps.h"
 #include "controls/control_state.h"
+#include "controls/pages.h"
 
 namespace vornic {
 
@@ -39,9 +40,11 @@ class ExtendedSteps final : public TranslationSteps {
     return &context.DesignFontAt(level).face;
   }
 
-  // Hidden, disabled, tab stops, Enter and Escape, colours.
+  // Hidden, disabled, tab stops, Enter and Escape, colours, and the tab
+  // changes that show and hide a control on pages.
   void PrepareWindowControl(GeneratorContext context, WindowControl& control) const override {
     ApplyDesignState(context, control);
+    KeepToPages(context, control);
   }
 
   bool WriteMainWindow(GeneratorContext context, TRForm& form) const override {

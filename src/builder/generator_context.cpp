@@ -1,6 +1,8 @@
 // The shared state of a run as generators reach it.
 #include "builder/generator_context.h"
 
+#include <utility>
+
 #include "builder/builder.h"
 #include "builder/translation_steps.h"
 #include "output/program_text.h"
@@ -49,6 +51,17 @@ const std::string& GeneratorContext::main_menu() const { return builder_.Form.Me
 
 void GeneratorContext::Warn(const std::string& text) const { builder_.Warnings.push_back(text); }
 
+void GeneratorContext::SetPage(int level, PagePlace page) const {
+  if (OpenObject* object = builder_.open_.Find(level); object != nullptr) {
+    object->state.page = std::move(page);
+  }
+}
+
+ControlGenerator* GeneratorContext::HolderGenerator() const {
+  OpenObject* holder = builder_.open_.Holder();
+  return holder == nullptr ? nullptr : holder->generator.get();
+}
+
 std::string& GeneratorContext::list_marker() const { return builder_.ListMarker; }
 
 void GeneratorContext::FocusOnce(const std::string& name) const {
@@ -63,8 +76,19 @@ void GeneratorContext::PlaceInForm(int level, std::string& left, std::string& to
   if (level > 2) builder_.Levels.GetOffset(std::to_string(level), left, top);
 }
 
+void GeneratorContext::SetContentOrigin(int level, int left, int top) const {
+  builder_.Levels.SetLeft(std::to_string(level), std::to_string(left));
+  builder_.Levels.SetTop(std::to_string(level), std::to_string(top));
+}
+
 void GeneratorContext::DeclareWindow(const std::string& name) const {
   program_.AddText("var", "\r\n    " + name + ": HWND;");
+}
+
+void GeneratorContext::DeclareOnce(const std::string& declaration) const {
+  if (builder_.declared_.insert(declaration).second) {
+    program_.AddText("var", "\r\n    " + declaration);
+  }
 }
 
 void GeneratorContext::InitCommonControlsOnce() const {

@@ -15,8 +15,10 @@ class TIImage;
 class TILevel;
 class MessageBranches;
 class TranslationSteps;
+class ControlGenerator;
 struct DesignFont;
 struct DesignState;
+struct PagePlace;
 struct LineWords;
 struct TRFont;
 
@@ -48,7 +50,8 @@ class GeneratorContext {
   /// object open at `level` or above it.
   const DesignState& DesignStateAt(int level) const;
   /// Hides the object open at `level` and, as the designer's rule passes it
-  /// on, whatever opens inside it later: e.g. a page that is not the active one.
+  /// on, whatever opens inside it later: e.g. a sheet whose tab never shows.
+  /// A page that is not chosen yet uses SetPage instead, as a tab shows it.
   void Hide(int level) const;
   /// The window procedure's branches that several controls add to.
   MessageBranches& branches() const;
@@ -59,6 +62,12 @@ class GeneratorContext {
   const std::string& main_menu() const;
   /// Reports `text` as a warning about the line being read; the run goes on.
   void Warn(const std::string& text) const;
+  /// Places the object open at `level`, and what opens inside it from now
+  /// on, on the pages `page` describes (its design state's `page`).
+  void SetPage(int level, PagePlace page) const;
+  /// The generator of the object that holds the innermost open one, nullptr
+  /// when it has none (a class without a generator object, or the form).
+  ControlGenerator* HolderGenerator() const;
   /// Names the multi-line value being read, so that the value checks know
   /// what its lines must be ("lb_is" for string entries, "image_is" for
   /// bitmap data); empty when none is.
@@ -74,8 +83,14 @@ class GeneratorContext {
   /// a container (level above 2); a control on the form keeps its values.
   /// Throws EConvertError when a position is not an integer.
   void PlaceInForm(int level, std::string& left, std::string& top) const;
+  /// Places what the container open at `level` holds from `left`,`top` in
+  /// the container (its client area's origin) instead of its own Left and
+  /// Top; a Left or Top line of the container read later replaces them.
+  void SetContentOrigin(int level, int left, int top) const;
   /// Adds "    <name>: HWND;" on a new line of "var".
   void DeclareWindow(const std::string& name) const;
+  /// Adds "    <declaration>" on a new line of "var" the first time it is asked for.
+  void DeclareOnce(const std::string& declaration) const;
   /// Adds the InitCommonControls call the first time a common control is written.
   void InitCommonControlsOnce() const;
   /// Registers for `control` the font that the translation gives a control

@@ -39,7 +39,11 @@ std::string DesignColor(const DesignState& state) {
 }
 
 const DesignState& DefaultDesignState() {
-  static const DesignState state{true, true, "clBtnFace", "", "", "", "", "", ""};
+  static const DesignState state = [] {
+    DesignState form;
+    form.inherited_color = "clBtnFace";
+    return form;
+  }();
   return state;
 }
 
@@ -59,6 +63,7 @@ OpenObject& OpenObjects::Open(int level) {
     state.visible = holder.visible;
     state.enabled = holder.enabled;
   }
+  state.page = holder.page;
   state.inherited_color = DesignColor(holder);
   objects_.push_back(OpenObject{level, std::move(font), nullptr, std::move(state)});
   return objects_.back();

@@ -22,6 +22,13 @@ struct DesignFont {
 /// The designer's font of a form that stores none.
 const DesignFont& DefaultDesignFont();
 
+/// Where an object lies among the pages of page controls.
+struct PagePlace {
+  // The program's condition for all its pages to be chosen; empty off pages.
+  std::string shown_when;
+  bool inactive = false;  // one of its pages is not chosen when the window opens
+};
+
 /// What the designer shows of an object besides its font, tracked the same
 /// way for every open object, whatever its class and whether or not it has a
 /// generator, so that any generator (or the steps that complete a window)
@@ -35,10 +42,15 @@ const DesignFont& DefaultDesignFont();
 ///   Enabled: they belong to its window, not to its controls.
 /// - own: values of the object alone (its class, TabStop, Default, Cancel),
 ///   empty when the form stores none.
+/// - its place among the pages of page controls, passed on like Visible and
+///   set by the sheets' generator (GeneratorContext::SetPage): a control on
+///   a page that is not chosen at first is hidden until its tab is chosen,
+///   unlike one the form hides, which no tab shows.
 /// Adding a value is a field here and a line in OpenObjects::StoreProperty.
 struct DesignState {
   bool visible = true;  // Visible of the object and of all its containers
   bool enabled = true;  // Enabled of the object and of all its containers
+  PagePlace page;       // where it lies among pages; off pages when empty
   // The colour the holder passes on; `color` is the object's own Color line
   // and `parent_color` its own ParentColor line. DesignColor() resolves them.
   std::string inherited_color;
@@ -49,6 +61,12 @@ struct DesignState {
   std::string default_button;  // Default
   std::string cancel;          // Cancel
 };
+
+/// True when the object's window shows as the window opens: it is visible
+/// and every page that holds it is chosen.
+inline bool ShownAtStart(const DesignState& state) {
+  return state.visible && !state.page.inactive;
+}
 
 /// The background the designer paints for an object: its own Color, else
 /// the colour its class keeps unless ParentColor is True (edits and lists

@@ -41,12 +41,6 @@ const ColoredClass* FindColoredClass(const std::string& class_name) {
   return nullptr;
 }
 
-// `value` as an expression, or `fallback`'s when it is no colour.
-std::string ExpressionOr(const std::string& value, const char* fallback) {
-  const std::string expression = ColorExpression(value);
-  return expression.empty() ? ColorExpression(fallback) : expression;
-}
-
 }  // namespace
 
 void ColorWindowControl(GeneratorContext context, const WindowControl& control) {
@@ -55,8 +49,8 @@ void ColorWindowControl(GeneratorContext context, const WindowControl& control) 
   if (colored == nullptr) return;
   const std::string own_text = ColorExpression("clWindowText");
   const std::string own_back = ColorExpression(colored->own_background);
-  const std::string text = ExpressionOr(context.DesignFontAt(control.level).color, "clWindowText");
-  const std::string back = ExpressionOr(DesignColor(state), colored->own_background);
+  const std::string text = ColorExpressionOr(context.DesignFontAt(control.level).color, "clWindowText");
+  const std::string back = ColorExpressionOr(DesignColor(state), colored->own_background);
   if (text == own_text && back == own_back) return;
   const std::string brush = context.BrushFor(back);
   context.branches().Add(kBranch,

@@ -43,11 +43,15 @@ void ApplyDialogKeys(const DesignState& state, WindowControl& control) {
 
 void ApplyDesignState(GeneratorContext context, WindowControl& control) {
   const DesignState& state = context.DesignStateAt(control.level);
-  if (!state.visible) RemoveStyle(control.styles, "WS_VISIBLE");
+  const bool shown = ShownAtStart(state);
+  if (!shown) RemoveStyle(control.styles, "WS_VISIBLE");
   if (!state.enabled) AddStyle(control.styles, "WS_DISABLED");
   ApplyTabStop(state, control);
-  // The window first in the tab order takes the focus, as in the designer.
-  if (!HasStyle(control.styles, kTabStop)) control.takes_focus = false;
+  // The window first in the tab order takes the focus, as in the designer;
+  // one on a page that is not chosen cannot take it.
+  if (!HasStyle(control.styles, kTabStop) || !shown) control.takes_focus = false;
+  // A button on a page that is not chosen yet still answers Enter or Escape
+  // once its page is.
   if (state.visible && state.enabled) {
     ApplyDialogKeys(state, control);
   } else {

@@ -148,6 +148,11 @@ std::string ColorExpression(const std::string& value) {
          std::to_string(color.rgb.blue) + ")";
 }
 
+std::string ColorExpressionOr(const std::string& value, const std::string& fallback) {
+  const std::string expression = ColorExpression(value);
+  return expression.empty() ? ColorExpression(fallback) : expression;
+}
+
 bool ColorAtDesign(const std::string& value, ColorRgb* out) {
   const FormColor color = ReadColor(value);
   if (!color.known) return false;

@@ -22,6 +22,10 @@ struct ColorRgb {
 /// from the number's bytes.
 std::string ColorExpression(const std::string& value);
 
+/// The expression of `value`, or of `fallback` (a colour name) when `value`
+/// is no colour.
+std::string ColorExpressionOr(const std::string& value, const std::string& fallback);
+
 /// `value` at translation time, a system colour as the system's default
 /// scheme has it; false when it is no colour.
 bool ColorAtDesign(const std::string& value, ColorRgb* out);

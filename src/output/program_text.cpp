@@ -33,6 +33,10 @@ enum Section : size_t {
   kBodyMidleEnd,
   kBodyEnd,
   kProcedures,  // procedures the window procedure calls, between "var" and it
+  kNotifyBegin,
+  kNotifyMidle,
+  kNotifyEnd,
+  kBodyLast,
 };
 
 constexpr std::string_view kSectionNames[] = {
@@ -60,6 +64,10 @@ constexpr std::string_view kSectionNames[] = {
     "bodymidleend",
     "bodyend",
     "procedures",
+    "windowprocnotifybegin",
+    "windowprocnotifymidle",
+    "windowprocnotifyend",
+    "bodylast",
 };
 
 constexpr size_t kUnknown = sizeof(kSectionNames) / sizeof(kSectionNames[0]);
@@ -92,6 +100,12 @@ TSDPR::TSDPR(const std::string& program_name) {
   sections_[kCommandEnd] = "\r\n      exit;\r\n    end;";
   sections_[kWmSizeBegin] = "    WM_SIZE: begin";
   sections_[kWmSizeEnd] = "\r\n    end;";
+  // Tab controls tell their parent of another tab chosen with WM_NOTIFY; the
+  // code is an unsigned field and TCN_SELCHANGE a negative constant.
+  sections_[kNotifyBegin] =
+      "\r\n    WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin"
+      "\r\n      { Another tab was chosen: only the controls of chosen pages show }";
+  sections_[kNotifyEnd] = "\r\n      InvalidateRect(hWindow, nil, True);\r\n    end;";
   sections_[kWindowProcEnd] =
       "\r\n  else\r\n    Result := DefWindowProc(hWindow, Message, wParam, lParam);\r\n"
       "  end;\r\nend;\r\n";
@@ -136,6 +150,8 @@ void TSDPR::Compose() {
   text += sections_[kVar] + crlf;
   text += sections_[kProcedures];
   for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) text += sections_[i];
+  if (HasNotifyHandler)
+    text += sections_[kNotifyBegin] + sections_[kNotifyMidle] + sections_[kNotifyEnd];
   text += crlf;
   if (HasSizeHandler)
     text += sections_[kWmSizeBegin] + sections_[kWmSizeMidle] + sections_[kWmSizeEnd];
@@ -143,6 +159,8 @@ void TSDPR::Compose() {
   text += DestroyBegin + sections_[kDestroyMidle] + DestroyEnd + sections_[kWindowProcEnd] + crlf;
   text += sections_[kBodyBegin] + sections_[kBodyMidle] + crlf;
   text += sections_[kBodyMidleEnd] + crlf;
+  // What needs the windows with their fonts, which come last of all.
+  if (!sections_[kBodyLast].empty()) text += sections_[kBodyLast] + crlf;
   text += focus + crlf;
   text += ShowWindowLine + sections_[kBodyEnd] + crlf;
   ComposedText = std::move(text);

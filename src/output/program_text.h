@@ -33,15 +33,16 @@ class TSDPR {
   std::string ComposedText;
   std::string ResourceDirective = "{$R *.RES}\r\n";
   bool HasResources = false;
-  int CommonControlsReady = 0;  // 1 once InitCommonControls has been added
-  bool HasSizeHandler = false;  // the WM_SIZE branch is written only when set
+  int CommonControlsReady = 0;    // 1 once InitCommonControls has been added
+  bool HasSizeHandler = false;    // the WM_SIZE branch is written only when set
+  bool HasNotifyHandler = false;  // the WM_NOTIFY branch is written only when set
   std::string DestroyBegin = "\r\n    WM_DESTROY: begin";
   std::string DestroyEnd = "\r\n      PostQuitMessage(0);\r\n      Exit;\r\n    end;";
   std::string FocusControl;    // control focused after creation; Compose wraps it
   std::string ShowWindowLine;  // replaced whole by the main window generator
 
  private:
-  static constexpr size_t kSectionCount = 24;
+  static constexpr size_t kSectionCount = 28;
   std::array<std::string, kSectionCount> sections_;
 };
 

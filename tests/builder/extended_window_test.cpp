@@ -300,6 +300,7 @@ TEST_F(ExtendedWindowTest, HiddenPaintedControlsAreLeftOut) {
       "    Caption = 'Shown'\n    Font.Color = clRed\n  end\nend\n";
   Translate(form);
   const std::string paint = Added("windowprocpaintmidle");
+  EXPECT_EQ(paint.find("Panel1"), std::string::npos);
   EXPECT_EQ(paint.find("Label1"), std::string::npos);
   EXPECT_EQ(paint.find("Shape1"), std::string::npos);
   EXPECT_EQ(paint.find("Bevel1"), std::string::npos);

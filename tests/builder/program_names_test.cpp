@@ -67,16 +67,23 @@ TEST(ProgramNamesTest, IdentifiersAreAsciiUniqueAndClearOfTheProgramsOwn) {
   for (const Take& take : takes) {
     EXPECT_EQ(names.Take(take.name, take.companion), take.identifier) << take.name;
   }
+  // Identifiers only the extended programs use are kept in their runs alone.
+  EXPECT_EQ(names.Take("SS_CENTER"), "SS_CENTER");
+  ProgramNames extended;
+  extended.ReserveExtendedIdentifiers();
+  EXPECT_EQ(extended.Take("SS_CENTER"), "SS_CENTER_1");
+  EXPECT_EQ(extended.Take("ColorBrush2"), "ColorBrush2_1");
 }
 
-// The names every identifier outside strings and comments of `program`.
+// The names every identifier outside strings and comments of `program`, but
+// for the fields of records (after a full stop), which no variable hides.
 std::set<std::string> IdentifiersOf(const std::string& program) {
   static const std::regex kQuoted("'[^']*'|\\{[^}]*\\}");
-  static const std::regex kIdentifier("[A-Za-z_][A-Za-z0-9_]*");
+  static const std::regex kIdentifier("(\\.?)([A-Za-z_][A-Za-z0-9_]*)");
   const std::string code = std::regex_replace(program, kQuoted, " ");
   std::set<std::string> found;
   for (std::sregex_iterator it(code.begin(), code.end(), kIdentifier), end; it != end; ++it) {
-    found.insert(it->str());
+    if ((*it)[1].length() == 0) found.insert((*it)[2].str());
   }
   return found;
 }
@@ -119,7 +126,8 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   const fs::path source = VORNIC_SOURCE_DIR;
   const ScratchDir scratch("vornic_names");
   int checked = 0;
-  for (const char* example : {"empty", "controls", "showcase", "names", "dialog"}) {
+  for (const char* example :
+       {"empty", "controls", "showcase", "names", "dialog", "containers"}) {
     const std::string form = ReadFile(source / "examples" / (example + std::string(".txt")));
     ASSERT_FALSE(form.empty()) << example;
     const std::string programs[] = {

@@ -80,7 +80,8 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
-                         ::testing::Values("empty", "controls", "showcase", "names", "dialog"),
+                         ::testing::Values("empty", "controls", "showcase", "names", "dialog",
+                                           "containers"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

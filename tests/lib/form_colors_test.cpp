@@ -20,9 +20,11 @@ TEST(FormColorsTest, NamesAndNumbersBecomeExpressionsAndDesignColours) {
       {"clMoneyGreen", "RGB(192,220,192)", {192, 220, 192}},
       {"clBtnFace", "GetSysColor(COLOR_BTNFACE)", {240, 240, 240}},
       {"clInfoBk", "GetSysColor(COLOR_INFOBK)", {255, 255, 225}},
+      {"cl3DLight", "GetSysColor(COLOR_3DLIGHT)", {227, 227, 227}},
       // Red is the low byte of a stored number.
       {"15262169", "RGB(217,225,232)", {217, 225, 232}},
       {"$00FF8000", "RGB(0,128,255)", {0, 128, 255}},
+      {"$ff", "RGB(255,0,0)", {255, 0, 0}},
       // A system colour as a number: 0x80000000 (or, in old forms, 0xFF000000) and its index.
       {"-2147483633", "GetSysColor(COLOR_BTNFACE)", {240, 240, 240}},
       {"-16777201", "GetSysColor(COLOR_BTNFACE)", {240, 240, 240}},
@@ -30,6 +32,10 @@ TEST(FormColorsTest, NamesAndNumbersBecomeExpressionsAndDesignColours) {
       // No colour: the control keeps its own.
       {"clNone", "", {}},
       {"clDefault", "", {}},
+      {"clNoSuchColour", "", {}},
+      {"$", "", {}},
+      {"$123456789", "", {}},
+      {"$12G", "", {}},
       {"536870912", "", {}},    // clDefault as a number
       {"-2147483623", "", {}},  // system index 25 has no colour
       {"-2147483600", "", {}},  // beyond the system colours
