@@ -25,6 +25,7 @@ TBuilder::TBuilder(std::string output_base_name, Translation translation)
 TBuilder::TBuilder(std::string output_base_name, std::unique_ptr<TranslationSteps> steps)
     : OutputBaseName(std::move(output_base_name)), steps_(std::move(steps)) {
   BitmapStore.ScriptBaseName = OutputBaseName;
+  steps_->ReserveNames(Names);
 }
 
 TBuilder::~TBuilder() = default;

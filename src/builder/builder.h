@@ -14,6 +14,7 @@
 #include "builder/records.h"
 #include "builder/value_checks.h"
 #include "controls/item_stores.h"
+#include "controls/menu_bar.h"
 #include "lib/font_base.h"
 #include "lib/graf_base.h"
 #include "output/resource_script.h"
@@ -102,6 +103,7 @@ class TBuilder {
   bool ResourcesWritten = false;
   bool FocusChosen = false;
   std::string OutputBaseName;
+  MenuBar MainMenuBar;  // the form's main menu, written by the extended translation
 
  private:
   friend class GeneratorContext;

@@ -12,6 +12,8 @@ namespace vornic {
 // The generators that only the extended translation has, each defined in its
 // own file under src/controls/.
 std::unique_ptr<ControlGenerator> NewStaticText();
+std::unique_ptr<ControlGenerator> NewMainMenu();
+std::unique_ptr<ControlGenerator> NewMenuItem();
 
 namespace {
 
@@ -52,6 +54,10 @@ const std::vector<ClassRow>& ClassTable() {
       {"TIMAGE", &TBuilder::BuildImage, GeometryValues()},
       {"TBITBTN", &TBuilder::BuildBitBtn, GeometryValues()},
       {"TSTATICTEXT", nullptr, Joined({GeometryValues(), {kCaption}}), &NewStaticText},
+      // Menus have no geometry: the main menu's Left and Top place its icon
+      // in the designer only.
+      {"TMAINMENU", nullptr, {}, &NewMainMenu},
+      {"TMENUITEM", nullptr, {kCaption, {"ShortCut", ValueKind::kInteger}}, &NewMenuItem},
   };
   return table;
 }

@@ -3,9 +3,14 @@
 // the designer shows for it, and every value those add to the program is
 // checked like the others.
 #include "builder/open_objects.h"
+#include "builder/records.h"
 #include "builder/translation_steps.h"
 
 namespace vornic {
+
+// The identifiers that the generators only this translation has write, each
+// list in its generator's file under src/controls/.
+void ReserveMenuNames(ProgramNames& names);
 
 namespace {
 
@@ -33,6 +38,11 @@ class ExtendedSteps final : public TranslationSteps {
   const TRFont* FontFor(GeneratorContext context, int level, bool /*reads_font*/) const override {
     return &context.DesignFontAt(level).face;
   }
+
+  void ReserveNames(ProgramNames& names) const override { ReserveMenuNames(names); }
+
+  // The main menu that the form names becomes the bar (src/controls/menus.cpp).
+  bool ShowsMenuBar(const TRForm& form) const override { return !form.Menu.empty(); }
 };
 
 }  // namespace

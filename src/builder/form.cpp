@@ -1,6 +1,7 @@
 // The main window: the form's caption, position, size and window state, and
 // the CreateWindowEx call that builds it.
 #include "builder/builder.h"
+#include "builder/translation_steps.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -22,6 +23,7 @@ const FormProperty kFormProperties[] = {
     {"ClientHeight", &TRForm::ClientHeight},
     {"Color", &TRForm::Color},
     {"WindowState", &TRForm::WindowState},
+    {"Menu", &TRForm::Menu},
 };
 
 const std::string& FirstGiven(const std::string& value, const std::string& fallback) {
@@ -69,7 +71,8 @@ void TBuilder::EmitMainWindow(TSDPR& dpr) {
     win_rect_declared_ = true;
     text = "\r\n  SetRect(WinRect, 0, 0, " + (client_width ? Form.ClientWidth : kZero) + ", " +
            (client_height ? Form.ClientHeight : kZero) +
-           ");\r\n  AdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, False, WS_EX_WINDOWEDGE);";
+           ");\r\n  AdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, " +
+           (steps_->ShowsMenuBar(Form) ? "True" : "False") + ", WS_EX_WINDOWEDGE);";
   }
   const std::string width =
       client_width ? "WinRect.Right - WinRect.Left" : FirstGiven(Form.Width, kDefault);
@@ -83,7 +86,7 @@ void TBuilder::EmitMainWindow(TSDPR& dpr) {
   if (!Form.WindowState.empty()) {
     dpr.ShowWindowLine = "  ShowWindow(hWindow," + ShowMode(Form.WindowState) + ");\r\n";
   }
-  // Name and Color stay; the client size goes with the size it stands in for.
+  // Name, Color and Menu stay; the client size goes with the size it stands in for.
   for (std::string* field : {&Form.Caption, &Form.Left, &Form.Top, &Form.Width, &Form.Height,
                              &Form.ClientWidth, &Form.ClientHeight, &Form.WindowState}) {
     field->clear();

@@ -21,6 +21,10 @@ const TILevel& GeneratorContext::levels() const { return builder_.Levels; }
 
 const std::string& GeneratorContext::output_base_name() const { return builder_.OutputBaseName; }
 
+const std::string& GeneratorContext::form_menu() const { return builder_.Form.Menu; }
+
+MenuBar& GeneratorContext::menu_bar() const { return builder_.MainMenuBar; }
+
 const TranslationSteps& GeneratorContext::steps() const { return *builder_.steps_; }
 
 const TRFont* GeneratorContext::collected_font() const {

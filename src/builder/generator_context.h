@@ -11,6 +11,7 @@ class TBuilder;
 class TSDPR;
 class TIFontBase;
 class TIGrafBase;
+class MenuBar;
 class TIImage;
 class TILevel;
 class TranslationSteps;
@@ -34,6 +35,10 @@ class GeneratorContext {
   const TILevel& levels() const;
   /// The output name up to its first full stop: the resource script's name.
   const std::string& output_base_name() const;
+  /// The main menu that the form names (its Menu value), empty when none.
+  const std::string& form_menu() const;
+  /// The form's menu bar, filled by the main menu and its items.
+  MenuBar& menu_bar() const;
   /// The steps of the translation this run makes.
   const TranslationSteps& steps() const;
   /// The Font values the current object's generator collected, nullptr when

@@ -83,6 +83,8 @@ bool ProgramNames::IsFree(const std::string& upper) const {
   return taken_.count(upper) == 0 && ReservedWords().count(upper) == 0 && !IsNumbered(upper);
 }
 
+void ProgramNames::Reserve(const std::string& identifier) { taken_.insert(UpperText(identifier)); }
+
 std::string ProgramNames::Take(const std::string& name, const std::string& companion) {
   const std::string base = AsciiIdentifier(name);
   const std::string upper_base = UpperText(base);

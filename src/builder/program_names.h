@@ -26,6 +26,9 @@ class ProgramNames {
   /// for a control that declares a second variable named so.
   /// REQUIRES: `name` is not empty.
   std::string Take(const std::string& name, const std::string& companion = "");
+  /// Keeps `identifier` from being handed out, compared without case: for
+  /// the identifiers that only the programs of one translation use.
+  void Reserve(const std::string& identifier);
 
  private:
   bool IsFree(const std::string& upper) const;

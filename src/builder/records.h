@@ -17,6 +17,7 @@ struct TRForm {
   std::string Caption;
   std::string Color;  // collected but unused: the window class paints the button face
   std::string WindowState;
+  std::string Menu;       // the main menu that becomes the menu bar; kept like Name
   bool Complete = false;  // true while the window is being emitted
 };
 

@@ -12,7 +12,9 @@
 
 namespace vornic {
 
+class ProgramNames;
 struct TRFont;
+struct TRForm;
 struct WindowControl;
 
 class TranslationSteps {
@@ -36,6 +38,12 @@ class TranslationSteps {
   /// adds nothing.
   virtual void PrepareWindowControl(GeneratorContext /*context*/,
                                     WindowControl& /*control*/) const {}
+  /// Keeps the identifiers that only this translation's programs use from
+  /// becoming variables. By default there are none beyond the shared ones.
+  virtual void ReserveNames(ProgramNames& /*names*/) const {}
+  /// True when the main window gets a menu bar, so that its outer size must
+  /// allow for it (AdjustWindowRectEx). By default it gets none.
+  virtual bool ShowsMenuBar(const TRForm& /*form*/) const { return false; }
 };
 
 /// The translation the documented rules describe, byte for byte.
