@@ -96,7 +96,7 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
 }
 
 void TBuilder::RouteByClass(const LineWords& line, OpenObject& object) {
-  const ClassRow* row = FindClassRow(line.ClassName);
+  const ClassRow* row = FindClassRow(line.ClassName, steps_->aliases());
   checks_ = steps_->ChecksFor(CheckedObject::kControl, row);
   const GeneratorFactory factory = row == nullptr ? nullptr : steps_->FactoryFor(*row);
   if (factory != nullptr) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "builder/class_aliases.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -64,10 +65,29 @@ const std::vector<ClassRow>& ClassTable() {
 
 }  // namespace
 
-const ClassRow* FindClassRow(const std::string& class_name) {
-  const std::string upper = UpperText(class_name);
+namespace {
+
+const ClassRow* RowOf(const std::string& upper) {
   for (const ClassRow& row : ClassTable()) {
     if (upper == row.class_name) return &row;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const ClassRow* FindClassRow(const std::string& class_name, const ClassAliases* aliases) {
+  std::string upper = UpperText(class_name);
+  if (aliases == nullptr) return RowOf(upper);
+  // Class files are checked for circles when read; the bound keeps a lookup
+  // finite whatever the aliases are.
+  for (size_t hops = 0; hops <= aliases->size(); ++hops) {
+    const ClassAlias* alias = aliases->Find(upper);
+    if (alias == nullptr || !alias->from_file) {
+      if (const ClassRow* row = RowOf(upper)) return row;
+    }
+    if (alias == nullptr) return nullptr;
+    upper = alias->target;
   }
   return nullptr;
 }

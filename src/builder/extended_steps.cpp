@@ -2,6 +2,8 @@
 // generator object of their own get it, every window control gets the font
 // the designer shows for it, and every value those add to the program is
 // checked like the others.
+#include <utility>
+
 #include "builder/open_objects.h"
 #include "builder/records.h"
 #include "builder/translation_steps.h"
@@ -16,6 +18,8 @@ namespace {
 
 class ExtendedSteps final : public TranslationSteps {
  public:
+  explicit ExtendedSteps(ClassAliases aliases) : aliases_(std::move(aliases)) {}
+
   Generator MemberFor(const ClassRow& row) const override {
     return row.extended == nullptr ? row.build : nullptr;
   }
@@ -39,14 +43,21 @@ class ExtendedSteps final : public TranslationSteps {
     return &context.DesignFontAt(level).face;
   }
 
+  const ClassAliases* aliases() const override { return &aliases_; }
+
   void ReserveNames(ProgramNames& names) const override { ReserveMenuNames(names); }
 
   // The main menu that the form names becomes the bar (src/controls/menus.cpp).
   bool ShowsMenuBar(const TRForm& form) const override { return !form.Menu.empty(); }
+
+ private:
+  ClassAliases aliases_;
 };
 
 }  // namespace
 
-std::unique_ptr<TranslationSteps> MakeExtendedSteps() { return std::make_unique<ExtendedSteps>(); }
+std::unique_ptr<TranslationSteps> MakeExtendedSteps(ClassAliases aliases) {
+  return std::make_unique<ExtendedSteps>(std::move(aliases));
+}
 
 }  // namespace vornic

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "builder/class_aliases.h"
 #include "builder/class_table.h"
 #include "builder/control_generator.h"
 #include "builder/value_checks.h"
@@ -38,6 +39,9 @@ class TranslationSteps {
   /// adds nothing.
   virtual void PrepareWindowControl(GeneratorContext /*context*/,
                                     WindowControl& /*control*/) const {}
+  /// The aliases under which classes are looked up in the class table,
+  /// nullptr when classes are looked up by their own names only.
+  virtual const ClassAliases* aliases() const { return nullptr; }
   /// Keeps the identifiers that only this translation's programs use from
   /// becoming variables. By default there are none beyond the shared ones.
   virtual void ReserveNames(ProgramNames& /*names*/) const {}
@@ -49,8 +53,9 @@ class TranslationSteps {
 /// The translation the documented rules describe, byte for byte.
 std::unique_ptr<TranslationSteps> MakeExactSteps();
 
-/// The translation that makes the window look like the form.
-std::unique_ptr<TranslationSteps> MakeExtendedSteps();
+/// The translation that makes the window look like the form, writing the
+/// classes of `aliases` as the classes they name.
+std::unique_ptr<TranslationSteps> MakeExtendedSteps(ClassAliases aliases = ClassAliases());
 
 /// The steps of `translation`.
 std::unique_ptr<TranslationSteps> MakeTranslationSteps(Translation translation);
