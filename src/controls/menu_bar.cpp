@@ -68,8 +68,8 @@ bool MenuBar::Shows(int level) const {
 }
 
 void MenuBar::Append(const MenuItemRecord& item, int level, bool has_items) {
-  const bool shows = Shows(level) && item.Visible;
   if (HolderOf(level) == nullptr) return;
+  const bool shows = Shows(level) && item.Visible;
   // The items of menus that ended are not followed by more.
   while (menus_.back().level >= level) menus_.pop_back();
   OpenMenu& holder = menus_.back();
@@ -77,24 +77,15 @@ void MenuBar::Append(const MenuItemRecord& item, int level, bool has_items) {
     if (has_items) menus_.push_back(OpenMenu{level, ""});
     return;
   }
+  const std::string menu = holder.variable;
   const std::string position = std::to_string(holder.count++);
-  const std::string& menu = holder.variable;
   if (has_items) {
-    declarations_ += "\r\n    " + item.Name + ": HMENU;";
-    creation_ += Line(item.Name + " := CreatePopupMenu;") +
-                 Line("AppendMenu(" + menu + ", " + Flags(item, true) + ", " + item.Name + ", " +
-                      ItemText(item) + ");");
+    AppendSubmenu(menu, item);
   } else if (item.Caption == kSeparatorCaption) {
     creation_ += Line("AppendMenu(" + menu + ", MF_SEPARATOR, 0, nil);");
     return;
   } else {
-    const std::string id = std::to_string(kFirstCommandId + next_id_++);
-    creation_ += Line("AppendMenu(" + menu + ", " + Flags(item, false) + ", " + id + ", " +
-                      ItemText(item) + ");");
-    if (item.Clicks) {
-      commands_ += "\r\n      if (lParam = 0) and (wParam = " + id + ") then MessageBox(hWindow,'" +
-                   item.Name + "Click','Check',MB_OK);";
-    }
+    AppendCommand(menu, item);
   }
   if (item.Default) creation_ += Line("SetMenuDefaultItem(" + menu + ", " + position + ", 1);");
   // A radio item shows a bullet instead of the check mark.
@@ -103,6 +94,23 @@ void MenuBar::Append(const MenuItemRecord& item, int level, bool has_items) {
                       position + ", MF_BYPOSITION);");
   }
   if (has_items) menus_.push_back(OpenMenu{level, item.Name});
+}
+
+void MenuBar::AppendSubmenu(const std::string& menu, const MenuItemRecord& item) {
+  declarations_ += "\r\n    " + item.Name + ": HMENU;";
+  creation_ += Line(item.Name + " := CreatePopupMenu;") +
+               Line("AppendMenu(" + menu + ", " + Flags(item, true) + ", " + item.Name + ", " +
+                    ItemText(item) + ");");
+}
+
+void MenuBar::AppendCommand(const std::string& menu, const MenuItemRecord& item) {
+  const std::string id = std::to_string(kFirstCommandId + next_id_++);
+  creation_ += Line("AppendMenu(" + menu + ", " + Flags(item, false) + ", " + id + ", " +
+                    ItemText(item) + ");");
+  if (item.Clicks) {
+    commands_ += "\r\n      if (lParam = 0) and (wParam = " + id + ") then MessageBox(hWindow,'" +
+                 item.Name + "Click','Check',MB_OK);";
+  }
 }
 
 void MenuBar::Close(GeneratorContext context) {

@@ -55,6 +55,10 @@ class MenuBar {
   /// The menu that holds an item at `level`, nullptr when none is open one
   /// level up; menus of deeper levels have ended and are passed over.
   const OpenMenu* HolderOf(int level) const;
+  /// Writes an item that holds items into `menu`: its own popup menu first.
+  void AppendSubmenu(const std::string& menu, const MenuItemRecord& item);
+  /// Writes a command item into `menu`, with its click handler.
+  void AppendCommand(const std::string& menu, const MenuItemRecord& item);
 
   std::vector<OpenMenu> menus_;  // the bar first, then the submenus being filled
   bool opened_ = false;          // the bar has been started once
