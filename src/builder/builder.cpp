@@ -25,7 +25,7 @@ TBuilder::TBuilder(std::string output_base_name, Translation translation)
 TBuilder::TBuilder(std::string output_base_name, std::unique_ptr<TranslationSteps> steps)
     : OutputBaseName(std::move(output_base_name)), steps_(std::move(steps)) {
   BitmapStore.ScriptBaseName = OutputBaseName;
-  steps_->PrepareNames(Names);
+  steps_->ReserveNames(Names);
 }
 
 TBuilder::~TBuilder() = default;
@@ -98,7 +98,7 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
 }
 
 void TBuilder::RouteByClass(const LineWords& line, OpenObject& object) {
-  const ClassRow* row = FindClassRow(line.ClassName);
+  const ClassRow* row = FindClassRow(line.ClassName, steps_->aliases());
   checks_ = steps_->ChecksFor(CheckedObject::kControl, row);
   const GeneratorFactory factory = row == nullptr ? nullptr : steps_->FactoryFor(*row);
   if (factory != nullptr) {

@@ -18,6 +18,7 @@
 #include "builder/records.h"
 #include "builder/value_checks.h"
 #include "controls/item_stores.h"
+#include "controls/menu_bar.h"
 #include "lib/font_base.h"
 #include "lib/graf_base.h"
 #include "output/resource_script.h"
@@ -111,6 +112,7 @@ class TBuilder {
   // Warnings about the form, in order; the driver puts the file name and the
   // line number in front of each as it comes (see TranslateFormText).
   std::vector<std::string> Warnings;
+  MenuBar MainMenuBar;  // the form's main menu, written by the extended translation
 
  private:
   friend class GeneratorContext;

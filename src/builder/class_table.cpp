@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "builder/class_aliases.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -19,6 +20,8 @@ std::unique_ptr<ControlGenerator> NewScrollBox();
 std::unique_ptr<ControlGenerator> NewPageControl();
 std::unique_ptr<ControlGenerator> NewTabSheet();
 std::unique_ptr<ControlGenerator> NewTabControl();
+std::unique_ptr<ControlGenerator> NewMainMenu();
+std::unique_ptr<ControlGenerator> NewMenuItem();
 
 namespace {
 
@@ -69,16 +72,39 @@ const std::vector<ClassRow>& ClassTable() {
       {"TPAGECONTROL", nullptr, GeometryValues(), &NewPageControl},
       {"TTABSHEET", nullptr, {kCaption}, &NewTabSheet},
       {"TTABCONTROL", nullptr, GeometryValues(), &NewTabControl},
+      // Menus have no geometry: the main menu's Left and Top place its icon
+      // in the designer only.
+      {"TMAINMENU", nullptr, {}, &NewMainMenu},
+      {"TMENUITEM", nullptr, {kCaption, {"ShortCut", ValueKind::kInteger}}, &NewMenuItem},
   };
   return table;
 }
 
 }  // namespace
 
-const ClassRow* FindClassRow(const std::string& class_name) {
-  const std::string upper = UpperText(class_name);
+namespace {
+
+const ClassRow* RowOf(const std::string& upper) {
   for (const ClassRow& row : ClassTable()) {
     if (upper == row.class_name) return &row;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const ClassRow* FindClassRow(const std::string& class_name, const ClassAliases* aliases) {
+  std::string upper = UpperText(class_name);
+  if (aliases == nullptr) return RowOf(upper);
+  // Class files are checked for circles when read; the bound keeps a lookup
+  // finite whatever the aliases are.
+  for (size_t hops = 0; hops <= aliases->size(); ++hops) {
+    const ClassAlias* alias = aliases->Find(upper);
+    if (alias == nullptr || !alias->from_file) {
+      if (const ClassRow* row = RowOf(upper)) return row;
+    }
+    if (alias == nullptr) return nullptr;
+    upper = alias->target;
   }
   return nullptr;
 }

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "builder/class_table.h"
 #include "builder/message_branches.h"
 #include "builder/records.h"
 #include "lib/form_colors.h"
@@ -77,13 +76,10 @@ WindowStyles StylesFor(const TRForm& form) {
   return result;
 }
 
-// A menu bar takes room above the client area once a generator writes the
-// form's main menu (a TMainMenu that the Menu value names) and attaches it.
-bool HasMenuBar(const TRForm& form) {
-  const ClassRow* row = FindClassRow("TMainMenu");
-  return !form.Menu.empty() && row != nullptr &&
-         (row->build != nullptr || row->extended != nullptr);
-}
+// A menu bar takes room above the client area: the main menu that the
+// form's Menu names becomes the bar (src/controls/menus.cpp), attached once
+// the window exists.
+bool HasMenuBar(const TRForm& form) { return !form.Menu.empty(); }
 
 bool IsCentered(const std::string& position) {
   return position == "poScreenCenter" || position == "poDesktopCenter" ||

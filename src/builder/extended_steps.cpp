@@ -2,6 +2,8 @@
 // generator object of their own get it, every window control gets the font
 // and the state the designer shows for it, the main window is written its own
 // way, and every value those add to the program is checked like the others.
+#include <utility>
+
 #include "builder/extended_main_window.h"
 #include "builder/open_objects.h"
 #include "builder/program_names.h"
@@ -15,7 +17,9 @@ namespace {
 
 class ExtendedSteps final : public TranslationSteps {
  public:
-  void PrepareNames(ProgramNames& names) const override { names.ReserveExtendedIdentifiers(); }
+  explicit ExtendedSteps(ClassAliases aliases) : aliases_(std::move(aliases)) {}
+
+  void ReserveNames(ProgramNames& names) const override { names.ReserveExtendedIdentifiers(); }
 
   Generator MemberFor(const ClassRow& row) const override {
     return row.extended == nullptr ? row.build : nullptr;
@@ -56,10 +60,17 @@ class ExtendedSteps final : public TranslationSteps {
   bool Paints(GeneratorContext context, int level) const override {
     return context.DesignStateAt(level).visible;
   }
+
+  const ClassAliases* aliases() const override { return &aliases_; }
+
+ private:
+  ClassAliases aliases_;
 };
 
 }  // namespace
 
-std::unique_ptr<TranslationSteps> MakeExtendedSteps() { return std::make_unique<ExtendedSteps>(); }
+std::unique_ptr<TranslationSteps> MakeExtendedSteps(ClassAliases aliases) {
+  return std::make_unique<ExtendedSteps>(std::move(aliases));
+}
 
 }  // namespace vornic

@@ -23,6 +23,10 @@ const TILevel& GeneratorContext::levels() const { return builder_.Levels; }
 
 const std::string& GeneratorContext::output_base_name() const { return builder_.OutputBaseName; }
 
+const std::string& GeneratorContext::form_menu() const { return builder_.Form.Menu; }
+
+MenuBar& GeneratorContext::menu_bar() const { return builder_.MainMenuBar; }
+
 const TranslationSteps& GeneratorContext::steps() const { return *builder_.steps_; }
 
 const TRFont* GeneratorContext::collected_font() const {
@@ -46,8 +50,6 @@ MessageBranches& GeneratorContext::branches() const { return builder_.Branches; 
 std::string GeneratorContext::BrushFor(const std::string& color) const {
   return builder_.Brushes.BrushFor(color, program_);
 }
-
-const std::string& GeneratorContext::main_menu() const { return builder_.Form.Menu; }
 
 void GeneratorContext::Warn(const std::string& text) const { builder_.Warnings.push_back(text); }
 

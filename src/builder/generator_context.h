@@ -11,6 +11,7 @@ class TBuilder;
 class TSDPR;
 class TIFontBase;
 class TIGrafBase;
+class MenuBar;
 class TIImage;
 class TILevel;
 class MessageBranches;
@@ -38,6 +39,10 @@ class GeneratorContext {
   const TILevel& levels() const;
   /// The output name up to its first full stop: the resource script's name.
   const std::string& output_base_name() const;
+  /// The main menu that the form names (its Menu value), empty when none.
+  const std::string& form_menu() const;
+  /// The form's menu bar, filled by the main menu and its items.
+  MenuBar& menu_bar() const;
   /// The steps of the translation this run makes.
   const TranslationSteps& steps() const;
   /// The Font values the current object's generator collected, nullptr when
@@ -58,8 +63,6 @@ class GeneratorContext {
   /// The variable of the background brush of `color`, a Pascal colour
   /// expression, created once for the run.
   std::string BrushFor(const std::string& color) const;
-  /// The name of the form's main menu (its Menu value), empty when it has none.
-  const std::string& main_menu() const;
   /// Reports `text` as a warning about the line being read; the run goes on.
   void Warn(const std::string& text) const;
   /// Places the object open at `level`, and what opens inside it from now

@@ -97,7 +97,11 @@ constexpr std::string_view kExtendedWords[] = {
     "TCS_BUTTONS", "TCS_FLATBUTTONS", "WM_NOTIFY", "PNMHDR", "TCN_SELCHANGE", "INVALIDATERECT",
     "SW_SHOW", "SW_HIDE", "ISWINDOWVISIBLE",
     // The static text's alignments and border.
-    "SS_CENTER", "SS_RIGHT", "SS_SUNKEN"};
+    "SS_CENTER", "SS_RIGHT", "SS_SUNKEN",
+    // The menu bar.
+    "HMENU", "CREATEMENU", "CREATEPOPUPMENU", "APPENDMENU", "SETMENU", "SETMENUDEFAULTITEM",
+    "CHECKMENURADIOITEM", "MF_STRING", "MF_POPUP", "MF_SEPARATOR", "MF_CHECKED", "MF_GRAYED",
+    "MF_MENUBREAK", "MF_MENUBARBREAK", "MF_BYPOSITION"};
 
 // The registries number their variables: hFont1, Pen2, Brush3, ...
 constexpr std::string_view kNumberedPrefixes[] = {"HFONT", "PEN", "BRUSH"};

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "builder/class_aliases.h"
 #include "builder/class_table.h"
 #include "builder/control_generator.h"
 #include "builder/value_checks.h"
@@ -21,9 +22,6 @@ class TranslationSteps {
  public:
   virtual ~TranslationSteps() = default;
 
-  /// Keeps from the form's names the identifiers this translation's program
-  /// uses beyond the exact one's; by default none.
-  virtual void PrepareNames(ProgramNames& /*names*/) const {}
   /// The member of TBuilder that receives the lines of objects of the row's
   /// class; nullptr when none does.
   virtual Generator MemberFor(const ClassRow& row) const = 0;
@@ -49,13 +47,21 @@ class TranslationSteps {
   /// False when a control that is painted rather than created, of the object
   /// open at `level`, is left out.
   virtual bool Paints(GeneratorContext /*context*/, int /*level*/) const { return true; }
+  /// The aliases under which classes are looked up in the class table,
+  /// nullptr when classes are looked up by their own names only.
+  virtual const ClassAliases* aliases() const { return nullptr; }
+  /// Keeps the identifiers that only this translation's programs use from
+  /// becoming variables: the exact translation leaves them to the form, so
+  /// that it names every control as it always did. By default none.
+  virtual void ReserveNames(ProgramNames& /*names*/) const {}
 };
 
 /// The translation the documented rules describe, byte for byte.
 std::unique_ptr<TranslationSteps> MakeExactSteps();
 
-/// The translation that makes the window look like the form.
-std::unique_ptr<TranslationSteps> MakeExtendedSteps();
+/// The translation that makes the window look like the form, writing the
+/// classes of `aliases` as the classes they name.
+std::unique_ptr<TranslationSteps> MakeExtendedSteps(ClassAliases aliases = ClassAliases());
 
 /// The steps of `translation`.
 std::unique_ptr<TranslationSteps> MakeTranslationSteps(Translation translation);

@@ -22,6 +22,8 @@ const char kWaitLine[] = "Wait...\n";
 
 const char kResourcesLine[] = "There is a file of resources.\n";
 
+const char kClassFileMissing[] = "--classes needs the name of a class file";
+
 const char kConsoleWriteError[] = "Cannot write standard output";
 
 std::string ControlCountLine(int control_count) {
