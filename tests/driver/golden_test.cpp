@@ -81,7 +81,7 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
                          ::testing::Values("empty", "controls", "showcase", "names", "dialog",
-                                           "containers"),
+                                           "containers", "menus"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace
