@@ -127,7 +127,7 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   const ScratchDir scratch("vornic_names");
   int checked = 0;
   for (const char* example :
-       {"empty", "controls", "showcase", "names", "dialog", "containers"}) {
+       {"empty", "controls", "showcase", "names", "dialog", "containers", "menus"}) {
     const std::string form = ReadFile(source / "examples" / (example + std::string(".txt")));
     ASSERT_FALSE(form.empty()) << example;
     const std::string programs[] = {
