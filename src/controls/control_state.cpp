@@ -18,9 +18,12 @@ constexpr char kTabStop[] = "WS_TABSTOP";
 
 void ApplyTabStop(const DesignState& state, WindowControl& control) {
   // The designer makes a radio button a tab stop when it is checked, and the
-  // form then stores TabStop = True.
-  const bool default_off = UpperText(state.class_name) == "TRADIOBUTTON";
-  if (state.tab_stop == "True") {
+  // form then stores TabStop = True. Memos and track bars are tab stops
+  // unless the form says otherwise, though their windows are written without.
+  const std::string upper = UpperText(state.class_name);
+  const bool default_off = upper == "TRADIOBUTTON";
+  const bool default_on = upper == "TMEMO" || upper == "TDBMEMO" || upper == "TTRACKBAR";
+  if (state.tab_stop == "True" || (state.tab_stop.empty() && default_on)) {
     AddStyle(control.styles, kTabStop);
   } else if (state.tab_stop == "False" || (state.tab_stop.empty() && default_off)) {
     RemoveStyle(control.styles, kTabStop);

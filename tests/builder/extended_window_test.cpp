@@ -228,6 +228,12 @@ constexpr char kStateForm[] = R"(object Form1: TForm1
     Cancel = True
     Caption = 'Stop'
   end
+  object Memo1: TMemo
+    Left = 8
+    Top = 300
+    Width = 100
+    Height = 40
+  end
 end
 )";
 
@@ -260,6 +266,9 @@ TEST_F(ExtendedWindowTest, ControlsTakeTheDesignersVisibleEnabledTabStopDefaultA
   EXPECT_EQ(Creation("Button3"),
             "Button3:= CreateWindow('Button','Stop',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or "
             "BS_TEXT or WS_TABSTOP,\r\n            170,270,75,25, hWindow, IDCANCEL, Inst, nil);");
+  // A memo is a tab stop unless the form says otherwise, as in the designer.
+  EXPECT_NE(Creation("Memo1").find("WS_VSCROLL or WS_TABSTOP,"), std::string::npos)
+      << Creation("Memo1");
   EXPECT_EQ(dpr_->FocusControl, "Button2");
 
   // The exact translation knows none of it.
