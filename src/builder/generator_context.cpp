@@ -1,8 +1,11 @@
 // The shared state of a run as generators reach it.
 #include "builder/generator_context.h"
 
+#include <utility>
+
 #include "builder/builder.h"
 #include "builder/translation_steps.h"
+#include "lib/text.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -47,6 +50,29 @@ void GeneratorContext::PlaceInForm(int level, std::string& left, std::string& to
 
 void GeneratorContext::DeclareWindow(const std::string& name) const {
   program_.AddText("var", "\r\n    " + name + ": HWND;");
+  builder_.window_variables_.insert(UpperText(name));
+}
+
+bool GeneratorContext::DeclareOnce(const std::string& declaration) const {
+  if (!builder_.declared_once_.insert(declaration).second) return false;
+  program_.AddText("var", "\r\n    " + declaration);
+  return true;
+}
+
+std::vector<std::string> GeneratorContext::WindowsNamed(const std::string& form_name) const {
+  std::vector<std::string> windows;
+  for (const std::string& variable : builder_.Names.TakenFor(form_name)) {
+    if (builder_.window_variables_.count(UpperText(variable)) > 0) windows.push_back(variable);
+  }
+  return windows;
+}
+
+ControlGenerator* GeneratorContext::HolderAt(int level) const {
+  return builder_.open_.GeneratorBelow(level);
+}
+
+void GeneratorContext::AtFinish(std::function<void(GeneratorContext)> step) const {
+  builder_.finishing_steps_.push_back(std::move(step));
 }
 
 void GeneratorContext::InitCommonControlsOnce() const {

@@ -3,7 +3,9 @@
 // reached through one small handle.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace vornic {
 
@@ -14,6 +16,7 @@ class TIGrafBase;
 class TIImage;
 class TILevel;
 class TranslationSteps;
+class ControlGenerator;
 struct DesignFont;
 struct LineWords;
 struct TRFont;
@@ -66,6 +69,18 @@ class GeneratorContext {
   /// values), then empties the collected font; returns the font variable,
   /// empty when none was registered.
   std::string TakeFont(const std::string& control, int level, bool reads_font) const;
+  /// Adds "    <declaration>" on a new line of "var" the first time it is
+  /// asked for; true that time, false after.
+  bool DeclareOnce(const std::string& declaration) const;
+  /// The variables of the window controls the form names `form_name`
+  /// (compared in capitals), in the order they were named.
+  std::vector<std::string> WindowsNamed(const std::string& form_name) const;
+  /// The generator object of the object that holds an object at `level`;
+  /// nullptr when none does or a member of TBuilder serves it.
+  ControlGenerator* HolderAt(int level) const;
+  /// Runs `step` after the last line, before the paint code and the fonts
+  /// are finished: for text that needs controls written later in the form.
+  void AtFinish(std::function<void(GeneratorContext)> step) const;
   /// Marks that paint code needing the WM_PAINT frame was written.
   void NeedPaint() const;
   /// Counts one more control written.

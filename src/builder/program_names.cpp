@@ -103,7 +103,14 @@ std::string ProgramNames::Take(const std::string& name, const std::string& compa
   }
   taken_.insert(upper);
   if (!companion.empty()) taken_.insert(upper_companion + upper);
+  given_[UpperText(name)].push_back(identifier);
   return identifier;
+}
+
+const std::vector<std::string>& ProgramNames::TakenFor(const std::string& name) const {
+  static const std::vector<std::string> kNone;
+  const auto found = given_.find(UpperText(name));
+  return found == given_.end() ? kNone : found->second;
 }
 
 }  // namespace vornic

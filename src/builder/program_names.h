@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace vornic {
 
@@ -26,6 +27,10 @@ class ProgramNames {
   /// for a control that declares a second variable named so.
   /// REQUIRES: `name` is not empty.
   std::string Take(const std::string& name, const std::string& companion = "");
+  /// The identifiers Take gave for `name` (compared in capitals), oldest
+  /// first; empty when it gave none. A control that names another one (an
+  /// up-down its buddy) finds the other's variable here.
+  const std::vector<std::string>& TakenFor(const std::string& name) const;
 
  private:
   bool IsFree(const std::string& upper) const;
@@ -33,6 +38,8 @@ class ProgramNames {
   std::unordered_set<std::string> taken_;  // in capitals
   // By name in capitals: the suffixes below this one are taken.
   std::unordered_map<std::string, int> next_suffix_;
+  // By name in capitals: the identifiers given for it, oldest first.
+  std::unordered_map<std::string, std::vector<std::string>> given_;
 };
 
 }  // namespace vornic
