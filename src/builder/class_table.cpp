@@ -12,11 +12,17 @@ namespace vornic {
 // The generators that only the extended translation has, each defined in its
 // own file under src/controls/.
 std::unique_ptr<ControlGenerator> NewStaticText();
+std::unique_ptr<ControlGenerator> NewRadioGroup();
+std::unique_ptr<ControlGenerator> NewSpeedButton();
+std::unique_ptr<ControlGenerator> NewToolBar();
+std::unique_ptr<ControlGenerator> NewToolButton();
 
 namespace {
 
 const CheckedProperty kCaption = {"Caption", ValueKind::kStringLiteral};
 const CheckedProperty kText = {"Text", ValueKind::kStringLiteral};
+
+constexpr CheckedProperty Integer(std::string_view name) { return {name, ValueKind::kInteger}; }
 
 const PropertyList& MainWindowValues() {
   static const PropertyList values = Joined(
@@ -52,6 +58,17 @@ const std::vector<ClassRow>& ClassTable() {
       {"TIMAGE", &TBuilder::BuildImage, GeometryValues()},
       {"TBITBTN", &TBuilder::BuildBitBtn, GeometryValues()},
       {"TSTATICTEXT", nullptr, Joined({GeometryValues(), {kCaption}}), &NewStaticText},
+      {"TRADIOGROUP", nullptr,
+       Joined({GeometryValues(), {kCaption, Integer("Columns"), Integer("ItemIndex")}}),
+       &NewRadioGroup},
+      {"TSPEEDBUTTON", nullptr,
+       Joined({GeometryValues(), {kCaption, Integer("GroupIndex"), Integer("NumGlyphs")}}),
+       &NewSpeedButton},
+      {"TTOOLBAR", nullptr,
+       Joined({GeometryValues(),
+               {Integer("ButtonWidth"), Integer("ButtonHeight"), Integer("Indent")}}),
+       &NewToolBar},
+      {"TTOOLBUTTON", nullptr, {kCaption, Integer("Width")}, &NewToolButton},
   };
   return table;
 }
