@@ -16,6 +16,12 @@ std::unique_ptr<ControlGenerator> NewRadioGroup();
 std::unique_ptr<ControlGenerator> NewSpeedButton();
 std::unique_ptr<ControlGenerator> NewToolBar();
 std::unique_ptr<ControlGenerator> NewToolButton();
+std::unique_ptr<ControlGenerator> NewLabeledEdit();
+std::unique_ptr<ControlGenerator> NewUpDown();
+std::unique_ptr<ControlGenerator> NewSpinEdit();
+std::unique_ptr<ControlGenerator> NewScrollBar();
+std::unique_ptr<ControlGenerator> NewSplitter();
+std::unique_ptr<ControlGenerator> NewHotKey();
 
 namespace {
 
@@ -69,6 +75,27 @@ const std::vector<ClassRow>& ClassTable() {
                {Integer("ButtonWidth"), Integer("ButtonHeight"), Integer("Indent")}}),
        &NewToolBar},
       {"TTOOLBUTTON", nullptr, {kCaption, Integer("Width")}, &NewToolButton},
+      {"TLABELEDEDIT", nullptr,
+       Joined({GeometryValues(),
+               {kText,
+                {"EditLabel.Caption", ValueKind::kStringLiteral},
+                Integer("EditLabel.Width"),
+                Integer("EditLabel.Height"),
+                Integer("LabelSpacing")}}),
+       &NewLabeledEdit},
+      {"TUPDOWN", nullptr, Joined({GeometryValues(), RangeValues(), {Integer("Increment")}}),
+       &NewUpDown},
+      {"TSPINEDIT", nullptr,
+       Joined({GeometryValues(),
+               {Integer("MinValue"), Integer("MaxValue"), Integer("Value"), Integer("Increment")}}),
+       &NewSpinEdit},
+      {"TSCROLLBAR", nullptr,
+       Joined({GeometryValues(),
+               RangeValues(),
+               {Integer("PageSize"), Integer("SmallChange"), Integer("LargeChange")}}),
+       &NewScrollBar},
+      {"TSPLITTER", nullptr, GeometryValues(), &NewSplitter},
+      {"THOTKEY", nullptr, Joined({GeometryValues(), {Integer("HotKey")}}), &NewHotKey},
   };
   return table;
 }
