@@ -130,7 +130,10 @@ class ToolBarGenerator final : public ControlGenerator {
     if (!written_ || buttons_.empty()) return;
     std::string text = "\r\n  { Add the buttons of " + bar_.ControlName + " }";
     for (size_t i = 0; i < buttons_.size(); ++i) {
-      text += ButtonText(context, buttons_[i], i + 1);
+      text += ButtonText(buttons_[i], i + 1);
+      if (!IsSeparator(buttons_[i])) {
+        context.AddText("windowproccommandmidle", ClickText(buttons_[i], i + 1));
+      }
       context.CountControl();
     }
     context.AddText("bodymidle", text);
@@ -160,25 +163,24 @@ class ToolBarGenerator final : public ControlGenerator {
 
   // One button, with the command `id` its clicks carry; a separator's
   // bitmap field holds its width.
-  std::string ButtonText(GeneratorContext context, const ToolButtonRecord& button,
-                         size_t id) const {
-    const std::string& bar = bar_.ControlName;
+  std::string ButtonText(const ToolButtonRecord& button, size_t id) const {
     const bool separator = IsSeparator(button);
     const std::string image = separator ? IntegerText(IntegerOr(button.Width, 0)) : "I_IMAGENONE";
     const bool caption = !separator && bar_.ShowCaptions == "True" && !button.Caption.empty();
     const std::string text = caption ? "INT_PTR(PChar(" + button.Caption + "))" : "0";
-    if (!separator) {
-      context.AddText(
-          "windowproccommandmidle",
-          "\r\n      if (HWND(lParam) = " + bar + ") and (LoWord(wParam) = " + std::to_string(id) +
-              ") then MessageBox(hWindow,'" + button.ControlName + "Click','Check',MB_OK);");
-    }
     return "\r\n  ToolBarButton.iBitmap := " + image + ";" +
            "\r\n  ToolBarButton.idCommand := " + std::to_string(id) + ";" +
            "\r\n  ToolBarButton.fsState := " + ButtonState(button) + ";" +
            "\r\n  ToolBarButton.fsStyle := " + ButtonStyle(button) + ";" +
-           "\r\n  ToolBarButton.iString := " + text + ";" + "\r\n  SendMessage(" + bar +
-           ",TB_ADDBUTTONS,1,LParam(@ToolBarButton));";
+           "\r\n  ToolBarButton.iString := " + text + ";" + "\r\n  SendMessage(" +
+           bar_.ControlName + ",TB_ADDBUTTONS,1,LParam(@ToolBarButton));";
+  }
+
+  // A click on a button comes from the bar with the button's command.
+  std::string ClickText(const ToolButtonRecord& button, size_t id) const {
+    return "\r\n      if (HWND(lParam) = " + bar_.ControlName +
+           ") and (LoWord(wParam) = " + std::to_string(id) + ") then MessageBox(hWindow,'" +
+           button.ControlName + "Click','Check',MB_OK);";
   }
 
   ToolBarRecord bar_;
