@@ -7,12 +7,16 @@
 #include <filesystem>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "builder/builder.h"
+#include "driver/translation.h"
 #include "lib/ascii_identifier.h"
 #include "lib/text.h"
+#include "output/program_text.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
@@ -115,6 +119,32 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
       EXPECT_EQ(names.Take(identifier), identifier + "_1") << identifier << " in " << example;
       ++checked;
     }
+  }
+  EXPECT_GT(checked, 100);
+}
+
+// The same for the classes only the extended translation writes.
+TEST(ProgramNamesTest, EveryIdentifierOfTheExtendedExamplesProgramIsKeptFromControls) {
+  const fs::path source = VORNIC_SOURCE_DIR;
+  const std::string form = ReadFile(source / "examples" / "common_controls.txt");
+  ASSERT_FALSE(form.empty());
+  std::istringstream text(form);
+  TSDPR dpr("common_controls");
+  TBuilder builder("common_controls", Translation::kExtended);
+  TranslateFormText(text, "common_controls.txt", dpr, builder);
+  const std::set<std::string> form_names = FormNamesOf(form, "common_controls");
+  int checked = 0;
+  for (const std::string& identifier : IdentifiersOf(dpr.ComposedText)) {
+    // Record fields, and the labels named after their edits.
+    const bool label = identifier.rfind("lbl", 0) == 0;
+    if (IsFormName(identifier, form_names) ||
+        (label && IsFormName(identifier.substr(3), form_names)) ||
+        std::regex_match(identifier, std::regex("cbSize|fMask|n[A-Z][A-Za-z]+|[a-z]+[A-Z].*"))) {
+      continue;
+    }
+    ProgramNames names;
+    EXPECT_EQ(names.Take(identifier), identifier + "_1") << identifier;
+    ++checked;
   }
   EXPECT_GT(checked, 100);
 }
