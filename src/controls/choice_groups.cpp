@@ -58,6 +58,7 @@ int64_t TextHeightOf(const DesignFont& font) {
 // above and below them.
 std::vector<ItemPlace> ItemPlaces(const RadioGroupRecord& group, int64_t text_height) {
   const int64_t count = static_cast<int64_t>(group.Items.size());
+  if (count == 0) return {};  // no rows to divide the box into
   const int64_t columns = std::clamp(IntegerOr(group.Columns, 1), 1, kMaxColumns);
   const int64_t per_column = (count + columns - 1) / columns;
   const int64_t width = (int64_t{IntegerOr(group.Width, 0)} - 10) / columns;

@@ -142,6 +142,11 @@ TEST_F(CommonControlsTest, RadioGroupChecksItsItemIndexAndGroupsItsItems) {
   EXPECT_NE(
       Added("bodymidleend").find("SendMessage(GetDlgItem(RadioGroup1,2),WM_SETFONT,hFont1,0);"),
       std::string::npos);
+
+  // A group without items is an empty box, whatever its ItemIndex says.
+  Program("  object RadioGroup2: TRadioGroup\n" + Geometry(10, 20, 185, 81) +
+          "    ItemIndex = 0\n    Columns = 3\n  end\n");
+  EXPECT_EQ(Matches(Added("bodymidle"), "(RadioGroup2)").size(), 1u);
 }
 
 // The label keeps the size the form gives it; left and right centre it on
