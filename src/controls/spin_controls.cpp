@@ -113,21 +113,31 @@ class UpDownGenerator final : public ControlGenerator {
     if (counting.Position.empty()) counting.Position = "0";
     // Without an alignment style the up-down stays where the form puts it
     // and leaves the buddy's size alone: the form holds both as placed.
-    CreateWindowControl(context, {.level = line.Level,
-                                  .name = updown_.ControlName,
-                                  .banner = "Create an up-down",
-                                  .call = ":= CreateWindow('msctls_updown32','', ",
-                                  .styles = UpDownStyles(updown_),
-                                  .left = updown_.Left,
-                                  .top = updown_.Top,
-                                  .width = updown_.Width,
-                                  .height = updown_.Height,
-                                  .after = CountingText(context, updown_.ControlName, counting),
-                                  .common = true});
+    CreateWindowControl(context,
+                        {.level = line.Level,
+                         .name = updown_.ControlName,
+                         .banner = "Create an up-down",
+                         .call = ":= CreateWindow('msctls_updown32','', ",
+                         .styles = UpDownStyles(updown_),
+                         .left = updown_.Left,
+                         .top = updown_.Top,
+                         .width = updown_.Width,
+                         .height = updown_.Height,
+                         .after = SizeText() + CountingText(context, updown_.ControlName, counting),
+                         .common = true});
     if (!updown_.Associate.empty()) AddBuddy(context);
   }
 
  private:
+  // Some systems give a new up-down the width of a scroll bar, and do not
+  // paint one that had that width already: it gets the form's size again
+  // and is painted anew.
+  std::string SizeText() const {
+    const std::string& name = updown_.ControlName;
+    return "\r\n  SetWindowPos(" + name + ",0,0,0," + updown_.Width + "," + updown_.Height +
+           ",SWP_NOMOVE or SWP_NOZORDER);\r\n  InvalidateRect(" + name + ",nil,True);";
+  }
+
   // The buddy is the associate of that name written last before the
   // up-down, or, when it comes later in the form, the first one after it.
   // A name that no window control has (a class without a window) gives none.

@@ -190,7 +190,9 @@ TEST_F(CommonControlsTest, UpDownTakesItsAssociateAsBuddy) {
   Program(edit + updown);
   EXPECT_EQ(Added("bodymidleend").find(buddy), 0u);
   EXPECT_NE(Added("bodymidle")
-                .find("SendMessage(UpDown1,UDM_SETRANGE32,0,9);"
+                .find("SetWindowPos(UpDown1,0,0,0,16,21,SWP_NOMOVE or SWP_NOZORDER);"
+                      "\r\n  InvalidateRect(UpDown1,nil,True);"
+                      "\r\n  SendMessage(UpDown1,UDM_SETRANGE32,0,9);"
                       "\r\n  SendMessage(UpDown1,UDM_SETPOS32,0,0);"),
             std::string::npos);
 
