@@ -2,6 +2,8 @@
 # Translates a few forms and runs each generated program under Wine: the check
 # fails when a program crashes or shows no window, and for the bundled examples
 # also when a control is out of place or the client area is not the form's.
+# The example of the common controls runs in the extended translation, which
+# must also leave none of its controls out.
 #
 #   scripts/wine_run_check.sh VORNIC [FORM ...]
 #
@@ -21,7 +23,9 @@ if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
 fi
 
 forms=("$@")
+extended_forms=()
 if [ ${#forms[@]} -eq 0 ]; then
+  extended_forms=("$root/examples/common_controls.txt")
   forms=("$root/examples/showcase.txt" "$root/examples/names.txt")
   # The first three public text forms in name order, when the corpus is there.
   if [ -d "$corpus/text" ]; then
@@ -33,13 +37,20 @@ fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-run.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
+runs=()
+for form in "${forms[@]}"; do runs+=("exact:$form"); done
+for form in "${extended_forms[@]}"; do runs+=("extended:$form"); done
+
 failed=0 index=0
-for form in "${forms[@]}"; do
+for run in "${runs[@]}"; do
+  mode=${run%%:*} form=${run#*:}
+  options=()
+  [ "$mode" = extended ] && options=(--extended)
   index=$((index + 1))
   dir="$work/$index"
   mkdir -p "$dir"
   cp "$form" "$dir/run$index.txt"
-  if ! (cd "$dir" && "$vornic" "run$index.txt" >translate.log 2>&1); then
+  if ! (cd "$dir" && "$vornic" ${options[@]+"${options[@]}"} "run$index.txt" >translate.log 2>&1); then
     echo "FAIL translate: $(basename "$form"): $(tail -n 1 "$dir/translate.log")"
     failed=$((failed + 1))
     continue
@@ -65,12 +76,13 @@ for form in "${forms[@]}"; do
     # is created must sit where the form has it, in a client area of its size.
     summary=$(python3 "$formlayout" "$dir/run$index.txt" "$dir/run$index.tsv" | tail -n 1)
     if ! grep -q ' misplaced 0 ' <<<"$summary" || ! grep -q ' clipped 0 ' <<<"$summary" ||
-       ! grep -q 'client-size ok' <<<"$summary"; then
+       ! grep -q 'client-size ok' <<<"$summary" ||
+       { [ "$mode" = extended ] && ! grep -q ' missing 0 ' <<<"$summary"; }; then
       echo "FAIL layout: $(basename "$form"): $summary"
       failed=$((failed + 1))
       continue
     fi
   fi
-  echo "ok: $(basename "$form")"
+  echo "ok: $(basename "$form")${options[*]+ ${options[*]}}"
 done
 [ "$failed" -eq 0 ]
