@@ -7,7 +7,9 @@
 # (place, font, hidden, disabled), and whose Enter and Escape keys must press
 # its OK and Cancel buttons; and that of examples/containers.txt: its window
 # as the form has it, and once more with the third tab chosen as a click
-# chooses it, when only that page's controls may show.
+# chooses it, when only that page's controls may show. The example of the
+# common controls runs in the extended translation among the forms, and must
+# also leave none of its controls out.
 #
 #   scripts/wine_run_check.sh VORNIC [FORM ...]
 #
@@ -27,7 +29,9 @@ if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
 fi
 
 forms=("$@")
+extended_forms=()
 if [ ${#forms[@]} -eq 0 ]; then
+  extended_forms=("$root/examples/common_controls.txt")
   forms=("$root/examples/showcase.txt" "$root/examples/names.txt")
   # The first three public text forms in name order, when the corpus is there.
   if [ -d "$corpus/text" ]; then
@@ -39,13 +43,20 @@ fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-run.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
+runs=()
+for form in "${forms[@]}"; do runs+=("exact:$form"); done
+for form in "${extended_forms[@]}"; do runs+=("extended:$form"); done
+
 failed=0 index=0
-for form in "${forms[@]}"; do
+for run in "${runs[@]}"; do
+  mode=${run%%:*} form=${run#*:}
+  options=()
+  [ "$mode" = extended ] && options=(--extended)
   index=$((index + 1))
   dir="$work/$index"
   mkdir -p "$dir"
   cp "$form" "$dir/run$index.txt"
-  if ! (cd "$dir" && "$vornic" "run$index.txt" >translate.log 2>&1); then
+  if ! (cd "$dir" && "$vornic" ${options[@]+"${options[@]}"} "run$index.txt" >translate.log 2>&1); then
     echo "FAIL translate: $(basename "$form"): $(tail -n 1 "$dir/translate.log")"
     failed=$((failed + 1))
     continue
@@ -71,13 +82,14 @@ for form in "${forms[@]}"; do
     # is created must sit where the form has it, in a client area of its size.
     summary=$(python3 "$formlayout" "$dir/run$index.txt" "$dir/run$index.tsv" | tail -n 1)
     if ! grep -q ' misplaced 0 ' <<<"$summary" || ! grep -q ' clipped 0 ' <<<"$summary" ||
-       ! grep -q 'client-size ok' <<<"$summary"; then
+       ! grep -q 'client-size ok' <<<"$summary" ||
+       { [ "$mode" = extended ] && ! grep -q ' missing 0 ' <<<"$summary"; }; then
       echo "FAIL layout: $(basename "$form"): $summary"
       failed=$((failed + 1))
       continue
     fi
   fi
-  echo "ok: $(basename "$form")"
+  echo "ok: $(basename "$form")${options[*]+ ${options[*]}}"
 done
 
 # The program of $1 with every click report written into the window's caption

@@ -149,6 +149,9 @@ void TBuilder::EndObject(TSDPR& dpr, const LineWords& line) {
 }
 
 void TBuilder::FinishGraphics(TSDPR& dpr) {
+  // They may still add paint code, pens and brushes.
+  for (const auto& step : finishing_steps_) step(Context(dpr));
+  finishing_steps_.clear();
   if (PaintNeeded || BevelPainted) {
     dpr.AddText("windowprocpaintbegin",
                 "\r\n    WM_PAINT: begin\r\n      PaintDC := BeginPaint(hWindow,PaintStruct);");

@@ -2,10 +2,11 @@
 // current object's class, and finishes the shared declarations at the end.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 #include <unordered_set>
+#include <vector>
 
 #include "builder/color_brushes.h"
 #include "builder/control_generator.h"
@@ -156,8 +157,10 @@ class TBuilder {
   bool root_open_ = false;            // the root's end line has not come yet
   bool main_window_written_ = false;  // EmitMainWindow has run at least once
   bool win_rect_declared_ = false;    // the main window's size rectangle is in "var"
-  // What GeneratorContext::DeclareOnce has added to "var".
-  std::unordered_set<std::string> declared_;
+  // Steps generators left for the end of the run, when every control exists.
+  std::vector<std::function<void(GeneratorContext)>> finishing_steps_;
+  std::unordered_set<std::string> declared_once_;     // "var" lines written by DeclareOnce
+  std::unordered_set<std::string> window_variables_;  // HWND variables, in capitals
 
   // --- shared steps of the control generators (src/controls/) ---
   /// The handle through which generators reach the shared state and `dpr`.

@@ -22,11 +22,23 @@ std::unique_ptr<ControlGenerator> NewTabSheet();
 std::unique_ptr<ControlGenerator> NewTabControl();
 std::unique_ptr<ControlGenerator> NewMainMenu();
 std::unique_ptr<ControlGenerator> NewMenuItem();
+std::unique_ptr<ControlGenerator> NewRadioGroup();
+std::unique_ptr<ControlGenerator> NewSpeedButton();
+std::unique_ptr<ControlGenerator> NewToolBar();
+std::unique_ptr<ControlGenerator> NewToolButton();
+std::unique_ptr<ControlGenerator> NewLabeledEdit();
+std::unique_ptr<ControlGenerator> NewUpDown();
+std::unique_ptr<ControlGenerator> NewSpinEdit();
+std::unique_ptr<ControlGenerator> NewScrollBar();
+std::unique_ptr<ControlGenerator> NewSplitter();
+std::unique_ptr<ControlGenerator> NewHotKey();
 
 namespace {
 
 const CheckedProperty kCaption = {"Caption", ValueKind::kStringLiteral};
 const CheckedProperty kText = {"Text", ValueKind::kStringLiteral};
+
+constexpr CheckedProperty Integer(std::string_view name) { return {name, ValueKind::kInteger}; }
 
 const PropertyList& MainWindowValues() {
   static const PropertyList values = Joined(
@@ -76,6 +88,38 @@ const std::vector<ClassRow>& ClassTable() {
       // in the designer only.
       {"TMAINMENU", nullptr, {}, &NewMainMenu},
       {"TMENUITEM", nullptr, {kCaption, {"ShortCut", ValueKind::kInteger}}, &NewMenuItem},
+      {"TRADIOGROUP", nullptr,
+       Joined({GeometryValues(), {kCaption, Integer("Columns"), Integer("ItemIndex")}}),
+       &NewRadioGroup},
+      {"TSPEEDBUTTON", nullptr,
+       Joined({GeometryValues(), {kCaption, Integer("GroupIndex"), Integer("NumGlyphs")}}),
+       &NewSpeedButton},
+      {"TTOOLBAR", nullptr,
+       Joined({GeometryValues(),
+               {Integer("ButtonWidth"), Integer("ButtonHeight"), Integer("Indent")}}),
+       &NewToolBar},
+      {"TTOOLBUTTON", nullptr, {kCaption, Integer("Width")}, &NewToolButton},
+      {"TLABELEDEDIT", nullptr,
+       Joined({GeometryValues(),
+               {kText,
+                {"EditLabel.Caption", ValueKind::kStringLiteral},
+                Integer("EditLabel.Width"),
+                Integer("EditLabel.Height"),
+                Integer("LabelSpacing")}}),
+       &NewLabeledEdit},
+      {"TUPDOWN", nullptr, Joined({GeometryValues(), RangeValues(), {Integer("Increment")}}),
+       &NewUpDown},
+      {"TSPINEDIT", nullptr,
+       Joined({GeometryValues(),
+               {Integer("MinValue"), Integer("MaxValue"), Integer("Value"), Integer("Increment")}}),
+       &NewSpinEdit},
+      {"TSCROLLBAR", nullptr,
+       Joined({GeometryValues(),
+               RangeValues(),
+               {Integer("PageSize"), Integer("SmallChange"), Integer("LargeChange")}}),
+       &NewScrollBar},
+      {"TSPLITTER", nullptr, GeometryValues(), &NewSplitter},
+      {"THOTKEY", nullptr, Joined({GeometryValues(), {Integer("HotKey")}}), &NewHotKey},
   };
   return table;
 }

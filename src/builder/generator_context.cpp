@@ -5,6 +5,7 @@
 
 #include "builder/builder.h"
 #include "builder/translation_steps.h"
+#include "lib/text.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -59,11 +60,6 @@ void GeneratorContext::SetPage(int level, PagePlace page) const {
   }
 }
 
-ControlGenerator* GeneratorContext::HolderGenerator() const {
-  OpenObject* holder = builder_.open_.Holder();
-  return holder == nullptr ? nullptr : holder->generator.get();
-}
-
 std::string& GeneratorContext::list_marker() const { return builder_.ListMarker; }
 
 void GeneratorContext::FocusOnce(const std::string& name) const {
@@ -85,12 +81,29 @@ void GeneratorContext::SetContentOrigin(int level, int left, int top) const {
 
 void GeneratorContext::DeclareWindow(const std::string& name) const {
   program_.AddText("var", "\r\n    " + name + ": HWND;");
+  builder_.window_variables_.insert(UpperText(name));
 }
 
-void GeneratorContext::DeclareOnce(const std::string& declaration) const {
-  if (builder_.declared_.insert(declaration).second) {
-    program_.AddText("var", "\r\n    " + declaration);
+bool GeneratorContext::DeclareOnce(const std::string& declaration) const {
+  if (!builder_.declared_once_.insert(declaration).second) return false;
+  program_.AddText("var", "\r\n    " + declaration);
+  return true;
+}
+
+std::vector<std::string> GeneratorContext::WindowsNamed(const std::string& form_name) const {
+  std::vector<std::string> windows;
+  for (const std::string& variable : builder_.Names.TakenFor(form_name)) {
+    if (builder_.window_variables_.count(UpperText(variable)) > 0) windows.push_back(variable);
   }
+  return windows;
+}
+
+ControlGenerator* GeneratorContext::HolderAt(int level) const {
+  return builder_.open_.GeneratorBelow(level);
+}
+
+void GeneratorContext::AtFinish(std::function<void(GeneratorContext)> step) const {
+  builder_.finishing_steps_.push_back(std::move(step));
 }
 
 void GeneratorContext::InitCommonControlsOnce() const {

@@ -3,7 +3,9 @@
 // reached through one small handle.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace vornic {
 
@@ -68,9 +70,6 @@ class GeneratorContext {
   /// Places the object open at `level`, and what opens inside it from now
   /// on, on the pages `page` describes (its design state's `page`).
   void SetPage(int level, PagePlace page) const;
-  /// The generator of the object that holds the innermost open one, nullptr
-  /// when it has none (a class without a generator object, or the form).
-  ControlGenerator* HolderGenerator() const;
   /// Names the multi-line value being read, so that the value checks know
   /// what its lines must be ("lb_is" for string entries, "image_is" for
   /// bitmap data); empty when none is.
@@ -92,8 +91,6 @@ class GeneratorContext {
   void SetContentOrigin(int level, int left, int top) const;
   /// Adds "    <name>: HWND;" on a new line of "var".
   void DeclareWindow(const std::string& name) const;
-  /// Adds "    <declaration>" on a new line of "var" the first time it is asked for.
-  void DeclareOnce(const std::string& declaration) const;
   /// Adds the InitCommonControls call the first time a common control is written.
   void InitCommonControlsOnce() const;
   /// Registers for `control` the font that the translation gives a control
@@ -104,6 +101,18 @@ class GeneratorContext {
   /// False when the translation leaves out a painted control of the object
   /// open at `level` (a hidden one, in the extended translation).
   bool Paints(int level) const;
+  /// Adds "    <declaration>" on a new line of "var" the first time it is
+  /// asked for; true that time, false after.
+  bool DeclareOnce(const std::string& declaration) const;
+  /// The variables of the window controls the form names `form_name`
+  /// (compared in capitals), in the order they were named.
+  std::vector<std::string> WindowsNamed(const std::string& form_name) const;
+  /// The generator object of the object that holds an object at `level`;
+  /// nullptr when none does or a member of TBuilder serves it.
+  ControlGenerator* HolderAt(int level) const;
+  /// Runs `step` after the last line, before the paint code and the fonts
+  /// are finished: for text that needs controls written later in the form.
+  void AtFinish(std::function<void(GeneratorContext)> step) const;
   /// Marks that paint code needing the WM_PAINT frame was written.
   void NeedPaint() const;
   /// Counts one more control written.

@@ -86,6 +86,13 @@ OpenObject* OpenObjects::Holder() {
   return objects_.size() < 2 ? nullptr : &objects_[objects_.size() - 2];
 }
 
+ControlGenerator* OpenObjects::GeneratorBelow(int level) const {
+  for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+    if (it->level < level) return it->generator.get();
+  }
+  return nullptr;
+}
+
 bool OpenObjects::Holds(const ControlGenerator* generator) const {
   if (generator == nullptr) return false;
   for (const OpenObject& object : objects_) {

@@ -100,6 +100,10 @@ class OpenObjects {
   OpenObject* Find(int level);
   /// The object that holds the innermost one, nullptr for none.
   OpenObject* Holder();
+  /// The generator object of the innermost object open below `level`: the
+  /// holder of an object at `level`. nullptr when none is open, or when a
+  /// member of TBuilder serves it.
+  ControlGenerator* GeneratorBelow(int level) const;
   /// True when an open object owns `generator`.
   bool Holds(const ControlGenerator* generator) const;
   /// Applies a Font.* or ParentFont line to the innermost object when it is

@@ -101,7 +101,23 @@ constexpr std::string_view kExtendedWords[] = {
     // The menu bar.
     "HMENU", "CREATEMENU", "CREATEPOPUPMENU", "APPENDMENU", "SETMENU", "SETMENUDEFAULTITEM",
     "CHECKMENURADIOITEM", "MF_STRING", "MF_POPUP", "MF_SEPARATOR", "MF_CHECKED", "MF_GRAYED",
-    "MF_MENUBREAK", "MF_MENUBARBREAK", "MF_BYPOSITION"};
+    "MF_MENUBREAK", "MF_MENUBARBREAK", "MF_BYPOSITION",
+    // Radio groups, speed buttons, tool bars, labeled edits, up-downs, spin
+    // edits, scroll bars, splitters and hot keys, with what they share.
+    "WS_EX_CONTROLPARENT", "WS_GROUP", "WS_CLIPCHILDREN", "WS_CLIPSIBLINGS", "GETDLGITEM",
+    "GETWINDOW", "GW_CHILD", "GW_HWNDFIRST", "GW_HWNDNEXT", "SETWINDOWPOS", "SWP_NOMOVE",
+    "SWP_NOZORDER", "SETPROP", "GETPROP", "REMOVEPROP", "INC", "DEC", "LOWORD", "INT_PTR",
+    "BS_PUSHBUTTON", "BS_CHECKBOX", "BS_FLAT", "BM_GETCHECK", "SPEEDSIBLING", "SPEEDDOWN",
+    "TOOLBARBUTTON", "TTBBUTTON", "CCS_NORESIZE", "CCS_NOPARENTALIGN", "CCS_NODIVIDER",
+    "TBSTYLE_FLAT", "TBSTYLE_LIST", "TBSTYLE_WRAPABLE", "TB_BUTTONSTRUCTSIZE", "TB_SETBUTTONSIZE",
+    "TB_SETINDENT", "TB_ADDBUTTONS", "I_IMAGENONE", "TBSTATE_ENABLED", "TBSTATE_HIDDEN",
+    "TBSTATE_CHECKED", "TBSTATE_WRAP", "BTNS_BUTTON", "BTNS_SEP", "BTNS_CHECK", "BTNS_CHECKGROUP",
+    "BTNS_DROPDOWN", "UDS_SETBUDDYINT", "UDS_ARROWKEYS", "UDS_HORZ", "UDS_WRAP", "UDS_NOTHOUSANDS",
+    "UDM_SETRANGE32", "UDM_SETPOS32", "UDM_SETBUDDY", "UDM_SETACCEL", "UPDOWNACCEL", "TUDACCEL",
+    "SPINRECT", "EM_SETMARGINS", "EC_RIGHTMARGIN", "HKM_SETHOTKEY", "SBS_HORZ", "SBS_VERT",
+    "SCROLLINFO", "TSCROLLINFO", "GETSCROLLINFO", "SETSCROLLINFO", "SB_CTL", "SIF_ALL", "SIF_POS",
+    "SB_LINELEFT", "SB_LINERIGHT", "SB_PAGELEFT", "SB_PAGERIGHT", "SB_THUMBTRACK",
+    "SB_THUMBPOSITION", "SB_LEFT", "SB_RIGHT", "WM_HSCROLL", "WM_VSCROLL"};
 
 // The registries number their variables: hFont1, Pen2, Brush3, ...
 constexpr std::string_view kNumberedPrefixes[] = {"HFONT", "PEN", "BRUSH"};
@@ -162,7 +178,14 @@ std::string ProgramNames::Take(const std::string& name, const std::string& compa
   }
   taken_.insert(upper);
   if (!companion.empty()) taken_.insert(upper_companion + upper);
+  given_[UpperText(name)].push_back(identifier);
   return identifier;
+}
+
+const std::vector<std::string>& ProgramNames::TakenFor(const std::string& name) const {
+  static const std::vector<std::string> kNone;
+  const auto found = given_.find(UpperText(name));
+  return found == given_.end() ? kNone : found->second;
 }
 
 }  // namespace vornic

@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace vornic {
 
@@ -30,6 +31,10 @@ class ProgramNames {
   /// program uses; the exact translation leaves them to the form, so that it
   /// names every control as it always did.
   void ReserveExtendedIdentifiers();
+  /// The identifiers Take gave for `name` (compared in capitals), oldest
+  /// first; empty when it gave none. A control that names another one (an
+  /// up-down its buddy) finds the other's variable here.
+  const std::vector<std::string>& TakenFor(const std::string& name) const;
 
  private:
   bool IsFree(const std::string& upper) const;
@@ -38,6 +43,8 @@ class ProgramNames {
   std::unordered_set<std::string> taken_;  // in capitals
   // By name in capitals: the suffixes below this one are taken.
   std::unordered_map<std::string, int> next_suffix_;
+  // By name in capitals: the identifiers given for it, oldest first.
+  std::unordered_map<std::string, std::vector<std::string>> given_;
 };
 
 }  // namespace vornic

@@ -127,7 +127,7 @@ class TabSheetGenerator final : public ControlGenerator {
   void OnObject(GeneratorContext context, const LineWords& line) override {
     name_ = RemoveChar(line.Word2, ":");
     level_ = line.Level;
-    pages_ = dynamic_cast<PageControlGenerator*>(context.HolderGenerator());
+    pages_ = dynamic_cast<PageControlGenerator*>(context.HolderAt(level_));
     if (pages_ != nullptr && !pages_->written()) pages_ = nullptr;
     if (pages_ == nullptr) return;
     outer_ = context.DesignStateAt(level_).page;

@@ -150,5 +150,32 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   EXPECT_GT(checked, 200);
 }
 
+// The same for the classes only the extended translation writes.
+TEST(ProgramNamesTest, EveryIdentifierOfTheExtendedExamplesProgramIsKeptFromControls) {
+  const fs::path source = VORNIC_SOURCE_DIR;
+  const std::string form = ReadFile(source / "examples" / "common_controls.txt");
+  ASSERT_FALSE(form.empty());
+  std::istringstream text(form);
+  TSDPR dpr("common_controls");
+  TBuilder builder("common_controls", Translation::kExtended);
+  TranslateFormText(text, "common_controls.txt", dpr, builder);
+  const std::set<std::string> form_names = FormNamesOf(form, "common_controls");
+  int checked = 0;
+  for (const std::string& identifier : IdentifiersOf(dpr.ComposedText)) {
+    // Record fields, and the labels named after their edits.
+    const bool label = identifier.rfind("lbl", 0) == 0;
+    if (IsFormName(identifier, form_names) ||
+        (label && IsFormName(identifier.substr(3), form_names)) ||
+        std::regex_match(identifier, std::regex("cbSize|fMask|n[A-Z][A-Za-z]+|[a-z]+[A-Z].*"))) {
+      continue;
+    }
+    ProgramNames names;
+    names.ReserveExtendedIdentifiers();
+    EXPECT_EQ(names.Take(identifier), identifier + "_1") << identifier;
+    ++checked;
+  }
+  EXPECT_GT(checked, 100);
+}
+
 }  // namespace
 }  // namespace vornic

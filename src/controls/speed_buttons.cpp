@@ -1,0 +1,165 @@
+// The speed button, a class only the extended translation writes: a push
+// button, flat when the form says so; with a GroupIndex it stays down when
+// clicked, and the other buttons of its group beside it come up again.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "builder/control_generator.h"
+#include "builder/line_words.h"
+#include "controls/control_steps.h"
+#include "controls/control_values.h"
+#include "controls/geometry.h"
+#include "controls/window_control.h"
+#include "lib/text.h"
+#include "output/program_text.h"
+#include "output/resource_script.h"
+
+namespace vornic {
+
+namespace {
+
+// Marks the lines of the glyph for the value checks (hexadecimal data).
+constexpr char kGlyphMarker[] = "bitbtn_is";
+// The glyph data starts with its length in 4 bytes, ahead of the bitmap file.
+constexpr int kGlyphSkip = 8;
+
+struct SpeedButtonRecord {
+  std::string ControlName;
+  std::string Left;
+  std::string Top;
+  std::string Width;
+  std::string Height;
+  std::string Caption;
+  std::string Flat;
+  std::string GroupIndex;
+  std::string Down;
+  std::string AllowAllUp;
+  std::string NumGlyphs;
+  std::vector<std::string> Glyph;  // the data lines of Glyph.Data
+};
+
+// The click of a button of a group: it goes down (or, when all may be up,
+// changes), and every button of the same parent in its group comes up.
+std::string GroupClickText(const SpeedButtonRecord& button) {
+  const std::string& name = button.ControlName;
+  const std::string down = button.AllowAllUp == "True"
+                               ? "1 - SendMessage(" + name + ",BM_GETCHECK,0,0)"
+                               : std::string("1");
+  return "\r\n      if HWND(lParam) = " + name + " then begin" +
+         "\r\n        SpeedDown := " + down + ";" + "\r\n        SpeedSibling := GetWindow(" +
+         name + ",GW_HWNDFIRST);" + "\r\n        while SpeedSibling <> 0 do begin" +
+         "\r\n          if GetProp(SpeedSibling,'SpeedGroup') = " + button.GroupIndex +
+         " then SendMessage(SpeedSibling,BM_SETCHECK,0,0);" +
+         "\r\n          SpeedSibling := GetWindow(SpeedSibling,GW_HWNDNEXT);" + "\r\n        end;" +
+         "\r\n        SendMessage(" + name + ",BM_SETCHECK,SpeedDown,0);" + "\r\n      end;";
+}
+
+// The glyph of a speed button: the one place where the bit button's glyph
+// step (the first of NumGlyphs drawn beside the caption) is to be called.
+// Until that step exists, only a button without a caption shows its glyph,
+// and only a bitmap that holds a single glyph, as the button's bitmap.
+void AddGlyph(GeneratorContext context, const SpeedButtonRecord& button, WindowControl& window) {
+  if (button.Glyph.empty() || !button.Caption.empty() || IntegerOr(button.NumGlyphs, 1) > 1) return;
+  const std::string& name = button.ControlName;
+  TIImage& store = context.bitmaps();
+  store.Reset();
+  store.ControlName = name;
+  for (const std::string& line : button.Glyph) store.DataLines.Add(line);
+  store.WriteBitmap(kGlyphSkip);
+  store.Reset();
+  context.program().HasResources = true;
+  context.AddText("var", "\r\n    h" + name + ": HBITMAP;");
+  context.AddText("windowproccreatemidle", "\r\n      { Load Image }\r\n      h" + name +
+                                               " := LoadBitmap(Inst,PChar('BMP_" + name + "'));");
+  context.AddText("windowprocdestroymidle", "\r\n      DeleteObject(h" + name + ");");
+  window.styles += " or BS_BITMAP";
+  window.after += "\r\n  SendMessage(" + name + ",BM_SETIMAGE,IMAGE_BITMAP,LParam(h" + name + "));";
+}
+
+class SpeedButtonGenerator final : public ControlGenerator {
+ public:
+  void OnObject(GeneratorContext context, const LineWords& line) override {
+    // "h" + name may become the glyph's handle.
+    button_.ControlName = context.TakeName(line, "h");
+  }
+
+  void OnProperty(GeneratorContext context, const LineWords& line) override {
+    reading_glyph_ = false;
+    if (StoreGeometry(button_, line)) return;
+    const std::string& name = line.Word1;
+    if (name == "Caption") {
+      button_.Caption = line.Word3;
+    } else if (name == "Flat") {
+      button_.Flat = line.Word3;
+    } else if (name == "GroupIndex") {
+      button_.GroupIndex = line.Word3;
+    } else if (name == "Down") {
+      button_.Down = line.Word3;
+    } else if (name == "AllowAllUp") {
+      button_.AllowAllUp = line.Word3;
+    } else if (name == "NumGlyphs") {
+      button_.NumGlyphs = line.Word3;
+    } else if (name == "Glyph.Data") {
+      reading_glyph_ = true;
+      context.list_marker() = kGlyphMarker;
+    }
+  }
+
+  void OnContinuationLine(GeneratorContext context, const LineWords& line) override {
+    if (!reading_glyph_ || !line.Kind.empty() || line.WordCount != 1) return;
+    button_.Glyph.push_back(line.Word1);
+    if (LastChar(line.Word1) == '}') {
+      reading_glyph_ = false;
+      context.list_marker().clear();
+    }
+  }
+
+  void OnEnd(GeneratorContext context, const LineWords& line) override {
+    context.list_marker().clear();
+    if (!HasGeometry(button_)) return;
+    const std::string& name = button_.ControlName;
+    const bool grouped = IntegerOr(button_.GroupIndex, 0) != 0;
+    WindowControl window{
+        .level = line.Level,
+        .name = name,
+        .banner = "Create a speed button",
+        .call = ":= CreateWindow('Button'," + QuotedOrEmpty(button_.Caption) + ", ",
+        .styles = std::string("WS_VISIBLE or WS_CHILD or ") +
+                  (grouped ? "BS_CHECKBOX or BS_PUSHLIKE" : "BS_PUSHBUTTON") +
+                  StyleIf(button_.Flat == "True", "BS_FLAT"),
+        .left = button_.Left,
+        .top = button_.Top,
+        .width = button_.Width,
+        .height = button_.Height,
+        .clicks = true,
+        .reads_font = true};
+    if (grouped) AddGroup(context, window);
+    AddGlyph(context, button_, window);
+    CreateWindowControl(context, window);
+  }
+
+ private:
+  // The group travels with the window, so that a click finds the others.
+  void AddGroup(GeneratorContext context, WindowControl& window) const {
+    const std::string& name = button_.ControlName;
+    context.DeclareOnce("SpeedSibling: HWND;");
+    context.DeclareOnce("SpeedDown: Integer;");
+    // Written ahead of the click's message box: the button is down by then.
+    context.AddText("windowproccommandmidle", GroupClickText(button_));
+    context.AddText("windowprocdestroymidle", "\r\n      RemoveProp(" + name + ",'SpeedGroup');");
+    window.after += "\r\n  SetProp(" + name + ",'SpeedGroup'," + button_.GroupIndex + ");";
+    if (button_.Down == "True") window.after += "\r\n  SendMessage(" + name + ",BM_SETCHECK,1,0);";
+  }
+
+  SpeedButtonRecord button_;
+  bool reading_glyph_ = false;  // the lines of Glyph.Data are being read
+};
+
+}  // namespace
+
+std::unique_ptr<ControlGenerator> NewSpeedButton() {
+  return std::make_unique<SpeedButtonGenerator>();
+}
+
+}  // namespace vornic
