@@ -89,7 +89,8 @@ std::set<std::string> IdentifiersOf(const std::string& program) {
 }
 
 // The identifiers that the form text's objects give the program, in capitals:
-// their names, the bitmap handles and the program's name.
+// their names, the bitmap handles, the labels of labeled edits and the
+// program's name.
 std::set<std::string> FormNamesOf(const std::string& form_text, const std::string& program) {
   static const std::regex kObject("(object|inherited|inline) ([^ :]+):");
   std::set<std::string> names{UpperText(program)};
@@ -97,6 +98,7 @@ std::set<std::string> FormNamesOf(const std::string& form_text, const std::strin
     const std::string name = UpperText(AsciiIdentifier((*it)[2].str()));
     names.insert(name);
     names.insert("H" + name);
+    names.insert("LBL" + name);
   }
   return names;
 }
@@ -127,7 +129,8 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   const ScratchDir scratch("vornic_names");
   int checked = 0;
   for (const char* example :
-       {"empty", "controls", "showcase", "names", "dialog", "containers", "menus"}) {
+       {"empty", "controls", "showcase", "names", "dialog", "containers", "menus",
+        "common_controls"}) {
     const std::string form = ReadFile(source / "examples" / (example + std::string(".txt")));
     ASSERT_FALSE(form.empty()) << example;
     const std::string programs[] = {
@@ -148,33 +151,6 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
     }
   }
   EXPECT_GT(checked, 200);
-}
-
-// The same for the classes only the extended translation writes.
-TEST(ProgramNamesTest, EveryIdentifierOfTheExtendedExamplesProgramIsKeptFromControls) {
-  const fs::path source = VORNIC_SOURCE_DIR;
-  const std::string form = ReadFile(source / "examples" / "common_controls.txt");
-  ASSERT_FALSE(form.empty());
-  std::istringstream text(form);
-  TSDPR dpr("common_controls");
-  TBuilder builder("common_controls", Translation::kExtended);
-  TranslateFormText(text, "common_controls.txt", dpr, builder);
-  const std::set<std::string> form_names = FormNamesOf(form, "common_controls");
-  int checked = 0;
-  for (const std::string& identifier : IdentifiersOf(dpr.ComposedText)) {
-    // Record fields, and the labels named after their edits.
-    const bool label = identifier.rfind("lbl", 0) == 0;
-    if (IsFormName(identifier, form_names) ||
-        (label && IsFormName(identifier.substr(3), form_names)) ||
-        std::regex_match(identifier, std::regex("cbSize|fMask|n[A-Z][A-Za-z]+|[a-z]+[A-Z].*"))) {
-      continue;
-    }
-    ProgramNames names;
-    names.ReserveExtendedIdentifiers();
-    EXPECT_EQ(names.Take(identifier), identifier + "_1") << identifier;
-    ++checked;
-  }
-  EXPECT_GT(checked, 100);
 }
 
 }  // namespace

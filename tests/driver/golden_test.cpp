@@ -81,7 +81,8 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
                          ::testing::Values("empty", "controls", "showcase", "names", "dialog",
-                                           "containers", "menus"),
+                                           "containers", "menus",
+                                           "common_controls"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace
