@@ -10,7 +10,9 @@
 #include "controls/control_steps.h"
 #include "controls/control_values.h"
 #include "controls/geometry.h"
+#include "controls/glyph_button.h"
 #include "controls/window_control.h"
+#include "lib/dictionary.h"
 #include "lib/text.h"
 #include "output/program_text.h"
 #include "output/resource_script.h"
@@ -36,6 +38,9 @@ struct SpeedButtonRecord {
   std::string Down;
   std::string AllowAllUp;
   std::string NumGlyphs;
+  std::string Layout;
+  std::string Spacing;
+  std::string Margin;
   std::vector<std::string> Glyph;  // the data lines of Glyph.Data
 };
 
@@ -55,12 +60,11 @@ std::string GroupClickText(const SpeedButtonRecord& button) {
          "\r\n        SendMessage(" + name + ",BM_SETCHECK,SpeedDown,0);" + "\r\n      end;";
 }
 
-// The glyph of a speed button: the one place where the bit button's glyph
-// step (the first of NumGlyphs drawn beside the caption) is to be called.
-// Until that step exists, only a button without a caption shows its glyph,
-// and only a bitmap that holds a single glyph, as the button's bitmap.
-void AddGlyph(GeneratorContext context, const SpeedButtonRecord& button, WindowControl& window) {
-  if (button.Glyph.empty() || !button.Caption.empty() || IntegerOr(button.NumGlyphs, 1) > 1) return;
+// A lone glyph (a bitmap of one image) as the bitmap of a button without
+// caption.
+void AddLoneGlyph(GeneratorContext context, const SpeedButtonRecord& button,
+                  WindowControl& window) {
+  if (!button.Caption.empty() || IntegerOr(button.NumGlyphs, 1) > 1) return;
   const std::string& name = button.ControlName;
   TIImage& store = context.bitmaps();
   store.Reset();
@@ -75,6 +79,28 @@ void AddGlyph(GeneratorContext context, const SpeedButtonRecord& button, WindowC
   context.AddText("windowprocdestroymidle", "\r\n      DeleteObject(h" + name + ");");
   window.styles += " or BS_BITMAP";
   window.after += "\r\n  SendMessage(" + name + ",BM_SETIMAGE,IMAGE_BITMAP,LParam(h" + name + "));";
+}
+
+// The glyph of a speed button. Outside a group the program draws the button
+// as a bit button, the first of NumGlyphs beside the caption. A button of a
+// group keeps a window that stays down when clicked, which a drawn button
+// would not show: it gets a lone glyph only.
+void AddGlyph(GeneratorContext context, const SpeedButtonRecord& button, bool grouped,
+              WindowControl& window) {
+  if (button.Glyph.empty()) return;
+  if (grouped) {
+    AddLoneGlyph(context, button, window);
+    return;
+  }
+  window.styles = std::string("WS_VISIBLE or WS_CHILD or ") + kOwnerDrawStyle;
+  TIDictonary data;
+  for (const std::string& line : button.Glyph) data.Add(line);
+  WriteGlyphButton(context, {.name = button.ControlName,
+                             .glyph_data = &data,
+                             .num_glyphs = button.NumGlyphs,
+                             .layout = button.Layout,
+                             .spacing = button.Spacing,
+                             .margin = button.Margin});
 }
 
 class SpeedButtonGenerator final : public ControlGenerator {
@@ -100,6 +126,12 @@ class SpeedButtonGenerator final : public ControlGenerator {
       button_.AllowAllUp = line.Word3;
     } else if (name == "NumGlyphs") {
       button_.NumGlyphs = line.Word3;
+    } else if (name == "Layout") {
+      button_.Layout = line.Word3;
+    } else if (name == "Spacing") {
+      button_.Spacing = line.Word3;
+    } else if (name == "Margin") {
+      button_.Margin = line.Word3;
     } else if (name == "Glyph.Data") {
       reading_glyph_ = true;
       context.list_marker() = kGlyphMarker;
@@ -135,7 +167,7 @@ class SpeedButtonGenerator final : public ControlGenerator {
         .clicks = true,
         .reads_font = true};
     if (grouped) AddGroup(context, window);
-    AddGlyph(context, button_, window);
+    AddGlyph(context, button_, grouped, window);
     CreateWindowControl(context, window);
   }
 

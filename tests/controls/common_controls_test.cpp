@@ -14,6 +14,7 @@
 #include "driver/translation.h"
 #include "lib/errors.h"
 #include "output/program_text.h"
+#include "support/picture_files.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
@@ -307,24 +308,54 @@ TEST_F(CommonControlsTest, SpeedButtonsOfAGroupStayDownOneAtATime) {
   EXPECT_LT(command.find("SpeedDown"), command.find("'SpeedButton2Click'"));
 }
 
-// Until the bit button's glyph step takes over, a glyph shows only on a
-// button without caption, and only a bitmap of one glyph.
-TEST_F(CommonControlsTest, SpeedButtonShowsASingleGlyphWithoutCaption) {
-  const std::string glyph = "    Glyph.Data = {\n      0800000042\n      4D00}\n";
-  Program("  object SpeedButton1: TSpeedButton\n" + Geometry(8, 8, 24, 24) + glyph + "  end\n" +
-          "  object SpeedButton2: TSpeedButton\n" + Geometry(40, 8, 24, 24) + glyph +
-          "    NumGlyphs = 2\n  end\n  object SpeedButton3: TSpeedButton\n" +
-          Geometry(70, 8, 24, 24) + glyph + "    Caption = 'Go'\n  end\n");
-  EXPECT_NE(Added("bodymidle")
-                .find("BS_PUSHBUTTON or BS_BITMAP,\r\n                 8,8,24,24, "
-                      "hWindow, 0, Inst, nil);\r\n  SendMessage(SpeedButton1,"
-                      "BM_SETIMAGE,IMAGE_BITMAP,LParam(hSpeedButton1));"),
+// A 24-bit bitmap of `width` by 4 pixels as Glyph.Data lines: its length in
+// 4 bytes, then the file.
+std::string GlyphData(int width) {
+  DibSpec spec;
+  spec.width = width;
+  spec.height = 4;
+  spec.rows.assign(static_cast<size_t>(width) * 4 * 3, '\x40');
+  const std::string file = BmpFile(spec);
+  const std::string data = std::string{static_cast<char>(file.size()), 0, 0, 0} + file;
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string lines = "    Glyph.Data = {";
+  for (size_t i = 0; i < data.size(); ++i) {
+    if (i % 32 == 0) lines += "\n      ";
+    lines += kDigits[static_cast<uint8_t>(data[i]) >> 4];
+    lines += kDigits[static_cast<uint8_t>(data[i]) & 0xF];
+  }
+  return lines + "}\n";
+}
+
+// Outside a group a speed button is drawn as a bit button, the first of its
+// glyphs beside its caption; a button of a group, which must stay down when
+// clicked, shows a lone glyph as its bitmap and only without caption.
+TEST_F(CommonControlsTest, SpeedButtonDrawsItsGlyphBesideItsCaptionUnlessItIsGrouped) {
+  Program("  object SpeedButton1: TSpeedButton\n" + Geometry(8, 8, 60, 24) + GlyphData(8) +
+          "    NumGlyphs = 2\n    Caption = 'Go'\n    Layout = blGlyphRight\n  end\n" +
+          "  object SpeedButton2: TSpeedButton\n" + Geometry(70, 8, 24, 24) + GlyphData(4) +
+          "    GroupIndex = 1\n  end\n  object SpeedButton3: TSpeedButton\n" +
+          Geometry(100, 8, 24, 24) + GlyphData(4) + "    GroupIndex = 1\n    Caption = 'A'\n" +
+          "  end\n");
+  const std::string body = Added("bodymidle");
+  EXPECT_NE(body.find("SpeedButton1:= CreateWindow('Button','Go', WS_VISIBLE or WS_CHILD or "
+                      "BS_OWNERDRAW,"),
+            std::string::npos)
+      << body;
+  EXPECT_NE(Added("windowprocmidle")
+                .find("DrawGlyphButton(PDrawItemStruct(lParam)^, hSpeedButton1, 4, 4, 1, 4, -1);"),
             std::string::npos);
-  EXPECT_EQ(Matches(Added("bodymidle"), "(BS_BITMAP)").size(), 1u);
-  EXPECT_TRUE(dpr_->HasResources);
   EXPECT_NE(Added("windowproccreatemidle")
-                .find("hSpeedButton1 := LoadBitmap(Inst,PChar('BMP_SpeedButton1'));"),
+                .find("hSpeedButton1 := ImageList_Create(4,4,ILC_COLOR24 or ILC_MASK,2,0);"),
             std::string::npos);
+  EXPECT_NE(body.find("BS_CHECKBOX or BS_PUSHLIKE or BS_BITMAP,\r\n                 70,8,24,24, "
+                      "hWindow, 0, Inst, nil);\r\n  SetProp(SpeedButton2,'SpeedGroup',1);"
+                      "\r\n  SendMessage(SpeedButton2,"
+                      "BM_SETIMAGE,IMAGE_BITMAP,LParam(hSpeedButton2));"),
+            std::string::npos)
+      << body;
+  EXPECT_EQ(Matches(body, "(BS_BITMAP)").size(), 1u);
+  EXPECT_TRUE(dpr_->HasResources);
 }
 
 TEST_F(CommonControlsTest, ScrollBarsShareOneHandlerAndKeepTheirSteps) {
