@@ -8,6 +8,7 @@
 
 #include "builder/control_generator.h"
 #include "builder/line_words.h"
+#include "builder/message_branches.h"
 #include "controls/control_values.h"
 #include "controls/geometry.h"
 #include "controls/window_control.h"
@@ -31,10 +32,13 @@ struct ScrollBarRecord {
   std::string LargeChange;
 };
 
+// The branch of the window procedure's case that all scroll bars share: a
+// case label may stand only once.
+constexpr char kScrollBranch[] = "WM_HSCROLL, WM_VSCROLL";
+
 // A bar that has no step properties is no scroll bar of the form's (a track
 // bar, an up-down without buddy): the handler leaves it alone.
 constexpr char kScrollHandler[] =
-    "\r\n    WM_HSCROLL, WM_VSCROLL: begin"
     "\r\n      { The thumb of a scroll bar follows the user }"
     "\r\n      if GetProp(HWND(lParam),'ScrollPage') <> 0 then begin"
     "\r\n        ScrollInfo.cbSize := SizeOf(ScrollInfo);"
@@ -51,8 +55,7 @@ constexpr char kScrollHandler[] =
     "\r\n        end;"
     "\r\n        ScrollInfo.fMask := SIF_POS;"
     "\r\n        SetScrollInfo(HWND(lParam),SB_CTL,ScrollInfo,True);"
-    "\r\n      end;"
-    "\r\n    end;";
+    "\r\n      end;";
 
 // A step of at least one, as the designer allows.
 std::string StepText(const std::string& value) {
@@ -102,7 +105,7 @@ class ScrollBarGenerator final : public ControlGenerator {
   void OnEnd(GeneratorContext context, const LineWords& line) override {
     if (!HasGeometry(bar_)) return;
     if (context.DeclareOnce("ScrollInfo: TScrollInfo;")) {
-      context.AddText("windowprocmidle", kScrollHandler);
+      context.branches().Add(kScrollBranch, kScrollHandler);
     }
     const std::string& name = bar_.ControlName;
     context.AddText("windowprocdestroymidle", "\r\n      RemoveProp(" + name +
