@@ -11,6 +11,10 @@ void GeneratorContext::AddText(const std::string& section, const std::string& te
   program_.AddText(section, text);
 }
 
+void GeneratorContext::AddTextOnce(const std::string& section, const std::string& text) const {
+  program_.AddTextOnce(section, text);
+}
+
 TIFontBase& GeneratorContext::fonts() const { return builder_.Fonts; }
 
 TIGrafBase& GeneratorContext::graphics() const { return builder_.Graphics; }

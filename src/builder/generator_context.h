@@ -27,6 +27,9 @@ class GeneratorContext {
 
   /// Appends `text` to the named section of the program.
   void AddText(const std::string& section, const std::string& text) const;
+  /// Appends `text` to the named section unless it was added there through
+  /// this call before in the run (TSDPR::AddTextOnce).
+  void AddTextOnce(const std::string& section, const std::string& text) const;
   TSDPR& program() const { return program_; }
   TIFontBase& fonts() const;
   TIGrafBase& graphics() const;
