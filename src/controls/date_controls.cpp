@@ -29,6 +29,8 @@ struct DateControlRecord {
   std::string Height;
   std::string Date;
   std::string Time;
+  std::string MinDate;
+  std::string MaxDate;
   // Date and time pickers.
   std::string Kind;
   std::string DateFormat;
@@ -47,6 +49,8 @@ struct DateControlRecord {
 constexpr NamedField<DateControlRecord> kFields[] = {
     {"Date", &DateControlRecord::Date},
     {"Time", &DateControlRecord::Time},
+    {"MinDate", &DateControlRecord::MinDate},
+    {"MaxDate", &DateControlRecord::MaxDate},
     {"Kind", &DateControlRecord::Kind},
     {"DateFormat", &DateControlRecord::DateFormat},
     {"DateMode", &DateControlRecord::DateMode},
@@ -78,6 +82,36 @@ std::string MomentLines(GeneratorContext context, const DateControlRecord& recor
   context.AddTextOnce("var", "\r\n    PickerTime: TSystemTime;");
   return "\r\n  { show the stored date }" + SystemTimeLines("PickerTime", *moment) +
          "\r\n  SendMessage(" + record.ControlName + "," + message + ",LParam(@PickerTime));";
+}
+
+// A stored bound; 0, the first moment of the day count, stands for none.
+std::optional<CalendarTime> BoundOf(const std::string& value) {
+  const std::optional<CalendarTime> bound = CalendarTimeOf(value, "");
+  if (bound && bound->year == 1899 && bound->month == 12 && bound->day == 30 && bound->hour == 0 &&
+      bound->minute == 0 && bound->second == 0 && bound->millisecond == 0) {
+    return std::nullopt;
+  }
+  return bound;
+}
+
+// The lines that keep the control's dates within the stored MinDate and
+// MaxDate with `message`.
+std::string RangeLines(GeneratorContext context, const DateControlRecord& record,
+                       const std::string& message) {
+  std::string fill;
+  std::string flags;
+  if (const std::optional<CalendarTime> low = BoundOf(record.MinDate)) {
+    fill += SystemTimeLines("PickerRange[0]", *low);
+    flags = "GDTR_MIN";
+  }
+  if (const std::optional<CalendarTime> high = BoundOf(record.MaxDate)) {
+    fill += SystemTimeLines("PickerRange[1]", *high);
+    flags += flags.empty() ? "GDTR_MAX" : " or GDTR_MAX";
+  }
+  if (flags.empty()) return "";
+  context.AddTextOnce("var", "\r\n    PickerRange: array[0..1] of TSystemTime;");
+  return "\r\n  { keep the dates within the stored range }" + fill + "\r\n  SendMessage(" +
+         record.ControlName + "," + message + "," + flags + ",LParam(@PickerRange));";
 }
 
 class DateControlGenerator : public ControlGenerator {
@@ -115,6 +149,7 @@ class DateTimePickerGenerator final : public DateControlGenerator {
       after += "\r\n  SendMessage(" + picker.ControlName + ",DTM_SETFORMAT,0,LParam(PChar(" +
                picker.Format + ")));";
     }
+    after += RangeLines(context, picker, "DTM_SETRANGE");
     after += MomentLines(context, picker, "DTM_SETSYSTEMTIME,GDT_VALID");
     if (check_box && !FlagOf(picker.Checked, true)) {
       // Some implementations want a time to read even when told there is none.
@@ -148,10 +183,11 @@ class MonthCalendarGenerator final : public DateControlGenerator {
     if (!FlagOf(calendar.ShowToday, true)) styles += " or MCS_NOTODAY";
     if (!FlagOf(calendar.ShowTodayCircle, true)) styles += " or MCS_NOTODAYCIRCLE";
     if (FlagOf(calendar.MultiSelect, false)) styles += " or MCS_MULTISELECT";
-    // A calendar that selects a range takes its selection another way.
-    const std::string after = FlagOf(calendar.MultiSelect, false)
-                                  ? ""
-                                  : MomentLines(context, calendar, "MCM_SETCURSEL,0");
+    // A calendar that selects a range of days takes its selection another way.
+    std::string after = RangeLines(context, calendar, "MCM_SETRANGE");
+    if (!FlagOf(calendar.MultiSelect, false)) {
+      after += MomentLines(context, calendar, "MCM_SETCURSEL,0");
+    }
     CreateWindowControl(context, {.level = line.Level,
                                   .name = calendar.ControlName,
                                   .banner = "Create a month calendar",

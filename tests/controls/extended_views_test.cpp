@@ -155,6 +155,7 @@ TEST_F(ExtendedViewsTest, DateControlsShowTheStoredMoment) {
   ASSERT_EQ(Translate("  object DateTimePicker1: TDateTimePicker\n"
                       "    Left = 8\n    Top = 8\n    Width = 186\n    Height = 21\n"
                       "    Date = 36585.5\n    Time = 36585.5\n    DateFormat = dfLong\n"
+                      "    MinDate = 36526.000000000000000000\n    MaxDate = 0\n"
                       "    Format = 'dd.MM.yyyy'\n    ShowCheckbox = True\n    Checked = False\n"
                       "  end\n"
                       "  object DateTimePicker2: TDateTimePicker\n"
@@ -172,6 +173,12 @@ TEST_F(ExtendedViewsTest, DateControlsShowTheStoredMoment) {
             "WS_CHILD or WS_TABSTOP or DTS_LONGDATEFORMAT or DTS_SHOWNONE,"
             "\r\n                    8,8,186,21, hWindow, 0, Inst, nil);"
             "\r\n  SendMessage(DateTimePicker1,DTM_SETFORMAT,0,LParam(PChar('dd.MM.yyyy')));"
+            "\r\n  { keep the dates within the stored range }"
+            "\r\n  PickerRange[0].wYear := 2000; PickerRange[0].wMonth := 1; "
+            "PickerRange[0].wDay := 1; PickerRange[0].wDayOfWeek := 6;"
+            "\r\n  PickerRange[0].wHour := 0; PickerRange[0].wMinute := 0; "
+            "PickerRange[0].wSecond := 0; PickerRange[0].wMilliseconds := 0;"
+            "\r\n  SendMessage(DateTimePicker1,DTM_SETRANGE,GDTR_MIN,LParam(@PickerRange));"
             "\r\n  { show the stored date }"
             "\r\n  PickerTime.wYear := 2000; PickerTime.wMonth := 2; PickerTime.wDay := 29; "
             "PickerTime.wDayOfWeek := 2;"
@@ -199,6 +206,7 @@ TEST_F(ExtendedViewsTest, DateControlsShowTheStoredMoment) {
             "\r\n      InitCommonControlsEx(CommonClasses);"
             "\r\n      InitCommonControls;");
   EXPECT_EQ(Added("var").find("\r\n    CommonClasses: TInitCommonControlsEx;"
+                              "\r\n    PickerRange: array[0..1] of TSystemTime;"
                               "\r\n    PickerTime: TSystemTime;"
                               "\r\n    DateTimePicker1: HWND;\r\n    DateTimePicker2: HWND;"
                               "\r\n    MonthCalendar1: HWND;\r\n"),
