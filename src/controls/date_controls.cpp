@@ -5,10 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "builder/control_generator.h"
 #include "controls/date_value.h"
-#include "controls/geometry.h"
 #include "controls/property_tables.h"
+#include "controls/record_generator.h"
 #include "controls/window_control.h"
 
 namespace vornic {
@@ -114,19 +113,9 @@ std::string RangeLines(GeneratorContext context, const DateControlRecord& record
          record.ControlName + "," + message + "," + flags + ",LParam(@PickerRange));";
 }
 
-class DateControlGenerator : public ControlGenerator {
- public:
-  void OnObject(GeneratorContext context, const LineWords& line) override {
-    record_.ControlName = context.TakeName(line);
-  }
-
-  void OnProperty(GeneratorContext /*context*/, const LineWords& line) override {
-    if (StoreGeometry(record_, line)) return;
-    StoreNamedField(kFields, record_, line);
-  }
-
+class DateControlGenerator : public RecordGenerator<DateControlRecord> {
  protected:
-  DateControlRecord record_;
+  void StoreProperty(const LineWords& line) override { StoreNamedField(kFields, record_, line); }
 };
 
 class DateTimePickerGenerator final : public DateControlGenerator {

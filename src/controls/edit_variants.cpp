@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "builder/control_generator.h"
 #include "controls/control_steps.h"
-#include "controls/geometry.h"
-#include "controls/multi_line_values.h"
 #include "controls/property_tables.h"
+#include "controls/record_generator.h"
 #include "controls/window_control.h"
 #include "lib/code_layout.h"
 #include "lib/text.h"
@@ -68,95 +66,82 @@ int CharacterCode(const std::string& literal) {
   return 0;
 }
 
-class EditGenerator : public ControlGenerator {
- public:
-  void OnObject(GeneratorContext context, const LineWords& line) override {
-    edit_.ControlName = context.TakeName(line);
-  }
-
-  void OnProperty(GeneratorContext /*context*/, const LineWords& line) override {
-    if (values_.OnProperty(line) != MultiLineValues::Owner::kObject) return;
-    if (StoreGeometry(edit_, line)) return;
-    StoreNamedField(kFields, edit_, line);
-  }
-
-  void OnContinuationLine(GeneratorContext /*context*/, const LineWords& line) override {
-    if (values_.OnContinuationLine(line) && values_.property() == "Lines.Strings") {
-      edit_.Lines = values_.StringEntries();
-    }
-  }
-
+class EditGenerator : public RecordGenerator<EditRecord> {
  protected:
+  void StoreProperty(const LineWords& line) override { StoreNamedField(kFields, record_, line); }
+
+  void OnValueRead() override {
+    if (values_.property() == "Lines.Strings") record_.Lines = values_.StringEntries();
+  }
+
   std::string CommonStyles() const {
     std::string styles = std::string("WS_CHILD or WS_VISIBLE or WS_TABSTOP") +
-                         StyleForValue(kAlignments, edit_.Alignment);
-    if (FlagOf(edit_.ReadOnly, false)) styles += " or ES_READONLY";
+                         StyleForValue(kAlignments, record_.Alignment);
+    if (FlagOf(record_.ReadOnly, false)) styles += " or ES_READONLY";
     return styles;
   }
-
-  EditRecord edit_;
-  MultiLineValues values_;
 };
 
 class MaskEditGenerator final : public EditGenerator {
  public:
   void OnEnd(GeneratorContext context, const LineWords& line) override {
-    if (!HasGeometry(edit_)) return;
-    const std::string& name = edit_.ControlName;
+    if (!HasGeometry(record_)) return;
+    const std::string& name = record_.ControlName;
     std::string styles =
-        CommonStyles() + " or ES_AUTOHSCROLL" + StyleForValue(kCharCases, edit_.CharCase);
+        CommonStyles() + " or ES_AUTOHSCROLL" + StyleForValue(kCharCases, record_.CharCase);
     std::string after;
-    if (!edit_.MaxLength.empty() && TextToInt(edit_.MaxLength) > 0) {
-      after += "\r\n  SendMessage(" + name + ",EM_LIMITTEXT," + edit_.MaxLength + ",0);";
+    if (!record_.MaxLength.empty() && TextToInt(record_.MaxLength) > 0) {
+      after += "\r\n  SendMessage(" + name + ",EM_LIMITTEXT," + record_.MaxLength + ",0);";
     }
-    if (const int code = CharacterCode(edit_.PasswordChar); code != 0) {
+    if (const int code = CharacterCode(record_.PasswordChar); code != 0) {
       styles += " or ES_PASSWORD";
       after += "\r\n  SendMessage(" + name + ",EM_SETPASSWORDCHAR," + std::to_string(code) + ",0);";
     }
-    CreateWindowControl(context, {.level = line.Level,
-                                  .name = name,
-                                  .banner = "Create a masked edit field",
-                                  .call = ":= CreateWindowEx(" + BorderExStyle(edit_.BorderStyle) +
-                                          ", 'Edit'," + QuotedOrEmpty(edit_.Text) + ", ",
-                                  .styles = styles,
-                                  .left = edit_.Left,
-                                  .top = edit_.Top,
-                                  .width = edit_.Width,
-                                  .height = edit_.Height,
-                                  .after = after,
-                                  .takes_focus = true});
+    CreateWindowControl(
+        context, {.level = line.Level,
+                  .name = name,
+                  .banner = "Create a masked edit field",
+                  .call = ":= CreateWindowEx(" + BorderExStyle(record_.BorderStyle) + ", 'Edit'," +
+                          QuotedOrEmpty(record_.Text) + ", ",
+                  .styles = styles,
+                  .left = record_.Left,
+                  .top = record_.Top,
+                  .width = record_.Width,
+                  .height = record_.Height,
+                  .after = after,
+                  .takes_focus = true});
   }
 };
 
 class RichEditGenerator final : public EditGenerator {
  public:
   void OnEnd(GeneratorContext context, const LineWords& line) override {
-    if (!HasGeometry(edit_)) return;
-    const std::string& name = edit_.ControlName;
+    if (!HasGeometry(record_)) return;
+    const std::string& name = record_.ControlName;
     std::string styles = CommonStyles() + " or ES_MULTILINE or ES_AUTOVSCROLL" +
-                         StyleForValue(kScrollBars, edit_.ScrollBars);
+                         StyleForValue(kScrollBars, record_.ScrollBars);
     // Without word wrap the lines run on to the right.
-    if (!FlagOf(edit_.WordWrap, true)) styles += " or ES_AUTOHSCROLL";
-    if (FlagOf(edit_.WantReturns, true)) styles += " or ES_WANTRETURN";
+    if (!FlagOf(record_.WordWrap, true)) styles += " or ES_AUTOHSCROLL";
+    if (FlagOf(record_.WantReturns, true)) styles += " or ES_WANTRETURN";
     std::string after;
-    if (!edit_.Lines.empty()) {
-      std::string text = edit_.Lines[0];
-      for (size_t i = 1; i < edit_.Lines.size(); ++i) text += "+#13#10+" + edit_.Lines[i];
+    if (!record_.Lines.empty()) {
+      std::string text = record_.Lines[0];
+      for (size_t i = 1; i < record_.Lines.size(); ++i) text += "+#13#10+" + record_.Lines[i];
       after = "\r\n  { add lines to rich edit }\r\n  SendMessage(" + name +
               ",WM_SETTEXT,0,LParam(PChar(" + text + ")));";
     }
-    CreateWindowControl(
-        context, {.level = line.Level,
-                  .name = name,
-                  .banner = "Create a rich edit",
-                  .call = ":= CreateWindowEx(" + BorderExStyle(edit_.BorderStyle) + ", 'Edit','', ",
-                  .styles = styles,
-                  .left = edit_.Left,
-                  .top = edit_.Top,
-                  .width = edit_.Width,
-                  .height = edit_.Height,
-                  .after = after,
-                  .takes_focus = true});
+    CreateWindowControl(context, {.level = line.Level,
+                                  .name = name,
+                                  .banner = "Create a rich edit",
+                                  .call = ":= CreateWindowEx(" +
+                                          BorderExStyle(record_.BorderStyle) + ", 'Edit','', ",
+                                  .styles = styles,
+                                  .left = record_.Left,
+                                  .top = record_.Top,
+                                  .width = record_.Width,
+                                  .height = record_.Height,
+                                  .after = after,
+                                  .takes_focus = true});
   }
 };
 

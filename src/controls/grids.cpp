@@ -8,10 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "builder/control_generator.h"
-#include "controls/geometry.h"
-#include "controls/multi_line_values.h"
 #include "controls/property_tables.h"
+#include "controls/record_generator.h"
 #include "controls/window_control.h"
 #include "lib/text.h"
 
@@ -60,71 +58,57 @@ int32_t IntegerOr(const std::string& text, int32_t otherwise) {
   return text.empty() ? otherwise : TextToInt(text);
 }
 
-bool HasOption(const std::string& options, const char* option) {
-  return FindText(options, std::string(option) + ",") > 0 ||
-         FindText(options, std::string(option) + "]") > 0;
-}
-
-class GridGenerator final : public ControlGenerator {
+class GridGenerator final : public RecordGenerator<GridRecord> {
  public:
-  void OnObject(GeneratorContext context, const LineWords& line) override {
-    grid_.ControlName = context.TakeName(line);
-  }
-
-  void OnProperty(GeneratorContext /*context*/, const LineWords& line) override {
-    if (values_.OnProperty(line) != MultiLineValues::Owner::kObject) return;
-    if (StoreGeometry(grid_, line)) return;
-    StoreNamedField(kFields, grid_, line);
-  }
-
-  void OnContinuationLine(GeneratorContext /*context*/, const LineWords& line) override {
-    if (values_.OnContinuationLine(line) && values_.property() == "ColWidths") {
-      grid_.ColWidths = values_.IntegerEntries();
-    }
-  }
-
   void OnEnd(GeneratorContext context, const LineWords& line) override {
-    if (!HasGeometry(grid_)) return;
-    const std::string& name = grid_.ControlName;
-    const bool header = IntegerOr(grid_.FixedRows, kDefaultFixedRows) > 0;
+    if (!HasGeometry(record_)) return;
+    const std::string& name = record_.ControlName;
+    const bool header = IntegerOr(record_.FixedRows, kDefaultFixedRows) > 0;
     std::string styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL";
     if (!header) styles += " or LVS_NOCOLUMNHEADER";
     context.AddTextOnce("var", "\r\n    ListColumn: TLVColumn;");
     context.AddTextOnce("var", "\r\n    ListItem: TLVItem;");
     context.AddTextOnce("var", "\r\n    ListIndex: Integer;");
-    CreateWindowControl(context, {.level = line.Level,
-                                  .name = name,
-                                  .banner = "Create a grid",
-                                  .call = ":= CreateWindowEx(" + BorderExStyle(grid_.BorderStyle) +
-                                          ", 'SysListView32','', ",
-                                  .styles = styles,
-                                  .left = grid_.Left,
-                                  .top = grid_.Top,
-                                  .width = grid_.Width,
-                                  .height = grid_.Height,
-                                  .after = LookLines() + ColumnLines() + RowLines(header),
-                                  .takes_focus = true,
-                                  .common = true});
+    CreateWindowControl(context,
+                        {.level = line.Level,
+                         .name = name,
+                         .banner = "Create a grid",
+                         .call = ":= CreateWindowEx(" + BorderExStyle(record_.BorderStyle) +
+                                 ", 'SysListView32','', ",
+                         .styles = styles,
+                         .left = record_.Left,
+                         .top = record_.Top,
+                         .width = record_.Width,
+                         .height = record_.Height,
+                         .after = LookLines() + ColumnLines() + RowLines(header),
+                         .takes_focus = true,
+                         .common = true});
   }
 
  private:
+  void StoreProperty(const LineWords& line) override { StoreNamedField(kFields, record_, line); }
+
+  void OnValueRead() override {
+    if (values_.property() == "ColWidths") record_.ColWidths = values_.IntegerEntries();
+  }
+
   // Grid lines as the options ask (all by default), a whole row selected
   // with goRowSelect, and the row height through an image list of that
   // height, which is what sets a list view's rows.
   std::string LookLines() const {
-    const std::string& name = grid_.ControlName;
-    const std::string& options = grid_.Options;
+    const std::string& name = record_.ControlName;
+    const std::string& options = record_.Options;
     std::string styles;
-    if (options.empty() || HasOption(options, "goVertLine") || HasOption(options, "goHorzLine")) {
+    if (options.empty() || SetHolds(options, "goVertLine") || SetHolds(options, "goHorzLine")) {
       styles += " or LVS_EX_GRIDLINES";
     }
-    if (HasOption(options, "goRowSelect")) styles += " or LVS_EX_FULLROWSELECT";
+    if (SetHolds(options, "goRowSelect")) styles += " or LVS_EX_FULLROWSELECT";
     std::string text;
     if (!styles.empty()) {
       text += "\r\n  SendMessage(" + name + ",LVM_SETEXTENDEDLISTVIEWSTYLE,0," + styles.substr(4) +
               ");";
     }
-    const int32_t row_height = IntegerOr(grid_.DefaultRowHeight, kDefaultRowHeight);
+    const int32_t row_height = IntegerOr(record_.DefaultRowHeight, kDefaultRowHeight);
     if (row_height > 0) {
       text += "\r\n  SendMessage(" + name +
               ",LVM_SETIMAGELIST,LVSIL_SMALL,LParam(ImageList_Create(1," +
@@ -135,17 +119,17 @@ class GridGenerator final : public ControlGenerator {
 
   // Runs of columns of one width are inserted by a loop.
   std::string ColumnLines() const {
-    const int32_t count = std::clamp(IntegerOr(grid_.ColCount, kDefaultColCount), 0, kMaxColumns);
+    const int32_t count = std::clamp(IntegerOr(record_.ColCount, kDefaultColCount), 0, kMaxColumns);
     if (count == 0) return "";
-    const int64_t line_width = IntegerOr(grid_.GridLineWidth, kDefaultGridLineWidth);
-    const int32_t default_width = IntegerOr(grid_.DefaultColWidth, kDefaultColWidth);
+    const int64_t line_width = IntegerOr(record_.GridLineWidth, kDefaultGridLineWidth);
+    const int32_t default_width = IntegerOr(record_.DefaultColWidth, kDefaultColWidth);
     std::vector<int64_t> widths;
     for (int32_t i = 0; i < count; ++i) {
       const size_t at = static_cast<size_t>(i);
-      widths.push_back((at < grid_.ColWidths.size() ? grid_.ColWidths[at] : default_width) +
+      widths.push_back((at < record_.ColWidths.size() ? record_.ColWidths[at] : default_width) +
                        line_width);
     }
-    const std::string& name = grid_.ControlName;
+    const std::string& name = record_.ControlName;
     std::string text = "\r\n  { add columns to grid }\r\n  ListColumn.mask := LVCF_WIDTH;";
     for (size_t start = 0, end; start < widths.size(); start = end) {
       end = start + 1;
@@ -166,16 +150,13 @@ class GridGenerator final : public ControlGenerator {
   // The rows below the header, empty.
   std::string RowLines(bool header) const {
     const int32_t rows =
-        std::clamp(IntegerOr(grid_.RowCount, kDefaultRowCount), 0, kMaxRows) - (header ? 1 : 0);
+        std::clamp(IntegerOr(record_.RowCount, kDefaultRowCount), 0, kMaxRows) - (header ? 1 : 0);
     if (rows <= 0) return "";
     return "\r\n  { add rows to grid }\r\n  ListItem.mask := LVIF_TEXT; ListItem.iSubItem := 0; "
            "ListItem.pszText := '';\r\n  for ListIndex := 0 to " +
            std::to_string(rows - 1) + " do begin ListItem.iItem := ListIndex; SendMessage(" +
-           grid_.ControlName + ",LVM_INSERTITEM,0,LParam(@ListItem)); end;";
+           record_.ControlName + ",LVM_INSERTITEM,0,LParam(@ListItem)); end;";
   }
-
-  GridRecord grid_;
-  MultiLineValues values_;
 };
 
 }  // namespace

@@ -7,12 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "builder/control_generator.h"
 #include "controls/control_steps.h"
-#include "controls/geometry.h"
 #include "controls/item_data.h"
-#include "controls/multi_line_values.h"
 #include "controls/property_tables.h"
+#include "controls/record_generator.h"
 #include "controls/window_control.h"
 #include "lib/text.h"
 
@@ -86,50 +84,20 @@ constexpr NamedField<ItemViewRecord> kTreeViewFields[] = {
     {"ShowRoot", &ItemViewRecord::ShowRoot},
     {"Indent", &ItemViewRecord::Indent}};
 
-// Reads what list and tree views share: geometry, properties, the multi-line
-// values, whose collection items and binary items the subclasses take.
-class ItemViewGenerator : public ControlGenerator {
- public:
-  void OnObject(GeneratorContext context, const LineWords& line) override {
-    view_.ControlName = context.TakeName(line);
-  }
-
-  void OnProperty(GeneratorContext /*context*/, const LineWords& line) override {
-    switch (values_.OnProperty(line)) {
-      case MultiLineValues::Owner::kItem:
-        OnItemProperty(line);
-        return;
-      case MultiLineValues::Owner::kOpened:
-        return;
-      case MultiLineValues::Owner::kObject:
-        break;
-    }
-    if (!StoreGeometry(view_, line)) StoreField(line);
-  }
-
-  void OnContinuationLine(GeneratorContext /*context*/, const LineWords& line) override {
-    if (values_.OnContinuationLine(line)) OnValueRead();
-  }
-
+// What list and tree views share: the items they store in binary.
+class ItemViewGenerator : public RecordGenerator<ItemViewRecord> {
  protected:
-  virtual void StoreField(const LineWords& line) = 0;
-  virtual void OnItemProperty(const LineWords& /*line*/) {}
-  virtual void OnValueRead() {}
-
   std::string StoredData(const char* narrow, const char* wide, bool& is_wide) const {
     is_wide = values_.property() == wide;
     return values_.property() == narrow || is_wide ? values_.DataBytes() : "";
   }
-
-  ItemViewRecord view_;
-  MultiLineValues values_;
 };
 
 class ListViewGenerator final : public ItemViewGenerator {
  public:
   void OnEnd(GeneratorContext context, const LineWords& line) override {
-    if (!HasGeometry(view_)) return;
-    const ItemViewRecord& view = view_;
+    if (!HasGeometry(record_)) return;
+    const ItemViewRecord& view = record_;
     std::string styles = std::string("WS_VISIBLE or WS_CHILD or WS_TABSTOP") +
                          StyleForValue(kViewStyles, view.ViewStyle);
     if (!FlagOf(view.ShowColumnHeaders, true)) styles += " or LVS_NOCOLUMNHEADER";
@@ -154,14 +122,16 @@ class ListViewGenerator final : public ItemViewGenerator {
   }
 
  private:
-  void StoreField(const LineWords& line) override { StoreNamedField(kListViewFields, view_, line); }
+  void StoreProperty(const LineWords& line) override {
+    StoreNamedField(kListViewFields, record_, line);
+  }
 
   void OnItemProperty(const LineWords& line) override {
     if (values_.property() != "Columns") return;
-    if (view_.Columns.size() <= static_cast<size_t>(values_.item())) {
-      view_.Columns.resize(static_cast<size_t>(values_.item()) + 1);
+    if (record_.Columns.size() <= static_cast<size_t>(values_.item())) {
+      record_.Columns.resize(static_cast<size_t>(values_.item()) + 1);
     }
-    ListColumn& column = view_.Columns[static_cast<size_t>(values_.item())];
+    ListColumn& column = record_.Columns[static_cast<size_t>(values_.item())];
     if (line.Word1 == "Caption") {
       column.Caption = line.Word3;
     } else if (line.Word1 == "Width") {
@@ -175,27 +145,27 @@ class ListViewGenerator final : public ItemViewGenerator {
     bool wide = false;
     const std::string data = StoredData("Items.Data", "Items.ItemData", wide);
     if (data.empty()) return;
-    if (auto items = DecodeStoredItems(data, wide)) view_.Items = std::move(*items);
+    if (auto items = DecodeStoredItems(data, wide)) record_.Items = std::move(*items);
   }
 
   std::string ExtendedStyles() const {
     std::string styles;
-    if (FlagOf(view_.GridLines, false)) styles += " or LVS_EX_GRIDLINES";
-    if (FlagOf(view_.RowSelect, false)) styles += " or LVS_EX_FULLROWSELECT";
-    if (FlagOf(view_.Checkboxes, false)) styles += " or LVS_EX_CHECKBOXES";
+    if (FlagOf(record_.GridLines, false)) styles += " or LVS_EX_GRIDLINES";
+    if (FlagOf(record_.RowSelect, false)) styles += " or LVS_EX_FULLROWSELECT";
+    if (FlagOf(record_.Checkboxes, false)) styles += " or LVS_EX_CHECKBOXES";
     if (styles.empty()) return "";
-    return "\r\n  SendMessage(" + view_.ControlName + ",LVM_SETEXTENDEDLISTVIEWSTYLE,0," +
+    return "\r\n  SendMessage(" + record_.ControlName + ",LVM_SETEXTENDEDLISTVIEWSTYLE,0," +
            styles.substr(4) + ");";
   }
 
   std::string ColumnLines() const {
-    if (view_.Columns.empty()) return "";
-    const std::string& name = view_.ControlName;
+    if (record_.Columns.empty()) return "";
+    const std::string& name = record_.ControlName;
     std::string text =
         "\r\n  { add columns to list view }\r\n  ListColumn.mask := LVCF_TEXT or LVCF_WIDTH or "
         "LVCF_FMT;";
-    for (size_t i = 0; i < view_.Columns.size(); ++i) {
-      const ListColumn& column = view_.Columns[i];
+    for (size_t i = 0; i < record_.Columns.size(); ++i) {
+      const ListColumn& column = record_.Columns[i];
       const std::string index = std::to_string(i);
       // A negative width asks the view to fit the column to its texts.
       const bool fitted = TextToInt(column.Width) < 0;
@@ -213,11 +183,11 @@ class ListViewGenerator final : public ItemViewGenerator {
   }
 
   std::string ItemLines() const {
-    if (view_.Items.empty()) return "";
-    const std::string& name = view_.ControlName;
+    if (record_.Items.empty()) return "";
+    const std::string& name = record_.ControlName;
     std::string text = "\r\n  { add items to list view }\r\n  ListItem.mask := LVIF_TEXT;";
-    for (size_t i = 0; i < view_.Items.size(); ++i) {
-      const StoredItem& item = view_.Items[i];
+    for (size_t i = 0; i < record_.Items.size(); ++i) {
+      const StoredItem& item = record_.Items[i];
       text += "\r\n  ListItem.iItem := " + std::to_string(i) +
               "; ListItem.iSubItem := 0; ListItem.pszText := PChar(" + PascalLiteral(item.caption) +
               ");\r\n  SendMessage(" + name + ",LVM_INSERTITEM,0,LParam(@ListItem));";
@@ -235,8 +205,8 @@ class ListViewGenerator final : public ItemViewGenerator {
 class TreeViewGenerator final : public ItemViewGenerator {
  public:
   void OnEnd(GeneratorContext context, const LineWords& line) override {
-    if (!HasGeometry(view_)) return;
-    const ItemViewRecord& view = view_;
+    if (!HasGeometry(record_)) return;
+    const ItemViewRecord& view = record_;
     std::string styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP";
     if (FlagOf(view.ShowLines, true)) styles += " or TVS_HASLINES";
     if (FlagOf(view.ShowButtons, true)) styles += " or TVS_HASBUTTONS";
@@ -267,19 +237,21 @@ class TreeViewGenerator final : public ItemViewGenerator {
   }
 
  private:
-  void StoreField(const LineWords& line) override { StoreNamedField(kTreeViewFields, view_, line); }
+  void StoreProperty(const LineWords& line) override {
+    StoreNamedField(kTreeViewFields, record_, line);
+  }
 
   void OnValueRead() override {
     bool wide = false;
     const std::string data = StoredData("Items.Data", "Items.NodeData", wide);
     if (data.empty()) return;
-    if (auto nodes = DecodeStoredNodes(data, wide)) view_.Nodes = std::move(*nodes);
+    if (auto nodes = DecodeStoredNodes(data, wide)) record_.Nodes = std::move(*nodes);
   }
 
   // Each node is inserted below the last node one level up, which the
   // program keeps in TreeNodes when a deeper node follows.
   std::string NodeLines(GeneratorContext context) const {
-    const std::vector<StoredNode>& nodes = view_.Nodes;
+    const std::vector<StoredNode>& nodes = record_.Nodes;
     if (nodes.empty()) return "";
     context.AddTextOnce("var", "\r\n    TreeInsert: TTVInsertStruct;");
     context.AddTextOnce(
@@ -296,7 +268,7 @@ class TreeViewGenerator final : public ItemViewGenerator {
           (depth == 0 ? std::string("TVI_ROOT") : "TreeNodes[" + std::to_string(depth - 1) + "]") +
           "; TreeInsert.item.pszText := PChar(" + PascalLiteral(nodes[i].text) + ");\r\n  " +
           (parent ? "TreeNodes[" + std::to_string(depth) + "] := HTREEITEM(" : std::string()) +
-          "SendMessage(" + view_.ControlName + ",TVM_INSERTITEM,0,LParam(@TreeInsert))" +
+          "SendMessage(" + record_.ControlName + ",TVM_INSERTITEM,0,LParam(@TreeInsert))" +
           (parent ? ");" : ";");
     }
     return text;

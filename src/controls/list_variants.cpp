@@ -8,11 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "builder/control_generator.h"
 #include "controls/control_steps.h"
-#include "controls/geometry.h"
-#include "controls/multi_line_values.h"
 #include "controls/property_tables.h"
+#include "controls/record_generator.h"
 #include "controls/window_control.h"
 #include "lib/text.h"
 
@@ -81,7 +79,8 @@ struct ListVariantRecord {
   std::string Text;
   std::string ItemIndex;
   std::string Selected;
-  std::vector<std::string> Items;  // string literals
+  std::vector<std::string> Items;    // string literals
+  std::vector<std::string> ItemsEx;  // the captions of the ItemsEx collection
 };
 
 constexpr NamedField<ListVariantRecord> kFields[] = {
@@ -124,71 +123,53 @@ std::string ColorName(const std::string& identifier, bool pretty) {
   return name;
 }
 
-class ListVariantGenerator : public ControlGenerator {
- public:
-  void OnObject(GeneratorContext context, const LineWords& line) override {
-    box_.ControlName = context.TakeName(line);
-  }
-
-  void OnProperty(GeneratorContext /*context*/, const LineWords& line) override {
-    switch (values_.OnProperty(line)) {
-      case MultiLineValues::Owner::kItem:
-        // The entries of an extended combo box are items of a collection.
-        if (values_.property() == "ItemsEx" && line.Word1 == "Caption") {
-          items_ex_.resize(static_cast<size_t>(values_.item()) + 1, "''");
-          items_ex_[static_cast<size_t>(values_.item())] = line.Word3;
-        }
-        return;
-      case MultiLineValues::Owner::kOpened:
-        return;
-      case MultiLineValues::Owner::kObject:
-        break;
-    }
-    if (StoreGeometry(box_, line)) return;
-    StoreNamedField(kFields, box_, line);
-  }
-
-  void OnContinuationLine(GeneratorContext /*context*/, const LineWords& line) override {
-    if (!values_.OnContinuationLine(line)) return;
-    if (values_.property() == "Items.Strings") {
-      box_.Items = values_.StringEntries();
-    } else if (values_.property() == "ItemsEx") {
-      items_ex_.resize(static_cast<size_t>(values_.item() + 1), "''");
-    }
-  }
-
+class ListVariantGenerator : public RecordGenerator<ListVariantRecord> {
  protected:
-  ListVariantRecord box_;
-  MultiLineValues values_;
-  std::vector<std::string> items_ex_;  // captions of the ItemsEx collection
+  void StoreProperty(const LineWords& line) override { StoreNamedField(kFields, record_, line); }
+
+  // The entries of an extended combo box are items of a collection.
+  void OnItemProperty(const LineWords& line) override {
+    if (values_.property() != "ItemsEx" || line.Word1 != "Caption") return;
+    record_.ItemsEx.resize(static_cast<size_t>(values_.item()) + 1, "''");
+    record_.ItemsEx[static_cast<size_t>(values_.item())] = line.Word3;
+  }
+
+  void OnValueRead() override {
+    if (values_.property() == "Items.Strings") {
+      record_.Items = values_.StringEntries();
+    } else if (values_.property() == "ItemsEx") {
+      // Items without a caption count too.
+      record_.ItemsEx.resize(static_cast<size_t>(values_.item() + 1), "''");
+    }
+  }
 };
 
 class CheckListBoxGenerator final : public ListVariantGenerator {
  public:
   void OnEnd(GeneratorContext context, const LineWords& line) override {
-    if (!HasGeometry(box_)) return;
-    const std::string& name = box_.ControlName;
+    if (!HasGeometry(record_)) return;
+    const std::string& name = record_.ControlName;
     std::string styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or LBS_NOTIFY";
-    if (FlagOf(box_.Sorted, false)) styles += " or LBS_SORT";
-    if (!FlagOf(box_.IntegralHeight, false)) styles += " or LBS_NOINTEGRALHEIGHT";
+    if (FlagOf(record_.Sorted, false)) styles += " or LBS_SORT";
+    if (!FlagOf(record_.IntegralHeight, false)) styles += " or LBS_NOINTEGRALHEIGHT";
     std::string after;
-    if (!box_.ItemHeight.empty()) {
-      after += "\r\n  SendMessage(" + name + ",LB_SETITEMHEIGHT,0," + box_.ItemHeight + ");";
+    if (!record_.ItemHeight.empty()) {
+      after += "\r\n  SendMessage(" + name + ",LB_SETITEMHEIGHT,0," + record_.ItemHeight + ");";
     }
-    if (!box_.Items.empty()) {
+    if (!record_.Items.empty()) {
       after +=
-          "\r\n  { add items to check list box }" + AddStrings(name, "LB_ADDSTRING", box_.Items);
+          "\r\n  { add items to check list box }" + AddStrings(name, "LB_ADDSTRING", record_.Items);
     }
     CreateWindowControl(context, {.level = line.Level,
                                   .name = name,
                                   .banner = "Create a check list box",
-                                  .call = ":= CreateWindowEx(" + BorderExStyle(box_.BorderStyle) +
-                                          ", 'listbox','', ",
+                                  .call = ":= CreateWindowEx(" +
+                                          BorderExStyle(record_.BorderStyle) + ", 'listbox','', ",
                                   .styles = styles,
-                                  .left = box_.Left,
-                                  .top = box_.Top,
-                                  .width = box_.Width,
-                                  .height = box_.Height,
+                                  .left = record_.Left,
+                                  .top = record_.Top,
+                                  .width = record_.Width,
+                                  .height = record_.Height,
                                   .after = after,
                                   .takes_focus = true});
   }
@@ -197,16 +178,13 @@ class CheckListBoxGenerator final : public ListVariantGenerator {
 class ColorBoxGenerator final : public ListVariantGenerator {
  public:
   void OnEnd(GeneratorContext context, const LineWords& line) override {
-    if (!HasGeometry(box_)) return;
-    const std::string& name = box_.ControlName;
-    const std::string style = box_.Style.empty() ? kDefaultColorStyle : box_.Style;
-    const auto has = [&style](const char* option) {
-      return FindText(style, std::string(option) + ",") > 0 ||
-             FindText(style, std::string(option) + "]") > 0;
-    };
+    if (!HasGeometry(record_)) return;
+    const std::string& name = record_.ControlName;
+    const std::string style = record_.Style.empty() ? kDefaultColorStyle : record_.Style;
+    const auto has = [&style](const char* option) { return SetHolds(style, option); };
     std::vector<std::string> names;
     if (has("cbCustomColor")) names.push_back("Custom...");
-    const std::string selected = box_.Selected.empty() ? "clBlack" : box_.Selected;
+    const std::string selected = record_.Selected.empty() ? "clBlack" : record_.Selected;
     int selected_index = -1;
     const auto add_group = [&](const auto& group, const char* option) {
       if (!has(option)) return;
@@ -235,10 +213,10 @@ class ColorBoxGenerator final : public ListVariantGenerator {
                                   .call = ":= CreateWindow('combobox','', ",
                                   .styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or "
                                             "CBS_DROPDOWNLIST",
-                                  .left = box_.Left,
-                                  .top = box_.Top,
-                                  .width = box_.Width,
-                                  .height = DroppedHeight(box_),
+                                  .left = record_.Left,
+                                  .top = record_.Top,
+                                  .width = record_.Width,
+                                  .height = DroppedHeight(record_),
                                   .after = after,
                                   .takes_focus = true});
   }
@@ -247,18 +225,19 @@ class ColorBoxGenerator final : public ListVariantGenerator {
 class ComboBoxExGenerator final : public ListVariantGenerator {
  public:
   void OnEnd(GeneratorContext context, const LineWords& line) override {
-    if (!HasGeometry(box_)) return;
-    const std::string& name = box_.ControlName;
-    const std::vector<std::string>& items = items_ex_.empty() ? box_.Items : items_ex_;
+    if (!HasGeometry(record_)) return;
+    const std::string& name = record_.ControlName;
+    const std::vector<std::string>& items =
+        record_.ItemsEx.empty() ? record_.Items : record_.ItemsEx;
     std::string after;
     if (!items.empty()) {
       after = "\r\n  { add items to combo box }" + AddStrings(name, "CB_ADDSTRING", items);
     }
-    if (!box_.ItemIndex.empty() && TextToInt(box_.ItemIndex) >= 0) {
-      after += "\r\n  SendMessage(" + name + ",CB_SETCURSEL," + box_.ItemIndex + ",0);";
-    } else if (!box_.Text.empty() && box_.Style != "csExDropDownList") {
+    if (!record_.ItemIndex.empty() && TextToInt(record_.ItemIndex) >= 0) {
+      after += "\r\n  SendMessage(" + name + ",CB_SETCURSEL," + record_.ItemIndex + ",0);";
+    } else if (!record_.Text.empty() && record_.Style != "csExDropDownList") {
       // The edit part shows the text; the window name does not reach it.
-      after += "\r\n  SendMessage(" + name + ",WM_SETTEXT,0,LParam(PChar(" + box_.Text + ")));";
+      after += "\r\n  SendMessage(" + name + ",WM_SETTEXT,0,LParam(PChar(" + record_.Text + ")));";
     }
     CreateWindowControl(context, {.level = line.Level,
                                   .name = name,
@@ -266,11 +245,11 @@ class ComboBoxExGenerator final : public ListVariantGenerator {
                                   .call = ":= CreateWindow('combobox','', ",
                                   .styles = std::string("WS_VISIBLE or WS_CHILD or WS_TABSTOP or "
                                                         "WS_VSCROLL") +
-                                            StyleForValue(kComboStyles, box_.Style),
-                                  .left = box_.Left,
-                                  .top = box_.Top,
-                                  .width = box_.Width,
-                                  .height = DroppedHeight(box_),
+                                            StyleForValue(kComboStyles, record_.Style),
+                                  .left = record_.Left,
+                                  .top = record_.Top,
+                                  .width = record_.Width,
+                                  .height = DroppedHeight(record_),
                                   .after = after,
                                   .takes_focus = true});
   }

@@ -52,6 +52,16 @@ inline bool FlagOf(const std::string& value, bool otherwise) {
   return otherwise;
 }
 
+/// True when the set `value` ("[goVertLine, goHorzLine]") holds `element`.
+inline bool SetHolds(const std::string& value, const std::string& element) {
+  for (size_t at = value.find(element); at != std::string::npos; at = value.find(element, at + 1)) {
+    const size_t end = at + element.size();
+    const bool starts = at > 0 && (value[at - 1] == '[' || value[at - 1] == ' ');
+    if (starts && end < value.size() && (value[end] == ',' || value[end] == ']')) return true;
+  }
+  return false;
+}
+
 /// The extended window style of a control with a BorderStyle property:
 /// the sunken edge unless the form says bsNone.
 inline std::string BorderExStyle(const std::string& border_style) {
