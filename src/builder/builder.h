@@ -159,7 +159,6 @@ class TBuilder {
   bool win_rect_declared_ = false;    // the main window's size rectangle is in "var"
   // Steps generators left for the end of the run, when every control exists.
   std::vector<std::function<void(GeneratorContext)>> finishing_steps_;
-  std::unordered_set<std::string> declared_once_;     // "var" lines written by DeclareOnce
   std::unordered_set<std::string> window_variables_;  // HWND variables, in capitals
 
   // --- shared steps of the control generators (src/controls/) ---

@@ -32,6 +32,16 @@ std::unique_ptr<ControlGenerator> NewSpinEdit();
 std::unique_ptr<ControlGenerator> NewScrollBar();
 std::unique_ptr<ControlGenerator> NewSplitter();
 std::unique_ptr<ControlGenerator> NewHotKey();
+std::unique_ptr<ControlGenerator> NewDateTimePicker();
+std::unique_ptr<ControlGenerator> NewMonthCalendar();
+std::unique_ptr<ControlGenerator> NewListView();
+std::unique_ptr<ControlGenerator> NewTreeView();
+std::unique_ptr<ControlGenerator> NewRichEdit();
+std::unique_ptr<ControlGenerator> NewMaskEdit();
+std::unique_ptr<ControlGenerator> NewCheckListBox();
+std::unique_ptr<ControlGenerator> NewColorBox();
+std::unique_ptr<ControlGenerator> NewComboBoxEx();
+std::unique_ptr<ControlGenerator> NewGrid();
 
 namespace {
 
@@ -39,6 +49,18 @@ const CheckedProperty kCaption = {"Caption", ValueKind::kStringLiteral};
 const CheckedProperty kText = {"Text", ValueKind::kStringLiteral};
 
 constexpr CheckedProperty Integer(std::string_view name) { return {name, ValueKind::kInteger}; }
+// The numbers a grid's program is built from.
+const PropertyList& GridValues() {
+  static const PropertyList values =
+      Joined({GeometryValues(),
+              {{"ColCount", ValueKind::kInteger},
+               {"RowCount", ValueKind::kInteger},
+               {"FixedRows", ValueKind::kInteger},
+               {"DefaultColWidth", ValueKind::kInteger},
+               {"DefaultRowHeight", ValueKind::kInteger},
+               {"GridLineWidth", ValueKind::kInteger}}});
+  return values;
+}
 
 const PropertyList& MainWindowValues() {
   static const PropertyList values = Joined(
@@ -120,6 +142,28 @@ const std::vector<ClassRow>& ClassTable() {
        &NewScrollBar},
       {"TSPLITTER", nullptr, GeometryValues(), &NewSplitter},
       {"THOTKEY", nullptr, Joined({GeometryValues(), {Integer("HotKey")}}), &NewHotKey},
+      {"TDATETIMEPICKER", nullptr,
+       Joined({GeometryValues(), {{"Format", ValueKind::kStringLiteral}}}), &NewDateTimePicker},
+      {"TMONTHCALENDAR", nullptr, GeometryValues(), &NewMonthCalendar},
+      // A list view's captions are those of its columns.
+      {"TLISTVIEW", nullptr, Joined({GeometryValues(), {kCaption}}), &NewListView},
+      {"TTREEVIEW", nullptr, Joined({GeometryValues(), {{"Indent", ValueKind::kInteger}}}),
+       &NewTreeView},
+      {"TRICHEDIT", nullptr, GeometryValues(), &NewRichEdit},
+      {"TMASKEDIT", nullptr,
+       Joined({GeometryValues(), {kText, {"MaxLength", ValueKind::kInteger}}}), &NewMaskEdit},
+      {"TCHECKLISTBOX", nullptr,
+       Joined({GeometryValues(), {{"ItemHeight", ValueKind::kInteger}}}), &NewCheckListBox},
+      {"TCOLORBOX", nullptr, Joined({GeometryValues(), {{"ItemHeight", ValueKind::kInteger}}}),
+       &NewColorBox},
+      // An extended combo box's captions are those of its entries.
+      {"TCOMBOBOXEX", nullptr,
+       Joined({GeometryValues(),
+               {kText, kCaption, {"ItemIndex", ValueKind::kInteger},
+                {"ItemHeight", ValueKind::kInteger}}}),
+       &NewComboBoxEx},
+      {"TSTRINGGRID", nullptr, GridValues(), &NewGrid},
+      {"TDRAWGRID", nullptr, GridValues(), &NewGrid},
   };
   return table;
 }

@@ -159,8 +159,7 @@ void DeclareVariables(GeneratorContext context) {
       "\r\n    WinRect: TRect;\r\n    WorkArea: TRect;\r\n    EraseRect: TRect;"
       "\r\n    WinLeft, WinTop, WinWidth, WinHeight: Integer;";
   // A later object of the form's class writes another window with the same variables.
-  if (FindText(context.program().Section("var"), kDeclarations) > 0) return;
-  context.AddText("var", kDeclarations);
+  context.AddTextOnce("var", kDeclarations);
 }
 
 }  // namespace

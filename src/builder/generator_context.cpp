@@ -14,6 +14,10 @@ void GeneratorContext::AddText(const std::string& section, const std::string& te
   program_.AddText(section, text);
 }
 
+void GeneratorContext::AddTextOnce(const std::string& section, const std::string& text) const {
+  program_.AddTextOnce(section, text);
+}
+
 TIFontBase& GeneratorContext::fonts() const { return builder_.Fonts; }
 
 TIGrafBase& GeneratorContext::graphics() const { return builder_.Graphics; }
@@ -85,9 +89,7 @@ void GeneratorContext::DeclareWindow(const std::string& name) const {
 }
 
 bool GeneratorContext::DeclareOnce(const std::string& declaration) const {
-  if (!builder_.declared_once_.insert(declaration).second) return false;
-  program_.AddText("var", "\r\n    " + declaration);
-  return true;
+  return program_.AddTextOnce("var", "\r\n    " + declaration);
 }
 
 std::vector<std::string> GeneratorContext::WindowsNamed(const std::string& form_name) const {

@@ -34,6 +34,9 @@ class GeneratorContext {
 
   /// Appends `text` to the named section of the program.
   void AddText(const std::string& section, const std::string& text) const;
+  /// Appends `text` to the named section unless it was added there through
+  /// this call before in the run (TSDPR::AddTextOnce).
+  void AddTextOnce(const std::string& section, const std::string& text) const;
   TSDPR& program() const { return program_; }
   TIFontBase& fonts() const;
   TIGrafBase& graphics() const;
@@ -102,7 +105,7 @@ class GeneratorContext {
   /// open at `level` (a hidden one, in the extended translation).
   bool Paints(int level) const;
   /// Adds "    <declaration>" on a new line of "var" the first time it is
-  /// asked for; true that time, false after.
+  /// asked for (AddTextOnce); true that time, false after.
   bool DeclareOnce(const std::string& declaration) const;
   /// The variables of the window controls the form names `form_name`
   /// (compared in capitals), in the order they were named.

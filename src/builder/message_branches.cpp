@@ -14,13 +14,6 @@ void MessageBranches::Add(const std::string& label, const std::string& lines,
   branches_.push_back(Branch{label, lines, closing});
 }
 
-bool MessageBranches::Has(const std::string& label) const {
-  for (const Branch& branch : branches_) {
-    if (branch.label == label) return true;
-  }
-  return false;
-}
-
 std::string MessageBranches::Text() const {
   std::string text;
   for (const Branch& branch : branches_) {

@@ -17,8 +17,6 @@ class MessageBranches {
   /// every control's lines (e.g. the default handling of messages no control
   /// claimed).
   void Add(const std::string& label, const std::string& lines, const std::string& closing = "");
-  /// True when a branch of `label` was opened.
-  bool Has(const std::string& label) const;
   /// Every branch, for the section "windowprocmidle"; empty when none was opened.
   std::string Text() const;
 

@@ -172,10 +172,8 @@ void WriteGlyph(GeneratorContext context, const std::string& name, const Glyph& 
 }  // namespace
 
 void WriteGlyphButton(GeneratorContext context, const GlyphButton& button) {
-  if (!context.branches().Has(kBranch)) {
-    context.AddText("procedures", kDrawProcedure);
-    context.AddText("var", "\r\n    GlyphBitmap: HBITMAP;");
-  }
+  context.AddTextOnce("procedures", kDrawProcedure);
+  context.DeclareOnce("GlyphBitmap: HBITMAP;");
   const Glyph glyph = DecodeGlyph(context, button);
   if (glyph.shown) WriteGlyph(context, button.name, glyph);
   const std::string list = glyph.shown ? "h" + button.name : "0";

@@ -135,6 +135,12 @@ void TSDPR::AddText(const std::string& section, const std::string& text) {
   if (index == kBodyMidle || index == kBodyMidleEnd) sections_[index] += "\r\n";
 }
 
+bool TSDPR::AddTextOnce(const std::string& section, const std::string& text) {
+  if (!added_once_.insert(section + '\0' + text).second) return false;
+  AddText(section, text);
+  return true;
+}
+
 const std::string& TSDPR::Section(const std::string& section) const {
   const size_t index = SectionIndex(section);
   return index == kUnknown ? kEmpty : sections_[index];

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_set>
 
 namespace vornic {
 
@@ -22,6 +23,10 @@ class TSDPR {
   /// sections "bodymidle" and "bodymidleend" also get a CR LF behind it.
   /// An unknown section name is ignored.
   void AddText(const std::string& section, const std::string& text);
+  /// Appends `text` to `section` as AddText does, unless this call appended
+  /// the same text there before: what several controls share (a variable,
+  /// a set-up call) is written once. True when it appended.
+  bool AddTextOnce(const std::string& section, const std::string& text);
   /// Joins all sections into ComposedText.
   void Compose();
   /// Writes ComposedText and one CR LF into `file`; throws EInOutError.
@@ -44,6 +49,7 @@ class TSDPR {
  private:
   static constexpr size_t kSectionCount = 28;
   std::array<std::string, kSectionCount> sections_;
+  std::unordered_set<std::string> added_once_;  // section name, NUL, text
 };
 
 }  // namespace vornic
