@@ -130,7 +130,7 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   int checked = 0;
   for (const char* example :
        {"empty", "controls", "showcase", "names", "dialog", "containers", "menus",
-        "common_controls"}) {
+        "common_controls", "views"}) {
     const std::string form = ReadFile(source / "examples" / (example + std::string(".txt")));
     ASSERT_FALSE(form.empty()) << example;
     const std::string programs[] = {
@@ -151,29 +151,6 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
     }
   }
   EXPECT_GT(checked, 200);
-}
-
-// The extended translation's own texts (date controls, list and tree views,
-// grids and their shared variables) are kept from controls as well; a field
-// after a record variable's full stop cannot clash.
-TEST(ProgramNamesTest, EveryIdentifierOfTheExtendedViewsProgramIsKeptFromControls) {
-  const std::string form = ReadFile(fs::path(VORNIC_SOURCE_DIR) / "examples" / "views.txt");
-  std::istringstream text(form);
-  TSDPR dpr("views");
-  TBuilder builder("views", Translation::kExtended);
-  TranslateFormText(text, "views.txt", dpr, builder);
-  static const std::regex kField("\\.[A-Za-z_][A-Za-z0-9_]*");
-  const std::set<std::string> form_names = FormNamesOf(form, "views");
-  int checked = 0;
-  for (const std::string& identifier :
-       IdentifiersOf(std::regex_replace(dpr.ComposedText, kField, " "))) {
-    if (IsFormName(identifier, form_names)) continue;
-    ProgramNames names;
-    names.ReserveExtendedIdentifiers();
-    EXPECT_EQ(names.Take(identifier), identifier + "_1") << identifier;
-    ++checked;
-  }
-  EXPECT_GT(checked, 100);
 }
 
 }  // namespace
