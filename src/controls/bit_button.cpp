@@ -39,9 +39,6 @@ const char* KindCaptionOf(const std::string& kind) {
   return "''";
 }
 
-// The marker of the glyph's data lines, which the value checks read.
-constexpr char kGlyphMarker[] = "bitbtn_is";
-
 struct BitButtonRecord {
   std::string ControlName;
   std::string Left;
@@ -50,11 +47,7 @@ struct BitButtonRecord {
   std::string Height;
   std::string Caption;
   std::string Kind;
-  std::string NumGlyphs;
-  std::string Layout;
-  std::string Spacing;
-  std::string Margin;
-  TIDictonary Glyph;  // the lines of Glyph.Data
+  GlyphValues Glyph;
 };
 
 class BitButtonGenerator final : public ControlGenerator {
@@ -65,30 +58,16 @@ class BitButtonGenerator final : public ControlGenerator {
   }
 
   void OnProperty(GeneratorContext context, const LineWords& line) override {
-    if (StoreGeometry(button_, line)) return;
-    const std::string& name = line.Word1;
-    if (name == "Caption") {
+    if (StoreGeometry(button_, line) || StoreGlyphProperty(context, line, button_.Glyph)) return;
+    if (line.Word1 == "Caption") {
       button_.Caption = line.Word3;
-    } else if (name == "Kind") {
+    } else if (line.Word1 == "Kind") {
       button_.Kind = line.Word3;
-    } else if (name == "NumGlyphs") {
-      button_.NumGlyphs = line.Word3;
-    } else if (name == "Layout") {
-      button_.Layout = line.Word3;
-    } else if (name == "Spacing") {
-      button_.Spacing = line.Word3;
-    } else if (name == "Margin") {
-      button_.Margin = line.Word3;
-    } else if (name == "Glyph.Data") {
-      context.list_marker() = kGlyphMarker;
     }
   }
 
   void OnContinuationLine(GeneratorContext context, const LineWords& line) override {
-    std::string& marker = context.list_marker();
-    if (marker != kGlyphMarker || !line.Kind.empty() || line.WordCount != 1) return;
-    if (LastChar(line.Word1) == '}') marker.clear();
-    button_.Glyph.Add(line.Word1);
+    ReadGlyphLine(context, line, button_.Glyph);
   }
 
   void OnEnd(GeneratorContext context, const LineWords& line) override {
@@ -116,12 +95,7 @@ class BitButtonGenerator final : public ControlGenerator {
       context.AddText("windowproccommandmidle", "\r\n      if HWND(lParam) = " + name +
                                                     " then SendMessage(hWindow,WM_CLOSE,0,0);");
     }
-    WriteGlyphButton(context, {.name = name,
-                               .glyph_data = &button_.Glyph,
-                               .num_glyphs = button_.NumGlyphs,
-                               .layout = button_.Layout,
-                               .spacing = button_.Spacing,
-                               .margin = button_.Margin});
+    WriteGlyphButton(context, name, button_.Glyph);
   }
 
  private:

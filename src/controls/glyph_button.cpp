@@ -22,6 +22,9 @@ namespace {
 
 constexpr char kBranch[] = "WM_DRAWITEM";
 
+// The marker of the glyph's data lines, which the value checks read.
+constexpr char kGlyphMarker[] = "bitbtn_is";
+
 // Draws the face, the glyph and the caption as the designer lays them out,
 // with the font the button was given. Layout 0 puts the glyph left of the
 // caption, 1 right, 2 above, 3 below; a Margin of -1 centres both.
@@ -121,22 +124,22 @@ struct Glyph {
 
 // Glyph.Data holds the bitmap file behind its length in 4 bytes. The
 // designer takes the colour of the bottom left pixel as transparent.
-Glyph DecodeGlyph(GeneratorContext context, const GlyphButton& button) {
+Glyph DecodeGlyph(GeneratorContext context, const std::string& name, const GlyphValues& values) {
   Glyph glyph;
-  if (button.glyph_data == nullptr || button.glyph_data->HighIndex() == 0) return glyph;
+  if (values.data.HighIndex() == 0) return glyph;
   std::string bytes;
-  if (!BytesFromHexLines(*button.glyph_data, &bytes)) {
-    context.Warn("glyph of " + button.name + " not shown: the data is no hexadecimal text");
+  if (!BytesFromHexLines(values.data, &bytes)) {
+    context.Warn("glyph of " + name + " not shown: the data is no hexadecimal text");
     return glyph;
   }
   if (bytes.size() <= 4) return glyph;  // an empty glyph
   Raster raster;
   std::string error;
   if (!DecodeBmpFile(std::string_view(bytes).substr(4), &raster, &error)) {
-    context.Warn("glyph of " + button.name + " not shown: " + error);
+    context.Warn("glyph of " + name + " not shown: " + error);
     return glyph;
   }
-  const int count = NumberOr(button.num_glyphs, 1);
+  const int count = NumberOr(values.num_glyphs, 1);
   glyph.images = count >= 1 && count <= 4 && count <= raster.width ? count : 1;
   glyph.image_width = raster.width / glyph.images;
   glyph.image_height = raster.height;
@@ -171,19 +174,44 @@ void WriteGlyph(GeneratorContext context, const std::string& name, const Glyph& 
 
 }  // namespace
 
-void WriteGlyphButton(GeneratorContext context, const GlyphButton& button) {
+bool StoreGlyphProperty(GeneratorContext context, const LineWords& line, GlyphValues& glyph) {
+  const std::string& name = line.Word1;
+  if (name == "NumGlyphs") {
+    glyph.num_glyphs = line.Word3;
+  } else if (name == "Layout") {
+    glyph.layout = line.Word3;
+  } else if (name == "Spacing") {
+    glyph.spacing = line.Word3;
+  } else if (name == "Margin") {
+    glyph.margin = line.Word3;
+  } else if (name == "Glyph.Data") {
+    context.list_marker() = kGlyphMarker;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void ReadGlyphLine(GeneratorContext context, const LineWords& line, GlyphValues& glyph) {
+  std::string& marker = context.list_marker();
+  if (marker != kGlyphMarker || !line.Kind.empty() || line.WordCount != 1) return;
+  if (LastChar(line.Word1) == '}') marker.clear();
+  glyph.data.Add(line.Word1);
+}
+
+void WriteGlyphButton(GeneratorContext context, const std::string& name, const GlyphValues& glyph) {
   context.AddTextOnce("procedures", kDrawProcedure);
   context.DeclareOnce("GlyphBitmap: HBITMAP;");
-  const Glyph glyph = DecodeGlyph(context, button);
-  if (glyph.shown) WriteGlyph(context, button.name, glyph);
-  const std::string list = glyph.shown ? "h" + button.name : "0";
-  const std::string arguments = list + ", " + std::to_string(glyph.image_width) + ", " +
-                                std::to_string(glyph.image_height) + ", " +
-                                std::to_string(LayoutNumber(button.layout)) + ", " +
-                                std::to_string(NumberOr(button.spacing, 4)) + ", " +
-                                std::to_string(NumberOr(button.margin, -1));
+  const Glyph decoded = DecodeGlyph(context, name, glyph);
+  if (decoded.shown) WriteGlyph(context, name, decoded);
+  const std::string list = decoded.shown ? "h" + name : "0";
+  const std::string arguments = list + ", " + std::to_string(decoded.image_width) + ", " +
+                                std::to_string(decoded.image_height) + ", " +
+                                std::to_string(LayoutNumber(glyph.layout)) + ", " +
+                                std::to_string(NumberOr(glyph.spacing, 4)) + ", " +
+                                std::to_string(NumberOr(glyph.margin, -1));
   context.branches().Add(kBranch,
-                         "\r\n      if PDrawItemStruct(lParam)^.hwndItem = " + button.name +
+                         "\r\n      if PDrawItemStruct(lParam)^.hwndItem = " + name +
                              " then\r\n        DrawGlyphButton(PDrawItemStruct(lParam)^, " +
                              arguments + ");",
                          "\r\n      Result := 1;");

@@ -3,7 +3,6 @@
 // clicked, and the other buttons of its group beside it come up again.
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "builder/control_generator.h"
 #include "builder/line_words.h"
@@ -21,8 +20,6 @@ namespace vornic {
 
 namespace {
 
-// Marks the lines of the glyph for the value checks (hexadecimal data).
-constexpr char kGlyphMarker[] = "bitbtn_is";
 // The glyph data starts with its length in 4 bytes, ahead of the bitmap file.
 constexpr int kGlyphSkip = 8;
 
@@ -37,11 +34,7 @@ struct SpeedButtonRecord {
   std::string GroupIndex;
   std::string Down;
   std::string AllowAllUp;
-  std::string NumGlyphs;
-  std::string Layout;
-  std::string Spacing;
-  std::string Margin;
-  std::vector<std::string> Glyph;  // the data lines of Glyph.Data
+  GlyphValues Glyph;
 };
 
 // The click of a button of a group: it goes down (or, when all may be up,
@@ -64,12 +57,14 @@ std::string GroupClickText(const SpeedButtonRecord& button) {
 // caption.
 void AddLoneGlyph(GeneratorContext context, const SpeedButtonRecord& button,
                   WindowControl& window) {
-  if (!button.Caption.empty() || IntegerOr(button.NumGlyphs, 1) > 1) return;
+  if (!button.Caption.empty() || IntegerOr(button.Glyph.num_glyphs, 1) > 1) return;
   const std::string& name = button.ControlName;
   TIImage& store = context.bitmaps();
   store.Reset();
   store.ControlName = name;
-  for (const std::string& line : button.Glyph) store.DataLines.Add(line);
+  for (int i = 1; i <= button.Glyph.data.HighIndex(); ++i) {
+    store.DataLines.Add(button.Glyph.data.GetItem(i));
+  }
   store.WriteBitmap(kGlyphSkip);
   store.Reset();
   context.program().HasResources = true;
@@ -87,20 +82,13 @@ void AddLoneGlyph(GeneratorContext context, const SpeedButtonRecord& button,
 // would not show: it gets a lone glyph only.
 void AddGlyph(GeneratorContext context, const SpeedButtonRecord& button, bool grouped,
               WindowControl& window) {
-  if (button.Glyph.empty()) return;
+  if (button.Glyph.data.HighIndex() == 0) return;
   if (grouped) {
     AddLoneGlyph(context, button, window);
     return;
   }
   window.styles = std::string("WS_VISIBLE or WS_CHILD or ") + kOwnerDrawStyle;
-  TIDictonary data;
-  for (const std::string& line : button.Glyph) data.Add(line);
-  WriteGlyphButton(context, {.name = button.ControlName,
-                             .glyph_data = &data,
-                             .num_glyphs = button.NumGlyphs,
-                             .layout = button.Layout,
-                             .spacing = button.Spacing,
-                             .margin = button.Margin});
+  WriteGlyphButton(context, button.ControlName, button.Glyph);
 }
 
 class SpeedButtonGenerator final : public ControlGenerator {
@@ -111,8 +99,7 @@ class SpeedButtonGenerator final : public ControlGenerator {
   }
 
   void OnProperty(GeneratorContext context, const LineWords& line) override {
-    reading_glyph_ = false;
-    if (StoreGeometry(button_, line)) return;
+    if (StoreGeometry(button_, line) || StoreGlyphProperty(context, line, button_.Glyph)) return;
     const std::string& name = line.Word1;
     if (name == "Caption") {
       button_.Caption = line.Word3;
@@ -124,27 +111,11 @@ class SpeedButtonGenerator final : public ControlGenerator {
       button_.Down = line.Word3;
     } else if (name == "AllowAllUp") {
       button_.AllowAllUp = line.Word3;
-    } else if (name == "NumGlyphs") {
-      button_.NumGlyphs = line.Word3;
-    } else if (name == "Layout") {
-      button_.Layout = line.Word3;
-    } else if (name == "Spacing") {
-      button_.Spacing = line.Word3;
-    } else if (name == "Margin") {
-      button_.Margin = line.Word3;
-    } else if (name == "Glyph.Data") {
-      reading_glyph_ = true;
-      context.list_marker() = kGlyphMarker;
     }
   }
 
   void OnContinuationLine(GeneratorContext context, const LineWords& line) override {
-    if (!reading_glyph_ || !line.Kind.empty() || line.WordCount != 1) return;
-    button_.Glyph.push_back(line.Word1);
-    if (LastChar(line.Word1) == '}') {
-      reading_glyph_ = false;
-      context.list_marker().clear();
-    }
+    ReadGlyphLine(context, line, button_.Glyph);
   }
 
   void OnEnd(GeneratorContext context, const LineWords& line) override {
@@ -185,7 +156,6 @@ class SpeedButtonGenerator final : public ControlGenerator {
   }
 
   SpeedButtonRecord button_;
-  bool reading_glyph_ = false;  // the lines of Glyph.Data are being read
 };
 
 }  // namespace
