@@ -3,33 +3,21 @@
 // hidden, disabled, tab stops, Enter and Escape, and colours of the controls.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <sstream>
 #include <string>
 
 #include "builder/builder.h"
-#include "driver/translation.h"
-#include "lib/errors.h"
 #include "output/program_text.h"
 #include "support/form_lines.h"
+#include "support/program_fixture.h"
 
 namespace vornic {
 namespace {
 
-class ExtendedWindowTest : public ::testing::Test {
+class ExtendedWindowTest : public ProgramFixture {
  protected:
-  // Translates `form` and keeps the program.
+  // Translates `form`, which must pass, and keeps the program.
   void Translate(const std::string& form, Translation translation = Translation::kExtended) {
-    std::istringstream text(form);
-    dpr_ = std::make_unique<TSDPR>("form");
-    TBuilder builder("form", translation);
-    TranslateFormText(text, "form.txt", *dpr_, builder);
-  }
-
-  // What the form added to `section` of the program's frame.
-  std::string Added(const std::string& section) const {
-    static const TSDPR kFrame("form");
-    return dpr_->Section(section).substr(kFrame.Section(section).size());
+    EXPECT_EQ(TranslateForm(form, translation), "");
   }
 
   // The two lines that create the control `name`: its call and its arguments.
@@ -40,8 +28,6 @@ class ExtendedWindowTest : public ::testing::Test {
     const size_t second = body.find("\r\n", start + 2);
     return body.substr(start + 4, body.find("\r\n", second + 2) - start - 4);
   }
-
-  std::unique_ptr<TSDPR> dpr_;
 };
 
 // A form of `root_lines` (two blanks in) with one edit.

@@ -4,37 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "builder/builder.h"
-#include "driver/translation.h"
-#include "lib/errors.h"
-#include "output/program_text.h"
 #include "support/picture_files.h"
+#include "support/program_fixture.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
 namespace {
 
-class CommonControlsTest : public ::testing::Test {
+class CommonControlsTest : public ProgramFixture {
  protected:
   // Translates `form` and keeps the program; returns the error report, or
   // the empty text when the form passes.
   std::string Translate(const std::string& form, Translation translation = Translation::kExtended) {
-    std::istringstream text(form);
-    dpr_ = std::make_unique<TSDPR>("form");
-    TBuilder builder((scratch_.path() / "form").string(), translation);
-    try {
-      TranslateFormText(text, "form.txt", *dpr_, builder);
-    } catch (const EParserError& failure) {
-      return failure.what();
-    }
-    control_count_ = builder.ControlCount;
-    return "";
+    return TranslateForm(form, translation, (scratch_.path() / "form").string());
   }
 
   // `controls` on a form with the default font.
@@ -42,12 +28,6 @@ class CommonControlsTest : public ::testing::Test {
     const std::string report = Translate("object Form1: TForm1\n" + controls + "end\n");
     EXPECT_EQ(report, "");
     return dpr_->ComposedText;
-  }
-
-  // What the controls added to `section` of the program's frame.
-  std::string Added(const std::string& section) const {
-    static const TSDPR kFrame("form");
-    return dpr_->Section(section).substr(kFrame.Section(section).size());
   }
 
   // Every match of `pattern` in `text`, its groups joined by blanks.
@@ -63,8 +43,6 @@ class CommonControlsTest : public ::testing::Test {
   }
 
   ScratchDir scratch_{"vornic_common_controls"};
-  std::unique_ptr<TSDPR> dpr_;
-  int control_count_ = 0;
 };
 
 std::string Geometry(int left, int top, int width, int height) {

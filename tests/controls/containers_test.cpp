@@ -6,43 +6,29 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <memory>
 #include <regex>
-#include <sstream>
 #include <string>
 
-#include "builder/builder.h"
-#include "driver/translation.h"
-#include "lib/errors.h"
-#include "output/program_text.h"
+#include "support/program_fixture.h"
 
 namespace vornic {
 namespace {
 
-class ContainersTest : public ::testing::Test {
+class ContainersTest : public ProgramFixture {
  protected:
   // Translates a form holding `objects`; returns the error report, or the
   // empty text when the form passes.
   std::string Translate(const std::string& objects,
                         Translation translation = Translation::kExtended) {
-    std::istringstream text("object Form1: TForm1\n  TextHeight = 13\n" + objects + "end\n");
-    dpr_ = std::make_unique<TSDPR>("form");
-    TBuilder builder("form", translation);
-    try {
-      TranslateFormText(text, "form.txt", *dpr_, builder);
-    } catch (const EParserError& failure) {
-      return failure.what();
-    }
-    return "";
+    return TranslateForm("object Form1: TForm1\n  TextHeight = 13\n" + objects + "end\n",
+                         translation);
   }
 
   // What the form added to `section` of the program's frame, its lines
   // separated by "\n" without their indentation.
   std::string Lines(const std::string& section) const {
-    static const TSDPR kFrame("form");
-    const std::string added = dpr_->Section(section).substr(kFrame.Section(section).size());
     static const std::regex kLineStart("\r\n *");
-    return std::regex_replace(added, kLineStart, "\n");
+    return std::regex_replace(Added(section), kLineStart, "\n");
   }
 
   // The position and size control `name` is created with, as "L,T,W,H".
@@ -62,8 +48,6 @@ class ContainersTest : public ::testing::Test {
     const size_t start = std::min(body.find("WS_CHILD", call), body.find("WS_VISIBLE", call));
     return body.substr(start, body.find(",\r\n", start) - start);
   }
-
-  std::unique_ptr<TSDPR> dpr_;
 };
 
 // A panel at 10,20 of 100 by 50 with a button inside, and the values of

@@ -3,39 +3,21 @@
 // each writes, the values it refuses, and the exact translation unchanged.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <sstream>
 #include <string>
 
-#include "builder/builder.h"
-#include "driver/translation.h"
-#include "lib/errors.h"
-#include "output/program_text.h"
+#include "support/program_fixture.h"
 
 namespace vornic {
 namespace {
 
-class ExtendedViewsTest : public ::testing::Test {
+class ExtendedViewsTest : public ProgramFixture {
  protected:
   // Translates a form of `controls` (lines at the form's level) and returns
   // the error report, empty when the form passes.
   std::string Translate(const std::string& controls,
                         Translation translation = Translation::kExtended) {
-    std::istringstream text("object Form1: TForm1\n  TextHeight = 13\n" + controls + "end\n");
-    dpr_ = std::make_unique<TSDPR>("form");
-    TBuilder builder("form", translation);
-    try {
-      TranslateFormText(text, "form.txt", *dpr_, builder);
-    } catch (const EParserError& failure) {
-      return failure.what();
-    }
-    return "";
-  }
-
-  // What the controls added to `section`.
-  std::string Added(const std::string& section) const {
-    static const TSDPR kFrame("form");
-    return dpr_->Section(section).substr(kFrame.Section(section).size());
+    return TranslateForm("object Form1: TForm1\n  TextHeight = 13\n" + controls + "end\n",
+                         translation);
   }
 
   // The creation text of the controls, without the main window's.
@@ -43,8 +25,6 @@ class ExtendedViewsTest : public ::testing::Test {
     const std::string body = Added("bodymidle");
     return body.substr(body.find("\r\n\r\n  { Create a") + 2);
   }
-
-  std::unique_ptr<TSDPR> dpr_;
 };
 
 TEST_F(ExtendedViewsTest, ListViewGetsItsColumnsItemsAndStyles) {

@@ -3,36 +3,22 @@
 // menus that produce nothing.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "builder/builder.h"
 #include "controls/shortcut_text.h"
-#include "driver/translation.h"
-#include "output/program_text.h"
+#include "support/program_fixture.h"
 
 namespace vornic {
 namespace {
 
-class MenusTest : public ::testing::Test {
+class MenusTest : public ProgramFixture {
  protected:
   void Translate(const std::string& form, Translation translation = Translation::kExtended) {
-    std::istringstream text(form);
-    dpr_ = std::make_unique<TSDPR>("form");
-    TBuilder builder("form", translation);
-    TranslateFormText(text, "form.txt", *dpr_, builder);
+    EXPECT_EQ(TranslateForm(form, translation), "");
   }
-
-  // What the form added to `section` of the program's frame.
-  std::string Added(const std::string& section) const {
-    static const TSDPR kFrame("form");
-    return dpr_->Section(section).substr(kFrame.Section(section).size());
-  }
-
-  std::unique_ptr<TSDPR> dpr_;
 };
 
 std::string Form(const std::string& menu_property, const std::string& objects) {
