@@ -19,9 +19,6 @@ namespace vornic {
 
 namespace {
 
-// Marks the entries of a string list for the value checks.
-constexpr char kItemsMarker[] = "lb_is";
-
 // The designer allows one to sixteen columns.
 constexpr int32_t kMaxColumns = 16;
 
@@ -80,7 +77,6 @@ class RadioGroupGenerator final : public ControlGenerator {
   }
 
   void OnProperty(GeneratorContext context, const LineWords& line) override {
-    reading_items_ = false;
     if (StoreGeometry(group_, line)) return;
     if (line.Word1 == "Caption") {
       group_.Caption = line.Word3;
@@ -89,21 +85,13 @@ class RadioGroupGenerator final : public ControlGenerator {
     } else if (line.Word1 == "ItemIndex") {
       group_.ItemIndex = line.Word3;
     } else if (line.Word1 == "Items.Strings") {
-      reading_items_ = true;
-      context.list_marker() = kItemsMarker;
+      BeginStringList(context);
     }
   }
 
-  // An entry of Items; the one that ends in ")" closes the list.
+  // An entry of Items.
   void OnContinuationLine(GeneratorContext context, const LineWords& line) override {
-    if (!reading_items_ || !line.Kind.empty() || line.WordCount != 1) return;
-    std::string entry = line.Word1;
-    if (LastChar(entry) == ')') {
-      entry = DropLastChar(entry);
-      reading_items_ = false;
-      context.list_marker().clear();
-    }
-    group_.Items.push_back(entry);
+    ReadStringListLine(context, line, group_.Items);
   }
 
   void OnEnd(GeneratorContext context, const LineWords& line) override {
@@ -163,7 +151,6 @@ class RadioGroupGenerator final : public ControlGenerator {
   }
 
   RadioGroupRecord group_;
-  bool reading_items_ = false;  // the lines of Items are being read
 };
 
 }  // namespace

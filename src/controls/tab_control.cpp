@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "builder/control_generator.h"
+#include "controls/control_steps.h"
 #include "controls/geometry.h"
 #include "controls/tab_window.h"
 #include "lib/text.h"
@@ -13,9 +14,6 @@
 namespace vornic {
 
 namespace {
-
-// The marker the value checks know for entries of a string list.
-constexpr char kTabsMarker[] = "lb_is";
 
 class TabControlGenerator final : public ControlGenerator {
  public:
@@ -29,26 +27,13 @@ class TabControlGenerator final : public ControlGenerator {
     if (line.Word1 == "TabIndex" && IsIntegerText(line.Word3)) {
       chosen_ = TextToInt(line.Word3);
     } else if (line.Word1 == "Tabs.Strings") {
-      context.list_marker() = kTabsMarker;
+      BeginStringList(context);
     }
   }
 
-  // The entries of Tabs.Strings; the one that ends in ")" closes the list,
-  // and so does an end line.
+  // The entries of Tabs.Strings.
   void OnContinuationLine(GeneratorContext context, const LineWords& line) override {
-    std::string& marker = context.list_marker();
-    if (marker != kTabsMarker) return;
-    if (line.Kind == "end") {
-      marker.clear();
-      return;
-    }
-    if (line.WordCount != 1) return;
-    std::string entry = line.Word1;
-    if (LastChar(entry) == ')') {
-      entry = DropLastChar(entry);
-      marker.clear();
-    }
-    tabs_.push_back(entry);
+    ReadStringListLine(context, line, tabs_);
   }
 
   // The window stands before what it holds.
