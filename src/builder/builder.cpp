@@ -34,14 +34,20 @@ void TBuilder::ProcessLine(TSDPR& dpr, const std::string& class_name,
                            const std::string& object_name, const std::string& kind,
                            const std::string& word1, const std::string& word2,
                            const std::string& word3, int level, int indent, int word_count) {
-  const LineWords line{class_name, object_name, kind,   word1,     word2,
-                       word3,      level,       indent, word_count};
+  ProcessLine(dpr, LineWords{class_name, object_name, kind, word1, word2, word3, level, indent,
+                             word_count});
+}
+
+void TBuilder::ProcessLine(TSDPR& dpr, const LineWords& line) {
+  const std::string& kind = line.Kind;
+  const std::string& word1 = line.Word1;
+  const int level = line.Level;
   if (kind == "object") {
     BeginObject(dpr, line);
   } else if (kind == "set" && word1 == "Left") {
-    Levels.SetLeft(std::to_string(level), word3);
+    Levels.SetLeft(std::to_string(level), line.Word3);
   } else if (kind == "set" && word1 == "Top") {
-    Levels.SetTop(std::to_string(level), word3);
+    Levels.SetTop(std::to_string(level), line.Word3);
   } else if (kind == "end" && root_open_ && level == kRootLevel) {
     // A form without children still gets its window.
     root_open_ = false;
@@ -157,24 +163,20 @@ void TBuilder::FinishGraphics(TSDPR& dpr) {
                 "\r\n    WM_PAINT: begin\r\n      PaintDC := BeginPaint(hWindow,PaintStruct);");
     dpr.AddText("windowprocpaintend", "\r\n      EndPaint(hWindow,PaintStruct);\r\n    end;");
   }
-  const std::string declarations = Graphics.GetGraphicsDeclarations(BevelPainted);
-  const std::string creation = Graphics.GetGraphicsCreation();
-  const std::string deletion = Graphics.GetGraphicsDeletion();
-  dpr.AddText("var", declarations);
-  dpr.AddText("windowproccreatemidle", creation);
-  dpr.AddText("windowprocdestroymidle", deletion);
+  // Each text goes into its section before the next is built: with many
+  // pens and brushes they are large, and need not be held side by side.
+  dpr.AddText("var", Graphics.GetGraphicsDeclarations(BevelPainted));
+  dpr.AddText("windowproccreatemidle", Graphics.GetGraphicsCreation());
+  dpr.AddText("windowprocdestroymidle", Graphics.GetGraphicsDeletion());
   dpr.AddText("windowprocmidle", Branches.Text());
 }
 
 void TBuilder::FinishFonts(TSDPR& dpr) {
-  const std::string declarations = Fonts.GetFontDeclarations();
-  const std::string creation = Fonts.GetFontCreation();
-  const std::string assignments = Fonts.GetFontAssignments();
-  const std::string deletion = Fonts.GetFontDeletion();
-  dpr.AddText("var", declarations);
-  dpr.AddText("bodymidleend", creation);
-  dpr.AddText("bodymidleend", assignments);
-  dpr.AddText("windowprocdestroymidle", deletion);
+  // As with the graphics, one text at a time.
+  dpr.AddText("var", Fonts.GetFontDeclarations());
+  dpr.AddText("bodymidleend", Fonts.GetFontCreation());
+  dpr.AddText("bodymidleend", Fonts.GetFontAssignments());
+  dpr.AddText("windowprocdestroymidle", Fonts.GetFontDeletion());
 }
 
 void TBuilder::ClearFont() { CurrentFont = TRFont(); }

@@ -48,6 +48,8 @@ class TBuilder {
   TBuilder& operator=(const TBuilder&) = delete;
 
   /// Keeps the level stack in step and hands the line to its generator.
+  void ProcessLine(TSDPR& dpr, const LineWords& line);
+  /// The same for the words given one by one.
   void ProcessLine(TSDPR& dpr, const std::string& class_name, const std::string& object_name,
                    const std::string& kind, const std::string& word1, const std::string& word2,
                    const std::string& word3, int level, int indent, int word_count);

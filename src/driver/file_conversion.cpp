@@ -38,8 +38,9 @@ void NameFailures(const std::string& input_name, const std::string& output_name,
 }  // namespace
 
 void ConvertFile(std::istream& input, const std::string& input_name, FileReplacement& output,
-                 FormConversion convert) {
-  NameFailures(input_name, output.name(), [&] { convert(input, output.stream()); });
+                 FormConversion convert, std::ostream* through) {
+  std::ostream& written = through != nullptr ? *through : output.stream();
+  NameFailures(input_name, output.name(), [&] { convert(input, written); });
   output.Finish();
 }
 

@@ -20,12 +20,13 @@ using FormConversion = void (*)(std::istream& input, std::ostream& output);
 std::ifstream OpenForReading(const std::string& path, const std::string& name = "");
 
 /// Runs `convert` from `input`, the file `input_name`, into `output` and
-/// finishes `output`; putting it in place is left to the caller. Throws
-/// EInOutError "Cannot read file <input_name>" or "Cannot write file
-/// <output>", and Error "<input_name>: <message>" when the conversion
-/// rejects the input.
+/// finishes `output`; putting it in place is left to the caller. `through`,
+/// when given, is the stream the conversion writes into instead: it must
+/// pass every byte on to output.stream(). Throws EInOutError "Cannot read
+/// file <input_name>" or "Cannot write file <output>", and Error
+/// "<input_name>: <message>" when the conversion rejects the input.
 void ConvertFile(std::istream& input, const std::string& input_name, FileReplacement& output,
-                 FormConversion convert);
+                 FormConversion convert, std::ostream* through = nullptr);
 
 /// A form file check: parses the input as a conversion would, writing nothing.
 using FormCheck = void (*)(std::istream& input);

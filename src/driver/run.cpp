@@ -1,11 +1,13 @@
 // The run of the tool: file names, the conversion of the input, the line loop
 // and the summary. Failures end up in the one catch of Run, which prints them.
 //
-// Every file the run writes is written beside its target under a temporary
-// name and put in place only once the whole run has succeeded, so a failed
-// run leaves the user's files as they were. The one exception: when a line of
-// a form text converted from a binary form fails, the text is kept, as the
-// report names it.
+// The text converted from a binary form is translated as it is written; a
+// form text given as input is read twice, by the conversion and by the line
+// loop. Every file the run writes is written beside its target under a
+// temporary name and put in place only once the whole run has succeeded, so
+// a failed run leaves the user's files as they were. The one exception: when
+// a line of a form text converted from a binary form fails, the text is
+// kept, as the report names it.
 #include "driver/run.h"
 
 #include <filesystem>
@@ -24,6 +26,7 @@
 #include "driver/console_messages.h"
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
+#include "driver/translating_output.h"
 #include "driver/translation.h"
 #include "input/binary_to_text.h"
 #include "input/form_file_kind.h"
@@ -160,16 +163,39 @@ bool ChooseConversion(RunFiles& files) {
   return true;
 }
 
-// The line loop. When a line of a converted text fails, the text is put in
-// place, for the report names a line of it.
-void TranslateText(const RunFiles& files, std::istream& text, FileReplacement* converted,
-                   TSDPR& dpr, TBuilder& builder) {
+// A binary form's text is translated as the conversion writes it, not read
+// back from the disk. A failure of the conversion is reported before any of
+// the translation's, as when one ran after the other; when a line of the
+// text fails, the text is put in place, for the report names a line of it.
+void TranslateWhileConverting(const RunFiles& files, std::istream& input,
+                              FileReplacement& converted, TextTranslation& translation,
+                              std::ostream& console) {
+  TranslatingOutput output(converted.stream(), translation);
+  std::ostream text(&output);
+  ConvertFile(input, files.input, converted, files.convert, &text);
+  console << kWaitLine;
   try {
-    TranslateFormText(text, files.text, dpr, builder);
+    output.ThrowTranslationFailure();
+    translation.Finish();
   } catch (const EParserError&) {
-    if (converted != nullptr && files.text == files.converted) converted->Commit();
+    converted.Commit();
     throw;
   }
+}
+
+// A form text given as input is converted or checked first, then read again
+// for the translation.
+void ConvertThenTranslate(const RunFiles& files, std::istream& input, FileReplacement* converted,
+                          TextTranslation& translation, std::ostream& console) {
+  if (converted != nullptr) {
+    ConvertFile(input, files.input, *converted, files.convert);
+  } else {
+    // Checked as the conversion would read it, so it fails with the same message.
+    CheckFile(input, files.input, CheckFormText);
+  }
+  std::ifstream text = OpenForReading(files.text);
+  console << kWaitLine;
+  ReadFormText(text, files.text, translation);
 }
 
 // Writes out the program and finishes every file; then, once the console has
@@ -208,24 +234,17 @@ int ConvertAndTranslate(const std::vector<std::string>& args,
   std::unique_ptr<FileReplacement> converted;
   if (files.convert != nullptr) converted = std::make_unique<FileReplacement>(files.converted);
   RefuseClashes(files.input, {converted.get(), &program});
-  if (converted != nullptr) {
-    ConvertFile(input, files.input, *converted, files.convert);
-  } else {
-    // Checked as the conversion would read it, so it fails with the same message.
-    CheckFile(input, files.input, CheckFormText);
-  }
-  input.close();
 
-  // A converted text is read where it was written, before it is in place.
-  const bool text_converted = converted != nullptr && files.text == files.converted;
-  std::ifstream text = text_converted ? OpenForReading(converted->temporary_name(), files.text)
-                                      : OpenForReading(files.text);
   TBuilder builder(OutputBaseNameFor(files.output), std::move(steps));
   // Taken first, so that no control's variable hides the program's name.
   TSDPR dpr(builder.Names.Take(ProgramNameFor(files.output)));
-  console << kWaitLine;
-  TranslateText(files, text, converted.get(), dpr, builder);
-  text.close();
+  TextTranslation text(files.text, dpr, builder);
+  if (files.text == files.converted) {
+    TranslateWhileConverting(files, input, *converted, text, console);
+  } else {
+    ConvertThenTranslate(files, input, converted.get(), text, console);
+  }
+  input.close();
   SaveAll(files, converted.get(), program, dpr, builder, console);
   return 0;
 }

@@ -2,11 +2,10 @@
 #include "driver/translation.h"
 
 #include <string>
+#include <vector>
 
 #include "builder/builder.h"
 #include "driver/console_messages.h"
-#include "input/form_text_reader.h"
-#include "input/line_parser.h"
 #include "lib/errors.h"
 #include "lib/text.h"
 #include "output/program_text.h"
@@ -14,6 +13,8 @@
 namespace vornic {
 
 namespace {
+
+constexpr size_t kReadSize = 64 * 1024;
 
 bool IsIdentifierPart(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
@@ -30,46 +31,55 @@ bool EndsRootObject(const TILineParser& parser) {
          (word.size() == 3 || !IsIdentifierPart(word[3]));
 }
 
+}  // namespace
+
+TextTranslation::TextTranslation(const std::string& text_name, TSDPR& dpr, TBuilder& builder)
+    : text_name_(text_name), dpr_(dpr), builder_(builder) {}
+
+void TextTranslation::Add(std::string_view bytes) {
+  if (!done()) lines_.Add(bytes);
+}
+
+void TextTranslation::Finish() {
+  lines_.Finish();
+  builder_.FinishGraphics(dpr_);
+  builder_.FinishFonts(dpr_);
+}
+
 // A failure of the form is reported with the line it happened on; its own
 // message is not what the user needs to find the place. A failure that is
-// not the line's (the text cannot be read, the script cannot be written)
-// is reported as what it is.
-void ProcessLines(FormTextReader& reader, const std::string& text_name, TILineParser& parser,
-                  TSDPR& dpr, TBuilder& builder) {
-  std::string line;
-  int line_number = 0;
-  size_t warned = 0;  // the warnings that already name their line
+// not the line's (the script cannot be written) is reported as what it is.
+void TextTranslation::OnLine(std::string_view line, int line_number) {
+  if (done_ || IsBlankText(line)) return;
   try {
-    while (reader.ReadLine(line, line_number)) {
-      if (IsBlankText(line)) continue;
-      parser.ParseLine(line_number, line);
-      builder.ProcessLine(dpr, parser.ClassName, parser.ObjectName, parser.Kind, parser.Word1,
-                          parser.Word2, parser.Word3, parser.Level, parser.Indent,
-                          parser.WordCount);
-      for (; warned < builder.Warnings.size(); ++warned) {
-        builder.Warnings[warned] =
-            LineWarningReport(text_name, line_number, builder.Warnings[warned]);
-      }
-      if (EndsRootObject(parser)) break;
+    parser_.ParseLine(line_number, line);
+    builder_.ProcessLine(dpr_, parser_);
+    for (; warned_ < builder_.Warnings.size(); ++warned_) {
+      builder_.Warnings[warned_] =
+          LineWarningReport(text_name_, line_number, builder_.Warnings[warned_]);
     }
-  } catch (const EInputError&) {
-    throw EInOutError(CannotReadFile(text_name));
   } catch (const EInOutError&) {
     throw;
   } catch (const Error&) {
-    throw EParserError(LineErrorReport(text_name, line_number, line));
+    throw EParserError(LineErrorReport(text_name_, line_number, std::string(line)));
   }
+  done_ = EndsRootObject(parser_);
 }
 
-}  // namespace
+void ReadFormText(std::istream& text, const std::string& text_name, TextTranslation& translation) {
+  std::vector<char> piece(kReadSize);
+  while (!translation.done() && text) {
+    text.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+    if (text.bad()) throw EInOutError(CannotReadFile(text_name));
+    translation.Add(std::string_view(piece.data(), static_cast<size_t>(text.gcount())));
+  }
+  translation.Finish();
+}
 
 void TranslateFormText(std::istream& text, const std::string& text_name, TSDPR& dpr,
                        TBuilder& builder) {
-  FormTextReader reader(text);
-  TILineParser parser;
-  ProcessLines(reader, text_name, parser, dpr, builder);
-  builder.FinishGraphics(dpr);
-  builder.FinishFonts(dpr);
+  TextTranslation translation(text_name, dpr, builder);
+  ReadFormText(text, text_name, translation);
   dpr.Compose();
 }
 

@@ -1,25 +1,64 @@
-// The translation of form text into the output program, from any stream and
-// without touching the file system apart from the resource script of bitmaps,
-// which is written into a temporary file.
+// The translation of form text into the output program, fed with the text in
+// pieces as it is read or written, without touching the file system apart
+// from the resource script of bitmaps, which is written into a temporary file.
 #pragma once
 
 #include <istream>
 #include <string>
+#include <string_view>
+
+#include "input/form_text_lines.h"
+#include "input/line_parser.h"
 
 namespace vornic {
 
 class TBuilder;
 class TSDPR;
 
-/// Feeds every non-blank logical line of `text` up to the root object's end
-/// (the first unindented "end" line) through a line parser and `builder` into
-/// `dpr`, then writes the shared graphics and fonts and joins the program's
-/// sections. A line that fails throws EParserError whose message is the
-/// report "[Error] <text_name>(<number>): <line>"; a text that cannot be read
-/// throws EInOutError "Cannot read file <text_name>", and the resource script
-/// its own EInOutError. A warning the builder raises becomes the report
-/// "[Warning] <text_name>(<number>): <warning>" in its Warnings. Borrows
-/// everything.
+/// Feeds every non-blank logical line of a form text up to the root object's
+/// end (the first unindented "end" line) through a line parser and the
+/// builder into the program. `text_name` is the text as messages name it;
+/// the program and the builder are borrowed and must outlive the translation.
+/// Lines are translated as soon as they are complete, so the text need not
+/// be held.
+class TextTranslation : private FormTextLines::Receiver {
+ public:
+  TextTranslation(const std::string& text_name, TSDPR& dpr, TBuilder& builder);
+  TextTranslation(const TextTranslation&) = delete;
+  TextTranslation& operator=(const TextTranslation&) = delete;
+
+  /// Translates the lines that `bytes`, the next piece of the text,
+  /// completes. A line that fails throws EParserError whose message is the
+  /// report "[Error] <text_name>(<number>): <line>"; the resource script
+  /// throws its own EInOutError. A warning the builder raises becomes the
+  /// report "[Warning] <text_name>(<number>): <warning>" in its Warnings.
+  void Add(std::string_view bytes);
+  /// Translates the last line, then writes the shared graphics and fonts;
+  /// throws as Add does.
+  void Finish();
+  /// True once the root object has ended: the rest of the text is not read.
+  bool done() const { return done_ || lines_.ended(); }
+
+ private:
+  void OnLine(std::string_view line, int line_number) override;
+
+  const std::string text_name_;
+  TSDPR& dpr_;
+  TBuilder& builder_;
+  TILineParser parser_;
+  FormTextLines lines_{*this};
+  bool done_ = false;  // the root object's end line has been translated
+  size_t warned_ = 0;  // the builder's warnings that already name their line
+};
+
+/// Reads `text` in pieces into `translation` until the text or its root
+/// object ends, and finishes the translation. A text that cannot be read
+/// throws EInOutError "Cannot read file <text_name>".
+void ReadFormText(std::istream& text, const std::string& text_name, TextTranslation& translation);
+
+/// Translates the whole of `text` into `dpr` with `builder` and joins the
+/// program's sections (ReadFormText, then TSDPR::Compose); fails as
+/// ReadFormText does. Borrows everything.
 void TranslateFormText(std::istream& text, const std::string& text_name, TSDPR& dpr,
                        TBuilder& builder);
 

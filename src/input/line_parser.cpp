@@ -2,6 +2,7 @@
 // Line; only the blank separates words, a tab is an ordinary character.
 #include "input/line_parser.h"
 
+#include <algorithm>
 #include <string>
 
 #include "lib/errors.h"
@@ -18,8 +19,7 @@ size_t SkipBlanks(const std::string& line, size_t p) {
 }
 
 size_t PlainWordEnd(const std::string& line, size_t p) {
-  while (p < line.size() && line[p] != ' ') ++p;
-  return p;
+  return std::min(line.find(' ', p), line.size());
 }
 
 bool StartsStringExpression(const std::string& line, size_t p) {
@@ -94,9 +94,9 @@ bool IsOrderModifier(const std::string& word) {
 
 }  // namespace
 
-bool TILineParser::ParseLine(int line_number, const std::string& line) {
+bool TILineParser::ParseLine(int line_number, std::string_view line) {
   if (IsBlankText(line)) return true;
-  Line = line;
+  Line.assign(line);
   LineNumber = line_number;
   LineLength = static_cast<int>(line.size());
   SplitLine();
@@ -113,7 +113,8 @@ void TILineParser::SplitLine() {
   size_t p = SkipBlanks(Line, 0);
   Indent = static_cast<int>(p);
   size_t end = FirstWordEnd(Line, p);
-  Word1 = Line.substr(p, end - p);
+  // Assigned in place, so the words keep their storage from line to line.
+  Word1.assign(Line, p, end - p);
   if (Word1.empty()) return;
   WordCount = 1;
   if (Word1 == "end") {
@@ -123,17 +124,17 @@ void TILineParser::SplitLine() {
 
   p = SkipBlanks(Line, end);
   end = PlainWordEnd(Line, p);
-  Word2 = Line.substr(p, end - p);
+  Word2.assign(Line, p, end - p);
   if (Word2.empty()) return;
   WordCount = 2;
 
   p = SkipBlanks(Line, end);
   end = ThirdWordEnd(Line, p);
-  Word3 = Line.substr(p, end - p);
+  Word3.assign(Line, p, end - p);
   if (!Word3.empty()) WordCount = 3;
 
   if (IsObjectHeaderWord(Word1)) {
-    ClassifyObjectLine(Line.substr(end));
+    ClassifyObjectLine(std::string_view(Line).substr(end));
   } else if (WordCount == 3) {
     Kind = "set";
   }
@@ -142,7 +143,7 @@ void TILineParser::SplitLine() {
 // An object header names its object and class ("object Button1: TButton"),
 // or only its class when the object has no name ("object TMemo", possibly
 // followed by a creation order).
-void TILineParser::ClassifyObjectLine(const std::string& rest) {
+void TILineParser::ClassifyObjectLine(std::string_view rest) {
   bool unnamed = WordCount == 2 || (IsOrderModifier(Word3) && IsBlankText(rest));
   Kind = "object";
   if (unnamed) {

@@ -3,36 +3,35 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "builder/line_words.h"
 
 namespace vornic {
 
-/// Splits form text lines for the builder. The per-line fields are rewritten
-/// by every non-blank line; ClassName, ObjectName and Level keep describing
-/// the most recent object (or end) line until the next one arrives.
-class TILineParser {
+/// Splits form text lines for the builder. The words it inherits are the
+/// line as the builder takes it, so the parser itself is handed on. The
+/// per-line fields are rewritten by every non-blank line; ClassName,
+/// ObjectName and Level keep describing the most recent object (or end)
+/// line until the next one arrives. Kind is "object", "set", "end" or
+/// empty; ObjectName keeps its colon and is empty for an unnamed object;
+/// Indent counts the blanks before the first other character; Level is
+/// (Indent + 2) / 2; WordCount counts the non-empty words among the three.
+class TILineParser : public LineWords {
  public:
   /// Splits `line` unless it is empty or only blanks, in which case nothing
   /// changes. Throws EConvertError for an object or end line with an odd
   /// indent. Always returns true.
-  bool ParseLine(int line_number, const std::string& line);
+  bool ParseLine(int line_number, std::string_view line);
 
-  std::string ClassName;   // class of the most recent object line
-  std::string ObjectName;  // its object word, colon included; empty when unnamed
-  std::string Kind;        // "object", "set", "end" or empty
   std::string Line;
   int LineNumber = 0;  // as handed in; stored only
   int LineLength = 0;
-  int Indent = 0;  // blanks before the first other character
-  int Level = 0;   // (Indent + 2) / 2 of the most recent object or end line
-  std::string Word1;
-  std::string Word2;
-  std::string Word3;
-  int WordCount = 0;  // non-empty words among the three
 
  private:
   void SplitLine();
   void ComputeLevel();
-  void ClassifyObjectLine(const std::string& rest);
+  void ClassifyObjectLine(std::string_view rest);
 };
 
 }  // namespace vornic

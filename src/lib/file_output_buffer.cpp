@@ -10,6 +10,8 @@ namespace vornic {
 namespace {
 
 constexpr size_t kBufferSize = 64 * 1024;
+// Pieces from this size on are large enough to be written alone.
+constexpr size_t kDirectWrite = kBufferSize / 4;
 
 }  // namespace
 
@@ -17,20 +19,33 @@ FileOutputBuffer::FileOutputBuffer() : buffer_(kBufferSize) {
   setp(buffer_.data(), buffer_.data() + buffer_.size());
 }
 
-bool FileOutputBuffer::WriteOut() {
+bool FileOutputBuffer::WriteAll(const char* bytes, size_t count) {
   if (failed_) return false;
-  const char* next = pbase();
-  while (next < pptr()) {
-    const ssize_t written = write(fd_, next, static_cast<size_t>(pptr() - next));
+  const char* const end = bytes + count;
+  while (bytes < end) {
+    const ssize_t written = write(fd_, bytes, static_cast<size_t>(end - bytes));
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) {
       failed_ = true;
       return false;
     }
-    next += written;
+    bytes += written;
   }
+  return true;
+}
+
+bool FileOutputBuffer::WriteOut() {
+  if (!WriteAll(pbase(), static_cast<size_t>(pptr() - pbase()))) return false;
   setp(buffer_.data(), buffer_.data() + buffer_.size());
   return true;
+}
+
+std::streamsize FileOutputBuffer::xsputn(const char* bytes, std::streamsize count) {
+  const auto size = static_cast<size_t>(count);
+  if (size < kDirectWrite) return std::streambuf::xsputn(bytes, count);
+  // A large piece would only be copied into the buffer to be written out again.
+  if (!WriteOut() || !WriteAll(bytes, size)) return 0;
+  return count;
 }
 
 FileOutputBuffer::int_type FileOutputBuffer::overflow(int_type c) {

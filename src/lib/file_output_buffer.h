@@ -11,7 +11,8 @@ namespace vornic {
 /// Buffers output for a file descriptor, borrowed from Attach on, which must
 /// stay open while the buffer is used. A failed write makes every later one fail as well; the
 /// stream over the buffer then turns bad. Seeking writes the buffer out first,
-/// so writers can overwrite bytes they wrote earlier.
+/// so writers can overwrite bytes they wrote earlier. A large piece (a
+/// quarter of the buffer or more) goes to the descriptor directly, without a copy.
 class FileOutputBuffer : public std::streambuf {
  public:
   FileOutputBuffer();
@@ -24,6 +25,7 @@ class FileOutputBuffer : public std::streambuf {
   bool failed() const { return failed_; }
 
  protected:
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override;
   int_type overflow(int_type c) override;
   int sync() override;
   pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
@@ -33,6 +35,8 @@ class FileOutputBuffer : public std::streambuf {
  private:
   /// Writes the buffered bytes to the descriptor; false on failure.
   bool WriteOut();
+  /// Writes `count` bytes to the descriptor; false on failure.
+  bool WriteAll(const char* bytes, size_t count);
 
   int fd_ = -1;
   std::vector<char> buffer_;

@@ -55,8 +55,8 @@ std::string UpperText(const std::string& text) {
   return result;
 }
 
-bool IsBlankText(const std::string& text) {
-  return text.find_first_not_of(' ') == std::string::npos;
+bool IsBlankText(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
 std::string TextBeforeFullStop(const std::string& text) { return text.substr(0, text.find('.')); }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vornic {
 
@@ -25,7 +26,7 @@ std::string DropLastChar(const std::string& text);
 /// `text` with the letters a to z made capitals; other bytes unchanged.
 std::string UpperText(const std::string& text);
 /// True when `text` is empty or holds only blanks.
-bool IsBlankText(const std::string& text);
+bool IsBlankText(std::string_view text);
 /// The characters of `text` before its first full stop (all of it without one).
 std::string TextBeforeFullStop(const std::string& text);
 

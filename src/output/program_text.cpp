@@ -146,34 +146,66 @@ const std::string& TSDPR::Section(const std::string& section) const {
   return index == kUnknown ? kEmpty : sections_[index];
 }
 
-void TSDPR::Compose() {
-  const std::string crlf = "\r\n";
-  const std::string focus = FocusControl.empty() ? "" : "  SetFocus(" + FocusControl + ");";
-  std::string text;
-  text += sections_[kProgram] + crlf + sections_[kUses];
-  if (HasResources) text += ResourceDirective;
-  text += crlf;
-  text += sections_[kVar] + crlf;
-  text += sections_[kProcedures];
-  for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) text += sections_[i];
-  if (HasNotifyHandler)
-    text += sections_[kNotifyBegin] + sections_[kNotifyMidle] + sections_[kNotifyEnd];
-  text += crlf;
-  if (HasSizeHandler)
-    text += sections_[kWmSizeBegin] + sections_[kWmSizeMidle] + sections_[kWmSizeEnd];
-  text += sections_[kPaintBegin] + sections_[kPaintMidle] + sections_[kPaintEnd];
-  text += DestroyBegin + sections_[kDestroyMidle] + DestroyEnd + sections_[kWindowProcEnd] + crlf;
-  text += sections_[kBodyBegin] + sections_[kBodyMidle] + crlf;
-  text += sections_[kBodyMidleEnd] + crlf;
+// The one order of the program's pieces; both the composed text and the
+// saved file come from it, so they cannot differ.
+template <typename Emit>
+void TSDPR::ForEachPiece(Emit emit) const {
+  const std::string_view crlf = "\r\n";
+  emit(sections_[kProgram]);
+  emit(crlf);
+  emit(sections_[kUses]);
+  if (HasResources) emit(ResourceDirective);
+  emit(crlf);
+  emit(sections_[kVar]);
+  emit(crlf);
+  emit(sections_[kProcedures]);
+  for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) emit(sections_[i]);
+  if (HasNotifyHandler) {
+    for (size_t i = kNotifyBegin; i <= kNotifyEnd; ++i) emit(sections_[i]);
+  }
+  emit(crlf);
+  if (HasSizeHandler) {
+    for (size_t i = kWmSizeBegin; i <= kWmSizeEnd; ++i) emit(sections_[i]);
+  }
+  for (size_t i = kPaintBegin; i <= kPaintEnd; ++i) emit(sections_[i]);
+  emit(DestroyBegin);
+  emit(sections_[kDestroyMidle]);
+  emit(DestroyEnd);
+  emit(sections_[kWindowProcEnd]);
+  emit(crlf);
+  emit(sections_[kBodyBegin]);
+  emit(sections_[kBodyMidle]);
+  emit(crlf);
+  emit(sections_[kBodyMidleEnd]);
+  emit(crlf);
   // What needs the windows with their fonts, which come last of all.
-  if (!sections_[kBodyLast].empty()) text += sections_[kBodyLast] + crlf;
-  text += focus + crlf;
-  text += ShowWindowLine + sections_[kBodyEnd] + crlf;
+  if (!sections_[kBodyLast].empty()) {
+    emit(sections_[kBodyLast]);
+    emit(crlf);
+  }
+  if (!FocusControl.empty()) {
+    emit(std::string_view("  SetFocus("));
+    emit(FocusControl);
+    emit(std::string_view(");"));
+  }
+  emit(crlf);
+  emit(ShowWindowLine);
+  emit(sections_[kBodyEnd]);
+  emit(crlf);
+}
+
+void TSDPR::Compose() {
+  size_t size = 0;
+  ForEachPiece([&size](std::string_view piece) { size += piece.size(); });
+  std::string text;
+  text.reserve(size);
+  ForEachPiece([&text](std::string_view piece) { text += piece; });
   ComposedText = std::move(text);
 }
 
 void TSDPR::SaveTo(FileReplacement& file) const {
-  file.Write(ComposedText);
+  // Written piece by piece: a program of many controls is not held twice.
+  ForEachPiece([&file](std::string_view piece) { file.Write(piece); });
   file.Write("\r\n");
 }
 

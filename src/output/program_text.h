@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 namespace vornic {
@@ -11,7 +12,8 @@ namespace vornic {
 class FileReplacement;
 
 /// Holds the frame of the generated Object Pascal program cut into named
-/// sections. Generators only append (AddText); Compose decides the order.
+/// sections. Generators only append (AddText); the order of the sections is
+/// decided in one place, for Compose and SaveTo alike.
 class TSDPR {
  public:
   /// Fills every section with the frame's text; `program_name` follows "Program ".
@@ -29,7 +31,8 @@ class TSDPR {
   bool AddTextOnce(const std::string& section, const std::string& text);
   /// Joins all sections into ComposedText.
   void Compose();
-  /// Writes ComposedText and one CR LF into `file`; throws EInOutError.
+  /// Writes the sections, in the order Compose joins them, and one CR LF
+  /// into `file`; throws EInOutError. Needs no Compose.
   void SaveTo(FileReplacement& file) const;
 
   /// The current text of a named section, empty for an unknown name.
@@ -47,6 +50,10 @@ class TSDPR {
   std::string ShowWindowLine;  // replaced whole by the main window generator
 
  private:
+  /// Calls `emit` with every piece of the program in order.
+  template <typename Emit>
+  void ForEachPiece(Emit emit) const;
+
   static constexpr size_t kSectionCount = 28;
   std::array<std::string, kSectionCount> sections_;
   std::unordered_set<std::string> added_once_;  // section name, NUL, text

@@ -2,13 +2,14 @@
 // a BITMAP entry and appends the entry to the run's resource script.
 #include "output/resource_script.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
 #include "lib/errors.h"
 #include "lib/file_replacement.h"
-#include "lib/text.h"
 
 namespace vornic {
 namespace {
@@ -25,23 +26,31 @@ std::string ScriptBaseWithName(const std::string& base) {
   return name_start == base.size() ? base + "noname" : base;
 }
 
-// One quoted script line from up to 32 hexadecimal characters; a final odd
-// character has no partner and is dropped.
-void AppendScriptLine(std::string_view piece, int line_number, std::string& out) {
-  out += " '";
+// " '", 16 pairs with a blank between them, "'" and CR LF.
+constexpr size_t kScriptLineSize = 2 + kCharsPerLine / 2 * 3 - 1 + 3;
+
+// The size of the quoted line of `pairs` pairs.
+size_t ScriptLineSize(size_t pairs) { return 2 + (pairs == 0 ? 0 : pairs * 3 - 1) + 3; }
+
+// Writes one quoted script line from up to 32 hexadecimal characters at
+// `out` and returns the end; a final odd character has no partner and is
+// dropped.
+char* PutScriptLine(std::string_view piece, int line_number, char* out) {
+  *out++ = ' ';
+  *out++ = '\'';
   const size_t pairs = piece.size() / 2;
   for (size_t pair = 0; pair < pairs; ++pair) {
-    if (pair > 0) out += ' ';
+    if (pair > 0) *out++ = ' ';
     const size_t at = pair * 2;
     // Byte 46, the low byte of the info header's count of colours used, is
     // written as zero, so that the palette size follows from the bit depth.
-    if (line_number == kPatchedLine && at == kPatchedChar) {
-      out += "00";
-    } else {
-      out += piece.substr(at, 2);
-    }
+    const bool patched = line_number == kPatchedLine && at == kPatchedChar;
+    out[0] = patched ? '0' : piece[at];
+    out[1] = patched ? '0' : piece[at + 1];
+    out += 2;
   }
-  out += "'\r\n";
+  std::memcpy(out, "'\r\n", 3);
+  return out + 3;
 }
 
 }  // namespace
@@ -69,34 +78,44 @@ std::string TIImage::JoinedData(int skip) const {
   for (int index = 1; index <= count; ++index) total += DataLines.GetItem(index).size();
   data.reserve(total);
   for (int index = 1; index <= count; ++index) {
-    std::string line = DataLines.GetItem(index);
-    // The first characters hold the graphic's class name and length, not the bitmap file.
-    if (index == 1) line = CopyText(line, skip + 1, static_cast<int>(line.size()));
-    if (index == count) line = RemoveChar(line, "}");
+    std::string_view line = DataLines.GetItem(index);
+    // The first characters hold the graphic's class name and length, not
+    // the bitmap file; what a NUL cuts off is no data either.
+    if (index == 1 && skip < 0) line = {};
+    if (index == 1 && skip >= 0) {
+      line.remove_prefix(std::min(line.size(), static_cast<size_t>(skip)));
+      line = line.substr(0, line.find('\0'));
+    }
+    const size_t start = data.size();
     data += line;
+    if (index == count) data.erase(std::remove(data.begin() + start, data.end(), '}'), data.end());
   }
   return data;
 }
 
-std::string TIImage::ScriptEntry(std::string_view data) const {
-  std::string entry = "BMP_" + ControlName + " BITMAP\r\nBEGIN\r\n";
-  entry.reserve(entry.size() + data.size() * 3 / 2 + data.size() / 8 + 16);
+void TIImage::ScriptEntry(std::string_view data, std::string& entry) const {
+  const std::string head = "BMP_" + ControlName + " BITMAP\r\nBEGIN\r\n";
+  constexpr std::string_view kTail = "END\r\n\r\n";
+  const size_t full_lines = data.size() / kCharsPerLine;
+  const size_t rest = data.size() - full_lines * kCharsPerLine;
+  entry.resize(head.size() + full_lines * kScriptLineSize + ScriptLineSize(rest / 2) +
+               kTail.size());
+  char* out = std::copy(head.begin(), head.end(), entry.data());
   int line_number = 0;
-  size_t start = 0;
-  for (; data.size() - start >= kCharsPerLine; start += kCharsPerLine) {
-    AppendScriptLine(data.substr(start, kCharsPerLine), ++line_number, entry);
+  for (size_t start = 0; start < full_lines * kCharsPerLine; start += kCharsPerLine) {
+    out = PutScriptLine(data.substr(start, kCharsPerLine), ++line_number, out);
   }
   // The remainder closes the data, even when it is empty (the line " ''").
-  AppendScriptLine(data.substr(start), ++line_number, entry);
-  entry += "END\r\n\r\n";
-  return entry;
+  out = PutScriptLine(data.substr(full_lines * kCharsPerLine), ++line_number, out);
+  std::copy(kTail.begin(), kTail.end(), out);
 }
 
 void TIImage::WriteBitmap(int skip) {
   if (DataLines.HighIndex() == 0) {
     throw ERangeError("No bitmap data for " + ControlName);
   }
-  AppendEntry(ScriptEntry(JoinedData(skip)));
+  ScriptEntry(JoinedData(skip), entry_);
+  AppendEntry(entry_);
 }
 
 void TIImage::WriteBitmapFile(std::string_view bmp_file) {
@@ -107,10 +126,11 @@ void TIImage::WriteBitmapFile(std::string_view bmp_file) {
     hex += kDigits[static_cast<uint8_t>(byte) >> 4];
     hex += kDigits[static_cast<uint8_t>(byte) & 0xF];
   }
-  AppendEntry(ScriptEntry(hex));
+  ScriptEntry(hex, entry_);
+  AppendEntry(entry_);
 }
 
-void TIImage::AppendEntry(const std::string& entry) {
+void TIImage::AppendEntry(std::string_view entry) {
   // The entry is built whole first, so a failure never leaves half of it in the script.
   if (script_ == nullptr) {
     ScriptBaseName = ScriptBaseWithName(ScriptBaseName);

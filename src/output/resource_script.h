@@ -52,12 +52,14 @@ class TIImage {
  private:
   /// The data lines as one text, the skip and the closing brace removed.
   std::string JoinedData(int skip) const;
-  /// The whole entry for hexadecimal `data`, from "BMP_" to the empty line after "END".
-  std::string ScriptEntry(std::string_view data) const;
+  /// Makes `entry` the whole entry for hexadecimal `data`, from "BMP_" to
+  /// the empty line after "END".
+  void ScriptEntry(std::string_view data, std::string& entry) const;
   /// Writes `entry` at the end of the script, creating the script on the first write.
-  void AppendEntry(const std::string& entry);
+  void AppendEntry(std::string_view entry);
 
   std::unique_ptr<FileReplacement> script_;  // from the first write to the end of the run
+  std::string entry_;  // the entry being written, kept so that its storage serves the next
 };
 
 }  // namespace vornic
