@@ -174,7 +174,7 @@ void TBuilder::FinishGraphics(TSDPR& dpr) {
 void TBuilder::FinishFonts(TSDPR& dpr) {
   // As with the graphics, one text at a time.
   dpr.AddText("var", Fonts.GetFontDeclarations());
-  dpr.AddText("bodymidleend", Fonts.GetFontCreation());
+  dpr.AddText("bodymidleend", Fonts.GetFontCreation(steps_->FontsWithLines()));
   dpr.AddText("bodymidleend", Fonts.GetFontAssignments());
   dpr.AddText("windowprocdestroymidle", Fonts.GetFontDeletion());
 }

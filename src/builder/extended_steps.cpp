@@ -20,6 +20,7 @@ class ExtendedSteps final : public TranslationSteps {
   explicit ExtendedSteps(ClassAliases aliases) : aliases_(std::move(aliases)) {}
 
   void ReserveNames(ProgramNames& names) const override { names.ReserveExtendedIdentifiers(); }
+  bool FontsWithLines() const override { return true; }
 
   Generator MemberFor(const ClassRow& row) const override {
     return row.extended == nullptr ? row.build : nullptr;

@@ -54,6 +54,9 @@ class TranslationSteps {
   /// becoming variables: the exact translation leaves them to the form, so
   /// that it names every control as it always did. By default none.
   virtual void ReserveNames(ProgramNames& /*names*/) const {}
+  /// True when the fonts are created with the underline and strike-out of
+  /// their Font.Style; the exact translation creates every font without.
+  virtual bool FontsWithLines() const { return false; }
 };
 
 /// The translation the documented rules describe, byte for byte.

@@ -42,17 +42,19 @@ std::string TIFontBase::GetFontDeclarations() const {
   return text;
 }
 
-std::string TIFontBase::GetFontCreation() const {
+std::string TIFontBase::GetFontCreation(bool with_lines) const {
   std::string text =
       Numbers.HighIndex() > 0 ? "\r\n  { Create Font Handle " + RepeatText("=", 51) + " }" : "\r\n";
   for (int i = 1; i <= Numbers.HighIndex(); ++i) {
     const std::string& style = Styles.GetItem(i);
     const std::string weight = FindText(style, "Bold") > 0 ? "700" : "400";
     const std::string italic = FindText(style, "Italic") > 0 ? "1" : "0";
+    const std::string underline = with_lines && FindText(style, "Underline") > 0 ? "1" : "0";
+    const std::string strike_out = with_lines && FindText(style, "StrikeOut") > 0 ? "1" : "0";
     const std::string& charset = Charsets.GetItem(i).empty() ? "0" : Charsets.GetItem(i);
     const std::string& face = Names.GetItem(i).empty() ? kDefaultFace : Names.GetItem(i);
     text += "\r\n  hFont" + std::to_string(i) + " := CreateFont(" + Heights.GetItem(i) + ",0,0,0," +
-            weight + "," + italic + ",0,0," + charset + ",0,0,0,0," + face + ");";
+            weight + "," + italic + "," + underline + "," + strike_out + "," + charset + ",0,0,0,0," + face + ");";
   }
   return text;
 }
