@@ -82,7 +82,7 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
                          ::testing::Values("empty", "controls", "showcase", "names", "dialog",
                                            "containers", "menus",
-                                           "common_controls", "views"),
+                                           "common_controls", "views", "workbench"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace
