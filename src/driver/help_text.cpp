@@ -74,15 +74,18 @@ std::string HelpText() {
     if (section.manual_only) continue;
     if (!help.empty()) help += "\n";
     help += std::string(section.title) + "\n";
-    const HelpItem* previous = nullptr;
-    bool previous_long = false;
+    bool first = true;
+    bool previous_short = false;  // the item before took one line
+    bool previous_term = false;   // ... and was a term
     for (const HelpItem& item : section.items) {
       const std::vector<std::string> lines = ItemLines(item);
-      const bool same_kind = previous != nullptr && (*previous->term == '\0') == (*item.term == '\0');
-      if (previous != nullptr && (previous_long || lines.size() > 1 || !same_kind)) help += "\n";
+      const bool is_short = lines.size() == 1;
+      const bool is_term = *item.term != '\0';
+      if (!first && !(previous_short && is_short && previous_term == is_term)) help += "\n";
       for (const std::string& line : lines) help += line;
-      previous = &item;
-      previous_long = lines.size() > 1;
+      first = false;
+      previous_short = is_short;
+      previous_term = is_term;
     }
   }
   return help;
