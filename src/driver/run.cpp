@@ -26,6 +26,7 @@
 #include "driver/console_messages.h"
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
+#include "driver/help_text.h"
 #include "driver/translating_output.h"
 #include "driver/translation.h"
 #include "input/binary_to_text.h"
@@ -260,8 +261,10 @@ int Run(const std::vector<std::string>& all_args, std::ostream& console) {
     console << kClassFileMissing << "\n";
     return 1;
   }
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+  if (args.empty()) {
     console << kUsageText;
+  } else if (args[0] == "--help" || args[0] == "-h") {
+    console << kUsageText << HelpText();
   } else if (args[0] == "--version") {
     console << kVersionLine;
   } else {

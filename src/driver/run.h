@@ -11,7 +11,8 @@ namespace vornic {
 /// name), writing every console message to `console`. Returns the exit code.
 /// Options stand before the file names, in any order: "--extended" chooses
 /// the extended translation, "--classes FILE" (repeatable) reads a class file
-/// of aliases and chooses it too.
+/// of aliases and chooses it too. Without file names it prints the usage
+/// text; "--help" and "-h" print it with the description of HelpText.
 int Run(const std::vector<std::string>& args, std::ostream& console);
 
 }  // namespace vornic
