@@ -26,6 +26,7 @@ TBuilder::TBuilder(std::string output_base_name, Translation translation)
 TBuilder::TBuilder(std::string output_base_name, std::unique_ptr<TranslationSteps> steps)
     : OutputBaseName(std::move(output_base_name)), steps_(std::move(steps)) {
   BitmapStore.ScriptBaseName = OutputBaseName;
+  steps_->ReserveNames(Names);
 }
 
 TBuilder::~TBuilder() = default;
@@ -56,6 +57,7 @@ void TBuilder::ProcessLine(TSDPR& dpr, const LineWords& line) {
   }
   CheckLineValues(line, checks_, ListMarker);
   if (kind == "set") open_.StoreFontProperty(line);
+  if (kind == "set") open_.StoreProperty(line);
   Dispatch(dpr, line);
   if (kind == "end") {
     Levels.RemoveLevel(std::to_string(level));
@@ -72,6 +74,7 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   if (is_root) root_seen_ = root_open_ = true;
   Levels.AddLevel(std::to_string(line.Level), "0", "0", UpperText(line.ClassName), is_root);
   OpenObject& object = open_.Open(line.Level);
+  object.state.class_name = line.ClassName;
 
   // A group box must be created before the controls inside it, yet its end
   // line comes after theirs: it is written when its first child begins.
@@ -103,7 +106,7 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
 }
 
 void TBuilder::RouteByClass(const LineWords& line, OpenObject& object) {
-  const ClassRow* row = FindClassRow(line.ClassName);
+  const ClassRow* row = FindClassRow(line.ClassName, steps_->aliases());
   checks_ = steps_->ChecksFor(CheckedObject::kControl, row);
   const GeneratorFactory factory = row == nullptr ? nullptr : steps_->FactoryFor(*row);
   if (factory != nullptr) {
@@ -155,6 +158,9 @@ void TBuilder::EndObject(TSDPR& dpr, const LineWords& line) {
 }
 
 void TBuilder::FinishGraphics(TSDPR& dpr) {
+  // They may still add paint code, pens and brushes.
+  for (const auto& step : finishing_steps_) step(Context(dpr));
+  finishing_steps_.clear();
   if (PaintNeeded || BevelPainted) {
     dpr.AddText("windowprocpaintbegin",
                 "\r\n    WM_PAINT: begin\r\n      PaintDC := BeginPaint(hWindow,PaintStruct);");
@@ -165,12 +171,13 @@ void TBuilder::FinishGraphics(TSDPR& dpr) {
   dpr.AddText("var", Graphics.GetGraphicsDeclarations(BevelPainted));
   dpr.AddText("windowproccreatemidle", Graphics.GetGraphicsCreation());
   dpr.AddText("windowprocdestroymidle", Graphics.GetGraphicsDeletion());
+  dpr.AddText("windowprocmidle", Branches.Text());
 }
 
 void TBuilder::FinishFonts(TSDPR& dpr) {
   // As with the graphics, one text at a time.
   dpr.AddText("var", Fonts.GetFontDeclarations());
-  dpr.AddText("bodymidleend", Fonts.GetFontCreation());
+  dpr.AddText("bodymidleend", Fonts.GetFontCreation(steps_->FontsWithLines()));
   dpr.AddText("bodymidleend", Fonts.GetFontAssignments());
   dpr.AddText("windowprocdestroymidle", Fonts.GetFontDeletion());
 }

@@ -2,19 +2,25 @@
 // current object's class, and finishes the shared declarations at the end.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
+#include <vector>
 
+#include "builder/color_brushes.h"
 #include "builder/control_generator.h"
 #include "builder/generator_context.h"
 #include "builder/level.h"
 #include "builder/line_words.h"
+#include "builder/message_branches.h"
 #include "builder/open_objects.h"
 #include "builder/program_names.h"
 #include "builder/records.h"
 #include "builder/value_checks.h"
 #include "controls/item_stores.h"
+#include "controls/menu_bar.h"
 #include "lib/font_base.h"
 #include "lib/graf_base.h"
 #include "output/resource_script.h"
@@ -112,6 +118,12 @@ class TBuilder {
   bool ResourcesWritten = false;
   bool FocusChosen = false;
   std::string OutputBaseName;
+  MessageBranches Branches;  // window procedure branches several controls share
+  ColorBrushes Brushes;      // background brushes of the extended program
+  // Warnings about the form, in order; the driver puts the file name and the
+  // line number in front of each as it comes (see TranslateFormText).
+  std::vector<std::string> Warnings;
+  MenuBar MainMenuBar;  // the form's main menu, written by the extended translation
 
  private:
   friend class GeneratorContext;
@@ -155,6 +167,9 @@ class TBuilder {
   bool root_open_ = false;            // the root's end line has not come yet
   bool main_window_written_ = false;  // EmitMainWindow has run at least once
   bool win_rect_declared_ = false;    // the main window's size rectangle is in "var"
+  // Steps generators left for the end of the run, when every control exists.
+  std::vector<std::function<void(GeneratorContext)>> finishing_steps_;
+  std::unordered_set<std::string> window_variables_;  // HWND variables, in capitals
 
   // --- shared steps of the control generators (src/controls/) ---
   /// The handle through which generators reach the shared state and `dpr`.

@@ -25,9 +25,15 @@ struct ClassRow {
   PropertyList extended_checks = {};  // values only the extended translation writes
 };
 
+class ClassAliases;
+
 /// The row of `class_name`, compared in capitals; nullptr for a class that
-/// neither translation writes.
-const ClassRow* FindClassRow(const std::string& class_name);
+/// neither translation writes. With `aliases`, a class is looked up as the
+/// class its alias names: a user's alias wins over the class's own row, a
+/// built-in one applies only to a class without a row, and aliases of
+/// aliases are followed.
+const ClassRow* FindClassRow(const std::string& class_name,
+                             const ClassAliases* aliases = nullptr);
 
 /// The row of the root object, whatever its class: the main window.
 const ClassRow& MainWindowRow();

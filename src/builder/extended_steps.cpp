@@ -1,9 +1,15 @@
 // The extended translation: the window looks like the form. Classes with a
 // generator object of their own get it, every window control gets the font
-// the designer shows for it, and every value those add to the program is
-// checked like the others.
+// and the state the designer shows for it, the main window is written its own
+// way, and every value those add to the program is checked like the others.
+#include <utility>
+
+#include "builder/extended_main_window.h"
 #include "builder/open_objects.h"
+#include "builder/program_names.h"
 #include "builder/translation_steps.h"
+#include "controls/control_state.h"
+#include "controls/pages.h"
 
 namespace vornic {
 
@@ -11,6 +17,11 @@ namespace {
 
 class ExtendedSteps final : public TranslationSteps {
  public:
+  explicit ExtendedSteps(ClassAliases aliases) : aliases_(std::move(aliases)) {}
+
+  void ReserveNames(ProgramNames& names) const override { names.ReserveExtendedIdentifiers(); }
+  bool FontsWithLines() const override { return true; }
+
   Generator MemberFor(const ClassRow& row) const override {
     return row.extended == nullptr ? row.build : nullptr;
   }
@@ -33,10 +44,34 @@ class ExtendedSteps final : public TranslationSteps {
   const TRFont* FontFor(GeneratorContext context, int level, bool /*reads_font*/) const override {
     return &context.DesignFontAt(level).face;
   }
+
+  // Hidden, disabled, tab stops, Enter and Escape, colours, and the tab
+  // changes that show and hide a control on pages.
+  void PrepareWindowControl(GeneratorContext context, WindowControl& control) const override {
+    ApplyDesignState(context, control);
+    KeepToPages(context, control);
+  }
+
+  bool WriteMainWindow(GeneratorContext context, TRForm& form) const override {
+    WriteExtendedMainWindow(context, form);
+    return true;
+  }
+
+  // A painted control shows what the designer shows: nothing when hidden.
+  bool Paints(GeneratorContext context, int level) const override {
+    return context.DesignStateAt(level).visible;
+  }
+
+  const ClassAliases* aliases() const override { return &aliases_; }
+
+ private:
+  ClassAliases aliases_;
 };
 
 }  // namespace
 
-std::unique_ptr<TranslationSteps> MakeExtendedSteps() { return std::make_unique<ExtendedSteps>(); }
+std::unique_ptr<TranslationSteps> MakeExtendedSteps(ClassAliases aliases) {
+  return std::make_unique<ExtendedSteps>(std::move(aliases));
+}
 
 }  // namespace vornic

@@ -1,14 +1,21 @@
 // The shared state of a run as generators reach it.
 #include "builder/generator_context.h"
 
+#include <utility>
+
 #include "builder/builder.h"
 #include "builder/translation_steps.h"
+#include "lib/text.h"
 #include "output/program_text.h"
 
 namespace vornic {
 
 void GeneratorContext::AddText(const std::string& section, const std::string& text) const {
   program_.AddText(section, text);
+}
+
+void GeneratorContext::AddTextOnce(const std::string& section, const std::string& text) const {
+  program_.AddTextOnce(section, text);
 }
 
 TIFontBase& GeneratorContext::fonts() const { return builder_.Fonts; }
@@ -21,6 +28,10 @@ const TILevel& GeneratorContext::levels() const { return builder_.Levels; }
 
 const std::string& GeneratorContext::output_base_name() const { return builder_.OutputBaseName; }
 
+const std::string& GeneratorContext::form_menu() const { return builder_.Form.Menu; }
+
+MenuBar& GeneratorContext::menu_bar() const { return builder_.MainMenuBar; }
+
 const TranslationSteps& GeneratorContext::steps() const { return *builder_.steps_; }
 
 const TRFont* GeneratorContext::collected_font() const {
@@ -29,6 +40,28 @@ const TRFont* GeneratorContext::collected_font() const {
 
 const DesignFont& GeneratorContext::DesignFontAt(int level) const {
   return builder_.open_.FontAt(level);
+}
+
+const DesignState& GeneratorContext::DesignStateAt(int level) const {
+  return builder_.open_.StateAt(level);
+}
+
+void GeneratorContext::Hide(int level) const {
+  if (OpenObject* object = builder_.open_.Find(level)) object->state.visible = false;
+}
+
+MessageBranches& GeneratorContext::branches() const { return builder_.Branches; }
+
+std::string GeneratorContext::BrushFor(const std::string& color) const {
+  return builder_.Brushes.BrushFor(color, program_);
+}
+
+void GeneratorContext::Warn(const std::string& text) const { builder_.Warnings.push_back(text); }
+
+void GeneratorContext::SetPage(int level, PagePlace page) const {
+  if (OpenObject* object = builder_.open_.Find(level); object != nullptr) {
+    object->state.page = std::move(page);
+  }
 }
 
 std::string& GeneratorContext::list_marker() const { return builder_.ListMarker; }
@@ -45,8 +78,34 @@ void GeneratorContext::PlaceInForm(int level, std::string& left, std::string& to
   if (level > 2) builder_.Levels.GetOffset(std::to_string(level), left, top);
 }
 
+void GeneratorContext::SetContentOrigin(int level, int left, int top) const {
+  builder_.Levels.SetLeft(std::to_string(level), std::to_string(left));
+  builder_.Levels.SetTop(std::to_string(level), std::to_string(top));
+}
+
 void GeneratorContext::DeclareWindow(const std::string& name) const {
   program_.AddText("var", "\r\n    " + name + ": HWND;");
+  builder_.window_variables_.insert(UpperText(name));
+}
+
+bool GeneratorContext::DeclareOnce(const std::string& declaration) const {
+  return program_.AddTextOnce("var", "\r\n    " + declaration);
+}
+
+std::vector<std::string> GeneratorContext::WindowsNamed(const std::string& form_name) const {
+  std::vector<std::string> windows;
+  for (const std::string& variable : builder_.Names.TakenFor(form_name)) {
+    if (builder_.window_variables_.count(UpperText(variable)) > 0) windows.push_back(variable);
+  }
+  return windows;
+}
+
+ControlGenerator* GeneratorContext::HolderAt(int level) const {
+  return builder_.open_.GeneratorBelow(level);
+}
+
+void GeneratorContext::AtFinish(std::function<void(GeneratorContext)> step) const {
+  builder_.finishing_steps_.push_back(std::move(step));
 }
 
 void GeneratorContext::InitCommonControlsOnce() const {
@@ -63,6 +122,8 @@ std::string GeneratorContext::TakeFont(const std::string& control, int level,
   builder_.ClearFont();
   return font_name;
 }
+
+bool GeneratorContext::Paints(int level) const { return steps().Paints(*this, level); }
 
 void GeneratorContext::NeedPaint() const { builder_.PaintNeeded = true; }
 

@@ -3,7 +3,9 @@
 // reached through one small handle.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace vornic {
 
@@ -11,10 +13,15 @@ class TBuilder;
 class TSDPR;
 class TIFontBase;
 class TIGrafBase;
+class MenuBar;
 class TIImage;
 class TILevel;
+class MessageBranches;
 class TranslationSteps;
+class ControlGenerator;
 struct DesignFont;
+struct DesignState;
+struct PagePlace;
 struct LineWords;
 struct TRFont;
 
@@ -27,6 +34,9 @@ class GeneratorContext {
 
   /// Appends `text` to the named section of the program.
   void AddText(const std::string& section, const std::string& text) const;
+  /// Appends `text` to the named section unless it was added there through
+  /// this call before in the run (TSDPR::AddTextOnce).
+  void AddTextOnce(const std::string& section, const std::string& text) const;
   TSDPR& program() const { return program_; }
   TIFontBase& fonts() const;
   TIGrafBase& graphics() const;
@@ -34,6 +44,10 @@ class GeneratorContext {
   const TILevel& levels() const;
   /// The output name up to its first full stop: the resource script's name.
   const std::string& output_base_name() const;
+  /// The main menu that the form names (its Menu value), empty when none.
+  const std::string& form_menu() const;
+  /// The form's menu bar, filled by the main menu and its items.
+  MenuBar& menu_bar() const;
   /// The steps of the translation this run makes.
   const TranslationSteps& steps() const;
   /// The Font values the current object's generator collected, nullptr when
@@ -42,6 +56,23 @@ class GeneratorContext {
   /// The font the designer shows for the innermost object open at `level`
   /// or above it.
   const DesignFont& DesignFontAt(int level) const;
+  /// The designer's state (visibility, colour, own values) of the innermost
+  /// object open at `level` or above it.
+  const DesignState& DesignStateAt(int level) const;
+  /// Hides the object open at `level` and, as the designer's rule passes it
+  /// on, whatever opens inside it later: e.g. a sheet whose tab never shows.
+  /// A page that is not chosen yet uses SetPage instead, as a tab shows it.
+  void Hide(int level) const;
+  /// The window procedure's branches that several controls add to.
+  MessageBranches& branches() const;
+  /// The variable of the background brush of `color`, a Pascal colour
+  /// expression, created once for the run.
+  std::string BrushFor(const std::string& color) const;
+  /// Reports `text` as a warning about the line being read; the run goes on.
+  void Warn(const std::string& text) const;
+  /// Places the object open at `level`, and what opens inside it from now
+  /// on, on the pages `page` describes (its design state's `page`).
+  void SetPage(int level, PagePlace page) const;
   /// Names the multi-line value being read, so that the value checks know
   /// what its lines must be ("lb_is" for string entries, "image_is" for
   /// bitmap data); empty when none is.
@@ -57,6 +88,10 @@ class GeneratorContext {
   /// a container (level above 2); a control on the form keeps its values.
   /// Throws EConvertError when a position is not an integer.
   void PlaceInForm(int level, std::string& left, std::string& top) const;
+  /// Places what the container open at `level` holds from `left`,`top` in
+  /// the container (its client area's origin) instead of its own Left and
+  /// Top; a Left or Top line of the container read later replaces them.
+  void SetContentOrigin(int level, int left, int top) const;
   /// Adds "    <name>: HWND;" on a new line of "var".
   void DeclareWindow(const std::string& name) const;
   /// Adds the InitCommonControls call the first time a common control is written.
@@ -66,6 +101,21 @@ class GeneratorContext {
   /// values), then empties the collected font; returns the font variable,
   /// empty when none was registered.
   std::string TakeFont(const std::string& control, int level, bool reads_font) const;
+  /// False when the translation leaves out a painted control of the object
+  /// open at `level` (a hidden one, in the extended translation).
+  bool Paints(int level) const;
+  /// Adds "    <declaration>" on a new line of "var" the first time it is
+  /// asked for (AddTextOnce); true that time, false after.
+  bool DeclareOnce(const std::string& declaration) const;
+  /// The variables of the window controls the form names `form_name`
+  /// (compared in capitals), in the order they were named.
+  std::vector<std::string> WindowsNamed(const std::string& form_name) const;
+  /// The generator object of the object that holds an object at `level`;
+  /// nullptr when none does or a member of TBuilder serves it.
+  ControlGenerator* HolderAt(int level) const;
+  /// Runs `step` after the last line, before the paint code and the fonts
+  /// are finished: for text that needs controls written later in the form.
+  void AtFinish(std::function<void(GeneratorContext)> step) const;
   /// Marks that paint code needing the WM_PAINT frame was written.
   void NeedPaint() const;
   /// Counts one more control written.

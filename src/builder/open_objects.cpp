@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "lib/text.h"
+
 namespace vornic {
 
 namespace {
@@ -12,7 +14,39 @@ namespace {
 // stand one step in from its object line.
 int PropertyIndent(int level) { return 2 * level; }
 
+// The classes that keep a colour of their own unless ParentColor is True.
+// Every other class takes its holder's colour, as the designer's ParentColor
+// default does.
+const char* ClassColor(const std::string& class_name) {
+  static const char* const kWindowColored[] = {
+      "TEDIT",     "TMEMO",       "TLISTBOX",     "TCOMBOBOX",     "TMASKEDIT",
+      "TRICHEDIT", "TSPINEDIT",   "TLABELEDEDIT", "TCHECKLISTBOX", "TLISTVIEW",
+      "TTREEVIEW", "TSTRINGGRID", "TDRAWGRID",    "TCOMBOBOXEX",   "THOTKEY"};
+  const std::string upper = UpperText(class_name);
+  for (const char* name : kWindowColored) {
+    if (upper == name) return "clWindow";
+  }
+  if (upper == "TPANEL") return "clBtnFace";
+  return nullptr;
+}
+
 }  // namespace
+
+std::string DesignColor(const DesignState& state) {
+  if (!state.color.empty()) return state.color;
+  const char* own = ClassColor(state.class_name);
+  if (own != nullptr && state.parent_color != "True") return own;
+  return state.inherited_color;
+}
+
+const DesignState& DefaultDesignState() {
+  static const DesignState state = [] {
+    DesignState form;
+    form.inherited_color = "clBtnFace";
+    return form;
+  }();
+  return state;
+}
 
 const DesignFont& DefaultDesignFont() {
   static const DesignFont font{{"DEFAULT_CHARSET", "-11", "'MS Sans Serif'", "[]"}, "clWindowText"};
@@ -23,7 +57,16 @@ OpenObject& OpenObjects::Open(int level) {
   while (!objects_.empty() && objects_.back().level >= level) objects_.pop_back();
   // A copy: growing the vector may move the holder's font.
   DesignFont font = objects_.empty() ? DefaultDesignFont() : objects_.back().font;
-  objects_.push_back(OpenObject{level, std::move(font), nullptr});
+  DesignState state;
+  const DesignState& holder = objects_.empty() ? DefaultDesignState() : objects_.back().state;
+  // The form's own Visible and Enabled are its window's, not its controls'.
+  if (objects_.size() > 1) {
+    state.visible = holder.visible;
+    state.enabled = holder.enabled;
+  }
+  state.page = holder.page;
+  state.inherited_color = DesignColor(holder);
+  objects_.push_back(OpenObject{level, std::move(font), nullptr, std::move(state)});
   return objects_.back();
 }
 
@@ -42,6 +85,13 @@ OpenObject* OpenObjects::Find(int level) {
 
 OpenObject* OpenObjects::Holder() {
   return objects_.size() < 2 ? nullptr : &objects_[objects_.size() - 2];
+}
+
+ControlGenerator* OpenObjects::GeneratorBelow(int level) const {
+  for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+    if (it->level < level) return it->generator.get();
+  }
+  return nullptr;
 }
 
 bool OpenObjects::Holds(const ControlGenerator* generator) const {
@@ -71,6 +121,36 @@ void OpenObjects::StoreFontProperty(const LineWords& line) {
     const OpenObject* holder = Holder();
     font = holder == nullptr ? DefaultDesignFont() : holder->font;
   }
+}
+
+void OpenObjects::StoreProperty(const LineWords& line) {
+  if (objects_.empty() || line.Indent != PropertyIndent(objects_.back().level)) return;
+  DesignState& state = objects_.back().state;
+  const std::string& name = line.Word1;
+  const std::string& value = line.Word3;
+  // Visible and Enabled only ever take away what the holder passed on.
+  if (name == "Visible") {
+    state.visible = state.visible && value != "False";
+  } else if (name == "Enabled") {
+    state.enabled = state.enabled && value != "False";
+  } else if (name == "Color") {
+    state.color = value;
+  } else if (name == "ParentColor") {
+    state.parent_color = value;
+  } else if (name == "TabStop") {
+    state.tab_stop = value;
+  } else if (name == "Default") {
+    state.default_button = value;
+  } else if (name == "Cancel") {
+    state.cancel = value;
+  }
+}
+
+const DesignState& OpenObjects::StateAt(int level) const {
+  for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+    if (it->level <= level) return it->state;
+  }
+  return DefaultDesignState();
 }
 
 const DesignFont& OpenObjects::FontAt(int level) const {

@@ -60,11 +60,91 @@ constexpr std::string_view kReservedWords[] = {
     "TURKISH_CHARSET", "VIETNAMESE_CHARSET", "HEBREW_CHARSET", "ARABIC_CHARSET", "BALTIC_CHARSET",
     "RUSSIAN_CHARSET", "THAI_CHARSET", "EASTEUROPE_CHARSET", "OEM_CHARSET"};
 
+// The identifiers of the extended program's own texts, in capitals.
+constexpr std::string_view kExtendedWords[] = {
+    // The main window: its size, place, border and background.
+    "WS_CAPTION", "WS_THICKFRAME", "WS_SYSMENU", "WS_MINIMIZEBOX", "WS_MAXIMIZEBOX", "WS_POPUP",
+    "WS_EX_DLGMODALFRAME", "WS_EX_TOOLWINDOW", "WS_EX_CONTEXTHELP", "SYSTEMPARAMETERSINFO",
+    "SPI_GETWORKAREA", "WORKAREA", "WINLEFT", "WINTOP", "WINWIDTH", "WINHEIGHT", "ERASERECT",
+    "WM_ERASEBKGND", "GETCLIENTRECT", "FILLRECT",
+    // The controls' state, keys and colours.
+    "WS_DISABLED", "BS_DEFPUSHBUTTON", "IDOK", "IDCANCEL", "WM_CTLCOLORSTATIC", "WM_CTLCOLOREDIT",
+    "WM_CTLCOLORBTN", "WM_CLOSE", "GETSYSCOLOR", "COLOR_SCROLLBAR", "COLOR_BACKGROUND",
+    "COLOR_ACTIVECAPTION", "COLOR_INACTIVECAPTION", "COLOR_MENU", "COLOR_WINDOW",
+    "COLOR_WINDOWFRAME", "COLOR_MENUTEXT", "COLOR_WINDOWTEXT", "COLOR_CAPTIONTEXT",
+    "COLOR_ACTIVEBORDER", "COLOR_INACTIVEBORDER", "COLOR_APPWORKSPACE", "COLOR_HIGHLIGHT",
+    "COLOR_HIGHLIGHTTEXT", "COLOR_BTNFACE", "COLOR_BTNSHADOW", "COLOR_GRAYTEXT", "COLOR_BTNTEXT",
+    "COLOR_INACTIVECAPTIONTEXT", "COLOR_BTNHIGHLIGHT", "COLOR_3DDKSHADOW", "COLOR_3DLIGHT",
+    "COLOR_INFOTEXT", "COLOR_INFOBK", "COLOR_HOTLIGHT", "COLOR_GRADIENTACTIVECAPTION",
+    "COLOR_GRADIENTINACTIVECAPTION", "COLOR_MENUHILIGHT", "COLOR_MENUBAR",
+    // Buttons drawn with their glyph: the procedure, its parameters and locals.
+    "BS_OWNERDRAW", "WM_DRAWITEM", "PDRAWITEMSTRUCT", "TDRAWITEMSTRUCT", "HWNDITEM", "ITEMSTATE",
+    "RCITEM", "HIMAGELIST", "GLYPHBITMAP", "IMAGELIST_CREATE", "IMAGELIST_ADDMASKED",
+    "IMAGELIST_DRAW", "IMAGELIST_DESTROY", "IMAGELIST_GETIMAGECOUNT", "ILC_COLOR24", "ILC_MASK",
+    "ILD_TRANSPARENT", "DRAWGLYPHBUTTON", "ITEM", "GLYPHS", "GLYPHWIDTH", "GLYPHHEIGHT", "LAYOUT",
+    "SPACING", "MARGIN", "FACE", "TEXTBOX", "CAPTION", "CHAR", "FACEWIDTH", "FACEHEIGHT",
+    "TEXTWIDTH", "TEXTHEIGHT", "GLYPHX", "GLYPHY", "TEXTX", "TEXTY", "SHIFT", "IMAGE", "SIZEOF",
+    "DRAWFRAMECONTROL", "DFC_BUTTON", "DFCS_BUTTONPUSH", "DFCS_PUSHED", "GETWINDOWTEXT",
+    "SETRECTEMPTY", "DRAWTEXT", "DT_CALCRECT", "DT_SINGLELINE", "ODS_SELECTED", "ODS_DISABLED",
+    "ODS_FOCUS", "SETBKMODE", "TRANSPARENT", "OFFSETRECT", "INFLATERECT", "DRAWFOCUSRECT",
+    // Containers and pages: painting, tabs, their regions and the tab change branch.
+    "PAINTRECT", "PAINTSTEP", "SAVEDC", "RESTOREDC", "PAINTBRUSH", "GETSTOCKOBJECT", "BLACK_BRUSH",
+    "FRAMERECT", "DRAWEDGE", "EDGE_SUNKEN", "BDR_RAISEDINNER", "BDR_SUNKENOUTER", "BF_RECT",
+    "BF_ADJUST", "DT_VCENTER", "DT_LEFT", "DT_CENTER", "DT_RIGHT", "INTERSECTCLIPRECT", "TABITEM",
+    "TC_ITEM", "TCIF_TEXT", "TABCTRL_INSERTITEM", "TABCTRL_SETCURSEL", "TABCTRL_GETCURSEL",
+    "TABCTRL_ADJUSTRECT", "PAGERECT", "PAGERGN", "INSIDERGN", "HRGN", "CREATERECTRGN", "COMBINERGN",
+    "RGN_DIFF", "SETWINDOWRGN", "TCS_BOTTOM", "TCS_VERTICAL", "TCS_RIGHT", "TCS_MULTILINE",
+    "TCS_BUTTONS", "TCS_FLATBUTTONS", "WM_NOTIFY", "PNMHDR", "TCN_SELCHANGE", "INVALIDATERECT",
+    "SW_SHOW", "SW_HIDE", "ISWINDOWVISIBLE",
+    // The static text's alignments and border.
+    "SS_CENTER", "SS_RIGHT", "SS_SUNKEN",
+    // The menu bar.
+    "HMENU", "CREATEMENU", "CREATEPOPUPMENU", "APPENDMENU", "SETMENU", "SETMENUDEFAULTITEM",
+    "CHECKMENURADIOITEM", "MF_STRING", "MF_POPUP", "MF_SEPARATOR", "MF_CHECKED", "MF_GRAYED",
+    "MF_MENUBREAK", "MF_MENUBARBREAK", "MF_BYPOSITION",
+    // Radio groups, speed buttons, tool bars, labeled edits, up-downs, spin
+    // edits, scroll bars, splitters and hot keys, with what they share.
+    "WS_EX_CONTROLPARENT", "WS_GROUP", "WS_CLIPCHILDREN", "WS_CLIPSIBLINGS", "GETDLGITEM",
+    "GETWINDOW", "GW_CHILD", "GW_HWNDFIRST", "GW_HWNDNEXT", "SETWINDOWPOS", "SWP_NOMOVE",
+    "SWP_NOZORDER", "SETPROP", "GETPROP", "REMOVEPROP", "INC", "DEC", "LOWORD", "INT_PTR",
+    "BS_PUSHBUTTON", "BS_CHECKBOX", "BS_FLAT", "BM_GETCHECK", "SPEEDSIBLING", "SPEEDDOWN",
+    "TOOLBARBUTTON", "TTBBUTTON", "CCS_NORESIZE", "CCS_NOPARENTALIGN", "CCS_NODIVIDER",
+    "TBSTYLE_FLAT", "TBSTYLE_LIST", "TBSTYLE_WRAPABLE", "TB_BUTTONSTRUCTSIZE", "TB_SETBUTTONSIZE",
+    "TB_SETINDENT", "TB_ADDBUTTONS", "I_IMAGENONE", "TBSTATE_ENABLED", "TBSTATE_HIDDEN",
+    "TBSTATE_CHECKED", "TBSTATE_WRAP", "BTNS_BUTTON", "BTNS_SEP", "BTNS_CHECK", "BTNS_CHECKGROUP",
+    "BTNS_DROPDOWN", "UDS_SETBUDDYINT", "UDS_ARROWKEYS", "UDS_HORZ", "UDS_WRAP", "UDS_NOTHOUSANDS",
+    "UDM_SETRANGE32", "UDM_SETPOS32", "UDM_SETBUDDY", "UDM_SETACCEL", "UPDOWNACCEL", "TUDACCEL",
+    "SPINRECT", "EM_SETMARGINS", "EC_RIGHTMARGIN", "HKM_SETHOTKEY", "SBS_HORZ", "SBS_VERT",
+    "SCROLLINFO", "TSCROLLINFO", "GETSCROLLINFO", "SETSCROLLINFO", "SB_CTL", "SIF_ALL", "SIF_POS",
+    "SB_LINELEFT", "SB_LINERIGHT", "SB_PAGELEFT", "SB_PAGERIGHT", "SB_THUMBTRACK",
+    "SB_THUMBPOSITION", "SB_LEFT", "SB_RIGHT", "WM_HSCROLL", "WM_VSCROLL",
+    // Date controls, list and tree views, grids, and the edit and list variants.
+    "TINITCOMMONCONTROLSEX", "INITCOMMONCONTROLSEX", "COMMONCLASSES", "ICC_DATE_CLASSES",
+    "TSYSTEMTIME", "PICKERTIME", "DTM_SETFORMAT", "DTM_SETSYSTEMTIME", "GDT_VALID", "GDT_NONE",
+    "DTS_TIMEFORMAT", "DTS_SHORTDATEFORMAT", "DTS_LONGDATEFORMAT", "DTS_UPDOWN", "DTS_RIGHTALIGN",
+    "DTS_SHOWNONE", "MCS_WEEKNUMBERS", "MCS_NOTODAY", "MCS_NOTODAYCIRCLE", "MCS_MULTISELECT",
+    "MCM_SETCURSEL", "LISTCOLUMN", "LISTITEM", "LISTINDEX", "TLVCOLUMN", "TLVITEM", "LVS_ICON",
+    "LVS_SMALLICON", "LVS_LIST", "LVS_REPORT", "LVS_NOCOLUMNHEADER", "LVS_SINGLESEL",
+    "LVS_SHOWSELALWAYS", "LVS_EDITLABELS", "LVM_SETEXTENDEDLISTVIEWSTYLE", "LVS_EX_GRIDLINES",
+    "LVS_EX_FULLROWSELECT", "LVS_EX_CHECKBOXES", "LVCF_TEXT", "LVCF_WIDTH", "LVCF_FMT",
+    "LVCFMT_LEFT", "LVCFMT_RIGHT", "LVCFMT_CENTER", "LVM_INSERTCOLUMN", "LVM_SETCOLUMNWIDTH",
+    "LVIF_TEXT", "LVM_INSERTITEM", "LVM_SETITEMTEXT", "LVM_SETIMAGELIST", "LVSIL_SMALL",
+    "ILC_COLOR", "TREEINSERT", "TREENODES", "TTVINSERTSTRUCT", "HTREEITEM", "TVI_ROOT", "TVI_LAST",
+    "TVIF_TEXT", "TVM_INSERTITEM", "TVM_SETINDENT", "TVS_HASLINES", "TVS_HASBUTTONS",
+    "TVS_LINESATROOT", "TVS_SHOWSELALWAYS", "TVS_EDITLABELS", "TVS_FULLROWSELECT", "ES_CENTER",
+    "ES_RIGHT", "ES_UPPERCASE", "ES_LOWERCASE", "ES_READONLY", "ES_AUTOHSCROLL", "ES_PASSWORD",
+    "EM_LIMITTEXT", "EM_SETPASSWORDCHAR", "WS_HSCROLL", "LBS_NOTIFY", "LBS_SORT",
+    "LBS_NOINTEGRALHEIGHT", "LB_SETITEMHEIGHT", "CBS_DROPDOWN", "CBS_AUTOHSCROLL", "CBS_SIMPLE",
+    "CB_SETCURSEL", "PICKERRANGE", "DTM_SETRANGE", "MCM_SETRANGE", "GDTR_MIN", "GDTR_MAX"};
+
 // The registries number their variables: hFont1, Pen2, Brush3, ...
 constexpr std::string_view kNumberedPrefixes[] = {"HFONT", "PEN", "BRUSH"};
+// ... and in the extended program also ColorBrush4.
+constexpr std::string_view kExtendedNumberedPrefixes[] = {"COLORBRUSH"};
 
-bool IsNumbered(const std::string& upper) {
-  for (std::string_view prefix : kNumberedPrefixes) {
+template <size_t N>
+bool IsNumbered(const std::string& upper, const std::string_view (&prefixes)[N]) {
+  for (std::string_view prefix : prefixes) {
     if (upper.size() <= prefix.size() || upper.compare(0, prefix.size(), prefix) != 0) continue;
     if (upper.find_first_not_of("0123456789", prefix.size()) == std::string::npos) return true;
   }
@@ -77,11 +157,23 @@ const std::unordered_set<std::string_view>& ReservedWords() {
   return words;
 }
 
+const std::unordered_set<std::string_view>& ExtendedWords() {
+  static const std::unordered_set<std::string_view> words(std::begin(kExtendedWords),
+                                                          std::end(kExtendedWords));
+  return words;
+}
+
 }  // namespace
 
+void ProgramNames::ReserveExtendedIdentifiers() { extended_ = true; }
+
 bool ProgramNames::IsFree(const std::string& upper, int row) const {
+  if (extended_ &&
+      (ExtendedWords().count(upper) > 0 || IsNumbered(upper, kExtendedNumberedPrefixes))) {
+    return false;
+  }
   const bool taken = row > 0 && taken_[static_cast<size_t>(row) - 1];
-  return !taken && ReservedWords().count(upper) == 0 && !IsNumbered(upper);
+  return !taken && ReservedWords().count(upper) == 0 && !IsNumbered(upper, kNumberedPrefixes);
 }
 
 bool ProgramNames::IsFree(const std::string& upper) const {
@@ -121,7 +213,14 @@ std::string ProgramNames::Take(const std::string& name, const std::string& compa
   if (row == 0) row = RowOf(upper);
   taken_[static_cast<size_t>(row) - 1] = true;
   if (!companion.empty()) taken_[static_cast<size_t>(RowOf(upper_companion + upper)) - 1] = true;
+  given_[UpperText(name)].push_back(identifier);
   return identifier;
+}
+
+const std::vector<std::string>& ProgramNames::TakenFor(const std::string& name) const {
+  static const std::vector<std::string> kNone;
+  const auto found = given_.find(UpperText(name));
+  return found == given_.end() ? kNone : found->second;
 }
 
 }  // namespace vornic

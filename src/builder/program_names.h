@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "lib/text_rows.h"
@@ -27,6 +28,14 @@ class ProgramNames {
   /// for a control that declares a second variable named so.
   /// REQUIRES: `name` is not empty.
   std::string Take(const std::string& name, const std::string& companion = "");
+  /// Keeps from the form's names, too, the identifiers that only the extended
+  /// program uses; the exact translation leaves them to the form, so that it
+  /// names every control as it always did.
+  void ReserveExtendedIdentifiers();
+  /// The identifiers Take gave for `name` (compared in capitals), oldest
+  /// first; empty when it gave none. A control that names another one (an
+  /// up-down its buddy) finds the other's variable here.
+  const std::vector<std::string>& TakenFor(const std::string& name) const;
 
  private:
   /// Whether `upper` may be taken, `row` being its row in names_ (0: none).
@@ -35,11 +44,14 @@ class ProgramNames {
   /// The row of `upper` in names_, added when new.
   int RowOf(const std::string& upper);
 
+  bool extended_ = false;  // the extended program's identifiers are kept too
   // Every name in capitals that was taken or had suffixes tried, once: a
   // name is mostly both.
   TextRows names_{1};
-  std::vector<bool> taken_;        // taken_[row - 1]: the name is taken
-  std::vector<int> next_suffix_;   // for the name as a base: the suffixes below are taken
+  std::vector<bool> taken_;       // taken_[row - 1]: the name is taken
+  std::vector<int> next_suffix_;  // for the name as a base: the suffixes below are taken
+  // By name in capitals: the identifiers given for it, oldest first.
+  std::unordered_map<std::string, std::vector<std::string>> given_;
 };
 
 }  // namespace vornic

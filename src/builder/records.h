@@ -17,6 +17,11 @@ struct TRForm {
   std::string Caption;
   std::string Color;  // collected but unused: the window class paints the button face
   std::string WindowState;
+  // Read for the extended translation only.
+  std::string Position;
+  std::string BorderStyle;
+  std::string BorderIcons;
+  std::string Menu;       // the main menu whose bar the window shows
   bool Complete = false;  // true while the window is being emitted
 };
 

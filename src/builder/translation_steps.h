@@ -6,13 +6,16 @@
 
 #include <memory>
 
+#include "builder/class_aliases.h"
 #include "builder/class_table.h"
 #include "builder/control_generator.h"
 #include "builder/value_checks.h"
 
 namespace vornic {
 
+class ProgramNames;
 struct TRFont;
+struct TRForm;
 struct WindowControl;
 
 class TranslationSteps {
@@ -36,13 +39,32 @@ class TranslationSteps {
   /// adds nothing.
   virtual void PrepareWindowControl(GeneratorContext /*context*/,
                                     WindowControl& /*control*/) const {}
+  /// Writes the main window's creation from `form` and returns true, or
+  /// returns false to leave it to the builder's own, documented writer.
+  virtual bool WriteMainWindow(GeneratorContext /*context*/, TRForm& /*form*/) const {
+    return false;
+  }
+  /// False when a control that is painted rather than created, of the object
+  /// open at `level`, is left out.
+  virtual bool Paints(GeneratorContext /*context*/, int /*level*/) const { return true; }
+  /// The aliases under which classes are looked up in the class table,
+  /// nullptr when classes are looked up by their own names only.
+  virtual const ClassAliases* aliases() const { return nullptr; }
+  /// Keeps the identifiers that only this translation's programs use from
+  /// becoming variables: the exact translation leaves them to the form, so
+  /// that it names every control as it always did. By default none.
+  virtual void ReserveNames(ProgramNames& /*names*/) const {}
+  /// True when the fonts are created with the underline and strike-out of
+  /// their Font.Style; the exact translation creates every font without.
+  virtual bool FontsWithLines() const { return false; }
 };
 
 /// The translation the documented rules describe, byte for byte.
 std::unique_ptr<TranslationSteps> MakeExactSteps();
 
-/// The translation that makes the window look like the form.
-std::unique_ptr<TranslationSteps> MakeExtendedSteps();
+/// The translation that makes the window look like the form, writing the
+/// classes of `aliases` as the classes they name.
+std::unique_ptr<TranslationSteps> MakeExtendedSteps(ClassAliases aliases = ClassAliases());
 
 /// The steps of `translation`.
 std::unique_ptr<TranslationSteps> MakeTranslationSteps(Translation translation);

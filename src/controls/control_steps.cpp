@@ -1,5 +1,5 @@
 // The steps every control generator shares while it reads its lines: naming,
-// the empty text, and the font values collected in CurrentFont.
+// the empty text, string lists, and the font values collected in CurrentFont.
 #include "controls/control_steps.h"
 
 #include <string_view>
@@ -15,6 +15,32 @@ std::string TBuilder::ControlNameOf(const LineWords& line, const std::string& co
 
 std::string QuotedOrEmpty(const std::string& text) {
   return text.empty() ? std::string("''") : text;
+}
+
+namespace {
+
+// The marker the value checks know for the entries of a string list.
+constexpr char kStringListMarker[] = "lb_is";
+
+}  // namespace
+
+void BeginStringList(GeneratorContext context) { context.list_marker() = kStringListMarker; }
+
+void ReadStringListLine(GeneratorContext context, const LineWords& line,
+                        std::vector<std::string>& entries) {
+  std::string& marker = context.list_marker();
+  if (marker != kStringListMarker) return;
+  if (line.Kind == "end") {
+    marker.clear();
+    return;
+  }
+  if (line.WordCount != 1) return;
+  std::string entry = line.Word1;
+  if (LastChar(entry) == ')') {
+    entry = DropLastChar(entry);
+    marker.clear();
+  }
+  entries.push_back(entry);
 }
 
 bool TBuilder::StoreFontProperty(const LineWords& line) {

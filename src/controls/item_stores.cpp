@@ -19,46 +19,20 @@ bool TIListBox::IsComplete() {
   return Complete;
 }
 
-void TIListBox::Reset() {
-  ControlName.clear();
-  Left.clear();
-  Top.clear();
-  Width.clear();
-  Height.clear();
-  Complete = false;
-  Items.Clear();
-}
+void TIListBox::Reset() { *this = TIListBox(); }
 
 bool TIMemo::IsComplete() {
   Complete = HasNameAndGeometry(*this);
   return Complete;
 }
 
-void TIMemo::Reset() {
-  ControlName.clear();
-  Left.clear();
-  Top.clear();
-  Width.clear();
-  Height.clear();
-  Complete = false;
-  Lines.Clear();
-}
+void TIMemo::Reset() { *this = TIMemo(); }
 
 bool TIComboBox::IsComplete() {
   Complete = HasNameAndGeometry(*this);
   return Complete;
 }
 
-void TIComboBox::Reset() {
-  ControlName.clear();
-  Left.clear();
-  Top.clear();
-  Width.clear();
-  Height.clear();
-  ItemHeight.clear();
-  Text.clear();
-  Complete = false;
-  Items.Clear();
-}
+void TIComboBox::Reset() { *this = TIComboBox(); }
 
 }  // namespace vornic

@@ -90,7 +90,12 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
   label.Complete = !label.Caption.empty() && HasGeometry(label);
   if (!label.Complete) return;
   const GeneratorContext context = Context(dpr);
-  if (!label.FontColor.empty() || !label.Color.empty()) {
+  const bool painted = !label.FontColor.empty() || !label.Color.empty();
+  if (painted && !context.Paints(line.Level)) {
+    label = TRLabel();
+    return;
+  }
+  if (painted) {
     // A painted label is no window: its font is selected around TextOut,
     // so it is registered first and gets no WM_SETFONT line.
     context.PlaceInForm(line.Level, label.Left, label.Top);

@@ -119,6 +119,10 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
   }
   if (line.Kind != "end" || !MarkComplete(shape)) return;
   const GeneratorContext context = Context(dpr);
+  if (!context.Paints(line.Level)) {
+    shape = TRShape();
+    return;
+  }
   context.PlaceInForm(line.Level, shape.Left, shape.Top);
   context.NeedPaint();
   // Form text leaves out the values that equal the shape's defaults.
@@ -154,6 +158,10 @@ void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
   }
   if (line.Kind != "end" || !MarkComplete(bevel)) return;
   const GeneratorContext context = Context(dpr);
+  if (!context.Paints(line.Level)) {
+    bevel = TRBevel();
+    return;
+  }
   context.PlaceInForm(line.Level, bevel.Left, bevel.Top);
   BevelPainted = true;
   // A spacer is invisible at design time only; drawn, it is a box.

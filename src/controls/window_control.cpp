@@ -10,10 +10,10 @@ namespace {
 
 std::string CreationText(const WindowControl& control) {
   const std::string& name = control.name;
-  const std::string arguments = control.docked
-                                    ? ", hWindow, 0);"
-                                    : control.left + "," + control.top + "," + control.width + "," +
-                                          control.height + ", hWindow, 0, Inst, nil);";
+  const std::string arguments = control.docked ? ", hWindow, " + control.id + ");"
+                                               : control.left + "," + control.top + "," +
+                                                     control.width + "," + control.height +
+                                                     ", hWindow, " + control.id + ", Inst, nil);";
   return "\r\n" + BannerComment(control.banner) + "\r\n  " + name + control.call + control.styles +
          control.call_end + "\r\n" + ContinuationIndent(name) + arguments;
 }

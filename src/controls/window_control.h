@@ -11,7 +11,7 @@ namespace vornic {
 /// A child window as its generator describes it. Its creation call reads
 ///   <banner comment>
 ///   <name><call><styles><call_end>
-///   <indent>Left,Top,Width,Height, hWindow, 0, Inst, nil);
+///   <indent>Left,Top,Width,Height, hWindow, <id>, Inst, nil);
 /// followed by `after`. Every field has an initializer, so that a generator
 /// names only the fields it sets.
 struct WindowControl {
@@ -26,6 +26,7 @@ struct WindowControl {
   std::string width{};
   std::string height{};
   std::string after{};       // program lines that fill the window once it exists
+  std::string id = "0";      // the control's identifier, e.g. IDOK for the default button
   bool docked = false;       // placed by the system: no position, no instance argument
   bool takes_focus = false;  // the first such control of the form gets the focus
   bool clicks = false;       // a click shows a message box naming the control

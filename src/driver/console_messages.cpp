@@ -22,6 +22,8 @@ const char kWaitLine[] = "Wait...\n";
 
 const char kResourcesLine[] = "There is a file of resources.\n";
 
+const char kClassFileMissing[] = "--classes needs the name of a class file";
+
 const char kConsoleWriteError[] = "Cannot write standard output";
 
 std::string ControlCountLine(int control_count) {
@@ -31,6 +33,11 @@ std::string ControlCountLine(int control_count) {
 std::string LineErrorReport(const std::string& text_name, int line_number,
                             const std::string& line) {
   return "[Error] " + text_name + "(" + std::to_string(line_number) + "): " + line;
+}
+
+std::string LineWarningReport(const std::string& text_name, int line_number,
+                              const std::string& warning) {
+  return "[Warning] " + text_name + "(" + std::to_string(line_number) + "): " + warning;
 }
 
 std::string FormFileAsOutput(const std::string& name) {

@@ -15,6 +15,8 @@ extern const char kUnknownInputText[];
 extern const char kWaitLine[];
 extern const char kResourcesLine[];
 
+/// The message when "--classes" is the last argument.
+extern const char kClassFileMissing[];
 /// The summary line: "<count> controls is constructed ok.".
 std::string ControlCountLine(int control_count);
 /// The message when standard output cannot be written.
@@ -22,6 +24,10 @@ extern const char kConsoleWriteError[];
 
 /// The report of a line that failed: "[Error] <file>(<number>): <line>".
 std::string LineErrorReport(const std::string& text_name, int line_number, const std::string& line);
+/// The report of a warning about a line, which does not stop the run:
+/// "[Warning] <file>(<number>): <warning>".
+std::string LineWarningReport(const std::string& text_name, int line_number,
+                              const std::string& warning);
 /// The refusal of a program name that is a form file's: "<name>: the program
 /// would replace a form file".
 std::string FormFileAsOutput(const std::string& name);

@@ -17,12 +17,16 @@
 #include <new>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "builder/builder.h"
+#include "builder/class_aliases.h"
+#include "builder/translation_steps.h"
 #include "driver/console_messages.h"
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
+#include "driver/help_text.h"
 #include "driver/translating_output.h"
 #include "driver/translation.h"
 #include "input/binary_to_text.h"
@@ -38,6 +42,47 @@ namespace {
 
 namespace fs = std::filesystem;
 const char kExtendedOption[] = "--extended";
+const char kClassesOption[] = "--classes";
+
+// The options before the file names, in any order.
+struct RunOptions {
+  bool extended = false;
+  std::vector<std::string> class_files;  // as given; any of them implies extended
+  bool class_file_missing = false;       // the last option is --classes without its file
+};
+
+// Fills `options` from the front of `args`; returns the index of the first
+// argument that is no option.
+size_t ReadOptions(const std::vector<std::string>& args, RunOptions& options) {
+  size_t next = 0;
+  while (next < args.size()) {
+    if (args[next] == kExtendedOption) {
+      options.extended = true;
+      ++next;
+    } else if (args[next] == kClassesOption) {
+      if (next + 1 == args.size()) {
+        options.class_file_missing = true;
+        return args.size();
+      }
+      options.class_files.push_back(args[next + 1]);
+      next += 2;
+    } else {
+      break;
+    }
+  }
+  return next;
+}
+
+// Aliases matter only to the extended translation, so a class file asks for it.
+std::unique_ptr<TranslationSteps> StepsFor(const RunOptions& options) {
+  if (!options.extended && options.class_files.empty()) return MakeExactSteps();
+  ClassAliases aliases;
+  for (const std::string& file : options.class_files) {
+    std::ifstream text = OpenForReading(file);
+    aliases.ReadClassFile(text, file);
+  }
+  return MakeExtendedSteps(std::move(aliases));
+}
 
 // The names of one run.
 struct RunFiles {
@@ -165,6 +210,7 @@ void SaveAll(const RunFiles& files, FileReplacement* converted, FileReplacement&
     RefuseClashes(files.input, {converted, &program, script});
     script->Finish();
   }
+  for (const std::string& warning : builder.Warnings) console << warning << "\n";
   console << ControlCountLine(builder.ControlCount);
   if (dpr.HasResources) console << kResourcesLine;
   console.flush();
@@ -174,8 +220,8 @@ void SaveAll(const RunFiles& files, FileReplacement* converted, FileReplacement&
   program.Commit();
 }
 
-int ConvertAndTranslate(const std::vector<std::string>& args, Translation translation,
-                        std::ostream& console) {
+int ConvertAndTranslate(const std::vector<std::string>& args,
+                        std::unique_ptr<TranslationSteps> steps, std::ostream& console) {
   RunFiles files;
   files.input = args[0];
   files.output = OutputNameFor(args);
@@ -190,7 +236,7 @@ int ConvertAndTranslate(const std::vector<std::string>& args, Translation transl
   if (files.convert != nullptr) converted = std::make_unique<FileReplacement>(files.converted);
   RefuseClashes(files.input, {converted.get(), &program});
 
-  TBuilder builder(OutputBaseNameFor(files.output), translation);
+  TBuilder builder(OutputBaseNameFor(files.output), std::move(steps));
   // Taken first, so that no control's variable hides the program's name.
   TSDPR dpr(builder.Names.Take(ProgramNameFor(files.output)));
   TextTranslation text(files.text, dpr, builder);
@@ -207,17 +253,26 @@ int ConvertAndTranslate(const std::vector<std::string>& args, Translation transl
 }  // namespace
 
 int Run(const std::vector<std::string>& all_args, std::ostream& console) {
-  // The option stands before the file names; the rest of the run is the same.
-  const bool extended = !all_args.empty() && all_args[0] == kExtendedOption;
-  const std::vector<std::string> args(all_args.begin() + (extended ? 1 : 0), all_args.end());
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+  // The options stand before the file names; the rest of the run is the same.
+  RunOptions options;
+  const size_t first_file = ReadOptions(all_args, options);
+  const std::vector<std::string> args(all_args.begin() + first_file, all_args.end());
+  if (options.class_file_missing) {
+    console << kClassFileMissing << "\n";
+    return 1;
+  }
+  if (args.empty()) {
     console << kUsageText;
+  } else if (args[0] == "--help" || args[0] == "-h") {
+    console << kUsageText << HelpText();
   } else if (args[0] == "--version") {
     console << kVersionLine;
   } else {
     try {
-      return ConvertAndTranslate(args, extended ? Translation::kExtended : Translation::kExact,
-                                 console) == 0 && console.flush() ? 0 : 1;
+      // Class files are read before any file is touched: a bad line stops the
+      // run with nothing written.
+      std::unique_ptr<TranslationSteps> steps = StepsFor(options);
+      return ConvertAndTranslate(args, std::move(steps), console) == 0 && console.flush() ? 0 : 1;
     } catch (const Error& failure) {
       console << failure.what() << "\n";
     } catch (const std::bad_alloc&) {

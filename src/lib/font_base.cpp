@@ -36,17 +36,22 @@ std::string TIFontBase::GetFontDeclarations() const {
   return text;
 }
 
-std::string TIFontBase::GetFontCreation() const {
+std::string TIFontBase::GetFontCreation(bool with_lines) const {
   std::string text =
       Fonts.size() > 0 ? "\r\n  { Create Font Handle " + RepeatText("=", 51) + " }" : "\r\n";
   for (int i = 1; i <= Fonts.size(); ++i) {
     const std::string_view charset = Fonts.At(i, 0);
     const std::string_view face = Fonts.At(i, 1);
     const std::string_view style = Fonts.At(i, 3);
+    const auto has = [style](std::string_view word) {
+      return style.find(word) != std::string_view::npos;
+    };
     text.append("\r\n  hFont").append(std::to_string(i)).append(" := CreateFont(");
     text.append(Fonts.At(i, 2)).append(",0,0,0,");
-    text.append(style.find("Bold") != std::string_view::npos ? "700" : "400").append(",");
-    text.append(style.find("Italic") != std::string_view::npos ? "1" : "0").append(",0,0,");
+    text.append(has("Bold") ? "700" : "400").append(",");
+    text.append(has("Italic") ? "1" : "0").append(",");
+    text.append(with_lines && has("Underline") ? "1" : "0").append(",");
+    text.append(with_lines && has("StrikeOut") ? "1" : "0").append(",");
     text.append(charset.empty() ? "0" : charset).append(",0,0,0,0,");
     text.append(face.empty() ? kDefaultFace : face).append(");");
   }

@@ -26,8 +26,9 @@ class TIFontBase {
   std::string RegisterFont(const std::string& control, const TRFont& font);
   /// Declarations of the font handles, for the "var" section.
   std::string GetFontDeclarations() const;
-  /// CreateFont calls, for "bodymidleend".
-  std::string GetFontCreation() const;
+  /// CreateFont calls, for "bodymidleend"; `with_lines` passes on the
+  /// underline and strike-out of each font's style.
+  std::string GetFontCreation(bool with_lines = false) const;
   /// WM_SETFONT lines, for "bodymidleend"; empty without window controls.
   std::string GetFontAssignments() const;
   /// DeleteObject lines, for "windowprocdestroymidle".

@@ -34,6 +34,11 @@ enum Section : size_t {
   kBodyMidle,
   kBodyMidleEnd,
   kBodyEnd,
+  kProcedures,  // procedures the window procedure calls, between "var" and it
+  kNotifyBegin,
+  kNotifyMidle,
+  kNotifyEnd,
+  kBodyLast,
 };
 
 constexpr std::string_view kSectionNames[] = {
@@ -60,6 +65,11 @@ constexpr std::string_view kSectionNames[] = {
     "bodymidle",
     "bodymidleend",
     "bodyend",
+    "procedures",
+    "windowprocnotifybegin",
+    "windowprocnotifymidle",
+    "windowprocnotifyend",
+    "bodylast",
 };
 
 constexpr size_t kUnknown = sizeof(kSectionNames) / sizeof(kSectionNames[0]);
@@ -91,6 +101,12 @@ TSDPR::TSDPR(const std::string& program_name) {
   frame[kCommandEnd] = "\r\n      exit;\r\n    end;";
   frame[kWmSizeBegin] = "    WM_SIZE: begin";
   frame[kWmSizeEnd] = "\r\n    end;";
+  // Tab controls tell their parent of another tab chosen with WM_NOTIFY; the
+  // code is an unsigned field and TCN_SELCHANGE a negative constant.
+  frame[kNotifyBegin] =
+      "\r\n    WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin"
+      "\r\n      { Another tab was chosen: only the controls of chosen pages show }";
+  frame[kNotifyEnd] = "\r\n      InvalidateRect(hWindow, nil, True);\r\n    end;";
   frame[kWindowProcEnd] =
       "\r\n  else\r\n    Result := DefWindowProc(hWindow, Message, wParam, lParam);\r\n"
       "  end;\r\nend;\r\n";
@@ -134,6 +150,12 @@ void TSDPR::AddText(const std::string& section, const std::string& text) {
   if (index == kBodyMidle || index == kBodyMidleEnd) Append(sections_[index], "\r\n");
 }
 
+bool TSDPR::AddTextOnce(const std::string& section, const std::string& text) {
+  if (!added_once_.insert(section + '\0' + text).second) return false;
+  AddText(section, text);
+  return true;
+}
+
 std::string TSDPR::Section(const std::string& section) const {
   const size_t index = SectionIndex(section);
   std::string text;
@@ -157,7 +179,11 @@ void TSDPR::ForEachPiece(Emit emit) const {
   emit(crlf);
   section(kVar);
   emit(crlf);
+  section(kProcedures);
   for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) section(i);
+  if (HasNotifyHandler) {
+    for (size_t i = kNotifyBegin; i <= kNotifyEnd; ++i) section(i);
+  }
   emit(crlf);
   if (HasSizeHandler) {
     for (size_t i = kWmSizeBegin; i <= kWmSizeEnd; ++i) section(i);
@@ -173,6 +199,12 @@ void TSDPR::ForEachPiece(Emit emit) const {
   emit(crlf);
   section(kBodyMidleEnd);
   emit(crlf);
+  // What needs the windows with their fonts, which come last of all.
+  // Pieces fill in order, so a section with text has it in its first piece.
+  if (!sections_[kBodyLast].front().empty()) {
+    section(kBodyLast);
+    emit(crlf);
+  }
   if (!FocusControl.empty()) {
     emit(std::string_view("  SetFocus("));
     emit(FocusControl);

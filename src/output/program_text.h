@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace vornic {
@@ -25,6 +26,10 @@ class TSDPR {
   /// sections "bodymidle" and "bodymidleend" also get a CR LF behind it.
   /// An unknown section name is ignored.
   void AddText(const std::string& section, const std::string& text);
+  /// Appends `text` to `section` as AddText does, unless this call appended
+  /// the same text there before: what several controls share (a variable,
+  /// a set-up call) is written once. True when it appended.
+  bool AddTextOnce(const std::string& section, const std::string& text);
   /// Joins all sections into ComposedText.
   void Compose();
   /// Writes the sections, in the order Compose joins them, and one CR LF
@@ -37,8 +42,9 @@ class TSDPR {
   std::string ComposedText;
   std::string ResourceDirective = "{$R *.RES}\r\n";
   bool HasResources = false;
-  int CommonControlsReady = 0;  // 1 once InitCommonControls has been added
-  bool HasSizeHandler = false;  // the WM_SIZE branch is written only when set
+  int CommonControlsReady = 0;    // 1 once InitCommonControls has been added
+  bool HasSizeHandler = false;    // the WM_SIZE branch is written only when set
+  bool HasNotifyHandler = false;  // the WM_NOTIFY branch is written only when set
   std::string DestroyBegin = "\r\n    WM_DESTROY: begin";
   std::string DestroyEnd = "\r\n      PostQuitMessage(0);\r\n      Exit;\r\n    end;";
   std::string FocusControl;    // control focused after creation; Compose wraps it
@@ -56,8 +62,9 @@ class TSDPR {
   static constexpr size_t kPieceSize = 64 * 1024;
   static void Append(Pieces& pieces, std::string_view text);
 
-  static constexpr size_t kSectionCount = 23;
+  static constexpr size_t kSectionCount = 28;
   std::array<Pieces, kSectionCount> sections_;
+  std::unordered_set<std::string> added_once_;  // section name, NUL, text
 };
 
 }  // namespace vornic

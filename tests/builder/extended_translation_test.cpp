@@ -2,46 +2,22 @@
 // fonts the designer shows, the classes only it writes, and its value checks.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <sstream>
 #include <string>
 
-#include "builder/builder.h"
-#include "driver/translation.h"
-#include "lib/errors.h"
-#include "output/program_text.h"
+#include "support/program_fixture.h"
 
 namespace vornic {
 namespace {
 
-class ExtendedTranslationTest : public ::testing::Test {
+class ExtendedTranslationTest : public ProgramFixture {
  protected:
-  // Translates `form` and keeps the program; returns the error report, or
-  // the empty text when the form passes.
   std::string Translate(const std::string& form, Translation translation) {
-    std::istringstream text(form);
-    dpr_ = std::make_unique<TSDPR>("form");
-    TBuilder builder("form", translation);
-    try {
-      TranslateFormText(text, "form.txt", *dpr_, builder);
-    } catch (const EParserError& failure) {
-      return failure.what();
-    }
-    control_count_ = builder.ControlCount;
-    return "";
+    return TranslateForm(form, translation);
   }
 
   // What the program creates and assigns of fonts, after the controls.
   std::string Fonts() const { return dpr_->Section("bodymidleend"); }
 
-  // What the controls added to `section` of the program's frame.
-  std::string Added(const std::string& section) const {
-    static const TSDPR kFrame("form");
-    return dpr_->Section(section).substr(kFrame.Section(section).size());
-  }
-
-  std::unique_ptr<TSDPR> dpr_;
-  int control_count_ = 0;
 };
 
 // The form's font, a panel's own font passed on through a class without a

@@ -7,12 +7,16 @@
 #include <filesystem>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "builder/builder.h"
+#include "driver/translation.h"
 #include "lib/ascii_identifier.h"
 #include "lib/text.h"
+#include "output/program_text.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
@@ -63,22 +67,30 @@ TEST(ProgramNamesTest, IdentifiersAreAsciiUniqueAndClearOfTheProgramsOwn) {
   for (const Take& take : takes) {
     EXPECT_EQ(names.Take(take.name, take.companion), take.identifier) << take.name;
   }
+  // Identifiers only the extended programs use are kept in their runs alone.
+  EXPECT_EQ(names.Take("SS_CENTER"), "SS_CENTER");
+  ProgramNames extended;
+  extended.ReserveExtendedIdentifiers();
+  EXPECT_EQ(extended.Take("SS_CENTER"), "SS_CENTER_1");
+  EXPECT_EQ(extended.Take("ColorBrush2"), "ColorBrush2_1");
 }
 
-// The names every identifier outside strings and comments of `program`.
+// The names every identifier outside strings and comments of `program`, but
+// for the fields of records (after a full stop), which no variable hides.
 std::set<std::string> IdentifiersOf(const std::string& program) {
   static const std::regex kQuoted("'[^']*'|\\{[^}]*\\}");
-  static const std::regex kIdentifier("[A-Za-z_][A-Za-z0-9_]*");
+  static const std::regex kIdentifier("(\\.?)([A-Za-z_][A-Za-z0-9_]*)");
   const std::string code = std::regex_replace(program, kQuoted, " ");
   std::set<std::string> found;
   for (std::sregex_iterator it(code.begin(), code.end(), kIdentifier), end; it != end; ++it) {
-    found.insert(it->str());
+    if ((*it)[1].length() == 0) found.insert((*it)[2].str());
   }
   return found;
 }
 
 // The identifiers that the form text's objects give the program, in capitals:
-// their names, the bitmap handles and the program's name.
+// their names, the bitmap handles, the labels of labeled edits and the
+// program's name.
 std::set<std::string> FormNamesOf(const std::string& form_text, const std::string& program) {
   static const std::regex kObject("(object|inherited|inline) ([^ :]+):");
   std::set<std::string> names{UpperText(program)};
@@ -86,6 +98,7 @@ std::set<std::string> FormNamesOf(const std::string& form_text, const std::strin
     const std::string name = UpperText(AsciiIdentifier((*it)[2].str()));
     names.insert(name);
     names.insert("H" + name);
+    names.insert("LBL" + name);
   }
   return names;
 }
@@ -98,25 +111,46 @@ bool IsFormName(const std::string& identifier, const std::set<std::string>& form
          form_names.count(std::regex_replace(upper, kSuffix, "")) > 0;
 }
 
+// The program of `form_text` as the extended translation writes it; its
+// bitmaps go into a script in the scratch folder `dir`.
+std::string ExtendedProgramOf(const std::string& form_text, const fs::path& dir) {
+  std::istringstream text(form_text);
+  TSDPR dpr("program");
+  TBuilder builder((dir / "program").string(), Translation::kExtended);
+  TranslateFormText(text, "form.txt", dpr, builder);
+  return dpr.ComposedText;
+}
+
 // Whatever the examples' programs use beyond the forms' own names is the
-// program's: a control named so must be renamed.
+// program's: a control named so must be renamed. The exact programs are the
+// golden ones; the extended ones are made here.
 TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   const fs::path source = VORNIC_SOURCE_DIR;
+  const ScratchDir scratch("vornic_names");
   int checked = 0;
-  for (const char* example : {"empty", "controls", "showcase", "names"}) {
-    const std::string program =
-        ReadFile(source / "tests" / "golden" / (example + std::string(".dpr")));
+  for (const char* example :
+       {"empty", "controls", "showcase", "names", "dialog", "containers", "menus",
+        "common_controls", "views", "workbench"}) {
     const std::string form = ReadFile(source / "examples" / (example + std::string(".txt")));
-    ASSERT_FALSE(program.empty()) << example;
+    ASSERT_FALSE(form.empty()) << example;
+    const std::string programs[] = {
+        ReadFile(source / "tests" / "golden" / (example + std::string(".dpr"))),
+        ExtendedProgramOf(form, scratch.path())};
     const std::set<std::string> form_names = FormNamesOf(form, example);
-    for (const std::string& identifier : IdentifiersOf(program)) {
-      if (IsFormName(identifier, form_names)) continue;
-      ProgramNames names;
-      EXPECT_EQ(names.Take(identifier), identifier + "_1") << identifier << " in " << example;
-      ++checked;
+    for (const bool extended : {false, true}) {
+      const std::string& program = programs[extended ? 1 : 0];
+      ASSERT_FALSE(program.empty()) << example;
+      for (const std::string& identifier : IdentifiersOf(program)) {
+        if (IsFormName(identifier, form_names) || identifier == "program") continue;
+        ProgramNames names;
+        if (extended) names.ReserveExtendedIdentifiers();
+        EXPECT_EQ(names.Take(identifier), identifier + "_1")
+            << identifier << " in " << example << (extended ? ", extended" : "");
+        ++checked;
+      }
     }
   }
-  EXPECT_GT(checked, 100);
+  EXPECT_GT(checked, 200);
 }
 
 }  // namespace

@@ -80,7 +80,9 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
-                         ::testing::Values("empty", "controls", "showcase", "names"),
+                         ::testing::Values("empty", "controls", "showcase", "names", "dialog",
+                                           "containers", "menus",
+                                           "common_controls", "views", "workbench"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

@@ -71,6 +71,18 @@ TEST(FontBaseTest, StyleCharsetAndFaceDefaults) {
             "\r\n  hFont2 := CreateFont(-8,0,0,0,400,1,0,0,0,0,0,0,0,'MS Sans Serif');");
 }
 
+TEST(FontBaseTest, UnderlineAndStrikeOutOnlyWhenAsked) {
+  TIFontBase fonts;
+  fonts.RegisterFont("A", Font("", "-11", "'Arial'", "[fsUnderline, fsStrikeOut]"));
+  fonts.RegisterFont("B", Font("", "-11", "'Arial'", "[fsStrikeOut]"));
+  const std::string creation = fonts.GetFontCreation(true);
+  EXPECT_NE(creation.find("hFont1 := CreateFont(-11,0,0,0,400,0,1,1,0,"), std::string::npos);
+  EXPECT_NE(creation.find("hFont2 := CreateFont(-11,0,0,0,400,0,0,1,0,"), std::string::npos);
+  // The documented translation never draws the lines.
+  EXPECT_NE(fonts.GetFontCreation().find("hFont1 := CreateFont(-11,0,0,0,400,0,0,0,0,"),
+            std::string::npos);
+}
+
 TEST(FontBaseTest, PaintedLabelFontIsCreatedButNotSent) {
   TIFontBase fonts;
   EXPECT_EQ(fonts.RegisterFont("<-CT->", kBoldArial), "hFont1");

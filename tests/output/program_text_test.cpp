@@ -106,6 +106,17 @@ TEST(ProgramTextTest, LargeSectionsKeepEveryByteInOrder) {
   EXPECT_NE(dpr.ComposedText.find(expected), std::string::npos);
 }
 
+TEST(ProgramTextTest, AddTextOnceWritesATextOncePerSection) {
+  TSDPR dpr("p");
+  const std::string var = dpr.Section("var");
+  EXPECT_TRUE(dpr.AddTextOnce("var", "\r\n    A: Integer;"));
+  EXPECT_FALSE(dpr.AddTextOnce("var", "\r\n    A: Integer;"));
+  dpr.AddText("var", "\r\n    A: Integer;");
+  EXPECT_EQ(dpr.Section("var"), var + "\r\n    A: Integer;\r\n    A: Integer;");
+  EXPECT_TRUE(dpr.AddTextOnce("bodymidle", "\r\n    A: Integer;"));
+  EXPECT_EQ(dpr.Section("bodymidle"), "\r\n    A: Integer;\r\n");
+}
+
 TEST(ProgramTextTest, SizeHandlerFocusAndResourcesAppearOnlyWhenSet) {
   TSDPR dpr("p");
   dpr.AddText("windowprocwmsizemidle", "\r\n      SIZE;");

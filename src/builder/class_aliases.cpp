@@ -1,0 +1,99 @@
+// The built-in aliases and the reading of class files.
+#include "builder/class_aliases.h"
+
+#include <string>
+
+#include "builder/value_checks.h"
+#include "lib/errors.h"
+#include "lib/text.h"
+
+namespace vornic {
+
+namespace {
+
+// The data-aware controls look like the control they extend; the field
+// they show is not known to the form, so they show what it stores.
+constexpr const char* kDataAware[][2] = {
+    {"TDBEDIT", "TEDIT"},
+    {"TDBTEXT", "TLABEL"},
+    {"TDBMEMO", "TMEMO"},
+    {"TDBCHECKBOX", "TCHECKBOX"},
+    {"TDBCOMBOBOX", "TCOMBOBOX"},
+    {"TDBLOOKUPCOMBOBOX", "TCOMBOBOX"},
+    {"TDBLISTBOX", "TLISTBOX"},
+    {"TDBLOOKUPLISTBOX", "TLISTBOX"},
+    {"TDBRADIOGROUP", "TRADIOGROUP"},
+    {"TDBIMAGE", "TIMAGE"},
+    {"TDBRICHEDIT", "TRICHEDIT"},
+    {"TDBGRID", "TSTRINGGRID"},
+};
+
+// Without blanks, tabs and CR at either end.
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::string Where(const std::string& file_name, int line) {
+  return file_name + "(" + std::to_string(line) + "): ";
+}
+
+}  // namespace
+
+ClassAliases::ClassAliases() {
+  for (const auto& [name, target] : kDataAware) aliases_[name] = ClassAlias{target, false, 0};
+}
+
+void ClassAliases::ReadClassFile(std::istream& text, const std::string& file_name) {
+  std::string line;
+  for (int number = 1; std::getline(text, line); ++number) {
+    // A byte order mark is no part of the first class name.
+    if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    const std::string content = Trimmed(line.substr(0, line.find('#')));
+    if (content.empty()) continue;
+    const std::string where = Where(file_name, number);
+    const size_t equals = content.find('=');
+    if (equals == std::string::npos || content.find('=', equals + 1) != std::string::npos) {
+      throw EParserError(where + "expected \"TMyClass = TClass\", got \"" + content + "\"");
+    }
+    AddFromFile(Trimmed(content.substr(0, equals)), Trimmed(content.substr(equals + 1)), number,
+                where);
+  }
+  if (text.bad()) throw EInOutError(CannotReadFile(file_name));
+}
+
+void ClassAliases::AddFromFile(const std::string& name, const std::string& target, int line,
+                               const std::string& where) {
+  for (const std::string* word : {&name, &target}) {
+    if (!IsIdentifier(*word)) {
+      throw EParserError(where + "'" + *word + "' is not a class name");
+    }
+  }
+  const std::string upper = UpperText(name);
+  const std::string upper_target = UpperText(target);
+  const auto found = aliases_.find(upper);
+  if (found != aliases_.end() && found->second.from_file) {
+    if (found->second.target == upper_target) return;
+    throw EParserError(where + name + " = " + target + ": " + name + " is already given on line " +
+                       std::to_string(found->second.line));
+  }
+  // Earlier lines lead nowhere circular, so only this one can close a circle.
+  std::string next = upper_target;
+  for (size_t hops = 0; hops <= aliases_.size(); ++hops) {
+    if (next == upper) {
+      throw EParserError(where + name + " = " + target + " leads back to " + name);
+    }
+    const ClassAlias* alias = Find(next);
+    if (alias == nullptr) break;
+    next = alias->target;
+  }
+  aliases_[upper] = ClassAlias{upper_target, true, line};
+}
+
+const ClassAlias* ClassAliases::Find(const std::string& upper_class) const {
+  const auto found = aliases_.find(upper_class);
+  return found == aliases_.end() ? nullptr : &found->second;
+}
+
+}  // namespace vornic

@@ -1,0 +1,134 @@
+// Multi-line values as form text writes them: a list entry per line, the
+// last one carrying the ")" that closes the list; data lines of hex digits,
+// the last closed by "}"; collection items between "item" and "end", the last
+// item's end written "end>". (A string continued over lines with " +"
+// reaches the generators joined into one line.)
+#include "controls/multi_line_values.h"
+
+#include <utility>
+
+#include "builder/value_checks.h"
+#include "lib/errors.h"
+#include "lib/text.h"
+
+namespace vornic {
+
+namespace {
+
+[[noreturn]] void RejectEntry(const std::string& entry) {
+  throw EConvertError("'" + entry + "' is not a valid list entry");
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+}  // namespace
+
+MultiLineValues::Owner MultiLineValues::OnProperty(const LineWords& line) {
+  if (reading_ == Reading::kCollection && in_item_) return Owner::kItem;
+  const std::string& value = line.Word3;
+  Reading opened = Reading::kNothing;
+  if (value == "(") {
+    opened = Reading::kList;
+  } else if (!value.empty() && value[0] == '{') {
+    opened = Reading::kData;
+  } else if (value == "<") {
+    opened = Reading::kCollection;
+  } else if (value != "()" && value != "<>" && value != "{}") {
+    return Owner::kObject;
+  }
+  reading_ = opened;
+  property_ = line.Word1;
+  items_ = 0;
+  in_item_ = false;
+  entries_.clear();
+  data_.clear();
+  // Data may begin on the property's own line.
+  if (opened == Reading::kData && value.size() > 1) {
+    LineWords first;
+    first.Word1 = value.substr(1);
+    first.WordCount = 1;
+    OnContinuationLine(first);
+  }
+  return Owner::kOpened;
+}
+
+bool MultiLineValues::OnContinuationLine(const LineWords& line) {
+  switch (reading_) {
+    case Reading::kNothing:
+      return false;
+    case Reading::kList:
+      TakeListLine(line);
+      break;
+    case Reading::kData:
+      if (LastChar(line.Word1) == '}') {
+        data_ += DropLastChar(line.Word1);
+        reading_ = Reading::kNothing;
+      } else {
+        data_ += line.Word1;
+      }
+      break;
+    case Reading::kCollection:
+      if (line.Word1 == "item") {
+        ++items_;
+        in_item_ = true;
+      } else if (line.Word1 == "end") {
+        in_item_ = false;
+      } else if (line.Word1 == "end>") {
+        in_item_ = false;
+        reading_ = Reading::kNothing;
+      }
+      break;
+  }
+  return reading_ == Reading::kNothing;
+}
+
+void MultiLineValues::TakeListLine(const LineWords& line) {
+  // An end line ends a list that lost its closing entry; it is no entry.
+  if (line.Kind == "end") {
+    reading_ = Reading::kNothing;
+    return;
+  }
+  if (line.WordCount != 1) return;
+  std::string entry = line.Word1;
+  if (LastChar(entry) == ')') {
+    entry = DropLastChar(entry);
+    reading_ = Reading::kNothing;
+  }
+  entries_.push_back(std::move(entry));
+}
+
+std::vector<std::string> MultiLineValues::StringEntries() const {
+  for (const std::string& entry : entries_) {
+    if (!IsStringLiteral(entry)) RejectEntry(entry);
+  }
+  return entries_;
+}
+
+std::vector<int32_t> MultiLineValues::IntegerEntries() const {
+  std::vector<int32_t> numbers;
+  for (const std::string& entry : entries_) {
+    if (!IsIntegerText(entry)) RejectEntry(entry);
+    numbers.push_back(TextToInt(entry));
+  }
+  return numbers;
+}
+
+std::string MultiLineValues::DataBytes() const {
+  if (data_.size() % 2 != 0) return "";
+  std::string bytes;
+  bytes.reserve(data_.size() / 2);
+  for (size_t i = 0; i < data_.size(); i += 2) {
+    const int high = HexDigit(data_[i]);
+    const int low = HexDigit(data_[i + 1]);
+    if (high < 0 || low < 0) return "";
+    bytes.push_back(static_cast<char>(high * 16 + low));
+  }
+  return bytes;
+}
+
+}  // namespace vornic

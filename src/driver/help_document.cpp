@@ -1,0 +1,125 @@
+// What the tool tells its users about itself. Each text says what the driver
+// does today; a change of the command line or of the files written belongs
+// here as well.
+#include "driver/help_document.h"
+
+#include <string>
+#include <vector>
+
+namespace vornic {
+
+const std::vector<HelpSection>& HelpSections() {
+  static const std::vector<HelpSection> sections = {
+      {"NAME",
+       true,
+       {{"", "vornic - translate a form into a stand-alone Win32 Object Pascal program"}}},
+      {"SYNOPSIS",
+       false,
+       {{"", "*vornic* [*--extended*] [*--classes* _FILE_]... _FORM_ [_PROGRAM_]"},
+        {"", "*vornic* [*--help* | *-h* | *--version*]"}}},
+      {"DESCRIPTION",
+       false,
+       {{"",
+         "*vornic* reads the form (a window with its controls) that _FORM_ describes "
+         "and writes _PROGRAM_, a stand-alone Object Pascal program that builds the "
+         "same window with plain Win32 API calls, and a resource script for the "
+         "form's bitmaps. Along the way it converts the form file between its binary "
+         "and text encodings."},
+        {"",
+         "_FORM_ must end in .dfm or .txt, in lower case. A .dfm file holds either a "
+         "binary form (its first byte is 0xFF) or form text as the form designer "
+         "writes it; a .txt file holds form text. Any other name is refused as an "
+         "unknown input file, and any other .dfm content as an invalid stream "
+         "format."},
+        {"",
+         "_PROGRAM_ defaults to _FORM_ with the extension .dpr; the program inside is "
+         "named after the file name up to its first full stop. Arguments after "
+         "_PROGRAM_ are ignored. Run without arguments, *vornic* prints its four "
+         "usage lines alone."}}},
+      {"OPTIONS",
+       false,
+       {{"", "Options stand before the file names, in any order."},
+        {"*--extended*",
+         "Choose the extended translation, which makes the window look and behave like "
+         "the form: fonts, colours, tab order, default and cancel buttons, pictures, "
+         "menus, pages, and more classes of controls. Without it every file is the "
+         "exact translation, byte for byte as in earlier versions."},
+        {"*--classes* _FILE_",
+         "Read _FILE_, whose lines such as \"TMyButton = TButton\" name a class that "
+         "forms use and the class it is translated as (\"#\" starts a comment). Implies "
+         "*--extended*; may be given more than once. The file is read before anything "
+         "else: a bad line stops the run with its file name and line number."},
+        {"*-h*, *--help*", "Print the usage lines, then this description."},
+        {"*--version*", "Print the version line."}}},
+      {"FILES",
+       false,
+       {{"_NAME_.txt", "Written beside a binary _NAME_.dfm: the form as text."},
+        {"_NAME_.dfm",
+         "Written beside _NAME_.txt: the form as a binary form file. A .dfm that holds "
+         "form text is translated as it stands, and nothing is converted."},
+        {"_PROGRAM_", "The program, _NAME_.dpr unless given."},
+        {"_BASE_.rc",
+         "The resource script, written when the form holds bitmaps; _BASE_ is _PROGRAM_ "
+         "up to the first full stop of its file name."},
+        {"_TARGET_.vornic-_PID_.tmp",
+         "Each of the files above while it is written, beside it, under the process id "
+         "_PID_. Only SIGKILL or a power failure can leave one behind; it may be "
+         "deleted."},
+        {"",
+         "An existing file of these names is replaced, but only once the whole run has "
+         "succeeded; a run that fails or is interrupted leaves every file as it was "
+         "and removes its temporary files. The one exception: when a line of the text "
+         "converted from a binary form cannot be translated, that text is kept, as "
+         "the message names a line of it. A replaced file keeps its permission bits, "
+         "and a symbolic link is followed; a file the user may not write is never "
+         "replaced. A _PROGRAM_ ending in .dfm or .txt, in any case, is refused, as "
+         "it would replace a form file; so is any file of the run that is the input "
+         "or another file of the run."}}},
+      {"EXIT STATUS",
+       false,
+       {{"0", "Every file was written, or the usage, help or version was shown."},
+        {"1",
+         "The run failed and replaced no file (but for the text kept, see FILES). The "
+         "one message on the console says why and names the file, as in \"Cannot write "
+         "file form.dpr\", or, for a line of form text that cannot be translated, the "
+         "file, the line number and the line, as in \"[Error] form.txt(12): ...\"."},
+        {"",
+         "A run interrupted by SIGINT, SIGTERM or SIGHUP removes its temporary files "
+         "and ends by that signal."}}},
+      {"EXAMPLES",
+       false,
+       {{"vornic form.dfm",
+         "Writes form.txt and the program form.dpr beside form.dfm, and form.rc when the "
+         "form holds bitmaps."},
+        {"vornic --classes my.classes form.txt app.dpr",
+         "Writes form.dfm beside form.txt, and the extended translation of the form, "
+         "with the classes that my.classes names, into app.dpr."}}},
+      {"SEE ALSO",
+       true,
+       {{"",
+         "README.md in share/doc/vornic under the installation prefix: the rules of "
+         "the translation, the extended translation, class files and the examples."}}},
+  };
+  return sections;
+}
+
+std::vector<HelpSpan> SplitSpans(const std::string& text) {
+  std::vector<HelpSpan> spans;
+  HelpSpan span{SpanStyle::kPlain, ""};
+  for (char c : text) {
+    const SpanStyle marked = c == '*'   ? SpanStyle::kBold
+                             : c == '_' ? SpanStyle::kItalic
+                                        : SpanStyle::kPlain;
+    if (marked == SpanStyle::kPlain) {
+      span.text += c;
+      continue;
+    }
+    if (!span.text.empty()) spans.push_back(span);
+    // The same mark again closes the span it opened.
+    span = {span.style == marked ? SpanStyle::kPlain : marked, ""};
+  }
+  if (!span.text.empty()) spans.push_back(span);
+  return spans;
+}
+
+}  // namespace vornic

@@ -1,0 +1,30 @@
+// A fixture for tests of whole translations: form text through the driver's
+// line loop into a program, and what each section of the program gained.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "builder/builder.h"
+#include "output/program_text.h"
+
+namespace vornic {
+
+class ProgramFixture : public ::testing::Test {
+ protected:
+  /// Translates `form` into dpr_ as the driver does, with the resource
+  /// script named after `base`; returns the error report, empty when the
+  /// form passes.
+  std::string TranslateForm(const std::string& form,
+                            Translation translation = Translation::kExtended,
+                            const std::string& base = "form");
+  /// What the form added to `section` of the program's frame.
+  std::string Added(const std::string& section) const;
+
+  std::unique_ptr<TSDPR> dpr_;  // the program of the last translation
+  int control_count_ = 0;       // the controls it wrote
+};
+
+}  // namespace vornic
