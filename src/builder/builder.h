@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "builder/color_brushes.h"
@@ -23,6 +22,7 @@
 #include "controls/menu_bar.h"
 #include "lib/font_base.h"
 #include "lib/graf_base.h"
+#include "lib/text_rows.h"
 #include "output/resource_script.h"
 
 namespace vornic {
@@ -169,7 +169,9 @@ class TBuilder {
   bool win_rect_declared_ = false;    // the main window's size rectangle is in "var"
   // Steps generators left for the end of the run, when every control exists.
   std::vector<std::function<void(GeneratorContext)>> finishing_steps_;
-  std::unordered_set<std::string> window_variables_;  // HWND variables, in capitals
+  // HWND variables, in capitals; searched only by the extended translation,
+  // so the exact one never builds their index.
+  TextRows window_variables_{1};
 
   // --- shared steps of the control generators (src/controls/) ---
   /// The handle through which generators reach the shared state and `dpr`.

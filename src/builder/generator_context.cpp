@@ -85,7 +85,7 @@ void GeneratorContext::SetContentOrigin(int level, int left, int top) const {
 
 void GeneratorContext::DeclareWindow(const std::string& name) const {
   program_.AddText("var", "\r\n    " + name + ": HWND;");
-  builder_.window_variables_.insert(UpperText(name));
+  builder_.window_variables_.Add({UpperText(name)});
 }
 
 bool GeneratorContext::DeclareOnce(const std::string& declaration) const {
@@ -95,7 +95,7 @@ bool GeneratorContext::DeclareOnce(const std::string& declaration) const {
 std::vector<std::string> GeneratorContext::WindowsNamed(const std::string& form_name) const {
   std::vector<std::string> windows;
   for (const std::string& variable : builder_.Names.TakenFor(form_name)) {
-    if (builder_.window_variables_.count(UpperText(variable)) > 0) windows.push_back(variable);
+    if (builder_.window_variables_.Find({UpperText(variable)}) > 0) windows.push_back(variable);
   }
   return windows;
 }

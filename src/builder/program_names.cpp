@@ -213,14 +213,33 @@ std::string ProgramNames::Take(const std::string& name, const std::string& compa
   if (row == 0) row = RowOf(upper);
   taken_[static_cast<size_t>(row) - 1] = true;
   if (!companion.empty()) taken_[static_cast<size_t>(RowOf(upper_companion + upper)) - 1] = true;
-  given_[UpperText(name)].push_back(identifier);
+  RecordGiven(UpperText(name), identifier);
   return identifier;
 }
 
-const std::vector<std::string>& ProgramNames::TakenFor(const std::string& name) const {
-  static const std::vector<std::string> kNone;
-  const auto found = given_.find(UpperText(name));
-  return found == given_.end() ? kNone : found->second;
+void ProgramNames::RecordGiven(const std::string& upper_name, const std::string& identifier) {
+  const int given = given_.Add({identifier});
+  next_given_.push_back(0);
+  const int row = given_names_.Find({upper_name});
+  if (row == 0) {
+    given_names_.Add({upper_name});
+    first_given_.push_back(given);
+    last_given_.push_back(given);
+    return;
+  }
+  next_given_[static_cast<size_t>(last_given_[static_cast<size_t>(row) - 1]) - 1] = given;
+  last_given_[static_cast<size_t>(row) - 1] = given;
+}
+
+std::vector<std::string> ProgramNames::TakenFor(const std::string& name) const {
+  std::vector<std::string> identifiers;
+  const int row = given_names_.Find({UpperText(name)});
+  if (row == 0) return identifiers;
+  for (int given = first_given_[static_cast<size_t>(row) - 1]; given != 0;
+       given = next_given_[static_cast<size_t>(given) - 1]) {
+    identifiers.emplace_back(given_.At(given, 0));
+  }
+  return identifiers;
 }
 
 }  // namespace vornic

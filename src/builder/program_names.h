@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "lib/text_rows.h"
@@ -35,7 +34,7 @@ class ProgramNames {
   /// The identifiers Take gave for `name` (compared in capitals), oldest
   /// first; empty when it gave none. A control that names another one (an
   /// up-down its buddy) finds the other's variable here.
-  const std::vector<std::string>& TakenFor(const std::string& name) const;
+  std::vector<std::string> TakenFor(const std::string& name) const;
 
  private:
   /// Whether `upper` may be taken, `row` being its row in names_ (0: none).
@@ -43,6 +42,8 @@ class ProgramNames {
   bool IsFree(const std::string& upper) const;
   /// The row of `upper` in names_, added when new.
   int RowOf(const std::string& upper);
+  /// Records that `identifier` was given for the name `upper_name`.
+  void RecordGiven(const std::string& upper_name, const std::string& identifier);
 
   bool extended_ = false;  // the extended program's identifiers are kept too
   // Every name in capitals that was taken or had suffixes tried, once: a
@@ -50,8 +51,15 @@ class ProgramNames {
   TextRows names_{1};
   std::vector<bool> taken_;       // taken_[row - 1]: the name is taken
   std::vector<int> next_suffix_;  // for the name as a base: the suffixes below are taken
-  // By name in capitals: the identifiers given for it, oldest first.
-  std::unordered_map<std::string, std::vector<std::string>> given_;
+  // The names Take was called with, in capitals, each once; and the
+  // identifiers it gave, in order, each linked to the next given for the
+  // same name. Rows of text rather than a map of strings: a form of many
+  // controls records one identifier per control.
+  TextRows given_names_{1};
+  std::vector<int> first_given_;  // first_given_[name row - 1]: its first identifier's row
+  std::vector<int> last_given_;   // last_given_[name row - 1]: its latest identifier's row
+  TextRows given_{1};
+  std::vector<int> next_given_;   // next_given_[row - 1]: the next for the same name, 0: none
 };
 
 }  // namespace vornic
