@@ -181,7 +181,9 @@ const ClassRow* RowOf(const std::string& upper) {
 
 }  // namespace
 
-const ClassRow* FindClassRow(const std::string& class_name, const ClassAliases* aliases) {
+const ClassRow* FindClassRow(const std::string& class_name, const ClassAliases* aliases,
+                             bool* by_ending) {
+  if (by_ending != nullptr) *by_ending = false;
   std::string upper = UpperText(class_name);
   if (aliases == nullptr) return RowOf(upper);
   // Class files are checked for circles when read; the bound keeps a lookup
@@ -191,7 +193,15 @@ const ClassRow* FindClassRow(const std::string& class_name, const ClassAliases* 
     if (alias == nullptr || !alias->from_file) {
       if (const ClassRow* row = RowOf(upper)) return row;
     }
-    if (alias == nullptr) return nullptr;
+    if (alias == nullptr) {
+      // Only a class that no alias and no row names goes by its ending: the
+      // target of an alias stands as the alias names it.
+      if (hops > 0) return nullptr;
+      const std::string standard = ClassByEnding(upper);
+      if (standard.empty()) return nullptr;
+      if (by_ending != nullptr) *by_ending = true;
+      return RowOf(standard);
+    }
     upper = alias->target;
   }
   return nullptr;
