@@ -85,9 +85,11 @@ const std::vector<ClassRow>& ClassTable() {
       {"TCOMBOBOX", &TBuilder::BuildComboBox,
        Joined({GeometryValues(), FontValues(), {kText, {"ItemHeight", ValueKind::kInteger}}})},
       {"TPROGRESSBAR", &TBuilder::BuildProgressBar, Joined({GeometryValues(), RangeValues()})},
-      // The status bar docks at the bottom: its geometry is never written.
+      // The status bar docks at the bottom: only the extended translation
+      // writes the geometry of one docked elsewhere.
       {"TSTATUSBAR", &TBuilder::BuildStatusBar,
-       Joined({FontValues(), {{"SimpleText", ValueKind::kStringLiteral}}})},
+       Joined({FontValues(), {{"SimpleText", ValueKind::kStringLiteral}}}), nullptr,
+       GeometryValues()},
       {"TTRACKBAR", &TBuilder::BuildTrackBar, Joined({GeometryValues(), RangeValues()})},
       {"TSHAPE", &TBuilder::BuildShape,
        Joined({GeometryValues(), {{"Pen.Width", ValueKind::kInteger}}})},

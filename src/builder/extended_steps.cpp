@@ -66,6 +66,8 @@ class ExtendedSteps final : public TranslationSteps {
     return flag;
   }
 
+  bool PlacesUndockedStatusBars() const override { return true; }
+
   // A form leaves out a Caption that is empty, and the control still shows.
   std::string UnstoredCaption() const override { return "''"; }
 

@@ -55,6 +55,10 @@ class TranslationSteps {
   /// button or group box whose object stores no Caption (the designer's empty one);
   /// empty to leave such a control out.
   virtual std::string UnstoredCaption() const { return ""; }
+  /// True when a status bar that the form does not dock at its bottom edge
+  /// (inside a container, or with another Align) stands where the form puts
+  /// it; false when every status bar docks at the main window's bottom.
+  virtual bool PlacesUndockedStatusBars() const { return false; }
   /// The aliases under which classes are looked up in the class table,
   /// nullptr when classes are looked up by their own names only.
   virtual const ClassAliases* aliases() const { return nullptr; }

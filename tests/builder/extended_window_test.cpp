@@ -325,6 +325,34 @@ TEST_F(ExtendedWindowTest, ListBoxesKeepTheirHeightUnlessIntegralHeightIsTrue) {
   EXPECT_EQ(Added("bodymidle").find("LBS_NOINTEGRALHEIGHT"), std::string::npos);
 }
 
+// A status bar on the form docks at the window's bottom edge; one that the
+// form docks inside a container stands where the form puts it, whatever
+// the widths of its panels.
+TEST_F(ExtendedWindowTest, StatusBarsInContainersStandWhereTheFormPutsThem) {
+  const std::string form =
+      "object Form1: TForm1\n  TextHeight = 13\n"
+      "  object Panel1: TPanel\n    Left = 10\n    Top = 20\n    Width = 200\n"
+      "    Height = 100\n"
+      "    object StatusBar2: TStatusBar\n      Left = 0\n      Top = 81\n"
+      "      Width = 200\n      Height = 19\n      Panels = <\n        item\n"
+      "          Width = 50\n        end>\n    end\n"
+      "  end\n"
+      "  object StatusBar1: TStatusBar\n    Left = 0\n    Top = 181\n    Width = 300\n"
+      "    Height = 19\n    Panels = <\n      item\n        Width = 50\n      end>\n"
+      "  end\nend\n";
+  Translate(form);
+  std::string body = Added("bodymidle");
+  EXPECT_NE(body.find("StatusBar2:= CreateWindow('msctls_statusbar32','',WS_VISIBLE or WS_CHILD "
+                      "or CCS_NOPARENTALIGN or CCS_NORESIZE,\r\n"
+                      "               10,101,200,19, hWindow, 0, Inst, nil);"),
+            std::string::npos)
+      << body;
+  EXPECT_NE(body.find("StatusBar1:= CreateStatusWindow("), std::string::npos);
+  Translate(form, Translation::kExact);
+  body = Added("bodymidle");
+  EXPECT_NE(body.find("StatusBar2:= CreateStatusWindow("), std::string::npos);
+}
+
 // The font colour passes from container to control like the font; the
 // background is the control's own Color, else its class's (an edit's
 // clWindow, a panel's clBtnFace), else its container's.
