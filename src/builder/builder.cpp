@@ -123,6 +123,11 @@ void TBuilder::RouteByClass(const LineWords& line, OpenObject& object) {
   generator_ = row == nullptr ? nullptr : steps_->MemberFor(*row);
 }
 
+bool TBuilder::IsItemLine(const LineWords& line) {
+  if (line.Kind == "set") return line.Indent > 2 * by_ending_level_;
+  return line.Kind == "end" && open_.Find(line.Level) == nullptr;
+}
+
 void TBuilder::LeaveOutByEnding() {
   if (OpenObject* object = open_.Find(by_ending_level_)) object->generator.reset();
   by_ending_level_ = 0;
@@ -144,6 +149,10 @@ void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {
     case Route::kNowhere:
       return;
     case Route::kClassTable:
+      // A class taken by its ending may hold collections its standard
+      // class's generator does not expect: their items' lines would give
+      // it another Width, or end it early at an item's level.
+      if (by_ending_level_ != 0 && IsItemLine(line)) return;
       if (generator_ != nullptr) (this->*generator_)(dpr, line);
       return;
     case Route::kObject:

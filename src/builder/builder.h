@@ -137,6 +137,9 @@ class TBuilder {
   /// Leaves out the current object, whose class was taken by its name's
   /// ending: the lines still to come go nowhere, as for a class nothing names.
   void LeaveOutByEnding();
+  /// True for a property or end line of an item of a collection value of
+  /// the current object, whose class went by its ending.
+  bool IsItemLine(const LineWords& line);
   /// Hands the line to the generator its route names.
   void Dispatch(TSDPR& dpr, const LineWords& line);
   /// Hands a line to the current generator object.

@@ -194,7 +194,8 @@ TEST_F(ExtendedTranslationTest, StaticTextIsWrittenOnlyByTheExtendedTranslation)
 // Only the extended translation writes controls of other libraries' classes
 // as the standard class their name ends in, and controls whose form stores
 // no Caption. A class taken by its ending whose values do not fit that class,
-// or a component without geometry, gives nothing, and the form is accepted.
+// or a component without geometry, gives nothing, and the form is accepted;
+// the items of a collection its standard class lacks do not move it.
 TEST_F(ExtendedTranslationTest, OtherLibrariesControlsAndControlsWithoutCaptionsAreWritten) {
   const std::string form =
       "object Form1: TForm1\n  TextHeight = 13\n"
@@ -210,19 +211,27 @@ TEST_F(ExtendedTranslationTest, OtherLibrariesControlsAndControlsWithoutCaptions
       "  object YearEdit: TRxSpinEdit\n    Left = 90\n    Top = 140\n    Width = 60\n"
       "    Height = 21\n    Value = 2000.000000000000000000\n  end\n"
       "  object Source1: TMyDataEdit\n    Left = 240\n    Top = 8\n  end\n"
+      "  object Panel1: TPanel\n    Left = 200\n    Top = 40\n    Width = 100\n"
+      "    Height = 100\n"
+      "    object ArtCombo1: TArtComboBox\n      Left = 10\n      Top = 8\n"
+      "      Width = 80\n      Height = 21\n      Columns = <\n        item\n"
+      "          Width = 40\n        end>\n    end\n"
+      "  end\n"
       "end\n";
   ASSERT_EQ(Translate(form, Translation::kExact), "");
   EXPECT_EQ(control_count_, 0);
 
   ASSERT_EQ(Translate(form, Translation::kExtended), "");
-  EXPECT_EQ(control_count_, 4);
+  EXPECT_EQ(control_count_, 5);
   const std::string body = Added("bodymidle");
   for (const char* call : {"GroupBox1:= CreateWindow('Button','',",
                            "CheckBox1:= CreateWindow('Button','',",
                            "Label1:= Createwindow('Static','',",
-                           "RzButton1:= CreateWindow('Button','Go',"}) {
+                           "RzButton1:= CreateWindow('Button','Go',",
+                           "ArtCombo1:= CreateWindow('combobox','',"}) {
     EXPECT_NE(body.find(call), std::string::npos) << call;
   }
+  EXPECT_NE(body.find("210,48,80,"), std::string::npos) << body;
   EXPECT_EQ(body.find("YearEdit"), std::string::npos);
   EXPECT_EQ(body.find("Source1"), std::string::npos);
 }
