@@ -55,6 +55,9 @@ void TBuilder::ProcessLine(TSDPR& dpr, const LineWords& line) {
     root_open_ = false;
     if (!main_window_written_) EmitMainWindow(dpr);
   }
+  // A class that goes by its name's ending may store values of kinds its
+  // standard class has not: it is left out rather than refusing the form.
+  if (by_ending_level_ != 0 && !LineValuesFit(line, checks_, ListMarker)) LeaveOutByEnding();
   CheckLineValues(line, checks_, ListMarker);
   if (kind == "set") open_.StoreFontProperty(line);
   if (kind == "set") open_.StoreProperty(line);
@@ -94,6 +97,7 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   // The class only changes at object lines: look up its generator and checks
   // once here rather than for every line of the object.
   current_ = nullptr;
+  by_ending_level_ = 0;
   if (is_root) {
     route_ = Route::kMainWindow;
     checks_ = steps_->ChecksFor(CheckedObject::kMainWindow, &MainWindowRow());
@@ -106,7 +110,9 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
 }
 
 void TBuilder::RouteByClass(const LineWords& line, OpenObject& object) {
-  const ClassRow* row = FindClassRow(line.ClassName, steps_->aliases());
+  bool by_ending = false;
+  const ClassRow* row = FindClassRow(line.ClassName, steps_->aliases(), &by_ending);
+  if (by_ending) by_ending_level_ = line.Level;
   checks_ = steps_->ChecksFor(CheckedObject::kControl, row);
   const GeneratorFactory factory = row == nullptr ? nullptr : steps_->FactoryFor(*row);
   if (factory != nullptr) {
@@ -119,6 +125,24 @@ void TBuilder::RouteByClass(const LineWords& line, OpenObject& object) {
   generator_ = row == nullptr ? nullptr : steps_->MemberFor(*row);
 }
 
+bool TBuilder::IsItemLine(const LineWords& line) {
+  if (line.Kind == "set") return line.Indent > 2 * by_ending_level_;
+  return line.Kind == "end" && open_.Find(line.Level) == nullptr;
+}
+
+void TBuilder::LeaveOutByEnding() {
+  if (OpenObject* object = open_.Find(by_ending_level_)) object->generator.reset();
+  by_ending_level_ = 0;
+  current_ = nullptr;
+  route_ = Route::kClassTable;
+  generator_ = nullptr;
+  checks_ = steps_->ChecksFor(CheckedObject::kControl, nullptr);
+  // Properties come before children, so nothing of the object is written
+  // yet; a group box waiting for its first child must not be either.
+  if (!GroupBox.Emitted) GroupBox = TRGroupBox();
+  ListMarker.clear();
+}
+
 void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {
   switch (route_) {
     case Route::kMainWindow:
@@ -127,6 +151,10 @@ void TBuilder::Dispatch(TSDPR& dpr, const LineWords& line) {
     case Route::kNowhere:
       return;
     case Route::kClassTable:
+      // A class taken by its ending may hold collections its standard
+      // class's generator does not expect: their items' lines would give
+      // it another Width, or end it early at an item's level.
+      if (by_ending_level_ != 0 && IsItemLine(line)) return;
       if (generator_ != nullptr) (this->*generator_)(dpr, line);
       return;
     case Route::kObject:

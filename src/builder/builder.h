@@ -142,6 +142,12 @@ class TBuilder {
   void BeginObject(TSDPR& dpr, const LineWords& line);
   /// Chooses the generator of a named object below the root.
   void RouteByClass(const LineWords& line, OpenObject& object);
+  /// Leaves out the current object, whose class was taken by its name's
+  /// ending: the lines still to come go nowhere, as for a class nothing names.
+  void LeaveOutByEnding();
+  /// True for a property or end line of an item of a collection value of
+  /// the current object, whose class went by its ending.
+  bool IsItemLine(const LineWords& line);
   /// Hands the line to the generator its route names.
   void Dispatch(TSDPR& dpr, const LineWords& line);
   /// Hands a line to the current generator object.
@@ -163,6 +169,7 @@ class TBuilder {
   // open_; nullptr once that object has ended.
   ControlGenerator* current_ = nullptr;
   ObjectChecks checks_;               // the checks of the current object's lines
+  int by_ending_level_ = 0;  // of the current object when its class went by its ending, else 0
   bool root_seen_ = false;            // the first level-1 object line has come
   bool root_open_ = false;            // the root's end line has not come yet
   bool main_window_written_ = false;  // EmitMainWindow has run at least once

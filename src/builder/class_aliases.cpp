@@ -2,6 +2,7 @@
 #include "builder/class_aliases.h"
 
 #include <string>
+#include <string_view>
 
 #include "builder/value_checks.h"
 #include "lib/errors.h"
@@ -26,6 +27,47 @@ constexpr const char* kDataAware[][2] = {
     {"TDBIMAGE", "TIMAGE"},
     {"TDBRICHEDIT", "TRICHEDIT"},
     {"TDBGRID", "TSTRINGGRID"},
+};
+
+// Other libraries name their variants of a standard control after it
+// (TRzButton, TPatternEdit, TDateComboBox): a class that nothing else names
+// is taken for the standard class its name ends in. Longer endings come
+// first, so that TRzBitBtn is a bit button and not a button.
+constexpr const char* kEndings[][2] = {
+    {"DATETIMEPICKER", "TDATETIMEPICKER"},
+    {"CHECKLISTBOX", "TCHECKLISTBOX"},
+    {"RADIOBUTTON", "TRADIOBUTTON"},
+    {"SPEEDBUTTON", "TSPEEDBUTTON"},
+    {"PAGECONTROL", "TPAGECONTROL"},
+    {"PROGRESSBAR", "TPROGRESSBAR"},
+    {"RADIOGROUP", "TRADIOGROUP"},
+    {"STATICTEXT", "TSTATICTEXT"},
+    {"CHECKBOX", "TCHECKBOX"},
+    {"GROUPBOX", "TGROUPBOX"},
+    {"COMBOBOX", "TCOMBOBOX"},
+    {"SCROLLBOX", "TSCROLLBOX"},
+    {"STATUSBAR", "TSTATUSBAR"},
+    {"TABSHEET", "TTABSHEET"},
+    {"TRACKBAR", "TTRACKBAR"},
+    {"TREEVIEW", "TTREEVIEW"},
+    {"LISTVIEW", "TLISTVIEW"},
+    {"MASKEDIT", "TMASKEDIT"},
+    {"RICHEDIT", "TRICHEDIT"},
+    {"SPINEDIT", "TSPINEDIT"},
+    {"LISTBOX", "TLISTBOX"},
+    {"BUTTON", "TBUTTON"},
+    {"DBTEXT", "TLABEL"},
+    {"BITBTN", "TBITBTN"},
+    {"COMBO", "TCOMBOBOX"},
+    {"LABEL", "TLABEL"},
+    {"PANEL", "TPANEL"},
+    {"SHAPE", "TSHAPE"},
+    {"BEVEL", "TBEVEL"},
+    {"IMAGE", "TIMAGE"},
+    {"GRID", "TSTRINGGRID"},
+    {"EDIT", "TEDIT"},
+    {"MEMO", "TMEMO"},
+    {"BTN", "TBUTTON"},
 };
 
 // Without blanks, tabs and CR at either end.
@@ -89,6 +131,14 @@ void ClassAliases::AddFromFile(const std::string& name, const std::string& targe
     next = alias->target;
   }
   aliases_[upper] = ClassAlias{upper_target, true, line};
+}
+
+std::string ClassByEnding(const std::string& upper_class) {
+  for (const auto& [ending, target] : kEndings) {
+    const std::string_view name(upper_class);
+    if (name.size() > std::string_view(ending).size() && name.ends_with(ending)) return target;
+  }
+  return "";
 }
 
 const ClassAlias* ClassAliases::Find(const std::string& upper_class) const {

@@ -19,6 +19,10 @@ struct ClassAlias {
   int line = 0;            // of the class file that named it
 };
 
+/// The standard class that `upper_class` (in capitals) is taken for by the
+/// end of its name ("TRZBITBTN" gives "TBITBTN"), empty when no ending fits.
+std::string ClassByEnding(const std::string& upper_class);
+
 class ClassAliases {
  public:
   /// The built-in aliases of the data-aware controls.

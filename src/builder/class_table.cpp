@@ -85,9 +85,11 @@ const std::vector<ClassRow>& ClassTable() {
       {"TCOMBOBOX", &TBuilder::BuildComboBox,
        Joined({GeometryValues(), FontValues(), {kText, {"ItemHeight", ValueKind::kInteger}}})},
       {"TPROGRESSBAR", &TBuilder::BuildProgressBar, Joined({GeometryValues(), RangeValues()})},
-      // The status bar docks at the bottom: its geometry is never written.
+      // The status bar docks at the bottom: only the extended translation
+      // writes the geometry of one docked elsewhere.
       {"TSTATUSBAR", &TBuilder::BuildStatusBar,
-       Joined({FontValues(), {{"SimpleText", ValueKind::kStringLiteral}}})},
+       Joined({FontValues(), {{"SimpleText", ValueKind::kStringLiteral}}}), nullptr,
+       GeometryValues()},
       {"TTRACKBAR", &TBuilder::BuildTrackBar, Joined({GeometryValues(), RangeValues()})},
       {"TSHAPE", &TBuilder::BuildShape,
        Joined({GeometryValues(), {{"Pen.Width", ValueKind::kInteger}}})},
@@ -181,7 +183,9 @@ const ClassRow* RowOf(const std::string& upper) {
 
 }  // namespace
 
-const ClassRow* FindClassRow(const std::string& class_name, const ClassAliases* aliases) {
+const ClassRow* FindClassRow(const std::string& class_name, const ClassAliases* aliases,
+                             bool* by_ending) {
+  if (by_ending != nullptr) *by_ending = false;
   std::string upper = UpperText(class_name);
   if (aliases == nullptr) return RowOf(upper);
   // Class files are checked for circles when read; the bound keeps a lookup
@@ -191,7 +195,15 @@ const ClassRow* FindClassRow(const std::string& class_name, const ClassAliases* 
     if (alias == nullptr || !alias->from_file) {
       if (const ClassRow* row = RowOf(upper)) return row;
     }
-    if (alias == nullptr) return nullptr;
+    if (alias == nullptr) {
+      // Only a class that no alias and no row names goes by its ending: the
+      // target of an alias stands as the alias names it.
+      if (hops > 0) return nullptr;
+      const std::string standard = ClassByEnding(upper);
+      if (standard.empty()) return nullptr;
+      if (by_ending != nullptr) *by_ending = true;
+      return RowOf(standard);
+    }
     upper = alias->target;
   }
   return nullptr;

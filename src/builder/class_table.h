@@ -30,10 +30,12 @@ class ClassAliases;
 /// The row of `class_name`, compared in capitals; nullptr for a class that
 /// neither translation writes. With `aliases`, a class is looked up as the
 /// class its alias names: a user's alias wins over the class's own row, a
-/// built-in one applies only to a class without a row, and aliases of
-/// aliases are followed.
+/// built-in one applies only to a class without a row, aliases of aliases
+/// are followed, and a class that neither names goes by the end of its name
+/// (ClassByEnding).
+/// `by_ending`, when given, says whether the row came by the name's ending.
 const ClassRow* FindClassRow(const std::string& class_name,
-                             const ClassAliases* aliases = nullptr);
+                             const ClassAliases* aliases = nullptr, bool* by_ending = nullptr);
 
 /// The row of the root object, whatever its class: the main window.
 const ClassRow& MainWindowRow();

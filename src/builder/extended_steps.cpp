@@ -57,10 +57,20 @@ class ExtendedSteps final : public TranslationSteps {
     return true;
   }
 
-  // A painted control shows what the designer shows: nothing when hidden.
-  bool Paints(GeneratorContext context, int level) const override {
-    return context.DesignStateAt(level).visible;
+  // A painted control that the designer hides is painted only once a flag
+  // of its own is set, as a hidden window shows only once it is shown.
+  std::string PaintedWhen(GeneratorContext context, int level,
+                          const std::string& name) const override {
+    if (context.DesignStateAt(level).visible) return "";
+    const std::string flag = context.TakeIdentifier(name + "Shown");
+    context.AddText("var", "\r\n    " + flag + ": Boolean = False;");
+    return flag;
   }
+
+  bool PlacesUndockedStatusBars() const override { return true; }
+
+  // A form leaves out a Caption that is empty, and the control still shows.
+  std::string UnstoredCaption() const override { return "''"; }
 
   const ClassAliases* aliases() const override { return &aliases_; }
 

@@ -123,7 +123,19 @@ std::string GeneratorContext::TakeFont(const std::string& control, int level,
   return font_name;
 }
 
-bool GeneratorContext::Paints(int level) const { return steps().Paints(*this, level); }
+void GeneratorContext::AddPaint(int level, const std::string& name,
+                                const std::string& paint) const {
+  const std::string when = steps().PaintedWhen(*this, level, name);
+  if (when.empty()) {
+    AddText("windowprocpaintmidle", paint);
+    return;
+  }
+  AddText("windowprocpaintmidle", "\r\n      if " + when + " then begin" + paint + "\r\n      end;");
+}
+
+std::string GeneratorContext::TakeIdentifier(const std::string& name) const {
+  return builder_.Names.Take(name);
+}
 
 void GeneratorContext::NeedPaint() const { builder_.PaintNeeded = true; }
 

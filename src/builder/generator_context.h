@@ -101,9 +101,13 @@ class GeneratorContext {
   /// values), then empties the collected font; returns the font variable,
   /// empty when none was registered.
   std::string TakeFont(const std::string& control, int level, bool reads_font) const;
-  /// False when the translation leaves out a painted control of the object
-  /// open at `level` (a hidden one, in the extended translation).
-  bool Paints(int level) const;
+  /// Adds `paint`, the WM_PAINT code of the painted control `name` open at
+  /// `level`, to the paint section, under the condition the translation
+  /// paints it (TranslationSteps::PaintedWhen).
+  void AddPaint(int level, const std::string& name, const std::string& paint) const;
+  /// An identifier made from `name` that nothing else in the program uses,
+  /// taken for the rest of the run (ProgramNames::Take).
+  std::string TakeIdentifier(const std::string& name) const;
   /// Adds "    <declaration>" on a new line of "var" the first time it is
   /// asked for (AddTextOnce); true that time, false after.
   bool DeclareOnce(const std::string& declaration) const;

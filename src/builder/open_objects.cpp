@@ -143,6 +143,8 @@ void OpenObjects::StoreProperty(const LineWords& line) {
     state.default_button = value;
   } else if (name == "Cancel") {
     state.cancel = value;
+  } else if (name == "IntegralHeight") {
+    state.integral_height = value;
   }
 }
 

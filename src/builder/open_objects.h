@@ -60,6 +60,7 @@ struct DesignState {
   std::string tab_stop;
   std::string default_button;  // Default
   std::string cancel;          // Cancel
+  std::string integral_height;  // IntegralHeight of a list box
 };
 
 /// True when the object's window shows as the window opens: it is visible

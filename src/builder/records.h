@@ -106,6 +106,12 @@ struct TRProgressBar {
 
 struct TRStatusBar {
   std::string ControlName;
+  std::string Left;
+  std::string Top;
+  std::string Width;
+  std::string Height;
+  std::string Align;
+  int Level = 0;  // of its object line: its end may come first as a panel item's
   std::string SimplePanel;
   std::string SimpleText;
   bool Complete = false;

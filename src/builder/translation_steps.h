@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "builder/class_aliases.h"
 #include "builder/class_table.h"
@@ -44,9 +45,20 @@ class TranslationSteps {
   virtual bool WriteMainWindow(GeneratorContext /*context*/, TRForm& /*form*/) const {
     return false;
   }
-  /// False when a control that is painted rather than created, of the object
-  /// open at `level`, is left out.
-  virtual bool Paints(GeneratorContext /*context*/, int /*level*/) const { return true; }
+  /// The condition under which the painted control `name`, of the object
+  /// open at `level`, is painted; empty for always.
+  virtual std::string PaintedWhen(GeneratorContext /*context*/, int /*level*/,
+                                  const std::string& /*name*/) const {
+    return "";
+  }
+  /// The caption literal written for a label, push button, check box, radio
+  /// button or group box whose object stores no Caption (the designer's empty one);
+  /// empty to leave such a control out.
+  virtual std::string UnstoredCaption() const { return ""; }
+  /// True when a status bar that the form does not dock at its bottom edge
+  /// (inside a container, or with another Align) stands where the form puts
+  /// it; false when every status bar docks at the main window's bottom.
+  virtual bool PlacesUndockedStatusBars() const { return false; }
   /// The aliases under which classes are looked up in the class table,
   /// nullptr when classes are looked up by their own names only.
   virtual const ClassAliases* aliases() const { return nullptr; }

@@ -179,4 +179,14 @@ void CheckLineValues(const LineWords& line, const ObjectChecks& checks,
   }
 }
 
+bool LineValuesFit(const LineWords& line, const ObjectChecks& checks,
+                   const std::string& list_marker) {
+  try {
+    CheckLineValues(line, checks, list_marker);
+  } catch (const EConvertError&) {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace vornic

@@ -53,6 +53,10 @@ struct ObjectChecks {
 void CheckLineValues(const LineWords& line, const ObjectChecks& checks,
                      const std::string& list_marker);
 
+/// False where CheckLineValues would throw.
+bool LineValuesFit(const LineWords& line, const ObjectChecks& checks,
+                   const std::string& list_marker);
+
 /// True for a letter, "_" or a byte from 128 up, then those or digits.
 bool IsIdentifier(const std::string& text);
 /// True for quoted runs (two quotes standing for one inside) and #codes up to

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "builder/builder.h"
+#include "builder/translation_steps.h"
 #include "controls/control_steps.h"
 #include "controls/geometry.h"
 #include "controls/window_control.h"
@@ -115,11 +116,17 @@ void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
   if (line.Kind == "object") {
     bar = TRStatusBar();
     bar.ControlName = ControlNameOf(line);
+    bar.Level = line.Level;
     return;
   }
   if (line.Kind == "set") {
     if (StoreFontProperty(line)) return;
-    if (line.Word1 == "SimplePanel")
+    // A panel item's Width is not the bar's: own properties stand two
+    // blanks deeper per level.
+    if (line.Indent == 2 * bar.Level && StoreGeometry(bar, line)) return;
+    if (line.Word1 == "Align")
+      bar.Align = line.Word3;
+    else if (line.Word1 == "SimplePanel")
       bar.SimplePanel = line.Word3;
     else if (line.Word1 == "SimpleText")
       bar.SimpleText = line.Word3;
@@ -129,6 +136,26 @@ void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
   const std::string text = bar.SimplePanel == "True" ? QuotedOrEmpty(bar.SimpleText) : "''";
   bar.Complete = !bar.ControlName.empty();
   if (!bar.Complete) return;
+  // The designer docks a status bar at the bottom of what holds it; one on
+  // the form docks at the window's bottom edge, where the system keeps it.
+  const bool docked_on_form =
+      bar.Level == 2 && (bar.Align.empty() || bar.Align == "alBottom");
+  if (steps_->PlacesUndockedStatusBars() && !docked_on_form && HasGeometry(bar)) {
+    CreateWindowControl(Context(dpr),
+                        {.level = bar.Level,
+                         .name = bar.ControlName,
+                         .banner = "Create a statusbar",
+                         .call = ":= CreateWindow('msctls_statusbar32'," + text + ",",
+                         .styles = "WS_VISIBLE or WS_CHILD or CCS_NOPARENTALIGN or CCS_NORESIZE",
+                         .left = bar.Left,
+                         .top = bar.Top,
+                         .width = bar.Width,
+                         .height = bar.Height,
+                         .common = true,
+                         .reads_font = true});
+    bar = TRStatusBar();
+    return;
+  }
   CreateWindowControl(Context(dpr), {.level = line.Level,
                                      .name = bar.ControlName,
                                      .banner = "Create a statusbar",

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "builder/builder.h"
+#include "builder/translation_steps.h"
 #include "controls/control_steps.h"
 #include "controls/geometry.h"
 #include "controls/window_control.h"
@@ -38,8 +39,10 @@ bool StoreButtonProperty(Record& record, const LineWords& line) {
   return true;
 }
 
+// A record without a Caption takes `unstored_caption`, which may be empty.
 template <typename Record>
-bool MarkComplete(Record& record) {
+bool MarkComplete(Record& record, const std::string& unstored_caption) {
+  if (record.Caption.empty()) record.Caption = unstored_caption;
   record.Complete = !record.Caption.empty() && HasGeometry(record);
   return record.Complete;
 }
@@ -79,7 +82,7 @@ void TBuilder::BuildButton(TSDPR& dpr, const LineWords& line) {
     button.ControlName = ControlNameOf(line);
   } else if (line.Kind == "set") {
     if (!StoreFontProperty(line)) StoreButtonProperty(button, line);
-  } else if (line.Kind == "end" && MarkComplete(button)) {
+  } else if (line.Kind == "end" && MarkComplete(button, steps_->UnstoredCaption())) {
     CreateWindowControl(Context(dpr), ButtonWindow(kPushButton, button, line.Level));
     button = TRMinControl();
   }
@@ -93,7 +96,7 @@ void TBuilder::BuildCheckBox(TSDPR& dpr, const LineWords& line) {
   } else if (line.Kind == "set") {
     if (StoreFontProperty(line) || StoreButtonProperty(box, line)) return;
     if (line.Word1 == "State") box.State = line.Word3;
-  } else if (line.Kind == "end" && MarkComplete(box)) {
+  } else if (line.Kind == "end" && MarkComplete(box, steps_->UnstoredCaption())) {
     CreateWindowControl(Context(dpr), ButtonWindow(kCheckBox, box, line.Level,
                                                    InitialCheck(box.ControlName, box.State)));
     box = TRCheckBox();
@@ -110,7 +113,7 @@ void TBuilder::BuildGroupBox(TSDPR& dpr, const LineWords& line) {
     box.Emitted = false;
   } else if (line.Kind == "set") {
     if (!StoreFontProperty(line)) StoreButtonProperty(box, line);
-  } else if (line.Kind == "end" && MarkComplete(box)) {
+  } else if (line.Kind == "end" && MarkComplete(box, steps_->UnstoredCaption())) {
     CreateWindowControl(Context(dpr), ButtonWindow(kGroupBox, box, line.Level));
     box = TRGroupBox();  // Emitted again: nothing waits
   }
@@ -124,7 +127,7 @@ void TBuilder::BuildRadioButton(TSDPR& dpr, const LineWords& line) {
   } else if (line.Kind == "set") {
     if (StoreFontProperty(line) || StoreButtonProperty(radio, line)) return;
     if (line.Word1 == "Checked") radio.Checked = line.Word3;
-  } else if (line.Kind == "end" && MarkComplete(radio)) {
+  } else if (line.Kind == "end" && MarkComplete(radio, steps_->UnstoredCaption())) {
     CreateWindowControl(Context(dpr), ButtonWindow(kRadioButton, radio, line.Level,
                                                    InitialCheck(radio.ControlName, radio.Checked)));
     radio = TRRadioBox();

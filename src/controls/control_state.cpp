@@ -42,6 +42,14 @@ void ApplyDialogKeys(const DesignState& state, WindowControl& control) {
   }
 }
 
+// The designer keeps a list box at its stored height unless IntegralHeight
+// is True; the system would shorten it to whole items.
+void ApplyIntegralHeight(const DesignState& state, WindowControl& control) {
+  if (HasStyle(control.styles, "LBS_STANDARD") && state.integral_height != "True") {
+    AddStyle(control.styles, "LBS_NOINTEGRALHEIGHT");
+  }
+}
+
 }  // namespace
 
 void ApplyDesignState(GeneratorContext context, WindowControl& control) {
@@ -50,6 +58,7 @@ void ApplyDesignState(GeneratorContext context, WindowControl& control) {
   if (!shown) RemoveStyle(control.styles, "WS_VISIBLE");
   if (!state.enabled) AddStyle(control.styles, "WS_DISABLED");
   ApplyTabStop(state, control);
+  ApplyIntegralHeight(state, control);
   // The window first in the tab order takes the focus, as in the designer;
   // one on a page that is not chosen cannot take it.
   if (!HasStyle(control.styles, kTabStop) || !shown) control.takes_focus = false;

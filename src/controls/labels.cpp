@@ -3,6 +3,7 @@
 #include <string>
 
 #include "builder/builder.h"
+#include "builder/translation_steps.h"
 #include "controls/control_steps.h"
 #include "controls/geometry.h"
 #include "controls/window_control.h"
@@ -87,14 +88,12 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind != "end") return;
+  // A label whose text the program sets later stores no Caption.
+  if (label.Caption.empty()) label.Caption = steps_->UnstoredCaption();
   label.Complete = !label.Caption.empty() && HasGeometry(label);
   if (!label.Complete) return;
   const GeneratorContext context = Context(dpr);
   const bool painted = !label.FontColor.empty() || !label.Color.empty();
-  if (painted && !context.Paints(line.Level)) {
-    label = TRLabel();
-    return;
-  }
   if (painted) {
     // A painted label is no window: its font is selected around TextOut,
     // so it is registered first and gets no WM_SETFONT line.
@@ -105,7 +104,7 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
       OldFontDeclared = true;
     }
     context.NeedPaint();
-    dpr.AddText("windowprocpaintmidle", PaintedLabelText(label, font));
+    context.AddPaint(line.Level, label.ControlName, PaintedLabelText(label, font));
     context.CountControl();
   } else {
     CreateWindowControl(context, {.level = line.Level,

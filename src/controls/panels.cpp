@@ -125,10 +125,8 @@ class PanelGenerator final : public ControlGenerator {
                                static_cast<int32_t>(int64_t{TextToInt(panel_.Left)} + border),
                                static_cast<int32_t>(int64_t{TextToInt(panel_.Top)} + border));
     }
-    // Hidden, by itself or a container: not painted, nor what it holds.
-    if (!context.Paints(level_)) return;
     context.DeclareOnce("PaintRect: TRect;");
-    context.AddText("windowprocpaintmidle", PaintText(context));
+    context.AddPaint(level_, panel_.Name, PaintText(context));
     context.NeedPaint();
   }
 

@@ -119,10 +119,6 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
   }
   if (line.Kind != "end" || !MarkComplete(shape)) return;
   const GeneratorContext context = Context(dpr);
-  if (!context.Paints(line.Level)) {
-    shape = TRShape();
-    return;
-  }
   context.PlaceInForm(line.Level, shape.Left, shape.Top);
   context.NeedPaint();
   // Form text leaves out the values that equal the shape's defaults.
@@ -136,7 +132,7 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
   shape.Height = Sum(shape.Top, shape.Height);
   const std::string pen = Graphics.RegisterPen(shape.PenStyle, shape.PenWidth, shape.PenColor);
   const std::string brush = Graphics.RegisterBrush(shape.BrushStyle, shape.BrushColor);
-  dpr.AddText("windowprocpaintmidle", "\r\n      { Create shape: " + shape.ControlName + " }" +
+  context.AddPaint(line.Level, shape.ControlName, "\r\n      { Create shape: " + shape.ControlName + " }" +
                                           "\r\n      OldBrush := SelectObject(PaintDC," + brush +
                                           ");" + "\r\n      OldPen := SelectObject(PaintDC," + pen +
                                           ");" + "\r\n      " + ShapeDrawing(shape));
@@ -158,10 +154,6 @@ void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
   }
   if (line.Kind != "end" || !MarkComplete(bevel)) return;
   const GeneratorContext context = Context(dpr);
-  if (!context.Paints(line.Level)) {
-    bevel = TRBevel();
-    return;
-  }
   context.PlaceInForm(line.Level, bevel.Left, bevel.Top);
   BevelPainted = true;
   // A spacer is invisible at design time only; drawn, it is a box.
@@ -181,7 +173,7 @@ void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
   }
   const std::string gray = Graphics.RegisterPen("psInsideFrame", "1", "clGray");
   const std::string white = Graphics.RegisterPen("psInsideFrame", "1", "clWhite");
-  dpr.AddText("windowprocpaintmidle",
+  context.AddPaint(line.Level, bevel.ControlName,
               "\r\n      { Create bevel: " + bevel.ControlName + " }" +
                   "\r\n      OldPen  := SelectObject(PaintDC," + gray + ");" + "\r\n      " +
                   dark_move + "\r\n      " + dark_lines +

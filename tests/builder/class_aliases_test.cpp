@@ -74,5 +74,35 @@ TEST(ClassAliasesTest, LookupFollowsAliasesAndUserAliasesWinOverTheTable) {
   EXPECT_STREQ(FindClassRow("TButton")->class_name, "TBUTTON");
 }
 
+TEST(ClassAliasesTest, ClassesNothingNamesGoByTheEndOfTheirName) {
+  ClassAliases aliases;
+  ASSERT_EQ(ReadError(aliases, "TRzCheckButton = TCheckBox\nTMyThing = TOtherButton\n"), "");
+  const struct {
+    const char* name;
+    const char* row;
+  } cases[] = {
+      {"TRzButton", "TBUTTON"},        {"TRzBitBtn", "TBITBTN"},
+      {"TMyBtn", "TBUTTON"},           {"TJvSpeedButton", "TSPEEDBUTTON"},
+      {"TArtComboBox", "TCOMBOBOX"},   {"TwwDBLookupCombo", "TCOMBOBOX"},
+      {"TPatternEdit", "TEDIT"},       {"TRxSpinEdit", "TSPINEDIT"},
+      {"TQRLabel", "TLABEL"},          {"TQRDBText", "TLABEL"},
+      {"TFormPanel", "TPANEL"},        {"TRzTabSheet", "TTABSHEET"},
+      {"TRzGroupBox", "TGROUPBOX"},    {"TRzRadioGroup", "TRADIOGROUP"},
+      {"TFileListBox", "TLISTBOX"},    {"TJvDBGrid", "TSTRINGGRID"},
+      {"TSynMemo", "TMEMO"},           {"TJvStatusBar", "TSTATUSBAR"},
+      // A user's alias wins, and the target of an alias does not go by its
+      // ending; non-visual classes and endings alone name nothing.
+      {"TRzCheckButton", "TCHECKBOX"}, {"TMyThing", "none"},
+      {"TADOQuery", "none"},           {"TImageList", "none"},
+      {"TTimer", "none"},              {"TDBEdit", "TEDIT"},
+  };
+  for (const auto& c : cases) {
+    const ClassRow* row = FindClassRow(c.name, &aliases);
+    EXPECT_EQ(row == nullptr ? "none" : row->class_name, std::string(c.row)) << c.name;
+  }
+  // The exact translation looks classes up by their own names only.
+  EXPECT_EQ(FindClassRow("TRzButton"), nullptr);
+}
+
 }  // namespace
 }  // namespace vornic

@@ -191,6 +191,51 @@ TEST_F(ExtendedTranslationTest, StaticTextIsWrittenOnlyByTheExtendedTranslation)
             "\r\n                14,50,120,17, hWindow, 0, Inst, nil);\r\n");
 }
 
+// Only the extended translation writes controls of other libraries' classes
+// as the standard class their name ends in, and controls whose form stores
+// no Caption. A class taken by its ending whose values do not fit that class,
+// or a component without geometry, gives nothing, and the form is accepted;
+// the items of a collection its standard class lacks do not move it.
+TEST_F(ExtendedTranslationTest, OtherLibrariesControlsAndControlsWithoutCaptionsAreWritten) {
+  const std::string form =
+      "object Form1: TForm1\n  TextHeight = 13\n"
+      "  object GroupBox1: TGroupBox\n    Left = 8\n    Top = 8\n    Width = 200\n"
+      "    Height = 100\n"
+      "    object CheckBox1: TCheckBox\n      Left = 8\n      Top = 20\n      Width = 100\n"
+      "      Height = 17\n    end\n"
+      "  end\n"
+      "  object Label1: TLabel\n    Left = 8\n    Top = 120\n    Width = 60\n"
+      "    Height = 13\n  end\n"
+      "  object RzButton1: TRzButton\n    Left = 8\n    Top = 140\n    Width = 75\n"
+      "    Height = 25\n    Caption = 'Go'\n  end\n"
+      "  object YearEdit: TRxSpinEdit\n    Left = 90\n    Top = 140\n    Width = 60\n"
+      "    Height = 21\n    Value = 2000.000000000000000000\n  end\n"
+      "  object Source1: TMyDataEdit\n    Left = 240\n    Top = 8\n  end\n"
+      "  object Panel1: TPanel\n    Left = 200\n    Top = 40\n    Width = 100\n"
+      "    Height = 100\n"
+      "    object ArtCombo1: TArtComboBox\n      Left = 10\n      Top = 8\n"
+      "      Width = 80\n      Height = 21\n      Columns = <\n        item\n"
+      "          Width = 40\n        end>\n    end\n"
+      "  end\n"
+      "end\n";
+  ASSERT_EQ(Translate(form, Translation::kExact), "");
+  EXPECT_EQ(control_count_, 0);
+
+  ASSERT_EQ(Translate(form, Translation::kExtended), "");
+  EXPECT_EQ(control_count_, 5);
+  const std::string body = Added("bodymidle");
+  for (const char* call : {"GroupBox1:= CreateWindow('Button','',",
+                           "CheckBox1:= CreateWindow('Button','',",
+                           "Label1:= Createwindow('Static','',",
+                           "RzButton1:= CreateWindow('Button','Go',",
+                           "ArtCombo1:= CreateWindow('combobox','',"}) {
+    EXPECT_NE(body.find(call), std::string::npos) << call;
+  }
+  EXPECT_NE(body.find("210,48,80,"), std::string::npos) << body;
+  EXPECT_EQ(body.find("YearEdit"), std::string::npos);
+  EXPECT_EQ(body.find("Source1"), std::string::npos);
+}
+
 // Values that only the extended translation writes are checked only there,
 // so the exact translation accepts every form it always accepted.
 TEST_F(ExtendedTranslationTest, ValuesReachingOnlyTheExtendedProgramAreCheckedThere) {

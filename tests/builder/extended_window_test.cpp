@@ -279,7 +279,7 @@ TEST_F(ExtendedWindowTest, ContainerHiddenByItsGeneratorHidesWhatItHolds) {
       << body;
 }
 
-TEST_F(ExtendedWindowTest, HiddenPaintedControlsAreLeftOut) {
+TEST_F(ExtendedWindowTest, HiddenPaintedControlsArePaintedOnlyOnceTheirFlagIsSet) {
   const std::string form =
       "object Form1: TForm1\n  TextHeight = 13\n"
       "  object Panel1: TPanel\n    Left = 0\n    Top = 0\n    Width = 300\n    Height = 100\n"
@@ -295,14 +295,62 @@ TEST_F(ExtendedWindowTest, HiddenPaintedControlsAreLeftOut) {
       "    Caption = 'Shown'\n    Font.Color = clRed\n  end\nend\n";
   Translate(form);
   const std::string paint = Added("windowprocpaintmidle");
-  EXPECT_EQ(paint.find("Panel1"), std::string::npos);
-  EXPECT_EQ(paint.find("Label1"), std::string::npos);
-  EXPECT_EQ(paint.find("Shape1"), std::string::npos);
-  EXPECT_EQ(paint.find("Bevel1"), std::string::npos);
-  EXPECT_NE(paint.find("{ Paint Colors text: Label2 }"), std::string::npos);
+  const std::string var = Added("var");
+  for (const char* name : {"Panel1", "Label1", "Shape1", "Bevel1"}) {
+    EXPECT_NE(paint.find(std::string("if ") + name + "Shown then begin"), std::string::npos) << name;
+    EXPECT_NE(var.find(std::string(name) + "Shown: Boolean = False;"), std::string::npos) << name;
+  }
+  EXPECT_NE(paint.find("end;\r\n      { Paint Colors text: Label2 }"), std::string::npos);
+  EXPECT_EQ(var.find("Label2Shown"), std::string::npos);
 
   Translate(form, Translation::kExact);
   EXPECT_NE(Added("windowprocpaintmidle").find("{ Create bevel: Bevel1 }"), std::string::npos);
+}
+
+// The designer keeps a list box at its height; the system would shorten it
+// to whole items, as the exact translation leaves it.
+TEST_F(ExtendedWindowTest, ListBoxesKeepTheirHeightUnlessIntegralHeightIsTrue) {
+  const std::string form =
+      "object Form1: TForm1\n  TextHeight = 13\n"
+      "  object ListBox1: TListBox\n    Left = 8\n    Top = 8\n    Width = 100\n"
+      "    Height = 45\n  end\n"
+      "  object ListBox2: TListBox\n    Left = 8\n    Top = 60\n    Width = 100\n"
+      "    Height = 45\n    IntegralHeight = True\n  end\nend\n";
+  Translate(form);
+  const std::string body = Added("bodymidle");
+  const size_t second = body.find("ListBox2:=");
+  EXPECT_LT(body.find("LBS_STANDARD or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,"), second);
+  EXPECT_EQ(body.find("LBS_NOINTEGRALHEIGHT", second), std::string::npos);
+  Translate(form, Translation::kExact);
+  EXPECT_EQ(Added("bodymidle").find("LBS_NOINTEGRALHEIGHT"), std::string::npos);
+}
+
+// A status bar on the form docks at the window's bottom edge; one that the
+// form docks inside a container stands where the form puts it, whatever
+// the widths of its panels.
+TEST_F(ExtendedWindowTest, StatusBarsInContainersStandWhereTheFormPutsThem) {
+  const std::string form =
+      "object Form1: TForm1\n  TextHeight = 13\n"
+      "  object Panel1: TPanel\n    Left = 10\n    Top = 20\n    Width = 200\n"
+      "    Height = 100\n"
+      "    object StatusBar2: TStatusBar\n      Left = 0\n      Top = 81\n"
+      "      Width = 200\n      Height = 19\n      Panels = <\n        item\n"
+      "          Width = 50\n        end>\n    end\n"
+      "  end\n"
+      "  object StatusBar1: TStatusBar\n    Left = 0\n    Top = 181\n    Width = 300\n"
+      "    Height = 19\n    Panels = <\n      item\n        Width = 50\n      end>\n"
+      "  end\nend\n";
+  Translate(form);
+  std::string body = Added("bodymidle");
+  EXPECT_NE(body.find("StatusBar2:= CreateWindow('msctls_statusbar32','',WS_VISIBLE or WS_CHILD "
+                      "or CCS_NOPARENTALIGN or CCS_NORESIZE,\r\n"
+                      "               10,101,200,19, hWindow, 0, Inst, nil);"),
+            std::string::npos)
+      << body;
+  EXPECT_NE(body.find("StatusBar1:= CreateStatusWindow("), std::string::npos);
+  Translate(form, Translation::kExact);
+  body = Added("bodymidle");
+  EXPECT_NE(body.find("StatusBar2:= CreateStatusWindow("), std::string::npos);
 }
 
 // The font colour passes from container to control like the font; the
