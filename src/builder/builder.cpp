@@ -78,6 +78,7 @@ void TBuilder::BeginObject(TSDPR& dpr, const LineWords& line) {
   Levels.AddLevel(std::to_string(line.Level), "0", "0", UpperText(line.ClassName), is_root);
   OpenObject& object = open_.Open(line.Level);
   object.state.class_name = line.ClassName;
+  object.state.object_name = RemoveChar(line.ObjectName, ":");
 
   // A group box must be created before the controls inside it, yet its end
   // line comes after theirs: it is written when its first child begins.

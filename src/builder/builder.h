@@ -161,6 +161,9 @@ class TBuilder {
 
   std::unique_ptr<TranslationSteps> steps_;  // never null
   OpenObjects open_;
+  // Where the focused control comes in the designer's order: not the form's
+  // ActiveControl, then its tab path; smaller comes first.
+  FocusRank focus_rank_;
   Route route_ = Route::kClassTable;
   // The generator of the current object's class (route kClassTable), nullptr
   // for a class that produces no code.

@@ -82,8 +82,11 @@ class GeneratorContext {
   /// changed where it would not compile or would hide another identifier.
   /// `companion` as for ProgramNames::Take.
   std::string TakeName(const LineWords& line, const std::string& companion = "") const;
-  /// Gives `name` the focus when no control has taken it yet.
-  void FocusOnce(const std::string& name) const;
+  /// Offers the focus to `name`, the window of the object open at `level`:
+  /// it takes it when no control has yet, or, where the steps say so, when
+  /// it comes before that control in the designer's order (the form's
+  /// ActiveControl first, then the tab order).
+  void OfferFocus(const std::string& name, int level) const;
   /// Moves `left` and `top` into the form's coordinates for a control inside
   /// a container (level above 2); a control on the form keeps its values.
   /// Throws EConvertError when a position is not an integer.

@@ -1,6 +1,8 @@
 // The open objects and the fonts they pass on to what they hold.
 #include "builder/open_objects.h"
 
+#include <charconv>
+#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -145,6 +147,10 @@ void OpenObjects::StoreProperty(const LineWords& line) {
     state.cancel = value;
   } else if (name == "IntegralHeight") {
     state.integral_height = value;
+  } else if (name == "TabOrder") {
+    state.tab_order = value;
+  } else if (name == "ActiveControl") {
+    state.active_control = value;
   }
 }
 
@@ -153,6 +159,25 @@ const DesignState& OpenObjects::StateAt(int level) const {
     if (it->level <= level) return it->state;
   }
   return DefaultDesignState();
+}
+
+std::vector<int> OpenObjects::TabPathAt(int level) const {
+  std::vector<int> path;
+  // The form itself is no member of any tab order.
+  for (size_t i = 1; i < objects_.size() && objects_[i].level <= level; ++i) {
+    const std::string& text = objects_[i].state.tab_order;
+    int order = std::numeric_limits<int>::max();
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), order);
+    if (error != std::errc() || end != text.data() + text.size()) {
+      order = std::numeric_limits<int>::max();
+    }
+    path.push_back(order);
+  }
+  return path;
+}
+
+const DesignState& OpenObjects::RootState() const {
+  return objects_.empty() ? DefaultDesignState() : objects_.front().state;
 }
 
 const DesignFont& OpenObjects::FontAt(int level) const {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "builder/control_generator.h"
@@ -61,7 +62,15 @@ struct DesignState {
   std::string default_button;  // Default
   std::string cancel;          // Cancel
   std::string integral_height;  // IntegralHeight of a list box
+  std::string object_name;      // as the object line writes it, without the colon
+  std::string tab_order;        // TabOrder
+  std::string active_control;   // ActiveControl (read of the form)
 };
+
+/// Where a control comes in the order in which the designer gives the first
+/// focus: false for the form's ActiveControl, then its tab path
+/// (OpenObjects::TabPathAt); smaller comes first.
+using FocusRank = std::pair<bool, std::vector<int>>;
 
 /// True when the object's window shows as the window opens: it is visible
 /// and every page that holds it is chosen.
@@ -120,6 +129,13 @@ class OpenObjects {
   /// The designer's state of the innermost object open at `level` or above
   /// it, as FontAt; the form's when none is open.
   const DesignState& StateAt(int level) const;
+  /// Where the object open at `level` comes in the designer's tab order:
+  /// the TabOrder of each open object from the form's children down to it,
+  /// outermost first; an object without one comes after its siblings.
+  std::vector<int> TabPathAt(int level) const;
+  /// The state of the outermost object, the form's; the default when none
+  /// is open.
+  const DesignState& RootState() const;
 
  private:
   std::vector<OpenObject> objects_;

@@ -69,6 +69,10 @@ class TranslationSteps {
   /// True when the fonts are created with the underline and strike-out of
   /// their Font.Style; the exact translation creates every font without.
   virtual bool FontsWithLines() const { return false; }
+  /// True when the first focus goes to the form's ActiveControl, else to the
+  /// control first in the designer's tab order; the exact translation gives
+  /// it to the first control created that can take it.
+  virtual bool FocusesInTabOrder() const { return false; }
 };
 
 /// The translation the documented rules describe, byte for byte.

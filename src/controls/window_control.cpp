@@ -23,7 +23,7 @@ std::string CreationText(const WindowControl& control) {
 void CreateWindowControl(GeneratorContext context, WindowControl control) {
   context.steps().PrepareWindowControl(context, control);
   const std::string& name = control.name;
-  if (control.takes_focus) context.FocusOnce(name);
+  if (control.takes_focus) context.OfferFocus(name, control.level);
   if (!control.docked) context.PlaceInForm(control.level, control.left, control.top);
   context.DeclareWindow(name);
   if (control.clicks) {

@@ -263,6 +263,54 @@ TEST_F(ExtendedWindowTest, ControlsTakeTheDesignersVisibleEnabledTabStopDefaultA
   EXPECT_EQ(Added("bodymidle").find("WS_DISABLED"), std::string::npos);
 }
 
+// The first focus goes where the designer gives it: the form's
+// ActiveControl when it can take it, else the control first in the tab
+// order, containers' TabOrder first; the exact translation keeps the first
+// control created.
+TEST_F(ExtendedWindowTest, FirstFocusFollowsActiveControlThenTabOrder) {
+  // An edit on the form; `extra` lines stand two blanks deeper than its object line.
+  const auto edit = [](const std::string& name, const std::string& extra,
+                       const std::string& in = "  ") {
+    return in + "object " + name + ": TEdit\n" + in + "  Left = 8\n" + in + "  Top = 8\n" + in +
+           "  Width = 100\n" + in + "  Height = 21\n" + extra + in + "end\n";
+  };
+  const std::string panel =
+      "  object Panel1: TPanel\n    Left = 0\n    Top = 40\n    Width = 200\n"
+      "    Height = 60\n    TabOrder = 0\n" +
+      edit("Edit3", "      TabOrder = 5\n", "    ") + "  end\n";
+  const struct {
+    const char* what;
+    std::string root;
+    std::string children;
+    const char* extended;
+    const char* exact;
+  } cases[] = {
+      {"tab order over file order", "",
+       edit("Edit1", "    TabOrder = 1\n") + edit("Edit2", "    TabOrder = 0\n"), "Edit2",
+       "Edit1"},
+      {"a container's tab order counts first", "",
+       edit("Edit1", "    TabOrder = 1\n") + panel, "Edit3", "Edit1"},
+      {"ActiveControl over tab order", "  ActiveControl = Edit1\n",
+       edit("Edit1", "    TabOrder = 1\n") + edit("Edit2", "    TabOrder = 0\n"), "Edit1",
+       "Edit1"},
+      {"a hidden ActiveControl cannot take it", "  ActiveControl = Edit2\n",
+       edit("Edit1", "    TabOrder = 1\n") +
+           edit("Edit2", "    TabOrder = 0\n    Visible = False\n"),
+       "Edit1", "Edit1"},
+      {"a frame's control named with its frame", "  ActiveControl = Frame1.Edit2\n",
+       edit("Edit1", "    TabOrder = 0\n") + edit("Edit2", "    TabOrder = 1\n"), "Edit2",
+       "Edit1"},
+  };
+  for (const auto& c : cases) {
+    const std::string form =
+        "object Form1: TForm1\n" + c.root + "  TextHeight = 13\n" + c.children + "end\n";
+    Translate(form);
+    EXPECT_EQ(dpr_->FocusControl, c.extended) << c.what;
+    Translate(form, Translation::kExact);
+    EXPECT_EQ(dpr_->FocusControl, c.exact) << c.what;
+  }
+}
+
 // A container's generator hides what it holds, e.g. a page that is not the
 // active one: the controls opened inside it later are created hidden.
 TEST_F(ExtendedWindowTest, ContainerHiddenByItsGeneratorHidesWhatItHolds) {
