@@ -81,6 +81,7 @@ echo "layout check: ${#forms[@]} forms, translation: $mode, files in $work"
 
 measured=0 index=0
 unmeasured=()
+crashed_once=()
 fail() {
   echo "FAIL $1: $label${2:+: $2}"
   unmeasured+=("$1: $label")
@@ -108,11 +109,19 @@ for form in "${forms[@]}"; do
   fi
 
   screen=$(screen_for "$dir/$base.txt")
-  for _ in 1 2; do
+  for attempt in 1 2; do
     "$wincheck" probe "$dir/$base.dpr" --screen "$screen" >"$dir/probe.log" 2>&1
     status=$?
     # A window that did not appear in time is once in a while a slow start;
-    # one that the probe found hidden stays hidden.
+    # one that the probe found hidden stays hidden. Under load Wine now and
+    # then faults inside its own libraries in a program that runs cleanly
+    # when started again: such a form is measured on its second run, and
+    # named below, so that a crash that comes back still fails the check.
+    if [ "$status" -eq 4 ] && [ "$attempt" -eq 1 ]; then
+      cp "$dir/probe.log" "$dir/probe.first.log"
+      crashed_once+=("$label")
+      continue
+    fi
     if [ "$status" -ne 5 ] || grep -q '^window' "$dir/$base.probe.tsv" 2>/dev/null; then
       break
     fi
@@ -148,5 +157,8 @@ fi
 echo "layout check: $measured forms measured, ${#unmeasured[@]} not measured, in $SECONDS s"
 for line in "${unmeasured[@]}"; do
   echo "  not measured: $line"
+done
+for line in "${crashed_once[@]}"; do
+  echo "  crashed once, measured when run again: $line (see probe.first.log)"
 done
 [ ${#unmeasured[@]} -eq 0 ]
