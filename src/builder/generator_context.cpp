@@ -67,19 +67,8 @@ void GeneratorContext::SetPage(int level, PagePlace page) const {
 std::string& GeneratorContext::list_marker() const { return builder_.ListMarker; }
 
 void GeneratorContext::OfferFocus(const std::string& name, int level) const {
-  if (!steps().FocusesInTabOrder()) {
-    if (builder_.FocusChosen) return;
-    program_.FocusControl = name;
-    builder_.FocusChosen = true;
-    return;
-  }
-  const OpenObjects& open = builder_.open_;
-  // The form names its ActiveControl by the object's name, a frame's
-  // control by the frame's name and its own.
-  std::string wanted = open.RootState().active_control;
-  if (const size_t dot = wanted.rfind('.'); dot != std::string::npos) wanted.erase(0, dot + 1);
-  const bool active = !wanted.empty() && UpperText(wanted) == UpperText(open.StateAt(level).object_name);
-  FocusRank rank{!active, open.TabPathAt(level)};
+  // Without the designer's order every control ranks alike: the first wins.
+  FocusRank rank = steps().FocusesInTabOrder() ? builder_.open_.FocusRankAt(level) : FocusRank();
   if (builder_.FocusChosen && !(rank < builder_.focus_rank_)) return;
   program_.FocusControl = name;
   builder_.FocusChosen = true;

@@ -161,7 +161,13 @@ const DesignState& OpenObjects::StateAt(int level) const {
   return DefaultDesignState();
 }
 
-std::vector<int> OpenObjects::TabPathAt(int level) const {
+FocusRank OpenObjects::FocusRankAt(int level) const {
+  if (objects_.empty()) return {true, {}};
+  // The form names its ActiveControl by the object's name, a frame's
+  // control by the frame's name and its own.
+  std::string wanted = objects_.front().state.active_control;
+  if (const size_t dot = wanted.rfind('.'); dot != std::string::npos) wanted.erase(0, dot + 1);
+  const bool active = !wanted.empty() && UpperText(wanted) == UpperText(StateAt(level).object_name);
   std::vector<int> path;
   // The form itself is no member of any tab order.
   for (size_t i = 1; i < objects_.size() && objects_[i].level <= level; ++i) {
@@ -173,11 +179,7 @@ std::vector<int> OpenObjects::TabPathAt(int level) const {
     }
     path.push_back(order);
   }
-  return path;
-}
-
-const DesignState& OpenObjects::RootState() const {
-  return objects_.empty() ? DefaultDesignState() : objects_.front().state;
+  return {!active, std::move(path)};
 }
 
 const DesignFont& OpenObjects::FontAt(int level) const {

@@ -59,8 +59,8 @@ struct DesignState {
   std::string parent_color;
   std::string class_name;  // as the object line writes it
   std::string tab_stop;
-  std::string default_button;  // Default
-  std::string cancel;          // Cancel
+  std::string default_button;   // Default
+  std::string cancel;           // Cancel
   std::string integral_height;  // IntegralHeight of a list box
   std::string object_name;      // as the object line writes it, without the colon
   std::string tab_order;        // TabOrder
@@ -68,8 +68,8 @@ struct DesignState {
 };
 
 /// Where a control comes in the order in which the designer gives the first
-/// focus: false for the form's ActiveControl, then its tab path
-/// (OpenObjects::TabPathAt); smaller comes first.
+/// focus: false for the form's ActiveControl, then its TabOrder and its
+/// containers' (OpenObjects::FocusRankAt); smaller comes first.
 using FocusRank = std::pair<bool, std::vector<int>>;
 
 /// True when the object's window shows as the window opens: it is visible
@@ -129,13 +129,11 @@ class OpenObjects {
   /// The designer's state of the innermost object open at `level` or above
   /// it, as FontAt; the form's when none is open.
   const DesignState& StateAt(int level) const;
-  /// Where the object open at `level` comes in the designer's tab order:
+  /// Where the object open at `level` comes in the order in which the
+  /// designer gives the first focus: the form's ActiveControl first, then by
   /// the TabOrder of each open object from the form's children down to it,
   /// outermost first; an object without one comes after its siblings.
-  std::vector<int> TabPathAt(int level) const;
-  /// The state of the outermost object, the form's; the default when none
-  /// is open.
-  const DesignState& RootState() const;
+  FocusRank FocusRankAt(int level) const;
 
  private:
   std::vector<OpenObject> objects_;
