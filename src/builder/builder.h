@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#include "builder/color_brushes.h"
+#include "extended/color_brushes.h"
 #include "builder/control_generator.h"
 #include "builder/generator_context.h"
 #include "builder/level.h"
 #include "builder/line_words.h"
-#include "builder/message_branches.h"
+#include "extended/message_branches.h"
 #include "builder/open_objects.h"
 #include "builder/program_names.h"
 #include "builder/records.h"

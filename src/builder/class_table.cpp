@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "builder/class_aliases.h"
+#include "extended/class_aliases.h"
 #include "lib/text.h"
 
 namespace vornic {

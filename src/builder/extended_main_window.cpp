@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "builder/message_branches.h"
+#include "extended/message_branches.h"
 #include "builder/records.h"
 #include "lib/form_colors.h"
 #include "lib/text.h"

@@ -91,6 +91,10 @@ void GeneratorContext::DeclareWindow(const std::string& name) const {
   builder_.window_variables_.Add({UpperText(name)});
 }
 
+void GeneratorContext::RememberWindow(const std::string& name) const {
+  builder_.window_variables_.Add({UpperText(name)});
+}
+
 bool GeneratorContext::DeclareOnce(const std::string& declaration) const {
   return program_.AddTextOnce("var", "\r\n    " + declaration);
 }

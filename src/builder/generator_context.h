@@ -97,6 +97,8 @@ class GeneratorContext {
   void SetContentOrigin(int level, int left, int top) const;
   /// Adds "    <name>: HWND;" on a new line of "var".
   void DeclareWindow(const std::string& name) const;
+  /// Remembers that the window `name` is declared (WindowsNamed finds it).
+  void RememberWindow(const std::string& name) const;
   /// Adds the InitCommonControls call the first time a common control is written.
   void InitCommonControlsOnce() const;
   /// Registers for `control` the font that the translation gives a control

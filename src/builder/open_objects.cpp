@@ -16,30 +16,7 @@ namespace {
 // stand one step in from its object line.
 int PropertyIndent(int level) { return 2 * level; }
 
-// The classes that keep a colour of their own unless ParentColor is True.
-// Every other class takes its holder's colour, as the designer's ParentColor
-// default does.
-const char* ClassColor(const std::string& class_name) {
-  static const char* const kWindowColored[] = {
-      "TEDIT",     "TMEMO",       "TLISTBOX",     "TCOMBOBOX",     "TMASKEDIT",
-      "TRICHEDIT", "TSPINEDIT",   "TLABELEDEDIT", "TCHECKLISTBOX", "TLISTVIEW",
-      "TTREEVIEW", "TSTRINGGRID", "TDRAWGRID",    "TCOMBOBOXEX",   "THOTKEY"};
-  const std::string upper = UpperText(class_name);
-  for (const char* name : kWindowColored) {
-    if (upper == name) return "clWindow";
-  }
-  if (upper == "TPANEL") return "clBtnFace";
-  return nullptr;
-}
-
 }  // namespace
-
-std::string DesignColor(const DesignState& state) {
-  if (!state.color.empty()) return state.color;
-  const char* own = ClassColor(state.class_name);
-  if (own != nullptr && state.parent_color != "True") return own;
-  return state.inherited_color;
-}
 
 const DesignState& DefaultDesignState() {
   static const DesignState state = [] {
@@ -48,11 +25,6 @@ const DesignState& DefaultDesignState() {
     return form;
   }();
   return state;
-}
-
-const DesignFont& DefaultDesignFont() {
-  static const DesignFont font{{"DEFAULT_CHARSET", "-11", "'MS Sans Serif'", "[]"}, "clWindowText"};
-  return font;
 }
 
 OpenObject& OpenObjects::Open(int level) {

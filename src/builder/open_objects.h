@@ -9,79 +9,10 @@
 
 #include "builder/control_generator.h"
 #include "builder/line_words.h"
+#include "extended/design_state.h"
 #include "lib/font_base.h"
 
 namespace vornic {
-
-/// The font the designer shows for an object: its own Font values over those
-/// of the object that holds it, up to the form.
-struct DesignFont {
-  TRFont face;        // what CreateFont is given, as form text writes it
-  std::string color;  // Font.Color
-};
-
-/// The designer's font of a form that stores none.
-const DesignFont& DefaultDesignFont();
-
-/// Where an object lies among the pages of page controls.
-struct PagePlace {
-  // The program's condition for all its pages to be chosen; empty off pages.
-  std::string shown_when;
-  bool inactive = false;  // one of its pages is not chosen when the window opens
-};
-
-/// What the designer shows of an object besides its font, tracked the same
-/// way for every open object, whatever its class and whether or not it has a
-/// generator, so that any generator (or the steps that complete a window)
-/// reads it at the object's end line, or, for a container written before
-/// what it holds, at its first child's object line. Two kinds of value:
-/// - passed on: an object starts with what its holder passes on, and its own
-///   lines change it. Visible and Enabled pass on as "and" (a control shows
-///   only when it and every container are visible; a disabled container
-///   disables what it holds); Color passes on as the designer's ParentColor
-///   does. The outermost object, the form, passes on neither Visible nor
-///   Enabled: they belong to its window, not to its controls.
-/// - own: values of the object alone (its class, TabStop, Default, Cancel),
-///   empty when the form stores none.
-/// - its place among the pages of page controls, passed on like Visible and
-///   set by the sheets' generator (GeneratorContext::SetPage): a control on
-///   a page that is not chosen at first is hidden until its tab is chosen,
-///   unlike one the form hides, which no tab shows.
-/// Adding a value is a field here and a line in OpenObjects::StoreProperty.
-struct DesignState {
-  bool visible = true;  // Visible of the object and of all its containers
-  bool enabled = true;  // Enabled of the object and of all its containers
-  PagePlace page;       // where it lies among pages; off pages when empty
-  // The colour the holder passes on; `color` is the object's own Color line
-  // and `parent_color` its own ParentColor line. DesignColor() resolves them.
-  std::string inherited_color;
-  std::string color;
-  std::string parent_color;
-  std::string class_name;  // as the object line writes it
-  std::string tab_stop;
-  std::string default_button;   // Default
-  std::string cancel;           // Cancel
-  std::string integral_height;  // IntegralHeight of a list box
-  std::string object_name;      // as the object line writes it, without the colon
-  std::string tab_order;        // TabOrder
-  std::string active_control;   // ActiveControl (read of the form)
-};
-
-/// Where a control comes in the order in which the designer gives the first
-/// focus: false for the form's ActiveControl, then its TabOrder and its
-/// containers' (OpenObjects::FocusRankAt); smaller comes first.
-using FocusRank = std::pair<bool, std::vector<int>>;
-
-/// True when the object's window shows as the window opens: it is visible
-/// and every page that holds it is chosen.
-inline bool ShownAtStart(const DesignState& state) {
-  return state.visible && !state.page.inactive;
-}
-
-/// The background the designer paints for an object: its own Color, else
-/// the colour its class keeps unless ParentColor is True (edits and lists
-/// clWindow, panels clBtnFace), else its holder's.
-std::string DesignColor(const DesignState& state);
 
 /// What an object outside any other, the form, takes over: visible,
 /// enabled, clBtnFace; also the state read where no object is open.

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "builder/class_aliases.h"
+#include "extended/class_aliases.h"
 #include "builder/class_table.h"
 #include "builder/control_generator.h"
 #include "builder/value_checks.h"

@@ -52,10 +52,7 @@ WindowControl BarWindow(const char* banner, const char* call, const Bar& bar, in
           .banner = banner,
           .call = call,
           .styles = kBarStyles,
-          .left = bar.Left,
-          .top = bar.Top,
-          .width = bar.Width,
-          .height = bar.Height,
+          .box = BoxOf(bar),
           .after = std::move(after),
           .takes_focus = takes_focus,
           .common = true};
@@ -147,10 +144,7 @@ void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
                          .banner = "Create a statusbar",
                          .call = ":= CreateWindow('msctls_statusbar32'," + text + ",",
                          .styles = "WS_VISIBLE or WS_CHILD or CCS_NOPARENTALIGN or CCS_NORESIZE",
-                         .left = bar.Left,
-                         .top = bar.Top,
-                         .width = bar.Width,
-                         .height = bar.Height,
+                         .box = BoxOf(bar),
                          .common = true,
                          .reads_font = true});
     bar = TRStatusBar();

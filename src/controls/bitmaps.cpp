@@ -134,10 +134,7 @@ void TBuilder::EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind) 
                                      .banner = kind.banner,
                                      .call = kind.call,
                                      .styles = kind.styles,
-                                     .left = store.Left,
-                                     .top = store.Top,
-                                     .width = store.Width,
-                                     .height = store.Height,
+                                     .box = BoxOf(store),
                                      .after = std::move(attach),
                                      .takes_focus = kind.is_button,
                                      .clicks = kind.is_button});

@@ -106,10 +106,7 @@ class RadioGroupGenerator final : public ControlGenerator {
                                   .call = ":= CreateWindowEx(WS_EX_CONTROLPARENT, 'Button'," +
                                           QuotedOrEmpty(group_.Caption) + ", ",
                                   .styles = "WS_VISIBLE or WS_CHILD or BS_GROUPBOX",
-                                  .left = group_.Left,
-                                  .top = group_.Top,
-                                  .width = group_.Width,
-                                  .height = group_.Height,
+                                  .box = BoxOf(group_),
                                   .after = ItemsText(context, line.Level)});
     for (size_t i = 1; i <= group_.Items.size(); ++i) {
       context.TakeFont(ItemWindow(i), line.Level, true);

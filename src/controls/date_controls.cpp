@@ -151,10 +151,7 @@ class DateTimePickerGenerator final : public DateControlGenerator {
                                   .banner = "Create a date and time picker",
                                   .call = ":= CreateWindow('SysDateTimePick32','', ",
                                   .styles = styles,
-                                  .left = picker.Left,
-                                  .top = picker.Top,
-                                  .width = picker.Width,
-                                  .height = picker.Height,
+                                  .box = BoxOf(picker),
                                   .after = after,
                                   .takes_focus = true,
                                   .common = true});
@@ -182,10 +179,7 @@ class MonthCalendarGenerator final : public DateControlGenerator {
                                   .banner = "Create a month calendar",
                                   .call = ":= CreateWindow('SysMonthCal32','', ",
                                   .styles = styles,
-                                  .left = calendar.Left,
-                                  .top = calendar.Top,
-                                  .width = calendar.Width,
-                                  .height = calendar.Height,
+                                  .box = BoxOf(calendar),
                                   .after = after,
                                   .takes_focus = true,
                                   .common = true});

@@ -104,10 +104,7 @@ class MaskEditGenerator final : public EditGenerator {
                   .call = ":= CreateWindowEx(" + BorderExStyle(record_.BorderStyle) + ", 'Edit'," +
                           QuotedOrEmpty(record_.Text) + ", ",
                   .styles = styles,
-                  .left = record_.Left,
-                  .top = record_.Top,
-                  .width = record_.Width,
-                  .height = record_.Height,
+                  .box = BoxOf(record_),
                   .after = after,
                   .takes_focus = true});
   }
@@ -136,10 +133,7 @@ class RichEditGenerator final : public EditGenerator {
                                   .call = ":= CreateWindowEx(" +
                                           BorderExStyle(record_.BorderStyle) + ", 'Edit','', ",
                                   .styles = styles,
-                                  .left = record_.Left,
-                                  .top = record_.Top,
-                                  .width = record_.Width,
-                                  .height = record_.Height,
+                                  .box = BoxOf(record_),
                                   .after = after,
                                   .takes_focus = true});
   }

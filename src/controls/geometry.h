@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "builder/builder.h"
+#include "lib/box.h"
 
 namespace vornic {
 
@@ -32,6 +33,12 @@ template <typename Record>
 bool HasGeometry(const Record& record) {
   return !record.Left.empty() && !record.Top.empty() && !record.Width.empty() &&
          !record.Height.empty();
+}
+
+/// Left, Top, Width and Height of `record` as one box.
+template <typename Record>
+Box BoxOf(const Record& record) {
+  return Box{record.Left, record.Top, record.Width, record.Height};
 }
 
 }  // namespace vornic

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "builder/message_branches.h"
+#include "extended/message_branches.h"
 #include "lib/dictionary.h"
 #include "lib/text.h"
 #include "output/program_text.h"

@@ -76,10 +76,7 @@ class GridGenerator final : public RecordGenerator<GridRecord> {
                          .call = ":= CreateWindowEx(" + BorderExStyle(record_.BorderStyle) +
                                  ", 'SysListView32','', ",
                          .styles = styles,
-                         .left = record_.Left,
-                         .top = record_.Top,
-                         .width = record_.Width,
-                         .height = record_.Height,
+                         .box = BoxOf(record_),
                          .after = LookLines() + ColumnLines() + RowLines(header),
                          .takes_focus = true,
                          .common = true});

@@ -64,10 +64,7 @@ class HotKeyGenerator final : public ControlGenerator {
          .banner = "Create a hot key",
          .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'msctls_hotkey32','', ",
          .styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP",
-         .left = key_.Left,
-         .top = key_.Top,
-         .width = key_.Width,
-         .height = key_.Height,
+         .box = BoxOf(key_),
          .after = "\r\n  SendMessage(" + name + ",HKM_SETHOTKEY," +
                   std::to_string(HotKeyValue(IntegerOr(key_.HotKey, kDefaultHotKey))) + ",0);",
          .takes_focus = true,

@@ -112,10 +112,7 @@ class ListViewGenerator final : public ItemViewGenerator {
                                   .call = ":= CreateWindowEx(" + BorderExStyle(view.BorderStyle) +
                                           ", 'SysListView32','', ",
                                   .styles = styles,
-                                  .left = view.Left,
-                                  .top = view.Top,
-                                  .width = view.Width,
-                                  .height = view.Height,
+                                  .box = BoxOf(view),
                                   .after = ExtendedStyles() + ColumnLines() + ItemLines(),
                                   .takes_focus = true,
                                   .common = true});
@@ -227,10 +224,7 @@ class TreeViewGenerator final : public ItemViewGenerator {
                                   .call = ":= CreateWindowEx(" + BorderExStyle(view.BorderStyle) +
                                           ", 'SysTreeView32','', ",
                                   .styles = styles,
-                                  .left = view.Left,
-                                  .top = view.Top,
-                                  .width = view.Width,
-                                  .height = view.Height,
+                                  .box = BoxOf(view),
                                   .after = after + NodeLines(context),
                                   .takes_focus = true,
                                   .common = true});

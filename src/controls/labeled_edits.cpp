@@ -90,10 +90,7 @@ class LabeledEditGenerator final : public ControlGenerator {
                                   .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'," +
                                           QuotedOrEmpty(edit_.Text) + ", ",
                                   .styles = "WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP",
-                                  .left = edit_.Left,
-                                  .top = edit_.Top,
-                                  .width = edit_.Width,
-                                  .height = edit_.Height,
+                                  .box = BoxOf(edit_),
                                   .after = LabelText(context, line.Level),
                                   .takes_focus = true,
                                   .reads_font = true});

@@ -166,10 +166,7 @@ class CheckListBoxGenerator final : public ListVariantGenerator {
                                   .call = ":= CreateWindowEx(" +
                                           BorderExStyle(record_.BorderStyle) + ", 'listbox','', ",
                                   .styles = styles,
-                                  .left = record_.Left,
-                                  .top = record_.Top,
-                                  .width = record_.Width,
-                                  .height = record_.Height,
+                                  .box = BoxOf(record_),
                                   .after = after,
                                   .takes_focus = true});
   }
@@ -213,10 +210,7 @@ class ColorBoxGenerator final : public ListVariantGenerator {
                                   .call = ":= CreateWindow('combobox','', ",
                                   .styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or "
                                             "CBS_DROPDOWNLIST",
-                                  .left = record_.Left,
-                                  .top = record_.Top,
-                                  .width = record_.Width,
-                                  .height = DroppedHeight(record_),
+                                  .box = {record_.Left, record_.Top, record_.Width, DroppedHeight(record_)},
                                   .after = after,
                                   .takes_focus = true});
   }
@@ -246,10 +240,7 @@ class ComboBoxExGenerator final : public ListVariantGenerator {
                                   .styles = std::string("WS_VISIBLE or WS_CHILD or WS_TABSTOP or "
                                                         "WS_VSCROLL") +
                                             StyleForValue(kComboStyles, record_.Style),
-                                  .left = record_.Left,
-                                  .top = record_.Top,
-                                  .width = record_.Width,
-                                  .height = DroppedHeight(record_),
+                                  .box = {record_.Left, record_.Top, record_.Width, DroppedHeight(record_)},
                                   .after = after,
                                   .takes_focus = true});
   }

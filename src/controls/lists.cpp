@@ -90,10 +90,7 @@ void TBuilder::BuildListBox(TSDPR& dpr, const LineWords& line) {
                        .banner = "Create a listbox",
                        .call = ":= CreateWindow('listbox', 'listbox' ,",
                        .styles = "WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP",
-                       .left = box.Left,
-                       .top = box.Top,
-                       .width = box.Width,
-                       .height = box.Height,
+                       .box = BoxOf(box),
                        .after = "\r\n  { add items to listbox }" +
                                 AddStrings(box.ControlName, ",LB_ADDSTRING , 0 ,", box.Items),
                        .takes_focus = true,
@@ -133,10 +130,7 @@ void TBuilder::BuildComboBox(TSDPR& dpr, const LineWords& line) {
                        .banner = "Create a combobox",
                        .call = ":= CreateWindow('combobox'," + QuotedOrEmpty(box.Text) + ",",
                        .styles = "WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP",
-                       .left = box.Left,
-                       .top = box.Top,
-                       .width = box.Width,
-                       .height = ComboBoxHeight(box),
+                       .box = {box.Left, box.Top, box.Width, ComboBoxHeight(box)},
                        .after = std::move(items),
                        .takes_focus = true,
                        .reads_font = true});
@@ -166,10 +160,7 @@ void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
        .styles = "WS_CHILD or WS_VISIBLE or WS_BORDER or\r\n" +
                  ContinuationIndent(memo.ControlName) +
                  "ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL",
-       .left = memo.Left,
-       .top = memo.Top,
-       .width = memo.Width,
-       .height = memo.Height,
+       .box = BoxOf(memo),
        .after = "\r\n  { add lines  to memo }\r\n  SendMessage(" + memo.ControlName +
                 ",WM_SETTEXT, 0, lParam(pChar(" + JoinedLines(memo.Lines) + ")));",
        .takes_focus = true,

@@ -173,7 +173,7 @@ class PanelGenerator final : public ControlGenerator {
   // The caption in the container's font, centred upright, on one line.
   std::string CaptionText(GeneratorContext context) const {
     std::string text;
-    const std::string font = context.TakeFont("<-CT->", level_, true);
+    const std::string font = context.TakeFont(kPaintedFont, level_, true);
     if (!font.empty()) text += Line("SelectObject(PaintDC," + font + ");");
     const std::string color =
         ColorExpressionOr(context.DesignFontAt(level_).color, "clBtnText");

@@ -87,10 +87,7 @@ class PictureImageGenerator final : public ControlGenerator {
                                   .banner = "Create a static image",
                                   .call = ":= CreateWindow('Static','', ",
                                   .styles = "WS_VISIBLE or WS_CHILD or SS_BITMAP",
-                                  .left = image_.Left,
-                                  .top = image_.Top,
-                                  .width = image_.Width,
-                                  .height = image_.Height,
+                                  .box = BoxOf(image_),
                                   .after = std::move(attach)});
     if (!bmp_file.empty()) WriteBitmap(context, bmp_file);
   }

@@ -8,7 +8,7 @@
 
 #include "builder/control_generator.h"
 #include "builder/line_words.h"
-#include "builder/message_branches.h"
+#include "extended/message_branches.h"
 #include "controls/control_values.h"
 #include "controls/geometry.h"
 #include "controls/window_control.h"
@@ -118,10 +118,7 @@ class ScrollBarGenerator final : public ControlGenerator {
                          .call = ":= CreateWindow('ScrollBar','', ",
                          .styles = std::string("WS_VISIBLE or WS_CHILD or WS_TABSTOP or ") +
                                    (bar_.Kind == "sbVertical" ? "SBS_VERT" : "SBS_HORZ"),
-                         .left = bar_.Left,
-                         .top = bar_.Top,
-                         .width = bar_.Width,
-                         .height = bar_.Height,
+                         .box = BoxOf(bar_),
                          .after = SettingsText(bar_)});
   }
 

@@ -131,10 +131,7 @@ class SpeedButtonGenerator final : public ControlGenerator {
         .styles = std::string("WS_VISIBLE or WS_CHILD or ") +
                   (grouped ? "BS_CHECKBOX or BS_PUSHLIKE" : "BS_PUSHBUTTON") +
                   StyleIf(button_.Flat == "True", "BS_FLAT"),
-        .left = button_.Left,
-        .top = button_.Top,
-        .width = button_.Width,
-        .height = button_.Height,
+        .box = BoxOf(button_),
         .clicks = true,
         .reads_font = true};
     if (grouped) AddGroup(context, window);

@@ -119,10 +119,7 @@ class UpDownGenerator final : public ControlGenerator {
                          .banner = "Create an up-down",
                          .call = ":= CreateWindow('msctls_updown32','', ",
                          .styles = UpDownStyles(updown_),
-                         .left = updown_.Left,
-                         .top = updown_.Top,
-                         .width = updown_.Width,
-                         .height = updown_.Height,
+                         .box = BoxOf(updown_),
                          .after = SizeText() + CountingText(context, updown_.ControlName, counting),
                          .common = true});
     if (!updown_.Associate.empty()) AddBuddy(context);
@@ -197,10 +194,7 @@ class SpinEditGenerator final : public ControlGenerator {
                   // The arrows are a child of the edit, which must not
                   // paint over them.
                   .styles = "WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP or WS_CLIPCHILDREN",
-                  .left = spin_.Left,
-                  .top = spin_.Top,
-                  .width = spin_.Width,
-                  .height = spin_.Height,
+                  .box = BoxOf(spin_),
                   .after = ArrowsText(context),
                   .takes_focus = true,
                   .common = true,

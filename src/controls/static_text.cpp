@@ -71,10 +71,7 @@ class StaticTextGenerator final : public ControlGenerator {
          .call = ":= CreateWindow('Static'," + QuotedOrEmpty(text_.Caption) + ", ",
          .styles = std::string("WS_VISIBLE or WS_CHILD or ") +
                    StyleFor(kAlignments, text_.Alignment) + StyleFor(kBorders, text_.BorderStyle),
-         .left = text_.Left,
-         .top = text_.Top,
-         .width = text_.Width,
-         .height = text_.Height});
+         .box = BoxOf(text_)});
   }
 
  private:

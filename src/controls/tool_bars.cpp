@@ -152,10 +152,7 @@ class ToolBarGenerator final : public ControlGenerator {
                                   .banner = "Create a tool bar",
                                   .call = ":= CreateWindow('ToolbarWindow32','', ",
                                   .styles = BarStyles(bar_),
-                                  .left = bar_.Left,
-                                  .top = bar_.Top,
-                                  .width = bar_.Width,
-                                  .height = bar_.Height,
+                                  .box = BoxOf(bar_),
                                   .after = BarSetupText(bar_),
                                   .common = true,
                                   .reads_font = true});

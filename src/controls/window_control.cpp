@@ -3,6 +3,7 @@
 
 #include "builder/translation_steps.h"
 #include "lib/code_layout.h"
+#include "output/program_text.h"
 
 namespace vornic {
 
@@ -10,29 +11,39 @@ namespace {
 
 std::string CreationText(const WindowControl& control) {
   const std::string& name = control.name;
+  const Box& box = control.box;
   const std::string arguments = control.docked ? ", hWindow, " + control.id + ");"
-                                               : control.left + "," + control.top + "," +
-                                                     control.width + "," + control.height +
-                                                     ", hWindow, " + control.id + ", Inst, nil);";
+                                               : box.left + "," + box.top + "," + box.width +
+                                                     "," + box.height + ", hWindow, " +
+                                                     control.id + ", Inst, nil);";
   return "\r\n" + BannerComment(control.banner) + "\r\n  " + name + control.call + control.styles +
          control.call_end + "\r\n" + ContinuationIndent(name) + arguments;
 }
 
 }  // namespace
 
+void WriteWindowControl(TSDPR& program, const WindowControl& control) {
+  const std::string& name = control.name;
+  program.AddText("var", "\r\n    " + name + ": HWND;");
+  if (control.clicks) {
+    program.AddText("windowproccommandmidle", "\r\n      if HWND(lParam) = " + name +
+                                                  " then MessageBox(hWindow,'" + name +
+                                                  "Click','Check',MB_OK);");
+  }
+  program.AddText("bodymidle", CreationText(control) + control.after);
+  if (control.common && program.CommonControlsReady == 0) {
+    program.AddText("windowproccreatemidle", "\r\n      InitCommonControls;");
+    program.CommonControlsReady = 1;
+  }
+}
+
 void CreateWindowControl(GeneratorContext context, WindowControl control) {
   context.steps().PrepareWindowControl(context, control);
   const std::string& name = control.name;
   if (control.takes_focus) context.OfferFocus(name, control.level);
-  if (!control.docked) context.PlaceInForm(control.level, control.left, control.top);
-  context.DeclareWindow(name);
-  if (control.clicks) {
-    context.AddText("windowproccommandmidle", "\r\n      if HWND(lParam) = " + name +
-                                                  " then MessageBox(hWindow,'" + name +
-                                                  "Click','Check',MB_OK);");
-  }
-  context.AddText("bodymidle", CreationText(control) + control.after);
-  if (control.common) context.InitCommonControlsOnce();
+  if (!control.docked) context.PlaceInForm(control.level, control.box.left, control.box.top);
+  WriteWindowControl(context.program(), control);
+  context.RememberWindow(name);
   context.TakeFont(name, control.level, control.reads_font);
   context.CountControl();
 }

@@ -1,12 +1,16 @@
-// WindowControl and CreateWindowControl: the one step that writes a child
-// window of the main window, from a small description its generator fills.
+// WindowControl and the creation step: the one way a child window of the
+// main window is written, from a small description its generator fills.
+// Both translations write their window controls through WriteWindowControl.
 #pragma once
 
 #include <string>
 
 #include "builder/generator_context.h"
+#include "lib/box.h"
 
 namespace vornic {
+
+class TSDPR;
 
 /// A child window as its generator describes it. Its creation call reads
 ///   <banner comment>
@@ -21,10 +25,7 @@ struct WindowControl {
   std::string call{};          // from ":=" up to the window styles
   std::string styles{};        // the or-ed window styles, e.g. "WS_VISIBLE or WS_CHILD"
   std::string call_end = ",";  // what closes the first line after the styles
-  std::string left{};
-  std::string top{};
-  std::string width{};
-  std::string height{};
+  Box box{};                   // in the holder, or in the main window once placed
   std::string after{};       // program lines that fill the window once it exists
   std::string id = "0";      // the control's identifier, e.g. IDOK for the default button
   bool docked = false;       // placed by the system: no position, no instance argument
@@ -34,10 +35,15 @@ struct WindowControl {
   bool reads_font = false;   // its generator collects the Font.* values
 };
 
+/// The creation step both translations share: writes the window's
+/// declaration, its click branch, its creation call with `after`, and the
+/// initialisation of the common controls the first time one is written.
+/// `control.box` must be in the main window's client area.
+void WriteWindowControl(TSDPR& program, const WindowControl& control);
+
 /// Writes `control` into the program, after the translation's steps have
-/// completed its description: focus, place in form coordinates, declaration,
-/// click handler, creation call and `after`, initialisation of the common
-/// controls, font, and one more in the count. Throws EConvertError when a
+/// completed its description: focus, place in form coordinates, the creation
+/// step, font, and one more in the count. Throws EConvertError when a
 /// container's position is not an integer.
 void CreateWindowControl(GeneratorContext context, WindowControl control);
 

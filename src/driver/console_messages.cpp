@@ -30,16 +30,6 @@ std::string ControlCountLine(int control_count) {
   return std::to_string(control_count) + " controls is constructed ok.\n";
 }
 
-std::string LineErrorReport(const std::string& text_name, int line_number,
-                            const std::string& line) {
-  return "[Error] " + text_name + "(" + std::to_string(line_number) + "): " + line;
-}
-
-std::string LineWarningReport(const std::string& text_name, int line_number,
-                              const std::string& warning) {
-  return "[Warning] " + text_name + "(" + std::to_string(line_number) + "): " + warning;
-}
-
 std::string FormFileAsOutput(const std::string& name) {
   return name + ": the program would replace a form file";
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "input/line_reports.h"
+
 namespace vornic {
 
 /// The four lines written when the tool is run without arguments.
@@ -22,12 +24,6 @@ std::string ControlCountLine(int control_count);
 /// The message when standard output cannot be written.
 extern const char kConsoleWriteError[];
 
-/// The report of a line that failed: "[Error] <file>(<number>): <line>".
-std::string LineErrorReport(const std::string& text_name, int line_number, const std::string& line);
-/// The report of a warning about a line, which does not stop the run:
-/// "[Warning] <file>(<number>): <warning>".
-std::string LineWarningReport(const std::string& text_name, int line_number,
-                              const std::string& warning);
 /// The refusal of a program name that is a form file's: "<name>: the program
 /// would replace a form file".
 std::string FormFileAsOutput(const std::string& name);

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <new>
@@ -20,15 +21,14 @@
 #include <utility>
 #include <vector>
 
-#include "builder/builder.h"
-#include "builder/class_aliases.h"
-#include "builder/translation_steps.h"
+#include "extended/class_aliases.h"
 #include "driver/console_messages.h"
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
 #include "driver/help_text.h"
 #include "driver/translating_output.h"
 #include "driver/translation.h"
+#include "driver/translator.h"
 #include "input/binary_to_text.h"
 #include "input/form_file_kind.h"
 #include "input/text_to_binary.h"
@@ -73,15 +73,22 @@ size_t ReadOptions(const std::vector<std::string>& args, RunOptions& options) {
   return next;
 }
 
-// Aliases matter only to the extended translation, so a class file asks for it.
-std::unique_ptr<TranslationSteps> StepsFor(const RunOptions& options) {
-  if (!options.extended && options.class_files.empty()) return MakeExactSteps();
-  ClassAliases aliases;
+// The translation is chosen here, once. Aliases matter only to the extended
+// translation, so a class file asks for it; class files are read before any
+// file is touched, so that a bad line stops the run with nothing written.
+using TranslatorMaker = std::function<std::unique_ptr<Translator>(const std::string& text_name,
+                                                                  const std::string& output_name)>;
+
+TranslatorMaker TranslatorFor(const RunOptions& options) {
+  if (!options.extended && options.class_files.empty()) return MakeExactTranslator;
+  auto aliases = std::make_shared<ClassAliases>();
   for (const std::string& file : options.class_files) {
     std::ifstream text = OpenForReading(file);
-    aliases.ReadClassFile(text, file);
+    aliases->ReadClassFile(text, file);
   }
-  return MakeExtendedSteps(std::move(aliases));
+  return [aliases](const std::string& text_name, const std::string& output_name) {
+    return MakeExtendedTranslator(text_name, output_name, *aliases);
+  };
 }
 
 // The names of one run.
@@ -169,9 +176,9 @@ bool ChooseConversion(RunFiles& files) {
 // the translation's, as when one ran after the other; when a line of the
 // text fails, the text is put in place, for the report names a line of it.
 void TranslateWhileConverting(const RunFiles& files, std::istream& input,
-                              FileReplacement& converted, TextTranslation& translation,
+                              FileReplacement& converted, Translator& translation,
                               std::ostream& console) {
-  TranslatingOutput output(converted.stream(), translation);
+  TranslatingOutput output(converted.stream(), translation.text());
   std::ostream text(&output);
   ConvertFile(input, files.input, converted, files.convert, &text);
   console << kWaitLine;
@@ -187,7 +194,7 @@ void TranslateWhileConverting(const RunFiles& files, std::istream& input,
 // A form text given as input is converted or checked first, then read again
 // for the translation.
 void ConvertThenTranslate(const RunFiles& files, std::istream& input, FileReplacement* converted,
-                          TextTranslation& translation, std::ostream& console) {
+                          Translator& translation, std::ostream& console) {
   if (converted != nullptr) {
     ConvertFile(input, files.input, *converted, files.convert);
   } else {
@@ -196,23 +203,24 @@ void ConvertThenTranslate(const RunFiles& files, std::istream& input, FileReplac
   }
   std::ifstream text = OpenForReading(files.text);
   console << kWaitLine;
-  ReadFormText(text, files.text, translation);
+  ReadFormText(text, files.text, translation.text());
+  translation.Finish();
 }
 
 // Writes out the program and finishes every file; then, once the console has
 // shown the report, puts every file in place.
 void SaveAll(const RunFiles& files, FileReplacement* converted, FileReplacement& program,
-             const TSDPR& dpr, TBuilder& builder, std::ostream& console) {
-  dpr.SaveTo(program);
+             Translator& translation, std::ostream& console) {
+  translation.program().SaveTo(program);
   program.Finish();
-  FileReplacement* script = builder.BitmapStore.script();
+  FileReplacement* script = translation.script();
   if (script != nullptr) {
     RefuseClashes(files.input, {converted, &program, script});
     script->Finish();
   }
-  for (const std::string& warning : builder.Warnings) console << warning << "\n";
-  console << ControlCountLine(builder.ControlCount);
-  if (dpr.HasResources) console << kResourcesLine;
+  for (const std::string& warning : translation.warnings()) console << warning << "\n";
+  console << ControlCountLine(translation.control_count());
+  if (translation.program().HasResources) console << kResourcesLine;
   console.flush();
   if (!console) throw EInOutError(kConsoleWriteError);
   if (converted != nullptr) converted->Commit();
@@ -221,7 +229,7 @@ void SaveAll(const RunFiles& files, FileReplacement* converted, FileReplacement&
 }
 
 int ConvertAndTranslate(const std::vector<std::string>& args,
-                        std::unique_ptr<TranslationSteps> steps, std::ostream& console) {
+                        const TranslatorMaker& make_translator, std::ostream& console) {
   RunFiles files;
   files.input = args[0];
   files.output = OutputNameFor(args);
@@ -236,17 +244,14 @@ int ConvertAndTranslate(const std::vector<std::string>& args,
   if (files.convert != nullptr) converted = std::make_unique<FileReplacement>(files.converted);
   RefuseClashes(files.input, {converted.get(), &program});
 
-  TBuilder builder(OutputBaseNameFor(files.output), std::move(steps));
-  // Taken first, so that no control's variable hides the program's name.
-  TSDPR dpr(builder.Names.Take(ProgramNameFor(files.output)));
-  TextTranslation text(files.text, dpr, builder);
+  std::unique_ptr<Translator> translation = make_translator(files.text, files.output);
   if (files.text == files.converted) {
-    TranslateWhileConverting(files, input, *converted, text, console);
+    TranslateWhileConverting(files, input, *converted, *translation, console);
   } else {
-    ConvertThenTranslate(files, input, converted.get(), text, console);
+    ConvertThenTranslate(files, input, converted.get(), *translation, console);
   }
   input.close();
-  SaveAll(files, converted.get(), program, dpr, builder, console);
+  SaveAll(files, converted.get(), program, *translation, console);
   return 0;
 }
 
@@ -271,8 +276,8 @@ int Run(const std::vector<std::string>& all_args, std::ostream& console) {
     try {
       // Class files are read before any file is touched: a bad line stops the
       // run with nothing written.
-      std::unique_ptr<TranslationSteps> steps = StepsFor(options);
-      return ConvertAndTranslate(args, std::move(steps), console) == 0 && console.flush() ? 0 : 1;
+      const TranslatorMaker make_translator = TranslatorFor(options);
+      return ConvertAndTranslate(args, make_translator, console) == 0 && console.flush() ? 0 : 1;
     } catch (const Error& failure) {
       console << failure.what() << "\n";
     } catch (const std::bad_alloc&) {

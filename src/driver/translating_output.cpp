@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "driver/translation.h"
+#include "input/form_text_sink.h"
 
 namespace vornic {
 

@@ -9,7 +9,7 @@
 
 namespace vornic {
 
-class TextTranslation;
+class FormTextSink;
 
 /// Passes the bytes on unbuffered: the conversion's writer buffers already.
 /// A failure of the translation stops the translation, not the conversion:
@@ -18,7 +18,7 @@ class TextTranslation;
 /// file stream and the translation are borrowed and must outlive the buffer.
 class TranslatingOutput : public std::streambuf {
  public:
-  TranslatingOutput(std::ostream& file, TextTranslation& translation)
+  TranslatingOutput(std::ostream& file, FormTextSink& translation)
       : file_(file), translation_(translation) {}
   TranslatingOutput(const TranslatingOutput&) = delete;
   TranslatingOutput& operator=(const TranslatingOutput&) = delete;
@@ -33,7 +33,7 @@ class TranslatingOutput : public std::streambuf {
 
  private:
   std::ostream& file_;
-  TextTranslation& translation_;
+  FormTextSink& translation_;
   std::exception_ptr failure_;  // the translation's failure, kept until the conversion ends
 };
 

@@ -17,21 +17,6 @@ namespace {
 
 constexpr size_t kReadSize = 64 * 1024;
 
-bool IsIdentifierPart(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
-         static_cast<unsigned char>(c) >= 128;
-}
-
-// The root object's end: an unindented line whose first word is "end" in any
-// case, perhaps with a closing bracket behind it. The conversion of the form
-// reads nothing behind it either, so program and converted file hold the
-// same form.
-bool EndsRootObject(const TILineParser& parser) {
-  const std::string& word = parser.Word1;
-  return parser.Indent == 0 && word.size() >= 3 && UpperText(word.substr(0, 3)) == "END" &&
-         (word.size() == 3 || !IsIdentifierPart(word[3]));
-}
-
 }  // namespace
 
 TextTranslation::TextTranslation(const std::string& text_name, TSDPR& dpr, TBuilder& builder)
@@ -81,20 +66,20 @@ size_t TextTranslation::TakeLines(std::string_view text, int& lines) {
   return taken;
 }
 
-void ReadFormText(std::istream& text, const std::string& text_name, TextTranslation& translation) {
+void ReadFormText(std::istream& text, const std::string& text_name, FormTextSink& translation) {
   std::vector<char> piece(kReadSize);
   while (!translation.done() && text) {
     text.read(piece.data(), static_cast<std::streamsize>(piece.size()));
     if (text.bad()) throw EInOutError(CannotReadFile(text_name));
     translation.Add(std::string_view(piece.data(), static_cast<size_t>(text.gcount())));
   }
-  translation.Finish();
 }
 
 void TranslateFormText(std::istream& text, const std::string& text_name, TSDPR& dpr,
                        TBuilder& builder) {
   TextTranslation translation(text_name, dpr, builder);
   ReadFormText(text, text_name, translation);
+  translation.Finish();
   dpr.Compose();
 }
 

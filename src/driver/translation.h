@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "input/form_text_lines.h"
+#include "input/form_text_sink.h"
 #include "input/line_parser.h"
 
 namespace vornic {
@@ -21,7 +22,7 @@ class TSDPR;
 /// the program and the builder are borrowed and must outlive the translation.
 /// Lines are translated as soon as they are complete, so the text need not
 /// be held.
-class TextTranslation : private FormTextLines::Receiver {
+class TextTranslation : public FormTextSink, private FormTextLines::Receiver {
  public:
   TextTranslation(const std::string& text_name, TSDPR& dpr, TBuilder& builder);
   TextTranslation(const TextTranslation&) = delete;
@@ -32,12 +33,12 @@ class TextTranslation : private FormTextLines::Receiver {
   /// report "[Error] <text_name>(<number>): <line>"; the resource script
   /// throws its own EInOutError. A warning the builder raises becomes the
   /// report "[Warning] <text_name>(<number>): <warning>" in its Warnings.
-  void Add(std::string_view bytes);
+  void Add(std::string_view bytes) override;
   /// Translates the last line, then writes the shared graphics and fonts;
   /// throws as Add does.
-  void Finish();
+  void Finish() override;
   /// True once the root object has ended: the rest of the text is not read.
-  bool done() const { return done_ || lines_.ended(); }
+  bool done() const override { return done_ || lines_.ended(); }
 
  private:
   void OnLine(std::string_view line, int line_number) override;
@@ -54,9 +55,9 @@ class TextTranslation : private FormTextLines::Receiver {
 };
 
 /// Reads `text` in pieces into `translation` until the text or its root
-/// object ends, and finishes the translation. A text that cannot be read
+/// object ends; finishing the translation is left to the caller. A text that cannot be read
 /// throws EInOutError "Cannot read file <text_name>".
-void ReadFormText(std::istream& text, const std::string& text_name, TextTranslation& translation);
+void ReadFormText(std::istream& text, const std::string& text_name, FormTextSink& translation);
 
 /// Translates the whole of `text` into `dpr` with `builder` and joins the
 /// program's sections (ReadFormText, then TSDPR::Compose); fails as

@@ -92,7 +92,18 @@ bool IsOrderModifier(const std::string& word) {
   return true;
 }
 
+bool IsIdentifierPart(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+         static_cast<unsigned char>(c) >= 128;
+}
+
 }  // namespace
+
+bool EndsRootObject(const LineWords& line) {
+  const std::string& word = line.Word1;
+  return line.Indent == 0 && word.size() >= 3 && UpperText(word.substr(0, 3)) == "END" &&
+         (word.size() == 3 || !IsIdentifierPart(word[3]));
+}
 
 bool TILineParser::ParseLine(int line_number, std::string_view line) {
   if (IsBlankText(line)) return true;

@@ -34,4 +34,10 @@ class TILineParser : public LineWords {
   void ClassifyObjectLine(std::string_view rest);
 };
 
+/// True for the root object's end: an unindented line whose first word is
+/// "end" in any case, perhaps with a closing bracket behind it. Nothing
+/// behind it is read, by the conversion of the form either, so program and
+/// converted file hold the same form.
+bool EndsRootObject(const LineWords& line);
+
 }  // namespace vornic

@@ -10,10 +10,6 @@ namespace vornic {
 
 namespace {
 
-// A painted label registers its font under this name: it has no window to
-// send WM_SETFONT to.
-constexpr std::string_view kPaintedLabel = "<-CT->";
-
 // The face used when the form text names none; quoted like the names that
 // come from form text, so the CreateFont call stays a string literal.
 constexpr std::string_view kDefaultFace = "'MS Sans Serif'";
@@ -62,7 +58,7 @@ std::string TIFontBase::GetFontAssignments() const {
   std::string lines;
   for (int j = 1; j <= Controls.size(); ++j) {
     const std::string_view control = Controls.At(j, 0);
-    if (control == kPaintedLabel) continue;
+    if (control == kPaintedFont) continue;
     const std::string font = std::to_string(ControlFonts[static_cast<size_t>(j) - 1]);
     lines.append("\r\n  if hFont").append(font).append(" <> 0 then SendMessage(");
     lines.append(control).append(",WM_SETFONT,hFont").append(font).append(",0);");

@@ -17,12 +17,16 @@ struct TRFont {
   std::string Style;    // Font.Style, with its brackets
 };
 
+/// The control name under which a font selected in paint code (a painted
+/// label's, a panel caption's) is registered: it gets no WM_SETFONT line.
+inline constexpr char kPaintedFont[] = "<-CT->";
+
 /// Registry of (control, font) pairs. Equal fonts share one row, so the
 /// generated program creates one HFONT per distinct font.
 class TIFontBase {
  public:
   /// Records that `control` uses `font`; returns "hFont" + the font's row number.
-  /// The control name "<-CT->" marks a painted label: no WM_SETFONT line for it.
+  /// kPaintedFont as `control` marks a font used in paint code.
   std::string RegisterFont(const std::string& control, const TRFont& font);
   /// Declarations of the font handles, for the "var" section.
   std::string GetFontDeclarations() const;

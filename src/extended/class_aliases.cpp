@@ -1,5 +1,5 @@
 // The built-in aliases and the reading of class files.
-#include "builder/class_aliases.h"
+#include "extended/class_aliases.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 // The brush registry of the extended program's backgrounds.
-#include "builder/color_brushes.h"
+#include "extended/color_brushes.h"
 
 #include "output/program_text.h"
 

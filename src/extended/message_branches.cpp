@@ -1,5 +1,5 @@
 // The gathered branches of the window procedure.
-#include "builder/message_branches.h"
+#include "extended/message_branches.h"
 
 namespace vornic {
 

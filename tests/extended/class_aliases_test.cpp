@@ -1,6 +1,6 @@
 // Class aliases: the built-in data-aware ones, class files, and the lookup
 // in the class table that every generator's choice goes through.
-#include "builder/class_aliases.h"
+#include "extended/class_aliases.h"
 
 #include <gtest/gtest.h>
 

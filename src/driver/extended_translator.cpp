@@ -1,0 +1,73 @@
+// The extended translation: the whole form read into a tree, then written.
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "builder/program_names.h"
+#include "driver/file_names.h"
+#include "driver/translator.h"
+#include "extended/class_table.h"
+#include "extended/form_writer.h"
+#include "form/form_reader.h"
+#include "input/line_reports.h"
+#include "output/program_text.h"
+
+namespace vornic {
+
+namespace {
+
+class ExtendedTranslator final : public Translator {
+ public:
+  ExtendedTranslator(const std::string& text_name, const std::string& output_name,
+                     ClassAliases aliases)
+      : classes_(std::move(aliases)),
+        reader_(text_name, classes_),
+        // Taken first, so that no control's variable hides the program's name.
+        program_(TakeProgramName(names_, output_name)),
+        writer_(program_, names_, classes_, OutputBaseNameFor(output_name)) {}
+
+  FormTextSink& text() override { return reader_; }
+
+  void Finish() override {
+    reader_.Finish();
+    tree_ = reader_.TakeTree();
+    writer_.Write(tree_);
+  }
+
+  const TSDPR& program() const override { return program_; }
+  FileReplacement* script() override { return writer_.bitmaps().script(); }
+
+  std::vector<std::string> warnings() const override {
+    std::vector<std::string> reports;
+    for (const FormWarning& warning : writer_.warnings()) {
+      reports.push_back(LineWarningReport(tree_.files[warning.source], warning.line, warning.text));
+    }
+    return reports;
+  }
+
+  int control_count() const override { return writer_.control_count(); }
+
+ private:
+  static std::string TakeProgramName(ProgramNames& names, const std::string& output_name) {
+    names.ReserveExtendedIdentifiers();
+    return names.Take(ProgramNameFor(output_name));
+  }
+
+  ClassTable classes_;
+  FormReader reader_;
+  ProgramNames names_;
+  TSDPR program_;
+  FormWriter writer_;
+  FormTree tree_;
+};
+
+}  // namespace
+
+std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
+                                                   const std::string& output_name,
+                                                   ClassAliases aliases) {
+  return std::make_unique<ExtendedTranslator>(text_name, output_name, std::move(aliases));
+}
+
+}  // namespace vornic

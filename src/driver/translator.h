@@ -1,0 +1,49 @@
+// Translator: the translation a run makes, exact or extended, chosen once by
+// the driver: where the form text goes, and what the run reports and writes
+// once it is translated.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "extended/class_aliases.h"
+
+namespace vornic {
+
+class FileReplacement;
+class FormTextSink;
+class TSDPR;
+
+class Translator {
+ public:
+  virtual ~Translator() = default;
+
+  /// Where the form text goes, in pieces, as it is read or converted.
+  virtual FormTextSink& text() = 0;
+  /// Ends the text and writes the program's sections; throws EParserError
+  /// "[Error] file(N): line" for a line that cannot be translated.
+  virtual void Finish() = 0;
+  /// The program written.
+  virtual const TSDPR& program() const = 0;
+  /// The resource script, nullptr when the form holds no bitmap.
+  virtual FileReplacement* script() = 0;
+  /// The warnings about the form, each a whole report line.
+  virtual std::vector<std::string> warnings() const = 0;
+  /// The controls written, the main window not included.
+  virtual int control_count() const = 0;
+};
+
+/// The translation the documented rules describe, byte for byte, of the text
+/// `text_name` into the program file `output_name`.
+std::unique_ptr<Translator> MakeExactTranslator(const std::string& text_name,
+                                                const std::string& output_name);
+
+/// The translation that makes the window look and behave like the form:
+/// the whole form read into a tree first, the classes of `aliases` written
+/// as the classes they name.
+std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
+                                                   const std::string& output_name,
+                                                   ClassAliases aliases);
+
+}  // namespace vornic

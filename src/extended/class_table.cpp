@@ -1,0 +1,107 @@
+// The rows of the extended translation's classes and their lookup.
+#include "extended/class_table.h"
+
+#include <memory>
+#include <utility>
+
+#include "extended/writers.h"
+#include "lib/text.h"
+
+namespace vornic {
+
+namespace {
+
+const CheckedProperty kCaption = {"Caption", ValueKind::kStringLiteral};
+const CheckedProperty kText = {"Text", ValueKind::kStringLiteral};
+
+// Lists of string entries and data values, named once.
+constexpr ListCheck StringList(std::string_view property) { return {property, "lb_is"}; }
+constexpr ListCheck DataLines(std::string_view property) { return {property, "image_is"}; }
+
+const PropertyList& MainWindowValues() {
+  static const PropertyList values = Joined(
+      {GeometryValues(),
+       {{"ClientWidth", ValueKind::kInteger}, {"ClientHeight", ValueKind::kInteger}, kCaption}});
+  return values;
+}
+
+const std::vector<WrittenClass>& Rows() {
+  static const std::vector<WrittenClass> rows = {
+      // An object of the form's class below the root makes another window.
+      {"TFORM1", &NewMainWindow, MainWindowValues()},
+      {"TLABEL", &NewLabel, Joined({GeometryValues(), FontValues(), {kCaption}})},
+      {"TEDIT", &NewEdit, Joined({GeometryValues(), FontValues(), {kText}})},
+  };
+  return rows;
+}
+
+const WrittenClass* RowOf(const std::string& upper) {
+  for (const WrittenClass& row : Rows()) {
+    if (upper == row.class_name) return &row;
+  }
+  return nullptr;
+}
+
+// What objects inside any object take over: its font.
+ObjectChecks FontChecks() { return ObjectChecks{nullptr, nullptr, &FontValues(), false}; }
+
+}  // namespace
+
+ClassTable::ClassTable(ClassAliases aliases) : aliases_(std::move(aliases)) {}
+
+const WrittenClass* ClassTable::Find(const std::string& class_name, bool* by_ending) const {
+  if (by_ending != nullptr) *by_ending = false;
+  std::string upper = UpperText(class_name);
+  // Class files are checked for circles when read; the bound keeps a lookup
+  // finite whatever the aliases are.
+  for (size_t hops = 0; hops <= aliases_.size(); ++hops) {
+    const ClassAlias* alias = aliases_.Find(upper);
+    if (alias == nullptr || !alias->from_file) {
+      if (const WrittenClass* row = RowOf(upper)) return row;
+    }
+    if (alias == nullptr) {
+      // Only a class that no alias and no row names goes by its ending: the
+      // target of an alias stands as the alias names it.
+      if (hops > 0) return nullptr;
+      const std::string standard = ClassByEnding(upper);
+      if (standard.empty()) return nullptr;
+      if (by_ending != nullptr) *by_ending = true;
+      return RowOf(standard);
+    }
+    upper = alias->target;
+  }
+  return nullptr;
+}
+
+const WrittenClass& ClassTable::MainWindow() {
+  static const WrittenClass row{"", &NewMainWindow, MainWindowValues()};
+  return row;
+}
+
+std::unique_ptr<ControlWriter> ClassTable::WriterFor(const FormObject& object) const {
+  if (object.parent == nullptr) return MainWindow().writer();
+  // An object without a name cannot be declared; one left out writes nothing.
+  if (object.name.empty() || object.left_out) return nullptr;
+  const WrittenClass* row = Find(object.class_name);
+  return row == nullptr ? nullptr : row->writer();
+}
+
+ObjectRules ClassTable::RulesFor(const FormObject& object, bool is_root) const {
+  ObjectRules rules;
+  rules.checks = FontChecks();
+  rules.if_left_out = FontChecks();
+  const WrittenClass* row = nullptr;
+  if (is_root) {
+    row = &MainWindow();
+  } else if (!object.name.empty()) {
+    row = Find(object.class_name, &rules.by_ending);
+  }
+  if (row == nullptr) return rules;
+  rules.checks.properties = &row->checks;
+  // The root's name is never written.
+  rules.checks.names_variable = !is_root;
+  for (const ListCheck& list : row->lists) rules.list_markers.emplace_back(list.property, list.marker);
+  return rules;
+}
+
+}  // namespace vornic

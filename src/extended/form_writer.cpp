@@ -1,0 +1,169 @@
+// The walk over the form tree and the state the writers share.
+#include "extended/form_writer.h"
+
+#include <utility>
+
+#include "extended/class_table.h"
+#include "extended/control.h"
+#include "input/line_reports.h"
+#include "lib/errors.h"
+#include "lib/text.h"
+#include "output/program_text.h"
+
+namespace vornic {
+
+FormWriter::FormWriter(TSDPR& program, ProgramNames& names, const ClassTable& classes,
+                       std::string output_base_name)
+    : program_(program),
+      names_(names),
+      classes_(classes),
+      output_base_name_(std::move(output_base_name)) {
+  bitmaps_.ScriptBaseName = output_base_name_;
+}
+
+void FormWriter::Write(const FormTree& tree) {
+  if (tree.root != nullptr) {
+    form_ = tree.root.get();
+    WriteObject(*tree.root, nullptr, tree);
+  }
+  FinishGraphics();
+  FinishFonts();
+}
+
+// A value that cannot be written is reported with the line of its object,
+// as the form reader reports a line.
+void FormWriter::WriteObject(const FormObject& object, Control* holder, const FormTree& tree) {
+  Control control{
+      .object = object,
+      .holder = holder,
+      .font = FontOf(object, holder == nullptr ? nullptr : &holder->font),
+      .state = StateOf(object, holder == nullptr ? nullptr : &holder->state,
+                       holder != nullptr && holder->holder == nullptr),
+      .origin_left = object.Value("Left"),
+      .origin_top = object.Value("Top"),
+      // An object of the form's own class places nothing, as the form does not.
+      .places_children = UpperText(object.class_name) != "TFORM1",
+      .writer = classes_.WriterFor(object),
+  };
+  try {
+    if (control.writer != nullptr) control.writer->Open(*this, control);
+    for (const auto& child : object.children) WriteObject(*child, &control, tree);
+    if (control.writer != nullptr) control.writer->Close(*this, control);
+  } catch (const EParserError&) {
+    throw;
+  } catch (const EInOutError&) {
+    throw;
+  } catch (const Error&) {
+    throw EParserError(LineErrorReport(tree.files[object.source], object.line, object.line_text));
+  }
+}
+
+void FormWriter::AddText(const std::string& section, const std::string& text) {
+  program_.AddText(section, text);
+}
+
+void FormWriter::AddTextOnce(const std::string& section, const std::string& text) {
+  program_.AddTextOnce(section, text);
+}
+
+bool FormWriter::DeclareOnce(const std::string& declaration) {
+  return program_.AddTextOnce("var", "\r\n    " + declaration);
+}
+
+std::string FormWriter::TakeName(const Control& control, const std::string& companion) {
+  std::string variable = names_.Take(control.name(), companion);
+  variables_[&control.object] = variable;
+  return variable;
+}
+
+std::string FormWriter::TakeIdentifier(const std::string& name) { return names_.Take(name); }
+
+const std::string& FormWriter::VariableOf(const FormObject& object) const {
+  static const std::string kNone;
+  const auto found = variables_.find(&object);
+  return found == variables_.end() ? kNone : found->second;
+}
+
+void FormWriter::DeclareWindow(const std::string& name) {
+  program_.AddText("var", "\r\n    " + name + ": HWND;");
+  RememberWindow(name);
+}
+
+void FormWriter::RememberWindow(const std::string& name) {
+  window_variables_.Add({UpperText(name)});
+}
+
+std::vector<std::string> FormWriter::WindowsNamed(const std::string& form_name) const {
+  std::vector<std::string> windows;
+  for (const std::string& variable : names_.TakenFor(form_name)) {
+    if (window_variables_.Find({UpperText(variable)}) > 0) windows.push_back(variable);
+  }
+  return windows;
+}
+
+void FormWriter::InitCommonControlsOnce() {
+  if (program_.CommonControlsReady != 0) return;
+  program_.AddText("windowproccreatemidle", "\r\n      InitCommonControls;");
+  program_.CommonControlsReady = 1;
+}
+
+std::string FormWriter::TakeFont(const std::string& name, const Control& control) {
+  return fonts_.RegisterFont(name, control.font.face);
+}
+
+std::string FormWriter::BrushFor(const std::string& color) {
+  return brushes_.BrushFor(color, program_);
+}
+
+void FormWriter::AddPaint(const Control& control, const std::string& name,
+                          const std::string& paint) {
+  if (control.state.visible) {
+    AddText("windowprocpaintmidle", paint);
+    return;
+  }
+  const std::string flag = TakeIdentifier(name + "Shown");
+  AddText("var", "\r\n    " + flag + ": Boolean = False;");
+  AddText("windowprocpaintmidle", "\r\n      if " + flag + " then begin" + paint + "\r\n      end;");
+}
+
+void FormWriter::OfferFocus(const std::string& name, const Control& control) {
+  FocusRank rank = FocusRankOf(control.object, *form_);
+  if (focus_chosen_ && !(rank < focus_rank_)) return;
+  program_.FocusControl = name;
+  focus_chosen_ = true;
+  focus_rank_ = std::move(rank);
+}
+
+void FormWriter::Warn(const FormObject& object, int line, const std::string& text) {
+  warnings_.push_back(FormWarning{object.source, line, text});
+}
+
+void FormWriter::AtFinish(std::function<void(FormWriter&)> step) {
+  finishing_steps_.push_back(std::move(step));
+}
+
+void FormWriter::FinishGraphics() {
+  // They may still add paint code, pens and brushes.
+  for (size_t i = 0; i < finishing_steps_.size(); ++i) finishing_steps_[i](*this);
+  finishing_steps_.clear();
+  if (paint_needed_ || bevel_painted_) {
+    program_.AddText("windowprocpaintbegin",
+                     "\r\n    WM_PAINT: begin\r\n      PaintDC := BeginPaint(hWindow,PaintStruct);");
+    program_.AddText("windowprocpaintend", "\r\n      EndPaint(hWindow,PaintStruct);\r\n    end;");
+  }
+  // Each text goes into its section before the next is built: with many
+  // pens and brushes they are large, and need not be held side by side.
+  program_.AddText("var", graphics_.GetGraphicsDeclarations(bevel_painted_));
+  program_.AddText("windowproccreatemidle", graphics_.GetGraphicsCreation());
+  program_.AddText("windowprocdestroymidle", graphics_.GetGraphicsDeletion());
+  program_.AddText("windowprocmidle", branches_.Text());
+}
+
+void FormWriter::FinishFonts() {
+  program_.AddText("var", fonts_.GetFontDeclarations());
+  program_.AddText("bodymidleend", fonts_.GetFontCreation(true));
+  program_.AddText("bodymidleend", fonts_.GetFontAssignments());
+  program_.AddText("windowprocdestroymidle", fonts_.GetFontDeletion());
+}
+
+}  // namespace vornic
