@@ -9,7 +9,7 @@ namespace vornic {
 /// The colours and place of a painted label, as form text writes them; the
 /// place in the main window's client area.
 struct PaintedLabel {
-  std::string name;        // the control's variable, named in the comment
+  std::string name;  // the control's variable, named in the comment
   std::string left;
   std::string top;
   std::string caption;     // a string literal

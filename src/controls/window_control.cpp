@@ -12,10 +12,10 @@ namespace {
 std::string CreationText(const WindowControl& control) {
   const std::string& name = control.name;
   const Box& box = control.box;
-  const std::string arguments = control.docked ? ", hWindow, " + control.id + ");"
-                                               : box.left + "," + box.top + "," + box.width +
-                                                     "," + box.height + ", hWindow, " +
-                                                     control.id + ", Inst, nil);";
+  const std::string arguments = control.docked
+                                    ? ", hWindow, " + control.id + ");"
+                                    : box.left + "," + box.top + "," + box.width + "," +
+                                          box.height + ", hWindow, " + control.id + ", Inst, nil);";
   return "\r\n" + BannerComment(control.banner) + "\r\n  " + name + control.call + control.styles +
          control.call_end + "\r\n" + ContinuationIndent(name) + arguments;
 }

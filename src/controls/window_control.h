@@ -26,13 +26,13 @@ struct WindowControl {
   std::string styles{};        // the or-ed window styles, e.g. "WS_VISIBLE or WS_CHILD"
   std::string call_end = ",";  // what closes the first line after the styles
   Box box{};                   // in the holder, or in the main window once placed
-  std::string after{};       // program lines that fill the window once it exists
-  std::string id = "0";      // the control's identifier, e.g. IDOK for the default button
-  bool docked = false;       // placed by the system: no position, no instance argument
-  bool takes_focus = false;  // the first such control of the form gets the focus
-  bool clicks = false;       // a click shows a message box naming the control
-  bool common = false;       // a common control: the library is initialised first
-  bool reads_font = false;   // its generator collects the Font.* values
+  std::string after{};         // program lines that fill the window once it exists
+  std::string id = "0";        // the control's identifier, e.g. IDOK for the default button
+  bool docked = false;         // placed by the system: no position, no instance argument
+  bool takes_focus = false;    // the first such control of the form gets the focus
+  bool clicks = false;         // a click shows a message box naming the control
+  bool common = false;         // a common control: the library is initialised first
+  bool reads_font = false;     // its generator collects the Font.* values
 };
 
 /// The creation step both translations share: writes the window's

@@ -28,9 +28,20 @@ const PropertyList& MainWindowValues() {
 const std::vector<WrittenClass>& Rows() {
   static const std::vector<WrittenClass> rows = {
       // An object of the form's class below the root makes another window.
-      {"TFORM1", &NewMainWindow, MainWindowValues()},
-      {"TLABEL", &NewLabel, Joined({GeometryValues(), FontValues(), {kCaption}})},
-      {"TEDIT", &NewEdit, Joined({GeometryValues(), FontValues(), {kText}})},
+      {"TFORM1", &NewMainWindowWriter, MainWindowValues()},
+      {"TLABEL", &NewLabelWriter, Joined({GeometryValues(), FontValues(), {kCaption}})},
+      {"TEDIT", &NewEditWriter, Joined({GeometryValues(), FontValues(), {kText}})},
+      {"TBUTTON", &NewButtonWriter, Joined({GeometryValues(), FontValues(), {kCaption}})},
+      {"TCHECKBOX", &NewCheckBoxWriter, Joined({GeometryValues(), FontValues(), {kCaption}})},
+      {"TGROUPBOX", &NewGroupBoxWriter, Joined({GeometryValues(), FontValues(), {kCaption}})},
+      {"TRADIOBUTTON", &NewRadioButtonWriter, Joined({GeometryValues(), FontValues(), {kCaption}})},
+      // Containers: the panel's bevel and border widths size its paint code.
+      {"TPANEL", &NewPanelWriter,
+       Joined({GeometryValues(),
+               {kCaption,
+                {"BevelWidth", ValueKind::kInteger},
+                {"BorderWidth", ValueKind::kInteger}}})},
+      {"TSCROLLBOX", &NewScrollBoxWriter, GeometryValues()},
   };
   return rows;
 }
@@ -74,7 +85,7 @@ const WrittenClass* ClassTable::Find(const std::string& class_name, bool* by_end
 }
 
 const WrittenClass& ClassTable::MainWindow() {
-  static const WrittenClass row{"", &NewMainWindow, MainWindowValues()};
+  static const WrittenClass row{"", &NewMainWindowWriter, MainWindowValues()};
   return row;
 }
 
@@ -100,7 +111,8 @@ ObjectRules ClassTable::RulesFor(const FormObject& object, bool is_root) const {
   rules.checks.properties = &row->checks;
   // The root's name is never written.
   rules.checks.names_variable = !is_root;
-  for (const ListCheck& list : row->lists) rules.list_markers.emplace_back(list.property, list.marker);
+  for (const ListCheck& list : row->lists)
+    rules.list_markers.emplace_back(list.property, list.marker);
   return rules;
 }
 

@@ -25,7 +25,7 @@ struct ListCheck {
 struct WrittenClass {
   const char* class_name;  // in capitals
   WriterFactory writer;
-  PropertyList checks;            // the values its writer copies into the program
+  PropertyList checks;  // the values its writer copies into the program
   std::vector<ListCheck> lists = {};
 };
 

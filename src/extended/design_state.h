@@ -60,9 +60,7 @@ struct DesignState {
 
 /// True when the object's window shows as the window opens: it is visible
 /// and every page that holds it is chosen.
-inline bool ShownAtStart(const DesignState& state) {
-  return state.visible && !state.page.inactive;
-}
+inline bool ShownAtStart(const DesignState& state) { return state.visible && !state.page.inactive; }
 
 /// The background the designer paints for an object: its own Color, else
 /// the colour its class keeps unless ParentColor is True (edits and lists

@@ -31,6 +31,6 @@ class EditWriter final : public ControlWriter {
 
 }  // namespace
 
-std::unique_ptr<ControlWriter> NewEdit() { return std::make_unique<EditWriter>(); }
+std::unique_ptr<ControlWriter> NewEditWriter() { return std::make_unique<EditWriter>(); }
 
 }  // namespace vornic

@@ -123,7 +123,8 @@ void FormWriter::AddPaint(const Control& control, const std::string& name,
   }
   const std::string flag = TakeIdentifier(name + "Shown");
   AddText("var", "\r\n    " + flag + ": Boolean = False;");
-  AddText("windowprocpaintmidle", "\r\n      if " + flag + " then begin" + paint + "\r\n      end;");
+  AddText("windowprocpaintmidle",
+          "\r\n      if " + flag + " then begin" + paint + "\r\n      end;");
 }
 
 void FormWriter::OfferFocus(const std::string& name, const Control& control) {
@@ -147,8 +148,9 @@ void FormWriter::FinishGraphics() {
   for (size_t i = 0; i < finishing_steps_.size(); ++i) finishing_steps_[i](*this);
   finishing_steps_.clear();
   if (paint_needed_ || bevel_painted_) {
-    program_.AddText("windowprocpaintbegin",
-                     "\r\n    WM_PAINT: begin\r\n      PaintDC := BeginPaint(hWindow,PaintStruct);");
+    program_.AddText(
+        "windowprocpaintbegin",
+        "\r\n    WM_PAINT: begin\r\n      PaintDC := BeginPaint(hWindow,PaintStruct);");
     program_.AddText("windowprocpaintend", "\r\n      EndPaint(hWindow,PaintStruct);\r\n    end;");
   }
   // Each text goes into its section before the next is built: with many

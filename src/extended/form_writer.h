@@ -134,7 +134,7 @@ class FormWriter {
   MessageBranches branches_;
   ColorBrushes brushes_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
-  TextRows window_variables_{1};  // HWND variables, in capitals
+  TextRows window_variables_{1};                                  // HWND variables, in capitals
   bool focus_chosen_ = false;
   FocusRank focus_rank_;  // of the control that has the focus
   bool paint_needed_ = false;

@@ -48,6 +48,6 @@ class LabelWriter final : public ControlWriter {
 
 }  // namespace
 
-std::unique_ptr<ControlWriter> NewLabel() { return std::make_unique<LabelWriter>(); }
+std::unique_ptr<ControlWriter> NewLabelWriter() { return std::make_unique<LabelWriter>(); }
 
 }  // namespace vornic

@@ -182,9 +182,9 @@ void WriteBackground(FormWriter& writer, const std::string& color) {
   if (expression.empty() || expression == ColorExpression("clBtnFace")) return;
   const std::string brush = writer.BrushFor(expression);
   writer.branches().Add("WM_ERASEBKGND",
-                         "\r\n      GetClientRect(hWindow, EraseRect);"
-                         "\r\n      FillRect(HDC(wParam), EraseRect, " +
-                             brush + ");\r\n      Result := 1;");
+                        "\r\n      GetClientRect(hWindow, EraseRect);"
+                        "\r\n      FillRect(HDC(wParam), EraseRect, " +
+                            brush + ");\r\n      Result := 1;");
 }
 
 void DeclareVariables(FormWriter& writer) {
@@ -225,6 +225,8 @@ class MainWindowWriter final : public ControlWriter {
 
 }  // namespace
 
-std::unique_ptr<ControlWriter> NewMainWindow() { return std::make_unique<MainWindowWriter>(); }
+std::unique_ptr<ControlWriter> NewMainWindowWriter() {
+  return std::make_unique<MainWindowWriter>();
+}
 
 }  // namespace vornic

@@ -6,8 +6,14 @@
 
 namespace vornic {
 
-std::unique_ptr<ControlWriter> NewMainWindow();
-std::unique_ptr<ControlWriter> NewLabel();
-std::unique_ptr<ControlWriter> NewEdit();
+std::unique_ptr<ControlWriter> NewMainWindowWriter();
+std::unique_ptr<ControlWriter> NewLabelWriter();
+std::unique_ptr<ControlWriter> NewEditWriter();
+std::unique_ptr<ControlWriter> NewButtonWriter();
+std::unique_ptr<ControlWriter> NewCheckBoxWriter();
+std::unique_ptr<ControlWriter> NewGroupBoxWriter();
+std::unique_ptr<ControlWriter> NewRadioButtonWriter();
+std::unique_ptr<ControlWriter> NewPanelWriter();
+std::unique_ptr<ControlWriter> NewScrollBoxWriter();
 
 }  // namespace vornic

@@ -18,7 +18,7 @@ const std::string& FormProperties::Value(std::string_view name) const {
   static const std::string kMissing;
   const FormProperty* property = Find(name);
   return property == nullptr || property->shape != FormProperty::Shape::kPlain ? kMissing
-                                                                              : property->value;
+                                                                               : property->value;
 }
 
 const FormObject* FormObject::Target(std::string_view property) const {

@@ -36,9 +36,9 @@ struct FormProperty {
   std::string value;  // plain: the value; else how it opened: "(", "{", "<" or "()" ...
   int line = 0;       // the number of the property's line
   Shape shape = Shape::kPlain;
-  TextList entries;              // a list's entries as written, the closing ")" removed
-  std::string data;              // a data value's hexadecimal digits, braces removed
-  std::vector<FormItem> items;   // a collection's items
+  TextList entries;                    // a list's entries as written, the closing ")" removed
+  std::string data;                    // a data value's hexadecimal digits, braces removed
+  std::vector<FormItem> items;         // a collection's items
   const FormObject* target = nullptr;  // the object a reference names, once resolved
 };
 

@@ -66,7 +66,7 @@ class FormReader : public FormTextSink, private FormTextLines::Receiver {
     FormObject* object;
     int level;
     ObjectRules rules;
-    std::vector<OpenValue> values;     // its multi-line values being read
+    std::vector<OpenValue> values;  // its multi-line values being read
   };
 
   void OnLine(std::string_view line, int line_number) override;

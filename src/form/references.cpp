@@ -13,10 +13,10 @@ namespace {
 
 // The properties whose value names a component of the form.
 constexpr std::string_view kReferenceProperties[] = {
-    "Images",        "HotImages",   "DisabledImages", "LargeImages", "SmallImages",
-    "StateImages",   "SubMenuImages", "Action",      "PopupMenu",   "FocusControl",
-    "ActiveControl", "Associate",   "Menu",           "DropdownMenu", "MenuItem",
-    "ActivePage",    "ImageList",   "LinkedControl",
+    "Images",        "HotImages",     "DisabledImages", "LargeImages",  "SmallImages",
+    "StateImages",   "SubMenuImages", "Action",         "PopupMenu",    "FocusControl",
+    "ActiveControl", "Associate",     "Menu",           "DropdownMenu", "MenuItem",
+    "ActivePage",    "ImageList",     "LinkedControl",
 };
 
 // The objects whose names a lookup sees first: the form's or a frame's.
