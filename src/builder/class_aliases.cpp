@@ -1,6 +1,7 @@
 // The built-in aliases and the reading of class files.
 #include "builder/class_aliases.h"
 
+#include <cerrno>
 #include <string>
 #include <string_view>
 
@@ -102,7 +103,7 @@ void ClassAliases::ReadClassFile(std::istream& text, const std::string& file_nam
     AddFromFile(Trimmed(content.substr(0, equals)), Trimmed(content.substr(equals + 1)), number,
                 where);
   }
-  if (text.bad()) throw EInOutError(CannotReadFile(file_name));
+  if (text.bad()) throw EInOutError(CannotReadFile(file_name, SystemReason(errno)));
 }
 
 void ClassAliases::AddFromFile(const std::string& name, const std::string& target, int line,

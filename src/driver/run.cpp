@@ -114,10 +114,13 @@ void RefuseClashes(const std::string& input, std::initializer_list<const FileRep
   std::vector<const FileReplacement*> earlier;
   for (const FileReplacement* file : files) {
     if (file == nullptr) continue;
-    if (SameFile(input, file->target())) throw EInOutError(CannotCreateFile(file->name()));
+    if (SameFile(input, file->target())) {
+      throw EInOutError(CannotCreateFile(file->name(), "it would replace the input " + input));
+    }
     for (const FileReplacement* other : earlier) {
       if (SameFile(other->target(), file->target())) {
-        throw EInOutError(CannotCreateFile(file->name()));
+        throw EInOutError(
+            CannotCreateFile(file->name(), "the run writes it already as " + other->name()));
       }
     }
     earlier.push_back(file);
@@ -131,8 +134,8 @@ bool IsFormText(const std::string& input_name) {
   FormFileKind kind;
   try {
     kind = DetectFormFileKind(input);
-  } catch (const EInputError&) {
-    throw EInOutError(CannotReadFile(input_name));
+  } catch (const EInputError& failure) {
+    throw EInOutError(CannotReadFile(input_name, SystemReason(failure.error_number())));
   }
   switch (kind) {
     case FormFileKind::kText:

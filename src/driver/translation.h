@@ -55,7 +55,7 @@ class TextTranslation : private FormTextLines::Receiver {
 
 /// Reads `text` in pieces into `translation` until the text or its root
 /// object ends, and finishes the translation. A text that cannot be read
-/// throws EInOutError "Cannot read file <text_name>".
+/// throws EInOutError "Cannot read file <text_name>: <reason>".
 void ReadFormText(std::istream& text, const std::string& text_name, TextTranslation& translation);
 
 /// Translates the whole of `text` into `dpr` with `builder` and joins the

@@ -69,7 +69,7 @@ TEST_F(ClassFileOptionTest, BadClassFileStopsTheRunBeforeAnyFileIsWritten) {
   EXPECT_EQ(Files(), before);
 
   EXPECT_EQ(RunTool({"--classes", "missing.classes", "form.txt"}), 1);
-  EXPECT_EQ(console_, "Cannot open file missing.classes\n");
+  EXPECT_EQ(console_, "Cannot open file missing.classes: No such file or directory\n");
   EXPECT_EQ(RunTool({"--extended", "--classes"}), 1);
   EXPECT_EQ(console_, "--classes needs the name of a class file\n");
   EXPECT_EQ(Files(), before);
