@@ -23,6 +23,7 @@
 #include "builder/builder.h"
 #include "builder/class_aliases.h"
 #include "builder/translation_steps.h"
+#include "driver/command_line.h"
 #include "driver/console_messages.h"
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
@@ -41,43 +42,12 @@ namespace vornic {
 namespace {
 
 namespace fs = std::filesystem;
-const char kExtendedOption[] = "--extended";
-const char kClassesOption[] = "--classes";
-
-// The options before the file names, in any order.
-struct RunOptions {
-  bool extended = false;
-  std::vector<std::string> class_files;  // as given; any of them implies extended
-  bool class_file_missing = false;       // the last option is --classes without its file
-};
-
-// Fills `options` from the front of `args`; returns the index of the first
-// argument that is no option.
-size_t ReadOptions(const std::vector<std::string>& args, RunOptions& options) {
-  size_t next = 0;
-  while (next < args.size()) {
-    if (args[next] == kExtendedOption) {
-      options.extended = true;
-      ++next;
-    } else if (args[next] == kClassesOption) {
-      if (next + 1 == args.size()) {
-        options.class_file_missing = true;
-        return args.size();
-      }
-      options.class_files.push_back(args[next + 1]);
-      next += 2;
-    } else {
-      break;
-    }
-  }
-  return next;
-}
 
 // Aliases matter only to the extended translation, so a class file asks for it.
-std::unique_ptr<TranslationSteps> StepsFor(const RunOptions& options) {
-  if (!options.extended && options.class_files.empty()) return MakeExactSteps();
+std::unique_ptr<TranslationSteps> StepsFor(const CommandLine& line) {
+  if (!line.extended && line.class_files.empty()) return MakeExactSteps();
   ClassAliases aliases;
-  for (const std::string& file : options.class_files) {
+  for (const std::string& file : line.class_files) {
     std::ifstream text = OpenForReading(file);
     aliases.ReadClassFile(text, file);
   }
@@ -253,38 +223,40 @@ int ConvertAndTranslate(const std::vector<std::string>& args,
   return 0;
 }
 
+// Runs the translation the command line asks for and prints its failure.
+int Translate(const CommandLine& line, std::ostream& console) {
+  try {
+    // Class files are read before any file is touched: a bad line stops the
+    // run with nothing written.
+    std::unique_ptr<TranslationSteps> steps = StepsFor(line);
+    return ConvertAndTranslate(line.files, std::move(steps), console);
+  } catch (const Error& failure) {
+    console << failure.what() << "\n";
+  } catch (const std::bad_alloc&) {
+    console << "Out of memory\n";
+  }
+  return 1;
+}
+
 }  // namespace
 
-int Run(const std::vector<std::string>& all_args, std::ostream& console) {
-  // The options stand before the file names; the rest of the run is the same.
-  RunOptions options;
-  const size_t first_file = ReadOptions(all_args, options);
-  const std::vector<std::string> args(all_args.begin() + first_file, all_args.end());
-  if (options.class_file_missing) {
-    console << kClassFileMissing << "\n";
-    return 1;
-  }
-  if (args.empty()) {
-    console << kUsageText;
-  } else if (args[0] == "--help" || args[0] == "-h") {
+int Run(const std::vector<std::string>& args, std::ostream& console) {
+  const CommandLine line = ReadCommandLine(args);
+  int code = 0;
+  if (!line.mistake.empty()) {
+    console << line.mistake << "\n" << kUsageText;
+    code = 1;
+  } else if (line.help) {
     console << kUsageText << HelpText();
-  } else if (args[0] == "--version") {
+  } else if (line.version) {
     console << kVersionLine;
+  } else if (line.files.empty()) {
+    console << kUsageText;
   } else {
-    try {
-      // Class files are read before any file is touched: a bad line stops the
-      // run with nothing written.
-      std::unique_ptr<TranslationSteps> steps = StepsFor(options);
-      return ConvertAndTranslate(args, std::move(steps), console) == 0 && console.flush() ? 0 : 1;
-    } catch (const Error& failure) {
-      console << failure.what() << "\n";
-    } catch (const std::bad_alloc&) {
-      console << "Out of memory\n";
-    }
-    return 1;
+    code = Translate(line, console);
   }
   // A console that cannot be written fails the run too.
-  return console.flush() ? 0 : 1;
+  return console.flush() ? code : 1;
 }
 
 }  // namespace vornic

