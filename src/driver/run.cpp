@@ -28,6 +28,7 @@
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
 #include "driver/help_text.h"
+#include "driver/printable_console.h"
 #include "driver/translating_output.h"
 #include "driver/translation.h"
 #include "input/binary_to_text.h"
@@ -240,7 +241,11 @@ int Translate(const CommandLine& line, std::ostream& console) {
 
 }  // namespace
 
-int Run(const std::vector<std::string>& args, std::ostream& console) {
+int Run(const std::vector<std::string>& args, std::ostream& raw_console) {
+  // Messages quote forms and file names: nothing of theirs may reach the
+  // terminal raw.
+  PrintableConsole printable(raw_console);
+  std::ostream console(&printable);
   const CommandLine line = ReadCommandLine(args);
   int code = 0;
   if (!line.mistake.empty()) {

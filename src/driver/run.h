@@ -8,7 +8,7 @@
 namespace vornic {
 
 /// Runs the tool on `args` (the command-line arguments without the program
-/// name), writing every console message to `console`.
+/// name), writing every console message to `console` through PrintableText.
 /// Returns the exit code. The options are those of CommandOptions: a mistake
 /// on the command line prints its message and the usage text and returns 1;
 /// without any argument the usage text alone is printed; "--help" and "-h"
