@@ -47,8 +47,11 @@ TEST_F(HelpTest, HelpFollowsTheUsageLinesWithinEightyColumns) {
     std::string line;
     while (std::getline(lines, line)) {
       EXPECT_LE(line.size(), 79u) << line;
-      // A style mark left in the text would show as it stands.
-      EXPECT_EQ(line.find_first_of("*_\\"), std::string::npos) << line;
+      // A style mark or a roff escape left in the text would show as it
+      // stands; "\x" is the text's own, where it shows how bytes are escaped.
+      std::string text = line;
+      for (size_t at; (at = text.find("\\x")) != std::string::npos;) text.erase(at, 2);
+      EXPECT_EQ(text.find_first_of("*_\\"), std::string::npos) << line;
     }
   }
   EXPECT_TRUE(Files().empty());
