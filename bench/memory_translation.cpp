@@ -1,6 +1,7 @@
 // Reads the form straight from the string that holds it.
 #include "memory_translation.h"
 
+#include <filesystem>
 #include <istream>
 #include <streambuf>
 
@@ -24,11 +25,14 @@ class MemoryInput : public std::streambuf {
 
 }  // namespace
 
-void TranslateInMemory(const std::string& form) {
+void TranslateInMemory(const std::string& form, Translation kind) {
   MemoryInput buffer(form);
   std::istream input(&buffer);
   TSDPR dpr("bench");
-  TBuilder builder("bench");
+  TBuilder builder("bench", kind);
+  // Never committed, the script is removed with the builder.
+  builder.BitmapStore.ScriptBaseName =
+      (std::filesystem::temp_directory_path() / "vornic_bench").string();
   TextTranslation translation("bench.txt", dpr, builder);
   ReadFormText(input, "bench.txt", translation);
   // A device is written in place: nothing to rename, nothing to flush to a disk.

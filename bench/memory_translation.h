@@ -4,10 +4,13 @@
 
 #include <string>
 
+#include "builder/builder.h"
+
 namespace vornic {
 
 /// Translates `form` (form text) and writes the program to /dev/null section
-/// by section, as a run writes its program file.
-void TranslateInMemory(const std::string& form);
+/// by section, as a run writes its program file. A resource script goes to a
+/// temporary file, removed again.
+void TranslateInMemory(const std::string& form, Translation translation = Translation::kExact);
 
 }  // namespace vornic

@@ -14,6 +14,7 @@
 #include "output/resource_script.h"
 #include "pictures/bitmap_file.h"
 #include "pictures/dib_decode.h"
+#include "pictures/picture_budget.h"
 #include "pictures/picture_data.h"
 
 namespace vornic {
@@ -123,7 +124,9 @@ struct Glyph {
 };
 
 // Glyph.Data holds the bitmap file behind its length in 4 bytes. The
-// designer takes the colour of the bottom left pixel as transparent.
+// designer takes the colour of the bottom left pixel as transparent. The
+// image list takes the glyph unscaled and whole, so that is what the button
+// needs: it is decoded whole, up to the budget's cap.
 Glyph DecodeGlyph(GeneratorContext context, const std::string& name, const GlyphValues& values) {
   Glyph glyph;
   if (values.data.HighIndex() == 0) return glyph;
@@ -133,12 +136,13 @@ Glyph DecodeGlyph(GeneratorContext context, const std::string& name, const Glyph
     return glyph;
   }
   if (bytes.size() <= 4) return glyph;  // an empty glyph
-  Raster raster;
+  PlannedRaster decoded;
   std::string error;
-  if (!DecodeBmpFile(std::string_view(bytes).substr(4), &raster, &error)) {
+  if (!DecodeBmpFile(std::string_view(bytes).substr(4), PicturePlanner(), &decoded, &error)) {
     context.Warn("glyph of " + name + " not shown: " + error);
     return glyph;
   }
+  const Raster& raster = decoded.raster;
   const int count = NumberOr(values.num_glyphs, 1);
   glyph.images = count >= 1 && count <= 4 && count <= raster.width ? count : 1;
   glyph.image_width = raster.width / glyph.images;

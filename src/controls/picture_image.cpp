@@ -1,8 +1,8 @@
 // The image of the extended translation: its picture (a bitmap, JPEG, PNG
 // or icon) decoded when the form is translated and scaled as Stretch,
 // Center and Proportional say, so that the program loads a plain bitmap.
-// Other pictures give an image without a bitmap; a damaged one also a
-// warning, while the run goes on.
+// Other pictures give an image without a bitmap and a warning, while the
+// run goes on; only a graphic that holds no picture passes without one.
 #include <memory>
 #include <string>
 #include <utility>
@@ -106,7 +106,7 @@ class PictureImageGenerator final : public ControlGenerator {
     } else {
       bitmap.reason = "the data is no hexadecimal text";
     }
-    if (bitmap.outcome == PictureOutcome::kCorrupt) {
+    if (bitmap.outcome != PictureOutcome::kDecoded && bitmap.outcome != PictureOutcome::kEmpty) {
       context.Warn("picture of " + image_.ControlName + " not shown: " + bitmap.reason);
     }
     return bitmap.outcome == PictureOutcome::kDecoded ? bitmap.bmp_file : std::string();

@@ -22,8 +22,6 @@ const char kWaitLine[] = "Wait...\n";
 
 const char kResourcesLine[] = "There is a file of resources.\n";
 
-const char kClassFileMissing[] = "--classes needs the name of a class file";
-
 const char kConsoleWriteError[] = "Cannot write standard output";
 
 std::string ControlCountLine(int control_count) {

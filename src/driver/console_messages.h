@@ -17,8 +17,6 @@ extern const char kUnknownInputText[];
 extern const char kWaitLine[];
 extern const char kResourcesLine[];
 
-/// The message when "--classes" is the last argument.
-extern const char kClassFileMissing[];
 /// The summary line: "<count> controls is constructed ok.".
 std::string ControlCountLine(int control_count);
 /// The message when standard output cannot be written.

@@ -2,6 +2,7 @@
 // knows the file, and says so in front of their message.
 #include "driver/file_conversion.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -14,22 +15,32 @@ namespace vornic {
 std::ifstream OpenForReading(const std::string& path, const std::string& name) {
   std::error_code ec;
   std::ifstream file;
-  if (!std::filesystem::is_directory(path, ec)) file.open(path, std::ios::binary);
-  if (!file.is_open()) throw EInOutError(CannotOpenFile(name.empty() ? path : name));
+  // A directory opens for reading but fails at the first read.
+  int error = EISDIR;
+  if (!std::filesystem::is_directory(path, ec)) {
+    errno = 0;
+    file.open(path, std::ios::binary);
+    error = errno;
+  }
+  if (!file.is_open()) {
+    throw EInOutError(CannotOpenFile(name.empty() ? path : name, SystemReason(error)));
+  }
   return file;
 }
 
 namespace {
 
-// Runs one step over the input, naming the file each failure is about.
+// Runs one step over the input, naming the file each failure is about;
+// `output` is null for a step that writes nothing.
 template <typename Step>
-void NameFailures(const std::string& input_name, const std::string& output_name, Step step) {
+void NameFailures(const std::string& input_name, const FileReplacement* output, Step step) {
   try {
     step();
-  } catch (const EInputError&) {
-    throw EInOutError(CannotReadFile(input_name));
+  } catch (const EInputError& failure) {
+    throw EInOutError(CannotReadFile(input_name, SystemReason(failure.error_number())));
   } catch (const EWriteError&) {
-    throw EInOutError(CannotWriteFile(output_name));
+    if (output == nullptr) throw;
+    throw EInOutError(CannotWriteFile(output->name(), SystemReason(output->write_error())));
   } catch (const Error& failure) {
     throw Error(input_name + ": " + failure.what());
   }
@@ -40,12 +51,12 @@ void NameFailures(const std::string& input_name, const std::string& output_name,
 void ConvertFile(std::istream& input, const std::string& input_name, FileReplacement& output,
                  FormConversion convert, std::ostream* through) {
   std::ostream& written = through != nullptr ? *through : output.stream();
-  NameFailures(input_name, output.name(), [&] { convert(input, written); });
+  NameFailures(input_name, &output, [&] { convert(input, written); });
   output.Finish();
 }
 
 void CheckFile(std::istream& input, const std::string& input_name, FormCheck check) {
-  NameFailures(input_name, input_name, [&] { check(input); });
+  NameFailures(input_name, nullptr, [&] { check(input); });
 }
 
 }  // namespace vornic

@@ -15,7 +15,7 @@ class FileReplacement;
 using FormConversion = void (*)(std::istream& input, std::ostream& output);
 
 /// Opens `path` for reading in binary mode; throws EInOutError "Cannot open
-/// file <name>" when it cannot be opened or is a directory. `name` is the
+/// file <name>: <reason>" when it cannot be opened or is a directory. `name` is the
 /// name that messages give the file, `path` itself when empty.
 std::ifstream OpenForReading(const std::string& path, const std::string& name = "");
 
@@ -23,8 +23,8 @@ std::ifstream OpenForReading(const std::string& path, const std::string& name = 
 /// finishes `output`; putting it in place is left to the caller. `through`,
 /// when given, is the stream the conversion writes into instead: it must
 /// pass every byte on to output.stream(). Throws EInOutError "Cannot read
-/// file <input_name>" or "Cannot write file <output>", and Error
-/// "<input_name>: <message>" when the conversion rejects the input.
+/// file <input_name>: <reason>" or "Cannot write file <output>: <reason>",
+/// and Error "<input_name>: <message>" when the conversion rejects the input.
 void ConvertFile(std::istream& input, const std::string& input_name, FileReplacement& output,
                  FormConversion convert, std::ostream* through = nullptr);
 

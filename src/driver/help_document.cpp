@@ -15,7 +15,7 @@ const std::vector<HelpSection>& HelpSections() {
        {{"", "vornic - translate a form into a stand-alone Win32 Object Pascal program"}}},
       {"SYNOPSIS",
        false,
-       {{"", "*vornic* [*--extended*] [*--classes* _FILE_]... _FORM_ [_PROGRAM_]"},
+       {{"", "*vornic* [*--extended*] [*--classes* _FILE_]... [*--*] _FORM_ [_PROGRAM_]"},
         {"", "*vornic* [*--help* | *-h* | *--version*]"}}},
       {"DESCRIPTION",
        false,
@@ -35,10 +35,21 @@ const std::vector<HelpSection>& HelpSections() {
          "_PROGRAM_ defaults to _FORM_ with the extension .dpr; the program inside is "
          "named after the file name up to its first full stop. Arguments after "
          "_PROGRAM_ are ignored. Run without arguments, *vornic* prints its four "
-         "usage lines alone."}}},
+         "usage lines alone."},
+        {"",
+         "Messages quote forms, class files and file names as they stand, except "
+         "for control characters other than tab and bytes that are not UTF-8: each "
+         "such byte is written as \\x and two hexadecimal digits (ESC as \\x1b), "
+         "so that nothing in a form can give the terminal a command. Captions in "
+         "UTF-8, such as Cyrillic ones, stay readable."}}},
       {"OPTIONS",
        false,
-       {{"", "Options stand before the file names, in any order."},
+       {{"",
+         "Options and file names may come in any order. An option is matched "
+         "exactly, case included; an argument that begins with \"-\" and is no "
+         "option is refused, as are options without a form file. After *--* "
+         "every argument is a file name, so that a form whose name begins with "
+         "a hyphen can be given."},
         {"*--extended*",
          "Choose the extended translation, which makes the window look and behave like "
          "the form: fonts, colours, tab order, default and cancel buttons, pictures, "
@@ -48,9 +59,11 @@ const std::vector<HelpSection>& HelpSections() {
          "Read _FILE_, whose lines such as \"TMyButton = TButton\" name a class that "
          "forms use and the class it is translated as (\"#\" starts a comment). Implies "
          "*--extended*; may be given more than once. The file is read before anything "
-         "else: a bad line stops the run with its file name and line number."},
+         "else: a bad line stops the run with its file name and line number, and so "
+         "does a line longer than 4093 bytes, the longest line of form text."},
         {"*-h*, *--help*", "Print the usage lines, then this description."},
-        {"*--version*", "Print the version line."}}},
+        {"*--version*", "Print the version line."},
+        {"*--*", "End the options: every argument after it is a file name."}}},
       {"FILES",
        false,
        {{"_NAME_.txt", "Written beside a binary _NAME_.dfm: the form as text."},
@@ -80,9 +93,13 @@ const std::vector<HelpSection>& HelpSections() {
        {{"0", "Every file was written, or the usage, help or version was shown."},
         {"1",
          "The run failed and replaced no file (but for the text kept, see FILES). The "
-         "one message on the console says why and names the file, as in \"Cannot write "
-         "file form.dpr\", or, for a line of form text that cannot be translated, the "
-         "file, the line number and the line, as in \"[Error] form.txt(12): ...\"."},
+         "one message on the console names the file and says why, as in \"Cannot "
+         "write file form.dpr: No space left on device\"; for form text that cannot "
+         "be converted, the file and the line, as in \"form.txt: Equals sign \"=\" "
+         "expected on line 7\"; for a line of form text that cannot be translated, "
+         "the file, the line number and the line, as in \"[Error] form.txt(12): "
+         "...\". A mistake on the command line (an unknown option, an option "
+         "without its value, no form file) is named, followed by the usage lines."},
         {"",
          "A run interrupted by SIGINT, SIGTERM or SIGHUP removes its temporary files "
          "and ends by that signal."}}},

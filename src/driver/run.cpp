@@ -21,14 +21,16 @@
 #include <utility>
 #include <vector>
 
-#include "extended/class_aliases.h"
+#include "driver/command_line.h"
 #include "driver/console_messages.h"
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
 #include "driver/help_text.h"
+#include "driver/printable_console.h"
 #include "driver/translating_output.h"
 #include "driver/translation.h"
 #include "driver/translator.h"
+#include "extended/class_aliases.h"
 #include "input/binary_to_text.h"
 #include "input/form_file_kind.h"
 #include "input/text_to_binary.h"
@@ -41,48 +43,16 @@ namespace vornic {
 namespace {
 
 namespace fs = std::filesystem;
-const char kExtendedOption[] = "--extended";
-const char kClassesOption[] = "--classes";
-
-// The options before the file names, in any order.
-struct RunOptions {
-  bool extended = false;
-  std::vector<std::string> class_files;  // as given; any of them implies extended
-  bool class_file_missing = false;       // the last option is --classes without its file
-};
-
-// Fills `options` from the front of `args`; returns the index of the first
-// argument that is no option.
-size_t ReadOptions(const std::vector<std::string>& args, RunOptions& options) {
-  size_t next = 0;
-  while (next < args.size()) {
-    if (args[next] == kExtendedOption) {
-      options.extended = true;
-      ++next;
-    } else if (args[next] == kClassesOption) {
-      if (next + 1 == args.size()) {
-        options.class_file_missing = true;
-        return args.size();
-      }
-      options.class_files.push_back(args[next + 1]);
-      next += 2;
-    } else {
-      break;
-    }
-  }
-  return next;
-}
 
 // The translation is chosen here, once. Aliases matter only to the extended
-// translation, so a class file asks for it; class files are read before any
-// file is touched, so that a bad line stops the run with nothing written.
+// translation, so a class file asks for it.
 using TranslatorMaker = std::function<std::unique_ptr<Translator>(const std::string& text_name,
                                                                   const std::string& output_name)>;
 
-TranslatorMaker TranslatorFor(const RunOptions& options) {
-  if (!options.extended && options.class_files.empty()) return MakeExactTranslator;
+TranslatorMaker TranslatorFor(const CommandLine& line) {
+  if (!line.extended && line.class_files.empty()) return MakeExactTranslator;
   auto aliases = std::make_shared<ClassAliases>();
-  for (const std::string& file : options.class_files) {
+  for (const std::string& file : line.class_files) {
     std::ifstream text = OpenForReading(file);
     aliases->ReadClassFile(text, file);
   }
@@ -121,10 +91,13 @@ void RefuseClashes(const std::string& input, std::initializer_list<const FileRep
   std::vector<const FileReplacement*> earlier;
   for (const FileReplacement* file : files) {
     if (file == nullptr) continue;
-    if (SameFile(input, file->target())) throw EInOutError(CannotCreateFile(file->name()));
+    if (SameFile(input, file->target())) {
+      throw EInOutError(CannotCreateFile(file->name(), "it would replace the input " + input));
+    }
     for (const FileReplacement* other : earlier) {
       if (SameFile(other->target(), file->target())) {
-        throw EInOutError(CannotCreateFile(file->name()));
+        throw EInOutError(
+            CannotCreateFile(file->name(), "the run writes it already as " + other->name()));
       }
     }
     earlier.push_back(file);
@@ -138,8 +111,8 @@ bool IsFormText(const std::string& input_name) {
   FormFileKind kind;
   try {
     kind = DetectFormFileKind(input);
-  } catch (const EInputError&) {
-    throw EInOutError(CannotReadFile(input_name));
+  } catch (const EInputError& failure) {
+    throw EInOutError(CannotReadFile(input_name, SystemReason(failure.error_number())));
   }
   switch (kind) {
     case FormFileKind::kText:
@@ -255,38 +228,44 @@ int ConvertAndTranslate(const std::vector<std::string>& args,
   return 0;
 }
 
+// Runs the translation the command line asks for and prints its failure.
+int Translate(const CommandLine& line, std::ostream& console) {
+  try {
+    // Class files are read before any file is touched: a bad line stops the
+    // run with nothing written.
+    const TranslatorMaker make_translator = TranslatorFor(line);
+    return ConvertAndTranslate(line.files, make_translator, console);
+  } catch (const Error& failure) {
+    console << failure.what() << "\n";
+  } catch (const std::bad_alloc&) {
+    console << "Out of memory\n";
+  }
+  return 1;
+}
+
 }  // namespace
 
-int Run(const std::vector<std::string>& all_args, std::ostream& console) {
-  // The options stand before the file names; the rest of the run is the same.
-  RunOptions options;
-  const size_t first_file = ReadOptions(all_args, options);
-  const std::vector<std::string> args(all_args.begin() + first_file, all_args.end());
-  if (options.class_file_missing) {
-    console << kClassFileMissing << "\n";
-    return 1;
-  }
-  if (args.empty()) {
-    console << kUsageText;
-  } else if (args[0] == "--help" || args[0] == "-h") {
+int Run(const std::vector<std::string>& args, std::ostream& raw_console) {
+  // Messages quote forms and file names: nothing of theirs may reach the
+  // terminal raw.
+  PrintableConsole printable(raw_console);
+  std::ostream console(&printable);
+  const CommandLine line = ReadCommandLine(args);
+  int code = 0;
+  if (!line.mistake.empty()) {
+    console << line.mistake << "\n" << kUsageText;
+    code = 1;
+  } else if (line.help) {
     console << kUsageText << HelpText();
-  } else if (args[0] == "--version") {
+  } else if (line.version) {
     console << kVersionLine;
+  } else if (line.files.empty()) {
+    console << kUsageText;
   } else {
-    try {
-      // Class files are read before any file is touched: a bad line stops the
-      // run with nothing written.
-      const TranslatorMaker make_translator = TranslatorFor(options);
-      return ConvertAndTranslate(args, make_translator, console) == 0 && console.flush() ? 0 : 1;
-    } catch (const Error& failure) {
-      console << failure.what() << "\n";
-    } catch (const std::bad_alloc&) {
-      console << "Out of memory\n";
-    }
-    return 1;
+    code = Translate(line, console);
   }
   // A console that cannot be written fails the run too.
-  return console.flush() ? 0 : 1;
+  return console.flush() ? code : 1;
 }
 
 }  // namespace vornic

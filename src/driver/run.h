@@ -8,11 +8,11 @@
 namespace vornic {
 
 /// Runs the tool on `args` (the command-line arguments without the program
-/// name), writing every console message to `console`. Returns the exit code.
-/// Options stand before the file names, in any order: "--extended" chooses
-/// the extended translation, "--classes FILE" (repeatable) reads a class file
-/// of aliases and chooses it too. Without file names it prints the usage
-/// text; "--help" and "-h" print it with the description of HelpText.
+/// name), writing every console message to `console` through PrintableText.
+/// Returns the exit code. The options are those of CommandOptions: a mistake
+/// on the command line prints its message and the usage text and returns 1;
+/// without any argument the usage text alone is printed; "--help" and "-h"
+/// print it with the description of HelpText.
 int Run(const std::vector<std::string>& args, std::ostream& console);
 
 }  // namespace vornic

@@ -1,6 +1,7 @@
 // The line loop of a run and the steps that finish the program after it.
 #include "driver/translation.h"
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,7 @@ void ReadFormText(std::istream& text, const std::string& text_name, FormTextSink
   std::vector<char> piece(kReadSize);
   while (!translation.done() && text) {
     text.read(piece.data(), static_cast<std::streamsize>(piece.size()));
-    if (text.bad()) throw EInOutError(CannotReadFile(text_name));
+    if (text.bad()) throw EInOutError(CannotReadFile(text_name, SystemReason(errno)));
     translation.Add(std::string_view(piece.data(), static_cast<size_t>(text.gcount())));
   }
 }

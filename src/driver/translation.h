@@ -55,8 +55,8 @@ class TextTranslation : public FormTextSink, private FormTextLines::Receiver {
 };
 
 /// Reads `text` in pieces into `translation` until the text or its root
-/// object ends; finishing the translation is left to the caller. A text that cannot be read
-/// throws EInOutError "Cannot read file <text_name>".
+/// object ends; finishing the translation is left to the caller. A text that
+/// cannot be read throws EInOutError "Cannot read file <text_name>: <reason>".
 void ReadFormText(std::istream& text, const std::string& text_name, FormTextSink& translation);
 
 /// Translates the whole of `text` into `dpr` with `builder` and joins the

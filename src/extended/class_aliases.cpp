@@ -1,10 +1,12 @@
 // The built-in aliases and the reading of class files.
 #include "extended/class_aliases.h"
 
+#include <cerrno>
 #include <string>
 #include <string_view>
 
 #include "builder/value_checks.h"
+#include "input/form_format.h"
 #include "lib/errors.h"
 #include "lib/text.h"
 
@@ -77,6 +79,27 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
+// Reads the next line into `line`, without its LF and a CR before that;
+// false at the end of the text. A line longer than form text may hold is
+// left unread behind its first kMaxTextLine + 1 bytes and marked too long, so
+// that a file without line ends (a device of zeros) is not read whole.
+bool ReadLine(std::istream& text, std::string& line, bool& too_long) {
+  line.clear();
+  too_long = false;
+  char c;
+  bool any = false;
+  while (text.get(c)) {
+    any = true;
+    if (c == '\n') break;
+    line += c;
+    // One byte more than the limit: a CR that ends the line may stand there.
+    if (line.size() > form::kMaxTextLine + 1) break;
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  too_long = line.size() > form::kMaxTextLine;
+  return any;
+}
+
 std::string Where(const std::string& file_name, int line) {
   return file_name + "(" + std::to_string(line) + "): ";
 }
@@ -89,12 +112,17 @@ ClassAliases::ClassAliases() {
 
 void ClassAliases::ReadClassFile(std::istream& text, const std::string& file_name) {
   std::string line;
-  for (int number = 1; std::getline(text, line); ++number) {
+  bool too_long = false;
+  for (int number = 1; ReadLine(text, line, too_long); ++number) {
+    const std::string where = Where(file_name, number);
+    if (too_long) {
+      throw EParserError(where + "the line is longer than " + std::to_string(form::kMaxTextLine) +
+                         " bytes");
+    }
     // A byte order mark is no part of the first class name.
     if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     const std::string content = Trimmed(line.substr(0, line.find('#')));
     if (content.empty()) continue;
-    const std::string where = Where(file_name, number);
     const size_t equals = content.find('=');
     if (equals == std::string::npos || content.find('=', equals + 1) != std::string::npos) {
       throw EParserError(where + "expected \"TMyClass = TClass\", got \"" + content + "\"");
@@ -102,7 +130,7 @@ void ClassAliases::ReadClassFile(std::istream& text, const std::string& file_nam
     AddFromFile(Trimmed(content.substr(0, equals)), Trimmed(content.substr(equals + 1)), number,
                 where);
   }
-  if (text.bad()) throw EInOutError(CannotReadFile(file_name));
+  if (text.bad()) throw EInOutError(CannotReadFile(file_name, SystemReason(errno)));
 }
 
 void ClassAliases::AddFromFile(const std::string& name, const std::string& target, int line,

@@ -29,9 +29,12 @@ class ClassAliases {
   ClassAliases();
 
   /// Adds the aliases of a class file read from `text`. Throws EParserError
-  /// "<file_name>(<line>): <what is wrong>" for the first bad line: not of
-  /// the form "Class = Class", a name that is no identifier, a class given
-  /// another target before, or an alias that leads back to its own class.
+  /// "<file_name>(<line>): <what is wrong>" for the first bad line: longer
+  /// than a line of form text may be (reading stops there), not of the form
+  /// "Class = Class", a name that is no identifier, a class given another
+  /// target before, or an alias that leads back to its own class. A text
+  /// that cannot be read throws EInOutError "Cannot read file <file_name>:
+  /// <reason>".
   void ReadClassFile(std::istream& text, const std::string& file_name);
 
   /// The alias of `upper_class` (in capitals), nullptr when it has none.

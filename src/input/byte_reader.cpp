@@ -2,6 +2,7 @@
 #include "input/byte_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "lib/errors.h"
@@ -16,7 +17,7 @@ bool ByteReader::Refill() {
   if (!input_) return false;
   input_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
   // A device error is no end of the input: it must not pass for truncated data.
-  if (input_.bad()) throw EInputError(kStreamInputError);
+  if (input_.bad()) throw EInputError(errno);
   end_ = static_cast<size_t>(input_.gcount());
   return end_ > 0;
 }
@@ -104,7 +105,7 @@ size_t ByteReader::PeekAvailable(void* out, size_t count) {
     next_ = 0;
     while (end_ < count && input_) {
       input_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
-      if (input_.bad()) throw EInputError(kStreamInputError);
+      if (input_.bad()) throw EInputError(errno);
       end_ += static_cast<size_t>(input_.gcount());
     }
   }

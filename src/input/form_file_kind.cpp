@@ -1,6 +1,7 @@
 // Looks at no more than the leading blanks and one word.
 #include "input/form_file_kind.h"
 
+#include <cerrno>
 #include <string>
 
 #include "lib/errors.h"
@@ -43,10 +44,11 @@ FormFileKind Detect(std::istream& input) {
 FormFileKind DetectFormFileKind(std::istream& input) {
   const std::istream::pos_type start = input.tellg();
   const FormFileKind kind = Detect(input);
-  if (input.bad()) throw EInputError(kStreamInputError);
+  if (input.bad()) throw EInputError(errno);
   input.clear();
   input.seekg(start);
-  if (!input) throw EInOutError("Cannot read the form file");
+  // A pipe cannot go back to the start it was read from.
+  if (!input) throw EInputError(ESPIPE);
   return kind;
 }
 

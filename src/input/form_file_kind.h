@@ -15,8 +15,8 @@ enum class FormFileKind {
 /// Reads the start of `input`: a first byte 0xFF is a binary form file; an
 /// optional UTF-8 byte order mark and blanks followed by the word object,
 /// inherited or inline (any case) is form text. Puts the stream back where it
-/// was. Throws EInputError when reading fails, EInOutError when the stream
-/// cannot be put back.
+/// was. Throws EInputError when reading fails or the stream cannot be put
+/// back (a pipe).
 FormFileKind DetectFormFileKind(std::istream& input);
 
 }  // namespace vornic

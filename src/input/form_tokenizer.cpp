@@ -2,6 +2,7 @@
 // (decimal or "$" hexadecimal), floats with a type suffix, single characters.
 #include "input/form_tokenizer.h"
 
+#include <cerrno>
 #include <cstring>
 #include <optional>
 
@@ -45,6 +46,21 @@ constexpr std::array<int8_t, 256> MakeHexTable() {
 }
 
 constexpr std::array<int8_t, 256> kHexValue = MakeHexTable();
+
+// A character the converter expects, in words: "Equals sign "="".
+std::string PunctuationName(char c) {
+  const std::string quoted = "\"" + std::string(1, c) + "\"";
+  switch (c) {
+    case '=':
+      return "Equals sign " + quoted;
+    case ',':
+      return "Comma " + quoted;
+    case ']':
+      return "Closing bracket " + quoted;
+    default:
+      return "Character " + quoted;
+  }
+}
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
@@ -99,7 +115,7 @@ FormTokenizer::FormTokenizer(std::istream& input) : input_(input) {
 size_t FormTokenizer::ReadInput(size_t offset, size_t count) {
   input_.read(buffer_.data() + offset, static_cast<std::streamsize>(count));
   // A device error is no end of the input: it must not pass for a short text.
-  if (input_.bad()) throw EInputError(kStreamInputError);
+  if (input_.bad()) throw EInputError(errno);
   return static_cast<size_t>(input_.gcount());
 }
 
@@ -266,7 +282,8 @@ int32_t FormTokenizer::TokenInt() const {
 }
 
 void FormTokenizer::InvalidInteger() const {
-  throw EConvertError("'" + std::string(TokenString()) + "' is not a valid integer value");
+  throw EConvertError("'" + std::string(TokenString()) + "' is not a valid integer value" +
+                      OnLine());
 }
 
 ExtendedValue FormTokenizer::TokenFloat() const {
@@ -282,7 +299,8 @@ int64_t FormTokenizer::TokenCurrency() const {
 }
 
 void FormTokenizer::InvalidFloat() const {
-  throw EConvertError("'" + std::string(TokenString()) + "' is not a valid floating point value");
+  throw EConvertError("'" + std::string(TokenString()) + "' is not a valid floating point value" +
+                      OnLine());
 }
 
 std::string_view FormTokenizer::TokenComponentIdent() {
@@ -321,7 +339,7 @@ void FormTokenizer::CheckToken(int expected) const {
     case kFloat:
       Error("Number expected");
     default:
-      Error("''" + std::string(1, static_cast<char>(expected)) + "'' expected");
+      Error(PunctuationName(static_cast<char>(expected)) + " expected");
   }
 }
 
@@ -352,7 +370,9 @@ void FormTokenizer::HexToBinary(ByteSink& sink) {
 }
 
 void FormTokenizer::Error(std::string_view text) const {
-  throw EParserError(std::string(text) + " on line " + std::to_string(line_));
+  throw EParserError(std::string(text) + OnLine());
 }
+
+std::string FormTokenizer::OnLine() const { return " on line " + std::to_string(line_); }
 
 }  // namespace vornic

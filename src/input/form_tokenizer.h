@@ -51,7 +51,8 @@ class FormTokenizer {
   /// 'c', 'C', 'd', 'D', 's', 'S' for a float token that has one, else 0.
   char float_suffix() const { return float_suffix_; }
 
-  /// The integer token's value; EConvertError when out of the 64-bit range.
+  /// The integer token's value; EConvertError "'<text>' is not a valid
+  /// integer value on line <line>" when out of the 64-bit range.
   int64_t TokenInt64() const;
   /// The same; EConvertError when out of the 32-bit range.
   int32_t TokenInt() const;
@@ -65,7 +66,9 @@ class FormTokenizer {
   /// True when the token is a symbol equal to `word` (ASCII letters of any case).
   bool TokenSymbolIs(std::string_view word) const;
 
-  /// Fails with the message for `expected` unless the token is that.
+  /// Fails with the message for `expected` unless the token is that: the
+  /// kind in words ("Identifier expected"), a character by its name
+  /// ("Equals sign "=" expected").
   void CheckToken(int expected) const;
   /// Fails with "<word> expected" unless TokenSymbolIs(word).
   void CheckTokenSymbol(std::string_view word) const;
@@ -76,6 +79,8 @@ class FormTokenizer {
 
   /// Throws EParserError "<text> on line <line>".
   [[noreturn]] void Error(std::string_view text) const;
+  /// " on line <line>": where every message of the tokenizer points.
+  std::string OnLine() const;
 
  private:
   static constexpr size_t kBufferSize = 4096;

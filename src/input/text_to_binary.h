@@ -10,7 +10,7 @@ namespace vornic {
 /// Writes the resource header and the converted data as the text is parsed,
 /// holding a bounded amount in memory; the data size in the header is filled
 /// in at the end, by seeking back when the data was long. Throws EParserError
-/// ("... on line N"), EConvertError, EInputError or EWriteError. A text that
+/// or EConvertError (both "... on line N"), EInputError or EWriteError. A text that
 /// fails within the first 64 KB of output writes nothing; one that fails
 /// later leaves the output cut short, so callers write into a temporary file.
 void FormTextToResource(std::istream& input, std::ostream& output);

@@ -2,8 +2,10 @@
 // Error once and decides what to print; nothing else catches.
 #pragma once
 
+#include <cerrno>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace vornic {
 
@@ -26,14 +28,22 @@ class EWriteError : public Error {
 /// The message of every output stream that refuses bytes.
 inline constexpr const char* kStreamWriteError = "Stream write error";
 
-/// An input stream that failed while it was read: a read error of the
-/// device, not the end of the input. The driver names the file.
-class EInputError : public Error {
-  using Error::Error;
-};
-
 /// The message of every input stream that fails.
 inline constexpr const char* kStreamInputError = "Stream input error";
+
+/// An input stream that failed while it was read: a read error of the
+/// device, not the end of the input. The driver names the file and gives
+/// the system's reason, taken where the read failed, before anything else
+/// could overwrite errno.
+class EInputError : public Error {
+ public:
+  /// `error_number` is the errno of the failed read, 0 when there is none.
+  explicit EInputError(int error_number) : Error(kStreamInputError), error_number_(error_number) {}
+  int error_number() const { return error_number_; }
+
+ private:
+  int error_number_;
+};
 
 /// A binary form file whose resource header is not a form resource.
 class EInvalidImage : public Error {
@@ -55,13 +65,27 @@ class EInOutError : public Error {
   using Error::Error;
 };
 
-/// The messages of files that fail, built in one format wherever the name is known.
-inline std::string CannotOpenFile(const std::string& name) { return "Cannot open file " + name; }
-inline std::string CannotReadFile(const std::string& name) { return "Cannot read file " + name; }
-inline std::string CannotCreateFile(const std::string& name) {
-  return "Cannot create file " + name;
+/// The system's words for an errno value, as in "Permission denied"; an
+/// input/output error when the number is 0, as a failed device gives none.
+inline std::string SystemReason(int error_number) {
+  return std::generic_category().message(error_number != 0 ? error_number : EIO);
 }
-inline std::string CannotWriteFile(const std::string& name) { return "Cannot write file " + name; }
+
+/// The messages of files that fail, built in one format wherever the name is
+/// known: what failed, the file, and why ("Cannot create file x.dpr: Is a
+/// directory"). The reason is the system's (SystemReason) or the tool's own.
+inline std::string CannotOpenFile(const std::string& name, const std::string& reason) {
+  return "Cannot open file " + name + ": " + reason;
+}
+inline std::string CannotReadFile(const std::string& name, const std::string& reason) {
+  return "Cannot read file " + name + ": " + reason;
+}
+inline std::string CannotCreateFile(const std::string& name, const std::string& reason) {
+  return "Cannot create file " + name + ": " + reason;
+}
+inline std::string CannotWriteFile(const std::string& name, const std::string& reason) {
+  return "Cannot write file " + name + ": " + reason;
+}
 
 /// An index outside the entries of a dictionary.
 class ERangeError : public Error {

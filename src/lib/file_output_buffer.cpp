@@ -20,13 +20,14 @@ FileOutputBuffer::FileOutputBuffer() : buffer_(kBufferSize) {
 }
 
 bool FileOutputBuffer::WriteAll(const char* bytes, size_t count) {
-  if (failed_) return false;
+  if (error_ != 0) return false;
   const char* const end = bytes + count;
   while (bytes < end) {
     const ssize_t written = write(fd_, bytes, static_cast<size_t>(end - bytes));
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) {
-      failed_ = true;
+      // A write that takes nothing without an error has met a full device.
+      error_ = written < 0 ? errno : ENOSPC;
       return false;
     }
     bytes += written;

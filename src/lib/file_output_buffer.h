@@ -22,7 +22,9 @@ class FileOutputBuffer : public std::streambuf {
   /// Sends the output to `fd` from now on.
   void Attach(int fd) { fd_ = fd; }
   /// True once a write has failed.
-  bool failed() const { return failed_; }
+  bool failed() const { return error_ != 0; }
+  /// The errno of the first failed write; 0 while none has failed.
+  int error() const { return error_; }
 
  protected:
   std::streamsize xsputn(const char* bytes, std::streamsize count) override;
@@ -40,7 +42,7 @@ class FileOutputBuffer : public std::streambuf {
 
   int fd_ = -1;
   std::vector<char> buffer_;
-  bool failed_ = false;
+  int error_ = 0;  // the errno of the first failed write
 };
 
 }  // namespace vornic

@@ -26,16 +26,21 @@ constexpr int kTemporaryNameAttempts = 100;
 constexpr size_t kMaxFilePart = 200;  // leaves room for the suffix within a name's limit
 
 // `name` with every symbolic link followed; a dangling link gives the file
-// it would point to. Empty after too many links (a loop).
-std::string FollowLinks(const std::string& name) {
+// it would point to. Empty, with the reason in `error`, when a link cannot be
+// read or there are too many of them (a loop).
+std::string FollowLinks(const std::string& name, int& error) {
   fs::path path = name;
   for (int links = 0; links < kMaxLinks; ++links) {
     std::error_code ec;
     if (!fs::is_symlink(path, ec)) return path.string();
     const fs::path link = fs::read_symlink(path, ec);
-    if (ec) return "";
+    if (ec) {
+      error = ec.value();
+      return "";
+    }
     path = link.is_absolute() ? link : path.parent_path() / link;
   }
+  error = ELOOP;
   return "";
 }
 
@@ -51,21 +56,21 @@ std::string TemporaryNameFor(const std::string& target, int attempt) {
 
 }  // namespace
 
-FileReplacement::FileReplacement(const std::string& name)
-    : name_(name), target_(FollowLinks(name)) {
-  if (name_.empty() || target_.empty()) throw EInOutError(CannotCreateFile(name_));
+FileReplacement::FileReplacement(const std::string& name) : name_(name) {
+  int error = ENOENT;  // an empty name is no file
+  if (!name_.empty()) target_ = FollowLinks(name_, error);
+  if (target_.empty()) Fail(error);
   struct stat status;
   const bool exists = stat(target_.c_str(), &status) == 0;
-  if (exists && S_ISDIR(status.st_mode)) throw EInOutError(CannotCreateFile(name_));
+  if (exists && S_ISDIR(status.st_mode)) Fail(EISDIR);
   if (exists && !S_ISREG(status.st_mode)) {
     OpenInPlace();
     return;
   }
   // A file the user may not write is not theirs to replace, and neither is
   // one whose owner took away the write permission (even from root).
-  if (exists && (access(target_.c_str(), W_OK) != 0 || (status.st_mode & S_IWUSR) == 0)) {
-    throw EInOutError(CannotCreateFile(name_));
-  }
+  if (exists && access(target_.c_str(), W_OK) != 0) Fail(errno);
+  if (exists && (status.st_mode & S_IWUSR) == 0) Fail(EACCES);
   CreateTemporary(exists);
   if (exists) CopyOwnerAndMode(status.st_mode & 07777, status.st_uid, status.st_gid);
   buffer_.Attach(fd_);
@@ -79,29 +84,35 @@ FileReplacement::~FileReplacement() {
 void FileReplacement::OpenInPlace() {
   in_place_ = true;
   fd_ = open(target_.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd_ < 0) throw EInOutError(CannotCreateFile(name_));
+  if (fd_ < 0) Fail(errno);
   buffer_.Attach(fd_);
 }
 
 void FileReplacement::CreateTemporary(bool target_exists) {
   // Until the old mode is copied, only the owner may read what is written.
   const mode_t mode = target_exists ? 0600 : 0666;
+  int error = EEXIST;  // every name was taken
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     const std::string temporary = TemporaryNameFor(target_, attempt);
     SignalBlock block;
     fd_ = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd_ < 0 && errno == EEXIST) continue;
-    if (fd_ < 0) break;
+    if (fd_ < 0) {
+      error = errno;
+      break;
+    }
     if (RegisterTemporaryFile(temporary)) {
       temporary_ = temporary;
       return;
     }
+    // Only a name too long for the signal handler's slots gets here.
+    error = ENAMETOOLONG;
     close(fd_);
     fd_ = -1;
     unlink(temporary.c_str());
     break;
   }
-  throw EInOutError(CannotCreateFile(name_));
+  Fail(error);
 }
 
 void FileReplacement::CopyOwnerAndMode(int mode, unsigned owner, unsigned group) {
@@ -119,19 +130,27 @@ void FileReplacement::CopyOwnerAndMode(int mode, unsigned owner, unsigned group)
 
 void FileReplacement::Write(std::string_view bytes) {
   stream_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!stream_) throw EInOutError(CannotWriteFile(name_));
+  if (!stream_) throw EInOutError(CannotWriteFile(name_, SystemReason(buffer_.error())));
 }
 
 void FileReplacement::Finish() {
   stream_.flush();
-  const bool written = stream_.good() && !buffer_.failed();
+  bool failed = !stream_.good() || buffer_.failed();
+  int error = buffer_.error();
   // A device cannot be flushed to a disk; the data of a file must be there
   // before it replaces the old one.
-  const bool synced = written && (in_place_ || fsync(fd_) == 0);
+  if (!failed && !in_place_ && fsync(fd_) != 0) {
+    failed = true;
+    error = errno;
+  }
   const int fd = fd_;
   fd_ = -1;
   // A file system may report a failed write only when the file is closed.
-  if (close(fd) != 0 || !synced) throw EInOutError(CannotWriteFile(name_));
+  if (close(fd) != 0 && !failed) {
+    failed = true;
+    error = errno;
+  }
+  if (failed) throw EInOutError(CannotWriteFile(name_, SystemReason(error)));
 }
 
 void FileReplacement::Commit() {
@@ -140,11 +159,13 @@ void FileReplacement::Commit() {
     return;
   }
   SignalBlock block;
-  if (rename(temporary_.c_str(), target_.c_str()) != 0) {
-    throw EInOutError(CannotCreateFile(name_));
-  }
+  if (rename(temporary_.c_str(), target_.c_str()) != 0) Fail(errno);
   ForgetTemporaryFile(temporary_);
   committed_ = true;
+}
+
+void FileReplacement::Fail(int error_number) const {
+  throw EInOutError(CannotCreateFile(name_, SystemReason(error_number)));
 }
 
 void FileReplacement::RemoveTemporary() {

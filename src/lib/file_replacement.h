@@ -20,9 +20,9 @@ namespace vornic {
 class FileReplacement {
  public:
   /// Creates the temporary file. Throws EInOutError "Cannot create file
-  /// <name>" when `name` is a directory, an existing file that the user may
-  /// not write or that is write-protected, or in a directory that takes no
-  /// new file.
+  /// <name>: <reason>" when `name` is a directory, an existing file that the
+  /// user may not write or that is write-protected, a loop of links, or in a
+  /// directory that takes no new file; the reason is the system's.
   explicit FileReplacement(const std::string& name);
   ~FileReplacement();
   FileReplacement(const FileReplacement&) = delete;
@@ -30,14 +30,14 @@ class FileReplacement {
 
   /// The stream into the temporary file; it turns bad when a write fails.
   std::ostream& stream() { return stream_; }
-  /// Appends `bytes`; throws EInOutError "Cannot write file <name>".
+  /// Appends `bytes`; throws EInOutError "Cannot write file <name>: <reason>".
   void Write(std::string_view bytes);
   /// Writes out what is buffered, flushes it to the disk and closes the
-  /// temporary file; throws EInOutError "Cannot write file <name>" when any
-  /// of it fails, or when the stream failed before.
+  /// temporary file; throws EInOutError "Cannot write file <name>: <reason>"
+  /// when any of it fails, or when the stream failed before.
   void Finish();
   /// Renames the finished temporary file over the file. REQUIRES: Finish.
-  /// Throws EInOutError "Cannot create file <name>".
+  /// Throws EInOutError "Cannot create file <name>: <reason>".
   void Commit();
 
   /// The name as given, which messages use.
@@ -46,12 +46,16 @@ class FileReplacement {
   const std::string& target() const { return target_; }
   /// Where the content is until Commit.
   const std::string& temporary_name() const { return in_place_ ? target_ : temporary_; }
+  /// The errno of the first write into stream() that failed; 0 while none has.
+  int write_error() const { return buffer_.error(); }
 
  private:
   void OpenInPlace();
   void CreateTemporary(bool target_exists);
   void CopyOwnerAndMode(int mode, unsigned owner, unsigned group);
   void RemoveTemporary();
+  /// Throws EInOutError "Cannot create file <name>: <the system's reason>".
+  [[noreturn]] void Fail(int error_number) const;
 
   std::string name_;
   std::string target_;

@@ -6,42 +6,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "pictures/resample_taps.h"
+
 namespace vornic {
 namespace {
-
-// The source samples one output sample is made of, with their weights.
-struct Taps {
-  int first = 0;
-  std::vector<float> weights;  // for samples first, first + 1, ...; they sum to 1
-};
-
-// Shrinking averages the source samples an output sample covers (a box);
-// growing interpolates between the two nearest sample centres.
-std::vector<Taps> AxisTaps(int source, int target) {
-  std::vector<Taps> taps(target);
-  const double scale = static_cast<double>(source) / target;
-  for (int out = 0; out < target; ++out) {
-    Taps& tap = taps[out];
-    if (scale > 1) {
-      const double start = out * scale;
-      const double end = std::min<double>(source, (out + 1) * scale);
-      tap.first = static_cast<int>(start);
-      for (int in = tap.first; in < end; ++in) {
-        const double covered = std::min<double>(in + 1, end) - std::max<double>(in, start);
-        tap.weights.push_back(static_cast<float>(covered / scale));
-      }
-    } else {
-      const double centre = std::clamp((out + 0.5) * scale - 0.5, 0.0, source - 1.0);
-      tap.first = static_cast<int>(centre);
-      const float fraction = static_cast<float>(centre - tap.first);
-      tap.weights.push_back(1 - fraction);
-      if (tap.first + 1 < source) tap.weights.push_back(fraction);
-    }
-  }
-  return taps;
-}
-
-uint8_t ToByte(float value) { return static_cast<uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f)); }
 
 Raster Filled(int width, int height, Rgb colour) {
   Raster raster;
@@ -78,44 +46,6 @@ void Blend(const Raster& picture, int left, int top, Raster* canvas) {
 
 }  // namespace
 
-PlacedRect PictureRect(int picture_width, int picture_height, const ImageDisplay& display) {
-  int width = picture_width;
-  int height = picture_height;
-  const int control_width = display.width;
-  const int control_height = display.height;
-  if (display.stretch ||
-      (display.proportional && (width > control_width || height > control_height))) {
-    if (display.proportional && width > 0 && height > 0) {
-      // Fit the longer side first; if the other side still overflows, fit that one.
-      const double aspect = static_cast<double>(width) / height;
-      if (width > height) {
-        width = control_width;
-        height = static_cast<int>(control_width / aspect);
-        if (height > control_height) {
-          height = control_height;
-          width = static_cast<int>(control_height * aspect);
-        }
-      } else {
-        height = control_height;
-        width = static_cast<int>(control_height * aspect);
-        if (width > control_width) {
-          width = control_width;
-          height = static_cast<int>(control_width / aspect);
-        }
-      }
-    } else {
-      width = control_width;
-      height = control_height;
-    }
-  }
-  PlacedRect rect{0, 0, width, height};
-  if (display.center) {
-    rect.left = (control_width - width) / 2;
-    rect.top = (control_height - height) / 2;
-  }
-  return rect;
-}
-
 Raster ScaleRaster(const Raster& source, int width, int height) {
   const std::vector<Taps> columns = AxisTaps(source.width, width);
   const std::vector<Taps> rows = AxisTaps(source.height, height);
@@ -151,38 +81,43 @@ Raster ScaleRaster(const Raster& source, int width, int height) {
       }
       const float alpha = value[3];
       for (int channel = 0; channel < 3; ++channel) {
-        *pixel++ = alpha > 0 ? ToByte(value[channel] / alpha) : 0;
+        *pixel++ = alpha > 0 ? ChannelByte(value[channel] / alpha) : 0;
       }
-      *pixel++ = ToByte(alpha);
+      *pixel++ = ChannelByte(alpha);
     }
   }
   return out;
 }
 
-bool RenderImage(const Raster& picture, const ImageDisplay& display, Rgb background, Raster* out,
-                 std::string* error) {
-  const std::string size = std::to_string(display.width) + " x " + std::to_string(display.height);
-  if (picture.width <= 0 || picture.height <= 0 || display.width <= 0 || display.height <= 0) {
-    *error = "image of " + size + " pixels shows nothing";
+bool RenderImage(const Raster& picture, const DecodePlan& plan, const ImageDisplay& display,
+                 Rgb background, Raster* out, std::string* error) {
+  if (picture.width <= 0 || picture.height <= 0) {
+    *error = "image of " + std::to_string(display.width) + " x " + std::to_string(display.height) +
+             " pixels shows nothing";
     return false;
   }
-  if (!PictureSizeAllowed(display.width, display.height)) {
-    *error = "image of " + size + " pixels is too large for a bitmap";
-    return false;
-  }
-  PlacedRect rect = PictureRect(picture.width, picture.height, display);
-  // A picture scaled to less than a pixel across still shows as a line.
-  rect.width = std::max(rect.width, 1);
-  rect.height = std::max(rect.height, 1);
-  const int canvas_width = display.center ? display.width : std::min(rect.width, display.width);
-  const int canvas_height = display.center ? display.height : std::min(rect.height, display.height);
-  *out = Filled(canvas_width, canvas_height, background);
-  if (rect.width == picture.width && rect.height == picture.height) {
+  if (!ImageCanShow(plan.picture_width, plan.picture_height, display, error)) return false;
+  // The rectangle of the whole picture, as its header gave its size.
+  const PlacedRect rect = ShownRect(plan.picture_width, plan.picture_height, display);
+  const PlacedRect canvas = CanvasRect(rect, display);
+  *out = Filled(canvas.width, canvas.height, background);
+  if (rect.width == plan.picture_width && rect.height == plan.picture_height) {
+    // At its own size: the plan's window, where it lies in the picture.
+    Blend(picture, rect.left + plan.window.left, rect.top + plan.window.top, out);
+  } else if (rect.width == picture.width && rect.height == picture.height) {
     Blend(picture, rect.left, rect.top, out);
   } else {
     Blend(ScaleRaster(picture, rect.width, rect.height), rect.left, rect.top, out);
   }
   return true;
+}
+
+bool RenderImage(const Raster& picture, const ImageDisplay& display, Rgb background, Raster* out,
+                 std::string* error) {
+  const DecodePlan whole{
+      picture.width, picture.height, PixelWindow{0, 0, picture.width, picture.height},
+      picture.width, picture.height, kBudgetCapPixels};
+  return RenderImage(picture, whole, display, background, out, error);
 }
 
 }  // namespace vornic

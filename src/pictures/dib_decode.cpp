@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "pictures/byte_fields.h"
+#include "pictures/raster_builder.h"
 
 namespace vornic {
 namespace {
@@ -164,52 +166,78 @@ void DecodeRow(const DibHeader& header, std::string_view row, bool keep_alpha, u
   }
 }
 
-// Decodes `header.height` rows from `bits`, which must hold all of them.
-bool DecodeRows(const DibHeader& header, std::string_view bits, bool keep_alpha, Raster* out,
-                std::string* error) {
+uint64_t RowBytes(const DibHeader& header) {
+  return (static_cast<uint64_t>(header.width) * header.bit_count + 7) / 8;
+}
+
+// Rows are padded to whole 32-bit words.
+uint64_t Stride(uint64_t row_bytes) { return (row_bytes + 3) / 4 * 4; }
+
+// Checks, before anything is allocated for them, that `bits` holds the
+// header's rows.
+bool CheckRows(const DibHeader& header, std::string_view bits, std::string* error) {
   if (!PictureSizeAllowed(header.width, header.height)) {
     return Fail(error, "bitmap of " + std::to_string(header.width) + " x " +
                            std::to_string(header.height) + " pixels");
   }
-  const uint64_t row_bytes = (static_cast<uint64_t>(header.width) * header.bit_count + 7) / 8;
-  const uint64_t stride = (row_bytes + 3) / 4 * 4;  // rows are padded to whole 32-bit words
-  if (bits.size() < stride * (header.height - 1) + row_bytes) {
+  const uint64_t row_bytes = RowBytes(header);
+  if (bits.size() < Stride(row_bytes) * (header.height - 1) + row_bytes) {
     return Fail(error, "bitmap data ends inside its pixels");
-  }
-  out->width = static_cast<int>(header.width);
-  out->height = static_cast<int>(header.height);
-  out->rgba.assign(static_cast<size_t>(header.width * header.height * 4), 0);
-  for (int64_t y = 0; y < header.height; ++y) {
-    const int64_t stored_row = header.top_down ? y : header.height - 1 - y;
-    DecodeRow(header, bits.substr(stored_row * stride, row_bytes), keep_alpha,
-              out->rgba.data() + y * header.width * 4);
   }
   return true;
 }
 
-bool HasAnyAlpha(const Raster& raster) {
-  for (size_t at = 3; at < raster.rgba.size(); at += 4) {
-    if (raster.rgba[at] != 0) return true;
+// True when any pixel of the checked rows has an alpha other than zero.
+bool HasAnyAlpha(const DibHeader& header, std::string_view bits) {
+  const Channel alpha(header.masks[3]);
+  const uint64_t stride = Stride(RowBytes(header));
+  for (int64_t y = 0; y < header.height; ++y) {
+    for (int64_t x = 0; x < header.width; ++x) {
+      if (alpha.Value(Little32(bits, y * stride + x * 4)) != 0) return true;
+    }
   }
   return false;
 }
 
-// Clears the opacity of every pixel whose AND mask bit is set.
-void ApplyAndMask(std::string_view mask, Raster* raster) {
-  const size_t stride = (static_cast<size_t>(raster->width) + 31) / 32 * 4;
-  for (int y = 0; y < raster->height; ++y) {
-    const size_t row = (static_cast<size_t>(raster->height) - 1 - y) * stride;
-    uint8_t* out = raster->rgba.data() + static_cast<size_t>(y) * raster->width * 4;
-    for (int x = 0; x < raster->width; ++x) {
-      const bool transparent = ByteAt(mask, row + x / 8) >> (7 - x % 8) & 1;
-      out[x * 4 + 3] = transparent ? 0 : 255;
-    }
+// Clears the opacity of every pixel of a row whose AND mask bit is set.
+void ApplyMaskRow(std::string_view mask_row, int64_t width, uint8_t* row) {
+  for (int64_t x = 0; x < width; ++x) {
+    const bool transparent = ByteAt(mask_row, x / 8) >> (7 - x % 8) & 1;
+    row[x * 4 + 3] = transparent ? 0 : 255;
   }
+}
+
+// Decodes the checked rows of `bits` into what `planner` plans; `mask`, when
+// not empty, holds the AND mask rows of an icon image.
+bool DecodeRows(const DibHeader& header, std::string_view bits, bool keep_alpha,
+                std::string_view mask, const PicturePlanner& planner, PlannedRaster* out,
+                std::string* error) {
+  if (!planner.Plan(static_cast<int>(header.width), static_cast<int>(header.height), &out->plan,
+                    error)) {
+    out->refused = true;
+    return false;
+  }
+  const uint64_t row_bytes = RowBytes(header);
+  const uint64_t mask_stride = (static_cast<uint64_t>(header.width) + 31) / 32 * 4;
+  RasterBuilder builder(out->plan);
+  std::vector<uint8_t> row(static_cast<size_t>(header.width) * 4);
+  for (int64_t y = 0; !builder.done(); ++y) {
+    const int64_t stored_row = header.top_down ? y : header.height - 1 - y;
+    DecodeRow(header, bits.substr(stored_row * Stride(row_bytes), row_bytes), keep_alpha,
+              row.data());
+    if (!mask.empty()) {
+      ApplyMaskRow(mask.substr(stored_row * mask_stride, mask_stride), header.width, row.data());
+    }
+    builder.AddRow(static_cast<int>(y), row.data());
+  }
+  out->raster = builder.Finish();
+  return true;
 }
 
 }  // namespace
 
-bool DecodeBmpFile(std::string_view file, Raster* out, std::string* error) {
+bool DecodeBmpFile(std::string_view file, const PicturePlanner& planner, PlannedRaster* out,
+                   std::string* error) {
   if (file.size() < kFileHeaderSize || !file.starts_with("BM")) {
     return Fail(error, "bitmap file ends inside its header");
   }
@@ -234,10 +262,20 @@ bool DecodeBmpFile(std::string_view file, Raster* out, std::string* error) {
     bits_offset = stored_offset - kFileHeaderSize;
   }
   ReadPalette(dib, bits_offset - header.palette_offset, &header);
-  return DecodeRows(header, dib.substr(bits_offset), false, out, error);
+  const std::string_view bits = dib.substr(bits_offset);
+  return CheckRows(header, bits, error) &&
+         DecodeRows(header, bits, false, std::string_view(), planner, out, error);
 }
 
-bool DecodeIconDib(std::string_view dib, Raster* out, std::string* error) {
+bool DecodeBmpFile(std::string_view file, Raster* out, std::string* error) {
+  PlannedRaster picture;
+  if (!DecodeBmpFile(file, PicturePlanner(), &picture, error)) return false;
+  *out = std::move(picture.raster);
+  return true;
+}
+
+bool DecodeIconDib(std::string_view dib, const PicturePlanner& planner, PlannedRaster* out,
+                   std::string* error) {
   DibHeader header;
   if (!ReadHeader(dib, &header, error)) return false;
   // The stored height counts the colour rows and the mask rows.
@@ -249,17 +287,18 @@ bool DecodeIconDib(std::string_view dib, Raster* out, std::string* error) {
   }
   ReadPalette(dib, palette_bytes, &header);
   const std::string_view bits = dib.substr(header.palette_offset + palette_bytes);
+  if (!CheckRows(header, bits, error)) return false;
   const bool alpha_channel = header.bit_count == 32 && header.masks[3] != 0;
-  if (!DecodeRows(header, bits, alpha_channel, out, error)) return false;
-  if (alpha_channel && HasAnyAlpha(*out)) return true;
-  const uint64_t colour_bytes =
-      (static_cast<uint64_t>(header.width) * header.bit_count + 31) / 32 * 4 * header.height;
+  if (alpha_channel && HasAnyAlpha(header, bits)) {
+    return DecodeRows(header, bits, true, std::string_view(), planner, out, error);
+  }
+  const uint64_t colour_bytes = Stride(RowBytes(header)) * header.height;
   const uint64_t mask_bytes = (static_cast<uint64_t>(header.width) + 31) / 32 * 4 * header.height;
   if (bits.size() < colour_bytes || bits.size() - colour_bytes < mask_bytes) {
     return Fail(error, "icon image ends inside its mask");
   }
-  ApplyAndMask(bits.substr(colour_bytes), out);
-  return true;
+  return DecodeRows(header, bits, alpha_channel, bits.substr(colour_bytes, mask_bytes), planner,
+                    out, error);
 }
 
 }  // namespace vornic

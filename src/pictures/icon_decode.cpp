@@ -52,7 +52,8 @@ bool Better(const IconEntry& a, const IconEntry& b) {
 
 }  // namespace
 
-bool DecodeIcon(std::string_view data, Raster* out, std::string* error) {
+bool DecodeIcon(std::string_view data, const PicturePlanner& planner, PlannedRaster* out,
+                std::string* error) {
   if (data.size() < kHeaderSize) {
     *error = "icon data ends inside its header";
     return false;
@@ -74,8 +75,10 @@ bool DecodeIcon(std::string_view data, Raster* out, std::string* error) {
   // An image whose size runs past the end is cut there; its own decoder
   // finds out whether what is left is enough.
   const std::string_view image = data.substr(best.offset, best.size);
-  if (SniffPictureFormat(image) == PictureFormat::kPng) return DecodePng(image, out, error);
-  return DecodeIconDib(image, out, error);
+  if (SniffPictureFormat(image) == PictureFormat::kPng) {
+    return DecodePng(image, planner, out, error);
+  }
+  return DecodeIconDib(image, planner, out, error);
 }
 
 }  // namespace vornic

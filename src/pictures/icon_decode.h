@@ -5,13 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "pictures/raster.h"
+#include "pictures/picture_budget.h"
 
 namespace vornic {
 
 /// Decodes the image of an icon file that the designer would show: the one
 /// nearest the standard icon size, the richest in colour among equals.
-/// False, with `error` set, for a corrupt directory or image.
-bool DecodeIcon(std::string_view data, Raster* out, std::string* error);
+/// What `planner` plans of it; false, with `error` set, for a corrupt
+/// directory or image, or one whose plan is refused (with `out->refused`).
+bool DecodeIcon(std::string_view data, const PicturePlanner& planner, PlannedRaster* out,
+                std::string* error);
 
 }  // namespace vornic

@@ -5,16 +5,25 @@
 
 #include <csetjmp>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 // After <cstdio>: jpeglib.h uses FILE and size_t without declaring them.
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include "pictures/raster_builder.h"
+
 namespace vornic {
 namespace {
 
-constexpr long kMaxLibraryMemory = 512L << 20;  // whole-image buffers of progressive files
+// A file in several scans (progressive ones) is held whole as coefficients,
+// two bytes a sample, whatever it is shrunk to: allowed up to what a picture
+// of the budget's cap in the usual 4:2:0 sampling takes (three bytes a pixel).
+constexpr uint64_t kMaxCoefficientBytes = kBudgetCapPixels * 3;
+constexpr long kMaxLibraryMemory = kMaxCoefficientBytes + (16 << 20);  // and a few rows
 constexpr int kMaxScans = 100;  // real files have a dozen; crafted ones cost time per scan
 
 struct ErrorJump {
@@ -29,10 +38,13 @@ struct ErrorJump {
   std::longjmp(errors->jump, 1);
 }
 
-// The library goes on after warnings. Running out of data is one of them,
-// but the rows it would still deliver are grey filler: treat it as fatal.
+// The library goes on after warnings. Running out of data is one of them, and
+// so is meeting a marker inside the compressed data, which is how a file with
+// a header claiming more rows than its data holds ends; the rows it would
+// still deliver are grey filler: treat both as fatal.
 void EmitMessage(j_common_ptr info, int level) {
-  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) JumpBack(info);
+  const int code = info->err->msg_code;
+  if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) JumpBack(info);
 }
 
 void OutputNothing(j_common_ptr) {}
@@ -77,10 +89,49 @@ struct JpegRead {
   jpeg_decompress_struct info{};
   ErrorJump errors;
   jpeg_progress_mgr progress{};
+  std::vector<uint8_t> row;  // the row being decoded
+  std::optional<RasterBuilder> builder;
 };
 
+// The memory of the coefficients of a file in several scans.
+uint64_t CoefficientBytes(const jpeg_decompress_struct& info) {
+  uint64_t bytes = 0;
+  for (int index = 0; index < info.num_components; ++index) {
+    const jpeg_component_info& component = info.comp_info[index];
+    const uint64_t columns = (component.width_in_blocks + component.h_samp_factor - 1) /
+                             component.h_samp_factor * component.h_samp_factor;
+    const uint64_t rows = (component.height_in_blocks + component.v_samp_factor - 1) /
+                          component.v_samp_factor * component.v_samp_factor;
+    bytes += columns * rows * DCTSIZE2 * sizeof(JCOEF);
+  }
+  return bytes;
+}
+
+uint64_t EighthsOf(uint64_t size, unsigned eighths) { return (size * eighths + 7) / 8; }
+
+// A plan that shrinks the whole picture is met first by the library's scaled
+// inverse DCT, the cheapest place to drop pixels: the fewest eighths whose
+// output still covers the plan's size. The rest is left to the builder.
+void ChooseScale(const DecodePlan& plan, jpeg_decompress_struct* info) {
+  info->scale_num = 8;
+  info->scale_denom = 8;
+  const PixelWindow& window = plan.window;
+  if (!plan.shrinks() || window.width != plan.picture_width ||
+      window.height != plan.picture_height) {
+    return;
+  }
+  for (unsigned eighths = 1; eighths < 8; ++eighths) {
+    if (EighthsOf(plan.picture_width, eighths) >= static_cast<uint64_t>(plan.width) &&
+        EighthsOf(plan.picture_height, eighths) >= static_cast<uint64_t>(plan.height)) {
+      info->scale_num = eighths;
+      return;
+    }
+  }
+}
+
 // Holds no object with a destructor: the library may jump back to the start.
-bool ReadJpeg(std::string_view data, JpegRead* read, Raster* out, std::string* error) {
+bool ReadJpeg(std::string_view data, const PicturePlanner& planner, JpegRead* read,
+              PlannedRaster* out, std::string* error) {
   jpeg_decompress_struct& info = read->info;
   if (setjmp(read->errors.jump)) {
     *error = std::string("JPEG data is corrupt: ") + read->errors.message;
@@ -96,30 +147,48 @@ bool ReadJpeg(std::string_view data, JpegRead* read, Raster* out, std::string* e
              std::to_string(info.image_height) + " pixels";
     return false;
   }
+  // Checked before the library allocates the coefficients, which it does in
+  // one piece for the whole picture.
+  if (jpeg_has_multiple_scans(&info) && CoefficientBytes(info) > kMaxCoefficientBytes) {
+    *error = "JPEG picture of " + std::to_string(info.image_width) + " x " +
+             std::to_string(info.image_height) + " pixels in several scans needs " +
+             std::to_string(CoefficientBytes(info) >> 20) + " MB to decode";
+    out->refused = true;
+    return false;
+  }
+  if (!planner.Plan(info.image_width, info.image_height, &out->plan, error)) {
+    out->refused = true;
+    return false;
+  }
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
+  ChooseScale(out->plan, &info);
   jpeg_start_decompress(&info);
-  const size_t row_bytes = static_cast<size_t>(info.output_width) * 4;
-  out->rgba.clear();
-  // Grown row by row, so data that ends early never costs the whole picture.
-  while (info.output_scanline < info.output_height) {
-    const size_t at = out->rgba.size();
-    out->rgba.resize(at + row_bytes);
-    JSAMPROW row = out->rgba.data() + at;
+  const int width = static_cast<int>(info.output_width);
+  const int height = static_cast<int>(info.output_height);
+  // A scaled picture is shrunk whole; one at its own size may be cut.
+  const PixelWindow window =
+      info.scale_num == info.scale_denom ? out->plan.window : PixelWindow{0, 0, width, height};
+  read->builder.emplace(width, height, window, out->plan.width, out->plan.height);
+  read->row.resize(static_cast<size_t>(width) * 4);
+  // Rows below the window are never decoded.
+  while (!read->builder->done()) {
+    JSAMPROW row = read->row.data();
     jpeg_read_scanlines(&info, &row, 1);
     if (cmyk) CmykToRgba(row, info.output_width, info.saw_Adobe_marker);
+    read->builder->AddRow(static_cast<int>(info.output_scanline) - 1, row);
   }
-  out->width = static_cast<int>(info.output_width);
-  out->height = static_cast<int>(info.output_height);
+  out->raster = read->builder->Finish();
   // Whatever follows the last row (the end marker, trailing bytes) is not needed.
   return true;
 }
 
 }  // namespace
 
-bool DecodeJpeg(std::string_view data, Raster* out, std::string* error) {
+bool DecodeJpeg(std::string_view data, const PicturePlanner& planner, PlannedRaster* out,
+                std::string* error) {
   JpegRead read;
-  return ReadJpeg(data, &read, out, error);
+  return ReadJpeg(data, planner, &read, out, error);
 }
 
 }  // namespace vornic

@@ -4,13 +4,18 @@
 #include <string>
 #include <string_view>
 
-#include "pictures/raster.h"
+#include "pictures/picture_budget.h"
 
 namespace vornic {
 
 /// Decodes a JPEG file (grey, YCbCr, RGB or CMYK; baseline or progressive)
-/// into opaque pixels. False, with `error` set, for data the library rejects,
-/// data that ends before the last row, or a picture too large to allocate.
-bool DecodeJpeg(std::string_view data, Raster* out, std::string* error);
+/// into opaque pixels, what `planner` plans of it once the header gives its
+/// size; a picture to be shrunk is scaled by eighths while it is decoded. False,
+/// with `error` set, for data the library rejects, data that ends (or meets a
+/// marker) before the last row needed, a picture too large to allocate, or
+/// one whose plan is refused or whose scans need more memory than allowed
+/// (both with `out->refused`).
+bool DecodeJpeg(std::string_view data, const PicturePlanner& planner, PlannedRaster* out,
+                std::string* error);
 
 }  // namespace vornic

@@ -8,14 +8,13 @@ namespace vornic {
 PictureBitmap BitmapForPicture(std::string_view property, const ImageDisplay& display,
                                Rgb background) {
   PictureBitmap result;
-  DecodedPicture picture = DecodePicture(property);
+  DecodedPicture picture = DecodePicture(property, PicturePlanner(display));
   result.outcome = picture.outcome;
   result.reason = std::move(picture.reason);
   if (picture.outcome != PictureOutcome::kDecoded) return result;
   Raster shown;
-  if (!RenderImage(picture.raster, display, background, &shown, &result.reason)) {
-    const bool has_area = display.width > 0 && display.height > 0;
-    result.outcome = has_area ? PictureOutcome::kUnsupported : PictureOutcome::kEmpty;
+  if (!RenderImage(picture.raster, picture.plan, display, background, &shown, &result.reason)) {
+    result.outcome = PictureOutcome::kRefused;
     return result;
   }
   result.bmp_file = EncodeBmpFile(shown);

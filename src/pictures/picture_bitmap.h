@@ -18,8 +18,9 @@ struct PictureBitmap {
 
 /// The BMP file that shows the picture property `property` in an image
 /// control as the designer shows it, transparent parts in `background` (the
-/// colour behind the control). A control without area gives kEmpty; one too
-/// large for a bitmap kUnsupported.
+/// colour behind the control). The picture is decoded only as far as the
+/// control's budget plans it; beyond the budget, for a control without area
+/// or for one too large for a bitmap, the outcome is kRefused.
 PictureBitmap BitmapForPicture(std::string_view property, const ImageDisplay& display,
                                Rgb background);
 

@@ -2,6 +2,8 @@
 // the class name only decides what a stream without a known signature means.
 #include "pictures/picture_decode.h"
 
+#include <utility>
+
 #include "pictures/dib_decode.h"
 #include "pictures/icon_decode.h"
 #include "pictures/jpeg_decode.h"
@@ -34,16 +36,17 @@ DecodedPicture NoPixels(PictureOutcome outcome, std::string reason) {
   return result;
 }
 
-bool DecodeStream(const PictureStream& stream, Raster* raster, std::string* error) {
+bool DecodeStream(const PictureStream& stream, const PicturePlanner& planner, PlannedRaster* out,
+                  std::string* error) {
   switch (stream.format) {
     case PictureFormat::kBmp:
-      return DecodeBmpFile(stream.bytes, raster, error);
+      return DecodeBmpFile(stream.bytes, planner, out, error);
     case PictureFormat::kJpeg:
-      return DecodeJpeg(stream.bytes, raster, error);
+      return DecodeJpeg(stream.bytes, planner, out, error);
     case PictureFormat::kPng:
-      return DecodePng(stream.bytes, raster, error);
+      return DecodePng(stream.bytes, planner, out, error);
     case PictureFormat::kIcon:
-      return DecodeIcon(stream.bytes, raster, error);
+      return DecodeIcon(stream.bytes, planner, out, error);
     case PictureFormat::kUnknown:
       break;
   }
@@ -53,7 +56,7 @@ bool DecodeStream(const PictureStream& stream, Raster* raster, std::string* erro
 
 }  // namespace
 
-DecodedPicture DecodePicture(std::string_view property) {
+DecodedPicture DecodePicture(std::string_view property, const PicturePlanner& planner) {
   PictureStream stream;
   std::string error;
   if (!SplitPictureData(property, &stream, &error)) {
@@ -72,11 +75,15 @@ DecodedPicture DecodePicture(std::string_view property) {
     }
     return NoPixels(PictureOutcome::kUnsupported, class_name + " pictures are not decoded");
   }
-  DecodedPicture result;
-  if (!DecodeStream(stream, &result.raster, &error)) {
-    return NoPixels(PictureOutcome::kCorrupt, class_name + ": " + error);
+  PlannedRaster decoded;
+  if (!DecodeStream(stream, planner, &decoded, &error)) {
+    return NoPixels(decoded.refused ? PictureOutcome::kRefused : PictureOutcome::kCorrupt,
+                    class_name + ": " + error);
   }
+  DecodedPicture result;
   result.outcome = PictureOutcome::kDecoded;
+  result.raster = std::move(decoded.raster);
+  result.plan = decoded.plan;
   return result;
 }
 

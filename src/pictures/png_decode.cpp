@@ -10,7 +10,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
+
+#include "pictures/raster_builder.h"
 
 namespace vornic {
 namespace {
@@ -32,7 +35,9 @@ struct PngRead {
   png_structp png = nullptr;
   png_infop info = nullptr;
   char message[256] = "";
+  std::vector<uint8_t> pixels;  // the row being read, or an interlaced picture whole
   std::vector<png_bytep> rows;
+  std::optional<RasterBuilder> builder;
 };
 
 [[noreturn]] void JumpBack(png_structp png, png_const_charp message) {
@@ -59,8 +64,30 @@ void RequestRgba(png_structp png) {
   png_set_interlace_handling(png);
 }
 
+// Reads the rows into the builder; an interlaced picture's passes fill
+// pixels all over it, so it is read whole first.
+void ReadRows(PngRead* read, uint64_t width, uint64_t height, bool interlaced) {
+  const size_t row_bytes = width * 4;
+  RasterBuilder& builder = *read->builder;
+  if (!interlaced) {
+    read->pixels.resize(row_bytes);
+    for (uint64_t y = 0; !builder.done(); ++y) {
+      png_read_row(read->png, read->pixels.data(), nullptr);
+      builder.AddRow(static_cast<int>(y), read->pixels.data());
+    }
+    return;
+  }
+  read->pixels.assign(height * row_bytes, 0);
+  read->rows.resize(height);
+  for (uint64_t y = 0; y < height; ++y) read->rows[y] = read->pixels.data() + y * row_bytes;
+  png_read_image(read->png, read->rows.data());
+  for (uint64_t y = 0; !builder.done(); ++y) {
+    builder.AddRow(static_cast<int>(y), read->rows[y]);
+  }
+}
+
 // Holds no object with a destructor: the library may jump back to the start.
-bool ReadPng(PngRead* read, Raster* out, std::string* error) {
+bool ReadPng(const PicturePlanner& planner, PngRead* read, PlannedRaster* out, std::string* error) {
   if (setjmp(png_jmpbuf(read->png))) {
     *error = std::string("PNG data is corrupt: ") + read->message;
     return false;
@@ -76,33 +103,31 @@ bool ReadPng(PngRead* read, Raster* out, std::string* error) {
              " pixels in " + std::to_string(read->data.size()) + " bytes";
     return false;
   }
+  if (!planner.Plan(static_cast<int>(width), static_cast<int>(height), &out->plan, error)) {
+    out->refused = true;
+    return false;
+  }
+  const bool interlaced = png_get_interlace_type(read->png, read->info) != PNG_INTERLACE_NONE;
+  if (interlaced && width * height > static_cast<uint64_t>(out->plan.budget)) {
+    *error = "interlaced PNG picture of " + std::to_string(width) + " x " + std::to_string(height) +
+             " pixels is beyond its budget of " + std::to_string(out->plan.budget) + " pixels";
+    out->refused = true;
+    return false;
+  }
   RequestRgba(read->png);
   png_read_update_info(read->png, read->info);
   if (png_get_rowbytes(read->png, read->info) != width * 4) png_error(read->png, "Not RGBA");
-  const size_t row_bytes = width * 4;
-  out->rgba.clear();
-  if (png_get_interlace_type(read->png, read->info) == PNG_INTERLACE_NONE) {
-    // Grown row by row, so data that ends early never costs the whole picture.
-    for (uint64_t y = 0; y < height; ++y) {
-      out->rgba.resize(out->rgba.size() + row_bytes);
-      png_read_row(read->png, out->rgba.data() + y * row_bytes, nullptr);
-    }
-  } else {
-    // Each pass of an interlaced picture fills pixels all over it.
-    out->rgba.assign(height * row_bytes, 0);
-    read->rows.resize(height);
-    for (uint64_t y = 0; y < height; ++y) read->rows[y] = out->rgba.data() + y * row_bytes;
-    png_read_image(read->png, read->rows.data());
-  }
+  read->builder.emplace(out->plan);
+  ReadRows(read, width, height, interlaced);
+  out->raster = read->builder->Finish();
   // What follows the pixels (the end chunk, trailing bytes) is not needed.
-  out->width = static_cast<int>(width);
-  out->height = static_cast<int>(height);
   return true;
 }
 
 }  // namespace
 
-bool DecodePng(std::string_view data, Raster* out, std::string* error) {
+bool DecodePng(std::string_view data, const PicturePlanner& planner, PlannedRaster* out,
+               std::string* error) {
   PngRead read(data);
   read.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &read, JumpBack, IgnoreWarning);
   if (read.png != nullptr) read.info = png_create_info_struct(read.png);
@@ -110,7 +135,7 @@ bool DecodePng(std::string_view data, Raster* out, std::string* error) {
     *error = "PNG reader cannot be created";
     return false;
   }
-  return ReadPng(&read, out, error);
+  return ReadPng(planner, &read, out, error);
 }
 
 }  // namespace vornic

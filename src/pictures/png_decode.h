@@ -4,13 +4,18 @@
 #include <string>
 #include <string_view>
 
-#include "pictures/raster.h"
+#include "pictures/picture_budget.h"
 
 namespace vornic {
 
 /// Decodes a PNG file of any colour type and depth, keeping its
-/// transparency. False, with `error` set, for data the library rejects or a
-/// picture too large to allocate.
-bool DecodePng(std::string_view data, Raster* out, std::string* error);
+/// transparency, into what `planner` plans of it: rows are read one at a
+/// time and shrunk or cut as they come. An interlaced picture, whose rows
+/// are only complete at the end, is held whole, so it must fit the plan's
+/// budget. False, with `error` set, for data the library rejects, a picture
+/// too large to allocate, or one whose plan is refused or which is beyond its
+/// budget (both with `out->refused`).
+bool DecodePng(std::string_view data, const PicturePlanner& planner, PlannedRaster* out,
+               std::string* error);
 
 }  // namespace vornic

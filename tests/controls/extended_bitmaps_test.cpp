@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "pictures/bitmap_file.h"
 #include "pictures/dib_decode.h"
+#include "support/large_pictures.h"
 #include "support/picture_files.h"
 #include "support/run_fixture.h"
 
@@ -149,7 +151,7 @@ TEST_F(ExtendedBitmapsTest, GlyphBecomesAnImageListOfItsImagesMaskedByItsCornerC
       << console_;
 }
 
-TEST_F(ExtendedBitmapsTest, PicturesBecomeBitmapsOfTheControlsSizeAndADamagedOneOnlyWarns) {
+TEST_F(ExtendedBitmapsTest, PicturesBecomeBitmapsOfTheControlsSizeAndOthersOnlyWarn) {
   const Raster picture = PaintRaster(20, 10, [](int, int) { return Rgba{250, 20, 20, 255}; });
   const std::string jpeg = PictureProperty("TJPEGImage", EncodeJpeg(picture));
   const std::string png =
@@ -177,17 +179,94 @@ TEST_F(ExtendedBitmapsTest, PicturesBecomeBitmapsOfTheControlsSizeAndADamagedOne
     EXPECT_TRUE(Has(std::string("SendMessage(") + name + ",STM_SETIMAGE,IMAGE_BITMAP,LParam(h" +
                     name + "));"));
   }
-  // Created without a bitmap; only the damaged picture is worth a warning.
+  // Created without a bitmap, each with a warning.
   for (const char* name : {"Image3", "Image4"}) {
     EXPECT_TRUE(Has(std::string(name) + ":= CreateWindow('Static','', ")) << name;
     EXPECT_FALSE(Has(std::string("LParam(h") + name)) << name;
   }
   EXPECT_EQ(console_.substr(0, console_.find("[Warning]")), "Wait...\n");
-  const std::string warning = "[Warning] form.txt(" + std::to_string(EndLineOf(form, "Image4")) +
-                              "): picture of Image4 not shown: TJPEGImage: ";
-  EXPECT_EQ(console_.substr(console_.find("[Warning]"), warning.size()), warning);
-  EXPECT_EQ(console_.substr(console_.find('\n', console_.find("[Warning]")) + 1),
+  const std::string warnings =
+      "[Warning] form.txt(" + std::to_string(EndLineOf(form, "Image3")) +
+      "): picture of Image3 not shown: TMetafile pictures are not decoded\n" +
+      "[Warning] form.txt(" + std::to_string(EndLineOf(form, "Image4")) +
+      "): picture of Image4 not shown: TJPEGImage: ";
+  EXPECT_EQ(console_.substr(console_.find("[Warning]"), warnings.size()), warnings);
+  EXPECT_EQ(console_.substr(console_.find('\n', console_.rfind("[Warning]")) + 1),
             "4 controls is constructed ok.\nThere is a file of resources.\n");
+}
+
+// Pictures of absurd sizes, for absurd controls, or with damaged data each
+// leave their image without a bitmap and say why on the line that ends it;
+// the program is still written and the run ends well. A huge picture that is
+// sound is shrunk while it is read and shown.
+TEST_F(ExtendedBitmapsTest, EveryPictureNotShownIsWarnedAboutAndTheProgramIsWritten) {
+  const std::string bitmap =
+      PictureProperty("TBitmap", EncodeBmpFile(PaintRaster(20, 10, [](int, int) {
+                        return Rgba{0, 0, 200};
+                      })));
+  std::string wrong_name_length = bitmap;
+  wrong_name_length[0] = 6;  // "TBitma", and the "p" taken for the stream's length
+  const std::string huge_png = PictureProperty("TPngImage", LargeGreyPng(16384, 3906));
+  const std::string jpeg = EncodeJpeg(PaintRaster(64, 64, [](int x, int) {
+    return Rgba{static_cast<uint8_t>(x * 4), 90, 90};
+  }));
+  const struct {
+    const char* name;
+    int width, height;
+    const char* options;
+    std::string property;
+    std::string warning;  // empty: shown
+  } images[] = {
+      {"TallJpeg", 200, 150, "    Stretch = True\n",
+       PictureProperty("TJPEGImage", JpegClaimingSize(16384, 4096, JpegKind::kColour)),
+       "TJPEGImage: JPEG data is corrupt: Corrupt JPEG data: premature end of data segment"},
+      {"TallProgressive", 200, 150, "    Stretch = True\n",
+       PictureProperty("TJPEGImage", JpegClaimingSize(16384, 4096, JpegKind::kProgressive)),
+       "TJPEGImage: JPEG picture of 16384 x 4096 pixels in several scans needs 384 MB to decode"},
+      {"HugePng", 200, 150, "    Stretch = True\n", huge_png, ""},
+      {"Cut", 200, 150, "", huge_png, ""},
+      {"Square", 16000, 16000, "", bitmap,
+       "TBitmap: image of 16000 x 16000 pixels is too large for a bitmap"},
+      {"Wide", 30000, 20, "    Center = True\n", bitmap,
+       "TBitmap: image of 30000 x 20 pixels is too large for a bitmap"},
+      {"Negative", -20, 50, "", bitmap, "TBitmap: image of -20 x 50 pixels shows nothing"},
+      {"NameLength", 50, 50, "", wrong_name_length,
+       "picture data holds 655 bytes, its length says 167536"},
+      {"Damaged", 50, 50, "", PictureProperty("TJPEGImage", jpeg.substr(0, jpeg.size() / 2)),
+       "TJPEGImage: JPEG data is corrupt: Premature end of JPEG file"},
+      {"Gif", 50, 50, "", PictureProperty("TGIFImage", "GIF89a"),
+       "TGIFImage pictures are not decoded"},
+      {"Empty", 50, 50, "", PictureProperty("TBitmap", ""), ""},
+  };
+  std::string form = "object Form1: TForm1\n";
+  for (const auto& image : images) {
+    form += "  object " + std::string(image.name) + ": TImage\n    Left = 8\n    Top = 8\n" +
+            "    Width = " + std::to_string(image.width) +
+            "\n    Height = " + std::to_string(image.height) + "\n" + image.options +
+            "    Picture.Data = {\n" + HexLines(image.property, 6) + "  end\n";
+  }
+  Translate(form + "end\n");
+  std::string warnings;
+  for (const auto& image : images) {
+    SCOPED_TRACE(image.name);
+    EXPECT_TRUE(Has(std::string(image.name) + ":= CreateWindow('Static','', "));
+    const bool shown = image.warning.empty() && std::string(image.name) != "Empty";
+    EXPECT_EQ(Has(std::string("LParam(h") + image.name + "));"), shown);
+    if (image.warning.empty()) continue;
+    warnings += "[Warning] form.txt(" + std::to_string(EndLineOf(form, image.name)) +
+                "): picture of " + image.name + " not shown: " + image.warning + "\n";
+  }
+  EXPECT_EQ(console_, "Wait...\n" + warnings +
+                          "11 controls is constructed ok.\nThere is a file of resources.\n");
+  for (const char* name : {"HugePng", "Cut"}) {
+    Raster shown;
+    std::string error;
+    ASSERT_TRUE(DecodeBmpFile(ScriptBitmap(script_, std::string("BMP_") + name), &shown, &error))
+        << name << ": " << error;
+    EXPECT_EQ(shown.width, 200) << name;
+    EXPECT_EQ(shown.height, 150) << name;
+    EXPECT_EQ(PixelAt(shown, 100, 75), (Rgba{128, 128, 128, 255})) << name;
+  }
 }
 
 }  // namespace

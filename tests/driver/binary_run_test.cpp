@@ -132,7 +132,7 @@ TEST_F(BinaryRunTest, ScriptThatCannotBeCreatedLeavesNoText) {
   fs::create_directory("form.rc");
   WriteFile("form.dfm", BinaryOf(PictureForm(2000)));
   EXPECT_EQ(RunTool({"form.dfm"}), 1);
-  EXPECT_EQ(console_, "Wait...\nCannot create file form.rc\n");
+  EXPECT_EQ(console_, "Wait...\nCannot create file form.rc: Is a directory\n");
   EXPECT_EQ(Files(), (std::set<std::string>{"form.dfm"}));
 }
 

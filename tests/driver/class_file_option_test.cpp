@@ -3,6 +3,7 @@
 // anything is written.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -69,9 +70,26 @@ TEST_F(ClassFileOptionTest, BadClassFileStopsTheRunBeforeAnyFileIsWritten) {
   EXPECT_EQ(Files(), before);
 
   EXPECT_EQ(RunTool({"--classes", "missing.classes", "form.txt"}), 1);
-  EXPECT_EQ(console_, "Cannot open file missing.classes\n");
+  EXPECT_EQ(console_, "Cannot open file missing.classes: No such file or directory\n");
   EXPECT_EQ(RunTool({"--extended", "--classes"}), 1);
-  EXPECT_EQ(console_, "--classes needs the name of a class file\n");
+  EXPECT_EQ(console_.substr(0, console_.find('\n')), "--classes needs the name of a class file");
+  EXPECT_EQ(Files(), before);
+}
+
+TEST_F(ClassFileOptionTest, LineLongerThanAFormLineStopsTheReading) {
+  // As long as a line of form text may be, with its CR LF; then one byte more.
+  const std::string longest = "# " + std::string(4091, 'x');
+  WriteFile("long.classes", longest + "\r\n" + longest + "x\nTA = TB\n");
+  const std::set<std::string> before = Files();
+  EXPECT_EQ(RunTool({"--classes", "long.classes", "form.txt"}), 1);
+  EXPECT_EQ(console_, "long.classes(2): the line is longer than 4093 bytes\n");
+  EXPECT_EQ(Files(), before);
+
+  // A device without line ends is not read whole.
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(RunTool({"--classes", "/dev/zero", "form.txt"}), 1);
+  EXPECT_EQ(console_, "/dev/zero(1): the line is longer than 4093 bytes\n");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   EXPECT_EQ(Files(), before);
 }
 

@@ -55,9 +55,11 @@ TEST_F(ExtendedOptionTest, EveryWindowOfTheShowcaseGetsItsFontAndTheRunReportsAs
   EXPECT_EQ(CountOf(program, "OldFont := SelectObject(PaintDC,hFont"), 2);
 }
 
-TEST_F(ExtendedOptionTest, OptionWithoutFilesShowsTheUsage) {
-  EXPECT_EQ(RunTool({"--extended"}), 0);
-  EXPECT_EQ(console_, "\nVornic  Version 1.0\nSyntax: VORNIC <DFMfilename> [DPRfilename]\n\n");
+TEST_F(ExtendedOptionTest, OptionWithoutFilesIsRefusedWithTheUsage) {
+  EXPECT_EQ(RunTool({"--extended"}), 1);
+  EXPECT_EQ(console_,
+            "missing form file (.dfm or .txt)\n"
+            "\nVornic  Version 1.0\nSyntax: VORNIC <DFMfilename> [DPRfilename]\n\n");
   EXPECT_TRUE(fs::is_empty(scratch_.path()));
 }
 

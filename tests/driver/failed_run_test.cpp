@@ -121,18 +121,18 @@ TEST_F(FailedRunTest, EveryRefusedRunLeavesEveryFileAsItWas) {
          Write("form.dpr", "old program", fs::perms::owner_read | fs::perms::group_read);
        },
        {"form.txt"},
-       "Cannot create file form.dpr\n"},
+       "Cannot create file form.dpr: Permission denied\n"},
       {"the converted form is write-protected",
        [] {
          Write("form.txt", Form());
          Write("form.dfm", "old binary", fs::perms::owner_read);
        },
        {"form.txt"},
-       "Cannot create file form.dfm\n"},
+       "Cannot create file form.dfm: Permission denied\n"},
       {"the program's folder is missing",
        [] { Write("form.txt", FormWithPicture()); },
        {"form.txt", "nodir/p.dpr"},
-       "Cannot create file nodir/p.dpr\n"},
+       "Cannot create file nodir/p.dpr: No such file or directory\n"},
       {"the script cannot be created",
        [] {
          Write("form.txt", FormWithPicture());
@@ -140,28 +140,28 @@ TEST_F(FailedRunTest, EveryRefusedRunLeavesEveryFileAsItWas) {
          fs::create_directory("form.rc");
        },
        {"form.txt"},
-       "Wait...\nCannot create file form.rc\n"},
+       "Wait...\nCannot create file form.rc: Is a directory\n"},
       {"the program is a link to the input",
        [] {
          Write("form.txt", Form());
          fs::create_symlink("form.txt", "out.dpr");
        },
        {"form.txt", "out.dpr"},
-       "Cannot create file out.dpr\n"},
+       "Cannot create file out.dpr: it would replace the input form.txt\n"},
       {"the script is a link to the input",
        [] {
          Write("form.txt", FormWithPicture());
          fs::create_symlink("form.txt", "form.rc");
        },
        {"form.txt"},
-       "Wait...\nCannot create file form.rc\n"},
+       "Wait...\nCannot create file form.rc: it would replace the input form.txt\n"},
       {"the program would be its own script",
        [] {
          Write("form.txt", FormWithPicture());
          Write("out.rc", "old script");
        },
        {"form.txt", "out.rc"},
-       "Wait...\nCannot create file out.rc\n"},
+       "Wait...\nCannot create file out.rc: the run writes it already as out.rc\n"},
       {"a line fails after the script has begun",
        [] {
          Write("form.txt", FormWithPicture("  object Bad: TButton\r\n    Left = X\r\n  end\r\n"));
@@ -177,23 +177,23 @@ TEST_F(FailedRunTest, EveryRefusedRunLeavesEveryFileAsItWas) {
          fs::create_symlink("/dev/full", "full.dpr");
        },
        {"form.txt", "full.dpr"},
-       "Wait...\nCannot write file full.dpr\n"},
+       "Wait...\nCannot write file full.dpr: No space left on device\n"},
       {"the converted form cannot be written",
        [] {
          Write("form.txt", Form());
          fs::create_symlink("/dev/full", "form.dfm");
        },
        {"form.txt"},
-       "Cannot write file form.dfm\n"},
+       "Cannot write file form.dfm: No space left on device\n"},
       {"the input cannot be read",
        // Reading a process's memory at address 0 fails with an I/O error.
        [] { fs::create_symlink("/proc/self/mem", "form.dfm"); },
        {"form.dfm"},
-       "Cannot read file form.dfm\n"},
+       "Cannot read file form.dfm: Input/output error\n"},
       {"the text input cannot be read",
        [] { fs::create_symlink("/proc/self/mem", "form.txt"); },
        {"form.txt"},
-       "Cannot read file form.txt\n"},
+       "Cannot read file form.txt: Input/output error\n"},
       {"the input is not a form",
        [] {
          Write("form.dfm", "not a form");
@@ -235,7 +235,7 @@ TEST_F(FailedRunTest, ProgramOnAFullDiskLeavesTheOldProgram) {
   EXPECT_EQ(RunTool({"labels.txt", "full/old.dpr"}), 1);
   const auto after = Snapshot();
   EXPECT_EQ(umount("full"), 0);
-  EXPECT_EQ(console_, "Wait...\nCannot write file full/old.dpr\n");
+  EXPECT_EQ(console_, "Wait...\nCannot write file full/old.dpr: No space left on device\n");
   EXPECT_EQ(after, before);
 }
 

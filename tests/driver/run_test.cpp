@@ -145,19 +145,19 @@ TEST_F(RunTest, ProgramIsNamedAfterTheOutputFilePart) {
 
 TEST_F(RunTest, FileFailuresPrintTheirMessageAlone) {
   EXPECT_EQ(RunTool({"missing.txt"}), 1);
-  EXPECT_EQ(console_, "Cannot open file missing.txt\n");
+  EXPECT_EQ(console_, "Cannot open file missing.txt: No such file or directory\n");
   EXPECT_EQ(RunTool({"missing.dfm", "out.dpr"}), 1);
-  EXPECT_EQ(console_, "Cannot open file missing.dfm\n");
+  EXPECT_EQ(console_, "Cannot open file missing.dfm: No such file or directory\n");
   fs::create_directory("folder.txt");
   EXPECT_EQ(RunTool({"folder.txt"}), 1);
-  EXPECT_EQ(console_, "Cannot open file folder.txt\n");
+  EXPECT_EQ(console_, "Cannot open file folder.txt: Is a directory\n");
   EXPECT_EQ(Files(), std::set<std::string>{});
 }
 
 TEST_F(RunTest, EmptyOutputNameWritesNothing) {
   WriteFile("form.txt", FormText("\r\n"));
   EXPECT_EQ(RunTool({"form.txt", ""}), 1);
-  EXPECT_EQ(console_, "Cannot create file \n");
+  EXPECT_EQ(console_, "Cannot create file : No such file or directory\n");
   EXPECT_EQ(Files(), (std::set<std::string>{"form.txt"}));
 }
 

@@ -93,11 +93,11 @@ TEST(TextToBinaryTest, IntegersBeyond32BitsTakeTag19AndBeyond64BitsFail) {
   for (const char* beyond : {"9223372036854775808", "-9223372036854775809", "$8000000000000000",
                              "99999999999999999999999", "-", "$"}) {
     EXPECT_EQ(ConvertFailure(Form("  P = " + std::string(beyond) + "\r\n")),
-              "'" + std::string(beyond) + "' is not a valid integer value");
+              "'" + std::string(beyond) + "' is not a valid integer value on line 2");
   }
   // Positions and indexes stay 32-bit numbers.
   EXPECT_EQ(ConvertFailure("object A: B [2147483648]\r\nend\r\n"),
-            "'2147483648' is not a valid integer value");
+            "'2147483648' is not a valid integer value on line 1");
 }
 
 TEST(TextToBinaryTest, FloatsWriteTheTagOfTheirSuffix) {
@@ -123,13 +123,18 @@ TEST(TextToBinaryTest, FloatsWriteTheTagOfTheirSuffix) {
 }
 
 TEST(TextToBinaryTest, MalformedOrHugeFloatsFailWithoutTheirSuffix) {
-  EXPECT_EQ(ConvertFailure(Form("  P = 1-2\r\n")), "'1-2' is not a valid floating point value");
-  EXPECT_EQ(ConvertFailure(Form("  P = 1e\r\n")), "'1e' is not a valid floating point value");
-  EXPECT_EQ(ConvertFailure(Form("  P = -s\r\n")), "'-' is not a valid floating point value");
+  EXPECT_EQ(ConvertFailure(Form("  P = 1-2\r\n")),
+            "'1-2' is not a valid floating point value on line 2");
+  EXPECT_EQ(ConvertFailure(Form("  P = 1e\r\n")),
+            "'1e' is not a valid floating point value on line 2");
+  EXPECT_EQ(ConvertFailure(Form("  P = -s\r\n")),
+            "'-' is not a valid floating point value on line 2");
   EXPECT_EQ(ConvertFailure(Form("  P = 1E5000\r\n")),
-            "'1E5000' is not a valid floating point value");
-  EXPECT_EQ(ConvertFailure(Form("  P = 1E19c\r\n")), "'1E19' is not a valid floating point value");
-  EXPECT_EQ(ConvertFailure(Form("  P = -INFc\r\n")), "'-INF' is not a valid floating point value");
+            "'1E5000' is not a valid floating point value on line 2");
+  EXPECT_EQ(ConvertFailure(Form("  P = 1E19c\r\n")),
+            "'1E19' is not a valid floating point value on line 2");
+  EXPECT_EQ(ConvertFailure(Form("  P = -INFc\r\n")),
+            "'-INF' is not a valid floating point value on line 2");
   // Narrowing overflow is not an error: it gives an infinity.
   EXPECT_EQ(ValueHex("1E39s"), "0F 00 00 80 7F");
 }
@@ -196,7 +201,7 @@ TEST(TextToBinaryTest, SetsListsAndCollections) {
   EXPECT_EQ(ValueHex("<\r\n  item\r\n    X = 1\r\n  end\r\n  ITEM [2]\r\n  END\r\n"
                      "  item [-1] end item [-5] end>"),
             "0E 01 01 58 02 01 00 02 02 01 00 01 00 02 FB 01 00 00");
-  EXPECT_EQ(ParserFailure(Form("  P = [a b]\r\n")), "'','' expected on line 2");
+  EXPECT_EQ(ParserFailure(Form("  P = [a b]\r\n")), "Comma \",\" expected on line 2");
   EXPECT_EQ(ParserFailure(Form("  P = [1]\r\n")), "Identifier expected on line 2");
   EXPECT_EQ(ParserFailure(Form("  P = <\r\n    thing end>\r\n")), "item expected on line 3");
   EXPECT_EQ(ParserFailure("object A: B\r\n  P = (1 2"), "Invalid property value on line 2");
@@ -213,7 +218,7 @@ TEST(TextToBinaryTest, HexadecimalData) {
   EXPECT_EQ(ParserFailure("object A: B\r\n  P = {00\r\n"), "Invalid binary value on line 3");
   // Line feeds inside the data count for later messages.
   EXPECT_EQ(ParserFailure(Form("  P = {\r\n  00\r\n  11}\r\n  Q 1\r\n")),
-            "''='' expected on line 5");
+            "Equals sign \"=\" expected on line 5");
 }
 
 TEST(TextToBinaryTest, ObjectHeadersWriteFlagsAndPositions) {
@@ -235,7 +240,7 @@ TEST(TextToBinaryTest, ObjectHeadersWriteFlagsAndPositions) {
   EXPECT_EQ(ToBinary("object " + long_class.substr(1) + "\nend"),
             "TPF0\xEF" + long_class.substr(1) + Bytes("\0\0\0"));
   EXPECT_EQ(ParserFailure("object A: B [x]\nend"), "Number expected on line 1");
-  EXPECT_EQ(ParserFailure("object A: B [1\nend"), "'']'' expected on line 2");
+  EXPECT_EQ(ParserFailure("object A: B [1\nend"), "Closing bracket \"]\" expected on line 2");
   EXPECT_EQ(ParserFailure("object A:\n 5\nend"), "Identifier expected on line 2");
 }
 
@@ -263,7 +268,7 @@ TEST(TextToBinaryTest, PropertiesAndChildrenNest) {
 }
 
 TEST(TextToBinaryTest, ParserErrorsNameTheLine) {
-  EXPECT_EQ(ParserFailure(Form("  Caption 'x'\r\n")), "''='' expected on line 2");
+  EXPECT_EQ(ParserFailure(Form("  Caption 'x'\r\n")), "Equals sign \"=\" expected on line 2");
   EXPECT_EQ(ParserFailure("form A: B\r\nend\r\n"), "OBJECT expected on line 1");
   EXPECT_EQ(ParserFailure(""), "OBJECT expected on line 1");
   EXPECT_EQ(ParserFailure("\r\n\r\nobject A: B\r\n  5 = 1\r\nend"),
@@ -294,21 +299,23 @@ TEST(TextToBinaryTest, TextEndsAtTheRootsEndOrAtCharacter26) {
 }
 
 TEST(TextToBinaryTest, CrLfLoneCrAndLoneLfEachEndOneLine) {
-  EXPECT_EQ(ParserFailure("object A: B\r  P = 1\r\r  Q 2\rend\r"), "''='' expected on line 4");
-  EXPECT_EQ(ParserFailure("object A: B\r\n  P = 1\n\r  Q 2\r\nend"), "''='' expected on line 4");
+  EXPECT_EQ(ParserFailure("object A: B\r  P = 1\r\r  Q 2\rend\r"),
+            "Equals sign \"=\" expected on line 4");
+  EXPECT_EQ(ParserFailure("object A: B\r\n  P = 1\n\r  Q 2\r\nend"),
+            "Equals sign \"=\" expected on line 4");
   EXPECT_EQ(ParserFailure("object A: B\r  P = {\r  00\r  11}\r  Q 2\r"),
-            "''='' expected on line 5");
+            "Equals sign \"=\" expected on line 5");
   // A CR-only text longer than the buffer is cut at its CRs.
   std::string body;
   for (int i = 0; body.size() < 100000; ++i) body += "  P" + std::to_string(i) + " = 'x'\r";
   EXPECT_NO_THROW(ToBinary("object A: B\r" + body + "end\r"));
   const int lines = 1 + static_cast<int>(std::count(body.begin(), body.end(), '\r'));
   EXPECT_EQ(ParserFailure("object A: B\r" + body + "  Q 2\rend\r"),
-            "''='' expected on line " + std::to_string(lines + 1));
+            "Equals sign \"=\" expected on line " + std::to_string(lines + 1));
   // A CR LF that the buffer's cut splits still counts once.
   std::string split = "object A: B\r\n  P = '" + std::string(4073, 'x') + "'\r\n";
   ASSERT_EQ(split.size(), 4096u);
-  EXPECT_EQ(ParserFailure(split + "  Q 2\r\nend\r\n"), "''='' expected on line 3");
+  EXPECT_EQ(ParserFailure(split + "  Q 2\r\nend\r\n"), "Equals sign \"=\" expected on line 3");
 }
 
 TEST(TextToBinaryTest, ZeroByteEndsTheText) {
@@ -361,7 +368,7 @@ TEST(TextToBinaryTest, LongTextsCrossManyRefills) {
   for (int i = 0; i < 3000; ++i)
     body += "  P" + std::to_string(i) + " = {00112233445566778899}\r\n";
   EXPECT_EQ(ToBinary(Form(body)).size(), 4 + 2 + 2 + 61890u + 2);
-  EXPECT_EQ(ParserFailure(Form(body + "  Bad 1\r\n")), "''='' expected on line 3002");
+  EXPECT_EQ(ParserFailure(Form(body + "  Bad 1\r\n")), "Equals sign \"=\" expected on line 3002");
 }
 
 TEST(TextToBinaryTest, ResourceHeaderNamesTheUpperCaseRootClass) {

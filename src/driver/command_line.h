@@ -1,0 +1,39 @@
+// The command line of a run: the options, read through one table, and the
+// names of the files.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vornic {
+
+/// What the arguments ask for.
+struct CommandLine {
+  bool help = false;     // "--help" or "-h"
+  bool version = false;  // "--version"
+  bool extended = false;
+  std::vector<std::string> class_files;  // as given; any of them implies extended
+  std::vector<std::string> files;        // the form file, the program and what follows
+  std::string mistake;  // why the arguments cannot run, as the console says it; empty when they can
+};
+
+/// One option: a row of the table that ReadCommandLine goes by.
+struct CommandOption {
+  const char* name;   // as typed, matched exactly
+  const char* value;  // what the next argument must be ("the name of a class file"); null for none
+  void (*apply)(CommandLine& line, const std::string& value);
+};
+
+/// Every option, in the order --help describes them.
+std::span<const CommandOption> CommandOptions();
+
+/// Reads `args` (without the program name). Options and file names may come
+/// in any order; an option takes its value from the next argument, whatever
+/// it is; after "--" every argument is a file name. Sets `mistake` for an
+/// argument that begins with "-" and is no option ("unknown option <arg>"),
+/// an option without its value ("<option> needs <value>"), and arguments
+/// that name no form file, unless they ask for the help or the version.
+CommandLine ReadCommandLine(const std::vector<std::string>& args);
+
+}  // namespace vornic
