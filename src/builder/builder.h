@@ -186,10 +186,13 @@ class TBuilder {
   // --- shared steps of the control generators (src/controls/) ---
   /// The handle through which generators reach the shared state and `dpr`.
   GeneratorContext Context(TSDPR& dpr) { return GeneratorContext(*this, dpr); }
-  /// The control's variable name, taken from Names: the object word without
-  /// its colon, changed where it would not compile or would hide another
-  /// identifier. `companion` as for ProgramNames::Take.
-  std::string ControlNameOf(const LineWords& line, const std::string& companion = "");
+  /// The control's name as the object line gives it, without its colon.
+  std::string ControlNameOf(const LineWords& line);
+  /// Turns `name`, a control's name, into its variable, taken from Names:
+  /// changed where it would not compile or would hide another identifier.
+  /// `companion` as for ProgramNames::Take. Called only when the control is
+  /// written, so that one left out takes no name from a later control.
+  void TakeControlName(std::string& name, const std::string& companion = "");
   /// Stores a "Font.Charset/Height/Name/Style" value in CurrentFont; false
   /// when the line sets another property.
   bool StoreFontProperty(const LineWords& line);

@@ -149,7 +149,7 @@ void GeneratorContext::NeedPaint() const { builder_.PaintNeeded = true; }
 void GeneratorContext::CountControl() const { ++builder_.ControlCount; }
 
 std::string GeneratorContext::TakeName(const LineWords& line, const std::string& companion) const {
-  return builder_.ControlNameOf(line, companion);
+  return builder_.Names.Take(builder_.ControlNameOf(line), companion);
 }
 
 }  // namespace vornic

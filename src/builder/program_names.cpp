@@ -25,6 +25,8 @@ constexpr std::string_view kReservedWords[] = {
     "OBJECT", "OF", "OR", "OUT", "PACKED", "PROCEDURE", "PROGRAM", "PROPERTY", "RAISE", "RECORD",
     "REPEAT", "RESOURCESTRING", "SET", "SHL", "SHR", "STRING", "THEN", "THREADVAR", "TO", "TRY",
     "TYPE", "UNIT", "UNTIL", "USES", "VAR", "WHILE", "WITH", "XOR",
+    // Reserved by the compiler the programs are built with, too.
+    "OTHERWISE", "BITPACKED",
     // The units, and the frame: declarations, window procedure, class
     // registration, main window and message loop.
     "WINDOWS", "MESSAGES", "COMMCTRL", "WINCLASS", "TWNDCLASSA", "INST", "HINST", "HWINDOW", "HWND",

@@ -72,6 +72,7 @@ void TBuilder::BuildProgressBar(TSDPR& dpr, const LineWords& line) {
   FillBarDefaults(bar, "100");
   bar.Complete = HasGeometryAndRange(bar) && !bar.Min.empty();
   if (!bar.Complete) return;
+  TakeControlName(bar.ControlName);
   CreateWindowControl(
       Context(dpr),
       BarWindow("Create a progressbar", ":= CreateWindow('msctls_progress32','progressbar',", bar,
@@ -96,6 +97,7 @@ void TBuilder::BuildTrackBar(TSDPR& dpr, const LineWords& line) {
   FillBarDefaults(bar, "10");
   bar.Complete = HasGeometryAndRange(bar) && !bar.ControlName.empty();
   if (!bar.Complete) return;
+  TakeControlName(bar.ControlName);
   CreateWindowControl(
       Context(dpr),
       BarWindow("Create a trackbar", ":= CreateWindow('msctls_trackbar32','trackbar',", bar,
@@ -133,6 +135,7 @@ void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
   const std::string text = bar.SimplePanel == "True" ? QuotedOrEmpty(bar.SimpleText) : "''";
   bar.Complete = !bar.ControlName.empty();
   if (!bar.Complete) return;
+  TakeControlName(bar.ControlName);
   // The designer docks a status bar at the bottom of what holds it; one on
   // the form docks at the window's bottom edge, where the system keeps it.
   const bool docked_on_form =

@@ -90,7 +90,7 @@ void TBuilder::BuildBitmapControl(TSDPR& dpr, const LineWords& line, const Bitma
     // that would end up in front of this object's bitmap.
     store.Reset();
     // A bitmap's handle is the variable "h" + name.
-    store.ControlName = ControlNameOf(line, "h");
+    store.ControlName = ControlNameOf(line);
   }
   if (line.Kind == "set") {
     if (!StoreGeometry(store, line) && line.Word1 == kind.bitmap_property) ListMarker = kind.marker;
@@ -119,6 +119,7 @@ bool TBuilder::AddBitmapData(std::string_view word) {
 
 void TBuilder::EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind) {
   TIImage& store = BitmapStore;
+  TakeControlName(store.ControlName, "h");
   const std::string& name = store.ControlName;
   // An image the program paints at run time has no data, and one holding a
   // JPEG or PNG has nothing a BITMAP resource shows: either is still created,

@@ -80,6 +80,7 @@ void TBuilder::BuildButton(TSDPR& dpr, const LineWords& line) {
   } else if (line.Kind == "set") {
     if (!StoreFontProperty(line)) StoreButtonProperty(button, line);
   } else if (line.Kind == "end" && MarkComplete(button, steps_->UnstoredCaption())) {
+    TakeControlName(button.ControlName);
     CreateWindowControl(Context(dpr), ButtonWindow(kPushButton, button, line.Level));
     button = TRMinControl();
   }
@@ -94,6 +95,7 @@ void TBuilder::BuildCheckBox(TSDPR& dpr, const LineWords& line) {
     if (StoreFontProperty(line) || StoreButtonProperty(box, line)) return;
     if (line.Word1 == "State") box.State = line.Word3;
   } else if (line.Kind == "end" && MarkComplete(box, steps_->UnstoredCaption())) {
+    TakeControlName(box.ControlName);
     CreateWindowControl(Context(dpr), ButtonWindow(kCheckBox, box, line.Level,
                                                    InitialCheck(box.ControlName, box.State)));
     box = TRCheckBox();
@@ -111,6 +113,7 @@ void TBuilder::BuildGroupBox(TSDPR& dpr, const LineWords& line) {
   } else if (line.Kind == "set") {
     if (!StoreFontProperty(line)) StoreButtonProperty(box, line);
   } else if (line.Kind == "end" && MarkComplete(box, steps_->UnstoredCaption())) {
+    TakeControlName(box.ControlName);
     CreateWindowControl(Context(dpr), ButtonWindow(kGroupBox, box, line.Level));
     box = TRGroupBox();  // Emitted again: nothing waits
   }
@@ -125,6 +128,7 @@ void TBuilder::BuildRadioButton(TSDPR& dpr, const LineWords& line) {
     if (StoreFontProperty(line) || StoreButtonProperty(radio, line)) return;
     if (line.Word1 == "Checked") radio.Checked = line.Word3;
   } else if (line.Kind == "end" && MarkComplete(radio, steps_->UnstoredCaption())) {
+    TakeControlName(radio.ControlName);
     CreateWindowControl(Context(dpr), ButtonWindow(kRadioButton, radio, line.Level,
                                                    InitialCheck(radio.ControlName, radio.Checked)));
     radio = TRRadioBox();

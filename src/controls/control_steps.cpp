@@ -9,8 +9,10 @@
 
 namespace vornic {
 
-std::string TBuilder::ControlNameOf(const LineWords& line, const std::string& companion) {
-  return Names.Take(RemoveChar(line.Word2, ":"), companion);
+std::string TBuilder::ControlNameOf(const LineWords& line) { return RemoveChar(line.Word2, ":"); }
+
+void TBuilder::TakeControlName(std::string& name, const std::string& companion) {
+  name = Names.Take(name, companion);
 }
 
 std::string QuotedOrEmpty(const std::string& text) {

@@ -37,6 +37,7 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
   if (label.Caption.empty()) label.Caption = steps_->UnstoredCaption();
   label.Complete = !label.Caption.empty() && HasGeometry(label);
   if (!label.Complete) return;
+  TakeControlName(label.ControlName);
   const GeneratorContext context = Context(dpr);
   const bool painted = !label.FontColor.empty() || !label.Color.empty();
   if (painted) {
@@ -81,6 +82,7 @@ void TBuilder::BuildEdit(TSDPR& dpr, const LineWords& line) {
   if (line.Kind != "end") return;
   edit.Complete = HasGeometry(edit);
   if (!edit.Complete) return;
+  TakeControlName(edit.ControlName);
   CreateWindowControl(Context(dpr), {.level = line.Level,
                                      .name = edit.ControlName,
                                      .banner = "Create an edit field",

@@ -84,6 +84,7 @@ void TBuilder::BuildListBox(TSDPR& dpr, const LineWords& line) {
   }
   CollectEntry(ListMarker, kListBoxMarker, line, box.Items);
   if (line.Kind != "end" || !box.IsComplete()) return;
+  TakeControlName(box.ControlName);
   CreateWindowControl(Context(dpr),
                       {.level = line.Level,
                        .name = box.ControlName,
@@ -116,6 +117,7 @@ void TBuilder::BuildComboBox(TSDPR& dpr, const LineWords& line) {
   }
   CollectEntry(ListMarker, kComboBoxMarker, line, box.Items);
   if (line.Kind != "end" || !box.IsComplete()) return;
+  TakeControlName(box.ControlName);
   std::string items;
   if (box.Items.HighIndex() >= 1) {
     // The first item is shown selected, whatever the form's Text says.
@@ -151,6 +153,7 @@ void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
   }
   CollectEntry(ListMarker, kMemoMarker, line, memo.Lines);
   if (line.Kind != "end" || !memo.IsComplete()) return;
+  TakeControlName(memo.ControlName);
   CreateWindowControl(
       Context(dpr),
       {.level = line.Level,

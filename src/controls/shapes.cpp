@@ -118,6 +118,7 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind != "end" || !MarkComplete(shape)) return;
+  TakeControlName(shape.ControlName);
   const GeneratorContext context = Context(dpr);
   context.PlaceInForm(line.Level, shape.Left, shape.Top);
   context.NeedPaint();
@@ -153,6 +154,7 @@ void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind != "end" || !MarkComplete(bevel)) return;
+  TakeControlName(bevel.ControlName);
   const GeneratorContext context = Context(dpr);
   context.PlaceInForm(line.Level, bevel.Left, bevel.Top);
   BevelPainted = true;

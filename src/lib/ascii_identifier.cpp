@@ -1,5 +1,7 @@
-// Transliteration by table: the code points U+00C0 to U+017F hold nearly all
-// the accented Latin letters that names in forms use; anything beyond is "_".
+// Transliteration by table: the Latin letters with diacritics of U+00C0 to
+// U+024F (Latin-1, Extended-A and -B: Romanian, Pinyin ...) and U+1E00 to
+// U+1EFF (Vietnamese and others) become their base letters, as their
+// compatibility decomposition gives them; anything else is "_".
 #include "lib/ascii_identifier.h"
 
 #include <algorithm>
@@ -10,23 +12,53 @@
 namespace vornic {
 namespace {
 
-constexpr char32_t kFirstLatin = 0xC0;
+// The base letter of each code point of a range; "*" marks the letters
+// written with two (kTwoLetterBases), "_" the signs and letters with no
+// Latin base.
+struct LatinRange {
+  char32_t first;
+  std::string_view bases;
+};
 
-// The base letter of each code point from U+00C0 to U+017F; "*" marks the
-// letters written with two (kTwoLetterBases), "_" the two signs of the range.
-constexpr std::string_view kBaseLetters =
-    "AAAAAA*CEEEEIIIIDNOOOOO_OUUUUY**aaaaaa*ceeeeiiiidnooooo_ouuuuy*y"
-    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi**JjKkkLlLlLlL"
-    "lLlNnNnNnnNnOoOoOo**RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
-static_assert(kBaseLetters.size() == 0x180 - kFirstLatin);
+constexpr LatinRange kLatinRanges[] = {
+    {0xC0,
+     "AAAAAA*CEEEEIIIIDNOOOOO_OUUUUY**aaaaaa*ceeeeiiiidnooooo_ouuuuy*y"
+     "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi**JjKkkLlLlLlL"
+     "lLlNnNnNnnNnOoOoOo**RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs"
+     "bBBb___Cc_DDd____FfG_*_IKkl__NnOOo**Pp_____tTtTUu_VYyZz_________"
+     "____*********AaIiOoUuUuUuUuUu_AaAa**GgGgKkOoOo__j***Gg__NnAa**Oo"
+     "AaAaEeEeIiIiOoOoRrRrUuUuSsTt__HhNd**ZzAaEeOoOoOoOoYylnt___ACcLTs"
+     "z__B__EeJj_qRrYy"},
+    {0x1E00,
+     "AaBbBbBbCcDdDdDdDdDdEeEeEeEeEeFfGgHhHhHhHhHhIiIiKkKkKkLlLlLlLlMm"
+     "MmMmNnNnNnNnOoOoOoOoPpPpRrRrRrRrSsSsSsSsSsTtTtTtTtUuUuUuUuUuVvVv"
+     "WwWwWwWwWwXxXxYyZzZzZzhtwyasss*_AaAaAaAaAaAaAaAaAaAaAaAaEeEeEeEe"
+     "EeEeEeEeIiIiOoOoOoOoOoOoOoOoOoOoOoOoUuUuUuUuUuUuUuYyYyYyYy____Yy"},
+};
+static_assert(kLatinRanges[0].bases.size() == 0x250 - 0xC0);
+static_assert(kLatinRanges[1].bases.size() == 0x100);
 
 struct TwoLetters {
   char32_t code;
   const char* base;
 };
-constexpr TwoLetters kTwoLetterBases[] = {{0xC6, "AE"},  {0xDE, "TH"},  {0xDF, "ss"},
-                                          {0xE6, "ae"},  {0xFE, "th"},  {0x132, "IJ"},
-                                          {0x133, "ij"}, {0x152, "OE"}, {0x153, "oe"}};
+constexpr TwoLetters kTwoLetterBases[] = {
+    {0xC6, "AE"},  {0xDE, "TH"},  {0xDF, "ss"},  {0xE6, "ae"},  {0xFE, "th"},  {0x132, "IJ"},
+    {0x133, "ij"}, {0x152, "OE"}, {0x153, "oe"}, {0x195, "hv"}, {0x1A2, "OI"}, {0x1A3, "oi"},
+    {0x1C4, "DZ"}, {0x1C5, "Dz"}, {0x1C6, "dz"}, {0x1C7, "LJ"}, {0x1C8, "Lj"}, {0x1C9, "lj"},
+    {0x1CA, "NJ"}, {0x1CB, "Nj"}, {0x1CC, "nj"}, {0x1E2, "AE"}, {0x1E3, "ae"}, {0x1F1, "DZ"},
+    {0x1F2, "Dz"}, {0x1F3, "dz"}, {0x1FC, "AE"}, {0x1FD, "ae"}, {0x222, "OU"}, {0x223, "ou"},
+    {0x1E9E, "SS"}};
+
+// The base of `code`: one letter, '*' for two, '_' for none.
+char BaseOf(char32_t code) {
+  for (const LatinRange& range : kLatinRanges) {
+    if (code >= range.first && code < range.first + range.bases.size()) {
+      return range.bases[code - range.first];
+    }
+  }
+  return code == 0x192 ? 'f' : '_';  // the florin sign of Windows-1252 is a Latin letter too
+}
 
 // The letters among the bytes 0x80 to 0x9F of Windows-1252, by code point;
 // the other bytes there are signs.
@@ -80,19 +112,12 @@ void AppendAscii(char32_t code, std::string& out) {
   const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
   if (letter || (code >= '0' && code <= '9') || code == '_') {
     out += static_cast<char>(code);
-  } else if (code >= kFirstLatin && code < kFirstLatin + kBaseLetters.size()) {
-    const char base = kBaseLetters[code - kFirstLatin];
-    if (base != '*') {
-      out += base;
-      return;
-    }
+  } else if (const char base = BaseOf(code); base != '*') {
+    out += base;
+  } else {
     for (const TwoLetters& two : kTwoLetterBases) {
       if (two.code == code) out += two.base;
     }
-  } else if (code == 0x192) {
-    out += 'f';  // the florin sign of Windows-1252 is a Latin letter too
-  } else {
-    out += '_';
   }
 }
 

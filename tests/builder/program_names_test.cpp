@@ -58,6 +58,13 @@ TEST(ProgramNamesTest, IdentifiersAreAsciiUniqueAndClearOfTheProgramsOwn) {
        "aba",
        "", "zaba"},  // a letter of the Windows-1252 extra range
       {"x\xE2\x82\xAC", "", "x_"},
+      {"Pre\xC8\x9Bul", "", "Pretul"},      // Romanian t with comma below
+      {"\xC8\x98ir", "", "Sir"},            // S with comma below
+      {"Ng\xC6\xB0\xE1\xBB\x9Di", "", "Nguoi"},  // Vietnamese u and o with horn
+      {"B\xE1\xBA\xA1n", "", "Ban"},        // a with dot below
+      {"\xC7\x8D\xC7\x84", "", "ADZ"},     // A with caron, the DZ digraph
+      {"otherwise", "", "otherwise_1"},     // reserved by the compiler
+      {"BitPacked", "", "BitPacked_1"},
       {"Image1", "h", "Image1"},
       {"hImage1", "", "hImage1_1"},  // the image's bitmap handle
       {"hImage2", "", "hImage2"},
