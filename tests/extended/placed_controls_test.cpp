@@ -9,18 +9,20 @@
 
 #include "driver/translator.h"
 #include "input/form_text_sink.h"
+#include "lib/errors.h"
 #include "output/program_text.h"
 
 namespace vornic {
 namespace {
+
+const char kFormStart[] = "object Form1: TForm1\n  Width = 400\n  Height = 300\n";
 
 // The section `section` of the program the extended translation writes for
 // a form holding `controls`.
 std::string SectionOf(const std::string& controls, const std::string& section) {
   std::unique_ptr<Translator> translator =
       MakeExtendedTranslator("form.txt", "form.dpr", ClassAliases());
-  translator->text().Add("object Form1: TForm1\n  Width = 400\n  Height = 300\n" + controls +
-                         "end\n");
+  translator->text().Add(kFormStart + controls + "end\n");
   translator->Finish();
   return translator->program().Section(section);
 }
@@ -81,6 +83,36 @@ TEST(PlacedControlsTest, EachRuleShowsInItsSection) {
     SCOPED_TRACE(test.rule);
     const std::string section = SectionOf(test.controls, test.section);
     EXPECT_EQ(section.find(test.text) != std::string::npos, test.present) << section;
+  }
+}
+
+// A control inside a container whose position is no integer cannot be
+// placed: the run fails at the line where the control is written, its end
+// line, or for a container the first object it holds.
+TEST(PlacedControlsTest, PlacingFailsAtTheLineWhereTheControlIsWritten) {
+  const std::string shape =
+      Object("Shape1", "TShape", "Left = 1;Top = 2;Width = 3;Height = 4", "    ");
+  const struct {
+    std::string inside;  // what the container at Left = 1.5 holds
+    const char* report;
+  } cases[] = {
+      {shape, "[Error] form.txt(11):     end"},
+      {"    object Panel1: TPanel\n      Left = 1\n      Top = 2\n      Width = 3\n"
+       "      Height = 4\n" +
+           Object("Thing1", "TThing", "Left = 1", "      ") + "    end\n",
+       "[Error] form.txt(11):       object Thing1: TThing"},
+  };
+  for (const auto& test : cases) {
+    std::unique_ptr<Translator> translator =
+        MakeExtendedTranslator("form.txt", "form.dpr", ClassAliases());
+    translator->text().Add(kFormStart + std::string("  object Box1: TThing\n    Left = 1.5\n") +
+                           test.inside + "  end\nend\n");
+    try {
+      translator->Finish();
+      ADD_FAILURE() << test.report << " was not reported";
+    } catch (const EParserError& failure) {
+      EXPECT_EQ(std::string(failure.what()), test.report);
+    }
   }
 }
 
