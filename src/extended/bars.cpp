@@ -32,6 +32,8 @@ struct BarRange {
   }
 };
 
+// Progress and track bars alike: a bordered common control where the form
+// puts it.
 void WriteBar(FormWriter& writer, const Control& control, WindowControl window) {
   window.styles = "WS_VISIBLE or WS_CHILD or WS_BORDER";
   window.box = StoredBox(control);
