@@ -14,6 +14,11 @@ namespace {
 const CheckedProperty kCaption = {"Caption", ValueKind::kStringLiteral};
 const CheckedProperty kText = {"Text", ValueKind::kStringLiteral};
 
+constexpr CheckedProperty Integer(std::string_view name) { return {name, ValueKind::kInteger}; }
+constexpr CheckedProperty String(std::string_view name) {
+  return {name, ValueKind::kStringLiteral};
+}
+
 // Lists of string entries and data values, named once.
 constexpr ListCheck StringList(std::string_view property) { return {property, "lb_is"}; }
 constexpr ListCheck DataLines(std::string_view property) { return {property, "image_is"}; }
@@ -42,6 +47,34 @@ const std::vector<WrittenClass>& Rows() {
                 {"BevelWidth", ValueKind::kInteger},
                 {"BorderWidth", ValueKind::kInteger}}})},
       {"TSCROLLBOX", &NewScrollBoxWriter, GeometryValues()},
+      // Bars. A status bar stores its geometry even where it docks, and one docked
+      // elsewhere than at the bottom of the form stands where the form puts it.
+      {"TPROGRESSBAR", &NewProgressBarWriter, Joined({GeometryValues(), RangeValues()})},
+      {"TSTATUSBAR", &NewStatusBarWriter,
+       Joined({GeometryValues(), FontValues(), {String("SimpleText")}})},
+      {"TTRACKBAR", &NewTrackBarWriter, Joined({GeometryValues(), RangeValues()})},
+      {"TSCROLLBAR", &NewScrollBarWriter,
+       Joined({GeometryValues(),
+               RangeValues(),
+               {Integer("PageSize"), Integer("SmallChange"), Integer("LargeChange")}})},
+      // Painted, no windows.
+      {"TSHAPE", &NewShapeWriter, Joined({GeometryValues(), {Integer("Pen.Width")}})},
+      {"TBEVEL", &NewBevelWriter, GeometryValues()},
+      {"TSPLITTER", &NewSplitterWriter, GeometryValues()},
+      {"TSTATICTEXT", &NewStaticTextWriter, Joined({GeometryValues(), {kCaption}})},
+      {"THOTKEY", &NewHotKeyWriter, Joined({GeometryValues(), {Integer("HotKey")}})},
+      {"TDATETIMEPICKER", &NewDateTimePickerWriter, Joined({GeometryValues(), {String("Format")}})},
+      {"TMONTHCALENDAR", &NewMonthCalendarWriter, GeometryValues()},
+      {"TUPDOWN", &NewUpDownWriter,
+       Joined({GeometryValues(), RangeValues(), {Integer("Increment")}})},
+      {"TSPINEDIT", &NewSpinEditWriter,
+       Joined(
+           {GeometryValues(),
+            {Integer("MinValue"), Integer("MaxValue"), Integer("Value"), Integer("Increment")}})},
+      {"TLABELEDEDIT", &NewLabeledEditWriter,
+       Joined({GeometryValues(),
+               {kText, String("EditLabel.Caption"), Integer("EditLabel.Width"),
+                Integer("EditLabel.Height"), Integer("LabelSpacing")}})},
   };
   return rows;
 }

@@ -30,8 +30,48 @@ void FormWriter::Write(const FormTree& tree) {
   FinishFonts();
 }
 
-// A value that cannot be written is reported with the line of its object,
-// as the form reader reports a line.
+namespace {
+
+// A line of the form as reports name it.
+struct ReportLine {
+  int source;  // the file, an index into FormTree::files
+  int number;
+  const std::string& text;
+};
+
+// Where a writer's step is reported when it fails: at the line up to which
+// the form is read before the step can run, as a line-by-line reading
+// reports it. Close runs at the object's end line; Open once its own values
+// are read, at the first object it holds, or at its end line when it holds
+// none.
+ReportLine CloseLine(const FormObject& object) {
+  if (object.end_line == 0) return {object.source, object.line, object.line_text};
+  return {object.source, object.end_line, object.end_line_text};
+}
+
+ReportLine OpenLine(const FormObject& object) {
+  if (object.children.empty()) return CloseLine(object);
+  const FormObject& first = *object.children.front();
+  return {first.source, first.line, first.line_text};
+}
+
+// Runs `step`; a value it cannot write fails the run with `line`, as the
+// form reader reports a line.
+template <typename Step>
+void RunAt(const FormTree& tree, const ReportLine& line, Step&& step) {
+  try {
+    step();
+  } catch (const EParserError&) {
+    throw;
+  } catch (const EInOutError&) {
+    throw;
+  } catch (const Error&) {
+    throw EParserError(LineErrorReport(tree.files[line.source], line.number, line.text));
+  }
+}
+
+}  // namespace
+
 void FormWriter::WriteObject(const FormObject& object, Control* holder, const FormTree& tree) {
   Control control{
       .object = object,
@@ -45,16 +85,12 @@ void FormWriter::WriteObject(const FormObject& object, Control* holder, const Fo
       .places_children = UpperText(object.class_name) != "TFORM1",
       .writer = classes_.WriterFor(object),
   };
-  try {
-    if (control.writer != nullptr) control.writer->Open(*this, control);
-    for (const auto& child : object.children) WriteObject(*child, &control, tree);
-    if (control.writer != nullptr) control.writer->Close(*this, control);
-  } catch (const EParserError&) {
-    throw;
-  } catch (const EInOutError&) {
-    throw;
-  } catch (const Error&) {
-    throw EParserError(LineErrorReport(tree.files[object.source], object.line, object.line_text));
+  if (control.writer != nullptr) {
+    RunAt(tree, OpenLine(object), [&] { control.writer->Open(*this, control); });
+  }
+  for (const auto& child : object.children) WriteObject(*child, &control, tree);
+  if (control.writer != nullptr) {
+    RunAt(tree, CloseLine(object), [&] { control.writer->Close(*this, control); });
   }
 }
 

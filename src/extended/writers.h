@@ -15,5 +15,19 @@ std::unique_ptr<ControlWriter> NewGroupBoxWriter();
 std::unique_ptr<ControlWriter> NewRadioButtonWriter();
 std::unique_ptr<ControlWriter> NewPanelWriter();
 std::unique_ptr<ControlWriter> NewScrollBoxWriter();
+std::unique_ptr<ControlWriter> NewProgressBarWriter();
+std::unique_ptr<ControlWriter> NewStatusBarWriter();
+std::unique_ptr<ControlWriter> NewTrackBarWriter();
+std::unique_ptr<ControlWriter> NewShapeWriter();
+std::unique_ptr<ControlWriter> NewBevelWriter();
+std::unique_ptr<ControlWriter> NewSplitterWriter();
+std::unique_ptr<ControlWriter> NewStaticTextWriter();
+std::unique_ptr<ControlWriter> NewScrollBarWriter();
+std::unique_ptr<ControlWriter> NewHotKeyWriter();
+std::unique_ptr<ControlWriter> NewDateTimePickerWriter();
+std::unique_ptr<ControlWriter> NewMonthCalendarWriter();
+std::unique_ptr<ControlWriter> NewUpDownWriter();
+std::unique_ptr<ControlWriter> NewSpinEditWriter();
+std::unique_ptr<ControlWriter> NewLabeledEditWriter();
 
 }  // namespace vornic

@@ -72,6 +72,8 @@ struct FormObject : FormProperties {
   int end_line = 0;        // of its end line; 0 when the form lost it
   int source = 0;          // the file that holds it: an index into FormTree::files
   int order = -1;          // the creation order "[n]" an inherited form gives; -1 for none
+  // The end line as read, for reports of what is written at it.
+  std::string end_line_text;
   // Set while reading: its class went by its name's ending and one of its
   // values is one that class cannot hold, so nothing of it is written.
   bool left_out = false;

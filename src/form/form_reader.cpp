@@ -220,6 +220,7 @@ bool FormReader::EndObject(int level, int line_number) {
   for (size_t i = open_.size(); i-- > 0;) {
     if (open_[i].level != level) continue;
     open_[i].object->end_line = line_number;
+    open_[i].object->end_line_text = parser_.Line;
     open_.resize(i);
     return true;
   }
