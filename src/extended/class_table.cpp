@@ -42,6 +42,8 @@ const std::vector<WrittenClass>& Rows() {
                 {"BevelWidth", ValueKind::kInteger},
                 {"BorderWidth", ValueKind::kInteger}}})},
       {"TSCROLLBOX", &NewScrollBoxWriter, GeometryValues()},
+      {"TPAGECONTROL", &NewPageControlWriter, GeometryValues()},
+      {"TTABSHEET", &NewTabSheetWriter, {kCaption}},
   };
   return rows;
 }

@@ -15,5 +15,7 @@ std::unique_ptr<ControlWriter> NewGroupBoxWriter();
 std::unique_ptr<ControlWriter> NewRadioButtonWriter();
 std::unique_ptr<ControlWriter> NewPanelWriter();
 std::unique_ptr<ControlWriter> NewScrollBoxWriter();
+std::unique_ptr<ControlWriter> NewPageControlWriter();
+std::unique_ptr<ControlWriter> NewTabSheetWriter();
 
 }  // namespace vornic
