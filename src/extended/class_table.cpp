@@ -44,6 +44,10 @@ const std::vector<WrittenClass>& Rows() {
       {"TSCROLLBOX", &NewScrollBoxWriter, GeometryValues()},
       {"TPAGECONTROL", &NewPageControlWriter, GeometryValues()},
       {"TTABSHEET", &NewTabSheetWriter, {kCaption}},
+      // Menus have no geometry: the main menu's Left and Top place its icon
+      // in the designer only.
+      {"TMAINMENU", &NewMainMenuWriter, {}},
+      {"TMENUITEM", &NewMenuItemWriter, {kCaption, {"ShortCut", ValueKind::kInteger}}},
   };
   return rows;
 }
@@ -91,11 +95,15 @@ const WrittenClass& ClassTable::MainWindow() {
   return row;
 }
 
-std::unique_ptr<ControlWriter> ClassTable::WriterFor(const FormObject& object) const {
-  if (object.parent == nullptr) return MainWindow().writer();
+const WrittenClass* ClassTable::RowFor(const FormObject& object) const {
+  if (object.parent == nullptr) return &MainWindow();
   // An object without a name cannot be declared; one left out writes nothing.
   if (object.name.empty() || object.left_out) return nullptr;
-  const WrittenClass* row = Find(object.class_name);
+  return Find(object.class_name);
+}
+
+std::unique_ptr<ControlWriter> ClassTable::WriterFor(const FormObject& object) const {
+  const WrittenClass* row = RowFor(object);
   return row == nullptr ? nullptr : row->writer();
 }
 

@@ -17,5 +17,7 @@ std::unique_ptr<ControlWriter> NewPanelWriter();
 std::unique_ptr<ControlWriter> NewScrollBoxWriter();
 std::unique_ptr<ControlWriter> NewPageControlWriter();
 std::unique_ptr<ControlWriter> NewTabSheetWriter();
+std::unique_ptr<ControlWriter> NewMainMenuWriter();
+std::unique_ptr<ControlWriter> NewMenuItemWriter();
 
 }  // namespace vornic
