@@ -10,6 +10,7 @@
 #include "extended/class_table.h"
 #include "extended/form_writer.h"
 #include "form/form_reader.h"
+#include "form/references.h"
 #include "input/line_reports.h"
 #include "output/program_text.h"
 
@@ -32,6 +33,9 @@ class ExtendedTranslator final : public Translator {
   void Finish() override {
     reader_.Finish();
     tree_ = reader_.TakeTree();
+    // Writers follow references to objects anywhere in the form; a name the
+    // form does not hold leaves its reference unset.
+    ResolveReferences(tree_);
     writer_.Write(tree_);
   }
 

@@ -75,6 +75,12 @@ const std::vector<WrittenClass>& Rows() {
        Joined({GeometryValues(),
                {kText, String("EditLabel.Caption"), Integer("EditLabel.Width"),
                 Integer("EditLabel.Height"), Integer("LabelSpacing")}})},
+      {"TPAGECONTROL", &NewPageControlWriter, GeometryValues()},
+      {"TTABSHEET", &NewTabSheetWriter, {kCaption}},
+      // Menus have no geometry: the main menu's Left and Top place its icon
+      // in the designer only.
+      {"TMAINMENU", &NewMainMenuWriter, {}},
+      {"TMENUITEM", &NewMenuItemWriter, {kCaption, {"ShortCut", ValueKind::kInteger}}},
   };
   return rows;
 }
@@ -122,11 +128,15 @@ const WrittenClass& ClassTable::MainWindow() {
   return row;
 }
 
-std::unique_ptr<ControlWriter> ClassTable::WriterFor(const FormObject& object) const {
-  if (object.parent == nullptr) return MainWindow().writer();
+const WrittenClass* ClassTable::RowFor(const FormObject& object) const {
+  if (object.parent == nullptr) return &MainWindow();
   // An object without a name cannot be declared; one left out writes nothing.
   if (object.name.empty() || object.left_out) return nullptr;
-  const WrittenClass* row = Find(object.class_name);
+  return Find(object.class_name);
+}
+
+std::unique_ptr<ControlWriter> ClassTable::WriterFor(const FormObject& object) const {
+  const WrittenClass* row = RowFor(object);
   return row == nullptr ? nullptr : row->writer();
 }
 

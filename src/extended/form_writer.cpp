@@ -107,8 +107,12 @@ bool FormWriter::DeclareOnce(const std::string& declaration) {
 }
 
 std::string FormWriter::TakeName(const Control& control, const std::string& companion) {
-  std::string variable = names_.Take(control.name(), companion);
-  variables_[&control.object] = variable;
+  return TakeName(control.object, companion);
+}
+
+std::string FormWriter::TakeName(const FormObject& object, const std::string& companion) {
+  std::string variable = names_.Take(object.name, companion);
+  variables_[&object] = variable;
   return variable;
 }
 

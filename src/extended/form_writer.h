@@ -12,6 +12,7 @@
 #include "builder/program_names.h"
 #include "extended/color_brushes.h"
 #include "extended/design_state.h"
+#include "extended/menu_bar.h"
 #include "extended/message_branches.h"
 #include "form/form_object.h"
 #include "lib/font_base.h"
@@ -62,6 +63,8 @@ class FormWriter {
   /// The variable of `control`, taken now: its name made an identifier that
   /// nothing else uses (ProgramNames::Take, `companion` as there).
   std::string TakeName(const Control& control, const std::string& companion = "");
+  /// The same for an object that its holder's writer writes (a menu item).
+  std::string TakeName(const FormObject& object, const std::string& companion = "");
   /// An identifier made from `name` that nothing else in the program uses.
   std::string TakeIdentifier(const std::string& name);
   /// The variable TakeName gave `object`, empty when none.
@@ -88,6 +91,11 @@ class FormWriter {
   std::string BrushFor(const std::string& color);
   /// The window procedure's branches that several controls add to.
   MessageBranches& branches() { return branches_; }
+  /// The main window's menu bar and the ids of menu commands.
+  MenuBar& menu_bar() { return menu_bar_; }
+  /// The classes and their writers, for a writer that writes what its
+  /// object holds itself (a menu and its items).
+  const ClassTable& classes() const { return classes_; }
 
   /// Adds `paint`, the WM_PAINT code of the painted control `name`, to the
   /// paint section; a control the designer hides is painted only once a
@@ -133,6 +141,7 @@ class FormWriter {
   TIImage bitmaps_;
   MessageBranches branches_;
   ColorBrushes brushes_;
+  MenuBar menu_bar_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
   TextRows window_variables_{1};                                  // HWND variables, in capitals
   bool focus_chosen_ = false;

@@ -110,7 +110,7 @@ WindowStyles StylesFor(const MainWindowValues& form) {
 }
 
 // A menu bar takes room above the client area: the main menu that the
-// form's Menu names becomes the bar (src/controls/menus.cpp), attached once
+// form's Menu names becomes the bar (src/extended/menus.cpp), attached once
 // the window exists.
 bool HasMenuBar(const MainWindowValues& form) { return !form.Menu.empty(); }
 

@@ -29,5 +29,9 @@ std::unique_ptr<ControlWriter> NewMonthCalendarWriter();
 std::unique_ptr<ControlWriter> NewUpDownWriter();
 std::unique_ptr<ControlWriter> NewSpinEditWriter();
 std::unique_ptr<ControlWriter> NewLabeledEditWriter();
+std::unique_ptr<ControlWriter> NewPageControlWriter();
+std::unique_ptr<ControlWriter> NewTabSheetWriter();
+std::unique_ptr<ControlWriter> NewMainMenuWriter();
+std::unique_ptr<ControlWriter> NewMenuItemWriter();
 
 }  // namespace vornic

@@ -1,0 +1,191 @@
+// Page controls and their tab sheets. The page control is a tab window with
+// one tab per sheet whose tab shows; the controls on its sheets stay children
+// of the main window where the designer shows them. Only the chosen sheet's
+// controls show: the others are created hidden, and the tab change branch
+// shows and hides them (KeepToPages). What the main window paints on a sheet
+// is clipped to the sheet while it is chosen and to nothing while it is not.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "controls/tab_window_text.h"
+#include "extended/control.h"
+#include "extended/form_writer.h"
+#include "extended/window_creation.h"
+#include "extended/writers.h"
+#include "lib/text.h"
+#include "output/program_text.h"
+
+namespace vornic {
+
+namespace {
+
+// A sum of positions, wrapping like 32-bit integers as every position sum does.
+int WrappingSum(int a, int64_t b) { return static_cast<int32_t>(int64_t{a} + b); }
+
+// The condition of a page whose tab never shows, and of all inside it.
+constexpr char kNeverShown[] = "False";
+
+TabWindowLook LookOf(const Control& control) {
+  return {control.Value("TabPosition"), control.Value("Style"),
+          control.Value("MultiLine") == "True"};
+}
+
+// The window stands before its sheets, which add their tabs to it; the tab
+// chosen when it opens is known once the last sheet is written.
+class PageControlWriter final : public ControlWriter {
+ public:
+  void Open(FormWriter& writer, Control& control) override {
+    box_ = StoredBox(control);
+    if (!box_.complete()) return;
+    name_ = writer.TakeName(control);
+    look_ = LookOf(control);
+    active_page_ = UpperText(control.Value("ActivePage"));
+    const Box placed = control.FormBox();
+    form_left_ = TextToInt(placed.left);
+    form_top_ = TextToInt(placed.top);
+    WriteWindow(writer, control, TabWindowOf(name_, box_, look_, ""));
+    written_ = true;
+  }
+
+  void Close(FormWriter& writer, Control& /*control*/) override {
+    if (!written_) return;
+    writer.AddText("bodylast",
+                   FinishTabsLines(writer.program(), name_, box_.width, box_.height, chosen_));
+    writer.program().HasNotifyHandler = true;
+  }
+
+  /// True once the window is written; sheets of a page control that has
+  /// none are plain containers.
+  bool written() const { return written_; }
+  const std::string& name() const { return name_; }
+  /// The index the next tab gets.
+  int tab_count() const { return tab_count_; }
+  /// True when the sheet called `sheet_name`, if its tab shows, is the one
+  /// chosen when the window opens: the ActivePage, or the first sheet with a
+  /// tab when the form names none.
+  bool Chooses(const std::string& sheet_name) const {
+    return active_page_.empty() ? chosen_ < 0 : UpperText(sheet_name) == active_page_;
+  }
+  PageInsets insets() const { return PageInsetsOf(look_); }
+  /// The pages' rectangle in the main window's client area, as
+  /// "left,top,right,bottom".
+  std::string PageRect() const {
+    const PageInsets inset = insets();
+    const int64_t width = TextToInt(box_.width);
+    const int64_t height = TextToInt(box_.height);
+    return std::to_string(WrappingSum(form_left_, inset.left)) + "," +
+           std::to_string(WrappingSum(form_top_, inset.top)) + "," +
+           std::to_string(WrappingSum(form_left_, width - inset.right)) + "," +
+           std::to_string(WrappingSum(form_top_, height - inset.bottom));
+  }
+
+  /// Adds the tab of the next sheet, with `caption` as the form stores it.
+  void AddTab(FormWriter& writer, const std::string& caption, bool chosen) {
+    writer.AddText("bodymidle", InsertTabLines(writer.program(), name_, tab_count_,
+                                               caption.empty() ? "''" : caption));
+    if (chosen) chosen_ = tab_count_;
+    ++tab_count_;
+  }
+
+ private:
+  Box box_;  // as the form stores it
+  std::string name_;
+  TabWindowLook look_;
+  std::string active_page_;  // in capitals; empty when the form names none
+  int tab_count_ = 0;
+  int chosen_ = -1;    // the tab chosen when the window opens; none yet when negative
+  int form_left_ = 0;  // the window's place in the main window
+  int form_top_ = 0;
+  bool written_ = false;
+};
+
+// A sheet adds its tab and puts what it holds on its page before that is
+// written; the paint code of what it holds is clipped until its end.
+class TabSheetWriter final : public ControlWriter {
+ public:
+  void Open(FormWriter& writer, Control& control) override {
+    pages_ = PagesOf(control);
+    if (pages_ == nullptr) return;
+    tab_shows_ = control.Value("TabVisible") != "False";
+    const PageInsets insets = pages_->insets();
+    control.SetContentOrigin(insets.left, insets.top);
+    // A Left or Top the sheet stores itself still places what it holds.
+    if (control.Has("Left")) control.origin_left = control.Value("Left");
+    if (control.Has("Top")) control.origin_top = control.Value("Top");
+    own_condition_ = OwnCondition();
+    Place(control);
+    if (tab_shows_) pages_->AddTab(writer, control.Value("Caption"), Chosen(control));
+    if (!control.object.children.empty()) ClipPaint(writer, control);
+  }
+
+  void Close(FormWriter& writer, Control& /*control*/) override {
+    if (clipped_) writer.AddText("windowprocpaintmidle", "\r\n      RestoreDC(PaintDC, -1);");
+  }
+
+ private:
+  // The page control the sheet is a page of; nullptr when it lies on none
+  // that is written.
+  static PageControlWriter* PagesOf(const Control& control) {
+    if (control.holder == nullptr) return nullptr;
+    auto* pages = dynamic_cast<PageControlWriter*>(control.holder->writer.get());
+    return pages != nullptr && pages->written() ? pages : nullptr;
+  }
+
+  // The condition under which this sheet's own tab is the chosen one.
+  std::string OwnCondition() const {
+    if (!tab_shows_) return kNeverShown;
+    return "(TabCtrl_GetCurSel(" + pages_->name() + ") = " + std::to_string(pages_->tab_count()) +
+           ")";
+  }
+
+  bool Chosen(const Control& control) const {
+    return tab_shows_ && pages_->Chooses(control.name());
+  }
+
+  // Puts the sheet, and so what it holds, on its page and those around it.
+  // A sheet without a tab hides what it holds for good, as Visible does.
+  void Place(Control& control) const {
+    if (!tab_shows_) {
+      control.state.visible = false;
+      return;
+    }
+    const PagePlace outer = control.state.page;
+    PagePlace& page = control.state.page;
+    if (outer.shown_when.empty()) {
+      page.shown_when = own_condition_;
+    } else {
+      // The page control lies on pages itself: its window, shown or hidden
+      // by the line before, stands for them (and the condition stays short).
+      page.shown_when = "IsWindowVisible(" + pages_->name() + ") and " + own_condition_;
+    }
+    page.inactive = outer.inactive || !Chosen(control);
+  }
+
+  // Paint code of what the sheet holds follows: it is clipped to the page
+  // while the page is chosen, to nothing otherwise, until the sheet's end.
+  void ClipPaint(FormWriter& writer, const Control& control) {
+    writer.AddText("windowprocpaintmidle",
+                   "\r\n      { Page " + control.name() + " of " + pages_->name() +
+                       ": painted while it is chosen }\r\n      SaveDC(PaintDC);\r\n      if " +
+                       own_condition_ + " then IntersectClipRect(PaintDC," + pages_->PageRect() +
+                       ") else IntersectClipRect(PaintDC,0,0,0,0);");
+    writer.NeedPaint();
+    clipped_ = true;
+  }
+
+  PageControlWriter* pages_ = nullptr;  // the holder's writer, open longer than the sheet
+  std::string own_condition_;
+  bool tab_shows_ = true;
+  bool clipped_ = false;  // its paint clipping is open
+};
+
+}  // namespace
+
+std::unique_ptr<ControlWriter> NewPageControlWriter() {
+  return std::make_unique<PageControlWriter>();
+}
+
+std::unique_ptr<ControlWriter> NewTabSheetWriter() { return std::make_unique<TabSheetWriter>(); }
+
+}  // namespace vornic
