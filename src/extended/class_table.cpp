@@ -14,6 +14,8 @@ namespace {
 const CheckedProperty kCaption = {"Caption", ValueKind::kStringLiteral};
 const CheckedProperty kText = {"Text", ValueKind::kStringLiteral};
 
+constexpr CheckedProperty Integer(std::string_view name) { return {name, ValueKind::kInteger}; }
+
 // Lists of string entries and data values, named once.
 constexpr ListCheck StringList(std::string_view property) { return {property, "lb_is"}; }
 constexpr ListCheck DataLines(std::string_view property) { return {property, "image_is"}; }
@@ -42,6 +44,20 @@ const std::vector<WrittenClass>& Rows() {
                 {"BevelWidth", ValueKind::kInteger},
                 {"BorderWidth", ValueKind::kInteger}}})},
       {"TSCROLLBOX", &NewScrollBoxWriter, GeometryValues()},
+      // Pictures and glyphs: their data lines are decoded into bitmaps.
+      {"TIMAGE", &NewImageWriter, GeometryValues(), {DataLines("Picture.Data")}},
+      {"TBITBTN",
+       &NewBitButtonWriter,
+       Joined({GeometryValues(), {kCaption}}),
+       {DataLines("Glyph.Data")}},
+      {"TSPEEDBUTTON",
+       &NewSpeedButtonWriter,
+       Joined({GeometryValues(), {kCaption, Integer("GroupIndex"), Integer("NumGlyphs")}}),
+       {DataLines("Glyph.Data")}},
+      {"TTOOLBAR", &NewToolBarWriter,
+       Joined({GeometryValues(),
+               {Integer("ButtonWidth"), Integer("ButtonHeight"), Integer("Indent")}})},
+      {"TTOOLBUTTON", &NewToolButtonWriter, {kCaption, Integer("Width")}},
   };
   return rows;
 }

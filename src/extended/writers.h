@@ -15,5 +15,10 @@ std::unique_ptr<ControlWriter> NewGroupBoxWriter();
 std::unique_ptr<ControlWriter> NewRadioButtonWriter();
 std::unique_ptr<ControlWriter> NewPanelWriter();
 std::unique_ptr<ControlWriter> NewScrollBoxWriter();
+std::unique_ptr<ControlWriter> NewImageWriter();
+std::unique_ptr<ControlWriter> NewBitButtonWriter();
+std::unique_ptr<ControlWriter> NewSpeedButtonWriter();
+std::unique_ptr<ControlWriter> NewToolBarWriter();
+std::unique_ptr<ControlWriter> NewToolButtonWriter();
 
 }  // namespace vornic
