@@ -7,6 +7,7 @@
 
 #include "builder/generator_context.h"
 #include "builder/line_words.h"
+#include "controls/glyph_drawing.h"
 #include "lib/dictionary.h"
 
 namespace vornic {
@@ -26,9 +27,6 @@ struct GlyphValues {
 bool StoreGlyphProperty(GeneratorContext context, const LineWords& line, GlyphValues& glyph);
 /// Takes a data line of Glyph.Data while it is being read.
 void ReadGlyphLine(GeneratorContext context, const LineWords& line, GlyphValues& glyph);
-
-/// The style that hands a button's drawing to its parent.
-inline constexpr char kOwnerDrawStyle[] = "BS_OWNERDRAW";
 
 /// Writes what draws the button `name` (its window variable, taken with the
 /// companion "h"), whose window the caller creates with

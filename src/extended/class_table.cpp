@@ -81,6 +81,20 @@ const std::vector<WrittenClass>& Rows() {
       // in the designer only.
       {"TMAINMENU", &NewMainMenuWriter, {}},
       {"TMENUITEM", &NewMenuItemWriter, {kCaption, {"ShortCut", ValueKind::kInteger}}},
+      // Pictures and glyphs: their data lines are decoded into bitmaps.
+      {"TIMAGE", &NewImageWriter, GeometryValues(), {DataLines("Picture.Data")}},
+      {"TBITBTN",
+       &NewBitButtonWriter,
+       Joined({GeometryValues(), {kCaption}}),
+       {DataLines("Glyph.Data")}},
+      {"TSPEEDBUTTON",
+       &NewSpeedButtonWriter,
+       Joined({GeometryValues(), {kCaption, Integer("GroupIndex"), Integer("NumGlyphs")}}),
+       {DataLines("Glyph.Data")}},
+      {"TTOOLBAR", &NewToolBarWriter,
+       Joined({GeometryValues(),
+               {Integer("ButtonWidth"), Integer("ButtonHeight"), Integer("Indent")}})},
+      {"TTOOLBUTTON", &NewToolButtonWriter, {kCaption, Integer("Width")}},
   };
   return rows;
 }

@@ -33,5 +33,10 @@ std::unique_ptr<ControlWriter> NewPageControlWriter();
 std::unique_ptr<ControlWriter> NewTabSheetWriter();
 std::unique_ptr<ControlWriter> NewMainMenuWriter();
 std::unique_ptr<ControlWriter> NewMenuItemWriter();
+std::unique_ptr<ControlWriter> NewImageWriter();
+std::unique_ptr<ControlWriter> NewBitButtonWriter();
+std::unique_ptr<ControlWriter> NewSpeedButtonWriter();
+std::unique_ptr<ControlWriter> NewToolBarWriter();
+std::unique_ptr<ControlWriter> NewToolButtonWriter();
 
 }  // namespace vornic

@@ -99,4 +99,11 @@ bool BytesFromHexLines(const BitmapData& lines, std::string* bytes) {
   return AppendHexBytes(text, pending, bytes) && pending < 0;
 }
 
+bool BytesFromHexText(std::string_view digits, std::string* bytes) {
+  bytes->clear();
+  bytes->reserve(digits.size() / 2);
+  int pending = -1;
+  return AppendHexBytes(digits, pending, bytes) && pending < 0;
+}
+
 }  // namespace vornic

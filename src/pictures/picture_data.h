@@ -35,5 +35,7 @@ PictureFormat SniffPictureFormat(std::string_view stream);
 bool BytesFromHexLines(const TIDictonary& lines, std::string* bytes);
 /// The same for the data lines an image or bit button collected.
 bool BytesFromHexLines(const BitmapData& lines, std::string* bytes);
+/// The same for the digits of a whole data value, braces removed.
+bool BytesFromHexText(std::string_view digits, std::string* bytes);
 
 }  // namespace vornic
