@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "driver/console_messages.h"
 #include "lib/errors.h"
 #include "lib/file_replacement.h"
 
@@ -30,6 +31,9 @@ void NameFailures(const std::string& input_name, const std::string& output_name,
     throw EInOutError(CannotReadFile(input_name));
   } catch (const EWriteError&) {
     throw EInOutError(CannotWriteFile(output_name));
+  } catch (const ELineError& failure) {
+    // Reported as the line loop reports a line it refuses.
+    throw EParserError(LineErrorReport(input_name, failure.line_number(), failure.line()));
   } catch (const Error& failure) {
     throw Error(input_name + ": " + failure.what());
   }
