@@ -161,7 +161,8 @@ class RadioGroupGenerator final : public ControlGenerator {
     for (size_t i = 0; i < places.size(); ++i) {
       const ItemPlace& place = places[i];
       const std::string id = std::to_string(i + 1);
-      text += "\r\n  CreateWindow('Button'," + std::string(group_.Items.GetItem(static_cast<int>(i) + 1)) +
+      text += "\r\n  CreateWindow('Button'," +
+              std::string(group_.Items.GetItem(static_cast<int>(i) + 1)) +
               ", WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON" + StyleIf(i == 0, "WS_GROUP") +
               StyleIf(static_cast<int64_t>(i) == tab_item, "WS_TABSTOP") + ",\r\n    " +
               IntegerText(place.left) + "," + IntegerText(place.top) + "," +

@@ -73,7 +73,8 @@ constexpr char kAddRadioItemsProcedure[] =
     "\r\n    if Index = 0 then Style := Style or WS_GROUP;"
     "\r\n    if Index = TabItem then Style := Style or WS_TABSTOP;"
     "\r\n    CreateWindow('Button', Captions[Item], Style,"
-    "\r\n      (Index div PerColumn) * ItemWidth + 8, (Index mod PerColumn) * ItemHeight + FirstTop,"
+    "\r\n      (Index div PerColumn) * ItemWidth + 8, (Index mod PerColumn) * ItemHeight + "
+    "FirstTop,"
     "\r\n      ItemWidth, ItemHeight, Group, HMENU(Index + 1), Inst, nil);"
     "\r\n  end;"
     "\r\nend;\r\n";
@@ -114,7 +115,8 @@ EntryArrays DeclareEntryArrays(GeneratorContext context, const std::string& name
         .append(": array[0..")
         .append(std::to_string(size - 1))
         .append("] of PChar = (");
-    for (size_t i = 0; i < size; ++i) text.append(i == 0 ? "\r\n    " : ",\r\n    ").append(at(first + i));
+    for (size_t i = 0; i < size; ++i)
+      text.append(i == 0 ? "\r\n    " : ",\r\n    ").append(at(first + i));
     text.append(");\r\n");
     context.AddText("procedures", text);
     arrays.names.push_back(array);
@@ -163,8 +165,7 @@ std::string AddRadioItemsText(GeneratorContext context, const std::string& windo
   for (size_t i = 0; i < arrays.names.size(); ++i) {
     text += "\r\n  AddRadioItems(" + window + ", " + arrays.names[i] + ", " +
             std::to_string(i * kEntriesPerArray) + ",\r\n    " + places.per_column + ", " +
-            places.width + ", " + places.height + ", " + places.top + ", " + places.tab_item +
-            ");";
+            places.width + ", " + places.height + ", " + places.top + ", " + places.tab_item + ");";
   }
   return text;
 }

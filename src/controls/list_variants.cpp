@@ -246,7 +246,8 @@ class ComboBoxExGenerator final : public ListVariantGenerator {
                                   : EntryAt([&ex](size_t i) { return std::string_view(ex[i]); });
     std::string after;
     if (count > 0) {
-      after = "\r\n  { add items to combo box }" + AddStrings(context, name, "CB_ADDSTRING", count, at);
+      after =
+          "\r\n  { add items to combo box }" + AddStrings(context, name, "CB_ADDSTRING", count, at);
     }
     if (!record_.ItemIndex.empty() && TextToInt(record_.ItemIndex) >= 0) {
       after += "\r\n  SendMessage(" + name + ",CB_SETCURSEL," + record_.ItemIndex + ",0);";

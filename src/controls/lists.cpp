@@ -80,7 +80,8 @@ std::string SetMemoLines(GeneratorContext context, const std::string& name,
   }
   std::string text = "\r\n  SendMessage(" + name + ",WM_SETTEXT, 0, lParam(pChar(";
   if (lines.HighIndex() < 1) text += "''";
-  for (int i = 1; i <= lines.HighIndex(); ++i) text.append(i == 1 ? "" : "+#13#10+").append(lines.GetItem(i));
+  for (int i = 1; i <= lines.HighIndex(); ++i)
+    text.append(i == 1 ? "" : "+#13#10+").append(lines.GetItem(i));
   return text + ")));";
 }
 
@@ -188,7 +189,8 @@ void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
        .top = memo.Top,
        .width = memo.Width,
        .height = memo.Height,
-       .after = "\r\n  { add lines  to memo }" + SetMemoLines(Context(dpr), memo.ControlName, memo.Lines),
+       .after = "\r\n  { add lines  to memo }" +
+                SetMemoLines(Context(dpr), memo.ControlName, memo.Lines),
        .takes_focus = true,
        .reads_font = true});
   ListMarker.clear();

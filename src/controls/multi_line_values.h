@@ -57,10 +57,10 @@ class MultiLineValues {
 
   Reading reading_ = Reading::kNothing;
   std::string property_;
-  int items_ = 0;                     // collection items begun
-  bool in_item_ = false;              // between an "item" line and its end
-  TIDictonary entries_;               // the list's entries as written, ")" removed
-  std::string data_;                  // the hex digits read so far
+  int items_ = 0;         // collection items begun
+  bool in_item_ = false;  // between an "item" line and its end
+  TIDictonary entries_;   // the list's entries as written, ")" removed
+  std::string data_;      // the hex digits read so far
 };
 
 }  // namespace vornic

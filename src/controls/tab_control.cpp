@@ -53,9 +53,9 @@ class TabControlGenerator final : public ControlGenerator {
     std::string after;
     const auto count = static_cast<size_t>(tabs_.HighIndex());
     if (WritesAsData(context, count)) {
-      after = InsertTabsText(context, record_.ControlName,
-                             DeclareEntryArrays(context, record_.ControlName, count,
-                                                EntriesOf(tabs_)));
+      after =
+          InsertTabsText(context, record_.ControlName,
+                         DeclareEntryArrays(context, record_.ControlName, count, EntriesOf(tabs_)));
     } else {
       for (int i = 1; i <= tabs_.HighIndex(); ++i) {
         after += InsertTabText(context, record_.ControlName, i - 1, std::string(tabs_.GetItem(i)));
@@ -69,7 +69,7 @@ class TabControlGenerator final : public ControlGenerator {
   TabWindowRecord record_;
   int level_ = 0;
   TIDictonary tabs_;  // the Tabs entries, string literals
-  int chosen_ = -1;                // TabIndex: none unless the form names one
+  int chosen_ = -1;   // TabIndex: none unless the form names one
   bool written_ = false;
 };
 

@@ -49,8 +49,8 @@ class FormTextConverter {
   ByteSink& sink_;
   std::string& out_;  // the sink's pending bytes, appended to Put-style
   RootClassHandler before_data_;
-  int depth_ = 0;         // objects, lists and collections open right now
-  bool in_list_ = false;  // the value being read is an entry of a list of strings
+  int depth_ = 0;               // objects, lists and collections open right now
+  bool in_list_ = false;        // the value being read is an entry of a list of strings
   bool strings_value_ = false;  // the property being read holds strings ("Items.Strings")
 };
 

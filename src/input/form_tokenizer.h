@@ -108,8 +108,8 @@ class FormTokenizer {
   int line_ = 1;
   int previous_line_ = 1;
   bool empty_code_ = false;  // the string token has a "#" without digits
-  bool after_cr_ = false;  // the last byte skipped was a CR
-  bool ended_ = false;     // a character 26 has ended the text; nothing more is read
+  bool after_cr_ = false;    // the last byte skipped was a CR
+  bool ended_ = false;       // a character 26 has ended the text; nothing more is read
   char float_suffix_ = 0;
   bool wide_ = false;  // whether the string being scanned is wide
   std::string string_value_;
