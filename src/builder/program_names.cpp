@@ -79,7 +79,8 @@ constexpr std::string_view kExtendedWords[] = {
     "COLOR_GRADIENTINACTIVECAPTION", "COLOR_MENUHILIGHT", "COLOR_MENUBAR",
     // Long lists written as data: the procedures that walk them, their text.
     "ADDLISTENTRIES", "APPENDLISTLINES", "INSERTLISTTABS", "ADDRADIOITEMS", "SETITEMSFONT",
-    "LISTTEXT", "HIGH", "MOVE", "SETLENGTH", "LENGTH", "LSTRLEN", "WM_GETFONT", "DWORD", "UINT",
+    "LISTTEXT", "ADDVIEWITEMS", "SETVIEWTEXTS", "ADDTREENODES", "BYTE", "HIGH", "MOVE", "SETLENGTH",
+    "LENGTH", "LSTRLEN", "WM_GETFONT", "DWORD", "UINT",
     // Buttons drawn with their glyph: the procedure, its parameters and locals.
     "BS_OWNERDRAW", "WM_DRAWITEM", "PDRAWITEMSTRUCT", "TDRAWITEMSTRUCT", "HWNDITEM", "ITEMSTATE",
     "RCITEM", "HIMAGELIST", "GLYPHBITMAP", "IMAGELIST_CREATE", "IMAGELIST_ADDMASKED",

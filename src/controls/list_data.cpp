@@ -92,6 +92,87 @@ constexpr char kItemsFontProcedure[] =
     "\r\n    SendMessage(GetDlgItem(Group, Item), WM_SETFONT, Font, 0);"
     "\r\nend;\r\n";
 
+constexpr char kAddViewItemsProcedure[] =
+    "\r\n{ Inserts the items of a list view written as data, the first at index First }"
+    "\r\nprocedure AddViewItems(View: HWND; const Captions: array of PChar; First: Integer);"
+    "\r\nvar"
+    "\r\n  Entry: Integer;"
+    "\r\n  Item: TLVItem;"
+    "\r\nbegin"
+    "\r\n  Item.mask := LVIF_TEXT;"
+    "\r\n  Item.iSubItem := 0;"
+    "\r\n  for Entry := 0 to High(Captions) do begin"
+    "\r\n    Item.iItem := First + Entry;"
+    "\r\n    Item.pszText := Captions[Entry];"
+    "\r\n    SendMessage(View, LVM_INSERTITEM, 0, LParam(@Item));"
+    "\r\n  end;"
+    "\r\nend;\r\n";
+
+constexpr char kSetViewTextsProcedure[] =
+    "\r\n{ Sets column Column of the items of a list view, from the item at index First }"
+    "\r\nprocedure SetViewTexts(View: HWND; const Texts: array of PChar;"
+    "\r\n  First, Column: Integer);"
+    "\r\nvar"
+    "\r\n  Entry: Integer;"
+    "\r\n  Item: TLVItem;"
+    "\r\nbegin"
+    "\r\n  Item.mask := LVIF_TEXT;"
+    "\r\n  Item.iSubItem := Column;"
+    "\r\n  for Entry := 0 to High(Texts) do begin"
+    "\r\n    Item.pszText := Texts[Entry];"
+    "\r\n    SendMessage(View, LVM_SETITEMTEXT, First + Entry, LParam(@Item));"
+    "\r\n  end;"
+    "\r\nend;\r\n";
+
+// The parents live in TreeNodes from one call to the next, as the nodes of
+// one tree may lie in several arrays.
+constexpr char kAddTreeNodesProcedure[] =
+    "\r\n{ Inserts the nodes of a tree view written as data, each below the last node"
+    "\r\n  one level up }"
+    "\r\nprocedure AddTreeNodes(Tree: HWND; const Captions: array of PChar;"
+    "\r\n  const Depths: array of Byte);"
+    "\r\nvar"
+    "\r\n  Node: Integer;"
+    "\r\n  Insert: TTVInsertStruct;"
+    "\r\nbegin"
+    "\r\n  Insert.hInsertAfter := TVI_LAST;"
+    "\r\n  Insert.item.mask := TVIF_TEXT;"
+    "\r\n  for Node := 0 to High(Captions) do begin"
+    "\r\n    if Depths[Node] = 0 then"
+    "\r\n      Insert.hParent := TVI_ROOT"
+    "\r\n    else"
+    "\r\n      Insert.hParent := TreeNodes[Depths[Node] - 1];"
+    "\r\n    Insert.item.pszText := Captions[Node];"
+    "\r\n    TreeNodes[Depths[Node]] :="
+    "\r\n      HTREEITEM(SendMessage(Tree, TVM_INSERTITEM, 0, LParam(@Insert)));"
+    "\r\n  end;"
+    "\r\nend;\r\n";
+
+// The depths of a tree's nodes beside its arrays of captions, twenty to a line.
+std::vector<std::string> DeclareDepthArrays(GeneratorContext context, const std::string& window,
+                                            const EntryArrays& captions,
+                                            const std::function<int(size_t)>& depth_at) {
+  std::vector<std::string> names;
+  std::string text;
+  for (size_t first = 0; first < captions.count; first += kEntriesPerArray) {
+    const size_t size = std::min(kEntriesPerArray, captions.count - first);
+    const std::string array = context.TakeIdentifier(window + "Depths");
+    text.assign("\r\nconst\r\n  ")
+        .append(array)
+        .append(": array[0..")
+        .append(std::to_string(size - 1))
+        .append("] of Byte = (");
+    for (size_t i = 0; i < size; ++i) {
+      text.append(i == 0 ? "\r\n    " : i % 20 == 0 ? ",\r\n    " : ", ");
+      text.append(std::to_string(depth_at(first + i)));
+    }
+    text.append(");\r\n");
+    context.AddText("procedures", text);
+    names.push_back(array);
+  }
+  return names;
+}
+
 }  // namespace
 
 EntryAt EntriesOf(const TIDictonary& entries) {
@@ -166,6 +247,37 @@ std::string AddRadioItemsText(GeneratorContext context, const std::string& windo
     text += "\r\n  AddRadioItems(" + window + ", " + arrays.names[i] + ", " +
             std::to_string(i * kEntriesPerArray) + ",\r\n    " + places.per_column + ", " +
             places.width + ", " + places.height + ", " + places.top + ", " + places.tab_item + ");";
+  }
+  return text;
+}
+
+std::string AddViewItemsText(GeneratorContext context, const std::string& window,
+                             const EntryArrays& captions,
+                             const std::vector<EntryArrays>& sub_items) {
+  context.AddTextOnce("procedures", kAddViewItemsProcedure);
+  std::string text;
+  for (size_t i = 0; i < captions.names.size(); ++i) {
+    text += "\r\n  AddViewItems(" + window + ", " + captions.names[i] + ", " +
+            std::to_string(i * kEntriesPerArray) + ");";
+  }
+  if (!sub_items.empty()) context.AddTextOnce("procedures", kSetViewTextsProcedure);
+  for (size_t column = 0; column < sub_items.size(); ++column) {
+    for (size_t i = 0; i < sub_items[column].names.size(); ++i) {
+      text += "\r\n  SetViewTexts(" + window + ", " + sub_items[column].names[i] + ", " +
+              std::to_string(i * kEntriesPerArray) + ", " + std::to_string(column + 1) + ");";
+    }
+  }
+  return text;
+}
+
+std::string AddTreeNodesText(GeneratorContext context, const std::string& window,
+                             const EntryArrays& captions,
+                             const std::function<int(size_t)>& depth_at) {
+  context.AddTextOnce("procedures", kAddTreeNodesProcedure);
+  const std::vector<std::string> depths = DeclareDepthArrays(context, window, captions, depth_at);
+  std::string text;
+  for (size_t i = 0; i < captions.names.size(); ++i) {
+    text += "\r\n  AddTreeNodes(" + window + ", " + captions.names[i] + ", " + depths[i] + ");";
   }
   return text;
 }

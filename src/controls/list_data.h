@@ -68,6 +68,18 @@ struct RadioPlaces {
 /// `window`, with control IDs from 1.
 std::string AddRadioItemsText(GeneratorContext context, const std::string& window,
                               const EntryArrays& arrays, const RadioPlaces& places);
+/// Statements that insert the entries as the items of the list view
+/// `window`, and `sub_items[j]` (entries too, as many) as their texts in
+/// column j + 1.
+std::string AddViewItemsText(GeneratorContext context, const std::string& window,
+                             const EntryArrays& captions,
+                             const std::vector<EntryArrays>& sub_items);
+/// Statements that insert the entries as the nodes of the tree view
+/// `window`, each below the last node one level up; `depth_at` gives a
+/// node's depth, 0 at the root.
+std::string AddTreeNodesText(GeneratorContext context, const std::string& window,
+                             const EntryArrays& captions,
+                             const std::function<int(size_t)>& depth_at);
 /// A statement that gives the first `count` items of `window` its font.
 std::string ItemsFontText(GeneratorContext context, const std::string& window, size_t count);
 

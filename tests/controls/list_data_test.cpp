@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -110,6 +111,54 @@ TEST_F(ListDataTest, LongListsOfEveryWriterAreDeclaredAsArraysAndWalkedOncePerAr
   // The items take the group box's font once the fonts exist.
   EXPECT_NE(Added("bodylast").find("SetItemsFont(Control1, 1001);"), std::string::npos);
   EXPECT_EQ(Added("bodymidleend").find("GetDlgItem(Control1"), std::string::npos);
+}
+
+// A tree view whose stored nodes alternate between a root and its child,
+// `count` nodes in all, each record as the class library streams it.
+std::string TreeForm(size_t count) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string bytes;
+  const auto put32 = [&bytes](uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i));
+  };
+  put32(static_cast<uint32_t>((count + 1) / 2));
+  for (size_t i = 0; i < count; ++i) {
+    const std::string text = "N" + std::to_string(i);
+    put32(static_cast<uint32_t>(25 + text.size()));
+    bytes += std::string(8, '\0') + std::string(8, '\xFF') + std::string(4, '\0');
+    put32(i % 2 == 0 && i + 1 < count ? 1 : 0);
+    bytes += static_cast<char>(text.size()) + text;
+  }
+  std::string form =
+      "object Form1: TForm1\n  Left = 0\n  Top = 0\n  TextHeight = 13\n"
+      "  object Control1: TTreeView\n    Left = 8\n    Top = 8\n    Width = 200\n"
+      "    Height = 150\n    Items.Data = {";
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (i % 32 == 0) form += "\n      ";
+    form += kDigits[static_cast<uint8_t>(bytes[i]) >> 4];
+    form += kDigits[static_cast<uint8_t>(bytes[i]) & 0xF];
+  }
+  return form + "}\n  end\nend\n";
+}
+
+TEST_F(ListDataTest, LongTreeIsDeclaredWithTheDepthOfEachNode) {
+  const size_t count = kEntriesPerArray + 1;
+  ASSERT_EQ(TranslateForm(TreeForm(count)), "");
+  dpr_->Compose();
+  const DeclaredData data = ReadDeclaredData(dpr_->ComposedText);
+  ASSERT_EQ(data.entries.size(), count);
+  EXPECT_EQ(data.entries[0], "'N0'");
+  EXPECT_EQ(data.entries[count - 1], "'N" + std::to_string(count - 1) + "'");
+  const std::string declarations = Added("procedures");
+  EXPECT_NE(declarations.find("  Control1Depths: array[0..999] of Byte = (\r\n    0, 1, 0, 1,"),
+            std::string::npos);
+  EXPECT_NE(declarations.find("  Control1Depths_1: array[0..0] of Byte = (\r\n    0);"),
+            std::string::npos);
+  EXPECT_NE(Added("bodymidle")
+                .find("\r\n  AddTreeNodes(Control1, Control1Entries, Control1Depths);"
+                      "\r\n  AddTreeNodes(Control1, Control1Entries_1, "
+                      "Control1Depths_1);"),
+            std::string::npos);
 }
 
 TEST_F(ListDataTest, ListAtTheThresholdAndEveryListOfTheExactTranslationKeepAStatementEach) {
