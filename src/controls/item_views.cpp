@@ -280,9 +280,11 @@ class TreeViewGenerator final : public ItemViewGenerator {
   std::string NodeLines(GeneratorContext context) const {
     const std::vector<StoredNode>& nodes = record_.Nodes;
     if (nodes.empty()) return "";
+    const bool as_data = WritesAsData(context, nodes.size());
+    if (!as_data) context.DeclareOnce("TreeInsert: TTVInsertStruct;");
     context.AddTextOnce(
         "var", "\r\n    TreeNodes: array[0.." + std::to_string(kMaxTreeDepth) + "] of HTREEITEM;");
-    if (WritesAsData(context, nodes.size())) {
+    if (as_data) {
       std::vector<std::string> texts;
       for (const StoredNode& node : nodes) texts.push_back(PascalLiteral(node.text));
       const EntryArrays captions =
@@ -293,7 +295,6 @@ class TreeViewGenerator final : public ItemViewGenerator {
                return std::min(nodes[i].depth, kMaxTreeDepth);
              });
     }
-    context.DeclareOnce("TreeInsert: TTVInsertStruct;");
     std::string text =
         "\r\n  { add items to tree view }\r\n  TreeInsert.hInsertAfter := TVI_LAST; "
         "TreeInsert.item.mask := TVIF_TEXT;";
