@@ -80,8 +80,9 @@ std::string SetMemoLines(GeneratorContext context, const std::string& name,
   }
   std::string text = "\r\n  SendMessage(" + name + ",WM_SETTEXT, 0, lParam(pChar(";
   if (lines.HighIndex() < 1) text += "''";
-  for (int i = 1; i <= lines.HighIndex(); ++i)
+  for (int i = 1; i <= lines.HighIndex(); ++i) {
     text.append(i == 1 ? "" : "+#13#10+").append(lines.GetItem(i));
+  }
   return text + ")));";
 }
 
