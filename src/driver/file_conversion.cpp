@@ -40,15 +40,11 @@ void NameFailures(const std::string& input_name, const FileReplacement* output, 
   } catch (const EInputError& failure) {
     throw EInOutError(CannotReadFile(input_name, SystemReason(failure.error_number())));
   } catch (const EWriteError&) {
-<<<<<<< HEAD
     if (output == nullptr) throw;
     throw EInOutError(CannotWriteFile(output->name(), SystemReason(output->write_error())));
-=======
-    throw EInOutError(CannotWriteFile(output_name));
   } catch (const ELineError& failure) {
     // Reported as the line loop reports a line it refuses.
     throw EParserError(LineErrorReport(input_name, failure.line_number(), failure.line()));
->>>>>>> items
   } catch (const Error& failure) {
     throw Error(input_name + ": " + failure.what());
   }

@@ -376,9 +376,8 @@ void FormTokenizer::Error(std::string_view text) const {
   throw EParserError(std::string(text) + OnLine());
 }
 
-<<<<<<< HEAD
 std::string FormTokenizer::OnLine() const { return " on line " + std::to_string(line_); }
-=======
+
 // Refills happen at line ends only, so the whole line of the token lies in
 // the buffer: from behind the line end before it to the line end after it.
 void FormTokenizer::RefuseLine() const {
@@ -389,6 +388,5 @@ void FormTokenizer::RefuseLine() const {
   while (end < source_end_ && !ends_line(buffer_[end])) ++end;
   throw ELineError(line_, std::string(buffer_.data() + begin, end - begin));
 }
->>>>>>> items
 
 }  // namespace vornic

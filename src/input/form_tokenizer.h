@@ -84,13 +84,10 @@ class FormTokenizer {
 
   /// Throws EParserError "<text> on line <line>".
   [[noreturn]] void Error(std::string_view text) const;
-<<<<<<< HEAD
   /// " on line <line>": where every message of the tokenizer points.
   std::string OnLine() const;
-=======
   /// Throws ELineError for the line the current token stands on.
   [[noreturn]] void RefuseLine() const;
->>>>>>> items
 
  private:
   static constexpr size_t kBufferSize = 4096;
