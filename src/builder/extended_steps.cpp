@@ -22,6 +22,7 @@ class ExtendedSteps final : public TranslationSteps {
   void ReserveNames(ProgramNames& names) const override { names.ReserveExtendedIdentifiers(); }
   bool FontsWithLines() const override { return true; }
   bool FocusesInTabOrder() const override { return true; }
+  bool WritesListsAsData() const override { return true; }
 
   Generator MemberFor(const ClassRow& row) const override {
     return row.extended == nullptr ? row.build : nullptr;

@@ -73,6 +73,9 @@ class TranslationSteps {
   /// control first in the designer's tab order; the exact translation gives
   /// it to the first control created that can take it.
   virtual bool FocusesInTabOrder() const { return false; }
+  /// True when a long list is written as constant arrays and a call per
+  /// array; the exact translation writes a statement per entry.
+  virtual bool WritesListsAsData() const { return false; }
 };
 
 /// The translation the documented rules describe, byte for byte.

@@ -67,8 +67,16 @@ void CheckProperty(const LineWords& line, const PropertyList* properties) {
   }
 }
 
-// An entry of a string list; the last one carries the ")" that closes the list.
-void CheckListEntry(const std::string& word) {
+bool IsStringListMarker(std::string_view list_marker) {
+  return list_marker == "lb_is" || list_marker == "cb_is" || list_marker == "memo_is";
+}
+
+// A line of a string list up to its closing ")": one word, a string literal,
+// the last one carrying the ")". A line of more words (a value behind the
+// entry, a code the line parser ends the word at) would be lost.
+void CheckListEntry(const LineWords& line) {
+  const std::string& word = line.Word1;
+  if (line.WordCount != 1) Reject("list entry", word + " " + line.Word2);
   const std::string entry = LastChar(word) == ')' ? DropLastChar(word) : word;
   if (!IsStringLiteral(entry)) Reject("list entry", word);
 }
@@ -82,11 +90,7 @@ void CheckDataLine(const std::string& word) {
 // no kind, while their marker is set.
 void CheckContinuationLine(const LineWords& line, std::string_view list_marker) {
   if (list_marker.empty() || !line.Kind.empty() || line.WordCount != 1) return;
-  if (list_marker == "lb_is" || list_marker == "cb_is" || list_marker == "memo_is") {
-    CheckListEntry(line.Word1);
-  } else if (list_marker == "image_is" || list_marker == "bitbtn_is") {
-    CheckDataLine(line.Word1);
-  }
+  if (list_marker == "image_is" || list_marker == "bitbtn_is") CheckDataLine(line.Word1);
 }
 
 }  // namespace
@@ -170,6 +174,10 @@ void CheckLineValues(const LineWords& line, const ObjectChecks& checks,
     const std::string& word = line.ObjectName;
     const std::string name = LastChar(word) == ':' ? DropLastChar(word) : word;
     if (!IsIdentifier(name)) Reject("object name", word);
+  } else if (IsStringListMarker(list_marker) && kind != "end") {
+    // Every line before the closing ")" is an entry, whatever its words
+    // look like; an end line closes a list that lost its ")".
+    CheckListEntry(line);
   } else if (kind == "set") {
     CheckProperty(line, checks.properties);
     CheckProperty(line, checks.extended);

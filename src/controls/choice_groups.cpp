@@ -12,7 +12,9 @@
 #include "controls/control_steps.h"
 #include "controls/control_values.h"
 #include "controls/geometry.h"
+#include "controls/list_data.h"
 #include "controls/window_control.h"
+#include "lib/dictionary.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -31,7 +33,7 @@ struct RadioGroupRecord {
   std::string Caption;
   std::string Columns;
   std::string ItemIndex;
-  std::vector<std::string> Items;  // string literals, in order
+  TIDictonary Items;  // string literals, in order
 };
 
 // An item's rectangle inside the group box.
@@ -53,19 +55,32 @@ int64_t TextHeightOf(const DesignFont& font) {
 // The items fill the columns top to bottom in rows of equal height, below
 // the caption and inside the box's frame; what the rows leave over is shared
 // above and below them.
-std::vector<ItemPlace> ItemPlaces(const RadioGroupRecord& group, int64_t text_height) {
-  const int64_t count = static_cast<int64_t>(group.Items.size());
-  if (count == 0) return {};  // no rows to divide the box into
+struct ItemGrid {
+  int64_t per_column;
+  int64_t width;
+  int64_t height;
+  int64_t top_margin;
+};
+
+// REQUIRES: the group has items.
+ItemGrid GridOf(const RadioGroupRecord& group, int64_t text_height) {
+  const int64_t count = group.Items.HighIndex();
   const int64_t columns = std::clamp(IntegerOr(group.Columns, 1), 1, kMaxColumns);
   const int64_t per_column = (count + columns - 1) / columns;
-  const int64_t width = (int64_t{IntegerOr(group.Width, 0)} - 10) / columns;
   const int64_t space = int64_t{IntegerOr(group.Height, 0)} - text_height - 5;
-  const int64_t height = space / per_column;
-  const int64_t top_margin = text_height + 1 + (space % per_column) / 2;
+  return {per_column, (int64_t{IntegerOr(group.Width, 0)} - 10) / columns, space / per_column,
+          text_height + 1 + (space % per_column) / 2};
+}
+
+std::vector<ItemPlace> ItemPlaces(const RadioGroupRecord& group, int64_t text_height) {
+  const int64_t count = group.Items.HighIndex();
+  if (count == 0) return {};  // no rows to divide the box into
+  const ItemGrid grid = GridOf(group, text_height);
   std::vector<ItemPlace> places;
   for (int64_t i = 0; i < count; ++i) {
-    places.push_back(
-        {(i / per_column) * width + 8, (i % per_column) * height + top_margin, width, height});
+    places.push_back({(i / grid.per_column) * grid.width + 8,
+                      (i % grid.per_column) * grid.height + grid.top_margin, grid.width,
+                      grid.height});
   }
   return places;
 }
@@ -108,7 +123,13 @@ class RadioGroupGenerator final : public ControlGenerator {
                                   .styles = "WS_VISIBLE or WS_CHILD or BS_GROUPBOX",
                                   .box = BoxOf(group_),
                                   .after = ItemsText(context, line.Level)});
-    for (size_t i = 1; i <= group_.Items.size(); ++i) {
+    const auto count = static_cast<size_t>(group_.Items.HighIndex());
+    if (WritesAsData(context, count)) {
+      // The items take the box's font, which is the font they would register.
+      context.AddText("bodylast", ItemsFontText(context, name, count));
+      return;
+    }
+    for (size_t i = 1; i <= count; ++i) {
       context.TakeFont(ItemWindow(i), line.Level, true);
     }
   }
@@ -120,22 +141,32 @@ class RadioGroupGenerator final : public ControlGenerator {
   std::string ItemsText(GeneratorContext context, int level) const {
     const std::string& name = group_.ControlName;
     const int64_t checked = IntegerOr(group_.ItemIndex, -1);
-    const int64_t tab_item =
-        checked >= 0 && checked < static_cast<int64_t>(group_.Items.size()) ? checked : 0;
-    const std::vector<ItemPlace> places =
-        ItemPlaces(group_, TextHeightOf(context.DesignFontAt(level)));
+    const int64_t count = group_.Items.HighIndex();
+    const int64_t tab_item = checked >= 0 && checked < count ? checked : 0;
+    const int64_t text_height = TextHeightOf(context.DesignFontAt(level));
     std::string text;
+    if (WritesAsData(context, static_cast<size_t>(count))) {
+      const ItemGrid grid = GridOf(group_, text_height);
+      text = AddRadioItemsText(
+          context, name,
+          DeclareEntryArrays(context, name, static_cast<size_t>(count), EntriesOf(group_.Items)),
+          {IntegerText(grid.per_column), IntegerText(grid.width), IntegerText(grid.height),
+           IntegerText(grid.top_margin), IntegerText(tab_item)});
+    }
+    const std::vector<ItemPlace> places =
+        text.empty() ? ItemPlaces(group_, text_height) : std::vector<ItemPlace>();
     for (size_t i = 0; i < places.size(); ++i) {
       const ItemPlace& place = places[i];
       const std::string id = std::to_string(i + 1);
-      text += "\r\n  CreateWindow('Button'," + group_.Items[i] +
+      text += "\r\n  CreateWindow('Button'," +
+              std::string(group_.Items.GetItem(static_cast<int>(i) + 1)) +
               ", WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON" + StyleIf(i == 0, "WS_GROUP") +
               StyleIf(static_cast<int64_t>(i) == tab_item, "WS_TABSTOP") + ",\r\n    " +
               IntegerText(place.left) + "," + IntegerText(place.top) + "," +
               IntegerText(place.width) + "," + IntegerText(place.height) + ", " + name + ", " + id +
               ", Inst, nil);";
     }
-    if (checked >= 0 && checked < static_cast<int64_t>(places.size())) {
+    if (checked >= 0 && checked < count) {
       text += "\r\n  SendMessage(" + ItemWindow(static_cast<size_t>(checked) + 1) +
               ",BM_SETCHECK,1,0);";
     }

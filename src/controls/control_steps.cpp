@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "builder/builder.h"
+#include "lib/dictionary.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -28,8 +29,7 @@ constexpr char kStringListMarker[] = "lb_is";
 
 void BeginStringList(GeneratorContext context) { context.list_marker() = kStringListMarker; }
 
-void ReadStringListLine(GeneratorContext context, const LineWords& line,
-                        std::vector<std::string>& entries) {
+void ReadStringListLine(GeneratorContext context, const LineWords& line, TIDictonary& entries) {
   std::string& marker = context.list_marker();
   if (marker != kStringListMarker) return;
   if (line.Kind == "end") {
@@ -37,12 +37,12 @@ void ReadStringListLine(GeneratorContext context, const LineWords& line,
     return;
   }
   if (line.WordCount != 1) return;
-  std::string entry = line.Word1;
-  if (LastChar(entry) == ')') {
-    entry = DropLastChar(entry);
+  std::string_view entry = line.Word1;
+  if (!entry.empty() && entry.back() == ')') {
+    entry.remove_suffix(1);
     marker.clear();
   }
-  entries.push_back(entry);
+  entries.Add(entry);
 }
 
 bool TBuilder::StoreFontProperty(const LineWords& line) {

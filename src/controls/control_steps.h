@@ -2,12 +2,13 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "builder/generator_context.h"
 #include "builder/line_words.h"
 
 namespace vornic {
+
+class TIDictonary;
 
 /// `text`, or an empty quoted text when `text` is empty, so that a missing
 /// property still gives the generated call its argument.
@@ -18,7 +19,6 @@ std::string QuotedOrEmpty(const std::string& text);
 void BeginStringList(GeneratorContext context);
 /// Adds the entry of `line` to `entries` while a string list is being read;
 /// the entry that ends in ")" closes the list, and so does an end line.
-void ReadStringListLine(GeneratorContext context, const LineWords& line,
-                        std::vector<std::string>& entries);
+void ReadStringListLine(GeneratorContext context, const LineWords& line, TIDictonary& entries);
 
 }  // namespace vornic

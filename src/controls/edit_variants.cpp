@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "controls/control_steps.h"
+#include "controls/list_data.h"
 #include "controls/property_tables.h"
 #include "controls/record_generator.h"
 #include "controls/window_control.h"
 #include "lib/code_layout.h"
+#include "lib/dictionary.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -43,7 +45,7 @@ struct EditRecord {
   std::string ScrollBars;
   std::string WordWrap;
   std::string WantReturns;
-  std::vector<std::string> Lines;
+  TIDictonary Lines;
 };
 
 constexpr NamedField<EditRecord> kFields[] = {
@@ -71,7 +73,11 @@ class EditGenerator : public RecordGenerator<EditRecord> {
   void StoreProperty(const LineWords& line) override { StoreNamedField(kFields, record_, line); }
 
   void OnValueRead() override {
-    if (values_.property() == "Lines.Strings") record_.Lines = values_.StringEntries();
+    if (values_.property() == "Lines.Strings") record_.Lines = values_.TakeStringEntries();
+  }
+
+  bool WritesStrings(const std::string& property) const override {
+    return property == "Lines.Strings";
   }
 
   std::string CommonStyles() const {
@@ -121,11 +127,18 @@ class RichEditGenerator final : public EditGenerator {
     if (!FlagOf(record_.WordWrap, true)) styles += " or ES_AUTOHSCROLL";
     if (FlagOf(record_.WantReturns, true)) styles += " or ES_WANTRETURN";
     std::string after;
-    if (!record_.Lines.empty()) {
-      std::string text = record_.Lines[0];
-      for (size_t i = 1; i < record_.Lines.size(); ++i) text += "+#13#10+" + record_.Lines[i];
+    const auto count = static_cast<size_t>(record_.Lines.HighIndex());
+    if (WritesAsData(context, count)) {
+      after = "\r\n  { add lines to rich edit }" +
+              SetLinesText(context, name,
+                           DeclareEntryArrays(context, name, count, EntriesOf(record_.Lines)));
+    } else if (count > 0) {
       after = "\r\n  { add lines to rich edit }\r\n  SendMessage(" + name +
-              ",WM_SETTEXT,0,LParam(PChar(" + text + ")));";
+              ",WM_SETTEXT,0,LParam(PChar(";
+      for (int i = 1; i <= record_.Lines.HighIndex(); ++i) {
+        after.append(i == 1 ? "" : "+#13#10+").append(record_.Lines.GetItem(i));
+      }
+      after += ")));";
     }
     CreateWindowControl(context, {.level = line.Level,
                                   .name = name,

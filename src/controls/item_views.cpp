@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "controls/control_steps.h"
 #include "controls/item_data.h"
+#include "controls/list_data.h"
 #include "controls/property_tables.h"
 #include "controls/record_generator.h"
 #include "controls/window_control.h"
@@ -113,7 +115,7 @@ class ListViewGenerator final : public ItemViewGenerator {
                                           ", 'SysListView32','', ",
                                   .styles = styles,
                                   .box = BoxOf(view),
-                                  .after = ExtendedStyles() + ColumnLines() + ItemLines(),
+                                  .after = ExtendedStyles() + ColumnLines() + ItemLines(context),
                                   .takes_focus = true,
                                   .common = true});
   }
@@ -179,8 +181,33 @@ class ListViewGenerator final : public ItemViewGenerator {
     return text;
   }
 
-  std::string ItemLines() const {
+  // Many items are written as data: their captions, and the texts of each
+  // further column, '' for an item without one.
+  std::string ItemsAsData(GeneratorContext context) const {
+    const std::vector<StoredItem>& items = record_.Items;
+    const std::string& name = record_.ControlName;
+    std::vector<std::string> texts(items.size());
+    const EntryAt text_at = [&texts](size_t i) { return std::string_view(texts[i]); };
+    const auto declare = [&](const auto& text_of) {
+      for (size_t i = 0; i < items.size(); ++i) texts[i] = PascalLiteral(text_of(items[i]));
+      return DeclareEntryArrays(context, name, items.size(), text_at);
+    };
+    const EntryArrays captions = declare([](const StoredItem& item) { return item.caption; });
+    size_t columns = 0;
+    for (const StoredItem& item : items) columns = std::max(columns, item.sub_items.size());
+    std::vector<EntryArrays> sub_items;
+    for (size_t j = 0; j < columns; ++j) {
+      sub_items.push_back(declare([j](const StoredItem& item) {
+        return j < item.sub_items.size() ? item.sub_items[j] : std::u16string();
+      }));
+    }
+    return "\r\n  { add items to list view }" +
+           AddViewItemsText(context, name, captions, sub_items);
+  }
+
+  std::string ItemLines(GeneratorContext context) const {
     if (record_.Items.empty()) return "";
+    if (WritesAsData(context, record_.Items.size())) return ItemsAsData(context);
     const std::string& name = record_.ControlName;
     std::string text = "\r\n  { add items to list view }\r\n  ListItem.mask := LVIF_TEXT;";
     for (size_t i = 0; i < record_.Items.size(); ++i) {
@@ -247,9 +274,21 @@ class TreeViewGenerator final : public ItemViewGenerator {
   std::string NodeLines(GeneratorContext context) const {
     const std::vector<StoredNode>& nodes = record_.Nodes;
     if (nodes.empty()) return "";
-    context.DeclareOnce("TreeInsert: TTVInsertStruct;");
+    const bool as_data = WritesAsData(context, nodes.size());
+    if (!as_data) context.DeclareOnce("TreeInsert: TTVInsertStruct;");
     context.AddTextOnce(
         "var", "\r\n    TreeNodes: array[0.." + std::to_string(kMaxTreeDepth) + "] of HTREEITEM;");
+    if (as_data) {
+      std::vector<std::string> texts;
+      for (const StoredNode& node : nodes) texts.push_back(PascalLiteral(node.text));
+      const EntryArrays captions =
+          DeclareEntryArrays(context, record_.ControlName, nodes.size(),
+                             [&texts](size_t i) { return std::string_view(texts[i]); });
+      return "\r\n  { add items to tree view }" +
+             AddTreeNodesText(context, record_.ControlName, captions, [&nodes](size_t i) {
+               return std::min(nodes[i].depth, kMaxTreeDepth);
+             });
+    }
     std::string text =
         "\r\n  { add items to tree view }\r\n  TreeInsert.hInsertAfter := TVI_LAST; "
         "TreeInsert.item.mask := TVIF_TEXT;";

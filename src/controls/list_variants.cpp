@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "controls/control_steps.h"
+#include "controls/list_data.h"
 #include "controls/property_tables.h"
 #include "controls/record_generator.h"
 #include "controls/window_control.h"
+#include "lib/dictionary.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -79,7 +81,7 @@ struct ListVariantRecord {
   std::string Text;
   std::string ItemIndex;
   std::string Selected;
-  std::vector<std::string> Items;    // string literals
+  TIDictonary Items;                 // string literals
   std::vector<std::string> ItemsEx;  // the captions of the ItemsEx collection
 };
 
@@ -93,11 +95,15 @@ constexpr NamedField<ListVariantRecord> kFields[] = {
     {"ItemIndex", &ListVariantRecord::ItemIndex},
     {"Selected", &ListVariantRecord::Selected}};
 
-std::string AddStrings(const std::string& name, const char* message,
-                       const std::vector<std::string>& items) {
+std::string AddStrings(GeneratorContext context, const std::string& name, const char* message,
+                       size_t count, const EntryAt& at) {
+  if (WritesAsData(context, count)) {
+    return AddEntriesText(context, name, message, DeclareEntryArrays(context, name, count, at));
+  }
   std::string text;
-  for (const std::string& item : items) {
-    text += "\r\n  SendMessage(" + name + "," + message + ",0,LParam(PChar(" + item + ")));";
+  for (size_t i = 0; i < count; ++i) {
+    text.append("\r\n  SendMessage(").append(name).append(",").append(message);
+    text.append(",0,LParam(PChar(").append(at(i)).append(")));");
   }
   return text;
 }
@@ -136,11 +142,15 @@ class ListVariantGenerator : public RecordGenerator<ListVariantRecord> {
 
   void OnValueRead() override {
     if (values_.property() == "Items.Strings") {
-      record_.Items = values_.StringEntries();
+      record_.Items = values_.TakeStringEntries();
     } else if (values_.property() == "ItemsEx") {
       // Items without a caption count too.
       record_.ItemsEx.resize(static_cast<size_t>(values_.item() + 1), "''");
     }
+  }
+
+  bool WritesStrings(const std::string& property) const override {
+    return property == "Items.Strings";
   }
 };
 
@@ -156,9 +166,10 @@ class CheckListBoxGenerator final : public ListVariantGenerator {
     if (!record_.ItemHeight.empty()) {
       after += "\r\n  SendMessage(" + name + ",LB_SETITEMHEIGHT,0," + record_.ItemHeight + ");";
     }
-    if (!record_.Items.empty()) {
-      after +=
-          "\r\n  { add items to check list box }" + AddStrings(name, "LB_ADDSTRING", record_.Items);
+    if (record_.Items.HighIndex() > 0) {
+      after += "\r\n  { add items to check list box }" +
+               AddStrings(context, name, "LB_ADDSTRING",
+                          static_cast<size_t>(record_.Items.HighIndex()), EntriesOf(record_.Items));
     }
     CreateWindowControl(context, {.level = line.Level,
                                   .name = name,
@@ -221,11 +232,16 @@ class ComboBoxExGenerator final : public ListVariantGenerator {
   void OnEnd(GeneratorContext context, const LineWords& line) override {
     if (!HasGeometry(record_)) return;
     const std::string& name = record_.ControlName;
-    const std::vector<std::string>& items =
-        record_.ItemsEx.empty() ? record_.Items : record_.ItemsEx;
+    // The entries of the collection, else those of the list.
+    const std::vector<std::string>& ex = record_.ItemsEx;
+    const TIDictonary& items = record_.Items;
+    const size_t count = ex.empty() ? static_cast<size_t>(items.HighIndex()) : ex.size();
+    const EntryAt at = ex.empty() ? EntriesOf(items)
+                                  : EntryAt([&ex](size_t i) { return std::string_view(ex[i]); });
     std::string after;
-    if (!items.empty()) {
-      after = "\r\n  { add items to combo box }" + AddStrings(name, "CB_ADDSTRING", items);
+    if (count > 0) {
+      after =
+          "\r\n  { add items to combo box }" + AddStrings(context, name, "CB_ADDSTRING", count, at);
     }
     if (!record_.ItemIndex.empty() && TextToInt(record_.ItemIndex) >= 0) {
       after += "\r\n  SendMessage(" + name + ",CB_SETCURSEL," + record_.ItemIndex + ",0);";

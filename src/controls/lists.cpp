@@ -2,11 +2,13 @@
 // of their multi-line list property ("Items.Strings", "Lines.Strings").
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "builder/builder.h"
 #include "controls/control_steps.h"
 #include "controls/geometry.h"
+#include "controls/list_data.h"
 #include "controls/window_control.h"
 #include "lib/code_layout.h"
 #include "lib/text.h"
@@ -33,20 +35,28 @@ void CollectEntry(std::string& list_marker, const char* marker, const LineWords&
     return;
   }
   if (line.WordCount != 1) return;
-  std::string entry = line.Word1;
-  if (LastChar(entry) == ')') {
-    entry = DropLastChar(entry);
+  std::string_view entry = line.Word1;
+  if (!entry.empty() && entry.back() == ')') {
+    entry.remove_suffix(1);
     list_marker.clear();
   }
   entries.Add(entry);
 }
 
-// One SendMessage line per entry, adding it with `message`.
-std::string AddStrings(const std::string& name, const std::string& message,
+// One SendMessage line per entry, adding it with `message`; a long list of
+// the extended translation is added from arrays with `data_message`.
+std::string AddStrings(GeneratorContext context, const std::string& name,
+                       const std::string& message, const std::string& data_message,
                        const TIDictonary& entries) {
+  const auto count = static_cast<size_t>(entries.HighIndex());
+  if (WritesAsData(context, count)) {
+    return AddEntriesText(context, name, data_message,
+                          DeclareEntryArrays(context, name, count, EntriesOf(entries)));
+  }
   std::string text;
   for (int i = 1; i <= entries.HighIndex(); ++i) {
-    text += "\r\n  SendMessage(" + name + message + "LParam(PChar(" + entries.GetItem(i) + ")) );";
+    text.append("\r\n  SendMessage(").append(name).append(message).append("LParam(PChar(");
+    text.append(entries.GetItem(i)).append(")) );");
   }
   return text;
 }
@@ -60,12 +70,20 @@ std::string ComboBoxHeight(const TIComboBox& box) {
   return std::to_string(static_cast<int32_t>(height));  // wraps like every position sum
 }
 
-// The memo's lines as one Pascal expression with CR LF between them.
-std::string JoinedLines(const TIDictonary& lines) {
-  if (lines.HighIndex() < 1) return "''";
-  std::string text = lines.GetItem(1);
-  for (int i = 2; i <= lines.HighIndex(); ++i) text += "+#13#10+" + lines.GetItem(i);
-  return text;
+// The memo's lines as one Pascal expression with CR LF between them, set
+// as its text; a long list of the extended translation is joined from arrays.
+std::string SetMemoLines(GeneratorContext context, const std::string& name,
+                         const TIDictonary& lines) {
+  const auto count = static_cast<size_t>(lines.HighIndex());
+  if (WritesAsData(context, count)) {
+    return SetLinesText(context, name, DeclareEntryArrays(context, name, count, EntriesOf(lines)));
+  }
+  std::string text = "\r\n  SendMessage(" + name + ",WM_SETTEXT, 0, lParam(pChar(";
+  if (lines.HighIndex() < 1) text += "''";
+  for (int i = 1; i <= lines.HighIndex(); ++i) {
+    text.append(i == 1 ? "" : "+#13#10+").append(lines.GetItem(i));
+  }
+  return text + ")));";
 }
 
 }  // namespace
@@ -93,7 +111,8 @@ void TBuilder::BuildListBox(TSDPR& dpr, const LineWords& line) {
                        .styles = "WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP",
                        .box = BoxOf(box),
                        .after = "\r\n  { add items to listbox }" +
-                                AddStrings(box.ControlName, ",LB_ADDSTRING , 0 ,", box.Items),
+                                AddStrings(Context(dpr), box.ControlName, ",LB_ADDSTRING , 0 ,",
+                                           "LB_ADDSTRING", box.Items),
                        .takes_focus = true,
                        .reads_font = true});
   ListMarker.clear();
@@ -122,9 +141,10 @@ void TBuilder::BuildComboBox(TSDPR& dpr, const LineWords& line) {
   if (box.Items.HighIndex() >= 1) {
     // The first item is shown selected, whatever the form's Text says.
     items = "\r\n  { add items to combobox }" +
-            AddStrings(box.ControlName, ",CB_ADDSTRING , 0 ,", box.Items) +
+            AddStrings(Context(dpr), box.ControlName, ",CB_ADDSTRING , 0 ,", "CB_ADDSTRING",
+                       box.Items) +
             "\r\n  { select current item }\r\n  SendMessage(" + box.ControlName +
-            ",CB_SELECTSTRING,0,LParam(PChar(" + box.Items.GetItem(1) + ")) );";
+            ",CB_SELECTSTRING,0,LParam(PChar(" + std::string(box.Items.GetItem(1)) + ")) );";
   }
   CreateWindowControl(Context(dpr),
                       {.level = line.Level,
@@ -164,8 +184,8 @@ void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
                  ContinuationIndent(memo.ControlName) +
                  "ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL",
        .box = BoxOf(memo),
-       .after = "\r\n  { add lines  to memo }\r\n  SendMessage(" + memo.ControlName +
-                ",WM_SETTEXT, 0, lParam(pChar(" + JoinedLines(memo.Lines) + ")));",
+       .after = "\r\n  { add lines  to memo }" +
+                SetMemoLines(Context(dpr), memo.ControlName, memo.Lines),
        .takes_focus = true,
        .reads_font = true});
   ListMarker.clear();

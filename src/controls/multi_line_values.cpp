@@ -5,6 +5,7 @@
 // reaches the generators joined into one line.)
 #include "controls/multi_line_values.h"
 
+#include <string_view>
 #include <utility>
 
 #include "builder/value_checks.h"
@@ -15,8 +16,8 @@ namespace vornic {
 
 namespace {
 
-[[noreturn]] void RejectEntry(const std::string& entry) {
-  throw EConvertError("'" + entry + "' is not a valid list entry");
+[[noreturn]] void RejectEntry(std::string_view entry) {
+  throw EConvertError("'" + std::string(entry) + "' is not a valid list entry");
 }
 
 int HexDigit(char c) {
@@ -45,7 +46,7 @@ MultiLineValues::Owner MultiLineValues::OnProperty(const LineWords& line) {
   property_ = line.Word1;
   items_ = 0;
   in_item_ = false;
-  entries_.clear();
+  entries_.Clear();
   data_.clear();
   // Data may begin on the property's own line.
   if (opened == Reading::kData && value.size() > 1) {
@@ -94,24 +95,29 @@ void MultiLineValues::TakeListLine(const LineWords& line) {
     return;
   }
   if (line.WordCount != 1) return;
-  std::string entry = line.Word1;
-  if (LastChar(entry) == ')') {
-    entry = DropLastChar(entry);
+  std::string_view entry = line.Word1;
+  if (!entry.empty() && entry.back() == ')') {
+    entry.remove_suffix(1);
     reading_ = Reading::kNothing;
   }
-  entries_.push_back(std::move(entry));
+  entries_.Add(entry);
 }
 
-std::vector<std::string> MultiLineValues::StringEntries() const {
-  for (const std::string& entry : entries_) {
-    if (!IsStringLiteral(entry)) RejectEntry(entry);
+bool MultiLineValues::ReadsStrings() const {
+  return reading_ == Reading::kList && property_.ends_with(".Strings");
+}
+
+TIDictonary MultiLineValues::TakeStringEntries() {
+  for (int i = 1; i <= entries_.HighIndex(); ++i) {
+    if (!IsStringLiteral(std::string(entries_.GetItem(i)))) RejectEntry(entries_.GetItem(i));
   }
-  return entries_;
+  return std::exchange(entries_, TIDictonary());
 }
 
 std::vector<int32_t> MultiLineValues::IntegerEntries() const {
   std::vector<int32_t> numbers;
-  for (const std::string& entry : entries_) {
+  for (int i = 1; i <= entries_.HighIndex(); ++i) {
+    const std::string entry(entries_.GetItem(i));
     if (!IsIntegerText(entry)) RejectEntry(entry);
     numbers.push_back(TextToInt(entry));
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "builder/line_words.h"
+#include "lib/dictionary.h"
 
 namespace vornic {
 
@@ -36,9 +37,12 @@ class MultiLineValues {
   const std::string& property() const { return property_; }
   /// The index of the current collection item, from 0.
   int item() const { return items_ - 1; }
-  /// The entries of the list, each a string literal. Throws EConvertError
-  /// for an entry that is none.
-  std::vector<std::string> StringEntries() const;
+  /// True while a list of strings ("Lines.Strings", "Items.Strings") is
+  /// being read: its lines are checked as entries before they arrive here.
+  bool ReadsStrings() const;
+  /// Hands over the entries of the list, each a string literal, and forgets
+  /// them. Throws EConvertError for an entry that is none.
+  TIDictonary TakeStringEntries();
   /// The entries of the list as integers; throws EConvertError for an entry
   /// that is none.
   std::vector<int32_t> IntegerEntries() const;
@@ -53,10 +57,10 @@ class MultiLineValues {
 
   Reading reading_ = Reading::kNothing;
   std::string property_;
-  int items_ = 0;                     // collection items begun
-  bool in_item_ = false;              // between an "item" line and its end
-  std::vector<std::string> entries_;  // the list's entries as written, ")" removed
-  std::string data_;                  // the hex digits read so far
+  int items_ = 0;         // collection items begun
+  bool in_item_ = false;  // between an "item" line and its end
+  TIDictonary entries_;   // the list's entries as written, ")" removed
+  std::string data_;      // the hex digits read so far
 };
 
 }  // namespace vornic

@@ -2,7 +2,10 @@
 // common controls share: an object's properties collected into a record.
 #pragma once
 
+#include <string>
+
 #include "builder/control_generator.h"
+#include "controls/control_steps.h"
 #include "controls/geometry.h"
 #include "controls/multi_line_values.h"
 
@@ -19,12 +22,14 @@ class RecordGenerator : public ControlGenerator {
     record_.ControlName = context.TakeName(line);
   }
 
-  void OnProperty(GeneratorContext /*context*/, const LineWords& line) override {
+  void OnProperty(GeneratorContext context, const LineWords& line) override {
     switch (values_.OnProperty(line)) {
       case MultiLineValues::Owner::kItem:
         OnItemProperty(line);
         return;
       case MultiLineValues::Owner::kOpened:
+        // Each entry of a list it writes is checked at its own line.
+        if (values_.ReadsStrings() && WritesStrings(values_.property())) BeginStringList(context);
         return;
       case MultiLineValues::Owner::kObject:
         break;
@@ -32,8 +37,10 @@ class RecordGenerator : public ControlGenerator {
     if (!StoreGeometry(record_, line)) StoreProperty(line);
   }
 
-  void OnContinuationLine(GeneratorContext /*context*/, const LineWords& line) override {
-    if (values_.OnContinuationLine(line)) OnValueRead();
+  void OnContinuationLine(GeneratorContext context, const LineWords& line) override {
+    if (!values_.OnContinuationLine(line)) return;
+    context.list_marker().clear();
+    OnValueRead();
   }
 
  protected:
@@ -43,6 +50,8 @@ class RecordGenerator : public ControlGenerator {
   virtual void OnItemProperty(const LineWords& /*line*/) {}
   /// The multi-line value `values_.property()` has been read whole.
   virtual void OnValueRead() {}
+  /// True for a list of strings whose entries the generator writes.
+  virtual bool WritesStrings(const std::string& /*property*/) const { return false; }
 
   Record record_;
   MultiLineValues values_;

@@ -8,7 +8,9 @@
 #include "builder/control_generator.h"
 #include "controls/control_steps.h"
 #include "controls/geometry.h"
+#include "controls/list_data.h"
 #include "controls/tab_window.h"
+#include "lib/dictionary.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -49,18 +51,25 @@ class TabControlGenerator final : public ControlGenerator {
     written_ = true;
     if (!HasGeometry(record_)) return;
     std::string after;
-    for (size_t i = 0; i < tabs_.size(); ++i) {
-      after += InsertTabText(context, record_.ControlName, static_cast<int>(i), tabs_[i]);
+    const auto count = static_cast<size_t>(tabs_.HighIndex());
+    if (WritesAsData(context, count)) {
+      after =
+          InsertTabsText(context, record_.ControlName,
+                         DeclareEntryArrays(context, record_.ControlName, count, EntriesOf(tabs_)));
+    } else {
+      for (int i = 1; i <= tabs_.HighIndex(); ++i) {
+        after += InsertTabText(context, record_.ControlName, i - 1, std::string(tabs_.GetItem(i)));
+      }
     }
-    const int chosen = chosen_ < static_cast<int>(tabs_.size()) ? chosen_ : -1;
+    const int chosen = chosen_ < tabs_.HighIndex() ? chosen_ : -1;
     CreateTabWindow(context, level_, record_, after);
     context.AddText("bodylast", FinishTabsText(context, record_, chosen));
   }
 
   TabWindowRecord record_;
   int level_ = 0;
-  std::vector<std::string> tabs_;  // the Tabs entries, string literals
-  int chosen_ = -1;                // TabIndex: none unless the form names one
+  TIDictonary tabs_;  // the Tabs entries, string literals
+  int chosen_ = -1;   // TabIndex: none unless the form names one
   bool written_ = false;
 };
 

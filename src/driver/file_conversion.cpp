@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "driver/console_messages.h"
 #include "lib/errors.h"
 #include "lib/file_replacement.h"
 
@@ -41,6 +42,9 @@ void NameFailures(const std::string& input_name, const FileReplacement* output, 
   } catch (const EWriteError&) {
     if (output == nullptr) throw;
     throw EInOutError(CannotWriteFile(output->name(), SystemReason(output->write_error())));
+  } catch (const ELineError& failure) {
+    // Reported as the line loop reports a line it refuses.
+    throw EParserError(LineErrorReport(input_name, failure.line_number(), failure.line()));
   } catch (const Error& failure) {
     throw Error(input_name + ": " + failure.what());
   }

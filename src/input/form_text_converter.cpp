@@ -49,7 +49,9 @@ class FormTextConverter {
   ByteSink& sink_;
   std::string& out_;  // the sink's pending bytes, appended to Put-style
   RootClassHandler before_data_;
-  int depth_ = 0;  // objects, lists and collections open right now
+  int depth_ = 0;               // objects, lists and collections open right now
+  bool in_list_ = false;        // the value being read is an entry of a list of strings
+  bool strings_value_ = false;  // the property being read holds strings ("Items.Strings")
 };
 
 void FormTextConverter::Convert() {
@@ -141,7 +143,9 @@ void FormTextConverter::ConvertProperty() {
   PutShortString(out_, name);
   parser_.CheckToken('=');
   parser_.NextToken();
+  strings_value_ = name.ends_with(".Strings");
   ConvertValue();
+  strings_value_ = false;
 }
 
 void FormTextConverter::ConvertValue() {
@@ -209,6 +213,7 @@ void FormTextConverter::ConvertString() {
   std::u16string wide;
   bool is_wide = false;
   while (true) {
+    if (in_list_ && parser_.has_empty_code()) parser_.RefuseLine();
     if (parser_.token() == Tok::kWString) {
       if (!is_wide) AppendWidened(wide, bytes);
       is_wide = true;
@@ -262,11 +267,21 @@ void FormTextConverter::ConvertFloat() {
   }
 }
 
+// The line loop reads a list of strings one entry a line: a value behind
+// another on its line, or behind the "(", and a string whose "#" has no
+// code would be lost there, so they are refused here as well, with their line.
 void FormTextConverter::ConvertList() {
   EnterNested();
   parser_.NextToken();
   PutByte(out_, form::kList);
-  while (parser_.token() != ')') ConvertValue();
+  const bool was_in_list = in_list_;
+  in_list_ = strings_value_;
+  strings_value_ = false;  // a list inside it is no list of strings
+  while (parser_.token() != ')') {
+    if (in_list_ && parser_.line() == parser_.previous_line()) parser_.RefuseLine();
+    ConvertValue();
+  }
+  in_list_ = was_in_list;
   PutByte(out_, form::kNull);
   --depth_;
 }
@@ -296,6 +311,8 @@ void FormTextConverter::ConvertBinary() {
 
 void FormTextConverter::ConvertCollection() {
   EnterNested();
+  const bool was_in_list = in_list_;
+  in_list_ = false;  // its items' values are properties, not entries
   parser_.NextToken();
   PutByte(out_, form::kCollection);
   while (parser_.token() != '>') {
@@ -308,6 +325,7 @@ void FormTextConverter::ConvertCollection() {
     PutByte(out_, form::kNull);
     parser_.NextToken();
   }
+  in_list_ = was_in_list;
   PutByte(out_, form::kNull);
   --depth_;
 }

@@ -164,6 +164,7 @@ void FormTokenizer::SkipBlanks() {
 }
 
 int FormTokenizer::NextToken() {
+  previous_line_ = line_;
   SkipBlanks();
   token_start_ = pos_;
   float_suffix_ = 0;
@@ -220,6 +221,7 @@ void FormTokenizer::ScanString() {
   string_value_.clear();
   wide_value_.clear();
   wide_ = false;
+  empty_code_ = false;
   while (true) {
     char c = buffer_[pos_];
     if (c == '\'') {
@@ -235,7 +237,7 @@ void FormTokenizer::ScanString() {
         AppendCode(static_cast<unsigned char>(c), false);
       }
     } else if (c == '#') {
-      ++pos_;
+      const size_t digits = ++pos_;
       uint32_t code = 0;
       bool above_byte = false;
       while (IsDigit(static_cast<unsigned char>(buffer_[pos_]))) {
@@ -244,6 +246,7 @@ void FormTokenizer::ScanString() {
         if (code > 255) above_byte = true;
         ++pos_;
       }
+      if (pos_ == digits) empty_code_ = true;
       AppendCode(code, above_byte);
     } else {
       break;
@@ -374,5 +377,16 @@ void FormTokenizer::Error(std::string_view text) const {
 }
 
 std::string FormTokenizer::OnLine() const { return " on line " + std::to_string(line_); }
+
+// Refills happen at line ends only, so the whole line of the token lies in
+// the buffer: from behind the line end before it to the line end after it.
+void FormTokenizer::RefuseLine() const {
+  const auto ends_line = [](char c) { return c == '\r' || c == '\n' || c == 0; };
+  size_t begin = token_start_;
+  while (begin > 0 && !ends_line(buffer_[begin - 1])) --begin;
+  size_t end = token_start_;
+  while (end < source_end_ && !ends_line(buffer_[end])) ++end;
+  throw ELineError(line_, std::string(buffer_.data() + begin, end - begin));
+}
 
 }  // namespace vornic

@@ -40,6 +40,11 @@ class FormTokenizer {
   int token() const { return token_; }
   /// Line of the current position, counting from 1.
   int line() const { return line_; }
+  /// Line on which the token before the current one ended.
+  int previous_line() const { return previous_line_; }
+  /// True when the kString or kWString token has a "#" without digits,
+  /// a character code the line loop cannot read.
+  bool has_empty_code() const { return empty_code_; }
 
   /// Text of a symbol, integer or float token (a float without its suffix);
   /// valid until the next call that reads input.
@@ -81,6 +86,8 @@ class FormTokenizer {
   [[noreturn]] void Error(std::string_view text) const;
   /// " on line <line>": where every message of the tokenizer points.
   std::string OnLine() const;
+  /// Throws ELineError for the line the current token stands on.
+  [[noreturn]] void RefuseLine() const;
 
  private:
   static constexpr size_t kBufferSize = 4096;
@@ -104,8 +111,10 @@ class FormTokenizer {
   size_t token_end_ = 0;  // one past the token's text (before a suffix)
   int token_ = kEndOfText;
   int line_ = 1;
-  bool after_cr_ = false;  // the last byte skipped was a CR
-  bool ended_ = false;     // a character 26 has ended the text; nothing more is read
+  int previous_line_ = 1;
+  bool empty_code_ = false;  // the string token has a "#" without digits
+  bool after_cr_ = false;    // the last byte skipped was a CR
+  bool ended_ = false;       // a character 26 has ended the text; nothing more is read
   char float_suffix_ = 0;
   bool wide_ = false;  // whether the string being scanned is wide
   std::string string_value_;

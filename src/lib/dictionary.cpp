@@ -4,29 +4,21 @@
 
 namespace vornic {
 
-const std::string& TIDictonary::GetItem(int index) const {
+std::string_view TIDictonary::GetItem(int index) const {
   if (index < 0 || index > HighIndex()) throw ERangeError("Variant array index out of bounds");
-  return entries_[static_cast<size_t>(index)];
+  if (index == 0) return std::string_view();
+  return entries_.At(index, 0);
 }
 
-bool TIDictonary::Contains(const std::string& text) const {
-  if (!indexed_) {
-    index_.insert(entries_.begin(), entries_.end());
-    indexed_ = true;
-  }
-  return index_.count(text) > 0;
+bool TIDictonary::Contains(std::string_view text) const {
+  return text.empty() || entries_.Find({text}) != 0;
 }
 
-void TIDictonary::Add(const std::string& text) {
+void TIDictonary::Add(std::string_view text) {
   if (Unique && Contains(text)) return;
-  entries_.push_back(text);
-  if (indexed_) index_.insert(text);
+  entries_.Add({text});
 }
 
-void TIDictonary::Clear() {
-  entries_.resize(1);
-  index_.clear();
-  indexed_ = false;
-}
+void TIDictonary::Clear() { entries_ = TextRows(1); }
 
 }  // namespace vornic

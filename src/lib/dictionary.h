@@ -1,39 +1,38 @@
-// TIDictonary: the append-only list of texts that every registry and item
-// store keeps its columns in.
+// TIDictonary: the append-only list of texts that every item store keeps its
+// entries in, all of them in one buffer.
 #pragma once
 
-#include <string>
-#include <unordered_set>
-#include <vector>
+#include <string_view>
+
+#include "lib/text_rows.h"
 
 namespace vornic {
 
 /// An ordered list of texts indexed from 1 to HighIndex(); index 0 always
-/// reads as the empty text. Registries keep one dictionary per column, and
-/// equal indexes across their dictionaries form one row.
+/// reads as the empty text. The texts lie one after the other in one
+/// buffer, so a list of a million entries costs their bytes and an offset
+/// each, not a string object each.
 class TIDictonary {
  public:
-  /// The text at `index`; throws ERangeError outside 0..HighIndex().
-  const std::string& GetItem(int index) const;
+  /// The text at `index`, valid until the next Add or Clear; throws
+  /// ERangeError outside 0..HighIndex().
+  std::string_view GetItem(int index) const;
   /// The highest index in use; 0 when nothing was added since the last Clear.
-  int HighIndex() const { return static_cast<int>(entries_.size()) - 1; }
+  int HighIndex() const { return entries_.size(); }
   /// Whether any entry, entry 0 (the empty text) included, equals `text`;
   /// constant expected time.
-  bool Contains(const std::string& text) const;
+  bool Contains(std::string_view text) const;
   /// Appends `text`, unless Unique is set and the text is already present.
-  void Add(const std::string& text);
+  void Add(std::string_view text);
   /// Drops every entry above 0; Unique keeps its value.
   void Clear();
 
   bool Unique = false;  // skip texts already present when adding
 
  private:
-  std::vector<std::string> entries_{std::string()};  // entries_[0] is always ""
-  // The distinct entries, built at the first search and kept up to date from
-  // then on: most dictionaries (bitmap data, list entries) are never searched
-  // and should not hold their texts twice.
-  mutable std::unordered_set<std::string> index_;
-  mutable bool indexed_ = false;
+  // Entry i is row i. Its index is built at the first search only: most
+  // dictionaries (bitmap data, list entries) are never searched.
+  TextRows entries_{1};
 };
 
 }  // namespace vornic

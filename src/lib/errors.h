@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace vornic {
 
@@ -53,6 +54,24 @@ class EInvalidImage : public Error {
 /// Form text that does not parse; the message already names the line.
 class EParserError : public Error {
   using Error::Error;
+};
+
+/// A line of form text refused as a whole, such as a list entry the line
+/// loop could not take; the driver reports the line with its file's name.
+class ELineError : public EParserError {
+ public:
+  ELineError(int line_number, std::string line)
+      : EParserError("Invalid line " + std::to_string(line_number)),
+        line_number_(line_number),
+        line_(std::move(line)) {}
+
+  int line_number() const { return line_number_; }
+  /// The line as the file holds it, without its line end.
+  const std::string& line() const { return line_; }
+
+ private:
+  int line_number_;
+  std::string line_;
 };
 
 /// A text that should have been a number and is not.
