@@ -25,6 +25,7 @@ class ExactTranslator final : public Translator {
   FormTextSink& text() override { return text_; }
   void Finish() override { text_.Finish(); }
   const TSDPR& program() const override { return program_; }
+  TSDPR& program() override { return program_; }
   FileReplacement* script() override { return builder_.BitmapStore.script(); }
   std::vector<std::string> warnings() const override { return builder_.Warnings; }
   int control_count() const override { return builder_.ControlCount; }

@@ -40,6 +40,7 @@ class ExtendedTranslator final : public Translator {
   }
 
   const TSDPR& program() const override { return program_; }
+  TSDPR& program() override { return program_; }
   FileReplacement* script() override { return writer_.bitmaps().script(); }
 
   std::vector<std::string> warnings() const override {

@@ -26,6 +26,7 @@ class Translator {
   virtual void Finish() = 0;
   /// The program written.
   virtual const TSDPR& program() const = 0;
+  virtual TSDPR& program() = 0;
   /// The resource script, nullptr when the form holds no bitmap.
   virtual FileReplacement* script() = 0;
   /// The warnings about the form, each a whole report line.

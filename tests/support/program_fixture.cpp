@@ -11,14 +11,19 @@ namespace vornic {
 std::string ProgramFixture::TranslateForm(const std::string& form, Translation translation,
                                           const std::string& base) {
   std::istringstream text(form);
-  dpr_ = std::make_unique<TSDPR>("form");
-  TBuilder builder(base, translation);
+  const std::string output = base + ".dpr";
+  translation_ = translation == Translation::kExtended
+                     ? MakeExtendedTranslator("form.txt", output, ClassAliases())
+                     : MakeExactTranslator("form.txt", output);
+  dpr_ = &translation_->program();
   try {
-    TranslateFormText(text, "form.txt", *dpr_, builder);
+    ReadFormText(text, "form.txt", translation_->text());
+    translation_->Finish();
   } catch (const EParserError& failure) {
     return failure.what();
   }
-  control_count_ = builder.ControlCount;
+  dpr_->Compose();
+  control_count_ = translation_->control_count();
   return "";
 }
 

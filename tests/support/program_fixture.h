@@ -8,6 +8,7 @@
 #include <string>
 
 #include "builder/builder.h"
+#include "driver/translator.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -23,8 +24,9 @@ class ProgramFixture : public ::testing::Test {
   /// What the form added to `section` of the program's frame.
   std::string Added(const std::string& section) const;
 
-  std::unique_ptr<TSDPR> dpr_;  // the program of the last translation
-  int control_count_ = 0;       // the controls it wrote
+  TSDPR* dpr_ = nullptr;   // the program of the last translation, in translation_
+  int control_count_ = 0;  // the controls it wrote
+  std::unique_ptr<Translator> translation_;
 };
 
 }  // namespace vornic
