@@ -151,6 +151,11 @@ std::string FormWriter::TakeFont(const std::string& name, const Control& control
   return fonts_.RegisterFont(name, control.font.face);
 }
 
+std::string FormWriter::ImagesOf(const FormObject& object, std::string_view property) {
+  const FormObject* list = object.Target(property);
+  return list == nullptr ? "" : image_lists_.VariableOf(*this, *list);
+}
+
 std::string FormWriter::BrushFor(const std::string& color) {
   return brushes_.BrushFor(color, program_);
 }

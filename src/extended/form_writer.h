@@ -12,6 +12,7 @@
 #include "builder/program_names.h"
 #include "extended/color_brushes.h"
 #include "extended/design_state.h"
+#include "extended/image_lists.h"
 #include "extended/menu_bar.h"
 #include "extended/message_branches.h"
 #include "form/form_object.h"
@@ -89,6 +90,10 @@ class FormWriter {
   /// The variable of the background brush of `color`, a Pascal colour
   /// expression, created once for the run.
   std::string BrushFor(const std::string& color);
+  /// The variable of the image list that `object`'s reference `property`
+  /// (Images, LargeImages ...) names, built once; empty when it names none,
+  /// or a list that shows no images.
+  std::string ImagesOf(const FormObject& object, std::string_view property = "Images");
   /// The window procedure's branches that several controls add to.
   MessageBranches& branches() { return branches_; }
   /// The main window's menu bar and the ids of menu commands.
@@ -141,6 +146,7 @@ class FormWriter {
   TIImage bitmaps_;
   MessageBranches branches_;
   ColorBrushes brushes_;
+  ImageLists image_lists_;
   MenuBar menu_bar_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
   TextRows window_variables_{1};                                  // HWND variables, in capitals

@@ -28,9 +28,7 @@ struct ToolButton {
   std::string down;
   std::string grouped;
   std::string wrap;
-  // The image it shows from the bar's image list. The bar has no image list
-  // yet, so every button is added without an image.
-  std::string image_index;
+  std::string image_index;  // the image it shows of its bar's image list
 
   ToolButton(const Control& control, std::string variable)
       : name(std::move(variable)),
@@ -61,9 +59,12 @@ struct ToolButton {
     return state;
   }
 
-  // A separator's bitmap field holds its width.
-  std::string Image() const {
-    return IsSeparator() ? IntegerText(IntegerOr(width, 0)) : "I_IMAGENONE";
+  // A separator's bitmap field holds its width; a button without an image
+  // of its bar's list shows none.
+  std::string Image(bool bar_has_images) const {
+    if (IsSeparator()) return IntegerText(IntegerOr(width, 0));
+    const int index = IntegerOr(image_index, -1);
+    return bar_has_images && index >= 0 ? IntegerText(index) : "I_IMAGENONE";
   }
 };
 
@@ -79,14 +80,31 @@ std::string BarStyles(const Control& bar) {
          StyleIf(bar.Value("Wrapable") != "False", "TBSTYLE_WRAPABLE");
 }
 
-// Sizes must reach the bar before its first button does.
-std::string BarSetupText(const Control& bar, const std::string& name) {
+// The bar's image lists: its images, and those it shows under the mouse and
+// for disabled buttons.
+struct BarImages {
+  std::string normal;
+  std::string hot;
+  std::string disabled;
+};
+
+// Sizes and image lists must reach the bar before its first button does.
+std::string BarSetupText(const Control& bar, const std::string& name, const BarImages& images) {
   std::string text = "\r\n  SendMessage(" + name + ",TB_BUTTONSTRUCTSIZE,SizeOf(TTBButton),0);" +
                      "\r\n  SendMessage(" + name + ",TB_SETBUTTONSIZE,0,MakeLong(" +
                      IntegerText(IntegerOr(bar.Value("ButtonWidth"), 23)) + "," +
                      IntegerText(IntegerOr(bar.Value("ButtonHeight"), 22)) + "));";
   if (const std::string& indent = bar.Value("Indent"); !indent.empty()) {
     text += "\r\n  SendMessage(" + name + ",TB_SETINDENT," + indent + ",0);";
+  }
+  const std::pair<const std::string*, const char*> lists[] = {
+      {&images.normal, "TB_SETIMAGELIST"},
+      {&images.hot, "TB_SETHOTIMAGELIST"},
+      {&images.disabled, "TB_SETDISABLEDIMAGELIST"}};
+  for (const auto& [list, message] : lists) {
+    if (!list->empty()) {
+      text += "\r\n  SendMessage(" + name + "," + message + ",0,LParam(" + *list + "));";
+    }
   }
   return text;
 }
@@ -99,6 +117,10 @@ class ToolBarWriter final : public ControlWriter {
     if (!box.complete()) return;
     name_ = writer.TakeName(control);
     show_captions_ = control.Value("ShowCaptions") == "True";
+    const BarImages images{writer.ImagesOf(control.object),
+                           writer.ImagesOf(control.object, "HotImages"),
+                           writer.ImagesOf(control.object, "DisabledImages")};
+    has_images_ = !images.normal.empty();
     writer.DeclareOnce("ToolBarButton: TTBButton;");
     WriteWindow(writer, control,
                 {.name = name_,
@@ -106,7 +128,7 @@ class ToolBarWriter final : public ControlWriter {
                  .call = ":= CreateWindow('ToolbarWindow32','', ",
                  .styles = BarStyles(control),
                  .box = box,
-                 .after = BarSetupText(control, name_),
+                 .after = BarSetupText(control, name_, images),
                  .common = true});
   }
 
@@ -133,7 +155,7 @@ class ToolBarWriter final : public ControlWriter {
   std::string ButtonText(const ToolButton& button, size_t id) const {
     const bool caption = !button.IsSeparator() && show_captions_ && !button.caption.empty();
     const std::string text = caption ? "INT_PTR(PChar(" + button.caption + "))" : "0";
-    return "\r\n  ToolBarButton.iBitmap := " + button.Image() + ";" +
+    return "\r\n  ToolBarButton.iBitmap := " + button.Image(has_images_) + ";" +
            "\r\n  ToolBarButton.idCommand := " + std::to_string(id) + ";" +
            "\r\n  ToolBarButton.fsState := " + button.State() + ";" +
            "\r\n  ToolBarButton.fsStyle := " + button.Style() + ";" +
@@ -150,6 +172,7 @@ class ToolBarWriter final : public ControlWriter {
 
   std::string name_;  // the bar's variable; empty while it is not written
   bool show_captions_ = false;
+  bool has_images_ = false;  // the bar shows the images of an image list
   std::vector<ToolButton> buttons_;
 };
 

@@ -77,6 +77,10 @@ bool DecodeImageList(std::string_view bytes, ImageStrip* out, std::string* error
     return Fail(error, "image list of " + std::to_string(count) + " images of " +
                            std::to_string(width) + " x " + std::to_string(height) + " pixels");
   }
+  out->image_width = width;
+  out->image_height = height;
+  out->count = 0;
+  if (count == 0) return true;
   const std::string_view rest = bytes.substr(kHeaderSize);
   const size_t image_length = BitmapFileLength(rest);
   if (image_length == 0) return Fail(error, "the images' bitmap is damaged or cut short");
@@ -97,8 +101,6 @@ bool DecodeImageList(std::string_view bytes, ImageStrip* out, std::string* error
   if (columns == 0 || int64_t{columns} * (sheet.height / height) < count) {
     return Fail(error, "the bitmap holds fewer than its " + std::to_string(count) + " images");
   }
-  out->image_width = width;
-  out->image_height = height;
   out->count = count;
   out->masked = masked;
   out->images.width = width * count;

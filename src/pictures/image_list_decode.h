@@ -18,7 +18,7 @@ namespace vornic {
 struct ImageStrip {
   int image_width = 0;
   int image_height = 0;
-  int count = 0;
+  int count = 0;        // 0 for a list that holds none: `images` is then empty
   bool masked = false;  // the images have transparent pixels (alpha 0 in `images`)
   Raster images;        // count * image_width by image_height
 };
