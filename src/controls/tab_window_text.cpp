@@ -68,10 +68,15 @@ WindowControl TabWindowOf(const std::string& name, const Box& box, const TabWind
 }
 
 std::string InsertTabLines(TSDPR& program, const std::string& name, int index,
-                           const std::string& caption) {
+                           const std::string& caption, int image) {
   Declare(program, "TabItem: TC_ITEM;");
-  return "\r\n  TabItem.mask := TCIF_TEXT;\r\n  TabItem.pszText := PChar(" + caption +
-         ");\r\n  TabCtrl_InsertItem(" + name + ", " + std::to_string(index) + ", TabItem);";
+  if (image < 0) {
+    return "\r\n  TabItem.mask := TCIF_TEXT;\r\n  TabItem.pszText := PChar(" + caption +
+           ");\r\n  TabCtrl_InsertItem(" + name + ", " + std::to_string(index) + ", TabItem);";
+  }
+  return "\r\n  TabItem.mask := TCIF_TEXT or TCIF_IMAGE;\r\n  TabItem.pszText := PChar(" + caption +
+         ");\r\n  TabItem.iImage := " + std::to_string(image) + ";\r\n  TabCtrl_InsertItem(" +
+         name + ", " + std::to_string(index) + ", TabItem);";
 }
 
 std::string FinishTabsLines(TSDPR& program, const std::string& name, const std::string& width,

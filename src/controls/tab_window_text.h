@@ -36,9 +36,10 @@ WindowControl TabWindowOf(const std::string& name, const Box& box, const TabWind
                           std::string after);
 
 /// The program lines that add a tab with `caption` (a string literal) to the
-/// window `name`, at `index`; declares what they use in `program`.
+/// window `name`, at `index`, showing image `image` of the window's image
+/// list (none when negative); declares what they use in `program`.
 std::string InsertTabLines(TSDPR& program, const std::string& name, int index,
-                           const std::string& caption);
+                           const std::string& caption, int image = -1);
 
 /// The program lines that choose tab `chosen` (none when negative) of the
 /// window `name` of `width` by `height`, and cut the inside of the pages out

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "controls/control_values.h"
+#include "controls/glyph_drawing.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"
@@ -19,13 +21,18 @@ struct ButtonKind {
   const char* styles;
   bool takes_focus;
   bool clicks;
-  const char* checked_by;  // the property that checks it, nullptr for none
-  bool holds = false;      // a container: written before what it holds
+  const char* checked_by;     // the property that checks it, nullptr for none
+  bool holds = false;         // a container: written before what it holds
+  bool shows_images = false;  // may show an image of the image list it names
 };
 
 constexpr ButtonKind kPushButton{"Create a button",
                                  "WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP",
-                                 true, true, nullptr};
+                                 true,
+                                 true,
+                                 nullptr,
+                                 false,
+                                 true};
 constexpr ButtonKind kCheckBox{"Create a checkbox",
                                "WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP", true,
                                true, "State"};
@@ -35,22 +42,78 @@ constexpr ButtonKind kRadioButton{"Create a radiobox",
                                   "WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP",
                                   true, false, "Checked"};
 
+// The image of its image list that a push button shows: its ImageIndex of
+// its Images. nullptr when it shows none.
+const BuiltImageList* ImageOf(FormWriter& writer, const Control& control, int* index) {
+  *index = IntegerOr(control.Value("ImageIndex"), -1);
+  const BuiltImageList* list = writer.ImageListOf(control.object);
+  if (list == nullptr || list->variable.empty() || *index < 0 || *index >= list->count) {
+    return nullptr;
+  }
+  return list;
+}
+
+// The designer's image alignment as the drawing procedure's layout.
+const char* LayoutOf(const std::string& alignment) {
+  if (alignment == "iaRight") return "blGlyphRight";
+  if (alignment == "iaTop") return "blGlyphTop";
+  if (alignment == "iaBottom") return "blGlyphBottom";
+  return "";
+}
+
+// A button that shows an image is drawn by the program, as a button with a
+// glyph is: from an image list "h" + name holding that one image.
+void WriteImageButton(FormWriter& writer, const Control& control, const std::string& name,
+                      const BuiltImageList& list, int index) {
+  writer.AddTextOnce("procedures", kGlyphDrawProcedure);
+  writer.DeclareOnce("ImageIcon: HICON;");
+  const std::string own = "h" + name;
+  writer.AddText("var", "\r\n    " + own + ": HIMAGELIST;");
+  writer.AddText("windowproccreatemidle",
+                 "\r\n      { Image of " + name + " }\r\n      " + own + " := ImageList_Create(" +
+                     std::to_string(list.image_width) + "," + std::to_string(list.image_height) +
+                     ",ILC_COLOR24 or ILC_MASK,1,0);\r\n      ImageIcon := ImageList_GetIcon(" +
+                     list.variable + "," + std::to_string(index) +
+                     ",ILD_NORMAL);\r\n      ImageList_ReplaceIcon(" + own +
+                     ",-1,ImageIcon);\r\n      DestroyIcon(ImageIcon);");
+  writer.AddText("windowprocdestroymidle", "\r\n      ImageList_Destroy(" + own + ");");
+  DecodedGlyph image;
+  image.shown = true;
+  image.image_width = list.image_width;
+  image.image_height = list.image_height;
+  writer.branches().Add(
+      kGlyphDrawBranch,
+      GlyphDrawLine(name, image, LayoutOf(control.Value("ImageAlignment")), "", ""),
+      kGlyphDrawResult);
+}
+
 void WriteButton(FormWriter& writer, const Control& control, const ButtonKind& kind) {
   const Box box = StoredBox(control);
   if (!box.complete()) return;
-  const std::string name = writer.TakeName(control);
+  int index = -1;
+  const BuiltImageList* images = kind.shows_images ? ImageOf(writer, control, &index) : nullptr;
+  const std::string name = writer.TakeName(control, images == nullptr ? "" : "h");
   const std::string& caption = control.Value("Caption");
   // Any value of State or Checked counts: the form text names it only when
   // the box is not in its default, unchecked state.
   std::string after;
-  if (kind.checked_by != nullptr && !control.Value(kind.checked_by).empty()) {
+  // A check box bound to an action stores no State: it is checked as the
+  // action is.
+  const bool checked =
+      kind.checked_by != nullptr &&
+      (!control.Value(kind.checked_by).empty() ||
+       (!control.object.Has(kind.checked_by) && control.Value("Checked") == "True"));
+  if (checked) {
     after = "\r\n  SendMessage(" + name + ",BM_SETCHECK,1,0);";
   }
+  if (images != nullptr) WriteImageButton(writer, control, name, *images, index);
   WriteWindow(writer, control,
               {.name = name,
                .banner = kind.banner,
                .call = ":= CreateWindow('Button'," + (caption.empty() ? "''" : caption) + ",",
-               .styles = kind.styles,
+               .styles = images == nullptr ? std::string(kind.styles)
+                                           : "WS_VISIBLE or WS_CHILD or " +
+                                                 std::string(kOwnerDrawStyle) + " or WS_TABSTOP",
                .box = box,
                .after = after,
                .takes_focus = kind.takes_focus,

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "extended/actions.h"
 #include "extended/design_state.h"
 #include "form/form_object.h"
 #include "lib/box.h"
@@ -30,10 +31,11 @@ struct Control {
   bool places_children = true;
   std::unique_ptr<ControlWriter> writer;  // nullptr when its class writes nothing
 
-  /// The object's value of `name` as form text writes it, empty when missing.
-  const std::string& Value(std::string_view name) const { return object.Value(name); }
-  /// True when the object stores `name`.
-  bool Has(std::string_view name) const { return object.Has(name); }
+  /// The object's value of `name` as form text writes it, or its action's
+  /// (LinkedValue); empty when neither stores it.
+  const std::string& Value(std::string_view name) const { return LinkedValue(object, name); }
+  /// True when the object, or its action, stores `name`.
+  bool Has(std::string_view name) const { return HasLinkedValue(object, name); }
   /// The name of the object as the form gives it.
   const std::string& name() const { return object.name; }
   /// 1 for the form, 2 for what it holds, ...

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string_view>
 
+#include "extended/actions.h"
 #include "form/form_object.h"
 #include "lib/text.h"
 
@@ -119,6 +120,12 @@ DesignState StateOf(const FormObject& object, const DesignState* holder, bool ho
       state.tab_order = value;
     }
   }
+  // A control bound to an action shows and enables as the action says, unless
+  // it says otherwise itself.
+  if (!object.Has("Visible"))
+    state.visible = state.visible && LinkedValue(object, "Visible") != "False";
+  if (!object.Has("Enabled"))
+    state.enabled = state.enabled && LinkedValue(object, "Enabled") != "False";
   return state;
 }
 

@@ -152,8 +152,13 @@ std::string FormWriter::TakeFont(const std::string& name, const Control& control
 }
 
 std::string FormWriter::ImagesOf(const FormObject& object, std::string_view property) {
+  const BuiltImageList* list = ImageListOf(object, property);
+  return list == nullptr ? "" : list->variable;
+}
+
+const BuiltImageList* FormWriter::ImageListOf(const FormObject& object, std::string_view property) {
   const FormObject* list = object.Target(property);
-  return list == nullptr ? "" : image_lists_.VariableOf(*this, *list);
+  return list == nullptr ? nullptr : &image_lists_.Build(*this, *list);
 }
 
 std::string FormWriter::BrushFor(const std::string& color) {
@@ -192,6 +197,7 @@ void FormWriter::FinishGraphics() {
   // They may still add paint code, pens and brushes.
   for (size_t i = 0; i < finishing_steps_.size(); ++i) finishing_steps_[i](*this);
   finishing_steps_.clear();
+  popup_menus_.Finish(*this);
   if (paint_needed_ || bevel_painted_) {
     program_.AddText(
         "windowprocpaintbegin",

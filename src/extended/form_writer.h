@@ -15,6 +15,7 @@
 #include "extended/image_lists.h"
 #include "extended/menu_bar.h"
 #include "extended/message_branches.h"
+#include "extended/popup_menus.h"
 #include "form/form_object.h"
 #include "lib/font_base.h"
 #include "lib/graf_base.h"
@@ -94,6 +95,10 @@ class FormWriter {
   /// (Images, LargeImages ...) names, built once; empty when it names none,
   /// or a list that shows no images.
   std::string ImagesOf(const FormObject& object, std::string_view property = "Images");
+  /// The same list with its images' size and count; nullptr when it names none.
+  const BuiltImageList* ImageListOf(const FormObject& object, std::string_view property = "Images");
+  /// The popup menus that right clicks open.
+  PopupMenus& popup_menus() { return popup_menus_; }
   /// The window procedure's branches that several controls add to.
   MessageBranches& branches() { return branches_; }
   /// The main window's menu bar and the ids of menu commands.
@@ -147,6 +152,7 @@ class FormWriter {
   MessageBranches branches_;
   ColorBrushes brushes_;
   ImageLists image_lists_;
+  PopupMenus popup_menus_;
   MenuBar menu_bar_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
   TextRows window_variables_{1};                                  // HWND variables, in capitals

@@ -35,8 +35,8 @@ void WriteImageList(FormWriter& writer, const std::string& variable, const Image
   std::string text =
       Line("{ Image list " + variable + " }") +
       Line(variable + " := ImageList_Create(" + std::to_string(strip.image_width) + "," +
-           std::to_string(strip.image_height) + ",ILC_COLOR24" + (mask.empty() ? "" : " or ILC_MASK") +
-           "," + std::to_string(strip.count) + ",0);") +
+           std::to_string(strip.image_height) + ",ILC_COLOR24" +
+           (mask.empty() ? "" : " or ILC_MASK") + "," + std::to_string(strip.count) + ",0);") +
       Line("ImageBitmap := LoadBitmap(Inst,PChar('BMP_" + variable + "'));");
   if (mask.empty()) {
     text += Line("ImageList_Add(" + variable + ",ImageBitmap,0);");
@@ -52,24 +52,24 @@ void WriteImageList(FormWriter& writer, const std::string& variable, const Image
 
 }  // namespace
 
-std::string ImageLists::VariableOf(FormWriter& writer, const FormObject& list) {
-  if (const auto found = variables_.find(&list); found != variables_.end()) return found->second;
-  std::string& variable = variables_[&list];
+const BuiltImageList& ImageLists::Build(FormWriter& writer, const FormObject& list) {
+  if (const auto found = lists_.find(&list); found != lists_.end()) return found->second;
+  BuiltImageList& built = lists_[&list];
   const FormProperty* bitmap = list.Find("Bitmap");
   if (bitmap == nullptr || bitmap->shape != FormProperty::Shape::kData || bitmap->data.empty()) {
-    return variable;
+    return built;
   }
   std::string bytes;
   ImageStrip strip;
   std::string error = "the data is no hexadecimal text";
   if (!BytesFromHexText(bitmap->data, &bytes) || !DecodeImageList(bytes, &strip, &error)) {
     writer.Warn(list, bitmap->line, "image list " + list.name + " not shown: " + error);
-    return variable;
+    return built;
   }
-  if (strip.count == 0) return variable;
-  variable = writer.TakeName(list);
-  WriteImageList(writer, variable, strip);
-  return variable;
+  if (strip.count == 0) return built;
+  built = {writer.TakeName(list), strip.image_width, strip.image_height, strip.count};
+  WriteImageList(writer, built.variable, strip);
+  return built;
 }
 
 }  // namespace vornic

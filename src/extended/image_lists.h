@@ -12,15 +12,23 @@ namespace vornic {
 class FormWriter;
 struct FormObject;
 
+/// An image list as the program builds it.
+struct BuiltImageList {
+  std::string variable;  // empty: the list shows no images
+  int image_width = 0;
+  int image_height = 0;
+  int count = 0;
+};
+
 class ImageLists {
  public:
-  /// The variable of the image list `list` in the program, declared and
-  /// built on its first request; empty for a list that holds no images, and,
+  /// The image list `list` in the program, declared and built on its first
+  /// request; its variable is empty for a list that holds no images, and,
   /// with a warning on its first request, for one whose data is damaged.
-  std::string VariableOf(FormWriter& writer, const FormObject& list);
+  const BuiltImageList& Build(FormWriter& writer, const FormObject& list);
 
  private:
-  std::unordered_map<const FormObject*, std::string> variables_;  // empty: none built
+  std::unordered_map<const FormObject*, BuiltImageList> lists_;
 };
 
 }  // namespace vornic

@@ -220,6 +220,7 @@ class MainWindowWriter final : public ControlWriter {
   void Open(FormWriter& writer, Control& control) override {
     if (control.holder != nullptr && !control.Has("TextHeight")) return;
     WriteMainWindow(writer, MainWindowValues(control));
+    if (control.holder == nullptr) writer.popup_menus().OpenOn(writer, control.object, "hWindow");
   }
 };
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "controls/shortcut_text.h"
+#include "extended/actions.h"
 #include "extended/class_table.h"
 #include "extended/form_writer.h"
 #include "form/form_object.h"
@@ -24,18 +25,18 @@ struct MenuItemValues {
   bool Visible;
   bool Default;
   bool RadioItem;
-  bool Clicks;  // it has an OnClick: a click shows a message box naming it
+  bool Clicks;  // it has an OnClick or an action's OnExecute: a click shows a message box
 
   explicit MenuItemValues(const FormObject& item)
-      : Caption(item.Value("Caption")),
-        ShortCut(item.Value("ShortCut")),
+      : Caption(LinkedValue(item, "Caption")),
+        ShortCut(LinkedValue(item, "ShortCut")),
         Break(item.Value("Break")),
-        Checked(item.Value("Checked") == "True"),
-        Enabled(item.Value("Enabled") != "False"),
-        Visible(item.Value("Visible") != "False"),
+        Checked(LinkedValue(item, "Checked") == "True"),
+        Enabled(LinkedValue(item, "Enabled") != "False"),
+        Visible(LinkedValue(item, "Visible") != "False"),
         Default(item.Value("Default") == "True"),
         RadioItem(item.Value("RadioItem") == "True"),
-        Clicks(item.Has("OnClick")) {}
+        Clicks(HasClick(item)) {}
 };
 
 namespace {
@@ -118,7 +119,7 @@ void MenuBar::AppendItem(FormWriter& writer, const FormObject& object, const std
     text.creation += Line("AppendMenu(" + menu + ", MF_SEPARATOR, 0, nil);");
     return;
   } else {
-    AppendCommand(item, name, menu, text);
+    AppendCommand(item, ClickName(object, name), menu, text);
   }
   const std::string at = std::to_string(position);
   if (item.Default) text.creation += Line("SetMenuDefaultItem(" + menu + ", " + at + ", 1);");
@@ -130,14 +131,14 @@ void MenuBar::AppendItem(FormWriter& writer, const FormObject& object, const std
   if (has_items) AppendItems(writer, object, name, text);
 }
 
-void MenuBar::AppendCommand(const MenuItemValues& item, const std::string& name,
+void MenuBar::AppendCommand(const MenuItemValues& item, const std::string& click,
                             const std::string& menu, MenuText& text) {
   const std::string id = std::to_string(kFirstCommandId + next_id_++);
   text.creation += Line("AppendMenu(" + menu + ", " + Flags(item, false) + ", " + id + ", " +
                         ItemText(item) + ");");
   if (item.Clicks) {
     text.commands += "\r\n      if (lParam = 0) and (wParam = " + id +
-                     ") then MessageBox(hWindow,'" + name + "Click','Check',MB_OK);";
+                     ") then MessageBox(hWindow,'" + click + "','Check',MB_OK);";
   }
 }
 

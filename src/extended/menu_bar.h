@@ -51,8 +51,8 @@ class MenuBar {
   /// Appends the item `object` at `position` of `menu`, and what it holds.
   void AppendItem(FormWriter& writer, const FormObject& object, const std::string& menu,
                   int position, MenuText& text);
-  /// Appends a command item, with its click handler, taking the next id.
-  void AppendCommand(const MenuItemValues& item, const std::string& name, const std::string& menu,
+  /// Appends a command item, with its click handler showing `click`, taking the next id.
+  void AppendCommand(const MenuItemValues& item, const std::string& click, const std::string& menu,
                      MenuText& text);
 
   int next_id_ = 0;    // command items so far: ids follow one another

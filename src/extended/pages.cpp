@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/control_values.h"
 #include "controls/tab_window_text.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
@@ -44,7 +45,13 @@ class PageControlWriter final : public ControlWriter {
     const Box placed = control.FormBox();
     form_left_ = TextToInt(placed.left);
     form_top_ = TextToInt(placed.top);
-    WriteWindow(writer, control, TabWindowOf(name_, box_, look_, ""));
+    const std::string images = writer.ImagesOf(control.object);
+    has_images_ = !images.empty();
+    WriteWindow(writer, control,
+                TabWindowOf(name_, box_, look_,
+                            has_images_ ? "\r\n  SendMessage(" + name_ +
+                                              ",TCM_SETIMAGELIST,0,LParam(" + images + "));"
+                                        : ""));
     written_ = true;
   }
 
@@ -80,10 +87,14 @@ class PageControlWriter final : public ControlWriter {
            std::to_string(WrappingSum(form_top_, height - inset.bottom));
   }
 
-  /// Adds the tab of the next sheet, with `caption` as the form stores it.
-  void AddTab(FormWriter& writer, const std::string& caption, bool chosen) {
+  /// Adds the tab of the next sheet, with `caption` and `image_index` (a
+  /// sheet shows the first image unless it says otherwise) as the form
+  /// stores them.
+  void AddTab(FormWriter& writer, const std::string& caption, const std::string& image_index,
+              bool chosen) {
+    const int image = has_images_ ? IntegerOr(image_index, 0) : -1;
     writer.AddText("bodymidle", InsertTabLines(writer.program(), name_, tab_count_,
-                                               caption.empty() ? "''" : caption));
+                                               caption.empty() ? "''" : caption, image));
     if (chosen) chosen_ = tab_count_;
     ++tab_count_;
   }
@@ -98,6 +109,7 @@ class PageControlWriter final : public ControlWriter {
   int form_left_ = 0;  // the window's place in the main window
   int form_top_ = 0;
   bool written_ = false;
+  bool has_images_ = false;  // the tabs show the images of an image list
 };
 
 // A sheet adds its tab and puts what it holds on its page before that is
@@ -115,7 +127,10 @@ class TabSheetWriter final : public ControlWriter {
     if (control.Has("Top")) control.origin_top = control.Value("Top");
     own_condition_ = OwnCondition();
     Place(control);
-    if (tab_shows_) pages_->AddTab(writer, control.Value("Caption"), Chosen(control));
+    if (tab_shows_) {
+      pages_->AddTab(writer, control.Value("Caption"), control.Value("ImageIndex"),
+                     Chosen(control));
+    }
     if (!control.object.children.empty()) ClipPaint(writer, control);
   }
 

@@ -117,15 +117,20 @@ std::string CaptionText(FormWriter& writer, const Control& control, const PanelV
               ");");
 }
 
-std::string PaintText(FormWriter& writer, const Control& control, const ContainerKind& kind,
-                      const PanelValues& panel) {
+// The container's rectangle in the main window's client area, as
+// "left,top,right,bottom".
+std::string ClientRect(const Control& control) {
   const Box box = control.FormBox();
   const auto right = static_cast<int32_t>(int64_t{TextToInt(box.left)} + TextToInt(box.width));
   const auto bottom = static_cast<int32_t>(int64_t{TextToInt(box.top)} + TextToInt(box.height));
+  return box.left + "," + box.top + "," + std::to_string(right) + "," + std::to_string(bottom);
+}
+
+std::string PaintText(FormWriter& writer, const Control& control, const ContainerKind& kind,
+                      const PanelValues& panel) {
   std::string text = Line("{ " + std::string(kind.banner) + ": " + control.name() + " }") +
                      Line("SaveDC(PaintDC);") +
-                     Line("SetRect(PaintRect," + box.left + "," + box.top + "," +
-                          std::to_string(right) + "," + std::to_string(bottom) + ");");
+                     Line("SetRect(PaintRect," + ClientRect(control) + ");");
   if (!panel.ParentColor || !panel.Color.empty()) {
     writer.DeclareOnce("PaintBrush: HBRUSH;");
     text += Line("PaintBrush := CreateSolidBrush(" + ColorExpressionOr(panel.Color, "clBtnFace") +
@@ -161,6 +166,7 @@ class PanelWriter final : public ControlWriter {
     writer.DeclareOnce("PaintRect: TRect;");
     writer.AddPaint(control, control.name(), PaintText(writer, control, kind_, panel));
     writer.NeedPaint();
+    writer.popup_menus().OpenInside(writer, control.object, ClientRect(control));
   }
 
  private:

@@ -19,7 +19,8 @@ namespace {
 
 // A tool button as its bar adds it.
 struct ToolButton {
-  std::string name;  // its variable, which its click names
+  std::string name;   // its variable
+  std::string click;  // what its click shows
   std::string caption;
   std::string style;
   std::string width;  // a separator's width
@@ -32,6 +33,7 @@ struct ToolButton {
 
   ToolButton(const Control& control, std::string variable)
       : name(std::move(variable)),
+        click(ClickName(control.object, name)),
         caption(control.Value("Caption")),
         style(control.Value("Style")),
         width(control.Value("Width")),
@@ -167,7 +169,7 @@ class ToolBarWriter final : public ControlWriter {
   std::string ClickText(const ToolButton& button, size_t id) const {
     return "\r\n      if (HWND(lParam) = " + name_ +
            ") and (LoWord(wParam) = " + std::to_string(id) + ") then MessageBox(hWindow,'" +
-           button.name + "Click','Check',MB_OK);";
+           button.click + "','Check',MB_OK);";
   }
 
   std::string name_;  // the bar's variable; empty while it is not written

@@ -137,12 +137,16 @@ Box StoredBox(const Control& control) {
 }
 
 void WriteWindow(FormWriter& writer, const Control& control, WindowControl window) {
+  if (window.clicks && window.click_name.empty()) {
+    window.click_name = ClickName(control.object, window.name);
+  }
   ApplyDesignState(writer, control, window);
   KeepToPages(writer, control, window);
   if (window.takes_focus) writer.OfferFocus(window.name, control);
   if (!window.docked) control.PlaceInForm(window.box.left, window.box.top);
   WriteWindowControl(writer.program(), window);
   writer.RememberWindow(window.name);
+  writer.popup_menus().OpenOn(writer, control.object, window.name);
   writer.TakeFont(window.name, control);
   writer.CountControl();
 }

@@ -1,0 +1,91 @@
+// Popup menus and the right clicks that open them. A control passes a right
+// click it does not handle itself on to its parent, the main window; one
+// the main window paints is found by where the click is.
+#include "extended/popup_menus.h"
+
+#include "extended/form_writer.h"
+#include "extended/menu_bar.h"
+#include "form/form_object.h"
+
+namespace vornic {
+
+namespace {
+
+constexpr MenuKind kPopupMenu{"Create a popup menu", "CreatePopupMenu"};
+
+// Opens a popup menu where the mouse was clicked, or, for the menu key,
+// at the window's top left corner.
+constexpr char kShowPopupProcedure[] =
+    "\r\n{ Opens a popup menu where its window was right-clicked }"
+    "\r\nprocedure ShowPopupMenu(Menu: HMENU; Window: HWND; Place: LPARAM);"
+    "\r\nvar"
+    "\r\n  Spot: TPoint;"
+    "\r\n  Box: TRect;"
+    "\r\nbegin"
+    "\r\n  Spot.X := SmallInt(LoWord(Place));"
+    "\r\n  Spot.Y := SmallInt(HiWord(Place));"
+    "\r\n  if Place = -1 then begin"
+    "\r\n    GetWindowRect(Window, Box);"
+    "\r\n    Spot.X := Box.Left;"
+    "\r\n    Spot.Y := Box.Top;"
+    "\r\n  end;"
+    "\r\n  TrackPopupMenu(Menu, TPM_LEFTALIGN or TPM_RIGHTBUTTON, Spot.X, Spot.Y, 0, hWindow, nil);"
+    "\r\nend;\r\n";
+
+std::string Opens(const std::string& menu, const std::string& window) {
+  return "begin ShowPopupMenu(" + menu + ", " + window + ", lParam); Exit; end;";
+}
+
+}  // namespace
+
+std::string PopupMenus::VariableOf(FormWriter& writer, const FormObject& menu) {
+  if (const auto found = menus_.find(&menu); found != menus_.end()) return found->second;
+  const std::string variable = writer.TakeName(menu);
+  menus_.emplace(&menu, variable);
+  const MenuText text = writer.menu_bar().Build(writer, menu, variable, kPopupMenu);
+  writer.AddText("var", text.declarations);
+  writer.AddText("windowproccommandmidle", text.commands);
+  writer.AddText("bodymidle", text.creation);
+  writer.AddText("windowprocdestroymidle", "\r\n      DestroyMenu(" + variable + ");");
+  return variable;
+}
+
+void PopupMenus::OpenOn(FormWriter& writer, const FormObject& object, const std::string& window) {
+  const FormObject* menu = object.Target("PopupMenu");
+  if (menu == nullptr) return;
+  const std::string variable = VariableOf(writer, *menu);
+  const std::string line =
+      "\r\n      if HWND(wParam) = " + window + " then " + Opens(variable, window);
+  if (object.parent == nullptr) {
+    form_line_ = line;
+  } else {
+    window_lines_ += line;
+  }
+}
+
+void PopupMenus::OpenInside(FormWriter& writer, const FormObject& object, const std::string& rect) {
+  const FormObject* menu = object.Target("PopupMenu");
+  if (menu == nullptr) return;
+  const std::string variable = VariableOf(writer, *menu);
+  painted_lines_.insert(
+      0, "\r\n        if PtInRect(Rect(" + rect + "), Spot) then " + Opens(variable, "hWindow"));
+}
+
+void PopupMenus::Finish(FormWriter& writer) {
+  if (window_lines_.empty() && painted_lines_.empty() && form_line_.empty()) return;
+  writer.AddTextOnce("procedures", kShowPopupProcedure);
+  std::string lines = window_lines_;
+  if (!painted_lines_.empty()) {
+    writer.DeclareOnce("Spot: TPoint;");
+    lines +=
+        "\r\n      if HWND(wParam) = hWindow then begin"
+        "\r\n        Spot.X := SmallInt(LoWord(lParam));"
+        "\r\n        Spot.Y := SmallInt(HiWord(lParam));"
+        "\r\n        ScreenToClient(hWindow, Spot);" +
+        painted_lines_ + "\r\n      end;";
+  }
+  writer.branches().Add("WM_CONTEXTMENU", lines + form_line_,
+                        "\r\n      Result := DefWindowProc(hWindow, Message, wParam, lParam);");
+}
+
+}  // namespace vornic
