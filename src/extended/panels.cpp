@@ -166,7 +166,12 @@ class PanelWriter final : public ControlWriter {
     writer.DeclareOnce("PaintRect: TRect;");
     writer.AddPaint(control, control.name(), PaintText(writer, control, kind_, panel));
     writer.NeedPaint();
-    writer.popup_menus().OpenInside(writer, control.object, ClientRect(control));
+    const Box box = control.FormBox();
+    const int32_t left = TextToInt(box.left);
+    const int32_t top = TextToInt(box.top);
+    writer.popup_menus().OpenInside(writer, control.object, left, top,
+                                    static_cast<int32_t>(int64_t{left} + TextToInt(box.width)),
+                                    static_cast<int32_t>(int64_t{top} + TextToInt(box.height)));
   }
 
  private:

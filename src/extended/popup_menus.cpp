@@ -63,12 +63,15 @@ void PopupMenus::OpenOn(FormWriter& writer, const FormObject& object, const std:
   }
 }
 
-void PopupMenus::OpenInside(FormWriter& writer, const FormObject& object, const std::string& rect) {
+void PopupMenus::OpenInside(FormWriter& writer, const FormObject& object, int left, int top,
+                            int right, int bottom) {
   const FormObject* menu = object.Target("PopupMenu");
   if (menu == nullptr) return;
   const std::string variable = VariableOf(writer, *menu);
-  painted_lines_.insert(
-      0, "\r\n        if PtInRect(Rect(" + rect + "), Spot) then " + Opens(variable, "hWindow"));
+  painted_lines_.insert(0, "\r\n        if (Spot.X >= " + std::to_string(left) +
+                               ") and (Spot.X < " + std::to_string(right) +
+                               ") and (Spot.Y >= " + std::to_string(top) + ") and (Spot.Y < " +
+                               std::to_string(bottom) + ") then " + Opens(variable, "hWindow"));
 }
 
 void PopupMenus::Finish(FormWriter& writer) {

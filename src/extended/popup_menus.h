@@ -19,8 +19,9 @@ class PopupMenus {
   /// Nothing when it names none.
   void OpenOn(FormWriter& writer, const FormObject& object, const std::string& window);
   /// The same for a control the main window paints: a right click inside
-  /// `rect` ("left,top,right,bottom" in the client area).
-  void OpenInside(FormWriter& writer, const FormObject& object, const std::string& rect);
+  /// its rectangle in the client area.
+  void OpenInside(FormWriter& writer, const FormObject& object, int left, int top, int right,
+                  int bottom);
   /// Writes the WM_CONTEXTMENU branch. Call once, after the last control.
   void Finish(FormWriter& writer);
 
