@@ -1,10 +1,7 @@
-// The entries of list values and the output of long lists for the writers.
+// The entries of list values for the writers of lists.
 #include "extended/list_entries.h"
 
-#include <string>
-
 #include "extended/control.h"
-#include "extended/form_writer.h"
 #include "form/text_list.h"
 
 namespace vornic {
@@ -18,11 +15,6 @@ const TextList& ListEntries(const Control& control, std::string_view property) {
 
 EntryAt EntriesOf(const TextList& entries) {
   return [&entries](size_t index) { return entries[index]; };
-}
-
-ListOutput ListOutputOf(FormWriter& writer) {
-  return ListOutput(writer.program(),
-                    [&writer](const std::string& name) { return writer.TakeIdentifier(name); });
 }
 
 }  // namespace vornic

@@ -1,5 +1,5 @@
-// What the writers of lists share: the entries of a list value as the form
-// writes them, and where a long list is declared as data.
+// The entries of a list value as the form writes them, for the writers of
+// lists; a long list goes where ListOutputOf (extended/list_output.h) says.
 #pragma once
 
 #include <string_view>
@@ -8,7 +8,6 @@
 
 namespace vornic {
 
-class FormWriter;
 class TextList;
 struct Control;
 
@@ -17,7 +16,5 @@ struct Control;
 const TextList& ListEntries(const Control& control, std::string_view property);
 /// The entries of `entries`, from 0.
 EntryAt EntriesOf(const TextList& entries);
-/// The program and the names of `writer`, for the arrays of a long list.
-ListOutput ListOutputOf(FormWriter& writer);
 
 }  // namespace vornic

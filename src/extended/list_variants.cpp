@@ -13,6 +13,7 @@
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/list_entries.h"
+#include "extended/list_output.h"
 #include "extended/named_at_open.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"

@@ -10,6 +10,7 @@
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/list_entries.h"
+#include "extended/list_output.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "form/text_list.h"
