@@ -1,6 +1,6 @@
 // NamedAtOpen: the writer of a control that is written after what it holds,
-// yet takes its name at its own turn, before the names of what it holds, as
-// the line-by-line translation took it at the object's line.
+// yet takes its name at its own turn, before the names of what it holds, so
+// that a name both want goes to it as it always did.
 #pragma once
 
 #include <string>
