@@ -7,6 +7,7 @@
 
 #include "builder/translation_steps.h"
 #include "lib/dictionary.h"
+#include "output/program_text.h"
 
 namespace vornic {
 
@@ -149,14 +150,14 @@ constexpr char kAddTreeNodesProcedure[] =
     "\r\nend;\r\n";
 
 // The depths of a tree's nodes beside its arrays of captions, twenty to a line.
-std::vector<std::string> DeclareDepthArrays(GeneratorContext context, const std::string& window,
+std::vector<std::string> DeclareDepthArrays(const ListOutput& out, const std::string& window,
                                             const EntryArrays& captions,
                                             const std::function<int(size_t)>& depth_at) {
   std::vector<std::string> names;
   std::string text;
   for (size_t first = 0; first < captions.count; first += kEntriesPerArray) {
     const size_t size = std::min(kEntriesPerArray, captions.count - first);
-    const std::string array = context.TakeIdentifier(window + "Depths");
+    const std::string array = out.take_identifier(window + "Depths");
     text.assign("\r\nconst\r\n  ")
         .append(array)
         .append(": array[0..")
@@ -167,7 +168,7 @@ std::vector<std::string> DeclareDepthArrays(GeneratorContext context, const std:
       text.append(std::to_string(depth_at(first + i)));
     }
     text.append(");\r\n");
-    context.AddText("procedures", text);
+    out.program.AddText("procedures", text);
     names.push_back(array);
   }
   return names;
@@ -175,22 +176,26 @@ std::vector<std::string> DeclareDepthArrays(GeneratorContext context, const std:
 
 }  // namespace
 
+ListOutput::ListOutput(GeneratorContext context)
+    : ListOutput(context.program(),
+                 [context](const std::string& name) { return context.TakeIdentifier(name); }) {}
+
 EntryAt EntriesOf(const TIDictonary& entries) {
   return [&entries](size_t index) { return entries.GetItem(static_cast<int>(index) + 1); };
 }
 
 bool WritesAsData(GeneratorContext context, size_t count) {
-  return context.steps().WritesListsAsData() && count > kLongListEntries;
+  return context.steps().WritesListsAsData() && IsLongList(count);
 }
 
-EntryArrays DeclareEntryArrays(GeneratorContext context, const std::string& name, size_t count,
+EntryArrays DeclareEntryArrays(const ListOutput& out, const std::string& name, size_t count,
                                const EntryAt& at) {
   EntryArrays arrays;
   arrays.count = count;
   std::string text;  // one array at a time: the program holds the entries once
   for (size_t first = 0; first < count; first += kEntriesPerArray) {
     const size_t size = std::min(kEntriesPerArray, count - first);
-    const std::string array = context.TakeIdentifier(name + "Entries");
+    const std::string array = out.take_identifier(name + "Entries");
     text.assign("\r\nconst\r\n  ")
         .append(array)
         .append(": array[0..")
@@ -199,15 +204,15 @@ EntryArrays DeclareEntryArrays(GeneratorContext context, const std::string& name
     for (size_t i = 0; i < size; ++i)
       text.append(i == 0 ? "\r\n    " : ",\r\n    ").append(at(first + i));
     text.append(");\r\n");
-    context.AddText("procedures", text);
+    out.program.AddText("procedures", text);
     arrays.names.push_back(array);
   }
   return arrays;
 }
 
-std::string AddEntriesText(GeneratorContext context, const std::string& window,
+std::string AddEntriesText(const ListOutput& out, const std::string& window,
                            const std::string& message, const EntryArrays& arrays) {
-  context.AddTextOnce("procedures", kAddEntriesProcedure);
+  out.program.AddTextOnce("procedures", kAddEntriesProcedure);
   std::string text;
   for (const std::string& array : arrays.names) {
     text += "\r\n  AddListEntries(" + window + ", " + message + ", " + array + ");";
@@ -215,10 +220,10 @@ std::string AddEntriesText(GeneratorContext context, const std::string& window,
   return text;
 }
 
-std::string SetLinesText(GeneratorContext context, const std::string& window,
+std::string SetLinesText(const ListOutput& out, const std::string& window,
                          const EntryArrays& arrays) {
-  context.AddTextOnce("procedures", kAppendLinesProcedure);
-  context.DeclareOnce("ListText: String;");
+  out.program.AddTextOnce("procedures", kAppendLinesProcedure);
+  out.program.AddTextOnce("var", "\r\n    ListText: String;");
   std::string text = "\r\n  ListText := '';";
   for (const std::string& array : arrays.names) {
     text += "\r\n  AppendListLines(ListText, " + array + ");";
@@ -228,9 +233,9 @@ std::string SetLinesText(GeneratorContext context, const std::string& window,
          ",WM_SETTEXT,0,LParam(PChar(ListText)));\r\n  ListText := '';";
 }
 
-std::string InsertTabsText(GeneratorContext context, const std::string& window,
+std::string InsertTabsText(const ListOutput& out, const std::string& window,
                            const EntryArrays& arrays) {
-  context.AddTextOnce("procedures", kInsertTabsProcedure);
+  out.program.AddTextOnce("procedures", kInsertTabsProcedure);
   std::string text;
   for (size_t i = 0; i < arrays.names.size(); ++i) {
     text += "\r\n  InsertListTabs(" + window + ", " + arrays.names[i] + ", " +
@@ -239,9 +244,9 @@ std::string InsertTabsText(GeneratorContext context, const std::string& window,
   return text;
 }
 
-std::string AddRadioItemsText(GeneratorContext context, const std::string& window,
+std::string AddRadioItemsText(const ListOutput& out, const std::string& window,
                               const EntryArrays& arrays, const RadioPlaces& places) {
-  context.AddTextOnce("procedures", kAddRadioItemsProcedure);
+  out.program.AddTextOnce("procedures", kAddRadioItemsProcedure);
   std::string text;
   for (size_t i = 0; i < arrays.names.size(); ++i) {
     text += "\r\n  AddRadioItems(" + window + ", " + arrays.names[i] + ", " +
@@ -251,16 +256,16 @@ std::string AddRadioItemsText(GeneratorContext context, const std::string& windo
   return text;
 }
 
-std::string AddViewItemsText(GeneratorContext context, const std::string& window,
+std::string AddViewItemsText(const ListOutput& out, const std::string& window,
                              const EntryArrays& captions,
                              const std::vector<EntryArrays>& sub_items) {
-  context.AddTextOnce("procedures", kAddViewItemsProcedure);
+  out.program.AddTextOnce("procedures", kAddViewItemsProcedure);
   std::string text;
   for (size_t i = 0; i < captions.names.size(); ++i) {
     text += "\r\n  AddViewItems(" + window + ", " + captions.names[i] + ", " +
             std::to_string(i * kEntriesPerArray) + ");";
   }
-  if (!sub_items.empty()) context.AddTextOnce("procedures", kSetViewTextsProcedure);
+  if (!sub_items.empty()) out.program.AddTextOnce("procedures", kSetViewTextsProcedure);
   for (size_t column = 0; column < sub_items.size(); ++column) {
     for (size_t i = 0; i < sub_items[column].names.size(); ++i) {
       text += "\r\n  SetViewTexts(" + window + ", " + sub_items[column].names[i] + ", " +
@@ -270,11 +275,11 @@ std::string AddViewItemsText(GeneratorContext context, const std::string& window
   return text;
 }
 
-std::string AddTreeNodesText(GeneratorContext context, const std::string& window,
+std::string AddTreeNodesText(const ListOutput& out, const std::string& window,
                              const EntryArrays& captions,
                              const std::function<int(size_t)>& depth_at) {
-  context.AddTextOnce("procedures", kAddTreeNodesProcedure);
-  const std::vector<std::string> depths = DeclareDepthArrays(context, window, captions, depth_at);
+  out.program.AddTextOnce("procedures", kAddTreeNodesProcedure);
+  const std::vector<std::string> depths = DeclareDepthArrays(out, window, captions, depth_at);
   std::string text;
   for (size_t i = 0; i < captions.names.size(); ++i) {
     text += "\r\n  AddTreeNodes(" + window + ", " + captions.names[i] + ", " + depths[i] + ");";
@@ -282,8 +287,8 @@ std::string AddTreeNodesText(GeneratorContext context, const std::string& window
   return text;
 }
 
-std::string ItemsFontText(GeneratorContext context, const std::string& window, size_t count) {
-  context.AddTextOnce("procedures", kItemsFontProcedure);
+std::string ItemsFontText(const ListOutput& out, const std::string& window, size_t count) {
+  out.program.AddTextOnce("procedures", kItemsFontProcedure);
   return "\r\n  SetItemsFont(" + window + ", " + std::to_string(count) + ");";
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "builder/generator_context.h"
@@ -14,6 +15,7 @@
 namespace vornic {
 
 class TIDictonary;
+class TSDPR;
 
 /// Lists of more entries than this are written as data, where the
 /// translation does so; no example or known real form has a longer list.
@@ -25,8 +27,24 @@ inline constexpr size_t kEntriesPerArray = 1000;
 /// The entry (a string literal) at an index from 0.
 using EntryAt = std::function<std::string_view(size_t)>;
 
+/// Where a list written as data goes: the program's sections, and the run's
+/// registry of identifiers that names the arrays. Both translations' writers
+/// make one: the line-by-line generators from their context.
+struct ListOutput {
+  ListOutput(TSDPR& program, std::function<std::string(const std::string&)> take_identifier)
+      : program(program), take_identifier(std::move(take_identifier)) {}
+  // Not explicit: a line-by-line generator passes its context where a
+  // ListOutput is asked for.
+  ListOutput(GeneratorContext context);
+
+  TSDPR& program;
+  std::function<std::string(const std::string&)> take_identifier;  // unique for the run
+};
+
 /// The entries of `entries`, from 0.
 EntryAt EntriesOf(const TIDictonary& entries);
+/// True when a list of `count` entries is long enough to be written as data.
+inline bool IsLongList(size_t count) { return count > kLongListEntries; }
 /// True when this run writes a list of `count` entries as data.
 bool WritesAsData(GeneratorContext context, size_t count);
 
@@ -38,19 +56,19 @@ struct EntryArrays {
 
 /// Declares `count` entries as constant arrays named after the control
 /// `name`, in the section "procedures".
-EntryArrays DeclareEntryArrays(GeneratorContext context, const std::string& name, size_t count,
+EntryArrays DeclareEntryArrays(const ListOutput& out, const std::string& name, size_t count,
                                const EntryAt& at);
 
 /// Statements that add every entry to the list `window` with `message`
 /// (LB_ADDSTRING, CB_ADDSTRING).
-std::string AddEntriesText(GeneratorContext context, const std::string& window,
+std::string AddEntriesText(const ListOutput& out, const std::string& window,
                            const std::string& message, const EntryArrays& arrays);
 /// Statements that make the entries, with CR LF between them, the text of
 /// the edit `window`.
-std::string SetLinesText(GeneratorContext context, const std::string& window,
+std::string SetLinesText(const ListOutput& out, const std::string& window,
                          const EntryArrays& arrays);
 /// Statements that insert the entries as the tabs of `window`.
-std::string InsertTabsText(GeneratorContext context, const std::string& window,
+std::string InsertTabsText(const ListOutput& out, const std::string& window,
                            const EntryArrays& arrays);
 
 /// Where the radio buttons of a group go: in columns of `per_column`, each
@@ -66,21 +84,21 @@ struct RadioPlaces {
 
 /// Statements that create the entries as radio buttons of the group box
 /// `window`, with control IDs from 1.
-std::string AddRadioItemsText(GeneratorContext context, const std::string& window,
+std::string AddRadioItemsText(const ListOutput& out, const std::string& window,
                               const EntryArrays& arrays, const RadioPlaces& places);
 /// Statements that insert the entries as the items of the list view
 /// `window`, and `sub_items[j]` (entries too, as many) as their texts in
 /// column j + 1.
-std::string AddViewItemsText(GeneratorContext context, const std::string& window,
+std::string AddViewItemsText(const ListOutput& out, const std::string& window,
                              const EntryArrays& captions,
                              const std::vector<EntryArrays>& sub_items);
 /// Statements that insert the entries as the nodes of the tree view
 /// `window`, each below the last node one level up; `depth_at` gives a
 /// node's depth, 0 at the root.
-std::string AddTreeNodesText(GeneratorContext context, const std::string& window,
+std::string AddTreeNodesText(const ListOutput& out, const std::string& window,
                              const EntryArrays& captions,
                              const std::function<int(size_t)>& depth_at);
 /// A statement that gives the first `count` items of `window` its font.
-std::string ItemsFontText(GeneratorContext context, const std::string& window, size_t count);
+std::string ItemsFontText(const ListOutput& out, const std::string& window, size_t count);
 
 }  // namespace vornic

@@ -95,6 +95,43 @@ const std::vector<WrittenClass>& Rows() {
        Joined({GeometryValues(),
                {Integer("ButtonWidth"), Integer("ButtonHeight"), Integer("Indent")}})},
       {"TTOOLBUTTON", &NewToolButtonWriter, {kCaption, Integer("Width")}},
+      // Lists: each entry is checked at its own line.
+      {"TLISTBOX",
+       &NewListBoxWriter,
+       Joined({GeometryValues(), FontValues()}),
+       {StringList("Items.Strings")}},
+      {"TCOMBOBOX",
+       &NewComboBoxWriter,
+       Joined({GeometryValues(), FontValues(), {kText, Integer("ItemHeight")}}),
+       {StringList("Items.Strings")}},
+      {"TMEMO",
+       &NewMemoWriter,
+       Joined({GeometryValues(), FontValues()}),
+       {StringList("Lines.Strings")}},
+      {"TRADIOGROUP",
+       &NewRadioGroupWriter,
+       Joined({GeometryValues(), {kCaption, Integer("Columns"), Integer("ItemIndex")}}),
+       {StringList("Items.Strings")}},
+      {"TCHECKLISTBOX",
+       &NewCheckListBoxWriter,
+       Joined({GeometryValues(), {Integer("ItemHeight")}}),
+       {StringList("Items.Strings")}},
+      // A colour box lists colours, not its Items, and a masked edit writes no
+      // Lines; their entries are checked as those of their kin.
+      {"TCOLORBOX",
+       &NewColorBoxWriter,
+       Joined({GeometryValues(), {Integer("ItemHeight")}}),
+       {StringList("Items.Strings")}},
+      // An extended combo box's captions are those of its entries.
+      {"TCOMBOBOXEX",
+       &NewComboBoxExWriter,
+       Joined({GeometryValues(), {kText, kCaption, Integer("ItemIndex"), Integer("ItemHeight")}}),
+       {StringList("Items.Strings")}},
+      {"TRICHEDIT", &NewRichEditWriter, GeometryValues(), {StringList("Lines.Strings")}},
+      {"TMASKEDIT",
+       &NewMaskEditWriter,
+       Joined({GeometryValues(), {kText, Integer("MaxLength")}}),
+       {StringList("Lines.Strings")}},
   };
   return rows;
 }

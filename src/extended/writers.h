@@ -38,5 +38,14 @@ std::unique_ptr<ControlWriter> NewBitButtonWriter();
 std::unique_ptr<ControlWriter> NewSpeedButtonWriter();
 std::unique_ptr<ControlWriter> NewToolBarWriter();
 std::unique_ptr<ControlWriter> NewToolButtonWriter();
+std::unique_ptr<ControlWriter> NewListBoxWriter();
+std::unique_ptr<ControlWriter> NewComboBoxWriter();
+std::unique_ptr<ControlWriter> NewMemoWriter();
+std::unique_ptr<ControlWriter> NewRadioGroupWriter();
+std::unique_ptr<ControlWriter> NewCheckListBoxWriter();
+std::unique_ptr<ControlWriter> NewColorBoxWriter();
+std::unique_ptr<ControlWriter> NewComboBoxExWriter();
+std::unique_ptr<ControlWriter> NewRichEditWriter();
+std::unique_ptr<ControlWriter> NewMaskEditWriter();
 
 }  // namespace vornic

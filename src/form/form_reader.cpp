@@ -137,10 +137,12 @@ void FormReader::BeginObject(const LineWords& line, int line_number) {
 void FormReader::SetProperty(const LineWords& line, int line_number) {
   if (open_.empty()) return;
   OpenObjectEntry& open = open_.back();
+  // Checked while what it ends is still open: a line of a string list is an
+  // entry whatever its words look like ("'a' + 'b'" reads as a property).
+  Check(line);
   // A property line ends the lists and data left open before it: only a
   // collection's item holds properties of its own.
   while (!open.values.empty() && !open.values.back().in_item) open.values.pop_back();
-  Check(line);
   FormProperties& target = PropertyTarget(open);
   bool opens = false;
   FormProperty property;

@@ -95,7 +95,7 @@ TEST_F(ListDataTest, LongListsOfEveryWriterAreDeclaredAsArraysAndWalkedOncePerAr
   for (size_t i = 0; i < count; ++i) expected.push_back(EntryNumber(i));
   for (const Writer& writer : writers) {
     SCOPED_TRACE(writer.class_name);
-    ASSERT_EQ(TranslateForm(ListForm(writer.class_name, writer.property, count)), "");
+    ASSERT_EQ(TranslateTree(ListForm(writer.class_name, writer.property, count)), "");
     dpr_->Compose();
     const std::string& program = dpr_->ComposedText;
     const DeclaredData data = ReadDeclaredData(program);
@@ -143,7 +143,7 @@ std::string TreeForm(size_t count) {
 
 TEST_F(ListDataTest, LongTreeIsDeclaredWithTheDepthOfEachNode) {
   const size_t count = kEntriesPerArray + 1;
-  ASSERT_EQ(TranslateForm(TreeForm(count)), "");
+  ASSERT_EQ(TranslateTree(TreeForm(count)), "");
   dpr_->Compose();
   const DeclaredData data = ReadDeclaredData(dpr_->ComposedText);
   ASSERT_EQ(data.entries.size(), count);
@@ -171,7 +171,7 @@ TEST_F(ListDataTest, ListAtTheThresholdAndEveryListOfTheExactTranslationKeepASta
     }
     return count;
   };
-  ASSERT_EQ(TranslateForm(ListForm("TListBox", "Items.Strings", kLongListEntries)), "");
+  ASSERT_EQ(TranslateTree(ListForm("TListBox", "Items.Strings", kLongListEntries)), "");
   EXPECT_EQ(statements(), kLongListEntries);
   EXPECT_EQ(Added("procedures"), "");
   ASSERT_EQ(TranslateForm(ListForm("TListBox", "Items.Strings", kLongListEntries + 1),
@@ -179,7 +179,7 @@ TEST_F(ListDataTest, ListAtTheThresholdAndEveryListOfTheExactTranslationKeepASta
             "");
   EXPECT_EQ(statements(), kLongListEntries + 1);
   EXPECT_EQ(Added("procedures"), "");
-  ASSERT_EQ(TranslateForm(ListForm("TListBox", "Items.Strings", kLongListEntries + 1)), "");
+  ASSERT_EQ(TranslateTree(ListForm("TListBox", "Items.Strings", kLongListEntries + 1)), "");
   EXPECT_EQ(statements(), 1u);
 }
 

@@ -1,7 +1,8 @@
 // List entries the program could not hold as written: every list a
 // generator writes refuses them at their own line, in both translations, in
-// the conversion to a binary form, and in the line loop alone (the text of a
-// binary form reaches it without the conversion). Nothing is written.
+// the conversion to a binary form, and in the line loop and the form reader
+// alone (the text of a binary form reaches them without the conversion).
+// Nothing is written.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -17,6 +18,7 @@
 #include "lib/errors.h"
 #include "output/program_text.h"
 #include "support/run_fixture.h"
+#include "support/tree_translation.h"
 
 namespace vornic {
 namespace {
@@ -98,12 +100,11 @@ TEST_F(ListEntryTest, EntryThatIsNoSingleStringIsRefusedAtItsLine) {
         EXPECT_NO_THROW(FormTextToResource(text, binary));
       }
 
-      // The line loop alone, as for the text of a binary form.
-      for (Translation translation : {Translation::kExact, Translation::kExtended}) {
-        if (translation == Translation::kExact && !writer.exact) continue;
+      // The line loop alone and the form tree, as for the text of a binary form.
+      if (writer.exact) {
         std::istringstream lines(form);
         TSDPR dpr("form");
-        TBuilder builder("form", translation);
+        TBuilder builder("form", Translation::kExact);
         try {
           TranslateFormText(lines, "form.txt", dpr, builder);
           ADD_FAILURE() << "translated";
@@ -111,6 +112,9 @@ TEST_F(ListEntryTest, EntryThatIsNoSingleStringIsRefusedAtItsLine) {
           EXPECT_EQ(failure.what() + std::string("\n"), report);
         }
       }
+      TSDPR dpr("form");
+      int count = 0;
+      EXPECT_EQ(WriteFormTree(form, dpr, "form", count) + "\n", report);
 
       // Whole runs: the files found stay as they were.
       for (const char* option : {"", "--extended"}) {

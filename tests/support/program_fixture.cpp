@@ -5,6 +5,7 @@
 
 #include "driver/translation.h"
 #include "lib/errors.h"
+#include "support/tree_translation.h"
 
 namespace vornic {
 
@@ -25,6 +26,11 @@ std::string ProgramFixture::TranslateForm(const std::string& form, Translation t
   dpr_->Compose();
   control_count_ = translation_->control_count();
   return "";
+}
+
+std::string ProgramFixture::TranslateTree(const std::string& form, const std::string& base) {
+  dpr_ = std::make_unique<TSDPR>("form");
+  return WriteFormTree(form, *dpr_, base, control_count_);
 }
 
 std::string ProgramFixture::Added(const std::string& section) const {

@@ -1,5 +1,6 @@
 // A fixture for tests of whole translations: form text through the driver's
-// line loop into a program, and what each section of the program gained.
+// line loop, or read into a tree and written, into a program, and what each
+// section of the program gained.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,6 +22,9 @@ class ProgramFixture : public ::testing::Test {
   std::string TranslateForm(const std::string& form,
                             Translation translation = Translation::kExtended,
                             const std::string& base = "form");
+  /// Translates `form` into dpr_ as the driver's extended translation does:
+  /// read into a tree, then written. Returns as TranslateForm does.
+  std::string TranslateTree(const std::string& form, const std::string& base = "form");
   /// What the form added to `section` of the program's frame.
   std::string Added(const std::string& section) const;
 
