@@ -86,11 +86,20 @@ void CheckDataLine(const std::string& word) {
   if (!IsBitmapDataWord(word)) Reject("bitmap data line", word);
 }
 
+// An entry of a list of integers (a grid's column widths), the last one
+// carrying the ")".
+void CheckIntegerEntry(const std::string& word) {
+  if (!IsIntegerText(LastChar(word) == ')' ? DropLastChar(word) : word)) {
+    Reject("list entry", word);
+  }
+}
+
 // The continuation lines that the list and bitmap generators store: one word,
 // no kind, while their marker is set.
 void CheckContinuationLine(const LineWords& line, std::string_view list_marker) {
   if (list_marker.empty() || !line.Kind.empty() || line.WordCount != 1) return;
   if (list_marker == "image_is" || list_marker == "bitbtn_is") CheckDataLine(line.Word1);
+  if (list_marker == "int_is") CheckIntegerEntry(line.Word1);
 }
 
 }  // namespace

@@ -38,5 +38,9 @@ std::unique_ptr<ControlWriter> NewBitButtonWriter();
 std::unique_ptr<ControlWriter> NewSpeedButtonWriter();
 std::unique_ptr<ControlWriter> NewToolBarWriter();
 std::unique_ptr<ControlWriter> NewToolButtonWriter();
+std::unique_ptr<ControlWriter> NewListViewWriter();
+std::unique_ptr<ControlWriter> NewTreeViewWriter();
+std::unique_ptr<ControlWriter> NewGridWriter();
+std::unique_ptr<ControlWriter> NewTabControlWriter();
 
 }  // namespace vornic
