@@ -67,10 +67,6 @@ void CheckProperty(const LineWords& line, const PropertyList* properties) {
   }
 }
 
-bool IsStringListMarker(std::string_view list_marker) {
-  return list_marker == "lb_is" || list_marker == "cb_is" || list_marker == "memo_is";
-}
-
 // A line of a string list up to its closing ")": one word, a string literal,
 // the last one carrying the ")". A line of more words (a value behind the
 // entry, a code the line parser ends the word at) would be lost.
@@ -103,6 +99,10 @@ void CheckContinuationLine(const LineWords& line, std::string_view list_marker) 
 }
 
 }  // namespace
+
+bool IsStringListMarker(std::string_view list_marker) {
+  return list_marker == "lb_is" || list_marker == "cb_is" || list_marker == "memo_is";
+}
 
 const PropertyList& GeometryValues() {
   static const PropertyList values = {{"Left", ValueKind::kInteger},
