@@ -1,6 +1,8 @@
 // Tab controls: a tab window with the tabs its Tabs list names and the one at
 // TabIndex chosen. Unlike a page control it has one page for all its tabs:
 // what it holds always shows, placed from the window's corner.
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
