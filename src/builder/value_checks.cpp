@@ -67,10 +67,6 @@ void CheckProperty(const LineWords& line, const PropertyList* properties) {
   }
 }
 
-bool IsStringListMarker(std::string_view list_marker) {
-  return list_marker == "lb_is" || list_marker == "cb_is" || list_marker == "memo_is";
-}
-
 // A line of a string list up to its closing ")": one word, a string literal,
 // the last one carrying the ")". A line of more words (a value behind the
 // entry, a code the line parser ends the word at) would be lost.
@@ -86,14 +82,27 @@ void CheckDataLine(const std::string& word) {
   if (!IsBitmapDataWord(word)) Reject("bitmap data line", word);
 }
 
+// An entry of a list of integers (a grid's column widths), the last one
+// carrying the ")".
+void CheckIntegerEntry(const std::string& word) {
+  if (!IsIntegerText(LastChar(word) == ')' ? DropLastChar(word) : word)) {
+    Reject("list entry", word);
+  }
+}
+
 // The continuation lines that the list and bitmap generators store: one word,
 // no kind, while their marker is set.
 void CheckContinuationLine(const LineWords& line, std::string_view list_marker) {
   if (list_marker.empty() || !line.Kind.empty() || line.WordCount != 1) return;
   if (list_marker == "image_is" || list_marker == "bitbtn_is") CheckDataLine(line.Word1);
+  if (list_marker == "int_is") CheckIntegerEntry(line.Word1);
 }
 
 }  // namespace
+
+bool IsStringListMarker(std::string_view list_marker) {
+  return list_marker == "lb_is" || list_marker == "cb_is" || list_marker == "memo_is";
+}
 
 const PropertyList& GeometryValues() {
   static const PropertyList values = {{"Left", ValueKind::kInteger},

@@ -46,6 +46,10 @@ struct ObjectChecks {
   bool names_variable = false;               // the object name becomes a variable
 };
 
+/// True for the markers of lists of string entries ("lb_is", "cb_is",
+/// "memo_is"), every line of which up to the closing ")" is an entry.
+bool IsStringListMarker(std::string_view list_marker);
+
 /// Throws EConvertError when a value of `line` that the object's generator
 /// stores and writes into the program is not of the kind the program expects:
 /// the control's name, its integers, character sets and string literals, and the

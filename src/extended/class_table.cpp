@@ -22,6 +22,16 @@ constexpr CheckedProperty String(std::string_view name) {
 // Lists of string entries and data values, named once.
 constexpr ListCheck StringList(std::string_view property) { return {property, "lb_is"}; }
 constexpr ListCheck DataLines(std::string_view property) { return {property, "image_is"}; }
+constexpr ListCheck IntegerList(std::string_view property) { return {property, "int_is"}; }
+
+// The numbers a grid's program is built from.
+const PropertyList& GridValues() {
+  static const PropertyList values =
+      Joined({GeometryValues(),
+              {Integer("ColCount"), Integer("RowCount"), Integer("FixedRows"),
+               Integer("DefaultColWidth"), Integer("DefaultRowHeight"), Integer("GridLineWidth")}});
+  return values;
+}
 
 const PropertyList& MainWindowValues() {
   static const PropertyList values = Joined(
@@ -132,6 +142,13 @@ const std::vector<WrittenClass>& Rows() {
        &NewMaskEditWriter,
        Joined({GeometryValues(), {kText, Integer("MaxLength")}}),
        {StringList("Lines.Strings")}},
+      // Views: a list view's captions are those of its columns; the items
+      // of both are binary data, decoded as far as they can be.
+      {"TLISTVIEW", &NewListViewWriter, Joined({GeometryValues(), {kCaption}})},
+      {"TTREEVIEW", &NewTreeViewWriter, Joined({GeometryValues(), {Integer("Indent")}})},
+      {"TSTRINGGRID", &NewGridWriter, GridValues(), {IntegerList("ColWidths")}},
+      {"TDRAWGRID", &NewGridWriter, GridValues(), {IntegerList("ColWidths")}},
+      {"TTABCONTROL", &NewTabControlWriter, GeometryValues(), {StringList("Tabs.Strings")}},
   };
   return rows;
 }

@@ -15,7 +15,8 @@
 namespace vornic {
 
 /// A list value whose lines a writer copies, and how they are checked:
-/// "lb_is" for string entries, "image_is" for lines of bitmap data.
+/// "lb_is" for string entries, "image_is" for lines of bitmap data, "int_is"
+/// for integer entries.
 struct ListCheck {
   std::string_view property;
   std::string_view marker;

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "controls/control_values.h"
+#include "controls/glyph_drawing.h"
 #include "controls/shortcut_text.h"
 #include "extended/actions.h"
 #include "extended/class_table.h"
@@ -89,8 +91,52 @@ MenuText MenuBar::Build(FormWriter& writer, const FormObject& menu, const std::s
   MenuText text;
   text.declarations = "\r\n    " + variable + ": HMENU;";
   text.creation = "\r\n" + BannerComment(kind.banner) + Line(variable + " := " + kind.create + ";");
+  images_ = writer.ImageListOf(menu);
+  if (images_ != nullptr && images_->variable.empty()) images_ = nullptr;
   AppendItems(writer, menu, variable, text);
+  WriteImageDrawing(writer);
+  images_ = nullptr;
   return text;
+}
+
+void MenuBar::AppendImage(const std::string& menu, int position, int index, MenuText& text) {
+  text.creation +=
+      Line("MenuItemImage.cbSize := SizeOf(MenuItemImage);") +
+      Line("MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;") +
+      Line("MenuItemImage.hbmpItem := HBMMENU_CALLBACK;") +
+      Line("MenuItemImage.dwItemData := " + std::to_string(index) + ";") +
+      Line("SetMenuItemInfo(" + menu + ", " + std::to_string(position) + ", True, MenuItemImage);");
+  imaged_menus_.insert(menu);
+}
+
+// The system asks the main window for the size of an item's image and to
+// draw it; the draw request names the menu the item stands in.
+void MenuBar::WriteImageDrawing(FormWriter& writer) {
+  if (imaged_menus_.empty()) return;
+  writer.DeclareOnce("MenuItemImage: TMenuItemInfo;");
+  const std::string width = std::to_string(images_->image_width);
+  const std::string height = std::to_string(images_->image_height);
+  if (measured_.insert(width + "x" + height).second) {
+    writer.branches().Add("WM_MEASUREITEM",
+                          "\r\n      if PMeasureItemStruct(lParam)^.CtlType = ODT_MENU then begin"
+                          "\r\n        if PMeasureItemStruct(lParam)^.itemWidth < " +
+                              width + " then PMeasureItemStruct(lParam)^.itemWidth := " + width +
+                              ";\r\n        if PMeasureItemStruct(lParam)^.itemHeight < " + height +
+                              " then PMeasureItemStruct(lParam)^.itemHeight := " + height +
+                              ";\r\n      end;",
+                          "\r\n      Result := 1;");
+  }
+  for (const std::string& menu : imaged_menus_) {
+    writer.branches().Add(
+        kGlyphDrawBranch,
+        "\r\n      if (PDrawItemStruct(lParam)^.CtlType = ODT_MENU) and"
+        " (HMENU(PDrawItemStruct(lParam)^.hwndItem) = " +
+            menu + ") then with PDrawItemStruct(lParam)^ do ImageList_Draw(" + images_->variable +
+            ", itemData, hDC, rcItem.Left, rcItem.Top + (rcItem.Bottom - rcItem.Top - " + height +
+            ") div 2, ILD_TRANSPARENT);",
+        kGlyphDrawResult);
+  }
+  imaged_menus_.clear();
 }
 
 void MenuBar::AppendItems(FormWriter& writer, const FormObject& holder, const std::string& menu,
@@ -120,6 +166,10 @@ void MenuBar::AppendItem(FormWriter& writer, const FormObject& object, const std
     return;
   } else {
     AppendCommand(item, ClickName(object, name), menu, text);
+  }
+  if (images_ != nullptr) {
+    const int index = IntegerOr(LinkedValue(object, "ImageIndex"), -1);
+    if (index >= 0 && index < images_->count) AppendImage(menu, position, index, text);
   }
   const std::string at = std::to_string(position);
   if (item.Default) text.creation += Line("SetMenuDefaultItem(" + menu + ", " + at + ", 1);");

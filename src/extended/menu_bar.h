@@ -3,11 +3,13 @@
 // from a menu object; the form's main menu becomes the main window's bar.
 #pragma once
 
+#include <set>
 #include <string>
 
 namespace vornic {
 
 class FormWriter;
+struct BuiltImageList;
 struct FormObject;
 struct MenuItemValues;
 
@@ -34,7 +36,8 @@ class MenuBar {
   /// Builds the menu `variable` of `kind` from the items `menu` holds: an
   /// item holding items opens a submenu, a hidden item hides what it holds.
   /// Items are appended in the form's order, each before what it holds; an
-  /// item that shows and has items or clicks takes its name then.
+  /// item that shows and has items or clicks takes its name then. Items show
+  /// their image of the menu's Images, which the program draws.
   MenuText Build(FormWriter& writer, const FormObject& menu, const std::string& variable,
                  const MenuKind& kind);
   /// Makes the main menu `menu`, whose handle is `variable`, the main
@@ -54,10 +57,20 @@ class MenuBar {
   /// Appends a command item, with its click handler showing `click`, taking the next id.
   void AppendCommand(const MenuItemValues& item, const std::string& click, const std::string& menu,
                      MenuText& text);
+  /// Gives the item at `position` of `menu` its image `index` of images_,
+  /// which the program draws for it.
+  void AppendImage(const std::string& menu, int position, int index, MenuText& text);
+  /// Writes what measures and draws the images of the menus built last.
+  void WriteImageDrawing(FormWriter& writer);
 
   int next_id_ = 0;    // command items so far: ids follow one another
   std::string bar_;    // the bar's handle; empty until it is open
   MenuText bar_text_;  // the bar's text, written by Close
+  // While a menu is built: the image list its items show images of, and the
+  // menus (the menu and its submenus) with an item that shows one.
+  const BuiltImageList* images_ = nullptr;
+  std::set<std::string> imaged_menus_;
+  std::set<std::string> measured_;  // the image sizes the measuring lines answer for
 };
 
 }  // namespace vornic

@@ -12,6 +12,7 @@
 #include "controls/tab_window_text.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
+#include "extended/tab_look.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "lib/text.h"
@@ -27,11 +28,6 @@ int WrappingSum(int a, int64_t b) { return static_cast<int32_t>(int64_t{a} + b);
 // The condition of a page whose tab never shows, and of all inside it.
 constexpr char kNeverShown[] = "False";
 
-TabWindowLook LookOf(const Control& control) {
-  return {control.Value("TabPosition"), control.Value("Style"),
-          control.Value("MultiLine") == "True"};
-}
-
 // The window stands before its sheets, which add their tabs to it; the tab
 // chosen when it opens is known once the last sheet is written.
 class PageControlWriter final : public ControlWriter {
@@ -40,7 +36,7 @@ class PageControlWriter final : public ControlWriter {
     box_ = StoredBox(control);
     if (!box_.complete()) return;
     name_ = writer.TakeName(control);
-    look_ = LookOf(control);
+    look_ = TabLookOf(control);
     active_page_ = UpperText(control.Value("ActivePage"));
     const Box placed = control.FormBox();
     form_left_ = TextToInt(placed.left);

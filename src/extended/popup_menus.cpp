@@ -32,6 +32,22 @@ constexpr char kShowPopupProcedure[] =
     "\r\n  TrackPopupMenu(Menu, TPM_LEFTALIGN or TPM_RIGHTBUTTON, Spot.X, Spot.Y, 0, hWindow, nil);"
     "\r\nend;\r\n";
 
+// An edit opens its own menu on a right click; one with a popup menu of the
+// form's passes the click on to the main window instead. The edit's own
+// window procedure is kept in its user data.
+constexpr char kPassContextMenuProcedure[] =
+    "\r\n{ Passes a right click on an edit on to the main window, which opens its menu }"
+    "\r\nfunction PassContextMenu(Window: HWND; Message, wParam, lParam: Integer): Integer; "
+    "stdcall;"
+    "\r\nbegin"
+    "\r\n  if Message = WM_CONTEXTMENU then"
+    "\r\n    Result := SendMessage(GetParent(Window), WM_CONTEXTMENU, wParam, lParam)"
+    "\r\n  else"
+    "\r\n    Result := CallWindowProc(WNDPROC(GetWindowLong(Window, GWL_USERDATA)), Window, "
+    "Message,"
+    "\r\n      wParam, lParam);"
+    "\r\nend;\r\n";
+
 std::string Opens(const std::string& menu, const std::string& window) {
   return "begin ShowPopupMenu(" + menu + ", " + window + ", lParam); Exit; end;";
 }
@@ -50,10 +66,16 @@ std::string PopupMenus::VariableOf(FormWriter& writer, const FormObject& menu) {
   return variable;
 }
 
-void PopupMenus::OpenOn(FormWriter& writer, const FormObject& object, const std::string& window) {
+void PopupMenus::OpenOn(FormWriter& writer, const FormObject& object, const std::string& window,
+                        bool own_menu) {
   const FormObject* menu = object.Target("PopupMenu");
   if (menu == nullptr) return;
   const std::string variable = VariableOf(writer, *menu);
+  if (own_menu) {
+    writer.AddTextOnce("procedures", kPassContextMenuProcedure);
+    writer.AddText("bodymidle", "\r\n  SetWindowLong(" + window + ", GWL_USERDATA, SetWindowLong(" +
+                                    window + ", GWL_WNDPROC, LongInt(@PassContextMenu)));");
+  }
   const std::string line =
       "\r\n      if HWND(wParam) = " + window + " then " + Opens(variable, window);
   if (object.parent == nullptr) {

@@ -16,8 +16,10 @@ class PopupMenus {
  public:
   /// Makes a right click on the window `window` (a control's, or hWindow
   /// for the form) open the popup menu that `object`'s PopupMenu names.
-  /// Nothing when it names none.
-  void OpenOn(FormWriter& writer, const FormObject& object, const std::string& window);
+  /// Nothing when it names none. `own_menu`: the window opens a menu of its
+  /// own on a right click (an edit), so it is made to pass the click on.
+  void OpenOn(FormWriter& writer, const FormObject& object, const std::string& window,
+              bool own_menu = false);
   /// The same for a control the main window paints: a right click inside
   /// its rectangle in the client area.
   void OpenInside(FormWriter& writer, const FormObject& object, int left, int top, int right,

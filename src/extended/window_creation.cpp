@@ -146,7 +146,10 @@ void WriteWindow(FormWriter& writer, const Control& control, WindowControl windo
   if (!window.docked) control.PlaceInForm(window.box.left, window.box.top);
   WriteWindowControl(writer.program(), window);
   writer.RememberWindow(window.name);
-  writer.popup_menus().OpenOn(writer, control.object, window.name);
+  // Edits, rich edits included, open a menu of their own on a right click.
+  const bool own_menu = window.call.find("'Edit'") != std::string::npos ||
+                        window.call.find("RichEdit") != std::string::npos;
+  writer.popup_menus().OpenOn(writer, control.object, window.name, own_menu);
   writer.TakeFont(window.name, control);
   writer.CountControl();
 }

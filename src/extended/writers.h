@@ -47,5 +47,9 @@ std::unique_ptr<ControlWriter> NewColorBoxWriter();
 std::unique_ptr<ControlWriter> NewComboBoxExWriter();
 std::unique_ptr<ControlWriter> NewRichEditWriter();
 std::unique_ptr<ControlWriter> NewMaskEditWriter();
+std::unique_ptr<ControlWriter> NewListViewWriter();
+std::unique_ptr<ControlWriter> NewTreeViewWriter();
+std::unique_ptr<ControlWriter> NewGridWriter();
+std::unique_ptr<ControlWriter> NewTabControlWriter();
 
 }  // namespace vornic

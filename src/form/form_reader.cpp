@@ -102,7 +102,7 @@ void FormReader::Read(const LineWords& line, int line_number) {
   const std::string_view kind = line.Kind;
   if (kind == "object") {
     BeginObject(line, line_number);
-  } else if (kind == "set") {
+  } else if (kind == "set" && !InStringList()) {
     SetProperty(line, line_number);
   } else if (kind != "end" || !EndObject(line.Level, line_number)) {
     // An end line that closes no object ends an item of a collection.
@@ -166,6 +166,11 @@ void FormReader::SetProperty(const LineWords& line, int line_number) {
     }
   }
   open.values.push_back(OpenValue{&target.properties.back(), marker});
+}
+
+bool FormReader::InStringList() const {
+  return !open_.empty() && !open_.back().values.empty() &&
+         IsStringListMarker(open_.back().values.back().marker);
 }
 
 FormProperties& FormReader::PropertyTarget(OpenObjectEntry& open) {

@@ -83,6 +83,9 @@ class FormReader : public FormTextSink, private FormTextLines::Receiver {
   void Check(const LineWords& line);
   /// Adds `word` to the data value being read; true when "}" closed it.
   bool AddData(OpenObjectEntry& open, std::string_view word);
+  /// True while a list of string entries is open: every line up to its
+  /// ")" is an entry, even one that reads like a property line.
+  bool InStringList() const;
   /// The property list the next property line of the innermost object goes to.
   FormProperties& PropertyTarget(OpenObjectEntry& open);
 

@@ -5,7 +5,6 @@
 
 #include "driver/translation.h"
 #include "lib/errors.h"
-#include "support/tree_translation.h"
 
 namespace vornic {
 
@@ -29,8 +28,7 @@ std::string ProgramFixture::TranslateForm(const std::string& form, Translation t
 }
 
 std::string ProgramFixture::TranslateTree(const std::string& form, const std::string& base) {
-  dpr_ = std::make_unique<TSDPR>("form");
-  return WriteFormTree(form, *dpr_, base, control_count_);
+  return TranslateForm(form, Translation::kExtended, base);
 }
 
 std::string ProgramFixture::Added(const std::string& section) const {

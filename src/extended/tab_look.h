@@ -1,0 +1,16 @@
+// The look of a tab window as its object stores it, for the page controls'
+// and tab controls' writers alike.
+#pragma once
+
+#include "controls/tab_window_text.h"
+#include "extended/control.h"
+
+namespace vornic {
+
+/// The tabs' side, their style and whether they stand in several rows.
+inline TabWindowLook TabLookOf(const Control& control) {
+  return {control.Value("TabPosition"), control.Value("Style"),
+          control.Value("MultiLine") == "True"};
+}
+
+}  // namespace vornic
