@@ -141,7 +141,7 @@ TEST(CorpusPicturesTest, RasterPicturesDecodeAndOthersAreNamed) {
 // What the images of the corpus show, decoded within their budgets, is what
 // the whole pictures give, byte for byte.
 TEST(CorpusPicturesTest, TheBudgetLeavesEveryBitmapAsTheWholePictureGivesIt) {
-  const fs::path corpus(VORNIC_CORPUS_DIR);
+  const fs::path corpus = CorpusDir();
   if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
   const Rgb face{240, 240, 240};
   int compared = 0;
