@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Translates every bundled example and every public corpus form, records each
-# generated program's live window under Wine (wincheck probe) and compares it
-# with its form (formlayout.py): one summary line per form, then the totals.
+# Translates every bundled example and every public corpus form (or only the
+# corpus forms a sample file names), records each generated program's live
+# window under Wine (wincheck probe) and compares it with its form
+# (formlayout.py): one summary line per form, then the totals.
 #
-#   scripts/layout_check.sh VORNIC [OPTION ...]
+#   scripts/layout_check.sh [--sample FILE] VORNIC [OPTION ...]
 #
-# The options go to the tool before the form file (for example --extended).
+# A sample file names one corpus form a line, by its path under the corpus,
+# followed by the reason it is in the sample; "#" starts a comment. The
+# options after VORNIC go to the tool before the form file (for example
+# --extended).
 # Forms, programs and probe files stay for inspection in layout_check/MODE
 # beside VORNIC when that is a build tree (MODE is "exact" without options),
 # else in a temporary folder that is removed at the end. VORNIC_WINCHECK,
@@ -17,7 +21,12 @@
 set -u -o pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-vornic=$(readlink -f "${1:?usage: layout_check.sh VORNIC [OPTION ...]}")
+sample=""
+if [ "${1:-}" = --sample ]; then
+  sample=${2:?usage: layout_check.sh [--sample FILE] VORNIC [OPTION ...]}
+  shift 2
+fi
+vornic=$(readlink -f "${1:?usage: layout_check.sh [--sample FILE] VORNIC [OPTION ...]}")
 shift
 options=("$@")
 wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
@@ -61,8 +70,18 @@ if ! setup_log=$("$wincheck" setup 2>&1); then
 fi
 
 forms=("$root"/examples/*.txt)
-[ -d "$corpus/text" ] && forms+=("$corpus"/text/*.dfm)
-[ -d "$corpus/binary" ] && forms+=("$corpus"/binary/*.dfm)
+missing=()
+if [ -z "$sample" ]; then
+  [ -d "$corpus/text" ] && forms+=("$corpus"/text/*.dfm)
+  [ -d "$corpus/binary" ] && forms+=("$corpus"/binary/*.dfm)
+elif [ -d "$corpus" ]; then
+  # A sample form that left the corpus fails the check, so that the sample
+  # cannot shrink unnoticed.
+  while read -r path _; do
+    case "$path" in "" | "#"*) continue ;; esac
+    if [ -f "$corpus/$path" ]; then forms+=("$corpus/$path"); else missing+=("$path"); fi
+  done <"$sample" || { echo "layout check: cannot read the sample $sample"; exit 1; }
+fi
 
 mode=exact
 [ ${#options[@]} -gt 0 ] && mode=$(printf '%s' "${options[*]}" | tr -c 'A-Za-z0-9=' '_' | sed 's/^_*//')
@@ -77,10 +96,13 @@ else
 fi
 summaries="$work/summaries.tsv"
 : >"$summaries"
-echo "layout check: ${#forms[@]} forms, translation: $mode, files in $work"
+echo "layout check: ${#forms[@]} forms${sample:+ (the examples and the sample $sample)}, translation: $mode, files in $work"
 
 measured=0 index=0
 unmeasured=()
+for path in ${missing[@]+"${missing[@]}"}; do
+  unmeasured+=("sample: $path is not in $corpus")
+done
 crashed_once=()
 fail() {
   echo "FAIL $1: $label${2:+: $2}"

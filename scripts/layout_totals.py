@@ -15,6 +15,9 @@ import sys
 
 # Words that take a word, not a number; the totals count the forms that say "ok".
 VERDICTS = ("caption", "client-size", "described")
+# The resolution a form ran at is a setting, not a count: the totals name the
+# resolutions the forms ran at instead of adding them up.
+SETTINGS = ("dpi",)
 
 
 class SummaryError(Exception):
@@ -37,7 +40,10 @@ def parse_summary(line):
         if i + 1 >= len(words):
             raise SummaryError("'%s' has no value" % key)
         value = words[i + 1]
-        if key in VERDICTS:
+        if key in SETTINGS:
+            _number(value)
+            verdicts[key] = value
+        elif key in VERDICTS:
             verdicts[key] = value
         else:
             counts[key] = _number(value)
@@ -57,6 +63,7 @@ def totals(lines):
     """The total line over summary lines ("LABEL<TAB>SUMMARY")."""
     counts, forms, ok = {}, 0, {"caption": 0, "client-size": 0}
     menu_form, menu_window, menu_unknown, outside = 0, 0, 0, 0
+    resolutions = []
     for line in lines:
         label, _, summary = line.rstrip("\r\n").partition("\t")
         try:
@@ -69,6 +76,8 @@ def totals(lines):
         for key in ok:
             ok[key] += v.get(key) == "ok"
         outside += v.get("described", "inside") != "inside"
+        if "dpi" in v and v["dpi"] not in resolutions:
+            resolutions.append(v["dpi"])
         menu_form += m_form
         if m_window.isdigit():
             menu_window += int(m_window)
@@ -77,6 +86,8 @@ def totals(lines):
     words = ["forms", str(forms)]
     for key, n in counts.items():
         words += [key, str(n)]
+    if resolutions:
+        words += ["dpi", ",".join(sorted(resolutions, key=int))]
     words += ["menu-items", "form", str(menu_form), "window", str(menu_window)]
     if menu_unknown:
         words.append("(%d unknown)" % menu_unknown)

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "driver/run.h"
+#include "support/corpus.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
@@ -77,8 +78,7 @@ TEST_F(BitmapRunTest, ScriptLiesBesideTheProgramAndIsReported) {
 }
 
 TEST_F(BitmapRunTest, RealFormWithEmptyImagesWritesNoScript) {
-  const fs::path source =
-      fs::path(VORNIC_CORPUS_DIR) / "text" / "DELMadang--DelphiForFUN--U_Catapult4.dfm";
+  const fs::path source = CorpusDir() / "text" / "DELMadang--DelphiForFUN--U_Catapult4.dfm";
   if (!fs::exists(source)) GTEST_SKIP() << "corpus not present";
   const fs::path form = dir_ / "catapult.txt";
   fs::copy_file(source, form);

@@ -12,6 +12,7 @@
 
 #include "input/binary_to_text.h"
 #include "input/text_to_binary.h"
+#include "support/corpus.h"
 #include "support/run_fixture.h"
 #include "support/scratch_files.h"
 
@@ -83,7 +84,7 @@ TEST_F(BinaryRunTest, ProgramAndScriptAreThoseOfTheConvertedText) {
   }
   // Text of many pieces, lines cut between them.
   ExpectSameRunAsItsText(BinaryOf(PictureForm(3000)), "pictures");
-  const fs::path corpus = fs::path(VORNIC_CORPUS_DIR) / "binary";
+  const fs::path corpus = CorpusDir() / "binary";
   if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
   for (const auto& entry : fs::directory_iterator(corpus)) {
     ExpectSameRunAsItsText(ReadFile(entry.path()), entry.path().filename().string());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/corpus.h"
 #include "support/run_fixture.h"
 #include "support/scratch_files.h"
 
@@ -259,7 +260,7 @@ TEST_F(RunTest, ProgramAndConvertedFileDescribeTheSameForm) {
 TEST_F(RunTest, EveryCorpusFormTranslatesByItsOwnName) {
   int forms = 0;
   for (const char* kind : {"text", "binary"}) {
-    const fs::path folder = fs::path(VORNIC_CORPUS_DIR) / kind;
+    const fs::path folder = CorpusDir() / kind;
     if (!fs::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
     for (const auto& entry : fs::directory_iterator(folder)) {
       const std::string name = entry.path().filename().string();
@@ -316,8 +317,7 @@ TEST_F(RunTest, BlankLinesDoNotChangeTheProgram) {
 }
 
 TEST_F(RunTest, RealFormTextRunsToTheSummary) {
-  const fs::path corpus_form =
-      fs::path(VORNIC_CORPUS_DIR) / "text/DELMadang--DelphiForFUN--U_Catapult4.dfm";
+  const fs::path corpus_form = CorpusDir() / "text/DELMadang--DelphiForFUN--U_Catapult4.dfm";
   if (!fs::exists(corpus_form)) GTEST_SKIP() << "corpus not present";
   fs::copy_file(corpus_form, "catapult.txt");
   ExpectCompleteRun(RunTool({"catapult.txt"}));
@@ -325,7 +325,7 @@ TEST_F(RunTest, RealFormTextRunsToTheSummary) {
 }
 
 TEST_F(RunTest, BinaryFormIsConvertedToTextBesideIt) {
-  const fs::path corpus_dir = fs::path(VORNIC_CORPUS_DIR) / "binary";
+  const fs::path corpus_dir = CorpusDir() / "binary";
   if (!fs::exists(corpus_dir)) GTEST_SKIP() << "corpus not present";
   fs::path binary = *fs::directory_iterator(corpus_dir);
   fs::copy_file(binary, "form.dfm");

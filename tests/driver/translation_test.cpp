@@ -15,6 +15,7 @@
 #include "lib/errors.h"
 #include "lib/file_replacement.h"
 #include "output/program_text.h"
+#include "support/corpus.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
@@ -68,8 +69,8 @@ TEST_F(TranslationTest, InMemoryProgramIsTheProgramARunWrites) {
 }
 
 TEST_F(TranslationTest, RealFormsPassTheValueChecks) {
-  const auto forms = FilesOf(fs::path(VORNIC_CORPUS_DIR) / "text");
-  if (forms.empty()) GTEST_SKIP() << "no corpus at " << VORNIC_CORPUS_DIR;
+  const auto forms = FilesOf(CorpusDir() / "text");
+  if (forms.empty()) GTEST_SKIP() << "no corpus at " << CorpusDir().string();
   for (const fs::path& form : forms) {
     try {
       Translate(form);

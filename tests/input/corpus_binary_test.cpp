@@ -7,6 +7,7 @@
 
 #include "input/binary_to_text.h"
 #include "lib/errors.h"
+#include "support/corpus.h"
 
 namespace vornic {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(CorpusBinaryTest, EveryBinaryFormConverts) {
-  const fs::path folder = fs::path(VORNIC_CORPUS_DIR) / "binary";
+  const fs::path folder = CorpusDir() / "binary";
   if (!fs::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
   int converted = 0;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {

@@ -13,6 +13,7 @@
 #include "input/binary_to_text.h"
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
+#include "support/corpus.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
@@ -67,7 +68,7 @@ const std::map<std::string, std::string>& TextFilesWhoseBinaryChanges() {
 template <typename Expected, typename RoundTrip>
 void CheckFolder(const char* name, const std::map<std::string, std::string>& changing,
                  Expected expected_of, RoundTrip round_trip) {
-  fs::path folder = fs::path(VORNIC_CORPUS_DIR) / name;
+  fs::path folder = CorpusDir() / name;
   if (!fs::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
     std::string file = entry.path().filename().string();

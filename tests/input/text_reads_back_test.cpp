@@ -13,6 +13,7 @@
 #include "input/form_bytes.h"
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
+#include "support/corpus.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
@@ -58,8 +59,8 @@ std::vector<fs::path> FilesOf(const fs::path& folder) {
 }
 
 TEST(TextReadsBackTest, EveryCorpusBinary) {
-  const auto files = FilesOf(fs::path(VORNIC_CORPUS_DIR) / "binary");
-  if (files.empty()) GTEST_SKIP() << "no corpus at " << VORNIC_CORPUS_DIR;
+  const auto files = FilesOf(CorpusDir() / "binary");
+  if (files.empty()) GTEST_SKIP() << "no corpus at " << CorpusDir().string();
   for (const fs::path& file : files) {
     SCOPED_TRACE(file.filename().string());
     ExpectTextReadsBack(ReadFile(file));
@@ -68,7 +69,7 @@ TEST(TextReadsBackTest, EveryCorpusBinary) {
 
 TEST(TextReadsBackTest, EveryBinaryMadeFromTheExamplesAndTheCorpusTexts) {
   auto files = FilesOf(fs::path(VORNIC_SOURCE_DIR) / "examples");
-  for (const fs::path& file : FilesOf(fs::path(VORNIC_CORPUS_DIR) / "text")) files.push_back(file);
+  for (const fs::path& file : FilesOf(CorpusDir() / "text")) files.push_back(file);
   for (const fs::path& file : files) {
     SCOPED_TRACE(file.filename().string());
     ExpectTextReadsBack(BinaryOf(ReadFile(file)));

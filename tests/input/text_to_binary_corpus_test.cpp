@@ -8,6 +8,7 @@
 
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
+#include "support/corpus.h"
 
 namespace vornic {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(TextToBinaryCorpusTest, EveryRealFormTextConverts) {
-  fs::path folder = fs::path(VORNIC_CORPUS_DIR) / "text";
+  fs::path folder = CorpusDir() / "text";
   if (!fs::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
   int converted = 0;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {

@@ -19,6 +19,7 @@
 #include "pictures/dib_decode.h"
 #include "pictures/picture_bitmap.h"
 #include "pictures/picture_data.h"
+#include "support/corpus.h"
 
 namespace vornic {
 namespace {
@@ -105,7 +106,7 @@ std::string FormText(const fs::path& file, bool binary) {
 }
 
 TEST(CorpusPicturesTest, RasterPicturesDecodeAndOthersAreNamed) {
-  const fs::path corpus(VORNIC_CORPUS_DIR);
+  const fs::path corpus = CorpusDir();
   if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
   std::map<std::string, int> decoded_by_class;
   for (const bool binary : {false, true}) {
@@ -140,7 +141,7 @@ TEST(CorpusPicturesTest, RasterPicturesDecodeAndOthersAreNamed) {
 // What the images of the corpus show, decoded within their budgets, is what
 // the whole pictures give, byte for byte.
 TEST(CorpusPicturesTest, TheBudgetLeavesEveryBitmapAsTheWholePictureGivesIt) {
-  const fs::path corpus(VORNIC_CORPUS_DIR);
+  const fs::path corpus = CorpusDir();
   if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
   const Rgb face{240, 240, 240};
   int compared = 0;

@@ -36,9 +36,15 @@ class LayoutTotalsTest(unittest.TestCase):
         self.assertEqual(totals([]), "forms 0 menu-items form 0 window 0 caption-ok 0"
                          " client-size-ok 0 present-or-painted -")
 
+    def test_resolutions_are_named_not_added(self):
+        at = lambda dpi: DIALOG.rstrip("\n") + " text-lost 0 dpi %d unscaled 0\n" % dpi
+        self.assertIn(" text-lost 0 unscaled 0 dpi 96 menu-items ", totals([at(96), at(96)]))
+        self.assertIn(" dpi 96,120 menu-items ", totals([at(120), at(96), DIALOG]))
+
     def test_a_line_that_is_not_a_summary_is_an_error(self):
         for bad in ("controls 10 present", "controls ten", "controls 1 menu-items form 2",
-                    "present 1 menu-items form 0 window 0", "formlayout: no window"):
+                    "present 1 menu-items form 0 window 0", "formlayout: no window",
+                    "controls 1 menu-items form 0 window 0 dpi ?"):
             with self.subTest(bad=bad), self.assertRaisesRegex(SummaryError, "^broken: "):
                 totals(["broken\t" + bad])
 
