@@ -17,35 +17,34 @@ constexpr MenuKind kPopupMenu{"Create a popup menu", "CreatePopupMenu"};
 // at the window's top left corner.
 constexpr char kShowPopupProcedure[] =
     "\r\n{ Opens a popup menu where its window was right-clicked }"
-    "\r\nprocedure ShowPopupMenu(Menu: HMENU; Window: HWND; Place: LPARAM);"
+    "\r\nprocedure ShowPopupMenu(Popup: HMENU; Owner: HWND; Where: LPARAM);"
     "\r\nvar"
     "\r\n  Spot: TPoint;"
-    "\r\n  Box: TRect;"
+    "\r\n  OwnerRect: TRect;"
     "\r\nbegin"
-    "\r\n  Spot.X := SmallInt(LoWord(Place));"
-    "\r\n  Spot.Y := SmallInt(HiWord(Place));"
-    "\r\n  if Place = -1 then begin"
-    "\r\n    GetWindowRect(Window, Box);"
-    "\r\n    Spot.X := Box.Left;"
-    "\r\n    Spot.Y := Box.Top;"
+    "\r\n  Spot.X := SmallInt(LoWord(Where));"
+    "\r\n  Spot.Y := SmallInt(HiWord(Where));"
+    "\r\n  if Where = -1 then begin"
+    "\r\n    GetWindowRect(Owner, OwnerRect);"
+    "\r\n    Spot.X := OwnerRect.Left;"
+    "\r\n    Spot.Y := OwnerRect.Top;"
     "\r\n  end;"
-    "\r\n  TrackPopupMenu(Menu, TPM_LEFTALIGN or TPM_RIGHTBUTTON, Spot.X, Spot.Y, 0, hWindow, nil);"
+    "\r\n  TrackPopupMenu(Popup, TPM_LEFTALIGN or TPM_RIGHTBUTTON, Spot.X, Spot.Y, 0, hWindow, "
+    "nil);"
     "\r\nend;\r\n";
-
 // An edit opens its own menu on a right click; one with a popup menu of the
 // form's passes the click on to the main window instead. The edit's own
 // window procedure is kept in its user data.
 constexpr char kPassContextMenuProcedure[] =
     "\r\n{ Passes a right click on an edit on to the main window, which opens its menu }"
-    "\r\nfunction PassContextMenu(Window: HWND; Message, wParam, lParam: Integer): Integer; "
-    "stdcall;"
+    "\r\nfunction PassContextMenu(EditHandle: HWND; Message, wParam, lParam: Integer):"
+    " Integer; stdcall;"
     "\r\nbegin"
     "\r\n  if Message = WM_CONTEXTMENU then"
-    "\r\n    Result := SendMessage(GetParent(Window), WM_CONTEXTMENU, wParam, lParam)"
+    "\r\n    Result := SendMessage(GetParent(EditHandle), WM_CONTEXTMENU, wParam, lParam)"
     "\r\n  else"
-    "\r\n    Result := CallWindowProc(WNDPROC(GetWindowLong(Window, GWL_USERDATA)), Window, "
-    "Message,"
-    "\r\n      wParam, lParam);"
+    "\r\n    Result := CallWindowProc(WNDPROC(GetWindowLong(EditHandle, GWL_USERDATA)),"
+    "\r\n      EditHandle, Message, wParam, lParam);"
     "\r\nend;\r\n";
 
 std::string Opens(const std::string& menu, const std::string& window) {

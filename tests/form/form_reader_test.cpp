@@ -16,6 +16,7 @@
 #include "input/form_text_lines.h"
 #include "lib/errors.h"
 #include "lib/text.h"
+#include "support/corpus.h"
 
 namespace vornic {
 namespace {
@@ -176,7 +177,7 @@ std::string WithoutIndents(const std::string& text) {
 // Every corpus form in text reads into a tree that writes it back line for
 // line: nothing of it is lost or moved.
 TEST(FormReaderTest, CorpusFormsWriteBackAsTheyWereRead) {
-  const std::filesystem::path corpus = VORNIC_CORPUS_DIR "/text";
+  const std::filesystem::path corpus = CorpusDir() / "text";
   if (!std::filesystem::exists(corpus)) GTEST_SKIP() << "no form corpus in " << corpus;
   int compared = 0;
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {

@@ -14,6 +14,7 @@
 #include "pictures/bitmap_file.h"
 #include "pictures/byte_fields.h"
 #include "pictures/dib_decode.h"
+#include "support/corpus.h"
 #include "support/picture_files.h"
 
 namespace vornic {
@@ -119,7 +120,7 @@ TEST(ImageListDecodeTest, EveryCutShortOrDamagedListIsRefused) {
 
 // Every image list of the corpus's form texts decodes whole.
 TEST(ImageListDecodeTest, CorpusImageListsDecode) {
-  const std::filesystem::path corpus = VORNIC_CORPUS_DIR "/text";
+  const std::filesystem::path corpus = CorpusDir() / "text";
   if (!std::filesystem::exists(corpus)) GTEST_SKIP() << "no form corpus in " << corpus;
   const std::regex list(R"(: TImageList\r?\n((?:.*\r?\n)*?)\s*Bitmap = \{([0-9A-F\s]*)\})");
   int decoded = 0;
