@@ -2,49 +2,32 @@
 // current object's class, and finishes the shared declarations at the end.
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "extended/color_brushes.h"
-#include "builder/control_generator.h"
-#include "builder/generator_context.h"
+#include "builder/item_stores.h"
 #include "builder/level.h"
-#include "builder/line_words.h"
-#include "extended/message_branches.h"
-#include "builder/open_objects.h"
 #include "builder/program_names.h"
 #include "builder/records.h"
 #include "builder/value_checks.h"
-#include "controls/item_stores.h"
-#include "controls/menu_bar.h"
+#include "input/line_words.h"
 #include "lib/font_base.h"
 #include "lib/graf_base.h"
-#include "lib/text_rows.h"
 #include "output/resource_script.h"
 
 namespace vornic {
 
 class TSDPR;
-class TranslationSteps;
-
-/// Which translation a run makes: the exact one, byte for byte as documented,
-/// or the extended one, which makes the window look like the form.
-enum class Translation { kExact, kExtended };
+struct WindowControl;
 
 /// Owns the level stack, the registries and the per-kind records for a whole
 /// run. The output program is borrowed per call and must outlive the call.
 class TBuilder {
  public:
   /// `output_base_name` is the output name up to its first full stop; the
-  /// resource script is named after it. `translation` is fixed for the run.
-  explicit TBuilder(std::string output_base_name = "",
-                    Translation translation = Translation::kExact);
-  /// The same with steps of the caller's own, which must not be null.
-  TBuilder(std::string output_base_name, std::unique_ptr<TranslationSteps> steps);
-  ~TBuilder();
+  /// resource script is named after it.
+  explicit TBuilder(std::string output_base_name = "");
   TBuilder(const TBuilder&) = delete;
   TBuilder& operator=(const TBuilder&) = delete;
 
@@ -118,21 +101,12 @@ class TBuilder {
   bool ResourcesWritten = false;
   bool FocusChosen = false;
   std::string OutputBaseName;
-  MessageBranches Branches;  // window procedure branches several controls share
-  ColorBrushes Brushes;      // background brushes of the extended program
-  // Warnings about the form, in order; the driver puts the file name and the
-  // line number in front of each as it comes (see TranslateFormText).
-  std::vector<std::string> Warnings;
-  MenuBar MainMenuBar;  // the form's main menu, written by the extended translation
 
  private:
-  friend class GeneratorContext;
-
   // --- builder core (src/builder/) ---
   // Where the lines of the current object go.
   enum class Route {
     kClassTable,  // the member generator of its class, if it has one
-    kObject,      // the generator object of the current object
     kMainWindow,  // BuildForm: the root object, whatever its class
     kNowhere,     // an object without a name: nothing can declare it
   };
@@ -140,52 +114,24 @@ class TBuilder {
   /// writes a waiting group box, forgets the previous object's font and
   /// chooses the generator and checks of the object's lines.
   void BeginObject(TSDPR& dpr, const LineWords& line);
-  /// Chooses the generator of a named object below the root.
-  void RouteByClass(const LineWords& line, OpenObject& object);
-  /// Leaves out the current object, whose class was taken by its name's
-  /// ending: the lines still to come go nowhere, as for a class nothing names.
-  void LeaveOutByEnding();
-  /// True for a property or end line of an item of a collection value of
-  /// the current object, whose class went by its ending.
-  bool IsItemLine(const LineWords& line);
   /// Hands the line to the generator its route names.
   void Dispatch(TSDPR& dpr, const LineWords& line);
-  /// Hands a line to the current generator object.
-  void DispatchToObject(TSDPR& dpr, const LineWords& line);
-  /// Ends the open object of the end line's level, if there is one.
-  void EndObject(TSDPR& dpr, const LineWords& line);
   /// Writes the main window's creation from Form: the system places a form
   /// without Left, and a client size given instead of a size is made the
   /// window's outer size at run time.
   void EmitMainWindow(TSDPR& dpr);
 
-  std::unique_ptr<TranslationSteps> steps_;  // never null
-  OpenObjects open_;
-  // Where the focused control comes in the designer's order: not the form's
-  // ActiveControl, then its tab path; smaller comes first.
-  FocusRank focus_rank_;
   Route route_ = Route::kClassTable;
-  // The generator of the current object's class (route kClassTable), nullptr
-  // for a class that produces no code.
+  // The generator of the current object's class, nullptr for a class that
+  // produces no code.
   void (TBuilder::*generator_)(TSDPR&, const LineWords&) = nullptr;
-  // The generator object of the current object (route kObject), owned by
-  // open_; nullptr once that object has ended.
-  ControlGenerator* current_ = nullptr;
   ObjectChecks checks_;               // the checks of the current object's lines
-  int by_ending_level_ = 0;  // of the current object when its class went by its ending, else 0
   bool root_seen_ = false;            // the first level-1 object line has come
   bool root_open_ = false;            // the root's end line has not come yet
   bool main_window_written_ = false;  // EmitMainWindow has run at least once
   bool win_rect_declared_ = false;    // the main window's size rectangle is in "var"
-  // Steps generators left for the end of the run, when every control exists.
-  std::vector<std::function<void(GeneratorContext)>> finishing_steps_;
-  // HWND variables, in capitals; searched only by the extended translation,
-  // so the exact one never builds their index.
-  TextRows window_variables_{1};
 
   // --- shared steps of the control generators (src/controls/) ---
-  /// The handle through which generators reach the shared state and `dpr`.
-  GeneratorContext Context(TSDPR& dpr) { return GeneratorContext(*this, dpr); }
   /// The control's name as the object line gives it, without its colon.
   std::string ControlNameOf(const LineWords& line);
   /// Turns `name`, a control's name, into its variable, taken from Names:
@@ -196,6 +142,17 @@ class TBuilder {
   /// Stores a "Font.Charset/Height/Name/Style" value in CurrentFont; false
   /// when the line sets another property.
   bool StoreFontProperty(const LineWords& line);
+  /// Moves `left` and `top` into the form's coordinates for a control inside
+  /// a container (level above 2); a control on the form keeps its values.
+  /// Throws EConvertError when a position is not an integer.
+  void PlaceInForm(int level, std::string& left, std::string& top);
+  /// Registers CurrentFont for `control` when `reads_font` and it has a
+  /// height, then empties it; returns the font variable, empty when none.
+  std::string TakeFont(const std::string& control, bool reads_font);
+  /// Writes `control`: the first such control that takes the focus gets it,
+  /// its box is placed in form coordinates, the creation step writes it, it
+  /// gets its font and counts.
+  void CreateWindowControl(TSDPR& dpr, WindowControl control);
 
   // --- bitmap generators (src/controls/bitmaps.cpp) ---
   struct BitmapKind;  // the texts and values that tell an image from a bit button

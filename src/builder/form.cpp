@@ -1,7 +1,6 @@
 // The main window: the form's caption, position, size and window state, and
 // the CreateWindowEx call that builds it.
 #include "builder/builder.h"
-#include "builder/translation_steps.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -23,10 +22,6 @@ const FormProperty kFormProperties[] = {
     {"ClientHeight", &TRForm::ClientHeight},
     {"Color", &TRForm::Color},
     {"WindowState", &TRForm::WindowState},
-    {"Position", &TRForm::Position},
-    {"BorderStyle", &TRForm::BorderStyle},
-    {"BorderIcons", &TRForm::BorderIcons},
-    {"Menu", &TRForm::Menu},
 };
 
 const std::string& FirstGiven(const std::string& value, const std::string& fallback) {
@@ -53,11 +48,6 @@ void TBuilder::BuildForm(TSDPR& dpr, const LineWords& line) {
 }
 
 void TBuilder::EmitMainWindow(TSDPR& dpr) {
-  // The translation may have a main window of its own.
-  if (steps_->WriteMainWindow(Context(dpr), Form)) {
-    main_window_written_ = true;
-    return;
-  }
   // Every argument must be present for the call to compile: a missing value
   // lets the system choose, or the size follows from the client size.
   static const std::string kEmptyCaption = "''";

@@ -17,11 +17,6 @@ struct TRForm {
   std::string Caption;
   std::string Color;  // collected but unused: the window class paints the button face
   std::string WindowState;
-  // Read for the extended translation only.
-  std::string Position;
-  std::string BorderStyle;
-  std::string BorderIcons;
-  std::string Menu;       // the main menu whose bar the window shows
   bool Complete = false;  // true while the window is being emitted
 };
 
@@ -110,7 +105,6 @@ struct TRStatusBar {
   std::string Top;
   std::string Width;
   std::string Height;
-  std::string Align;
   int Level = 0;  // of its object line: its end may come first as a panel item's
   std::string SimplePanel;
   std::string SimpleText;

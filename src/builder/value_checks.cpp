@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "builder/line_words.h"
+#include "input/line_words.h"
 #include "input/bitmap_data_line.h"
 #include "lib/errors.h"
 #include "lib/text.h"

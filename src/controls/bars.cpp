@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "builder/builder.h"
-#include "builder/translation_steps.h"
 #include "controls/control_steps.h"
 #include "controls/geometry.h"
 #include "controls/window_control.h"
@@ -74,7 +73,7 @@ void TBuilder::BuildProgressBar(TSDPR& dpr, const LineWords& line) {
   if (!bar.Complete) return;
   TakeControlName(bar.ControlName);
   CreateWindowControl(
-      Context(dpr),
+      dpr,
       BarWindow("Create a progressbar", ":= CreateWindow('msctls_progress32','progressbar',", bar,
                 line.Level, false,
                 "\r\n  SendMessage(" + bar.ControlName + ",PBM_SETRANGE,0,MakeLong(" + bar.Min +
@@ -99,7 +98,7 @@ void TBuilder::BuildTrackBar(TSDPR& dpr, const LineWords& line) {
   if (!bar.Complete) return;
   TakeControlName(bar.ControlName);
   CreateWindowControl(
-      Context(dpr),
+      dpr,
       BarWindow("Create a trackbar", ":= CreateWindow('msctls_trackbar32','trackbar',", bar,
                 line.Level, true,
                 "\r\n  SendMessage(" + bar.ControlName + ",TBM_SETRANGE,1,MakeLong( 0," + bar.Max +
@@ -123,9 +122,7 @@ void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
     // A panel item's Width is not the bar's: own properties stand two
     // blanks deeper per level.
     if (line.Indent == 2 * bar.Level && StoreGeometry(bar, line)) return;
-    if (line.Word1 == "Align")
-      bar.Align = line.Word3;
-    else if (line.Word1 == "SimplePanel")
+    if (line.Word1 == "SimplePanel")
       bar.SimplePanel = line.Word3;
     else if (line.Word1 == "SimpleText")
       bar.SimpleText = line.Word3;
@@ -136,24 +133,7 @@ void TBuilder::BuildStatusBar(TSDPR& dpr, const LineWords& line) {
   bar.Complete = !bar.ControlName.empty();
   if (!bar.Complete) return;
   TakeControlName(bar.ControlName);
-  // The designer docks a status bar at the bottom of what holds it; one on
-  // the form docks at the window's bottom edge, where the system keeps it.
-  const bool docked_on_form =
-      bar.Level == 2 && (bar.Align.empty() || bar.Align == "alBottom");
-  if (steps_->PlacesUndockedStatusBars() && !docked_on_form && HasGeometry(bar)) {
-    CreateWindowControl(Context(dpr),
-                        {.level = bar.Level,
-                         .name = bar.ControlName,
-                         .banner = "Create a statusbar",
-                         .call = ":= CreateWindow('msctls_statusbar32'," + text + ",",
-                         .styles = "WS_VISIBLE or WS_CHILD or CCS_NOPARENTALIGN or CCS_NORESIZE",
-                         .box = BoxOf(bar),
-                         .common = true,
-                         .reads_font = true});
-    bar = TRStatusBar();
-    return;
-  }
-  CreateWindowControl(Context(dpr), {.level = line.Level,
+  CreateWindowControl(dpr, {.level = line.Level,
                                      .name = bar.ControlName,
                                      .banner = "Create a statusbar",
                                      .call = ":= CreateStatusWindow(",

@@ -130,7 +130,7 @@ void TBuilder::EmitBitmapControl(TSDPR& dpr, int level, const BitmapKind& kind) 
     attach = "\r\n" + std::string(kind.image_comment) + "\r\n  SendMessage(" + name +
              kind.image_message + name + "));";
   }
-  CreateWindowControl(Context(dpr), {.level = level,
+  CreateWindowControl(dpr, {.level = level,
                                      .name = name,
                                      .banner = kind.banner,
                                      .call = kind.call,

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "builder/builder.h"
-#include "builder/translation_steps.h"
 #include "controls/control_steps.h"
 #include "controls/geometry.h"
 #include "controls/window_control.h"
@@ -79,9 +78,9 @@ void TBuilder::BuildButton(TSDPR& dpr, const LineWords& line) {
     button.ControlName = ControlNameOf(line);
   } else if (line.Kind == "set") {
     if (!StoreFontProperty(line)) StoreButtonProperty(button, line);
-  } else if (line.Kind == "end" && MarkComplete(button, steps_->UnstoredCaption())) {
+  } else if (line.Kind == "end" && MarkComplete(button, "")) {
     TakeControlName(button.ControlName);
-    CreateWindowControl(Context(dpr), ButtonWindow(kPushButton, button, line.Level));
+    CreateWindowControl(dpr, ButtonWindow(kPushButton, button, line.Level));
     button = TRMinControl();
   }
 }
@@ -94,9 +93,9 @@ void TBuilder::BuildCheckBox(TSDPR& dpr, const LineWords& line) {
   } else if (line.Kind == "set") {
     if (StoreFontProperty(line) || StoreButtonProperty(box, line)) return;
     if (line.Word1 == "State") box.State = line.Word3;
-  } else if (line.Kind == "end" && MarkComplete(box, steps_->UnstoredCaption())) {
+  } else if (line.Kind == "end" && MarkComplete(box, "")) {
     TakeControlName(box.ControlName);
-    CreateWindowControl(Context(dpr), ButtonWindow(kCheckBox, box, line.Level,
+    CreateWindowControl(dpr, ButtonWindow(kCheckBox, box, line.Level,
                                                    InitialCheck(box.ControlName, box.State)));
     box = TRCheckBox();
   }
@@ -112,9 +111,9 @@ void TBuilder::BuildGroupBox(TSDPR& dpr, const LineWords& line) {
     box.Emitted = false;
   } else if (line.Kind == "set") {
     if (!StoreFontProperty(line)) StoreButtonProperty(box, line);
-  } else if (line.Kind == "end" && MarkComplete(box, steps_->UnstoredCaption())) {
+  } else if (line.Kind == "end" && MarkComplete(box, "")) {
     TakeControlName(box.ControlName);
-    CreateWindowControl(Context(dpr), ButtonWindow(kGroupBox, box, line.Level));
+    CreateWindowControl(dpr, ButtonWindow(kGroupBox, box, line.Level));
     box = TRGroupBox();  // Emitted again: nothing waits
   }
 }
@@ -127,9 +126,9 @@ void TBuilder::BuildRadioButton(TSDPR& dpr, const LineWords& line) {
   } else if (line.Kind == "set") {
     if (StoreFontProperty(line) || StoreButtonProperty(radio, line)) return;
     if (line.Word1 == "Checked") radio.Checked = line.Word3;
-  } else if (line.Kind == "end" && MarkComplete(radio, steps_->UnstoredCaption())) {
+  } else if (line.Kind == "end" && MarkComplete(radio, "")) {
     TakeControlName(radio.ControlName);
-    CreateWindowControl(Context(dpr), ButtonWindow(kRadioButton, radio, line.Level,
+    CreateWindowControl(dpr, ButtonWindow(kRadioButton, radio, line.Level,
                                                    InitialCheck(radio.ControlName, radio.Checked)));
     radio = TRRadioBox();
   }

@@ -1,12 +1,14 @@
-// The steps every control generator shares while it reads its lines: naming,
-// the empty text, string lists, and the font values collected in CurrentFont.
+// The steps every control generator shares: naming, the empty text, the font
+// values collected in CurrentFont, placing inside containers, and writing a
+// window through the creation step.
 #include "controls/control_steps.h"
 
 #include <string_view>
 
 #include "builder/builder.h"
-#include "lib/dictionary.h"
+#include "controls/window_control.h"
 #include "lib/text.h"
+#include "output/program_text.h"
 
 namespace vornic {
 
@@ -18,31 +20,6 @@ void TBuilder::TakeControlName(std::string& name, const std::string& companion) 
 
 std::string QuotedOrEmpty(const std::string& text) {
   return text.empty() ? std::string("''") : text;
-}
-
-namespace {
-
-// The marker the value checks know for the entries of a string list.
-constexpr char kStringListMarker[] = "lb_is";
-
-}  // namespace
-
-void BeginStringList(GeneratorContext context) { context.list_marker() = kStringListMarker; }
-
-void ReadStringListLine(GeneratorContext context, const LineWords& line, TIDictonary& entries) {
-  std::string& marker = context.list_marker();
-  if (marker != kStringListMarker) return;
-  if (line.Kind == "end") {
-    marker.clear();
-    return;
-  }
-  if (line.WordCount != 1) return;
-  std::string_view entry = line.Word1;
-  if (!entry.empty() && entry.back() == ')') {
-    entry.remove_suffix(1);
-    marker.clear();
-  }
-  entries.Add(entry);
 }
 
 bool TBuilder::StoreFontProperty(const LineWords& line) {
@@ -59,6 +36,31 @@ bool TBuilder::StoreFontProperty(const LineWords& line) {
     return false;
   }
   return true;
+}
+
+void TBuilder::PlaceInForm(int level, std::string& left, std::string& top) {
+  // Level 2 lies directly on the form, whose own position places the window
+  // on the screen and must not count.
+  if (level > 2) Levels.GetOffset(std::to_string(level), left, top);
+}
+
+std::string TBuilder::TakeFont(const std::string& control, bool reads_font) {
+  std::string font_name;
+  if (reads_font && HasFont()) font_name = Fonts.RegisterFont(control, CurrentFont);
+  ClearFont();
+  return font_name;
+}
+
+void TBuilder::CreateWindowControl(TSDPR& dpr, WindowControl control) {
+  // The first control created that can take the focus gets it.
+  if (control.takes_focus && !FocusChosen) {
+    dpr.FocusControl = control.name;
+    FocusChosen = true;
+  }
+  if (!control.docked) PlaceInForm(control.level, control.box.left, control.box.top);
+  WriteWindowControl(dpr, control);
+  TakeFont(control.name, control.reads_font);
+  ++ControlCount;
 }
 
 }  // namespace vornic

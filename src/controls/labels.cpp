@@ -3,7 +3,6 @@
 #include <string>
 
 #include "builder/builder.h"
-#include "builder/translation_steps.h"
 #include "controls/control_steps.h"
 #include "controls/geometry.h"
 #include "controls/painted_label.h"
@@ -33,30 +32,27 @@ void TBuilder::BuildLabel(TSDPR& dpr, const LineWords& line) {
     return;
   }
   if (line.Kind != "end") return;
-  // A label whose text the program sets later stores no Caption.
-  if (label.Caption.empty()) label.Caption = steps_->UnstoredCaption();
   label.Complete = !label.Caption.empty() && HasGeometry(label);
   if (!label.Complete) return;
   TakeControlName(label.ControlName);
-  const GeneratorContext context = Context(dpr);
   const bool painted = !label.FontColor.empty() || !label.Color.empty();
   if (painted) {
     // A painted label is no window: its font is selected around TextOut,
     // so it is registered first and gets no WM_SETFONT line.
-    context.PlaceInForm(line.Level, label.Left, label.Top);
-    const std::string font = context.TakeFont(kPaintedFont, line.Level, true);
+    PlaceInForm(line.Level, label.Left, label.Top);
+    const std::string font = TakeFont(kPaintedFont, true);
     if (!OldFontDeclared) {
       dpr.AddText("var", "\r\n    OldFont: HFONT;");
       OldFontDeclared = true;
     }
-    context.NeedPaint();
-    context.AddPaint(line.Level, label.ControlName,
-                     PaintedLabelText({label.ControlName, label.Left, label.Top, label.Caption,
-                                       label.Color, label.FontColor},
-                                      font));
-    context.CountControl();
+    PaintNeeded = true;
+    dpr.AddText("windowprocpaintmidle",
+                PaintedLabelText({label.ControlName, label.Left, label.Top, label.Caption,
+                                  label.Color, label.FontColor},
+                                 font));
+    ++ControlCount;
   } else {
-    CreateWindowControl(context, {.level = line.Level,
+    CreateWindowControl(dpr, {.level = line.Level,
                                   .name = label.ControlName,
                                   .banner = "Create a label (static)",
                                   .call = ":= Createwindow('Static'," + label.Caption + ", ",
@@ -83,7 +79,7 @@ void TBuilder::BuildEdit(TSDPR& dpr, const LineWords& line) {
   edit.Complete = HasGeometry(edit);
   if (!edit.Complete) return;
   TakeControlName(edit.ControlName);
-  CreateWindowControl(Context(dpr), {.level = line.Level,
+  CreateWindowControl(dpr, {.level = line.Level,
                                      .name = edit.ControlName,
                                      .banner = "Create an edit field",
                                      .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'," +

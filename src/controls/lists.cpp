@@ -8,7 +8,6 @@
 #include "builder/builder.h"
 #include "controls/control_steps.h"
 #include "controls/geometry.h"
-#include "controls/list_data.h"
 #include "controls/window_control.h"
 #include "lib/code_layout.h"
 #include "lib/text.h"
@@ -43,16 +42,9 @@ void CollectEntry(std::string& list_marker, const char* marker, const LineWords&
   entries.Add(entry);
 }
 
-// One SendMessage line per entry, adding it with `message`; a long list of
-// the extended translation is added from arrays with `data_message`.
-std::string AddStrings(GeneratorContext context, const std::string& name,
-                       const std::string& message, const std::string& data_message,
+// One SendMessage line per entry, adding it with `message`.
+std::string AddStrings(const std::string& name, const std::string& message,
                        const TIDictonary& entries) {
-  const auto count = static_cast<size_t>(entries.HighIndex());
-  if (WritesAsData(context, count)) {
-    return AddEntriesText(context, name, data_message,
-                          DeclareEntryArrays(context, name, count, EntriesOf(entries)));
-  }
   std::string text;
   for (int i = 1; i <= entries.HighIndex(); ++i) {
     text.append("\r\n  SendMessage(").append(name).append(message).append("LParam(PChar(");
@@ -71,13 +63,8 @@ std::string ComboBoxHeight(const TIComboBox& box) {
 }
 
 // The memo's lines as one Pascal expression with CR LF between them, set
-// as its text; a long list of the extended translation is joined from arrays.
-std::string SetMemoLines(GeneratorContext context, const std::string& name,
-                         const TIDictonary& lines) {
-  const auto count = static_cast<size_t>(lines.HighIndex());
-  if (WritesAsData(context, count)) {
-    return SetLinesText(context, name, DeclareEntryArrays(context, name, count, EntriesOf(lines)));
-  }
+// as its text.
+std::string SetMemoLines(const std::string& name, const TIDictonary& lines) {
   std::string text = "\r\n  SendMessage(" + name + ",WM_SETTEXT, 0, lParam(pChar(";
   if (lines.HighIndex() < 1) text += "''";
   for (int i = 1; i <= lines.HighIndex(); ++i) {
@@ -103,7 +90,7 @@ void TBuilder::BuildListBox(TSDPR& dpr, const LineWords& line) {
   CollectEntry(ListMarker, kListBoxMarker, line, box.Items);
   if (line.Kind != "end" || !box.IsComplete()) return;
   TakeControlName(box.ControlName);
-  CreateWindowControl(Context(dpr),
+  CreateWindowControl(dpr,
                       {.level = line.Level,
                        .name = box.ControlName,
                        .banner = "Create a listbox",
@@ -111,8 +98,7 @@ void TBuilder::BuildListBox(TSDPR& dpr, const LineWords& line) {
                        .styles = "WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP",
                        .box = BoxOf(box),
                        .after = "\r\n  { add items to listbox }" +
-                                AddStrings(Context(dpr), box.ControlName, ",LB_ADDSTRING , 0 ,",
-                                           "LB_ADDSTRING", box.Items),
+                                AddStrings(box.ControlName, ",LB_ADDSTRING , 0 ,", box.Items),
                        .takes_focus = true,
                        .reads_font = true});
   ListMarker.clear();
@@ -141,12 +127,12 @@ void TBuilder::BuildComboBox(TSDPR& dpr, const LineWords& line) {
   if (box.Items.HighIndex() >= 1) {
     // The first item is shown selected, whatever the form's Text says.
     items = "\r\n  { add items to combobox }" +
-            AddStrings(Context(dpr), box.ControlName, ",CB_ADDSTRING , 0 ,", "CB_ADDSTRING",
+            AddStrings(box.ControlName, ",CB_ADDSTRING , 0 ,",
                        box.Items) +
             "\r\n  { select current item }\r\n  SendMessage(" + box.ControlName +
             ",CB_SELECTSTRING,0,LParam(PChar(" + std::string(box.Items.GetItem(1)) + ")) );";
   }
-  CreateWindowControl(Context(dpr),
+  CreateWindowControl(dpr,
                       {.level = line.Level,
                        .name = box.ControlName,
                        .banner = "Create a combobox",
@@ -175,7 +161,7 @@ void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
   if (line.Kind != "end" || !memo.IsComplete()) return;
   TakeControlName(memo.ControlName);
   CreateWindowControl(
-      Context(dpr),
+      dpr,
       {.level = line.Level,
        .name = memo.ControlName,
        .banner = "Create a memo",
@@ -185,7 +171,7 @@ void TBuilder::BuildMemo(TSDPR& dpr, const LineWords& line) {
                  "ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL",
        .box = BoxOf(memo),
        .after = "\r\n  { add lines  to memo }" +
-                SetMemoLines(Context(dpr), memo.ControlName, memo.Lines),
+                SetMemoLines(memo.ControlName, memo.Lines),
        .takes_focus = true,
        .reads_font = true});
   ListMarker.clear();

@@ -50,9 +50,8 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
   }
   if (line.Kind != "end" || !MarkComplete(shape)) return;
   TakeControlName(shape.ControlName);
-  const GeneratorContext context = Context(dpr);
-  context.PlaceInForm(line.Level, shape.Left, shape.Top);
-  context.NeedPaint();
+  PlaceInForm(line.Level, shape.Left, shape.Top);
+  PaintNeeded = true;
   // Form text leaves out the values that equal the shape's defaults.
   DefaultIfEmpty(shape.BrushColor, "clWhite");
   DefaultIfEmpty(shape.BrushStyle, "bsSolid");
@@ -63,10 +62,10 @@ void TBuilder::BuildShape(TSDPR& dpr, const LineWords& line) {
   const PaintEdges edges = EdgesOf(BoxOf(shape));
   const std::string pen = Graphics.RegisterPen(shape.PenStyle, shape.PenWidth, shape.PenColor);
   const std::string brush = Graphics.RegisterBrush(shape.BrushStyle, shape.BrushColor);
-  context.AddPaint(line.Level, shape.ControlName,
-                   ShapePaintText(shape.ControlName, shape.Shape, edges, brush, pen));
+  dpr.AddText("windowprocpaintmidle",
+              ShapePaintText(shape.ControlName, shape.Shape, edges, brush, pen));
   shape = TRShape();
-  context.CountControl();
+  ++ControlCount;
 }
 
 void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
@@ -83,18 +82,17 @@ void TBuilder::BuildBevel(TSDPR& dpr, const LineWords& line) {
   }
   if (line.Kind != "end" || !MarkComplete(bevel)) return;
   TakeControlName(bevel.ControlName);
-  const GeneratorContext context = Context(dpr);
-  context.PlaceInForm(line.Level, bevel.Left, bevel.Top);
+  PlaceInForm(line.Level, bevel.Left, bevel.Top);
   BevelPainted = true;
   // A spacer is invisible at design time only; drawn, it is a box.
   if (bevel.Shape.empty() || bevel.Shape == "bsSpacer") bevel.Shape = "bsBox";
   const PaintEdges edges = EdgesOf(BoxOf(bevel));
   const std::string gray = Graphics.RegisterPen("psInsideFrame", "1", "clGray");
   const std::string white = Graphics.RegisterPen("psInsideFrame", "1", "clWhite");
-  context.AddPaint(line.Level, bevel.ControlName,
-                   BevelPaintText(bevel.ControlName, bevel.Shape, edges, gray, white));
+  dpr.AddText("windowprocpaintmidle",
+              BevelPaintText(bevel.ControlName, bevel.Shape, edges, gray, white));
   bevel = TRBevel();
-  context.CountControl();
+  ++ControlCount;
 }
 
 }  // namespace vornic

@@ -1,7 +1,6 @@
 // The creation of a child window, written the same way for every control.
 #include "controls/window_control.h"
 
-#include "builder/translation_steps.h"
 #include "lib/code_layout.h"
 #include "output/program_text.h"
 
@@ -36,17 +35,6 @@ void WriteWindowControl(TSDPR& program, const WindowControl& control) {
     program.AddText("windowproccreatemidle", "\r\n      InitCommonControls;");
     program.CommonControlsReady = 1;
   }
-}
-
-void CreateWindowControl(GeneratorContext context, WindowControl control) {
-  context.steps().PrepareWindowControl(context, control);
-  const std::string& name = control.name;
-  if (control.takes_focus) context.OfferFocus(name, control.level);
-  if (!control.docked) context.PlaceInForm(control.level, control.box.left, control.box.top);
-  WriteWindowControl(context.program(), control);
-  context.RememberWindow(name);
-  context.TakeFont(name, control.level, control.reads_font);
-  context.CountControl();
 }
 
 }  // namespace vornic

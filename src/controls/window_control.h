@@ -1,11 +1,10 @@
 // WindowControl and the creation step: the one way a child window of the
 // main window is written, from a small description its generator fills.
-// Both translations write their window controls through WriteWindowControl.
+// Both translations write their window controls through it.
 #pragma once
 
 #include <string>
 
-#include "builder/generator_context.h"
 #include "lib/box.h"
 
 namespace vornic {
@@ -41,11 +40,5 @@ struct WindowControl {
 /// initialisation of the common controls the first time one is written.
 /// `control.box` must be in the main window's client area.
 void WriteWindowControl(TSDPR& program, const WindowControl& control);
-
-/// Writes `control` into the program, after the translation's steps have
-/// completed its description: focus, place in form coordinates, the creation
-/// step, font, and one more in the count. Throws EConvertError when a
-/// container's position is not an integer.
-void CreateWindowControl(GeneratorContext context, WindowControl control);
 
 }  // namespace vornic

@@ -17,7 +17,7 @@ namespace {
 class ExactTranslator final : public Translator {
  public:
   ExactTranslator(const std::string& text_name, const std::string& output_name)
-      : builder_(OutputBaseNameFor(output_name), Translation::kExact),
+      : builder_(OutputBaseNameFor(output_name)),
         // Taken first, so that no control's variable hides the program's name.
         program_(builder_.Names.Take(ProgramNameFor(output_name))),
         text_(text_name, program_, builder_) {}
@@ -27,7 +27,8 @@ class ExactTranslator final : public Translator {
   const TSDPR& program() const override { return program_; }
   TSDPR& program() override { return program_; }
   FileReplacement* script() override { return builder_.BitmapStore.script(); }
-  std::vector<std::string> warnings() const override { return builder_.Warnings; }
+  // The exact translation warns of nothing: what it cannot write it leaves out.
+  std::vector<std::string> warnings() const override { return {}; }
   int control_count() const override { return builder_.ControlCount; }
 
  private:

@@ -41,10 +41,6 @@ void TextTranslation::OnLine(std::string_view line, int line_number) {
   try {
     parser_.ParseLine(line_number, line);
     builder_.ProcessLine(dpr_, parser_);
-    for (; warned_ < builder_.Warnings.size(); ++warned_) {
-      builder_.Warnings[warned_] =
-          LineWarningReport(text_name_, line_number, builder_.Warnings[warned_]);
-    }
   } catch (const EInOutError&) {
     throw;
   } catch (const Error&) {

@@ -31,8 +31,7 @@ class TextTranslation : public FormTextSink, private FormTextLines::Receiver {
   /// Translates the lines that `bytes`, the next piece of the text,
   /// completes. A line that fails throws EParserError whose message is the
   /// report "[Error] <text_name>(<number>): <line>"; the resource script
-  /// throws its own EInOutError. A warning the builder raises becomes the
-  /// report "[Warning] <text_name>(<number>): <warning>" in its Warnings.
+  /// throws its own EInOutError.
   void Add(std::string_view bytes) override;
   /// Translates the last line, then writes the shared graphics and fonts;
   /// throws as Add does.
@@ -51,7 +50,6 @@ class TextTranslation : public FormTextSink, private FormTextLines::Receiver {
   TILineParser parser_;
   FormTextLines lines_{*this};
   bool done_ = false;  // the root object's end line has been translated
-  size_t warned_ = 0;  // the builder's warnings that already name their line
 };
 
 /// Reads `text` in pieces into `translation` until the text or its root

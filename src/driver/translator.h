@@ -15,6 +15,10 @@ class FileReplacement;
 class FormTextSink;
 class TSDPR;
 
+/// Which translation a run makes: the exact one, byte for byte as documented,
+/// or the extended one, which makes the window look and behave like the form.
+enum class Translation { kExact, kExtended };
+
 class Translator {
  public:
   virtual ~Translator() = default;

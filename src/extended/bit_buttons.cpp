@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/glyph_drawing.h"
+#include "extended/glyph_drawing.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/glyph_buttons.h"

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "controls/control_values.h"
-#include "controls/glyph_drawing.h"
+#include "extended/control_values.h"
+#include "extended/glyph_drawing.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "controls/date_value.h"
-#include "controls/property_tables.h"
+#include "extended/date_value.h"
+#include "extended/value_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"

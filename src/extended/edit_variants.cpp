@@ -6,8 +6,8 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "controls/list_data.h"
-#include "controls/property_tables.h"
+#include "extended/list_data.h"
+#include "extended/value_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/list_entries.h"

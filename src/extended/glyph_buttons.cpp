@@ -2,7 +2,7 @@
 // through the pieces both translations share.
 #include "extended/glyph_buttons.h"
 
-#include "controls/glyph_drawing.h"
+#include "extended/glyph_drawing.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "output/program_text.h"

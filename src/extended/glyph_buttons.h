@@ -12,7 +12,7 @@ struct Control;
 
 /// Writes what draws the button `name` of `control` (its window variable,
 /// taken with the companion "h"), whose window the caller creates with
-/// kOwnerDrawStyle (controls/glyph_drawing.h): the glyph of Glyph.Data as a
+/// kOwnerDrawStyle (extended/glyph_drawing.h): the glyph of Glyph.Data as a
 /// bitmap in the resource script and an image list "h" + name of its
 /// NumGlyphs images, the drawing procedure once per program, and the
 /// button's line in the WM_DRAWITEM branch, laid out by Layout, Spacing and

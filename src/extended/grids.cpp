@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/control_values.h"
-#include "controls/property_tables.h"
+#include "extended/control_values.h"
+#include "extended/value_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/control_values.h"
+#include "extended/control_values.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"

@@ -1,6 +1,6 @@
 // List views and tree views: the system's 'SysListView32' with its columns and
 // view style, and 'SysTreeView32', each filled with the items the form stores
-// in binary (controls/item_data.h); long item lists are written as data.
+// in binary (extended/item_data.h); long item lists are written as data.
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "controls/control_steps.h"
-#include "controls/control_values.h"
-#include "controls/item_data.h"
-#include "controls/property_tables.h"
+#include "extended/control_values.h"
+#include "extended/item_data.h"
+#include "extended/value_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/list_output.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "controls/control_values.h"
+#include "extended/control_values.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "controls/list_data.h"
+#include "extended/list_data.h"
 
 namespace vornic {
 

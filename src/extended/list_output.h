@@ -1,10 +1,10 @@
-// Lists written as data (controls/list_data.h) by the writers over the form
+// Lists written as data (extended/list_data.h) by the writers over the form
 // tree: their arrays go into the writer's program under its names.
 #pragma once
 
 #include <string>
 
-#include "controls/list_data.h"
+#include "extended/list_data.h"
 #include "extended/form_writer.h"
 
 namespace vornic {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/list_data.h"
-#include "controls/property_tables.h"
+#include "extended/list_data.h"
+#include "extended/value_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/list_entries.h"

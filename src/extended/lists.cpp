@@ -6,7 +6,7 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "controls/list_data.h"
+#include "extended/list_data.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/list_entries.h"

@@ -5,9 +5,9 @@
 
 #include <string_view>
 
-#include "controls/control_values.h"
-#include "controls/glyph_drawing.h"
-#include "controls/shortcut_text.h"
+#include "extended/control_values.h"
+#include "extended/glyph_drawing.h"
+#include "extended/shortcut_text.h"
 #include "extended/actions.h"
 #include "extended/class_table.h"
 #include "extended/form_writer.h"

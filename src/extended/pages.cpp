@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "controls/control_values.h"
-#include "controls/tab_window_text.h"
+#include "extended/control_values.h"
+#include "extended/tab_window_text.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/tab_look.h"

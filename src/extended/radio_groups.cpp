@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "controls/control_steps.h"
-#include "controls/control_values.h"
-#include "controls/list_data.h"
+#include "extended/control_values.h"
+#include "extended/list_data.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/list_entries.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/control_values.h"
+#include "extended/control_values.h"
 #include "controls/shape_paint.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"

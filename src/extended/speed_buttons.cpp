@@ -5,8 +5,8 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "controls/control_values.h"
-#include "controls/glyph_drawing.h"
+#include "extended/control_values.h"
+#include "extended/glyph_drawing.h"
 #include "controls/window_control.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"

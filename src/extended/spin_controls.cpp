@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/control_values.h"
+#include "extended/control_values.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "controls/property_tables.h"
+#include "extended/value_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/tab_window_text.h"
+#include "extended/tab_window_text.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/list_output.h"

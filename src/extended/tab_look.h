@@ -2,7 +2,7 @@
 // and tab controls' writers alike.
 #pragma once
 
-#include "controls/tab_window_text.h"
+#include "extended/tab_window_text.h"
 #include "extended/control.h"
 
 namespace vornic {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/window_styles.h"
+#include "extended/window_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "lib/form_colors.h"

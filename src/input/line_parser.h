@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "builder/line_words.h"
+#include "input/line_words.h"
 
 namespace vornic {
 

@@ -311,22 +311,6 @@ TEST_F(ExtendedWindowTest, FirstFocusFollowsActiveControlThenTabOrder) {
   }
 }
 
-// A container's generator hides what it holds, e.g. a page that is not the
-// active one: the controls opened inside it later are created hidden.
-TEST_F(ExtendedWindowTest, ContainerHiddenByItsGeneratorHidesWhatItHolds) {
-  TBuilder builder("form", Translation::kExtended);
-  TSDPR dpr("form");
-  FormLines form(builder, dpr);
-  form.Object("Form1", "TForm1").Set("TextHeight", "13");
-  form.Object("Sheet1", "TTabSheet");
-  GeneratorContext(builder, dpr).Hide(2);
-  form.Object("Edit1", "TEdit").Set("Left", "8").Set("Top", "8").Set("Width", "90");
-  form.Set("Height", "21").EndAll();
-  const std::string body = dpr.Section("bodymidle");
-  EXPECT_NE(body.find("'Edit','', WS_CHILD or WS_BORDER or WS_TABSTOP,"), std::string::npos)
-      << body;
-}
-
 TEST_F(ExtendedWindowTest, HiddenPaintedControlsArePaintedOnlyOnceTheirFlagIsSet) {
   const std::string form =
       "object Form1: TForm1\n  TextHeight = 13\n"

@@ -6,19 +6,13 @@
 #include <sstream>
 #include <string>
 
-#include "builder/builder.h"
-#include "driver/translation.h"
-#include "output/program_text.h"
+#include "support/program_fixture.h"
 
 namespace vornic {
 namespace {
 
 std::string Program(const std::string& form, Translation translation) {
-  std::istringstream text(form);
-  TSDPR dpr("form");
-  TBuilder builder("form", translation);
-  TranslateFormText(text, "form.txt", dpr, builder);
-  return dpr.ComposedText;
+  return TranslatedProgram(form, translation);
 }
 
 // `components` goes between the controls on the form and inside a panel.

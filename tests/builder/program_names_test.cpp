@@ -17,6 +17,7 @@
 #include "lib/ascii_identifier.h"
 #include "lib/text.h"
 #include "output/program_text.h"
+#include "support/program_fixture.h"
 #include "support/scratch_files.h"
 
 namespace vornic {
@@ -118,14 +119,11 @@ bool IsFormName(const std::string& identifier, const std::set<std::string>& form
          form_names.count(std::regex_replace(upper, kSuffix, "")) > 0;
 }
 
-// The program of `form_text` as the extended translation writes it; its
-// bitmaps go into a script in the scratch folder `dir`.
-std::string ExtendedProgramOf(const std::string& form_text, const fs::path& dir) {
-  std::istringstream text(form_text);
-  TSDPR dpr("program");
-  TBuilder builder((dir / "program").string(), Translation::kExtended);
-  TranslateFormText(text, "form.txt", dpr, builder);
-  return dpr.ComposedText;
+// The program `name` of `form_text` as the extended translation writes it;
+// its bitmaps go into a script in the scratch folder `dir`.
+std::string ExtendedProgramOf(const std::string& form_text, const fs::path& dir,
+                              const std::string& name) {
+  return TranslatedProgram(form_text, Translation::kExtended, (dir / name).string());
 }
 
 // Whatever the examples' programs use beyond the forms' own names is the
@@ -137,12 +135,12 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   int checked = 0;
   for (const char* example :
        {"empty", "controls", "showcase", "names", "dialog", "containers", "menus",
-        "common_controls", "views", "workbench"}) {
+        "common_controls", "views", "workbench", "actions"}) {
     const std::string form = ReadFile(source / "examples" / (example + std::string(".txt")));
     ASSERT_FALSE(form.empty()) << example;
     const std::string programs[] = {
         ReadFile(source / "tests" / "golden" / (example + std::string(".dpr"))),
-        ExtendedProgramOf(form, scratch.path())};
+        ExtendedProgramOf(form, scratch.path(), example)};
     const std::set<std::string> form_names = FormNamesOf(form, example);
     for (const bool extended : {false, true}) {
       const std::string& program = programs[extended ? 1 : 0];

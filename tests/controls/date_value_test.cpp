@@ -1,7 +1,7 @@
 // Stored dates and times against the calendar: leap years, the days before
 // 1899, the suffixes form text writes, rounding at midnight and the range a
 // date and time picker takes.
-#include "controls/date_value.h"
+#include "extended/date_value.h"
 
 #include <gtest/gtest.h>
 

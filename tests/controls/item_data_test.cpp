@@ -1,7 +1,7 @@
 // Item data of list and tree views in the layouts the class library writes,
 // built byte by byte here: whole, cut short at every byte, and with a byte
 // too many.
-#include "controls/item_data.h"
+#include "extended/item_data.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Long lists as data: past the threshold the extended translation declares a
 // list's entries as constant arrays and walks them with a call per array; the
 // exact translation, and a list at the threshold, keep a statement per entry.
-#include "controls/list_data.h"
+#include "extended/list_data.h"
 
 #include <gtest/gtest.h>
 

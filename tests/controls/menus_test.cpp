@@ -8,7 +8,8 @@
 #include <string>
 
 #include "builder/builder.h"
-#include "controls/shortcut_text.h"
+#include "extended/shortcut_text.h"
+#include "builder/program_names.h"
 #include "support/program_fixture.h"
 
 namespace vornic {
@@ -131,8 +132,9 @@ TEST_F(MenusTest, EveryIdentifierOfTheBarsCodeIsKeptFromControls) {
   for (std::sregex_iterator it(code.begin(), code.end(), kWord), end; it != end; ++it) {
     if ((*it)[1].matched) words.insert((*it)[1]);
   }
-  TBuilder builder("form", Translation::kExtended);
-  for (const std::string& word : words) EXPECT_EQ(builder.Names.Take(word), word + "_1") << word;
+  ProgramNames names;
+  names.ReserveExtendedIdentifiers();
+  for (const std::string& word : words) EXPECT_EQ(names.Take(word), word + "_1") << word;
   EXPECT_GT(words.size(), 20u);
 }
 

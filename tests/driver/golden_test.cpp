@@ -1,6 +1,7 @@
-// Whole runs over the bundled examples, compared byte for byte with the
-// expected files under tests/golden/. Set VORNIC_UPDATE_GOLDEN=1 to rewrite
-// them after an intended change of the output.
+// Whole runs over the bundled examples, in both translations, compared byte
+// for byte with the expected files under tests/golden/ (the extended
+// translation's under tests/golden/extended/). Set VORNIC_UPDATE_GOLDEN=1 to
+// rewrite them after an intended change of the output.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -79,10 +80,20 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenProgram) {
   EXPECT_TRUE(text.str() == form) << FirstDifference(form, text.str());
 }
 
+TEST_P(GoldenTest, ExampleTranslatesToItsGoldenExtendedProgram) {
+  const std::string name = GetParam();
+  WriteFile(name + ".txt", ReadFile(kSourceDir / "examples" / (name + ".txt")));
+  std::ostringstream console;
+  ASSERT_EQ(vornic::Run({"--extended", name + ".txt"}, console), 0) << console.str();
+  ExpectGolden(console.str(), "extended/" + name + ".console");
+  ExpectGolden(ReadFile(name + ".dpr"), "extended/" + name + ".dpr");
+  if (fs::exists(name + ".rc")) ExpectGolden(ReadFile(name + ".rc"), "extended/" + name + ".rc");
+}
+
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
                          ::testing::Values("empty", "controls", "showcase", "names", "dialog",
-                                           "containers", "menus",
-                                           "common_controls", "views", "workbench"),
+                                           "containers", "menus", "common_controls", "views",
+                                           "workbench", "actions"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

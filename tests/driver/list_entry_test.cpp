@@ -104,7 +104,7 @@ TEST_F(ListEntryTest, EntryThatIsNoSingleStringIsRefusedAtItsLine) {
       if (writer.exact) {
         std::istringstream lines(form);
         TSDPR dpr("form");
-        TBuilder builder("form", Translation::kExact);
+        TBuilder builder("form");
         try {
           TranslateFormText(lines, "form.txt", dpr, builder);
           ADD_FAILURE() << "translated";

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "builder/class_table.h"
+#include "extended/class_table.h"
 #include "lib/errors.h"
 
 namespace vornic {
@@ -58,8 +59,9 @@ TEST(ClassAliasesTest, LookupFollowsAliasesAndUserAliasesWinOverTheTable) {
                       "TDBText = TStaticText\n"  // a built-in alias replaced
                       "TMyGrid = TNoSuchGrid\n"),
             "");
-  const auto row_name = [&aliases](const char* name) -> std::string {
-    const ClassRow* row = FindClassRow(name, &aliases);
+  const ClassTable table(aliases);
+  const auto row_name = [&table](const char* name) -> std::string {
+    const WrittenClass* row = table.Find(name);
     return row == nullptr ? "none" : row->class_name;
   };
   EXPECT_EQ(row_name("tdbedit"), "TEDIT");
@@ -96,8 +98,9 @@ TEST(ClassAliasesTest, ClassesNothingNamesGoByTheEndOfTheirName) {
       {"TADOQuery", "none"},           {"TImageList", "none"},
       {"TTimer", "none"},              {"TDBEdit", "TEDIT"},
   };
+  const ClassTable table(aliases);
   for (const auto& c : cases) {
-    const ClassRow* row = FindClassRow(c.name, &aliases);
+    const WrittenClass* row = table.Find(c.name);
     EXPECT_EQ(row == nullptr ? "none" : row->class_name, std::string(c.row)) << c.name;
   }
   // The exact translation looks classes up by their own names only.

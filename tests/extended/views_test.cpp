@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/list_data.h"
+#include "extended/list_data.h"
 #include "extended/writer_fixture.h"
 #include "lib/errors.h"
 

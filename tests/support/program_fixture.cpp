@@ -31,6 +31,18 @@ std::string ProgramFixture::TranslateTree(const std::string& form, const std::st
   return TranslateForm(form, Translation::kExtended, base);
 }
 
+std::string TranslatedProgram(const std::string& form, Translation translation,
+                              const std::string& base) {
+  struct Translating : ProgramFixture {
+    void TestBody() override {}
+    std::string Program(const std::string& text, Translation kind, const std::string& name) {
+      const std::string report = TranslateForm(text, kind, name);
+      return report.empty() ? dpr_->ComposedText : report;
+    }
+  } fixture;
+  return fixture.Program(form, translation, base);
+}
+
 std::string ProgramFixture::Added(const std::string& section) const {
   static const TSDPR kFrame("form");
   return dpr_->Section(section).substr(kFrame.Section(section).size());

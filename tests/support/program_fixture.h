@@ -8,11 +8,16 @@
 #include <memory>
 #include <string>
 
-#include "builder/builder.h"
 #include "driver/translator.h"
 #include "output/program_text.h"
 
 namespace vornic {
+
+/// The program of `form` as the driver's `translation` writes it, composed;
+/// its resource script named after `base`. The error report instead, when
+/// the form fails.
+std::string TranslatedProgram(const std::string& form, Translation translation,
+                              const std::string& base = "form");
 
 class ProgramFixture : public ::testing::Test {
  protected:

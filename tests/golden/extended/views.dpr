@@ -1,0 +1,281 @@
+Program views ;
+
+Uses Windows, Messages, CommCtrl;
+
+Var WinClass: TWndClassA;
+    Inst: HINST;
+    hWindow: HWND;
+    TheMessage: TMsg;
+    WinRect: TRect;
+    WorkArea: TRect;
+    EraseRect: TRect;
+    WinLeft, WinTop, WinWidth, WinHeight: Integer;
+    CommonClasses: TInitCommonControlsEx;
+    PickerTime: TSystemTime;
+    DueDate: HWND;
+    DueTime: HWND;
+    Reminder: HWND;
+    ListColumn: TLVColumn;
+    ListItem: TLVItem;
+    Files: HWND;
+    TreeInsert: TTVInsertStruct;
+    TreeNodes: array[0..63] of HTREEITEM;
+    Folders: HWND;
+    Calendar: HWND;
+    Notes: HWND;
+    Phone: HWND;
+    Colour: HWND;
+    Size: HWND;
+    Options: HWND;
+    ListIndex: Integer;
+    Scores: HWND;
+    Swatches: HWND;
+    PaintStruct: TPaintStruct;
+    PaintDC: HDC;
+    hFont1: HFONT;
+
+{ Custom WindowProc function }
+function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
+begin
+  Result := 0;
+  { Checks for messages }
+  case Message of
+    WM_CREATE: begin
+      CommonClasses.dwSize := SizeOf(CommonClasses);
+      CommonClasses.dwICC := ICC_DATE_CLASSES;
+      InitCommonControlsEx(CommonClasses);
+      InitCommonControls;
+    end;
+    WM_COMMAND: begin
+      exit;
+    end;
+
+    WM_DESTROY: begin
+      { Delete Pens and Brushes }
+      { Delete Fonts }
+      DeleteObject(hFont1);
+      PostQuitMessage(0);
+      Exit;
+    end;
+  else
+    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+  end;
+end;
+
+begin
+  { Register Custom WndClass }
+  Inst := hInstance;
+  with WinClass do
+  begin
+    style              := CS_CLASSDC or CS_PARENTDC;
+    lpfnWndProc        := @WindowProc;
+    hInstance          := Inst;
+    hbrBackground      := color_btnface + 1;
+    lpszClassname      := 'MyWindowClass';
+    hIcon              := LoadIcon(0, IDI_APPLICATION);
+    hCursor            := LoadCursor(0, IDC_ARROW);
+  end; { with }
+
+  RegisterClass(WinClass);
+
+  { Create Main Window }
+  SetRect(WinRect, 0, 0, 720, 460);
+  AdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, False, WS_EX_WINDOWEDGE);
+  WinWidth := WinRect.Right - WinRect.Left;
+  WinHeight := WinRect.Bottom - WinRect.Top;
+  SystemParametersInfo(SPI_GETWORKAREA, 0, @WorkArea, 0);
+  WinLeft := 120;
+  WinTop := 80;
+  if WinLeft + WinWidth > WorkArea.Right then WinLeft := WorkArea.Right - WinWidth;
+  if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
+  if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
+  if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
+  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','Dates, views, grids and variants',
+            WS_OVERLAPPEDWINDOW or WS_VISIBLE,
+            WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
+
+
+  { Create a date and time picker =================================== }
+  DueDate:= CreateWindow('SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_LONGDATEFORMAT,
+            8,8,186,21, hWindow, 0, Inst, nil);
+  { show the stored date }
+  PickerTime.wYear := 2024; PickerTime.wMonth := 1; PickerTime.wDay := 1; PickerTime.wDayOfWeek := 1;
+  PickerTime.wHour := 12; PickerTime.wMinute := 0; PickerTime.wSecond := 0; PickerTime.wMilliseconds := 0;
+  SendMessage(DueDate,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
+
+  { Create a date and time picker =================================== }
+  DueTime:= CreateWindow('SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_TIMEFORMAT,
+            200,8,100,21, hWindow, 0, Inst, nil);
+  { show the stored date }
+  PickerTime.wYear := 2024; PickerTime.wMonth := 1; PickerTime.wDay := 1; PickerTime.wDayOfWeek := 1;
+  PickerTime.wHour := 15; PickerTime.wMinute := 30; PickerTime.wSecond := 0; PickerTime.wMilliseconds := 0;
+  SendMessage(DueTime,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
+
+  { Create a date and time picker =================================== }
+  Reminder:= CreateWindow('SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_SHORTDATEFORMAT or DTS_SHOWNONE,
+             306,8,130,21, hWindow, 0, Inst, nil);
+  { show the stored date }
+  PickerTime.wYear := 2024; PickerTime.wMonth := 1; PickerTime.wDay := 8; PickerTime.wDayOfWeek := 1;
+  PickerTime.wHour := 9; PickerTime.wMinute := 0; PickerTime.wSecond := 0; PickerTime.wMilliseconds := 0;
+  SendMessage(Reminder,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
+  SendMessage(Reminder,DTM_SETSYSTEMTIME,GDT_NONE,LParam(@PickerTime));
+
+  { Create a list view ============================================== }
+  Files:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL,
+          8,40,300,130, hWindow, 0, Inst, nil);
+  SendMessage(Files,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES or LVS_EX_FULLROWSELECT);
+  { add columns to list view }
+  ListColumn.mask := LVCF_TEXT or LVCF_WIDTH or LVCF_FMT;
+  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 180; ListColumn.pszText := PChar('Name');
+  SendMessage(Files,LVM_INSERTCOLUMN,0,LParam(@ListColumn));
+  ListColumn.fmt := LVCFMT_RIGHT; ListColumn.cx := 90; ListColumn.pszText := PChar('Size');
+  SendMessage(Files,LVM_INSERTCOLUMN,1,LParam(@ListColumn));
+  { add items to list view }
+  ListItem.mask := LVIF_TEXT;
+  ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PChar('readme.txt');
+  SendMessage(Files,LVM_INSERTITEM,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PChar('2 KB');
+  SendMessage(Files,LVM_SETITEMTEXT,0,LParam(@ListItem));
+  ListItem.iItem := 1; ListItem.iSubItem := 0; ListItem.pszText := PChar('report.pdf');
+  SendMessage(Files,LVM_INSERTITEM,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PChar('310 KB');
+  SendMessage(Files,LVM_SETITEMTEXT,1,LParam(@ListItem));
+  ListItem.iItem := 2; ListItem.iSubItem := 0; ListItem.pszText := PChar('photo.jpg');
+  SendMessage(Files,LVM_INSERTITEM,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PChar('1.2 MB');
+  SendMessage(Files,LVM_SETITEMTEXT,2,LParam(@ListItem));
+
+  { Create a tree view ============================================== }
+  Folders:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysTreeView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or TVS_HASLINES or TVS_HASBUTTONS or TVS_LINESATROOT or TVS_EDITLABELS,
+            316,40,160,130, hWindow, 0, Inst, nil);
+  SendMessage(Folders,TVM_SETINDENT,19,0);
+  { add items to tree view }
+  TreeInsert.hInsertAfter := TVI_LAST; TreeInsert.item.mask := TVIF_TEXT;
+  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('Documents');
+  TreeNodes[0] := HTREEITEM(SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert)));
+  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('Letters');
+  TreeNodes[1] := HTREEITEM(SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert)));
+  TreeInsert.hParent := TreeNodes[1]; TreeInsert.item.pszText := PChar('2024');
+  SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert));
+  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('Invoices');
+  SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert));
+  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('Pictures');
+  SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert));
+
+  { Create a month calendar ========================================= }
+  Calendar:= CreateWindow('SysMonthCal32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP,
+             484,8,228,162, hWindow, 0, Inst, nil);
+  { show the stored date }
+  PickerTime.wYear := 2024; PickerTime.wMonth := 1; PickerTime.wDay := 1; PickerTime.wDayOfWeek := 1;
+  PickerTime.wHour := 0; PickerTime.wMinute := 0; PickerTime.wSecond := 0; PickerTime.wMilliseconds := 0;
+  SendMessage(Calendar,MCM_SETCURSEL,0,LParam(@PickerTime));
+
+  { Create a rich edit ============================================== }
+  Notes:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_MULTILINE or ES_AUTOVSCROLL or WS_VSCROLL or ES_WANTRETURN,
+          8,180,300,89, hWindow, 0, Inst, nil);
+  { add lines to rich edit }
+  SendMessage(Notes,WM_SETTEXT,0,LParam(PChar('A rich edit with two lines,'+#13#10+'shown in a multi-line edit.')));
+
+  { Create a masked edit field ====================================== }
+  Phone:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','(   )    -    ', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+          316,180,121,21, hWindow, 0, Inst, nil);
+  SendMessage(Phone,EM_LIMITTEXT,14,0);
+
+  { Create a colour box ============================================= }
+  Colour:= CreateWindow('combobox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or CBS_DROPDOWNLIST,
+           316,210,121,150, hWindow, 0, Inst, nil);
+  { add colours to colour box }
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Black')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Maroon')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Green')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Olive')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Navy')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Purple')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Teal')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Gray')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Silver')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Red')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Lime')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Yellow')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Blue')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Fuchsia')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Aqua')));
+  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('White')));
+  SendMessage(Colour,CB_SETCURSEL,4,0);
+
+  { Create an extended combo box ==================================== }
+  Size:= CreateWindow('combobox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or CBS_DROPDOWNLIST,
+         316,242,121,150, hWindow, 0, Inst, nil);
+  { add items to combo box }
+  SendMessage(Size,CB_ADDSTRING,0,LParam(PChar('Small')));
+  SendMessage(Size,CB_ADDSTRING,0,LParam(PChar('Medium')));
+  SendMessage(Size,CB_ADDSTRING,0,LParam(PChar('Large')));
+  SendMessage(Size,CB_SETCURSEL,1,0);
+
+  { Create a check list box ========================================= }
+  Options:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or LBS_NOTIFY or LBS_NOINTEGRALHEIGHT,
+            484,180,228,89, hWindow, 0, Inst, nil);
+  SendMessage(Options,LB_SETITEMHEIGHT,0,16);
+  { add items to check list box }
+  SendMessage(Options,LB_ADDSTRING,0,LParam(PChar('Show hidden files')));
+  SendMessage(Options,LB_ADDSTRING,0,LParam(PChar('Sort by name')));
+  SendMessage(Options,LB_ADDSTRING,0,LParam(PChar('Group by type')));
+
+  { Create a grid =================================================== }
+  Scores:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL,
+           8,280,380,172, hWindow, 0, Inst, nil);
+  SendMessage(Scores,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES);
+  SendMessage(Scores,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(ImageList_Create(1,24,ILC_COLOR,0,1)));
+  { add columns to grid }
+  ListColumn.mask := LVCF_WIDTH;
+  ListColumn.cx := 121; SendMessage(Scores,LVM_INSERTCOLUMN,0,LParam(@ListColumn));
+  ListColumn.cx := 81; for ListIndex := 1 to 3 do SendMessage(Scores,LVM_INSERTCOLUMN,ListIndex,LParam(@ListColumn));
+  { add rows to grid }
+  ListItem.mask := LVIF_TEXT; ListItem.iSubItem := 0; ListItem.pszText := '';
+  for ListIndex := 0 to 4 do begin ListItem.iItem := ListIndex; SendMessage(Scores,LVM_INSERTITEM,0,LParam(@ListItem)); end;
+
+  { Create a grid =================================================== }
+  Swatches:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_NOCOLUMNHEADER,
+             396,280,318,172, hWindow, 0, Inst, nil);
+  SendMessage(Swatches,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES);
+  SendMessage(Swatches,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(ImageList_Create(1,36,ILC_COLOR,0,1)));
+  { add columns to grid }
+  ListColumn.mask := LVCF_WIDTH;
+  ListColumn.cx := 37; for ListIndex := 0 to 5 do SendMessage(Swatches,LVM_INSERTCOLUMN,ListIndex,LParam(@ListColumn));
+  { add rows to grid }
+  ListItem.mask := LVIF_TEXT; ListItem.iSubItem := 0; ListItem.pszText := '';
+  for ListIndex := 0 to 3 do begin ListItem.iItem := ListIndex; SendMessage(Swatches,LVM_INSERTITEM,0,LParam(@ListItem)); end;
+
+
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFont(-11,0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessage(DueDate,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(DueTime,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Reminder,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Files,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Folders,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Calendar,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Notes,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Phone,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Colour,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Size,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Options,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Scores,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessage(Swatches,WM_SETFONT,hFont1,0);
+
+  SetFocus(DueDate);
+
+  UpdateWindow(hWindow);
+
+  {the standard message loop}
+  while GetMessage(TheMessage,0,0,0) do begin
+    if not IsDialogMessage(hWindow,TheMessage) then begin
+      TranslateMessage(TheMessage);
+      DispatchMessage(TheMessage);
+    end;
+  end;
+end.
+
+
