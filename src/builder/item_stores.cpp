@@ -1,7 +1,7 @@
 // The item stores of list boxes, combo boxes and memos.
 #include "builder/item_stores.h"
 
-#include "controls/geometry.h"
+#include "builder/geometry.h"
 
 namespace vornic {
 

@@ -5,7 +5,7 @@
 
 #include "builder/builder.h"
 #include "controls/control_steps.h"
-#include "controls/geometry.h"
+#include "builder/geometry.h"
 #include "controls/window_control.h"
 #include "output/program_text.h"
 

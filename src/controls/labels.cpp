@@ -4,7 +4,7 @@
 
 #include "builder/builder.h"
 #include "controls/control_steps.h"
-#include "controls/geometry.h"
+#include "builder/geometry.h"
 #include "controls/painted_label.h"
 #include "controls/window_control.h"
 #include "lib/translate.h"

@@ -7,7 +7,7 @@
 
 #include "builder/builder.h"
 #include "controls/control_steps.h"
-#include "controls/geometry.h"
+#include "builder/geometry.h"
 #include "controls/window_control.h"
 #include "lib/code_layout.h"
 #include "lib/text.h"

@@ -4,7 +4,7 @@
 
 #include "builder/builder.h"
 #include "controls/control_steps.h"
-#include "controls/geometry.h"
+#include "builder/geometry.h"
 #include "controls/shape_paint.h"
 #include "output/program_text.h"
 

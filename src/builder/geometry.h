@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "builder/builder.h"
+#include "input/line_words.h"
 #include "lib/box.h"
 
 namespace vornic {
