@@ -12,6 +12,7 @@
 
 #include "input/binary_to_text.h"
 #include "input/text_to_binary.h"
+#include "support/conversions.h"
 #include "support/corpus.h"
 #include "support/run_fixture.h"
 #include "support/scratch_files.h"
@@ -20,20 +21,6 @@ namespace vornic {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string BinaryOf(const std::string& text) {
-  std::istringstream input(text);
-  std::ostringstream output;
-  FormTextToResource(input, output);
-  return output.str();
-}
-
-std::string TextOf(const std::string& binary) {
-  std::istringstream input(binary);
-  std::ostringstream output;
-  FormResourceToText(input, output);
-  return output.str();
-}
 
 // A form whose bitmaps make a text of many pieces: an image and a bit button
 // of `lines` data lines each, with `between` inside the form between them.

@@ -18,7 +18,7 @@
 #include "lib/errors.h"
 #include "output/program_text.h"
 #include "support/run_fixture.h"
-#include "support/tree_translation.h"
+#include "support/program_fixture.h"
 
 namespace vornic {
 namespace {
@@ -112,9 +112,7 @@ TEST_F(ListEntryTest, EntryThatIsNoSingleStringIsRefusedAtItsLine) {
           EXPECT_EQ(failure.what() + std::string("\n"), report);
         }
       }
-      TSDPR dpr("form");
-      int count = 0;
-      EXPECT_EQ(WriteFormTree(form, dpr, "form", count) + "\n", report);
+      EXPECT_EQ(TranslatedProgram(form, Translation::kExtended) + "\n", report);
 
       // Whole runs: the files found stay as they were.
       for (const char* option : {"", "--extended"}) {

@@ -21,11 +21,11 @@ std::string Geometry(int left) {
 // Glyph.Data of a 24-bit bitmap 8 by 4 pixels: its length in 4 bytes, then
 // the file, 32 bytes a line.
 std::string GlyphData() {
-  DibSpec spec;
-  spec.width = 8;
-  spec.height = 4;
-  spec.rows.assign(8 * 4 * 3, '\x40');
-  const std::string file = BmpFile(spec);
+  DibLayout layout;
+  layout.width = 8;
+  layout.height = 4;
+  layout.rows.assign(8 * 4 * 3, '\x40');
+  const std::string file = BmpFile(layout);
   const std::string data = std::string{static_cast<char>(file.size()), 0, 0, 0} + file;
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string lines = "    Glyph.Data = {";

@@ -75,14 +75,7 @@ std::string Tabs(size_t count) {
 class ViewsTest : public WriterFixture {
  protected:
   // The report of the form's first failing line, empty when it is written.
-  std::string Failure(const std::string& objects) {
-    try {
-      WriteForm(objects);
-    } catch (const EParserError& failure) {
-      return failure.what();
-    }
-    return "";
-  }
+  std::string Failure(const std::string& objects) { return WriteFormReport(objects); }
 };
 
 TEST_F(ViewsTest, ListsLongerThanTheThresholdAreWalkedFromArrays) {

@@ -5,47 +5,32 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <regex>
 #include <string>
 
-#include "builder/program_names.h"
-#include "extended/class_table.h"
-#include "extended/form_writer.h"
-#include "form/form_reader.h"
-#include "form/references.h"
-#include "output/program_text.h"
+#include "support/program_fixture.h"
 
 namespace vornic {
 
-class WriterFixture : public ::testing::Test {
+class WriterFixture : public ProgramFixture {
  protected:
-  /// Writes a form holding `objects` (form text, LF line ends) and `values`.
+  /// Writes a form holding `objects` (form text, LF line ends) and `values`;
+  /// returns the report of its first failing line, empty when it is written.
+  std::string WriteFormReport(const std::string& objects, const std::string& values = "") {
+    return TranslateForm("object Form1: TForm1\n  ClientHeight = 300\n  ClientWidth = 400\n" +
+                         values + "  TextHeight = 13\n" + objects + "end\n");
+  }
+  /// The same for a form that must be written.
   void WriteForm(const std::string& objects, const std::string& values = "") {
-    ClassTable classes;
-    FormReader reader("form.txt", classes);
-    reader.Add("object Form1: TForm1\n  ClientHeight = 300\n  ClientWidth = 400\n" + values +
-               "  TextHeight = 13\n" + objects + "end\n");
-    reader.Finish();
-    FormTree tree = reader.TakeTree();
-    ResolveReferences(tree);
-    ProgramNames names;
-    names.ReserveExtendedIdentifiers();
-    program_ = std::make_unique<TSDPR>("form");
-    FormWriter writer(*program_, names, classes, "form");
-    writer.Write(tree);
+    ASSERT_EQ(WriteFormReport(objects, values), "");
   }
 
   /// What the form added to `section` of the program's frame, its lines
   /// separated by "\n" without their indentation.
   std::string Lines(const std::string& section) const {
-    static const TSDPR kFrame("form");
     static const std::regex kLineStart("\r\n *");
-    const std::string added = program_->Section(section).substr(kFrame.Section(section).size());
-    return std::regex_replace(added, kLineStart, "\n");
+    return std::regex_replace(Added(section), kLineStart, "\n");
   }
-
-  std::unique_ptr<TSDPR> program_;
 };
 
 }  // namespace vornic

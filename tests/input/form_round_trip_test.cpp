@@ -13,6 +13,7 @@
 #include "input/binary_to_text.h"
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
+#include "support/conversions.h"
 #include "support/corpus.h"
 #include "support/scratch_files.h"
 
@@ -20,20 +21,6 @@ namespace vornic {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ResourceFromText(const std::string& text) {
-  std::istringstream input(text);
-  std::ostringstream output;
-  FormTextToResource(input, output);
-  return output.str();
-}
-
-std::string TextFromResource(const std::string& resource) {
-  std::istringstream input(resource);
-  std::ostringstream output;
-  FormResourceToText(input, output);
-  return output.str();
-}
 
 // Where two byte strings first differ, for a short failure message; empty
 // when they are equal.
@@ -90,11 +77,11 @@ void CheckFolder(const char* name, const std::map<std::string, std::string>& cha
 }
 
 std::string BinaryTextBinary(const std::string& resource) {
-  return ResourceFromText(TextFromResource(resource));
+  return BinaryOf(TextOf(resource));
 }
 
 TEST(FormRoundTripTest, TextToBinaryToTextToBinaryKeepsTheBinary) {
-  CheckFolder("text", TextFilesWhoseBinaryChanges(), ResourceFromText, BinaryTextBinary);
+  CheckFolder("text", TextFilesWhoseBinaryChanges(), BinaryOf, BinaryTextBinary);
 }
 
 // Binary files holding what form text cannot carry back unchanged.

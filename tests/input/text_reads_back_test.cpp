@@ -13,6 +13,7 @@
 #include "input/form_bytes.h"
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
+#include "support/conversions.h"
 #include "support/corpus.h"
 #include "support/scratch_files.h"
 
@@ -22,20 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FormBytes;
 using testing::ResourceHeader;
-
-std::string TextOf(const std::string& binary) {
-  std::istringstream input(binary);
-  std::ostringstream output;
-  FormResourceToText(input, output);
-  return output.str();
-}
-
-std::string BinaryOf(const std::string& text) {
-  std::istringstream input(text);
-  std::ostringstream output;
-  FormTextToResource(input, output);
-  return output.str();
-}
 
 // Every binary given here is one the reader takes.
 void ExpectTextReadsBack(const std::string& binary) {

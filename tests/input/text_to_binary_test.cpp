@@ -11,6 +11,8 @@
 
 #include "lib/errors.h"
 
+#include "support/conversions.h"
+
 namespace vornic {
 namespace {
 
@@ -33,13 +35,6 @@ std::string ToBinary(const std::string& text) {
   return output.str();
 }
 
-std::string ToResource(const std::string& text) {
-  std::istringstream input(text);
-  std::ostringstream output;
-  FormTextToResource(input, output);
-  return output.str();
-}
-
 // The record bytes of one property value, as hexadecimal pairs.
 std::string ValueHex(const std::string& value) {
   std::string binary = ToBinary("object A: B\r\n  P = " + value + "\r\nend\r\n");
@@ -51,7 +46,7 @@ std::string ValueHex(const std::string& value) {
 template <typename E>
 std::string FailureOf(const std::string& text) {
   try {
-    ToResource(text);
+    BinaryOf(text);
   } catch (const E& failure) {
     return failure.what();
   }
@@ -372,19 +367,19 @@ TEST(TextToBinaryTest, LongTextsCrossManyRefills) {
 }
 
 TEST(TextToBinaryTest, ResourceHeaderNamesTheUpperCaseRootClass) {
-  std::string resource = ToResource("object MainForm: TMainForm\r\nend\r\n");
+  std::string resource = BinaryOf("object MainForm: TMainForm\r\nend\r\n");
   std::string data = ToBinary("object MainForm: TMainForm\r\nend\r\n");
   EXPECT_EQ(resource, Bytes("\xFF\x0A\x00TMAINFORM\x00\x30\x10") +
                           std::string(1, static_cast<char>(data.size())) + std::string(3, '\0') +
                           data);
   // Prefix and child position are stepped over to find the class name.
-  resource = ToResource("inherited F: T\xE4x_1 [300]\r\nend\r\n");
+  resource = BinaryOf("inherited F: T\xE4x_1 [300]\r\nend\r\n");
   EXPECT_EQ(Hex(resource.substr(0, 14)), "FF 0A 00 54 E4 58 5F 31 00 30 10 12 00 00");
 }
 
 TEST(TextToBinaryTest, ResourceHeaderCutsLongClassNamesTo70Bytes) {
   std::string name(100, 'c');
-  std::string resource = ToResource("object " + name + "\r\nend\r\n");
+  std::string resource = BinaryOf("object " + name + "\r\nend\r\n");
   EXPECT_EQ(resource.substr(3, 71), std::string(70, 'C') + '\0');
   EXPECT_EQ(resource.substr(80), ToBinary("object " + name + "\r\nend\r\n"));
 }
@@ -397,7 +392,7 @@ TEST(TextToBinaryTest, LargeDataGetsItsSizesFilledInAfterItIsWritten) {
   for (int line = 0; line < 10000; ++line) data_text += data_line;
   data_text += "}\r\n";
   const std::string resource =
-      ToResource("object a: TBig\r\n  P = " + data_text + "  Q = " + data_text + "end\r\n");
+      BinaryOf("object a: TBig\r\n  P = " + data_text + "  Q = " + data_text + "end\r\n");
 
   const std::string data(300000, '\xFF');
   auto size_bytes = [](uint32_t size) {

@@ -64,19 +64,19 @@ Raster Decoded(const std::string& property) {
 
 // A 32-bit icon image with AND mask; `alpha` gives every pixel's alpha byte.
 std::string IconDib32(const Raster& colours, uint8_t alpha, std::string_view mask_rows) {
-  DibSpec spec;
-  spec.width = colours.width;
-  spec.height = colours.height * 2;
-  spec.bit_count = 32;
+  DibLayout layout;
+  layout.width = colours.width;
+  layout.height = colours.height * 2;
+  layout.bit_count = 32;
   for (int y = colours.height; y-- > 0;) {
     for (int x = 0; x < colours.width; ++x) {
       const Rgba pixel = PixelAt(colours, x, y);
-      spec.rows += {static_cast<char>(pixel.blue), static_cast<char>(pixel.green),
+      layout.rows += {static_cast<char>(pixel.blue), static_cast<char>(pixel.green),
                     static_cast<char>(pixel.red), static_cast<char>(alpha)};
     }
   }
-  spec.rows += mask_rows;
-  return DibBytes(spec);
+  layout.rows += mask_rows;
+  return DibBytes(layout);
 }
 
 TEST(PictureDecodeTest, EachFormatDecodesToItsPixels) {
@@ -166,7 +166,7 @@ TEST(PictureDecodeTest, BitmapLayoutsDecodeAlike) {
   const std::vector<uint32_t> palette{0xFF0000, 0x0000FF};
   const struct {
     const char* name;
-    DibSpec spec;
+    DibLayout layout;
   } cases[] = {
       {"1 bit", {3, 2, 1, 0, {}, palette, StoredRows(false, 1, nullptr)}},
       {"4 bits", {3, 2, 4, 0, {}, palette, StoredRows(false, 4, nullptr)}},
@@ -182,7 +182,7 @@ TEST(PictureDecodeTest, BitmapLayoutsDecodeAlike) {
       PaintRaster(3, 2, [](int x, int y) { return kBitmapColours[kIndexes[y][x]]; });
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    ExpectPixels(expected, Decoded(PictureProperty("TBitmap", BmpFile(c.spec))), 0);
+    ExpectPixels(expected, Decoded(PictureProperty("TBitmap", BmpFile(c.layout))), 0);
   }
 }
 
@@ -218,7 +218,7 @@ TEST(PictureDecodeTest, IconTransparencyComesFromAlphaOrElseTheMask) {
   EXPECT_EQ(PixelAt(alpha, 1, 0).alpha, 90);
   EXPECT_EQ(PixelAt(alpha, 0, 0).alpha, 90);
 
-  DibSpec four_bits{
+  DibLayout four_bits{
       2, 4, 4, 0, {}, {0x000000, 0x1EC83C}, std::string("\x11\0\0\0\x11\0\0\0", 8) + mask};
   const Raster paletted =
       Decoded(PictureProperty("TIcon", IconFile({{2, 2, 4, DibBytes(four_bits)}})));
@@ -340,7 +340,7 @@ TEST(PictureDecodeTest, AbsurdSizesAreRefusedBeforeAllocating) {
                   " bytes");
   }
 
-  DibSpec huge{20000, 20000, 24, 0, {}, {}, std::string(64, '\0')};
+  DibLayout huge{20000, 20000, 24, 0, {}, {}, std::string(64, '\0')};
   EXPECT_EQ(DecodePicture(PictureProperty("TBitmap", BmpFile(huge))).reason,
             "TBitmap: bitmap of 20000 x 20000 pixels");
 }

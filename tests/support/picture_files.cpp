@@ -126,30 +126,30 @@ std::string EncodePng(const Raster& raster, const PngLayout& layout) {
   return file;
 }
 
-std::string DibBytes(const DibSpec& spec) {
+std::string DibBytes(const DibLayout& layout) {
   std::string out;
   PutLittle32(out, 40);
-  PutLittle32(out, static_cast<uint32_t>(spec.width));
-  PutLittle32(out, static_cast<uint32_t>(spec.height));
+  PutLittle32(out, static_cast<uint32_t>(layout.width));
+  PutLittle32(out, static_cast<uint32_t>(layout.height));
   PutLittle16(out, 1);
-  PutLittle16(out, spec.bit_count);
-  PutLittle32(out, spec.compression);
-  PutLittle32(out, static_cast<uint32_t>(spec.rows.size()));
+  PutLittle16(out, layout.bit_count);
+  PutLittle32(out, layout.compression);
+  PutLittle32(out, static_cast<uint32_t>(layout.rows.size()));
   PutLittle32(out, 0);
   PutLittle32(out, 0);
-  PutLittle32(out, static_cast<uint32_t>(spec.palette.size()));
+  PutLittle32(out, static_cast<uint32_t>(layout.palette.size()));
   PutLittle32(out, 0);
-  for (const uint32_t mask : spec.masks) PutLittle32(out, mask);
-  for (const uint32_t colour : spec.palette) PutLittle32(out, colour);
-  return out + spec.rows;
+  for (const uint32_t mask : layout.masks) PutLittle32(out, mask);
+  for (const uint32_t colour : layout.palette) PutLittle32(out, colour);
+  return out + layout.rows;
 }
 
-std::string BmpFile(const DibSpec& spec) {
-  const std::string dib = DibBytes(spec);
+std::string BmpFile(const DibLayout& layout) {
+  const std::string dib = DibBytes(layout);
   std::string out = "BM";
   PutLittle32(out, static_cast<uint32_t>(14 + dib.size()));
   PutLittle32(out, 0);
-  PutLittle32(out, static_cast<uint32_t>(14 + dib.size() - spec.rows.size()));
+  PutLittle32(out, static_cast<uint32_t>(14 + dib.size() - layout.rows.size()));
   return out + dib;
 }
 

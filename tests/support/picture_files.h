@@ -44,7 +44,7 @@ struct PngLayout {
 std::string EncodePng(const Raster& raster, const PngLayout& layout);
 
 /// A DIB with a 40-byte header; `rows` are the pixel rows exactly as stored.
-struct DibSpec {
+struct DibLayout {
   int width = 0;
   int height = 0;  // as stored: negative for rows from the top, doubled for icons
   int bit_count = 24;
@@ -53,9 +53,9 @@ struct DibSpec {
   std::vector<uint32_t> palette;  // 0xRRGGBB each
   std::string rows;
 };
-std::string DibBytes(const DibSpec& spec);
+std::string DibBytes(const DibLayout& layout);
 /// The DIB behind a file header whose pixel offset points past the palette.
-std::string BmpFile(const DibSpec& spec);
+std::string BmpFile(const DibLayout& layout);
 
 /// One image of an icon file: its directory size and depth, and its bytes
 /// (a DIB or a PNG file).

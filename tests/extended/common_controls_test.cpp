@@ -289,11 +289,11 @@ TEST_F(CommonControlsTest, SpeedButtonsOfAGroupStayDownOneAtATime) {
 // A 24-bit bitmap of `width` by 4 pixels as Glyph.Data lines: its length in
 // 4 bytes, then the file.
 std::string GlyphData(int width) {
-  DibSpec spec;
-  spec.width = width;
-  spec.height = 4;
-  spec.rows.assign(static_cast<size_t>(width) * 4 * 3, '\x40');
-  const std::string file = BmpFile(spec);
+  DibLayout layout;
+  layout.width = width;
+  layout.height = 4;
+  layout.rows.assign(static_cast<size_t>(width) * 4 * 3, '\x40');
+  const std::string file = BmpFile(layout);
   const std::string data = std::string{static_cast<char>(file.size()), 0, 0, 0} + file;
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string lines = "    Glyph.Data = {";

@@ -103,17 +103,17 @@ TEST_F(ExtendedBitmapsTest, GlyphBecomesAnImageListOfItsImagesMaskedByItsCornerC
   const Raster glyph = PaintRaster(8, 4, [](int x, int y) {
     return x == 0 && y == 3 ? Rgba{0, 128, 128, 255} : Rgba{uint8_t(x * 30), 200, 10, 255};
   });
-  DibSpec spec;
-  spec.width = 8;
-  spec.height = 4;
+  DibLayout layout;
+  layout.width = 8;
+  layout.height = 4;
   for (int y = 3; y >= 0; --y) {
     for (int x = 0; x < 8; ++x) {
       const Rgba pixel = PixelAt(glyph, x, y);
-      spec.rows += {static_cast<char>(pixel.blue), static_cast<char>(pixel.green),
+      layout.rows += {static_cast<char>(pixel.blue), static_cast<char>(pixel.green),
                     static_cast<char>(pixel.red)};
     }
   }
-  const std::string file = BmpFile(spec);
+  const std::string file = BmpFile(layout);
   const std::string data = std::string{static_cast<char>(file.size()), 0, 0, 0} + file;
   const std::string form =
       "object Form1: TForm1\n" +
