@@ -5,12 +5,12 @@
 
 #include <string_view>
 
-#include "extended/control_values.h"
-#include "extended/glyph_drawing.h"
-#include "extended/shortcut_text.h"
 #include "extended/actions.h"
 #include "extended/class_table.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
+#include "extended/glyph_drawing.h"
+#include "extended/shortcut_text.h"
 #include "form/form_object.h"
 #include "lib/code_layout.h"
 #include "lib/text.h"
@@ -47,6 +47,7 @@ namespace {
 // which carry their window in lParam and id 0. Dialog navigation sends the
 // ids 1 to 9 (IDOK, IDCANCEL, ...), so commands count from far above them.
 constexpr int kFirstCommandId = 40001;
+constexpr int kFirstPopupCommandId = 50001;
 
 // The caption of a separator line.
 constexpr std::string_view kSeparatorCaption = "'-'";
@@ -91,6 +92,7 @@ MenuText MenuBar::Build(FormWriter& writer, const FormObject& menu, const std::s
   MenuText text;
   text.declarations = "\r\n    " + variable + ": HMENU;";
   text.creation = "\r\n" + BannerComment(kind.banner) + Line(variable + " := " + kind.create + ";");
+  popup_ = kind.popup;
   images_ = writer.ImageListOf(menu);
   if (images_ != nullptr && images_->variable.empty()) images_ = nullptr;
   AppendItems(writer, menu, variable, text);
@@ -183,7 +185,8 @@ void MenuBar::AppendItem(FormWriter& writer, const FormObject& object, const std
 
 void MenuBar::AppendCommand(const MenuItemValues& item, const std::string& click,
                             const std::string& menu, MenuText& text) {
-  const std::string id = std::to_string(kFirstCommandId + next_id_++);
+  const std::string id = std::to_string(popup_ ? kFirstPopupCommandId + next_popup_id_++
+                                               : kFirstCommandId + next_id_++);
   text.creation += Line("AppendMenu(" + menu + ", " + Flags(item, false) + ", " + id + ", " +
                         ItemText(item) + ");");
   if (item.Clicks) {

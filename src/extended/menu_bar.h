@@ -24,6 +24,7 @@ struct MenuText {
 struct MenuKind {
   const char* banner;  // the comment above the menu's creation
   const char* create;  // the call that makes the handle, e.g. "CreateMenu"
+  bool popup = false;  // a popup menu: its commands take ids of their own range
 };
 
 /// The menu kind of a window's bar.
@@ -63,9 +64,13 @@ class MenuBar {
   /// Writes what measures and draws the images of the menus built last.
   void WriteImageDrawing(FormWriter& writer);
 
-  int next_id_ = 0;    // command items so far: ids follow one another
-  std::string bar_;    // the bar's handle; empty until it is open
-  MenuText bar_text_;  // the bar's text, written by Close
+  // Command items so far, of the bar and of the popup menus: ids follow one
+  // another in each range, so that the bar's ids do not depend on popups.
+  int next_id_ = 0;
+  int next_popup_id_ = 0;
+  bool popup_ = false;  // a popup menu is being built
+  std::string bar_;     // the bar's handle; empty until it is open
+  MenuText bar_text_;   // the bar's text, written by Close
   // While a menu is built: the image list its items show images of, and the
   // menus (the menu and its submenus) with an item that shows one.
   const BuiltImageList* images_ = nullptr;

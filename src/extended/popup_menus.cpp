@@ -11,7 +11,7 @@ namespace vornic {
 
 namespace {
 
-constexpr MenuKind kPopupMenu{"Create a popup menu", "CreatePopupMenu"};
+constexpr MenuKind kPopupMenu{"Create a popup menu", "CreatePopupMenu", true};
 
 // Opens a popup menu where the mouse was clicked, or, for the menu key,
 // at the window's top left corner.

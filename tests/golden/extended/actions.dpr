@@ -66,23 +66,23 @@ begin
       InitCommonControls;
     end;
     WM_COMMAND: begin
-      if (lParam = 0) and (wParam = 40001) then MessageBox(hWindow,'pmAboutClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50001) then MessageBox(hWindow,'pmAboutClick','Check',MB_OK);
       if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
       if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
       if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
       if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
       if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 6) then MessageBox(hWindow,'actExitExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40002) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40003) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40004) then MessageBox(hWindow,'pmClearClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50002) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50003) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50004) then MessageBox(hWindow,'pmClearClick','Check',MB_OK);
       if HWND(lParam) = btnNew then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
       if HWND(lParam) = btnSave then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
       if HWND(lParam) = CheckBox1 then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40005) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40006) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40007) then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40008) then MessageBox(hWindow,'actExitExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40009) then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40001) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40002) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40003) then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40004) then MessageBox(hWindow,'actExitExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40005) then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
       exit;
     end;
     WM_MEASUREITEM: begin
@@ -176,7 +176,7 @@ begin
 
   { Create a popup menu ============================================= }
   pmForm := CreatePopupMenu;
-  AppendMenu(pmForm, MF_STRING, 40001, 'About...');
+  AppendMenu(pmForm, MF_STRING, 50001, 'About...');
 
   { Create a tool bar =============================================== }
   ToolBar1:= CreateWindow('ToolbarWindow32','', WS_VISIBLE or WS_CHILD or WS_CLIPSIBLINGS or CCS_NORESIZE or CCS_NOPARENTALIGN or TBSTYLE_WRAPABLE,
@@ -237,19 +237,19 @@ begin
 
   { Create a popup menu ============================================= }
   pmList := CreatePopupMenu;
-  AppendMenu(pmList, MF_STRING, 40002, '&New'#9'Ctrl+N');
+  AppendMenu(pmList, MF_STRING, 50002, '&New'#9'Ctrl+N');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 0;
   SetMenuItemInfo(pmList, 0, True, MenuItemImage);
-  AppendMenu(pmList, MF_STRING, 40003, '&Open...'#9'Ctrl+O');
+  AppendMenu(pmList, MF_STRING, 50003, '&Open...'#9'Ctrl+O');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 1;
   SetMenuItemInfo(pmList, 1, True, MenuItemImage);
-  AppendMenu(pmList, MF_STRING, 40004, 'Clear');
+  AppendMenu(pmList, MF_STRING, 50004, 'Clear');
 
   { Create a button ================================================= }
   btnNew:= CreateWindow('Button','&New',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
@@ -268,26 +268,26 @@ begin
   MainMenu1 := CreateMenu;
   mnuFile := CreatePopupMenu;
   AppendMenu(MainMenu1, MF_POPUP, mnuFile, '&File');
-  AppendMenu(mnuFile, MF_STRING, 40005, '&New'#9'Ctrl+N');
+  AppendMenu(mnuFile, MF_STRING, 40001, '&New'#9'Ctrl+N');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 0;
   SetMenuItemInfo(mnuFile, 0, True, MenuItemImage);
-  AppendMenu(mnuFile, MF_STRING, 40006, '&Open...'#9'Ctrl+O');
+  AppendMenu(mnuFile, MF_STRING, 40002, '&Open...'#9'Ctrl+O');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 1;
   SetMenuItemInfo(mnuFile, 1, True, MenuItemImage);
-  AppendMenu(mnuFile, MF_STRING or MF_GRAYED, 40007, '&Save'#9'Ctrl+S');
+  AppendMenu(mnuFile, MF_STRING or MF_GRAYED, 40003, '&Save'#9'Ctrl+S');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 2;
   SetMenuItemInfo(mnuFile, 2, True, MenuItemImage);
   AppendMenu(mnuFile, MF_SEPARATOR, 0, nil);
-  AppendMenu(mnuFile, MF_STRING, 40008, 'E&xit');
+  AppendMenu(mnuFile, MF_STRING, 40004, 'E&xit');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
@@ -295,7 +295,7 @@ begin
   SetMenuItemInfo(mnuFile, 4, True, MenuItemImage);
   mnuFormat := CreatePopupMenu;
   AppendMenu(MainMenu1, MF_POPUP, mnuFormat, 'F&ormat');
-  AppendMenu(mnuFormat, MF_STRING or MF_CHECKED, 40009, '&Bold'#9'Ctrl+B');
+  AppendMenu(mnuFormat, MF_STRING or MF_CHECKED, 40005, '&Bold'#9'Ctrl+B');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;

@@ -59,13 +59,13 @@ begin
     WM_CREATE: begin
     end;
     WM_COMMAND: begin
-      if (lParam = 0) and (wParam = 40001) then MessageBox(hWindow,'PopupCopyClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50001) then MessageBox(hWindow,'PopupCopyClick','Check',MB_OK);
       if HWND(lParam) = CloseButton then MessageBox(hWindow,'CloseButtonClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40002) then MessageBox(hWindow,'FileNewClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40003) then MessageBox(hWindow,'FileOpenClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40004) then MessageBox(hWindow,'FileSaveClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40008) then MessageBox(hWindow,'FileExitClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40019) then MessageBox(hWindow,'HelpAboutClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40001) then MessageBox(hWindow,'FileNewClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40002) then MessageBox(hWindow,'FileOpenClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40003) then MessageBox(hWindow,'FileSaveClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40007) then MessageBox(hWindow,'FileExitClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40018) then MessageBox(hWindow,'HelpAboutClick','Check',MB_OK);
       exit;
     end;
     WM_CONTEXTMENU: begin
@@ -132,7 +132,7 @@ begin
 
   { Create a popup menu ============================================= }
   PopupMenu1 := CreatePopupMenu;
-  AppendMenu(PopupMenu1, MF_STRING, 40001, '&Copy');
+  AppendMenu(PopupMenu1, MF_STRING, 50001, '&Copy');
 
   SetWindowLong(Memo1, GWL_USERDATA, SetWindowLong(Memo1, GWL_WNDPROC, LongInt(@PassContextMenu)));
 
@@ -144,37 +144,37 @@ begin
   MainMenu1 := CreateMenu;
   FileMenu := CreatePopupMenu;
   AppendMenu(MainMenu1, MF_POPUP, FileMenu, '&File');
-  AppendMenu(FileMenu, MF_STRING, 40002, '&New'#9'Ctrl+N');
-  AppendMenu(FileMenu, MF_STRING, 40003, '&Open...'#9'Ctrl+O');
+  AppendMenu(FileMenu, MF_STRING, 40001, '&New'#9'Ctrl+N');
+  AppendMenu(FileMenu, MF_STRING, 40002, '&Open...'#9'Ctrl+O');
   SetMenuDefaultItem(FileMenu, 1, 1);
-  AppendMenu(FileMenu, MF_STRING, 40004, '&Save'#9'Ctrl+S');
-  AppendMenu(FileMenu, MF_STRING or MF_GRAYED, 40005, 'Save &As...'#9'Shift+Ctrl+S');
+  AppendMenu(FileMenu, MF_STRING, 40003, '&Save'#9'Ctrl+S');
+  AppendMenu(FileMenu, MF_STRING or MF_GRAYED, 40004, 'Save &As...'#9'Shift+Ctrl+S');
   AppendMenu(FileMenu, MF_SEPARATOR, 0, nil);
   FileRecent := CreatePopupMenu;
   AppendMenu(FileMenu, MF_POPUP, FileRecent, '&Recent');
-  AppendMenu(FileRecent, MF_STRING or MF_CHECKED, 40006, '&1 notes.txt');
-  AppendMenu(FileRecent, MF_STRING, 40007, '&2 todo.txt');
+  AppendMenu(FileRecent, MF_STRING or MF_CHECKED, 40005, '&1 notes.txt');
+  AppendMenu(FileRecent, MF_STRING, 40006, '&2 todo.txt');
   AppendMenu(FileMenu, MF_SEPARATOR, 0, nil);
-  AppendMenu(FileMenu, MF_STRING, 40008, 'E&xit'#9'Alt+F4');
+  AppendMenu(FileMenu, MF_STRING, 40007, 'E&xit'#9'Alt+F4');
   EditMenu := CreatePopupMenu;
   AppendMenu(MainMenu1, MF_POPUP, EditMenu, '&Edit');
-  AppendMenu(EditMenu, MF_STRING or MF_GRAYED, 40009, '&Undo'#9'Ctrl+Z');
+  AppendMenu(EditMenu, MF_STRING or MF_GRAYED, 40008, '&Undo'#9'Ctrl+Z');
   AppendMenu(EditMenu, MF_SEPARATOR, 0, nil);
-  AppendMenu(EditMenu, MF_STRING, 40010, 'Cu&t'#9'Ctrl+X');
-  AppendMenu(EditMenu, MF_STRING, 40011, '&Copy'#9'Ctrl+C');
-  AppendMenu(EditMenu, MF_STRING, 40012, '&Paste'#9'Ctrl+V');
-  AppendMenu(EditMenu, MF_STRING, 40013, 'De&lete'#9'Del');
+  AppendMenu(EditMenu, MF_STRING, 40009, 'Cu&t'#9'Ctrl+X');
+  AppendMenu(EditMenu, MF_STRING, 40010, '&Copy'#9'Ctrl+C');
+  AppendMenu(EditMenu, MF_STRING, 40011, '&Paste'#9'Ctrl+V');
+  AppendMenu(EditMenu, MF_STRING, 40012, 'De&lete'#9'Del');
   ViewMenu := CreatePopupMenu;
   AppendMenu(MainMenu1, MF_POPUP, ViewMenu, '&View');
-  AppendMenu(ViewMenu, MF_STRING, 40014, '&Small');
-  AppendMenu(ViewMenu, MF_STRING or MF_CHECKED, 40015, '&Large');
+  AppendMenu(ViewMenu, MF_STRING, 40013, '&Small');
+  AppendMenu(ViewMenu, MF_STRING or MF_CHECKED, 40014, '&Large');
   CheckMenuRadioItem(ViewMenu, 1, 1, 1, MF_BYPOSITION);
-  AppendMenu(ViewMenu, MF_STRING or MF_CHECKED or MF_MENUBARBREAK, 40016, 'Status &bar');
-  AppendMenu(ViewMenu, MF_STRING, 40017, '&Word wrap');
+  AppendMenu(ViewMenu, MF_STRING or MF_CHECKED or MF_MENUBARBREAK, 40015, 'Status &bar');
+  AppendMenu(ViewMenu, MF_STRING, 40016, '&Word wrap');
   HelpMenu := CreatePopupMenu;
   AppendMenu(MainMenu1, MF_POPUP, HelpMenu, '&Help');
-  AppendMenu(HelpMenu, MF_STRING, 40018, '&Contents'#9'F1');
-  AppendMenu(HelpMenu, MF_STRING, 40019, '&About...');
+  AppendMenu(HelpMenu, MF_STRING, 40017, '&Contents'#9'F1');
+  AppendMenu(HelpMenu, MF_STRING, 40018, '&About...');
   SetMenu(hWindow, MainMenu1);
 
 
