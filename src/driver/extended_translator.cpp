@@ -18,6 +18,12 @@ namespace vornic {
 
 namespace {
 
+// The name by which a warning names an object: the form's, or its class's
+// for an object without one.
+std::string NameOf(const FormObject& object) {
+  return object.name.empty() ? object.class_name : object.name;
+}
+
 class ExtendedTranslator final : public Translator {
  public:
   ExtendedTranslator(const std::string& text_name, const std::string& output_name,
@@ -34,8 +40,15 @@ class ExtendedTranslator final : public Translator {
     reader_.Finish();
     tree_ = reader_.TakeTree();
     // Writers follow references to objects anywhere in the form; a name the
-    // form does not hold leaves its reference unset.
-    ResolveReferences(tree_);
+    // form does not hold leaves its reference unset, and the user is told
+    // where it matters: on an object the translation writes.
+    for (const UnresolvedReference& lost : ResolveReferences(tree_)) {
+      if (lost.object->parent != nullptr && classes_.WriterFor(*lost.object) == nullptr) continue;
+      writer_.Warn(*lost.object, lost.property->line,
+                   lost.property->name + " of " + NameOf(*lost.object) + " names " +
+                       lost.property->value +
+                       ", which this form does not hold: it is written without it");
+    }
     writer_.Write(tree_);
   }
 
