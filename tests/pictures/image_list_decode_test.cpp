@@ -20,47 +20,10 @@
 namespace vornic {
 namespace {
 
-// Image `i` of the list below: a colour of its own, its left column transparent.
-Rgba Paint(int image, int x) {
-  if (x == 0) return Rgba{255, 255, 255, 0};
-  return Rgba{static_cast<uint8_t>(40 * image), 100, 200, 255};
-}
+// Image `i` of StoredImageList: a colour of its own, its left column transparent.
+Rgba Paint(int image, int x) { return ImageListPixel(image, x); }
 
-// A list of `count` 4 x 3 images in rows of two cells, as the designer
-// writes it: the header, the images' bitmap and the mask, their size
-// fields counting the headers only.
-std::string StoredList(int count, bool masked) {
-  const int rows = (count + 1) / 2;
-  const Raster sheet = PaintRaster(8, 3 * rows, [&](int x, int y) {
-    const int image = y / 3 * 2 + x / 4;
-    Rgba pixel = Paint(image, x % 4);
-    pixel.alpha = 255;
-    return pixel;
-  });
-  std::string bytes;
-  PutLittle16(bytes, 0x4C49);
-  PutLittle16(bytes, 0x0101);
-  PutLittle16(bytes, static_cast<uint32_t>(count));
-  PutLittle16(bytes, static_cast<uint32_t>(count + 1));
-  PutLittle16(bytes, 4);
-  PutLittle16(bytes, 4);  // width
-  PutLittle16(bytes, 3);  // height
-  PutLittle32(bytes, 0xFFFFFFFF);
-  PutLittle16(bytes, masked ? 0x10FF : 0x10FE);
-  bytes.append(8, '\xFF');
-  std::string image = EncodeBmpFile(sheet);
-  image.replace(2, 4, std::string("\x36\0\0\0", 4));
-  bytes += image;
-  if (masked) {
-    ImageStrip strip;
-    strip.images =
-        PaintRaster(8, 3 * rows, [&](int x, int y) { return Paint(y / 3 * 2 + x / 4, x % 4); });
-    std::string mask = ImageStripMask(strip);
-    mask.replace(2, 4, std::string("\x3E\0\0\0", 4));
-    bytes += mask;
-  }
-  return bytes + std::string(22, '\0');  // what the designer writes behind
-}
+std::string StoredList(int count, bool masked) { return StoredImageList(count, masked); }
 
 TEST(ImageListDecodeTest, ImagesComeOutSideBySideWithTheirTransparency) {
   for (const bool masked : {true, false}) {

@@ -72,4 +72,14 @@ std::string IconFile(const std::vector<IconImage>& images);
 std::string PictureProperty(std::string_view class_name, std::string_view stream,
                             bool with_length = true);
 
+/// The pixel at column `x` of image `image` of StoredImageList: a colour of
+/// the image's own, its left column transparent.
+Rgba ImageListPixel(int image, int x);
+/// An image list of `count` 4 x 3 images in rows of two cells, as the
+/// designer stores it: the header, the images' bitmap and, when `masked`,
+/// the mask, their size fields counting the headers only.
+std::string StoredImageList(int count, bool masked);
+/// `bytes` as upper-case hexadecimal digits, as form text writes data.
+std::string HexText(const std::string& bytes);
+
 }  // namespace vornic
