@@ -3,9 +3,9 @@
 
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <streambuf>
 
-#include "builder/builder.h"
 #include "driver/translation.h"
 #include "lib/file_replacement.h"
 #include "output/program_text.h"
@@ -28,16 +28,17 @@ class MemoryInput : public std::streambuf {
 void TranslateInMemory(const std::string& form, Translation kind) {
   MemoryInput buffer(form);
   std::istream input(&buffer);
-  TSDPR dpr("bench");
-  TBuilder builder("bench", kind);
-  // Never committed, the script is removed with the builder.
-  builder.BitmapStore.ScriptBaseName =
-      (std::filesystem::temp_directory_path() / "vornic_bench").string();
-  TextTranslation translation("bench.txt", dpr, builder);
-  ReadFormText(input, "bench.txt", translation);
+  // Never committed, the script is removed with the translation.
+  const std::string output =
+      (std::filesystem::temp_directory_path() / "vornic_bench.dpr").string();
+  std::unique_ptr<Translator> translation =
+      kind == Translation::kExtended ? MakeExtendedTranslator("bench.txt", output, ClassAliases())
+                                     : MakeExactTranslator("bench.txt", output);
+  ReadFormText(input, "bench.txt", translation->text());
+  translation->Finish();
   // A device is written in place: nothing to rename, nothing to flush to a disk.
   FileReplacement program("/dev/null");
-  dpr.SaveTo(program);
+  translation->program().SaveTo(program);
   program.Finish();
 }
 

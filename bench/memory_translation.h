@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "builder/builder.h"
+#include "driver/translator.h"
 
 namespace vornic {
 

@@ -1,16 +1,17 @@
 // Fuzz target: the whole translation of form text (logical lines, parser,
-// builder, generators, assembler) into a program held in memory, once with
-// each translation.
+// builder and generators, or form tree and writers, assembler) into a
+// program held in memory, once with each translation.
 #include <stdlib.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <sstream>
 #include <string>
 
-#include "builder/builder.h"
 #include "driver/translation.h"
+#include "driver/translator.h"
 #include "lib/errors.h"
 #include "output/program_text.h"
 
@@ -35,10 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
        {vornic::Translation::kExact, vornic::Translation::kExtended}) {
     std::istringstream text(form);
     {
-      vornic::TSDPR dpr("form");
-      vornic::TBuilder builder(ScriptBaseName(), translation);
+      const std::string output = ScriptBaseName() + ".dpr";
+      std::unique_ptr<vornic::Translator> translator =
+          translation == vornic::Translation::kExtended
+              ? vornic::MakeExtendedTranslator("form.txt", output, vornic::ClassAliases())
+              : vornic::MakeExactTranslator("form.txt", output);
       try {
-        vornic::TranslateFormText(text, "form.txt", dpr, builder);
+        vornic::ReadFormText(text, "form.txt", translator->text());
+        translator->Finish();
+        translator->program().Compose();
       } catch (const vornic::Error&) {
         // Rejected input is an expected outcome; only crashes and leaks count.
       }

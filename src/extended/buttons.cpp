@@ -4,10 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "extended/control_values.h"
-#include "extended/glyph_drawing.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
+#include "extended/glyph_buttons.h"
+#include "extended/glyph_drawing.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 
@@ -90,9 +91,14 @@ void WriteImageButton(FormWriter& writer, const Control& control, const std::str
 void WriteButton(FormWriter& writer, const Control& control, const ButtonKind& kind) {
   const Box box = StoredBox(control);
   if (!box.complete()) return;
+  // A button of another library that stores a glyph (its class taken for a
+  // push button by its name's ending) is drawn with it, as a bit button is.
+  const bool glyph = kind.shows_images && control.object.Find("Glyph.Data") != nullptr;
   int index = -1;
-  const BuiltImageList* images = kind.shows_images ? ImageOf(writer, control, &index) : nullptr;
-  const std::string name = writer.TakeName(control, images == nullptr ? "" : "h");
+  const BuiltImageList* images =
+      kind.shows_images && !glyph ? ImageOf(writer, control, &index) : nullptr;
+  const bool drawn = glyph || images != nullptr;
+  const std::string name = writer.TakeName(control, drawn ? "h" : "");
   const std::string& caption = control.Value("Caption");
   // Any value of State or Checked counts: the form text names it only when
   // the box is not in its default, unchecked state.
@@ -111,14 +117,15 @@ void WriteButton(FormWriter& writer, const Control& control, const ButtonKind& k
               {.name = name,
                .banner = kind.banner,
                .call = ":= CreateWindow('Button'," + (caption.empty() ? "''" : caption) + ",",
-               .styles = images == nullptr ? std::string(kind.styles)
-                                           : "WS_VISIBLE or WS_CHILD or " +
-                                                 std::string(kOwnerDrawStyle) + " or WS_TABSTOP",
+               .styles = drawn ? "WS_VISIBLE or WS_CHILD or " + std::string(kOwnerDrawStyle) +
+                                     " or WS_TABSTOP"
+                               : std::string(kind.styles),
                .box = box,
                .after = after,
                .takes_focus = kind.takes_focus,
                .clicks = kind.clicks,
                .reads_font = true});
+  if (glyph) WriteGlyphButton(writer, control, name);
 }
 
 // A button is written after what it may hold; a group box before, as it
