@@ -24,16 +24,6 @@ constexpr ValueStyle kCalendarAlignments[] = {{"dtaLeft", ""}, {"dtaRight", " or
 
 constexpr char kBaseStyles[] = "WS_VISIBLE or WS_CHILD or WS_TABSTOP";
 
-// Both classes belong to the date classes of the common controls, which
-// InitCommonControls alone need not register.
-void InitDateClasses(FormWriter& writer) {
-  writer.DeclareOnce("CommonClasses: TInitCommonControlsEx;");
-  writer.AddTextOnce("windowproccreatemidle",
-                     "\r\n      CommonClasses.dwSize := SizeOf(CommonClasses);"
-                     "\r\n      CommonClasses.dwICC := ICC_DATE_CLASSES;"
-                     "\r\n      InitCommonControlsEx(CommonClasses);");
-}
-
 // The lines that give the control `name` its stored moment with `message`;
 // empty when the form stores none the control can show.
 std::string MomentLines(FormWriter& writer, const Control& control, const std::string& name,
@@ -94,7 +84,7 @@ class DateTimePickerWriter final : public ControlWriter {
     const Box box = StoredBox(control);
     if (!box.complete()) return;
     const std::string name = writer.TakeName(control);
-    InitDateClasses(writer);
+    InitCommonClasses(writer, "ICC_DATE_CLASSES");
     std::string after;
     if (const std::string& format = control.Value("Format"); !format.empty()) {
       after += "\r\n  SendMessage(" + name + ",DTM_SETFORMAT,0,LParam(PChar(" + format + ")));";
@@ -124,7 +114,7 @@ class MonthCalendarWriter final : public ControlWriter {
     const Box box = StoredBox(control);
     if (!box.complete()) return;
     const std::string name = writer.TakeName(control);
-    InitDateClasses(writer);
+    InitCommonClasses(writer, "ICC_DATE_CLASSES");
     const bool multi_select = FlagOf(control.Value("MultiSelect"), false);
     std::string styles = kBaseStyles;
     if (FlagOf(control.Value("WeekNumbers"), false)) styles += " or MCS_WEEKNUMBERS";

@@ -49,6 +49,13 @@ class ByteCursor {
     }
     return true;
   }
+  template <size_t N>
+  bool Int32s(int32_t (&values)[N]) {
+    for (int32_t& value : values) {
+      if (!Int32(value)) return false;
+    }
+    return true;
+  }
   uint8_t Byte(size_t at) const { return static_cast<uint8_t>(bytes_[at]); }
   size_t pos() const { return pos_; }
   size_t left() const { return bytes_.size() - pos_; }
@@ -57,6 +64,10 @@ class ByteCursor {
   std::string_view bytes_;
   size_t pos_ = 0;
 };
+
+// Every layout starts a node's record with its image, selected image and
+// state image index.
+constexpr size_t kNodeImages = 3;
 
 // Where a tree node's fields lie: `header` bytes before the text, the
 // length byte last among them, the number of children at `children`.
@@ -94,13 +105,18 @@ std::optional<std::vector<StoredNode>> NodesIn(std::string_view data, bool wide,
     ByteCursor record(data.substr(start, static_cast<size_t>(size)));
     int32_t children = 0;
     StoredNode node{static_cast<int>(unread.size()) - 1, u""};
-    if (!record.Skip(layout.children) || !record.Int32(children) || children < 0 ||
-        !record.Skip(layout.header - 1 - record.pos()) || !record.Text(wide, node.text) ||
-        record.left() != 0 || !in.Skip(static_cast<size_t>(size))) {
+    int32_t indexes[kNodeImages] = {};
+    if (!record.Int32s(indexes) || !record.Skip(layout.children - record.pos()) ||
+        !record.Int32(children) || children < 0 || !record.Skip(layout.header - 1 - record.pos()) ||
+        !record.Text(wide, node.text) || record.left() != 0 ||
+        !in.Skip(static_cast<size_t>(size))) {
       return std::nullopt;
     }
     // Each child takes at least its size and header.
     if (static_cast<size_t>(children) > in.left() / (4 + layout.header)) return std::nullopt;
+    node.image = indexes[0];
+    node.selected_image = indexes[1];
+    node.state_image = indexes[2];
     nodes.push_back(std::move(node));
     if (children > 0) unread.push_back(children);
   }
@@ -112,6 +128,7 @@ std::optional<std::vector<StoredNode>> NodesIn(std::string_view data, bool wide,
 enum class SubItemImages { kNone, kAfterEachItem, kAfterAllItems };
 
 constexpr size_t kItemFields = 20;  // image, state and overlay index, text count, data
+constexpr size_t kItemImages = 2;   // the image and state index lead
 constexpr size_t kTextCountAt = 12;
 
 std::optional<std::vector<StoredItem>> ItemsIn(std::string_view data, bool wide, size_t prefix,
@@ -127,9 +144,10 @@ std::optional<std::vector<StoredItem>> ItemsIn(std::string_view data, bool wide,
   size_t image_count = 0;
   for (int32_t i = 0; i < count; ++i) {
     int32_t texts = 0;
+    int32_t indexes[kItemImages] = {};
     StoredItem item;
-    if (!in.Skip(kTextCountAt) || !in.Int32(texts) || texts < 0 ||
-        !in.Skip(kItemFields - kTextCountAt - 4) || !in.Text(wide, item.caption) ||
+    if (!in.Int32s(indexes) || !in.Skip(kTextCountAt - 4 * kItemImages) || !in.Int32(texts) ||
+        texts < 0 || !in.Skip(kItemFields - kTextCountAt - 4) || !in.Text(wide, item.caption) ||
         static_cast<size_t>(texts) > in.left()) {
       return std::nullopt;
     }
@@ -141,6 +159,8 @@ std::optional<std::vector<StoredItem>> ItemsIn(std::string_view data, bool wide,
       return std::nullopt;
     }
     image_count += static_cast<size_t>(texts);
+    item.image = indexes[0];
+    item.state_image = indexes[1];
     items.push_back(std::move(item));
   }
   // The size counts the whole data, or all of it up to the images at its end.

@@ -11,15 +11,21 @@
 namespace vornic {
 
 /// A node of a tree view, in the order the tree shows them when expanded.
+/// Image indexes are the form's: -1 for none.
 struct StoredNode {
   int depth = 0;  // 0 for a node at the root
   std::u16string text;
+  int image = -1;
+  int selected_image = -1;  // shown while the node is selected
+  int state_image = -1;
 };
 
 /// An item of a list view with the texts of its further columns.
 struct StoredItem {
   std::u16string caption;
   std::vector<std::u16string> sub_items;
+  int image = -1;
+  int state_image = -1;
 };
 
 /// The nodes that `data` holds; empty when its bytes follow none of the

@@ -1,6 +1,7 @@
 // List views and tree views: the system's 'SysListView32' with its columns and
 // view style, and 'SysTreeView32', each filled with the items the form stores
-// in binary (extended/item_data.h); long item lists are written as data.
+// in binary (extended/item_data.h) with their images from the image lists it
+// names (extended/item_images.h); long item lists are written as data.
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -10,12 +11,14 @@
 #include <vector>
 
 #include "controls/control_steps.h"
-#include "extended/control_values.h"
-#include "extended/item_data.h"
-#include "extended/value_styles.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
+#include "extended/item_data.h"
+#include "extended/item_images.h"
+#include "extended/list_data.h"
 #include "extended/list_output.h"
+#include "extended/value_styles.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "lib/text.h"
@@ -140,7 +143,7 @@ std::string ColumnLines(const std::vector<ListColumn>& columns, const std::strin
 // Many items are written as data: their captions, and the texts of each
 // further column, '' for an item without one.
 std::string ItemsAsData(FormWriter& writer, const std::string& name,
-                        const std::vector<StoredItem>& items) {
+                        const std::vector<StoredItem>& items, const ViewImageLists& lists) {
   const ListOutput out = ListOutputOf(writer);
   std::vector<std::string> texts;
   for (const StoredItem& item : items) texts.push_back(PascalLiteral(item.caption));
@@ -154,16 +157,23 @@ std::string ItemsAsData(FormWriter& writer, const std::string& name,
     }
     sub_items.push_back(DeclareTexts(out, name, texts));
   }
-  return "\r\n  { add items to list view }" + AddViewItemsText(out, name, captions, sub_items);
+  EntryImages images;
+  if (lists.images()) images.image = [&items](size_t i) { return ItemImage(items[i].image); };
+  if (lists.states()) {
+    images.state = [&items](size_t i) { return std::to_string(ViewStateNumber(items[i])); };
+  }
+  return "\r\n  { add items to list view }" +
+         AddViewItemsText(out, name, captions, sub_items, images);
 }
 
 // An item's caption in the first column and its further texts in the next.
-std::string ItemStatements(const std::string& name, size_t index, const StoredItem& item) {
+std::string ItemStatements(const std::string& name, size_t index, const StoredItem& item,
+                           const ViewImageLists& lists) {
   const std::string row = std::to_string(index);
   std::string text = "\r\n  ListItem.iItem := " + row +
                      "; ListItem.iSubItem := 0; ListItem.pszText := PChar(" +
-                     PascalLiteral(item.caption) + ");\r\n  SendMessage(" + name +
-                     ",LVM_INSERTITEM,0,LParam(@ListItem));";
+                     PascalLiteral(item.caption) + ");" + ItemImageLine(item, lists) +
+                     "\r\n  SendMessage(" + name + ",LVM_INSERTITEM,0,LParam(@ListItem));";
   for (size_t j = 0; j < item.sub_items.size(); ++j) {
     text += "\r\n  ListItem.iSubItem := " + std::to_string(j + 1) + "; ListItem.pszText := PChar(" +
             PascalLiteral(item.sub_items[j]) + ");\r\n  SendMessage(" + name + ",LVM_SETITEMTEXT," +
@@ -173,11 +183,14 @@ std::string ItemStatements(const std::string& name, size_t index, const StoredIt
 }
 
 std::string ItemLines(FormWriter& writer, const std::string& name,
-                      const std::vector<StoredItem>& items) {
+                      const std::vector<StoredItem>& items, const ViewImageLists& lists) {
   if (items.empty()) return "";
-  if (IsLongList(items.size())) return ItemsAsData(writer, name, items);
-  std::string text = "\r\n  { add items to list view }\r\n  ListItem.mask := LVIF_TEXT;";
-  for (size_t i = 0; i < items.size(); ++i) text += ItemStatements(name, i, items[i]);
+  if (IsLongList(items.size())) return ItemsAsData(writer, name, items, lists);
+  std::string text = "\r\n  { add items to list view }\r\n  ListItem.mask := LVIF_TEXT" +
+                     StyleIf(lists.images(), "LVIF_IMAGE") + StyleIf(lists.states(), "LVIF_STATE") +
+                     ";";
+  if (lists.states()) text += "\r\n  ListItem.stateMask := LVIS_STATEIMAGEMASK;";
+  for (size_t i = 0; i < items.size(); ++i) text += ItemStatements(name, i, items[i], lists);
   return text;
 }
 
@@ -189,18 +202,21 @@ class ListViewWriter final : public ControlWriter {
     const std::string name = writer.TakeName(control);
     writer.DeclareOnce("ListColumn: TLVColumn;");
     writer.DeclareOnce("ListItem: TLVItem;");
+    const ViewImageLists lists = ViewImageListsOf(writer, control);
     const std::vector<StoredItem> items = StoredItemsOf(control, kListItems, DecodeStoredItems);
-    WriteWindow(writer, control,
-                {.name = name,
-                 .banner = "Create a list view",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
-                         ", 'SysListView32','', ",
-                 .styles = ListViewStyles(control),
-                 .box = box,
-                 .after = ExtendedStyleLines(control, name) +
-                          ColumnLines(ColumnsOf(control), name) + ItemLines(writer, name, items),
-                 .takes_focus = true,
-                 .common = true});
+    WriteWindow(
+        writer, control,
+        {.name = name,
+         .banner = "Create a list view",
+         .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
+                 ", 'SysListView32','', ",
+         // The main window frees the image lists, which others may share.
+         .styles = ListViewStyles(control) + StyleIf(lists.any(), "LVS_SHAREIMAGELISTS"),
+         .box = box,
+         .after = ExtendedStyleLines(control, name) + ViewImageListLines(lists, name) +
+                  ColumnLines(ColumnsOf(control), name) + ItemLines(writer, name, items, lists),
+         .takes_focus = true,
+         .common = true});
   }
 };
 
@@ -221,41 +237,53 @@ std::string TreeViewStyles(const Control& control) {
 int DepthOf(const StoredNode& node) { return std::min(node.depth, kMaxTreeDepth); }
 
 std::string NodesAsData(FormWriter& writer, const std::string& name,
-                        const std::vector<StoredNode>& nodes) {
+                        const std::vector<StoredNode>& nodes, const TreeImageLists& lists) {
   const ListOutput out = ListOutputOf(writer);
   std::vector<std::string> texts;
   for (const StoredNode& node : nodes) texts.push_back(PascalLiteral(node.text));
+  EntryImages images;
+  if (lists.any()) {
+    images = {[&nodes](size_t i) { return ItemImage(nodes[i].image); },
+              [&nodes](size_t i) { return ItemImage(nodes[i].selected_image); },
+              [&nodes](size_t i) { return std::to_string(TreeStateNumber(nodes[i])); }};
+  }
+  const EntryArrays captions = DeclareTexts(out, name, texts);
+  const auto depth_at = [&nodes](size_t i) { return DepthOf(nodes[i]); };
   return "\r\n  { add items to tree view }" +
-         AddTreeNodesText(out, name, DeclareTexts(out, name, texts),
-                          [&nodes](size_t i) { return DepthOf(nodes[i]); });
+         AddTreeNodesText(out, name, captions, depth_at, images);
 }
 
 // Node `i` goes below the last node one level up; one that a deeper node
 // follows is kept as the parent of its level.
-std::string NodeStatement(const std::string& name, const std::vector<StoredNode>& nodes, size_t i) {
+std::string NodeStatement(const std::string& name, const std::vector<StoredNode>& nodes, size_t i,
+                          const TreeImageLists& lists) {
   const int depth = DepthOf(nodes[i]);
   const bool parent =
       i + 1 < nodes.size() && nodes[i + 1].depth > nodes[i].depth && depth < kMaxTreeDepth;
   return "\r\n  TreeInsert.hParent := " +
          (depth == 0 ? std::string("TVI_ROOT") : "TreeNodes[" + std::to_string(depth - 1) + "]") +
-         "; TreeInsert.item.pszText := PChar(" + PascalLiteral(nodes[i].text) + ");\r\n  " +
+         "; TreeInsert.item.pszText := PChar(" + PascalLiteral(nodes[i].text) + ");" +
+         NodeImageLine(nodes[i], lists) + "\r\n  " +
          (parent ? "TreeNodes[" + std::to_string(depth) + "] := HTREEITEM(" : std::string()) +
          "SendMessage(" + name + ",TVM_INSERTITEM,0,LParam(@TreeInsert))" + (parent ? ");" : ";");
 }
 
 // The program keeps the last node of each level in TreeNodes.
 std::string NodeLines(FormWriter& writer, const std::string& name,
-                      const std::vector<StoredNode>& nodes) {
+                      const std::vector<StoredNode>& nodes, const TreeImageLists& lists) {
   if (nodes.empty()) return "";
   const bool as_data = IsLongList(nodes.size());
   if (!as_data) writer.DeclareOnce("TreeInsert: TTVInsertStruct;");
   writer.AddTextOnce(
       "var", "\r\n    TreeNodes: array[0.." + std::to_string(kMaxTreeDepth) + "] of HTREEITEM;");
-  if (as_data) return NodesAsData(writer, name, nodes);
+  if (as_data) return NodesAsData(writer, name, nodes, lists);
   std::string text =
       "\r\n  { add items to tree view }\r\n  TreeInsert.hInsertAfter := TVI_LAST; "
-      "TreeInsert.item.mask := TVIF_TEXT;";
-  for (size_t i = 0; i < nodes.size(); ++i) text += NodeStatement(name, nodes, i);
+      "TreeInsert.item.mask := TVIF_TEXT" +
+      StyleIf(lists.images(), "TVIF_IMAGE or TVIF_SELECTEDIMAGE") +
+      StyleIf(lists.states(), "TVIF_STATE") + ";";
+  if (lists.states()) text += "\r\n  TreeInsert.item.stateMask := TVIS_STATEIMAGEMASK;";
+  for (size_t i = 0; i < nodes.size(); ++i) text += NodeStatement(name, nodes, i, lists);
   return text;
 }
 
@@ -265,10 +293,12 @@ class TreeViewWriter final : public ControlWriter {
     const Box box = StoredBox(control);
     if (!box.complete()) return;
     const std::string name = writer.TakeName(control);
+    const TreeImageLists lists = TreeImageListsOf(writer, control);
     std::string after;
     if (!control.Value("Indent").empty()) {
       after = "\r\n  SendMessage(" + name + ",TVM_SETINDENT," + control.Value("Indent") + ",0);";
     }
+    after += TreeImageListLines(lists, name);
     const std::vector<StoredNode> nodes = StoredItemsOf(control, kTreeNodes, DecodeStoredNodes);
     WriteWindow(writer, control,
                 {.name = name,
@@ -277,7 +307,7 @@ class TreeViewWriter final : public ControlWriter {
                          ", 'SysTreeView32','', ",
                  .styles = TreeViewStyles(control),
                  .box = box,
-                 .after = after + NodeLines(writer, name, nodes),
+                 .after = after + NodeLines(writer, name, nodes, lists),
                  .takes_focus = true,
                  .common = true});
   }

@@ -23,6 +23,16 @@ inline constexpr size_t kEntriesPerArray = 1000;
 
 /// The entry (a string literal) at an index from 0.
 using EntryAt = std::function<std::string_view(size_t)>;
+/// A number (as program text) of the entry at an index from 0.
+using NumberAt = std::function<std::string(size_t)>;
+
+/// The images of the entries of a list written as data, each number as the
+/// control takes it; a function left empty: the entries show none of that kind.
+struct EntryImages {
+  NumberAt image;
+  NumberAt selected;  // while the entry is selected: tree views, extended combo boxes
+  NumberAt state;     // the state image's number: list views and tree views
+};
 
 /// Where a list written as data goes: the program's sections, and the run's
 /// registry of identifiers that names the arrays.
@@ -56,9 +66,10 @@ std::string AddEntriesText(const ListOutput& out, const std::string& window,
 /// the edit `window`.
 std::string SetLinesText(const ListOutput& out, const std::string& window,
                          const EntryArrays& arrays);
-/// Statements that insert the entries as the tabs of `window`.
+/// Statements that insert the entries as the tabs of `window`; with
+/// `show_images` tab i shows image i of the window's image list.
 std::string InsertTabsText(const ListOutput& out, const std::string& window,
-                           const EntryArrays& arrays);
+                           const EntryArrays& arrays, bool show_images = false);
 
 /// Where the radio buttons of a group go: in columns of `per_column`, each
 /// `width` by `height`, the first row at `top`; the item at `tab_item` (from
@@ -76,17 +87,22 @@ struct RadioPlaces {
 std::string AddRadioItemsText(const ListOutput& out, const std::string& window,
                               const EntryArrays& arrays, const RadioPlaces& places);
 /// Statements that insert the entries as the items of the list view
-/// `window`, and `sub_items[j]` (entries too, as many) as their texts in
-/// column j + 1.
+/// `window` with their `images` (image and state), and `sub_items[j]`
+/// (entries too, as many) as their texts in column j + 1.
 std::string AddViewItemsText(const ListOutput& out, const std::string& window,
-                             const EntryArrays& captions,
-                             const std::vector<EntryArrays>& sub_items);
+                             const EntryArrays& captions, const std::vector<EntryArrays>& sub_items,
+                             const EntryImages& images = {});
 /// Statements that insert the entries as the nodes of the tree view
 /// `window`, each below the last node one level up; `depth_at` gives a
-/// node's depth, 0 at the root.
+/// node's depth, 0 at the root. `images` gives all three kinds or none.
 std::string AddTreeNodesText(const ListOutput& out, const std::string& window,
                              const EntryArrays& captions,
-                             const std::function<int(size_t)>& depth_at);
+                             const std::function<int(size_t)>& depth_at,
+                             const EntryImages& images = {});
+/// Statements that insert the entries as the items of the extended combo
+/// box `window` with their `images` (image and selected image).
+std::string AddComboItemsText(const ListOutput& out, const std::string& window,
+                              const EntryArrays& captions, const EntryImages& images);
 /// A statement that gives the first `count` items of `window` its font.
 std::string ItemsFontText(const ListOutput& out, const std::string& window, size_t count);
 

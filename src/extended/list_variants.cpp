@@ -1,5 +1,6 @@
 // Check list boxes, colour boxes and extended combo boxes, as the system's
-// list box and combo box with the entries the form gives them. The check
+// list box and combo box with the entries the form gives them (an extended
+// combo box with images as the system's extended combo box). The check
 // marks of a check list box and the colour samples of a colour box are left
 // out: both need drawing by the window procedure.
 #include <cstdint>
@@ -8,13 +9,14 @@
 #include <string_view>
 #include <vector>
 
-#include "extended/list_data.h"
-#include "extended/value_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
+#include "extended/item_images.h"
+#include "extended/list_data.h"
 #include "extended/list_entries.h"
 #include "extended/list_output.h"
 #include "extended/named_at_open.h"
+#include "extended/value_styles.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "form/text_list.h"
@@ -193,28 +195,76 @@ class ColorBoxWriter final : public NamedAtOpen {
   }
 };
 
-// The entries of an extended combo box: the captions of its ItemsEx
-// collection (an item without one shows an empty text), else its list.
+// An item of an extended combo box: its caption (a string literal) and the
+// indexes of its images, -1 for none.
+struct ComboExItem {
+  std::string caption;
+  int image = -1;
+  int selected_image = -1;  // shown while the item is chosen
+};
+
+// An index an item stores; none for a value that is no integer.
+int StoredIndex(const std::string& value) { return IsIntegerText(value) ? TextToInt(value) : -1; }
+
+// The items of an extended combo box: its ItemsEx collection (an item without
+// a caption shows an empty text), else its list. An item whose selected image
+// is not given shows its image while chosen too.
+std::vector<ComboExItem> ComboExItemsOf(const Control& control) {
+  std::vector<ComboExItem> found;
+  if (const FormProperty* items = control.object.Find("ItemsEx"); items != nullptr) {
+    for (const FormItem& item : items->items) {
+      const std::string& caption = item.Value("Caption");
+      const int image = StoredIndex(item.Value("ImageIndex"));
+      const int selected = StoredIndex(item.Value("SelectedImageIndex"));
+      found.push_back({caption.empty() ? "''" : caption, image, selected < 0 ? image : selected});
+    }
+  }
+  if (!found.empty()) return found;
+  const TextList& list = ListEntries(control, "Items.Strings");
+  for (size_t i = 0; i < list.size(); ++i) found.push_back({std::string(list[i])});
+  return found;
+}
+
+// The items with their images: a record per item sent to the window.
+std::string ComboExImageItems(FormWriter& writer, const std::string& name,
+                              const std::vector<ComboExItem>& items) {
+  if (IsLongList(items.size())) {
+    const ListOutput out = ListOutputOf(writer);
+    const EntryArrays captions = DeclareEntryArrays(
+        out, name, items.size(), [&items](size_t i) { return std::string_view(items[i].caption); });
+    return AddComboItemsText(
+        out, name, captions,
+        {.image = [&items](size_t i) { return ItemImage(items[i].image); },
+         .selected = [&items](size_t i) { return ItemImage(items[i].selected_image); },
+         .state = {}});
+  }
+  writer.DeclareOnce("ComboItem: TComboBoxExItem;");
+  std::string text = "\r\n  ComboItem.mask := CBEIF_TEXT or CBEIF_IMAGE or CBEIF_SELECTEDIMAGE;";
+  for (size_t i = 0; i < items.size(); ++i) {
+    text += "\r\n  ComboItem.iItem := " + std::to_string(i) + "; ComboItem.pszText := PChar(" +
+            items[i].caption + "); ComboItem.iImage := " + ItemImage(items[i].image) +
+            "; ComboItem.iSelectedImage := " + ItemImage(items[i].selected_image) +
+            ";\r\n  SendMessage(" + name + ",CBEM_INSERTITEM,0,LParam(@ComboItem));";
+  }
+  return text;
+}
+
+// An extended combo box with images is the system's extended combo box,
+// which draws them; without, a plain combo box shows the same.
 class ComboBoxExWriter final : public NamedAtOpen {
  public:
   void Close(FormWriter& writer, Control& control) override {
     if (name_.empty()) return;
-    std::vector<std::string> captions;
-    if (const FormProperty* items = control.object.Find("ItemsEx"); items != nullptr) {
-      for (const FormItem& item : items->items) {
-        const std::string& caption = item.Value("Caption");
-        captions.push_back(caption.empty() ? "''" : caption);
-      }
-    }
-    const TextList& list = ListEntries(control, "Items.Strings");
-    const size_t count = captions.empty() ? list.size() : captions.size();
-    const EntryAt at =
-        captions.empty() ? EntriesOf(list)
-                         : EntryAt([&captions](size_t i) { return std::string_view(captions[i]); });
+    const std::string images = writer.ImagesOf(control.object);
+    const std::vector<ComboExItem> items = ComboExItemsOf(control);
     std::string after;
-    if (count > 0) {
-      after =
-          "\r\n  { add items to combo box }" + AddStrings(writer, name_, "CB_ADDSTRING", count, at);
+    if (!images.empty()) after = ImageListLine(name_, "CBEM_SETIMAGELIST", "0", images);
+    if (!items.empty()) {
+      after += "\r\n  { add items to combo box }" +
+               (images.empty()
+                    ? AddStrings(writer, name_, "CB_ADDSTRING", items.size(),
+                                 [&items](size_t i) { return std::string_view(items[i].caption); })
+                    : ComboExImageItems(writer, name_, items));
     }
     const std::string& index = control.Value("ItemIndex");
     const std::string& text = control.Value("Text");
@@ -225,15 +275,18 @@ class ComboBoxExWriter final : public NamedAtOpen {
       // The edit part shows the text; the window name does not reach it.
       after += "\r\n  SendMessage(" + name_ + ",WM_SETTEXT,0,LParam(PChar(" + text + ")));";
     }
+    if (!images.empty()) InitCommonClasses(writer, "ICC_USEREX_CLASSES");
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create an extended combo box",
-                 .call = ":= CreateWindow('combobox','', ",
+                 .call = images.empty() ? ":= CreateWindow('combobox','', "
+                                        : ":= CreateWindow('ComboBoxEx32','', ",
                  .styles = std::string("WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL") +
                            StyleForValue(kComboStyles, style),
                  .box = DroppedBox(control),
                  .after = after,
-                 .takes_focus = true});
+                 .takes_focus = true,
+                 .common = !images.empty()});
   }
 };
 

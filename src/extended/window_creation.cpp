@@ -136,6 +136,14 @@ Box StoredBox(const Control& control) {
              control.Value("Height")};
 }
 
+void InitCommonClasses(FormWriter& writer, const std::string& classes) {
+  writer.DeclareOnce("CommonClasses: TInitCommonControlsEx;");
+  writer.AddTextOnce("windowproccreatemidle",
+                     "\r\n      CommonClasses.dwSize := SizeOf(CommonClasses);"
+                     "\r\n      CommonClasses.dwICC := " +
+                         classes + ";\r\n      InitCommonControlsEx(CommonClasses);");
+}
+
 void WriteWindow(FormWriter& writer, const Control& control, WindowControl window) {
   if (window.clicks && window.click_name.empty()) {
     window.click_name = ClickName(control.object, window.name);

@@ -3,6 +3,8 @@
 // Enter and Escape, colours, pages, focus, font).
 #pragma once
 
+#include <string>
+
 #include "controls/window_control.h"
 
 namespace vornic {
@@ -19,5 +21,10 @@ void WriteWindow(FormWriter& writer, const Control& control, WindowControl windo
 
 /// The box of `control` as its object stores it, in its holder.
 Box StoredBox(const Control& control);
+
+/// Registers the common control `classes` (ICC_DATE_CLASSES ...), which
+/// InitCommonControls alone need not register, once as the main window is
+/// created.
+void InitCommonClasses(FormWriter& writer, const std::string& classes);
 
 }  // namespace vornic

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace vornic {
@@ -29,13 +31,16 @@ void PutText(std::string& out, const std::u16string& text, bool wide) {
 struct Node {
   std::u16string text;
   std::vector<Node> children;
+  int image = 0;
+  int selected = 0;
+  int state = -1;
 };
 
 // A node record: size, image indexes, `extra` more fields, data, the number
 // of children, then the text; the older layout has no extra fields.
 void PutNode(std::string& out, const Node& node, bool wide, bool newer) {
   std::string record;
-  for (int i = 0; i < 4; ++i) PutInt(record, i < 2 ? 0 : -1);  // image, selected, state, overlay
+  for (const int32_t index : {node.image, node.selected, node.state, -1}) PutInt(record, index);
   PutInt(record, 0);                                           // data
   PutInt(record, static_cast<int32_t>(node.children.size()));
   if (newer) {
@@ -72,14 +77,16 @@ std::string Describe(const std::optional<std::vector<StoredNode>>& nodes) {
 struct Item {
   std::u16string caption;
   std::vector<std::u16string> sub_items;
+  int image = 0;
+  int state = -1;
 };
 
 std::string ListData(const std::vector<Item>& items, bool wide, bool version, bool images_last) {
   std::string body;
   int32_t images = 0;
   for (const Item& item : items) {
-    PutInt(body, 0);   // image
-    PutInt(body, -1);  // state
+    PutInt(body, item.image);
+    PutInt(body, item.state);
     PutInt(body, -1);  // overlay
     PutInt(body, static_cast<int32_t>(item.sub_items.size()));
     PutInt(body, 0);  // data
@@ -128,6 +135,34 @@ TEST(ItemDataTest, ListItemsComeWithTheTextsOfTheirColumns) {
   EXPECT_EQ(Describe(DecodeStoredItems(ListData(kItems, false, false, false), false)), expected);
   EXPECT_EQ(Describe(DecodeStoredItems(ListData(kItems, true, true, false), true)), expected);
   EXPECT_EQ(Describe(DecodeStoredItems(ListData(kItems, true, false, true), true)), expected);
+}
+
+// The image indexes lead each record in every layout.
+TEST(ItemDataTest, ImageIndexesComeWithEveryNodeAndItem) {
+  const std::vector<Node> tree = {{u"a", {{u"b", {}, -1, 3, 2}}, 4, 5, 1}, {u"c", {}, 7, -1, 0}};
+  for (const auto& [wide, newer] : {std::pair{false, false}, {true, false}, {true, true}}) {
+    const std::optional<std::vector<StoredNode>> nodes =
+        DecodeStoredNodes(TreeData(tree, wide, newer), wide);
+    ASSERT_TRUE(nodes) << wide << newer;
+    std::string images;
+    for (const StoredNode& node : *nodes) {
+      images += std::to_string(node.image) + "/" + std::to_string(node.selected_image) + "/" +
+                std::to_string(node.state_image) + " ";
+    }
+    EXPECT_EQ(images, "4/5/1 -1/3/2 7/-1/0 ") << wide << newer;
+  }
+  const std::vector<Item> list = {{u"a", {u"x"}, 2, 0}, {u"b", {}, -1, 3}};
+  for (const auto& [wide, version, images_last] :
+       {std::tuple{false, false, true}, {false, false, false}, {true, true, false}}) {
+    const std::optional<std::vector<StoredItem>> items =
+        DecodeStoredItems(ListData(list, wide, version, images_last), wide);
+    ASSERT_TRUE(items) << wide << version << images_last;
+    std::string images;
+    for (const StoredItem& item : *items) {
+      images += std::to_string(item.image) + "/" + std::to_string(item.state_image) + " ";
+    }
+    EXPECT_EQ(images, "2/0 -1/3 ") << wide << version << images_last;
+  }
 }
 
 TEST(ItemDataTest, DataThatIsCutShortOrRunsOnGivesNothing) {

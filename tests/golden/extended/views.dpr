@@ -1,6 +1,7 @@
 Program views ;
 
 Uses Windows, Messages, CommCtrl;
+{$R *.RES}
 
 Var WinClass: TWndClassA;
     Inst: HINST;
@@ -17,6 +18,8 @@ Var WinClass: TWndClassA;
     Reminder: HWND;
     ListColumn: TLVColumn;
     ListItem: TLVItem;
+    FileIcons: HIMAGELIST;
+    ImageBitmap, ImageMask: HBITMAP;
     Files: HWND;
     TreeInsert: TTVInsertStruct;
     TreeNodes: array[0..63] of HTREEITEM;
@@ -25,6 +28,7 @@ Var WinClass: TWndClassA;
     Notes: HWND;
     Phone: HWND;
     Colour: HWND;
+    ComboItem: TComboBoxExItem;
     Size: HWND;
     Options: HWND;
     ListIndex: Integer;
@@ -45,12 +49,23 @@ begin
       CommonClasses.dwICC := ICC_DATE_CLASSES;
       InitCommonControlsEx(CommonClasses);
       InitCommonControls;
+      { Image list FileIcons }
+      FileIcons := ImageList_Create(16,16,ILC_COLOR24 or ILC_MASK,3,0);
+      ImageBitmap := LoadBitmap(Inst,PChar('BMP_FileIcons'));
+      ImageMask := LoadBitmap(Inst,PChar('BMP_FileIconsMask'));
+      ImageList_Add(FileIcons,ImageBitmap,ImageMask);
+      DeleteObject(ImageMask);
+      DeleteObject(ImageBitmap);
+      CommonClasses.dwSize := SizeOf(CommonClasses);
+      CommonClasses.dwICC := ICC_USEREX_CLASSES;
+      InitCommonControlsEx(CommonClasses);
     end;
     WM_COMMAND: begin
       exit;
     end;
 
     WM_DESTROY: begin
+      ImageList_Destroy(FileIcons);
       { Delete Pens and Brushes }
       { Delete Fonts }
       DeleteObject(hFont1);
@@ -121,9 +136,10 @@ begin
   SendMessage(Reminder,DTM_SETSYSTEMTIME,GDT_NONE,LParam(@PickerTime));
 
   { Create a list view ============================================== }
-  Files:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL,
+  Files:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_SHAREIMAGELISTS,
           8,40,300,130, hWindow, 0, Inst, nil);
   SendMessage(Files,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES or LVS_EX_FULLROWSELECT);
+  SendMessage(Files,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(FileIcons));
   { add columns to list view }
   ListColumn.mask := LVCF_TEXT or LVCF_WIDTH or LVCF_FMT;
   ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 180; ListColumn.pszText := PChar('Name');
@@ -131,16 +147,19 @@ begin
   ListColumn.fmt := LVCFMT_RIGHT; ListColumn.cx := 90; ListColumn.pszText := PChar('Size');
   SendMessage(Files,LVM_INSERTCOLUMN,1,LParam(@ListColumn));
   { add items to list view }
-  ListItem.mask := LVIF_TEXT;
+  ListItem.mask := LVIF_TEXT or LVIF_IMAGE;
   ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PChar('readme.txt');
+  ListItem.iImage := 0;
   SendMessage(Files,LVM_INSERTITEM,0,LParam(@ListItem));
   ListItem.iSubItem := 1; ListItem.pszText := PChar('2 KB');
   SendMessage(Files,LVM_SETITEMTEXT,0,LParam(@ListItem));
   ListItem.iItem := 1; ListItem.iSubItem := 0; ListItem.pszText := PChar('report.pdf');
+  ListItem.iImage := 0;
   SendMessage(Files,LVM_INSERTITEM,0,LParam(@ListItem));
   ListItem.iSubItem := 1; ListItem.pszText := PChar('310 KB');
   SendMessage(Files,LVM_SETITEMTEXT,1,LParam(@ListItem));
   ListItem.iItem := 2; ListItem.iSubItem := 0; ListItem.pszText := PChar('photo.jpg');
+  ListItem.iImage := 2;
   SendMessage(Files,LVM_INSERTITEM,0,LParam(@ListItem));
   ListItem.iSubItem := 1; ListItem.pszText := PChar('1.2 MB');
   SendMessage(Files,LVM_SETITEMTEXT,2,LParam(@ListItem));
@@ -149,17 +168,23 @@ begin
   Folders:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysTreeView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or TVS_HASLINES or TVS_HASBUTTONS or TVS_LINESATROOT or TVS_EDITLABELS,
             316,40,160,130, hWindow, 0, Inst, nil);
   SendMessage(Folders,TVM_SETINDENT,19,0);
+  SendMessage(Folders,TVM_SETIMAGELIST,TVSIL_NORMAL,LParam(FileIcons));
   { add items to tree view }
-  TreeInsert.hInsertAfter := TVI_LAST; TreeInsert.item.mask := TVIF_TEXT;
+  TreeInsert.hInsertAfter := TVI_LAST; TreeInsert.item.mask := TVIF_TEXT or TVIF_IMAGE or TVIF_SELECTEDIMAGE;
   TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('Documents');
+  TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
   TreeNodes[0] := HTREEITEM(SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert)));
   TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('Letters');
+  TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
   TreeNodes[1] := HTREEITEM(SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert)));
   TreeInsert.hParent := TreeNodes[1]; TreeInsert.item.pszText := PChar('2024');
+  TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
   SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert));
   TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('Invoices');
+  TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
   SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert));
   TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('Pictures');
+  TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
   SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert));
 
   { Create a month calendar ========================================= }
@@ -204,12 +229,17 @@ begin
   SendMessage(Colour,CB_SETCURSEL,4,0);
 
   { Create an extended combo box ==================================== }
-  Size:= CreateWindow('combobox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or CBS_DROPDOWNLIST,
+  Size:= CreateWindow('ComboBoxEx32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or CBS_DROPDOWNLIST,
          316,242,121,150, hWindow, 0, Inst, nil);
+  SendMessage(Size,CBEM_SETIMAGELIST,0,LParam(FileIcons));
   { add items to combo box }
-  SendMessage(Size,CB_ADDSTRING,0,LParam(PChar('Small')));
-  SendMessage(Size,CB_ADDSTRING,0,LParam(PChar('Medium')));
-  SendMessage(Size,CB_ADDSTRING,0,LParam(PChar('Large')));
+  ComboItem.mask := CBEIF_TEXT or CBEIF_IMAGE or CBEIF_SELECTEDIMAGE;
+  ComboItem.iItem := 0; ComboItem.pszText := PChar('Small'); ComboItem.iImage := 0; ComboItem.iSelectedImage := 0;
+  SendMessage(Size,CBEM_INSERTITEM,0,LParam(@ComboItem));
+  ComboItem.iItem := 1; ComboItem.pszText := PChar('Medium'); ComboItem.iImage := 1; ComboItem.iSelectedImage := 1;
+  SendMessage(Size,CBEM_INSERTITEM,0,LParam(@ComboItem));
+  ComboItem.iItem := 2; ComboItem.pszText := PChar('Large'); ComboItem.iImage := 2; ComboItem.iSelectedImage := 2;
+  SendMessage(Size,CBEM_INSERTITEM,0,LParam(@ComboItem));
   SendMessage(Size,CB_SETCURSEL,1,0);
 
   { Create a check list box ========================================= }
