@@ -27,15 +27,15 @@ class Merger {
   std::unique_ptr<FormObject> MergeRoot(const FormObject& root, const FormTree& ancestor) {
     auto merged = Copy(*ancestor.root, AddTree(ancestor), nullptr);
     TakePlaceOf(*merged, root, ObjectKind::kObject);
-    Apply(*merged, root, *merged);
+    Apply(*merged, root, merged.get());
     return merged;
   }
 
-  // A copy of `entry`, an object the form adds, with the frames it holds placed.
-  std::unique_ptr<FormObject> Expand(const FormObject& entry, FormObject* parent) {
-    if (entry.kind == ObjectKind::kInline) return PlaceFrame(entry, parent);
-    auto object = CopyHead(entry, own_files_, parent);
-    for (const auto& child : entry.children) object->children.push_back(Expand(*child, object.get()));
+  // The form's root as read, where it has no ancestor: inherited entries
+  // find nothing to change and stand as read.
+  std::unique_ptr<FormObject> Expand(const FormObject& root) {
+    auto object = CopyHead(root, own_files_, nullptr);
+    ApplyChildren(*object, root, nullptr);
     return object;
   }
 
@@ -118,20 +118,18 @@ class Merger {
     if (frame == nullptr || frame->root == nullptr) {
       // Without its frame the entry stays as it stands, as in a form read alone.
       auto object = CopyHead(entry, own_files_, parent);
-      for (const auto& child : entry.children) {
-        object->children.push_back(Expand(*child, object.get()));
-      }
+      ApplyChildren(*object, entry, nullptr);
       return object;
     }
     auto instance = Copy(*frame->root, AddTree(*frame), parent);
     TakePlaceOf(*instance, entry, ObjectKind::kInline);
-    Apply(*instance, entry, *instance);
+    Apply(*instance, entry, instance.get());
     return instance;
   }
 
   // The changes of `entry` applied to `target`; `scope` is the form or frame
-  // whose objects inherited entries name.
-  void Apply(FormObject& target, const FormObject& entry, FormObject& scope) {
+  // whose objects inherited entries name, nullptr when there is none.
+  void Apply(FormObject& target, const FormObject& entry, FormObject* scope) {
     target.left_out = target.left_out || entry.left_out;
     for (const FormProperty& property : entry.properties) {
       FormProperty* stored = target.Find(property.name);
@@ -141,21 +139,37 @@ class Merger {
         target.properties.push_back(CopyProperty(property, own_files_));
       }
     }
+    ApplyChildren(target, entry, scope);
+  }
+
+  void ApplyChildren(FormObject& target, const FormObject& entry, FormObject* scope) {
     for (const auto& child : entry.children) {
-      FormObject* inherited =
-          child->kind == ObjectKind::kInherited ? FindNamed(scope, child->name) : nullptr;
+      FormObject* inherited = child->kind == ObjectKind::kInherited && scope != nullptr
+                                  ? FindNamed(*scope, child->name)
+                                  : nullptr;
       // An object cannot move into what it holds itself.
       if (inherited != nullptr && Holds(*inherited, target)) inherited = nullptr;
       if (inherited == nullptr) {
-        if (child->kind == ObjectKind::kInherited) WarnLost(*child, scope);
-        Insert(target, Expand(*child, &target), child->order);
+        if (child->kind == ObjectKind::kInherited && scope != nullptr) WarnLost(*child, *scope);
+        AddNew(target, *child, scope);
         continue;
       }
       if (inherited->parent != &target || child->order >= 0) {
         Insert(target, Detach(*inherited), child->order);
       }
-      Apply(*inherited, *child, inherited->kind == ObjectKind::kInline ? *inherited : scope);
+      Apply(*inherited, *child, inherited->kind == ObjectKind::kInline ? inherited : scope);
     }
+  }
+
+  // An object the form adds, at its place in `holder`; what it holds may
+  // name objects of `scope` that move into it.
+  void AddNew(FormObject& holder, const FormObject& entry, FormObject* scope) {
+    if (entry.kind == ObjectKind::kInline) {
+      Insert(holder, PlaceFrame(entry, &holder), entry.order);
+      return;
+    }
+    FormObject& added = Insert(holder, CopyHead(entry, own_files_, &holder), entry.order);
+    ApplyChildren(added, entry, scope);
   }
 
   void WarnLost(const FormObject& entry, const FormObject& scope) {
@@ -198,15 +212,17 @@ class Merger {
 
   // "[n]" is the place among the holder's objects; without one, or past
   // them, the object goes last.
-  static void Insert(FormObject& holder, std::unique_ptr<FormObject> object, int order) {
+  static FormObject& Insert(FormObject& holder, std::unique_ptr<FormObject> object, int order) {
     object->parent = &holder;
     object->order = -1;
+    FormObject& inserted = *object;
     auto& children = holder.children;
     if (order >= 0 && static_cast<size_t>(order) < children.size()) {
       children.insert(children.begin() + order, std::move(object));
     } else {
       children.push_back(std::move(object));
     }
+    return inserted;
   }
 
   FormTree& result_;
@@ -231,7 +247,7 @@ FormTree MergeForm(const FormTree& form, const FormTree* ancestor, const FrameFi
   if (ancestor != nullptr && ancestor->root != nullptr) {
     result.root = merger.MergeRoot(*form.root, *ancestor);
   } else {
-    result.root = merger.Expand(*form.root, nullptr);
+    result.root = merger.Expand(*form.root);
   }
   ClearOrder(*result.root);
   return result;
