@@ -388,5 +388,123 @@ TEST(ProjectFormsTest, MergesAsTheDesignerShowsTheForm) {
   }
 }
 
+struct FindCase {
+  const char* rule;
+  std::vector<ProjectFile> files;
+  std::vector<std::string> search;  // search folders, relative to the case's folder
+  std::string first_control;        // the name of the merged root's first object; "" for none
+  std::vector<std::string> warnings;
+};
+
+const char kDialogForm[] = "inherited Dialog: TDialog\n  Caption = 'Dialog'\nend\n";
+
+TEST(ProjectFormsTest, FindsAncestorsBesideTheFormThenInTheSearchFolders) {
+  const std::vector<FindCase> cases = {
+      {"the unit beside names the ancestor, whose binary form file lies beside",
+       {{"dialog.pas", kDialogUnit}, {"dialog.dfm", kDialogForm}, {"base.bin.dfm", kBaseForm}},
+       {},
+       "Panel1",
+       {}},
+      {"an ancestor under a search folder's subfolder; the first folder that has it wins",
+       {{"app/dialog.pas", kDialogUnit},
+        {"app/dialog.dfm", kDialogForm},
+        {"lib1/forms/deep/base.dfm", kBaseForm},
+        {"lib2/base.dfm", "object Other: TBase\n  object Second: TLabel\n  end\nend\n"}},
+       {"lib1", "lib2"},
+       "Panel1",
+       {}},
+      {"beside the form comes before the search folders",
+       {{"app/dialog.pas", kDialogUnit},
+        {"app/dialog.dfm", kDialogForm},
+        {"app/near.dfm", "object Near: TBase\n  object NearLabel: TLabel\n  end\nend\n"},
+        {"lib/base.dfm", kBaseForm}},
+       {"lib"},
+       "NearLabel",
+       {}},
+      {"an ancestor elsewhere is not found without the search folder",
+       {{"app/dialog.pas", kDialogUnit},
+        {"app/dialog.dfm", kDialogForm},
+        {"lib/base.dfm", kBaseForm}},
+       {},
+       "",
+       {"app/dialog.dfm(1): no form file of class TBase (the ancestor of TDialog) in app; the form "
+        "is translated without its ancestor"}},
+      {"nor in the search folders given, which the warning names",
+       {{"app/dialog.pas", kDialogUnit},
+        {"app/dialog.dfm", kDialogForm},
+        {"lib/base.dfm", kBaseForm}},
+       {"app", "other"},
+       "",
+       {"app/dialog.dfm(1): no form file of class TBase (the ancestor of TDialog) in app or the "
+        "search folders app, other; the form is translated without its ancestor"}},
+      {"two form files of one class",
+       {{"dialog.pas", kDialogUnit},
+        {"dialog.dfm", kDialogForm},
+        {"a.dfm", kBaseForm},
+        {"b.dfm", kBaseForm}},
+       {},
+       "",
+       {"dialog.dfm(1): 2 form files have class TBase (the ancestor of TDialog) at their root: "
+        "a.dfm, b.dfm; the form is translated without its ancestor"}},
+      {"a unit that does not declare the class",
+       {{"dialog.pas", "type TOther = class(TBase);\n{ TDialog = class(TBase) }\n"},
+        {"dialog.dfm", kDialogForm},
+        {"base.dfm", kBaseForm}},
+       {},
+       "",
+       {"dialog.dfm(1): the ancestor of TDialog is unknown: dialog.pas does not declare TDialog = "
+        "class(...); the form is translated without its ancestor"}},
+  };
+  for (const FindCase& test : cases) {
+    SCOPED_TRACE(test.rule);
+    ScratchDir scratch("vornic_find");
+    const std::string form = test.files[1].path;
+    const Completed completed = CompleteForm(scratch.path(), test.files, form, test.search);
+    const std::string first = "\r\n  object " + test.first_control + ": ";
+    if (test.first_control.empty()) {
+      EXPECT_EQ(completed.text.rfind("inherited Dialog: TDialog\r\n", 0), 0u) << completed.text;
+    } else {
+      EXPECT_NE(completed.text.find(first), std::string::npos) << completed.text;
+    }
+    EXPECT_EQ(completed.warnings, test.warnings);
+  }
+}
+
+TEST(ProjectFormsTest, AnAncestorsFaultyLineIsReportedInItsOwnFile) {
+  ScratchDir scratch("vornic_find");
+  try {
+    CompleteForm(
+        scratch.path(),
+        {{"dialog.pas", kDialogUnit},
+         {"dialog.dfm", kDialogForm},
+         {"base.dfm", "object Base: TBase\n  object Label1: TLabel\n    Left = abc\n  end\nend\n"}},
+        "dialog.dfm");
+    FAIL() << "no error";
+  } catch (const EParserError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "[Error] " + (scratch.path() / "base.dfm").string() + "(3):     Left = abc");
+  }
+}
+
+TEST(ProjectFormsTest, UnitsDeclareAncestorsWhateverTheirLayout) {
+  const struct {
+    const char* unit;
+    const char* ancestor;  // of TForm2
+  } cases[] = {
+      {"type TForm2 = class(TForm1)", "TForm1"},
+      {"type\n  tform2=CLASS ( Vcl.Forms.TBaseForm , IInterface )", "TBaseForm"},
+      {"type TForm2 = class sealed(TForm1) end;", "TForm1"},
+      {"{ TForm2 = class(TWrong) } // TForm2 = class(TWrong)\n(* TForm2 = class(TWrong) *)\n"
+       "const S = 'TForm2 = class(TWrong)'; type TForm2 = class(TRight);",
+       "TRight"},
+      {"type TForm22 = class(TWrong); TForm2 = class; TForm2 = class(TLate)", "TLate"},
+      {"type TForm2 = class;", ""},
+      {"", ""},
+  };
+  for (const auto& test : cases) {
+    EXPECT_EQ(DeclaredAncestor(test.unit, "TForm2"), test.ancestor) << test.unit;
+  }
+}
+
 }  // namespace
 }  // namespace vornic
