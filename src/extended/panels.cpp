@@ -24,8 +24,8 @@ struct ContainerKind {
   const char* bevel_outer;   // BevelOuter when the form stores none
   const char* border_style;  // BorderStyle when the form stores none
   bool has_caption;
-  // A frame shows its holder's colour and no edge: only one of its own is painted.
-  bool paints_own_color_only = false;
+  // A frame shows its holder's colour unless it stores one of its own.
+  bool parent_color_by_default = false;
 };
 
 constexpr ContainerKind kPanel{"Paint panel", "bvRaised", "bsNone", true};
@@ -160,10 +160,10 @@ class PanelWriter final : public ControlWriter {
 
   void Open(FormWriter& writer, Control& control) override {
     if (!StoredBox(control).complete()) return;
-    const PanelValues panel(control, kind_);
-    if (kind_.paints_own_color_only && (panel.Color.empty() || panel.ParentColor)) {
-      OpenPopupInside(writer, control);
-      return;
+    PanelValues panel(control, kind_);
+    if (kind_.parent_color_by_default) {
+      if (panel.ParentColor) panel.Color.clear();
+      panel.ParentColor = panel.Color.empty();
     }
     if (const int border = panel.BorderSize(); border > 0) {
       control.SetContentOrigin(

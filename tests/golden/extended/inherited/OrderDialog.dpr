@@ -81,6 +81,14 @@ begin
       OldPen  := SelectObject(PaintDC,Pen2);
       MoveToEx(PaintDC,9,255,OldPoint);
       LineTo(PaintDC,353,255);
+      { Paint frame: BillingAddress }
+      SaveDC(PaintDC);
+      SetRect(PaintRect,12,52,348,128);
+      RestoreDC(PaintDC,-1);
+      { Paint frame: ShippingAddress }
+      SaveDC(PaintDC);
+      SetRect(PaintRect,12,144,348,220);
+      RestoreDC(PaintDC,-1);
       EndPaint(hWindow,PaintStruct);
     end;
     WM_DESTROY: begin
