@@ -133,7 +133,7 @@ TEST_F(AllFormsTest, OutFolderKeepsTheFoldersAndLeavesTheFormsAlone) {
 }
 
 TEST_F(AllFormsTest, FormsWritingTheSameFileAreRefusedAfterTheFirst) {
-  // Both write "same.rc"'s program base "same": the second of the list fails.
+  // Both would write twin/same.dpr: the second of the list fails.
   fs::create_directories("twin");
   WriteFile("twin/same.dfm", kPlain);
   WriteFile("twin/same.txt", kPlain);
