@@ -32,6 +32,9 @@ namespace fs = std::filesystem;
 
 // How often the main thread redraws the progress bar while it waits.
 constexpr auto kRedrawTime = std::chrono::milliseconds(100);
+// The most forms translated at once: the temporary files of that many runs
+// are what an interrupt can remove (lib/temporary_files).
+constexpr size_t kMostThreads = 32;
 
 struct FormResult {
   bool done = false;
@@ -67,7 +70,7 @@ class AllForms {
     }
     groups_ = GroupsOf(forms_);
     const size_t count = std::clamp<size_t>(std::thread::hardware_concurrency(), 1,
-                                            std::max<size_t>(groups_.size(), 1));
+                                            std::clamp<size_t>(groups_.size(), 1, kMostThreads));
     std::vector<std::thread> workers;
     for (size_t i = 0; i < count; ++i) workers.emplace_back([this] { Work(); });
     PrintInOrder(console, raw_console, terminal);
@@ -105,15 +108,17 @@ class AllForms {
         std::error_code ec;
         fs::create_directories(fs::path(files.output).parent_path(), ec);
       }
-      const bool known = RunForm(files, run_.make_translator, nullptr, [&](const FormReport& report) {
-        for (const std::string& file : report.files) {
-          const auto it = claimed.find(Normal(file));
-          if (it != claimed.end()) throw EInOutError(CannotCreateFile(file, it->second));
-        }
-        kept = report;
-      });
+      const bool known =
+          RunForm(files, run_.make_translator, nullptr, [&](const FormReport& report) {
+            for (const std::string& file : report.files) {
+              const auto it = claimed.find(Normal(file));
+              if (it != claimed.end()) throw EInOutError(CannotCreateFile(file, it->second));
+            }
+            kept = report;
+          });
       if (!known) {
-        return {false, true, files.input + ": Unknown input file: it should have the extension .dfm or .txt"};
+        return {false, true,
+                files.input + ": Unknown input file: it should have the extension .dfm or .txt"};
       }
     } catch (const Error& failure) {
       return {false, true, files.input + ": " + failure.what()};
@@ -158,8 +163,8 @@ class AllForms {
       ++failures;
       failed += (failed.empty() ? ": " : ", ") + forms_[i].files.input;
     }
-    console << std::to_string(results_.size()) + " forms: " +
-                   std::to_string(results_.size() - failures) + " translated, " +
+    console << std::to_string(results_.size()) +
+                   " forms: " + std::to_string(results_.size() - failures) + " translated, " +
                    std::to_string(failures) + " failed" + failed + "\n";
     return failures == 0 ? 0 : 1;
   }

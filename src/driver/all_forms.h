@@ -17,11 +17,12 @@ struct AllFormsRun {
   std::vector<std::string> args;  // form files and folders (ListForms)
   std::string out_folder;         // empty: each program beside its form
   TranslatorMaker make_translator;
-  ProjectForms* project = nullptr;  // the extended translation's, indexed before any form is written
+  ProjectForms* project =
+      nullptr;  // the extended translation's, indexed before any form is written
 };
 
 /// Translates every form of `run` as a run of its own would (RunForm), on
-/// as many threads as the machine has processors, and writes to `console`
+/// as many threads as the machine has processors (32 at most), and writes to `console`
 /// one line per form in the order of the list, "<form> -> <program>: <n>
 /// controls" (with ", <n> warnings" when there are any) or "<form>:
 /// <message>" for one that failed, then the line "<n> forms: <n>
