@@ -87,6 +87,9 @@ void InstallHandlers() { std::call_once(handlers_installed, InstallHandlersNow);
 class FileStep {
  public:
   FileStep() {
+    // Before the first file: a signal that another thread takes must find
+    // the handler in place.
+    InstallHandlers();
     busy.fetch_add(1);
     if (ending.load()) {
       busy.fetch_sub(1);
