@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Translates every bundled example and every public corpus form (or only the
-# corpus forms a sample file names), records each generated program's live
-# window under Wine (wincheck probe) and compares it with its form
-# (formlayout.py): one summary line per form, then the totals.
+# corpus forms a sample file names, or the forms of the corpus's projects),
+# records each generated program's live window under Wine (wincheck probe)
+# and compares it with its form (formlayout.py): one summary line per form,
+# then the totals.
 #
-#   scripts/layout_check.sh [--sample FILE] VORNIC [OPTION ...]
+#   scripts/layout_check.sh [--sample FILE | --projects] VORNIC [OPTION ...]
 #
 # A sample file names one corpus form a line, by its path under the corpus,
 # followed by the reason it is in the sample; "#" starts a comment. The
 # options after VORNIC go to the tool before the form file (for example
-# --extended).
+# --extended). With --projects every form under the corpus's projects/ is
+# translated where it lies among its project's files (in a copy), so that
+# its ancestors and frames are found, and compared with the form merged
+# with them (--merged): a control of an ancestor or frame that the window
+# lacks counts as missing.
 # Forms, programs and probe files stay for inspection in layout_check/MODE
 # beside VORNIC when that is a build tree (MODE is "exact" without options),
 # else in a temporary folder that is removed at the end. VORNIC_WINCHECK,
@@ -21,12 +26,16 @@
 set -u -o pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-sample=""
+usage="usage: layout_check.sh [--sample FILE | --projects] VORNIC [OPTION ...]"
+sample="" projects=""
 if [ "${1:-}" = --sample ]; then
-  sample=${2:?usage: layout_check.sh [--sample FILE] VORNIC [OPTION ...]}
+  sample=${2:?$usage}
   shift 2
+elif [ "${1:-}" = --projects ]; then
+  projects=yes
+  shift
 fi
-vornic=$(readlink -f "${1:?usage: layout_check.sh [--sample FILE] VORNIC [OPTION ...]}")
+vornic=$(readlink -f "${1:?$usage}")
 shift
 options=("$@")
 wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
@@ -71,7 +80,11 @@ fi
 
 forms=("$root"/examples/*.txt)
 missing=()
-if [ -z "$sample" ]; then
+if [ -n "$projects" ]; then
+  forms=()
+  [ -d "$corpus/projects" ] || { echo "SKIPPED: layout check: no $corpus/projects"; exit 77; }
+  while IFS= read -r form; do forms+=("$form"); done < <(find "$corpus/projects" -iname '*.dfm' | LC_ALL=C sort)
+elif [ -z "$sample" ]; then
   [ -d "$corpus/text" ] && forms+=("$corpus"/text/*.dfm)
   [ -d "$corpus/binary" ] && forms+=("$corpus"/binary/*.dfm)
 elif [ -d "$corpus" ]; then
@@ -86,6 +99,7 @@ fi
 mode=exact
 [ ${#options[@]} -gt 0 ] && mode=$(printf '%s' "${options[*]}" | tr -c 'A-Za-z0-9=' '_' | sed 's/^_*//')
 mode=${mode:-options}
+[ -n "$projects" ] && mode="projects_$mode"
 if [ -f "$(dirname "$vornic")/CMakeCache.txt" ]; then
   work="$(dirname "$vornic")/layout_check/$mode"
   rm -rf "$work"
@@ -97,6 +111,9 @@ fi
 summaries="$work/summaries.tsv"
 : >"$summaries"
 echo "layout check: ${#forms[@]} forms${sample:+ (the examples and the sample $sample)}, translation: $mode, files in $work"
+# Each project's form is translated in its place among the project's files,
+# in a copy, as the tool writes beside what it reads.
+[ -n "$projects" ] && cp -r "$corpus/projects" "$work/projects"
 
 measured=0 index=0
 unmeasured=()
@@ -123,8 +140,15 @@ for form in "${forms[@]}"; do
   if [ "$(head -c 1 "$form" | od -An -tx1 | tr -d ' \n')" = ff ]; then ext=dfm; else ext=txt; fi
   dir="$work/$index" base="form$index"
   mkdir -p "$dir"
-  cp "$form" "$dir/$base.$ext"
-  if ! (cd "$dir" && "$vornic" "${options[@]}" "$base.$ext" >translate.log 2>&1) ||
+  if [ -n "$projects" ]; then
+    # The form merged with its ancestors and frames is what the window is
+    # compared with.
+    translate=("$vornic" "${options[@]}" --merged "$base.txt" "$work/projects/${form#"$corpus/projects/"}" "$base.dpr")
+  else
+    cp "$form" "$dir/$base.$ext"
+    translate=("$vornic" "${options[@]}" "$base.$ext")
+  fi
+  if ! (cd "$dir" && "${translate[@]}" >translate.log 2>&1) ||
      grep -q '^\[Error\]' "$dir/translate.log"; then
     fail refused "$(tail -n 1 "$dir/translate.log")"
     continue

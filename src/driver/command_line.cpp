@@ -13,6 +13,13 @@ const CommandOption kOptions[] = {
     {"--extended", nullptr, [](CommandLine& line, const std::string&) { line.extended = true; }},
     {"--classes", "the name of a class file",
      [](CommandLine& line, const std::string& file) { line.class_files.push_back(file); }},
+    {"--search", "the name of a folder",
+     [](CommandLine& line, const std::string& folder) { line.search_folders.push_back(folder); }},
+    {"--merged", "the name of a file",
+     [](CommandLine& line, const std::string& file) { line.merged_file = file; }},
+    {"--all", nullptr, [](CommandLine& line, const std::string&) { line.all = true; }},
+    {"--out", "the name of a folder",
+     [](CommandLine& line, const std::string& folder) { line.out_folder = folder; }},
     {"--help", nullptr, [](CommandLine& line, const std::string&) { line.help = true; }},
     {"-h", nullptr, [](CommandLine& line, const std::string&) { line.help = true; }},
     {"--version", nullptr, [](CommandLine& line, const std::string&) { line.version = true; }},
@@ -55,6 +62,10 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args) {
   // Without any argument the usage alone is the answer; options alone are a mistake.
   if (!args.empty() && line.files.empty() && !line.help && !line.version) {
     line.mistake = "missing form file (.dfm or .txt)";
+  } else if (line.all && !line.merged_file.empty()) {
+    line.mistake = "--merged names one file and cannot be used with --all";
+  } else if (!line.all && !line.out_folder.empty()) {
+    line.mistake = "--out is used with --all only";
   }
   return line;
 }

@@ -13,8 +13,12 @@ struct CommandLine {
   bool help = false;     // "--help" or "-h"
   bool version = false;  // "--version"
   bool extended = false;
-  std::vector<std::string> class_files;  // as given; any of them implies extended
-  std::vector<std::string> files;        // the form file, the program and what follows
+  std::vector<std::string> class_files;     // as given; any of them implies extended
+  std::vector<std::string> search_folders;  // "--search", in order; any of them implies extended
+  std::string merged_file;                  // "--merged": implies extended; empty for none
+  bool all = false;                         // "--all": every file names a form or a folder
+  std::string out_folder;                   // "--out", with --all only; empty: beside each form
+  std::vector<std::string> files;  // the form file, the program and what follows; with --all the forms
   std::string mistake;  // why the arguments cannot run, as the console says it; empty when they can
 };
 
@@ -33,7 +37,8 @@ std::span<const CommandOption> CommandOptions();
 /// it is; after "--" every argument is a file name. Sets `mistake` for an
 /// argument that begins with "-" and is no option ("unknown option <arg>"),
 /// an option without its value ("<option> needs <value>"), and arguments
-/// that name no form file, unless they ask for the help or the version.
+/// that name no form file, unless they ask for the help or the version;
+/// also "--merged" with "--all" and "--out" without it.
 CommandLine ReadCommandLine(const std::vector<std::string>& args);
 
 }  // namespace vornic

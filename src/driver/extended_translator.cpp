@@ -13,6 +13,7 @@
 #include "form/references.h"
 #include "input/line_reports.h"
 #include "output/program_text.h"
+#include "project/project_forms.h"
 
 namespace vornic {
 
@@ -27,8 +28,9 @@ std::string NameOf(const FormObject& object) {
 class ExtendedTranslator final : public Translator {
  public:
   ExtendedTranslator(const std::string& text_name, const std::string& output_name,
-                     ClassAliases aliases)
-      : classes_(std::move(aliases)),
+                     ClassAliases aliases, FormProject project)
+      : project_(std::move(project)),
+        classes_(std::move(aliases)),
         reader_(text_name, classes_),
         // Taken first, so that no control's variable hides the program's name.
         program_(TakeProgramName(names_, output_name)),
@@ -39,6 +41,7 @@ class ExtendedTranslator final : public Translator {
   void Finish() override {
     reader_.Finish();
     tree_ = reader_.TakeTree();
+    if (project_.forms != nullptr) tree_ = project_.forms->Complete(std::move(tree_), project_.form_file);
     // Writers follow references to objects anywhere in the form; a name the
     // form does not hold leaves its reference unset, and the user is told
     // where it matters: on an object the translation writes.
@@ -58,13 +61,18 @@ class ExtendedTranslator final : public Translator {
 
   std::vector<std::string> warnings() const override {
     std::vector<std::string> reports;
-    for (const FormWarning& warning : writer_.warnings()) {
-      reports.push_back(LineWarningReport(tree_.files[warning.source], warning.line, warning.text));
+    // What putting the form together found comes before what writing it did.
+    for (const auto* list : {&tree_.warnings, &writer_.warnings()}) {
+      for (const FormWarning& warning : *list) {
+        reports.push_back(
+            LineWarningReport(tree_.files[warning.source], warning.line, warning.text));
+      }
     }
     return reports;
   }
 
   int control_count() const override { return writer_.control_count(); }
+  const FormTree* form() const override { return &tree_; }
 
  private:
   static std::string TakeProgramName(ProgramNames& names, const std::string& output_name) {
@@ -72,6 +80,7 @@ class ExtendedTranslator final : public Translator {
     return names.Take(ProgramNameFor(output_name));
   }
 
+  FormProject project_;
   ClassTable classes_;
   FormReader reader_;
   ProgramNames names_;
@@ -84,8 +93,9 @@ class ExtendedTranslator final : public Translator {
 
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
-                                                   ClassAliases aliases) {
-  return std::make_unique<ExtendedTranslator>(text_name, output_name, std::move(aliases));
+                                                   ClassAliases aliases, FormProject project) {
+  return std::make_unique<ExtendedTranslator>(text_name, output_name, std::move(aliases),
+                                              std::move(project));
 }
 
 }  // namespace vornic

@@ -15,7 +15,8 @@ const std::vector<HelpSection>& HelpSections() {
        {{"", "vornic - translate a form into a stand-alone Win32 Object Pascal program"}}},
       {"SYNOPSIS",
        false,
-       {{"", "*vornic* [*--extended*] [*--classes* _FILE_]... [*--*] _FORM_ [_PROGRAM_]"},
+       {{"", "*vornic* [_OPTION_]... [*--*] _FORM_ [_PROGRAM_]"},
+        {"", "*vornic* [_OPTION_]... *--all* [*--out* _DIR_] [*--*] _FORM_|_FOLDER_..."},
         {"", "*vornic* [*--help* | *-h* | *--version*]"}}},
       {"DESCRIPTION",
        false,
@@ -36,6 +37,19 @@ const std::vector<HelpSection>& HelpSections() {
          "named after the file name up to its first full stop. Arguments after "
          "_PROGRAM_ are ignored. Run without arguments, *vornic* prints its four "
          "usage lines alone."},
+        {"",
+         "In the extended translation a form is put together as the designer shows "
+         "it. The ancestor of a form whose root is inherited is the class that its "
+         "unit (the form's name with .pas, beside it) declares it to descend from, "
+         "as in \"TForm2 = class(TForm1)\"; a frame placed on a form (an inline "
+         "object) is a class of its own. The form file (.dfm, binary or text) whose "
+         "root is of that class is looked for beside the form that needs it, then in "
+         "the folders of *--search*. The form is merged onto its ancestor, chains "
+         "included; a frame is replaced by the frame's own form with the form's "
+         "changes on top. An ancestor or frame that is not found, two files of one "
+         "class, or a cycle give a warning that names the class and where it was "
+         "looked for, and the form is translated without it. Line numbers in "
+         "messages name the file that holds the line."},
         {"",
          "Messages quote forms, class files and file names as they stand, except "
          "for control characters other than tab and bytes that are not UTF-8: each "
@@ -61,6 +75,26 @@ const std::vector<HelpSection>& HelpSections() {
          "*--extended*; may be given more than once. The file is read before anything "
          "else: a bad line stops the run with its file name and line number, and so "
          "does a line longer than 4093 bytes, the longest line of form text."},
+        {"*--search* _DIR_",
+         "Look for ancestors and frames in _DIR_ and its subfolders too, after the "
+         "folder beside the form. Implies *--extended*; may be given more than once, "
+         "the folders searched in that order."},
+        {"*--merged* _FILE_",
+         "Write the form as translated, with its ancestors and frames merged in, "
+         "into _FILE_ as form text. Implies *--extended*."},
+        {"*--all*",
+         "Translate every form given, each into a program of its own: a _FOLDER_ "
+         "stands for every form file in it and its subfolders (each .dfm, and each "
+         ".txt that holds form text and has no .dfm of its name beside it). The "
+         "forms are translated on every processor, and ancestors and frames are read "
+         "once for all of them. One line per form names its program and its count "
+         "of controls (and warnings), or its failure; a line that sums up follows. A "
+         "failure does not stop the other forms. On a terminal, a run that lasts "
+         "more than a second shows a progress bar."},
+        {"*--out* _DIR_",
+         "With *--all*: write each program, and the file converted from its form, "
+         "into _DIR_ under the form's path in the folder given (a form given alone: "
+         "under its name), creating folders as needed, instead of beside the form."},
         {"*-h*, *--help*", "Print the usage lines, then this description."},
         {"*--version*", "Print the version line."},
         {"*--*", "End the options: every argument after it is a file name."}}},
@@ -71,6 +105,7 @@ const std::vector<HelpSection>& HelpSections() {
          "Written beside _NAME_.txt: the form as a binary form file. A .dfm that holds "
          "form text is translated as it stands, and nothing is converted."},
         {"_PROGRAM_", "The program, _NAME_.dpr unless given."},
+        {"_FILE_ of *--merged*", "The form with its ancestors and frames, as form text."},
         {"_BASE_.rc",
          "The resource script, written when the form holds bitmaps; _BASE_ is _PROGRAM_ "
          "up to the first full stop of its file name."},
@@ -90,7 +125,9 @@ const std::vector<HelpSection>& HelpSections() {
          "or another file of the run."}}},
       {"EXIT STATUS",
        false,
-       {{"0", "Every file was written, or the usage, help or version was shown."},
+       {{"0",
+         "Every file was written (with *--all*: every form was translated), or the "
+         "usage, help or version was shown."},
         {"1",
          "The run failed and replaced no file (but for the text kept, see FILES). The "
          "one message on the console names the file and says why, as in \"Cannot "
@@ -99,7 +136,9 @@ const std::vector<HelpSection>& HelpSections() {
          "expected on line 7\"; for a line of form text that cannot be translated, "
          "the file, the line number and the line, as in \"[Error] form.txt(12): "
          "...\". A mistake on the command line (an unknown option, an option "
-         "without its value, no form file) is named, followed by the usage lines."},
+         "without its value, no form file) is named, followed by the usage lines. "
+         "With *--all*: at least one form failed, and its line says why; the files "
+         "of the others were written."},
         {"",
          "A run interrupted by SIGINT, SIGTERM or SIGHUP removes its temporary files "
          "and ends by that signal."}}},
@@ -110,7 +149,13 @@ const std::vector<HelpSection>& HelpSections() {
          "form holds bitmaps."},
         {"vornic --classes my.classes form.txt app.dpr",
          "Writes form.dfm beside form.txt, and the extended translation of the form, "
-         "with the classes that my.classes names, into app.dpr."}}},
+         "with the classes that my.classes names, into app.dpr."},
+        {"vornic --extended --search ../common dialog.dfm",
+         "Translates dialog.dfm with its ancestors and frames, found beside it or under "
+         "../common."},
+        {"vornic --extended --all --out build src",
+         "Translates every form under src into a program under build, on every "
+         "processor."}}},
       {"SEE ALSO",
        true,
        {{"",

@@ -12,7 +12,9 @@ namespace vornic {
 /// Returns the exit code. The options are those of CommandOptions: a mistake
 /// on the command line prints its message and the usage text and returns 1;
 /// without any argument the usage text alone is printed; "--help" and "-h"
-/// print it with the description of HelpText.
-int Run(const std::vector<std::string>& args, std::ostream& console);
+/// print it with the description of HelpText. `terminal` says that the
+/// console is a terminal, where a long run over many forms draws a
+/// progress bar.
+int Run(const std::vector<std::string>& args, std::ostream& console, bool terminal = false);
 
 }  // namespace vornic

@@ -13,7 +13,9 @@ namespace vornic {
 
 class FileReplacement;
 class FormTextSink;
+class ProjectForms;
 class TSDPR;
+struct FormTree;
 
 /// Which translation a run makes: the exact one, byte for byte as documented,
 /// or the extended one, which makes the window look and behave like the form.
@@ -37,6 +39,16 @@ class Translator {
   virtual std::vector<std::string> warnings() const = 0;
   /// The controls written, the main window not included.
   virtual int control_count() const = 0;
+  /// The form as translated, its ancestors and frames merged in; nullptr
+  /// for a translation that reads no tree.
+  virtual const FormTree* form() const { return nullptr; }
+};
+
+/// Where the extended translation finds what other files of the project
+/// define of a form: its ancestors and frames.
+struct FormProject {
+  ProjectForms* forms = nullptr;  // nullptr: the form is translated alone
+  std::string form_file;          // the form file as given; its unit and relatives lie beside it
 };
 
 /// The translation the documented rules describe, byte for byte, of the text
@@ -45,10 +57,12 @@ std::unique_ptr<Translator> MakeExactTranslator(const std::string& text_name,
                                                 const std::string& output_name);
 
 /// The translation that makes the window look and behave like the form:
-/// the whole form read into a tree first, the classes of `aliases` written
-/// as the classes they name.
+/// the whole form read into a tree first and put together with what
+/// `project` finds of it, the classes of `aliases` written as the classes
+/// they name.
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
-                                                   ClassAliases aliases);
+                                                   ClassAliases aliases,
+                                                   FormProject project = {});
 
 }  // namespace vornic

@@ -196,10 +196,16 @@ const WrittenClass& ClassTable::MainWindow() {
   return row;
 }
 
+const WrittenClass& ClassTable::Frame() {
+  static const WrittenClass row{"", &NewFrameWriter, GeometryValues()};
+  return row;
+}
+
 const WrittenClass* ClassTable::RowFor(const FormObject& object) const {
   if (object.parent == nullptr) return &MainWindow();
   // An object without a name cannot be declared; one left out writes nothing.
   if (object.name.empty() || object.left_out) return nullptr;
+  if (object.kind == ObjectKind::kInline) return &Frame();
   return Find(object.class_name);
 }
 
@@ -215,6 +221,8 @@ ObjectRules ClassTable::RulesFor(const FormObject& object, bool is_root) const {
   const WrittenClass* row = nullptr;
   if (is_root) {
     row = &MainWindow();
+  } else if (object.kind == ObjectKind::kInline) {
+    row = &Frame();
   } else if (!object.name.empty()) {
     row = Find(object.class_name, &rules.by_ending);
   }

@@ -44,6 +44,8 @@ class ClassTable : public ReadingRules {
   const WrittenClass* Find(const std::string& class_name, bool* by_ending = nullptr) const;
   /// The row of the root object, whatever its class: the main window.
   static const WrittenClass& MainWindow();
+  /// The row of a frame placed on the form ("inline"), whatever its class.
+  static const WrittenClass& Frame();
   /// The row `object` is written by, nullptr when nothing of it is written.
   const WrittenClass* RowFor(const FormObject& object) const;
   /// The writer of `object`, nullptr when nothing of it is written.

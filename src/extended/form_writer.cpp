@@ -189,6 +189,10 @@ void FormWriter::Warn(const FormObject& object, int line, const std::string& tex
   warnings_.push_back(FormWarning{object.source, line, text});
 }
 
+void FormWriter::Warn(const FormProperty& property, const std::string& text) {
+  warnings_.push_back(FormWarning{property.source, property.line, text});
+}
+
 void FormWriter::AtFinish(std::function<void(FormWriter&)> step) {
   finishing_steps_.push_back(std::move(step));
 }

@@ -29,13 +29,6 @@ class TSDPR;
 struct Control;
 struct WindowControl;
 
-/// A warning about the form, which does not stop the run.
-struct FormWarning {
-  int source = 0;  // the file, an index into FormTree::files
-  int line = 0;
-  std::string text;
-};
-
 /// Writes one form into one program. The program, the names and the class
 /// table are borrowed and must outlive the writer.
 class FormWriter {
@@ -124,6 +117,9 @@ class FormWriter {
   void CountControl() { ++control_count_; }
   /// Reports `text` as a warning about line `line` of the object's file.
   void Warn(const FormObject& object, int line, const std::string& text);
+  /// Reports `text` as a warning about the line of `property`, in its own
+  /// file (a form's value may change an object its ancestor holds).
+  void Warn(const FormProperty& property, const std::string& text);
   /// Runs `step` after the last object, before the paint frame and the fonts
   /// are finished: for text that needs controls written later in the form.
   void AtFinish(std::function<void(FormWriter&)> step);

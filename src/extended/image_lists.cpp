@@ -63,7 +63,7 @@ const BuiltImageList& ImageLists::Build(FormWriter& writer, const FormObject& li
   ImageStrip strip;
   std::string error = "the data is no hexadecimal text";
   if (!BytesFromHexText(bitmap->data, &bytes) || !DecodeImageList(bytes, &strip, &error)) {
-    writer.Warn(list, bitmap->line, "image list " + list.name + " not shown: " + error);
+    writer.Warn(*bitmap, "image list " + list.name + " not shown: " + error);
     return built;
   }
   if (strip.count == 0) return built;

@@ -1,6 +1,6 @@
-// Panels and scroll boxes: containers that the main window paints beneath
-// what they hold (colour, border, bevels, caption), as the designer draws
-// them. What they hold stays a child of the main window at its place in the
+// Panels, scroll boxes and placed frames: containers that the main window
+// paints beneath what they hold (colour, border, bevels, caption), as the
+// designer draws them. What they hold stays a child of the main window at its place in the
 // form, so that painted controls inside still show above them, and tab order
 // and clicks work as everywhere else.
 #include <cstdint>
@@ -24,10 +24,13 @@ struct ContainerKind {
   const char* bevel_outer;   // BevelOuter when the form stores none
   const char* border_style;  // BorderStyle when the form stores none
   bool has_caption;
+  // A frame shows its holder's colour unless it stores one of its own.
+  bool parent_color_by_default = false;
 };
 
 constexpr ContainerKind kPanel{"Paint panel", "bvRaised", "bsNone", true};
 constexpr ContainerKind kScrollBox{"Paint scroll box", "bvNone", "bsSingle", false};
+constexpr ContainerKind kFrame{"Paint frame", "bvNone", "bsNone", false, true};
 
 const char* CaptionAlignment(const std::string& alignment) {
   if (alignment == "taLeftJustify") return "DT_LEFT";
@@ -157,7 +160,11 @@ class PanelWriter final : public ControlWriter {
 
   void Open(FormWriter& writer, Control& control) override {
     if (!StoredBox(control).complete()) return;
-    const PanelValues panel(control, kind_);
+    PanelValues panel(control, kind_);
+    if (kind_.parent_color_by_default) {
+      if (panel.ParentColor) panel.Color.clear();
+      panel.ParentColor = panel.Color.empty();
+    }
     if (const int border = panel.BorderSize(); border > 0) {
       control.SetContentOrigin(
           static_cast<int32_t>(int64_t{TextToInt(control.Value("Left"))} + border),
@@ -166,6 +173,12 @@ class PanelWriter final : public ControlWriter {
     writer.DeclareOnce("PaintRect: TRect;");
     writer.AddPaint(control, control.name(), PaintText(writer, control, kind_, panel));
     writer.NeedPaint();
+    OpenPopupInside(writer, control);
+  }
+
+ private:
+  // A right click inside the container opens its popup menu.
+  static void OpenPopupInside(FormWriter& writer, const Control& control) {
     const Box box = control.FormBox();
     const int32_t left = TextToInt(box.left);
     const int32_t top = TextToInt(box.top);
@@ -174,7 +187,6 @@ class PanelWriter final : public ControlWriter {
                                     static_cast<int32_t>(int64_t{top} + TextToInt(box.height)));
   }
 
- private:
   const ContainerKind& kind_;
 };
 
@@ -185,5 +197,7 @@ std::unique_ptr<ControlWriter> NewPanelWriter() { return std::make_unique<PanelW
 std::unique_ptr<ControlWriter> NewScrollBoxWriter() {
   return std::make_unique<PanelWriter>(kScrollBox);
 }
+
+std::unique_ptr<ControlWriter> NewFrameWriter() { return std::make_unique<PanelWriter>(kFrame); }
 
 }  // namespace vornic

@@ -15,6 +15,7 @@ std::unique_ptr<ControlWriter> NewGroupBoxWriter();
 std::unique_ptr<ControlWriter> NewRadioButtonWriter();
 std::unique_ptr<ControlWriter> NewPanelWriter();
 std::unique_ptr<ControlWriter> NewScrollBoxWriter();
+std::unique_ptr<ControlWriter> NewFrameWriter();
 std::unique_ptr<ControlWriter> NewProgressBarWriter();
 std::unique_ptr<ControlWriter> NewStatusBarWriter();
 std::unique_ptr<ControlWriter> NewTrackBarWriter();

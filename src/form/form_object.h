@@ -35,6 +35,7 @@ struct FormProperty {
   std::string name;   // as written, e.g. "Font.Height" or "Items.Strings"
   std::string value;  // plain: the value; else how it opened: "(", "{", "<" or "()" ...
   int line = 0;       // the number of the property's line
+  int source = 0;     // the file that holds that line: an index into FormTree::files
   Shape shape = Shape::kPlain;
   TextList entries;                    // a list's entries as written, the closing ")" removed
   std::string data;                    // a data value's hexadecimal digits, braces removed
@@ -87,10 +88,20 @@ struct FormObject : FormProperties {
   int depth() const;
 };
 
+/// A warning about the form, which does not stop the run.
+struct FormWarning {
+  int source = 0;  // the file, an index into FormTree::files
+  int line = 0;
+  std::string text;
+};
+
 /// A whole form: its root object and the files its objects come from.
 struct FormTree {
   std::unique_ptr<FormObject> root;  // nullptr for a text without objects
   std::vector<std::string> files;    // as messages name them; files[0] is the form's own
+  // What putting the form together from its files found amiss (an ancestor
+  // or frame not found), in the order it was found.
+  std::vector<FormWarning> warnings;
 };
 
 /// Calls `visit` for `object` and every object inside it, each before what

@@ -94,23 +94,14 @@ void FileReplacement::CreateTemporary(bool target_exists) {
   int error = EEXIST;  // every name was taken
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     const std::string temporary = TemporaryNameFor(target_, attempt);
-    SignalBlock block;
-    fd_ = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    fd_ = CreateTemporaryFile(temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd_ < 0 && errno == EEXIST) continue;
     if (fd_ < 0) {
       error = errno;
       break;
     }
-    if (RegisterTemporaryFile(temporary)) {
-      temporary_ = temporary;
-      return;
-    }
-    // Only a name too long for the signal handler's slots gets here.
-    error = ENAMETOOLONG;
-    close(fd_);
-    fd_ = -1;
-    unlink(temporary.c_str());
-    break;
+    temporary_ = temporary;
+    return;
   }
   Fail(error);
 }
@@ -158,9 +149,7 @@ void FileReplacement::Commit() {
     committed_ = true;
     return;
   }
-  SignalBlock block;
-  if (rename(temporary_.c_str(), target_.c_str()) != 0) Fail(errno);
-  ForgetTemporaryFile(temporary_);
+  if (const int error = RenameTemporaryFile(temporary_, target_); error != 0) Fail(error);
   committed_ = true;
 }
 

@@ -1,15 +1,19 @@
 // A signal handler may only make async-signal-safe calls: the names live in
 // fixed slots, each marked used by an atomic flag once its name is whole, and
 // the handler does nothing but unlink them, restore the signal's previous
-// action and raise the signal again.
+// action and raise the signal again. Threads that translate forms at once
+// record and forget their names under one lock, which the handler never takes.
 #include "lib/temporary_files.h"
 
+#include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <string>
 
 namespace vornic {
@@ -17,7 +21,9 @@ namespace {
 
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGXFSZ};
 constexpr int kSignalCount = sizeof(kSignals) / sizeof(kSignals[0]);
-constexpr int kSlotCount = 16;  // a run holds three temporary files at most
+// A form's run holds four temporary files at most, and a run over many
+// forms runs at most 32 of them at once.
+constexpr int kSlotCount = 4 * 32 + 16;
 constexpr size_t kMaxName = 4096;
 
 static_assert(std::atomic<bool>::is_always_lock_free);
@@ -29,9 +35,18 @@ struct Slot {
 
 Slot slots[kSlotCount];
 struct sigaction previous_actions[kSignalCount];
-bool handlers_installed = false;
+std::once_flag handlers_installed;
+std::mutex slots_mutex;  // held while a name is recorded or forgotten
+// Set by the handler before it removes the files. A thread that creates or
+// renames a temporary file counts itself in `busy` first and does neither
+// once the process is ending; the handler waits for those counted.
+std::atomic<bool> ending{false};
+std::atomic<int> busy{0};
 
 extern "C" void RemoveTemporaryFiles(int signal_number) {
+  ending.store(true);
+  while (busy.load() > 0) {
+  }
   for (Slot& slot : slots) {
     if (slot.used.load()) unlink(slot.name);
   }
@@ -50,9 +65,9 @@ sigset_t HandledSignals() {
   return set;
 }
 
-void InstallHandlers() {
-  if (handlers_installed) return;
-  handlers_installed = true;
+// Once only: installed twice, the handler would take itself for the action
+// it restores, and a signal would never end the process.
+void InstallHandlersNow() {
   struct sigaction action = {};
   action.sa_handler = RemoveTemporaryFiles;
   action.sa_mask = HandledSignals();
@@ -64,6 +79,30 @@ void InstallHandlers() {
     sigaction(kSignals[i], &action, nullptr);
   }
 }
+
+void InstallHandlers() { std::call_once(handlers_installed, InstallHandlersNow); }
+
+// One step on a temporary file, which a signal that ends the process waits
+// for; once the process is ending, the thread waits for the end instead.
+class FileStep {
+ public:
+  FileStep() {
+    // Before the first file: a signal that another thread takes must find
+    // the handler in place.
+    InstallHandlers();
+    busy.fetch_add(1);
+    if (ending.load()) {
+      busy.fetch_sub(1);
+      for (;;) pause();
+    }
+  }
+  ~FileStep() { busy.fetch_sub(1); }
+  FileStep(const FileStep&) = delete;
+  FileStep& operator=(const FileStep&) = delete;
+
+ private:
+  SignalBlock block_;  // first: the handler never waits for its own thread
+};
 
 }  // namespace
 
@@ -78,6 +117,7 @@ bool RegisterTemporaryFile(const std::string& name) {
   if (name.size() >= kMaxName) return false;
   SignalBlock block;
   InstallHandlers();
+  std::lock_guard<std::mutex> lock(slots_mutex);
   for (Slot& slot : slots) {
     if (slot.used.load()) continue;
     std::memcpy(slot.name, name.c_str(), name.size() + 1);
@@ -87,7 +127,30 @@ bool RegisterTemporaryFile(const std::string& name) {
   return false;
 }
 
+int CreateTemporaryFile(const std::string& name, int flags, mode_t mode) {
+  const FileStep step;
+  int fd = open(name.c_str(), flags, mode);
+  if (fd >= 0 && !RegisterTemporaryFile(name)) {
+    close(fd);
+    unlink(name.c_str());
+    fd = -1;
+    errno = ENAMETOOLONG;
+  }
+  return fd;
+}
+
+int RenameTemporaryFile(const std::string& name, const std::string& target) {
+  const FileStep step;
+  if (rename(name.c_str(), target.c_str()) != 0) return errno;
+  ForgetTemporaryFile(name);
+  return 0;
+}
+
 void ForgetTemporaryFile(const std::string& name) {
+  // The handler must not run while this thread holds the lock, which a
+  // thread it waits for may want.
+  SignalBlock block;
+  std::lock_guard<std::mutex> lock(slots_mutex);
   for (Slot& slot : slots) {
     if (slot.used.load() && name == slot.name) {
       slot.used.store(false);

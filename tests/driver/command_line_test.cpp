@@ -45,6 +45,13 @@ TEST_F(CommandLineTest, EveryCommandLineGivesItsConsoleAndExitCode) {
       {{"--classes", "x.classes"}, "missing form file (.dfm or .txt)\n" + kUsage, 1},
       {{"--"}, "missing form file (.dfm or .txt)\n" + kUsage, 1},
       {{"--extended", "--classes"}, "--classes needs the name of a class file\n" + kUsage, 1},
+      {{"controls.txt", "--search"}, "--search needs the name of a folder\n" + kUsage, 1},
+      // The options of a run over many forms go together, and not with one file.
+      {{"--all", "--merged", "m.txt", "controls.txt"},
+       "--merged names one file and cannot be used with --all\n" + kUsage,
+       1},
+      {{"--out", "x", "controls.txt"}, "--out is used with --all only\n" + kUsage, 1},
+      {{"--all", "--out"}, "--out needs the name of a folder\n" + kUsage, 1},
       // Options after the file names count as well; after "--" nothing is one.
       {{"controls.txt", "--extended"}, kTranslated, 0},
       {{"controls.txt", "b.dpr", "--version"}, "Vornic  Version 1.0\n", 0},

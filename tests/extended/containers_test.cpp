@@ -134,7 +134,8 @@ TEST_F(ContainersTest, PanelsArePaintedAsTheDesignerDrawsThem) {
   // A hidden panel is painted once its flag is set, and the exact
   // translation paints none.
   ASSERT_EQ(Translate(PanelForm("    Visible = False\n")), "");
-  EXPECT_EQ(Lines("windowprocpaintmidle").rfind("\nif Panel1Shown then begin\n{ Paint panel", 0), 0);
+  EXPECT_EQ(Lines("windowprocpaintmidle").rfind("\nif Panel1Shown then begin\n{ Paint panel", 0),
+            0);
   ASSERT_EQ(Translate(PanelForm("    Caption = 'Hi'\n"), Translation::kExact), "");
   EXPECT_EQ(Lines("windowprocpaintmidle"), "");
 }
@@ -142,6 +143,43 @@ TEST_F(ContainersTest, PanelsArePaintedAsTheDesignerDrawsThem) {
 // What a container holds is placed from the corner of its client area: inside
 // a border, inside the pages of a page control (below the tabs), or from the
 // container's own corner.
+// A frame placed on the form is a container of its holder's colour: its
+// place is marked in the paint code, its own colour filled only when it
+// stores one, and what it holds lies, shows and hides with it.
+TEST_F(ContainersTest, PlacedFramesHoldTheirControlsAsPanelsDo) {
+  struct Case {
+    const char* values;
+    const char* painted;  // between the rectangle and the restored context
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"    Color = clRed\n",
+       "PaintBrush := CreateSolidBrush(RGB(255,0,0));\nFillRect(PaintDC,PaintRect,PaintBrush);\n"
+       "DeleteObject(PaintBrush);\n"},
+      {"    Color = clRed\n    ParentColor = True\n", ""},
+      // Neither bevel nor border, whatever a panel would draw.
+      {"    Caption = 'Hi'\n", ""},
+  };
+  for (const Case& c : cases) {
+    std::string form = PanelForm(c.values, "TFrame1");
+    form.replace(form.find("object"), 6, "inline");
+    ASSERT_EQ(Translate(form), "") << c.values;
+    EXPECT_EQ(Lines("windowprocpaintmidle"),
+              std::string("\n{ Paint frame: Panel1 }\nSaveDC(PaintDC);\n"
+                          "SetRect(PaintRect,10,20,110,70);\n") +
+                  c.painted + "RestoreDC(PaintDC,-1);")
+        << c.values;
+    EXPECT_EQ(PlaceOf("Button1"), "15,25,75,25") << c.values;
+    EXPECT_NE(StylesOf("Button1").find("WS_VISIBLE"), std::string::npos) << StylesOf("Button1");
+  }
+  std::string hidden = PanelForm("    Visible = False\n", "TFrame1");
+  hidden.replace(hidden.find("object"), 6, "inline");
+  ASSERT_EQ(Translate(hidden), "");
+  EXPECT_EQ(StylesOf("Button1").find("WS_VISIBLE"), std::string::npos) << StylesOf("Button1");
+  EXPECT_EQ(Lines("windowprocpaintmidle").rfind("\nif Panel1Shown then begin\n{ Paint frame", 0),
+            0);
+}
+
 TEST_F(ContainersTest, ControlsInsideContainersLieWhereTheDesignerShowsThem) {
   struct Case {
     const char* klass;

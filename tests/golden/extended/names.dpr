@@ -16,6 +16,7 @@ Var WinClass: TWndClassA;
     WS_CHILD_1: HWND;
     CreateWindow_1: HWND;
     Pen1_1: HWND;
+    PaintRect: TRect;
     Label1: HWND;
     Label1_1: HWND;
     Borsenindex: HWND;
@@ -43,6 +44,18 @@ begin
       exit;
     end;
 
+    WM_PAINT: begin
+      PaintDC := BeginPaint(hWindow,PaintStruct);
+      { Paint frame: Frame1 }
+      SaveDC(PaintDC);
+      SetRect(PaintRect,8,76,193,141);
+      RestoreDC(PaintDC,-1);
+      { Paint frame: Frame2 }
+      SaveDC(PaintDC);
+      SetRect(PaintRect,200,76,385,141);
+      RestoreDC(PaintDC,-1);
+      EndPaint(hWindow,PaintStruct);
+    end;
     WM_DESTROY: begin
       { Delete Pens and Brushes }
       { Delete Fonts }
