@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "builder/program_names.h"
+#include "driver/console_messages.h"
 #include "driver/file_names.h"
 #include "driver/translator.h"
 #include "extended/class_table.h"
@@ -41,9 +42,9 @@ class ExtendedTranslator final : public Translator {
     tree_ = reader_.TakeTree();
     // Writers follow references to objects anywhere in the form; a name the
     // form does not hold leaves its reference unset, and the user is told
-    // where it matters: on an object the translation writes.
+    // where it matters: on an object the translation writes by its class.
     for (const UnresolvedReference& lost : ResolveReferences(tree_)) {
-      if (lost.object->parent != nullptr && classes_.WriterFor(*lost.object) == nullptr) continue;
+      if (lost.object->parent != nullptr && classes_.RowFor(*lost.object) == nullptr) continue;
       writer_.Warn(*lost.object, lost.property->line,
                    lost.property->name + " of " + NameOf(*lost.object) + " names " +
                        lost.property->value +
@@ -60,6 +61,9 @@ class ExtendedTranslator final : public Translator {
     std::vector<std::string> reports;
     for (const FormWarning& warning : writer_.warnings()) {
       reports.push_back(LineWarningReport(tree_.files[warning.source], warning.line, warning.text));
+    }
+    for (const UnmappedClass& unmapped : writer_.unmapped()) {
+      reports.push_back(UnmappedClassReport(unmapped.class_name, unmapped.count));
     }
     return reports;
   }

@@ -189,6 +189,17 @@ void FormWriter::Warn(const FormObject& object, int line, const std::string& tex
   warnings_.push_back(FormWarning{object.source, line, text});
 }
 
+void FormWriter::NoteUnmapped(const FormObject& object) {
+  const std::string upper = UpperText(object.class_name);
+  for (UnmappedClass& known : unmapped_) {
+    if (UpperText(known.class_name) == upper) {
+      ++known.count;
+      return;
+    }
+  }
+  unmapped_.push_back(UnmappedClass{object.class_name, 1});
+}
+
 void FormWriter::AtFinish(std::function<void(FormWriter&)> step) {
   finishing_steps_.push_back(std::move(step));
 }

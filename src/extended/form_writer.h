@@ -36,6 +36,12 @@ struct FormWarning {
   std::string text;
 };
 
+/// The controls of one class that nothing translates.
+struct UnmappedClass {
+  std::string class_name;  // as the form first names it
+  int count = 0;
+};
+
 /// Writes one form into one program. The program, the names and the class
 /// table are borrowed and must outlive the writer.
 class FormWriter {
@@ -122,6 +128,8 @@ class FormWriter {
   void OfferFocus(const std::string& name, const Control& control);
   /// Counts one more control written.
   void CountControl() { ++control_count_; }
+  /// Counts `object` among the controls of classes that nothing translates.
+  void NoteUnmapped(const FormObject& object);
   /// Reports `text` as a warning about line `line` of the object's file.
   void Warn(const FormObject& object, int line, const std::string& text);
   /// Runs `step` after the last object, before the paint frame and the fonts
@@ -135,6 +143,8 @@ class FormWriter {
   // --- what the driver reads after Write ---
   int control_count() const { return control_count_; }
   const std::vector<FormWarning>& warnings() const { return warnings_; }
+  /// The classes of NoteUnmapped, each once, in the order first met.
+  const std::vector<UnmappedClass>& unmapped() const { return unmapped_; }
 
  private:
   void WriteObject(const FormObject& object, Control* holder, const FormTree& tree);
@@ -162,6 +172,7 @@ class FormWriter {
   bool bevel_painted_ = false;
   int control_count_ = 0;
   std::vector<FormWarning> warnings_;
+  std::vector<UnmappedClass> unmapped_;
   std::vector<std::function<void(FormWriter&)>> finishing_steps_;
 };
 
