@@ -167,6 +167,7 @@ std::string FormWriter::BrushFor(const std::string& color) {
 
 void FormWriter::AddPaint(const Control& control, const std::string& name,
                           const std::string& paint) {
+  input_controls_.AddPainted(control);
   if (control.state.visible) {
     AddText("windowprocpaintmidle", paint);
     return;
@@ -208,6 +209,7 @@ void FormWriter::FinishGraphics() {
   // They may still add paint code, pens and brushes.
   for (size_t i = 0; i < finishing_steps_.size(); ++i) finishing_steps_[i](*this);
   finishing_steps_.clear();
+  input_controls_.Write(*this);
   popup_menus_.Finish(*this);
   if (paint_needed_ || bevel_painted_) {
     program_.AddText(

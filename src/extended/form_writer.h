@@ -13,6 +13,7 @@
 #include "extended/color_brushes.h"
 #include "extended/design_state.h"
 #include "extended/image_lists.h"
+#include "extended/input_controls.h"
 #include "extended/menu_bar.h"
 #include "extended/message_branches.h"
 #include "extended/popup_menus.h"
@@ -103,6 +104,8 @@ class FormWriter {
   std::string ImagesOf(const FormObject& object, std::string_view property = "Images");
   /// The same list with its images' size and count; nullptr when it names none.
   const BuiltImageList* ImageListOf(const FormObject& object, std::string_view property = "Images");
+  /// The controls as the keyboard and the mouse meet them.
+  InputControls& input_controls() { return input_controls_; }
   /// The popup menus that right clicks open.
   PopupMenus& popup_menus() { return popup_menus_; }
   /// The window procedure's branches that several controls add to.
@@ -163,6 +166,7 @@ class FormWriter {
   ColorBrushes brushes_;
   ImageLists image_lists_;
   PopupMenus popup_menus_;
+  InputControls input_controls_;
   MenuBar menu_bar_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
   TextRows window_variables_{1};                                  // HWND variables, in capitals
