@@ -23,7 +23,7 @@ if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-keyboard.XXXXXX")
-[ -n "${VORNIC_KEEP:-}" ] || trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 cp "$root/examples/controls.txt" "$work/controls.txt"
 if ! (cd "$work" && "$vornic" --extended controls.txt >translate.log 2>&1); then
   echo "FAIL translate: $(tail -n 1 "$work/translate.log")"
