@@ -112,7 +112,7 @@ constexpr std::string_view kExtendedWords[] = {
     "SETWINDOWPOS", "HWND_TOP", "SWP_NOMOVE", "SWP_NOSIZE", "SWP_NOACTIVATE", "GETSYSTEMMETRICS",
     "SM_CXSCREEN", "IDC_ARROW", "IDC_CROSS", "IDC_IBEAM", "IDC_SIZEALL", "IDC_SIZENESW",
     "IDC_SIZENS", "IDC_SIZENWSE", "IDC_SIZEWE", "IDC_UPARROW", "IDC_WAIT", "IDC_NO",
-    "IDC_APPSTARTING", "IDC_HELP", "IDC_HAND", "POINTER", "TOOL",
+    "IDC_APPSTARTING", "IDC_HELP", "IDC_HAND", "POINTER", "TOOL", "TIP", "WINDOW", "ID", "TEXT",
     // The static text's alignments and border.
     "SS_CENTER", "SS_RIGHT", "SS_SUNKEN",
     // Image lists, the images of tool bars, tabs and buttons.

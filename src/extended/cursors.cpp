@@ -20,16 +20,26 @@ struct CursorName {
 
 // The designer's own drag and split cursors come as the system's nearest.
 constexpr CursorName kCursors[] = {
-    {"crArrow", "IDC_ARROW"},        {"crCross", "IDC_CROSS"},
-    {"crIBeam", "IDC_IBEAM"},        {"crSize", "IDC_SIZEALL"},
-    {"crSizeNESW", "IDC_SIZENESW"},  {"crSizeNS", "IDC_SIZENS"},
-    {"crSizeNWSE", "IDC_SIZENWSE"},  {"crSizeWE", "IDC_SIZEWE"},
-    {"crUpArrow", "IDC_UPARROW"},    {"crHourGlass", "IDC_WAIT"},
-    {"crDrag", "IDC_ARROW"},         {"crNoDrop", "IDC_NO"},
-    {"crHSplit", "IDC_SIZEWE"},      {"crVSplit", "IDC_SIZENS"},
-    {"crMultiDrag", "IDC_ARROW"},    {"crSQLWait", "IDC_WAIT"},
-    {"crNo", "IDC_NO"},              {"crAppStart", "IDC_APPSTARTING"},
-    {"crHelp", "IDC_HELP"},          {"crHandPoint", "IDC_HAND"},
+    {"crArrow", "IDC_ARROW"},
+    {"crCross", "IDC_CROSS"},
+    {"crIBeam", "IDC_IBEAM"},
+    {"crSize", "IDC_SIZEALL"},
+    {"crSizeNESW", "IDC_SIZENESW"},
+    {"crSizeNS", "IDC_SIZENS"},
+    {"crSizeNWSE", "IDC_SIZENWSE"},
+    {"crSizeWE", "IDC_SIZEWE"},
+    {"crUpArrow", "IDC_UPARROW"},
+    {"crHourGlass", "IDC_WAIT"},
+    {"crDrag", "IDC_ARROW"},
+    {"crNoDrop", "IDC_NO"},
+    {"crHSplit", "IDC_SIZEWE"},
+    {"crVSplit", "IDC_SIZENS"},
+    {"crMultiDrag", "IDC_ARROW"},
+    {"crSQLWait", "IDC_WAIT"},
+    {"crNo", "IDC_NO"},
+    {"crAppStart", "IDC_APPSTARTING"},
+    {"crHelp", "IDC_HELP"},
+    {"crHandPoint", "IDC_HAND"},
     {"crSizeAll", "IDC_SIZEALL"},
 };
 
@@ -56,8 +66,8 @@ void WriteCursors(FormWriter& writer, const std::vector<InputControl>& controls)
     const std::string resource = CursorResource(control->object->Value("Cursor"));
     if (resource.empty()) continue;
     if (!control->mouse_through) {
-      windows += "\r\n        if HWND(wParam) = " + control->window + " then " +
-                 SetCursorText(resource);
+      windows +=
+          "\r\n        if HWND(wParam) = " + control->window + " then " + SetCursorText(resource);
       continue;
     }
     if (!control->placed()) continue;
@@ -76,9 +86,10 @@ void WriteCursors(FormWriter& writer, const std::vector<InputControl>& controls)
     if (!painted.empty()) {
       writer.DeclareOnce("MousePoint: TPoint;");
       writer.DeclareOnce("MouseRect: TRect;");
-      text += "\r\n          GetCursorPos(MousePoint);"
-              "\r\n          ScreenToClient(hWindow, MousePoint);" +
-              painted;
+      text +=
+          "\r\n          GetCursorPos(MousePoint);"
+          "\r\n          ScreenToClient(hWindow, MousePoint);" +
+          painted;
     }
     if (!form.empty()) text += "\r\n          " + SetCursorText(form);
     text += "\r\n        end;";

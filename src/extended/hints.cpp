@@ -79,8 +79,8 @@ void WriteHints(FormWriter& writer, const std::vector<InputControl>& controls) {
       tools += "\r\n  AddHint(HintWindow, hWindow, 0, " + std::to_string(++rectangles) + ", " +
                Corners(control.box) + ", " + text + ");";
     } else {
-      tools += "\r\n  AddHint(HintWindow, hWindow, " + control.window + ", 0, 0, 0, 0, 0, " +
-               text + ");";
+      tools += "\r\n  AddHint(HintWindow, hWindow, " + control.window + ", 0, 0, 0, 0, 0, " + text +
+               ");";
     }
   }
   if (tools.empty()) return;

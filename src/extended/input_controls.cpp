@@ -17,8 +17,8 @@ bool InputControl::placed() const {
 
 void InputControls::AddWindow(const Control& control, const WindowControl& window) {
   const bool group_box = HasStyle(window.styles, "BS_GROUPBOX");
-  const bool plain_static = window.call.find("'Static'") != std::string::npos &&
-                            !HasStyle(window.styles, "SS_NOTIFY");
+  const bool plain_static =
+      window.call.find("'Static'") != std::string::npos && !HasStyle(window.styles, "SS_NOTIFY");
   controls_.push_back(InputControl{.object = &control.object,
                                    .window = window.name,
                                    .box = window.box,
@@ -27,12 +27,11 @@ void InputControls::AddWindow(const Control& control, const WindowControl& windo
 }
 
 void InputControls::AddPainted(const Control& control) {
-  controls_.push_back(
-      InputControl{.object = &control.object,
-                   .window = {},
-                   .box = control.FormBox(),
-                   .tab_stop = false,
-                   .mouse_through = true});
+  controls_.push_back(InputControl{.object = &control.object,
+                                   .window = {},
+                                   .box = control.FormBox(),
+                                   .tab_stop = false,
+                                   .mouse_through = true});
 }
 
 void InputControls::Write(FormWriter& writer) const {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "extended/form_writer.h"

@@ -2,8 +2,8 @@
 #include "extended/wide_literal.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
+#include <string>
 
 namespace vornic {
 
@@ -138,9 +138,7 @@ std::string WideLiteral(std::u16string_view text) {
     } else if (plain) {
       literal += static_cast<char>(c);
     } else {
-      char code[8];
-      std::snprintf(code, sizeof code, "#$%04X", static_cast<unsigned>(c));
-      literal += code;
+      literal += "#" + std::to_string(static_cast<unsigned>(c));
     }
   }
   if (quoted) literal += '\'';

@@ -18,8 +18,8 @@ std::u16string TextChars(std::string_view bytes);
 std::u16string FormStringChars(std::string_view value);
 
 /// A Pascal literal of `text` for a wide-text call: printable ASCII in
-/// quotes, every other character as "#$" and four hexadecimal digits; "''"
-/// for the empty text.
+/// quotes, every other character as "#" and its decimal code (#13, #20013);
+/// "''" for the empty text.
 std::string WideLiteral(std::u16string_view text);
 
 }  // namespace vornic

@@ -176,7 +176,7 @@ begin
   SendMessageW(HintWindow, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
   AddHint(HintWindow, hWindow, 0, 1, 16, 20, 47, 33, 'Who receives the parcel');
   AddHint(HintWindow, hWindow, Edit1, 0, 0, 0, 0, 0, 'Your full name');
-  AddHint(HintWindow, hWindow, Button1, 0, 0, 0, 0, 0, 'Sends the order'#$000D#$000A'and closes the form');
+  AddHint(HintWindow, hWindow, Button1, 0, 0, 0, 0, 0, 'Sends the order'#13#10'and closes the form');
 
 
   { Create Font Handle =================================================== }
