@@ -49,6 +49,9 @@ constexpr LibraryClass kLibraryClasses[] = {
     {"TCGAUGE", "TPROGRESSBAR"},
     {"TTOGGLESWITCH", "TCHECKBOX"},
     {"TSEARCHBOX", "TEDIT"},
+    {"TOVCSIMPLEFIELD", "TEDIT"},
+    {"TOVCPICTUREFIELD", "TEDIT"},
+    {"TOVCNUMERICFIELD", "TEDIT"},
     // Text editors of many lines.
     {"TSYNEDIT", "TMEMO"},
     {"TDBSYNEDIT", "TMEMO"},
@@ -59,13 +62,14 @@ constexpr LibraryClass kLibraryClasses[] = {
 constexpr std::string_view kWrapperPrefix = "TTNT";
 
 // Components the designer shows as icons only; the ones that store Width
-// and Height (image lists: the size of their images) matter most.
+// and Height (image lists: the size of their images) matter most. Fields of
+// data sets store no size, and entry fields of other libraries are visual.
 constexpr std::string_view kNonVisualEndings[] = {
-    "IMAGELIST", "ACTIONLIST", "ACTIONMANAGER", "ACTION",     "DIALOG",     "TIMER",
-    "MENU",      "MENUITEM",   "DATASOURCE",    "DATASET",    "QUERY",      "TABLE",
-    "FIELD",     "CONNECTION", "TRANSACTION",   "PROVIDER",   "STORAGE",    "EVENTS",
-    "MANIFEST",  "TRAYICON",   "BALLOONHINT",   "STOREDPROC", "COMMAND",    "DATABASE",
-    "SESSION",   "REPORT",     "PIPELINE",      "BARMANAGER", "REPOSITORY",
+    "IMAGELIST",  "ACTIONLIST",  "ACTIONMANAGER", "ACTION",     "DIALOG",   "TIMER",
+    "MENU",       "MENUITEM",    "DATASOURCE",    "DATASET",    "QUERY",    "TABLE",
+    "CONNECTION", "TRANSACTION", "PROVIDER",      "STORAGE",    "EVENTS",   "MANIFEST",
+    "TRAYICON",   "BALLOONHINT", "STOREDPROC",    "COMMAND",    "DATABASE", "SESSION",
+    "REPORT",     "PIPELINE",    "BARMANAGER",    "REPOSITORY",
 };
 
 }  // namespace

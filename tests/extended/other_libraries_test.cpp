@@ -54,6 +54,7 @@ TEST(OtherLibrariesTest, ClassesOfOtherLibrariesAreWrittenAsTheStandardClassThey
       {"TDBNavigator", "TPANEL", true},
       {"TcxDBNavigator", "TPANEL", true},
       {"TGauge", "TPROGRESSBAR", true},
+      {"TOvcPictureField", "TEDIT", true},
       {"TJvNetscapeSplitter", "TSPLITTER", true},
       // Standard and data-aware classes are no guess.
       {"TEdit", "TEDIT", false},
