@@ -1,6 +1,7 @@
 // The placeholder writer and which objects get one.
 #include "extended/placeholders.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -59,8 +60,11 @@ bool NeedsPlaceholder(const FormObject& object) {
     if (!IsIntegerText(object.Value(value))) return false;
   }
   if (IsNonVisualClass(UpperText(object.class_name))) return false;
-  // A frame placed on the form shows the controls its own file holds.
-  return object.kind != ObjectKind::kInline || object.children.empty();
+  // A frame placed on the form shows the controls its own file holds, once
+  // that file is found; what the form itself stores of it are changes only.
+  if (object.kind != ObjectKind::kInline) return true;
+  return std::none_of(object.children.begin(), object.children.end(),
+                      [&object](const auto& child) { return child->source != object.source; });
 }
 
 std::unique_ptr<ControlWriter> NewPlaceholderWriter() {

@@ -10,7 +10,7 @@ struct FormObject;
 /// True when `object`, which no class table row writes, is a visual
 /// control: named, not the form, with an integer Left, Top, Width and
 /// Height, of no class known to show nothing, and not a frame whose own
-/// controls are written in its place.
+/// file was found (its controls are written in its place).
 bool NeedsPlaceholder(const FormObject& object);
 
 }  // namespace vornic
