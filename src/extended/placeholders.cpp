@@ -54,17 +54,27 @@ class PlaceholderWriter final : public ControlWriter {
 
 }  // namespace
 
-bool NeedsPlaceholder(const FormObject& object) {
-  if (object.parent == nullptr || object.name.empty()) return false;
+namespace {
+
+// Left, Top, Width and Height stored as integers.
+bool HasBox(const FormObject& object) {
   for (const char* value : {"Left", "Top", "Width", "Height"}) {
     if (!IsIntegerText(object.Value(value))) return false;
   }
+  return true;
+}
+
+}  // namespace
+
+bool NeedsPlaceholder(const FormObject& object) {
+  if (object.parent == nullptr || object.name.empty() || !HasBox(object)) return false;
   if (IsNonVisualClass(UpperText(object.class_name))) return false;
-  // A frame placed on the form shows the controls its own file holds, once
-  // that file is found; what the form itself stores of it are changes only.
+  // A frame placed on the form shows its controls when its own file is found
+  // or the form stores them whole; changes alone leave its area empty.
   if (object.kind != ObjectKind::kInline) return true;
-  return std::none_of(object.children.begin(), object.children.end(),
-                      [&object](const auto& child) { return child->source != object.source; });
+  return std::none_of(object.children.begin(), object.children.end(), [&object](const auto& child) {
+    return child->source != object.source || HasBox(*child);
+  });
 }
 
 std::unique_ptr<ControlWriter> NewPlaceholderWriter() {
