@@ -28,6 +28,13 @@ std::string ControlCountLine(int control_count) {
   return std::to_string(control_count) + " controls is constructed ok.\n";
 }
 
+std::string UnmappedClassReport(const std::string& class_name, int count) {
+  const bool one = count == 1;
+  return "[Placeholder] " + class_name + ": " + std::to_string(count) +
+         (one ? " control of a class not translated is shown as a framed box"
+              : " controls of a class not translated are shown as framed boxes");
+}
+
 std::string FormFileAsOutput(const std::string& name) {
   return name + ": the program would replace a form file";
 }

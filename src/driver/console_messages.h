@@ -19,6 +19,11 @@ extern const char kResourcesLine[];
 
 /// The summary line: "<count> controls is constructed ok.".
 std::string ControlCountLine(int control_count);
+/// The line naming a class that nothing translates, of which `count`
+/// controls are shown as placeholders:
+/// "[Placeholder] <class>: <count> controls of a class not translated are
+/// shown as framed boxes" (for one: "control ... is ... as a framed box").
+std::string UnmappedClassReport(const std::string& class_name, int count);
 /// The message when standard output cannot be written.
 extern const char kConsoleWriteError[];
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "builder/program_names.h"
+#include "driver/console_messages.h"
 #include "driver/file_names.h"
 #include "driver/translator.h"
 #include "extended/class_table.h"
@@ -44,9 +45,9 @@ class ExtendedTranslator final : public Translator {
     if (project_.forms != nullptr) tree_ = project_.forms->Complete(std::move(tree_), project_.form_file);
     // Writers follow references to objects anywhere in the form; a name the
     // form does not hold leaves its reference unset, and the user is told
-    // where it matters: on an object the translation writes.
+    // where it matters: on an object the translation writes by its class.
     for (const UnresolvedReference& lost : ResolveReferences(tree_)) {
-      if (lost.object->parent != nullptr && classes_.WriterFor(*lost.object) == nullptr) continue;
+      if (lost.object->parent != nullptr && classes_.RowFor(*lost.object) == nullptr) continue;
       writer_.Warn(*lost.object, lost.property->line,
                    lost.property->name + " of " + NameOf(*lost.object) + " names " +
                        lost.property->value +
@@ -67,6 +68,9 @@ class ExtendedTranslator final : public Translator {
         reports.push_back(
             LineWarningReport(tree_.files[warning.source], warning.line, warning.text));
       }
+    }
+    for (const UnmappedClass& unmapped : writer_.unmapped()) {
+      reports.push_back(UnmappedClassReport(unmapped.class_name, unmapped.count));
     }
     return reports;
   }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "builder/value_checks.h"
+#include "extended/library_classes.h"
 #include "input/form_format.h"
 #include "lib/errors.h"
 #include "lib/text.h"
@@ -37,6 +38,9 @@ constexpr const char* kDataAware[][2] = {
 // first, so that TRzBitBtn is a bit button and not a button.
 constexpr const char* kEndings[][2] = {
     {"DATETIMEPICKER", "TDATETIMEPICKER"},
+    {"CHECKGROUP", "TRADIOGROUP"},
+    {"TABCONTROL", "TTABCONTROL"},
+    {"NAVIGATOR", "TPANEL"},
     {"CHECKLISTBOX", "TCHECKLISTBOX"},
     {"RADIOBUTTON", "TRADIOBUTTON"},
     {"SPEEDBUTTON", "TSPEEDBUTTON"},
@@ -51,19 +55,24 @@ constexpr const char* kEndings[][2] = {
     {"STATUSBAR", "TSTATUSBAR"},
     {"TABSHEET", "TTABSHEET"},
     {"TRACKBAR", "TTRACKBAR"},
+    {"SPLITTER", "TSPLITTER"},
     {"TREEVIEW", "TTREEVIEW"},
     {"LISTVIEW", "TLISTVIEW"},
     {"MASKEDIT", "TMASKEDIT"},
     {"RICHEDIT", "TRICHEDIT"},
     {"SPINEDIT", "TSPINEDIT"},
     {"LISTBOX", "TLISTBOX"},
+    {"TOOLBAR", "TTOOLBAR"},
     {"BUTTON", "TBUTTON"},
     {"DBTEXT", "TLABEL"},
     {"BITBTN", "TBITBTN"},
+    {"SLIDER", "TTRACKBAR"},
+    {"TABSET", "TTABCONTROL"},
     {"COMBO", "TCOMBOBOX"},
     {"LABEL", "TLABEL"},
     {"PANEL", "TPANEL"},
     {"SHAPE", "TSHAPE"},
+    {"GAUGE", "TPROGRESSBAR"},
     {"BEVEL", "TBEVEL"},
     {"IMAGE", "TIMAGE"},
     {"GRID", "TSTRINGGRID"},
@@ -107,7 +116,11 @@ std::string Where(const std::string& file_name, int line) {
 }  // namespace
 
 ClassAliases::ClassAliases() {
-  for (const auto& [name, target] : kDataAware) aliases_[name] = ClassAlias{target, false, 0};
+  for (const auto& [name, target] : kDataAware)
+    aliases_[name] = ClassAlias{target, false, false, 0};
+  for (const LibraryClass& row : LibraryClasses()) {
+    aliases_[row.name] = ClassAlias{row.standard, false, true, 0};
+  }
 }
 
 void ClassAliases::ReadClassFile(std::istream& text, const std::string& file_name) {
@@ -158,7 +171,7 @@ void ClassAliases::AddFromFile(const std::string& name, const std::string& targe
     if (alias == nullptr) break;
     next = alias->target;
   }
-  aliases_[upper] = ClassAlias{upper_target, true, line};
+  aliases_[upper] = ClassAlias{upper_target, true, false, line};
 }
 
 std::string ClassByEnding(const std::string& upper_class) {

@@ -1,6 +1,6 @@
 // ClassAliases: classes that the extended translation writes as another
-// class, the data-aware controls of the standard library built in and the
-// families a user names in a class file.
+// class: the data-aware controls of the standard library and the controls of
+// other libraries built in, and the families a user names in a class file.
 //
 // A class file holds one alias a line, "TMyButton = TButton": the class as
 // forms name it, "=", and the class it is translated as. Text from "#" to the
@@ -16,7 +16,10 @@ namespace vornic {
 struct ClassAlias {
   std::string target;      // the class translated in its place, in capitals
   bool from_file = false;  // named by the user, so it wins over the class table
-  int line = 0;            // of the class file that named it
+  // A stand-in for a class of another library: a value the standard class
+  // cannot hold leaves the object out instead of failing the form.
+  bool guessed = false;
+  int line = 0;  // of the class file that named it
 };
 
 /// The standard class that `upper_class` (in capitals) is taken for by the
@@ -25,7 +28,8 @@ std::string ClassByEnding(const std::string& upper_class);
 
 class ClassAliases {
  public:
-  /// The built-in aliases of the data-aware controls.
+  /// The built-in aliases of the data-aware controls and of the controls of
+  /// other libraries (LibraryClasses).
   ClassAliases();
 
   /// Adds the aliases of a class file read from `text`. Throws EParserError

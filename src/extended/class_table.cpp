@@ -4,6 +4,8 @@
 #include <memory>
 #include <utility>
 
+#include "extended/library_classes.h"
+#include "extended/placeholders.h"
 #include "extended/writers.h"
 #include "lib/text.h"
 
@@ -167,8 +169,8 @@ ObjectChecks FontChecks() { return ObjectChecks{nullptr, nullptr, &FontValues(),
 
 ClassTable::ClassTable(ClassAliases aliases) : aliases_(std::move(aliases)) {}
 
-const WrittenClass* ClassTable::Find(const std::string& class_name, bool* by_ending) const {
-  if (by_ending != nullptr) *by_ending = false;
+const WrittenClass* ClassTable::Find(const std::string& class_name, bool* guessed) const {
+  if (guessed != nullptr) *guessed = false;
   std::string upper = UpperText(class_name);
   // Class files are checked for circles when read; the bound keeps a lookup
   // finite whatever the aliases are.
@@ -178,17 +180,23 @@ const WrittenClass* ClassTable::Find(const std::string& class_name, bool* by_end
       if (const WrittenClass* row = RowOf(upper)) return row;
     }
     if (alias == nullptr) {
-      // Only a class that no alias and no row names goes by its ending: the
-      // target of an alias stands as the alias names it.
+      // Only a class that no alias and no row names is guessed: the target
+      // of an alias stands as the alias names it.
       if (hops > 0) return nullptr;
-      const std::string standard = ClassByEnding(upper);
-      if (standard.empty()) return nullptr;
-      if (by_ending != nullptr) *by_ending = true;
-      return RowOf(standard);
+      return Guess(upper, guessed);
     }
+    if (alias->guessed && guessed != nullptr) *guessed = true;
     upper = alias->target;
   }
   return nullptr;
+}
+
+const WrittenClass* ClassTable::Guess(const std::string& upper, bool* guessed) const {
+  const WrittenClass* row = nullptr;
+  if (const std::string wrapped = WrappedClass(upper); !wrapped.empty()) row = Find(wrapped);
+  if (row == nullptr) row = RowOf(ClassByEnding(upper));
+  if (row != nullptr && guessed != nullptr) *guessed = true;
+  return row;
 }
 
 const WrittenClass& ClassTable::MainWindow() {
@@ -210,8 +218,9 @@ const WrittenClass* ClassTable::RowFor(const FormObject& object) const {
 }
 
 std::unique_ptr<ControlWriter> ClassTable::WriterFor(const FormObject& object) const {
-  const WrittenClass* row = RowFor(object);
-  return row == nullptr ? nullptr : row->writer();
+  if (const WrittenClass* row = RowFor(object)) return row->writer();
+  if (NeedsPlaceholder(object)) return NewPlaceholderWriter();
+  return nullptr;
 }
 
 ObjectRules ClassTable::RulesFor(const FormObject& object, bool is_root) const {

@@ -39,21 +39,27 @@ class ClassTable : public ReadingRules {
   /// The row `class_name` is written by, compared in capitals; nullptr for a
   /// class nothing writes. A user's alias wins over the class's own row, a
   /// built-in one applies only to a class without a row, aliases of aliases
-  /// are followed, and a class that neither names goes by the end of its
-  /// name (ClassByEnding); `by_ending` says whether it did.
-  const WrittenClass* Find(const std::string& class_name, bool* by_ending = nullptr) const;
+  /// are followed, and a class that neither names is guessed: a Unicode
+  /// wrapper as the class it wraps (WrappedClass), else by the end of its
+  /// name (ClassByEnding). `guessed` says whether the row is a guess (also
+  /// through a built-in alias of another library's class).
+  const WrittenClass* Find(const std::string& class_name, bool* guessed = nullptr) const;
   /// The row of the root object, whatever its class: the main window.
   static const WrittenClass& MainWindow();
   /// The row of a frame placed on the form ("inline"), whatever its class.
   static const WrittenClass& Frame();
   /// The row `object` is written by, nullptr when nothing of it is written.
   const WrittenClass* RowFor(const FormObject& object) const;
-  /// The writer of `object`, nullptr when nothing of it is written.
+  /// The writer of `object`: its row's, a placeholder's for a visual control
+  /// that no row writes (NeedsPlaceholder), else nullptr.
   std::unique_ptr<ControlWriter> WriterFor(const FormObject& object) const;
 
   ObjectRules RulesFor(const FormObject& object, bool is_root) const override;
 
  private:
+  /// The row that `upper`, a class nothing names, is taken for.
+  const WrittenClass* Guess(const std::string& upper, bool* guessed) const;
+
   ClassAliases aliases_;
 };
 

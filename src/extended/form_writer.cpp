@@ -167,6 +167,7 @@ std::string FormWriter::BrushFor(const std::string& color) {
 
 void FormWriter::AddPaint(const Control& control, const std::string& name,
                           const std::string& paint) {
+  input_controls_.AddPainted(control);
   if (control.state.visible) {
     AddText("windowprocpaintmidle", paint);
     return;
@@ -193,6 +194,17 @@ void FormWriter::Warn(const FormProperty& property, const std::string& text) {
   warnings_.push_back(FormWarning{property.source, property.line, text});
 }
 
+void FormWriter::NoteUnmapped(const FormObject& object) {
+  const std::string upper = UpperText(object.class_name);
+  for (UnmappedClass& known : unmapped_) {
+    if (UpperText(known.class_name) == upper) {
+      ++known.count;
+      return;
+    }
+  }
+  unmapped_.push_back(UnmappedClass{object.class_name, 1});
+}
+
 void FormWriter::AtFinish(std::function<void(FormWriter&)> step) {
   finishing_steps_.push_back(std::move(step));
 }
@@ -201,6 +213,7 @@ void FormWriter::FinishGraphics() {
   // They may still add paint code, pens and brushes.
   for (size_t i = 0; i < finishing_steps_.size(); ++i) finishing_steps_[i](*this);
   finishing_steps_.clear();
+  input_controls_.Write(*this);
   popup_menus_.Finish(*this);
   if (paint_needed_ || bevel_painted_) {
     program_.AddText(

@@ -13,6 +13,7 @@
 #include "extended/color_brushes.h"
 #include "extended/design_state.h"
 #include "extended/image_lists.h"
+#include "extended/input_controls.h"
 #include "extended/menu_bar.h"
 #include "extended/message_branches.h"
 #include "extended/popup_menus.h"
@@ -28,6 +29,12 @@ class ClassTable;
 class TSDPR;
 struct Control;
 struct WindowControl;
+
+/// The controls of one class that nothing translates.
+struct UnmappedClass {
+  std::string class_name;  // as the form first names it
+  int count = 0;
+};
 
 /// Writes one form into one program. The program, the names and the class
 /// table are borrowed and must outlive the writer.
@@ -90,6 +97,8 @@ class FormWriter {
   std::string ImagesOf(const FormObject& object, std::string_view property = "Images");
   /// The same list with its images' size and count; nullptr when it names none.
   const BuiltImageList* ImageListOf(const FormObject& object, std::string_view property = "Images");
+  /// The controls as the keyboard and the mouse meet them.
+  InputControls& input_controls() { return input_controls_; }
   /// The popup menus that right clicks open.
   PopupMenus& popup_menus() { return popup_menus_; }
   /// The window procedure's branches that several controls add to.
@@ -115,6 +124,8 @@ class FormWriter {
   void OfferFocus(const std::string& name, const Control& control);
   /// Counts one more control written.
   void CountControl() { ++control_count_; }
+  /// Counts `object` among the controls of classes that nothing translates.
+  void NoteUnmapped(const FormObject& object);
   /// Reports `text` as a warning about line `line` of the object's file.
   void Warn(const FormObject& object, int line, const std::string& text);
   /// Reports `text` as a warning about the line of `property`, in its own
@@ -131,6 +142,8 @@ class FormWriter {
   // --- what the driver reads after Write ---
   int control_count() const { return control_count_; }
   const std::vector<FormWarning>& warnings() const { return warnings_; }
+  /// The classes of NoteUnmapped, each once, in the order first met.
+  const std::vector<UnmappedClass>& unmapped() const { return unmapped_; }
 
  private:
   void WriteObject(const FormObject& object, Control* holder, const FormTree& tree);
@@ -149,6 +162,7 @@ class FormWriter {
   ColorBrushes brushes_;
   ImageLists image_lists_;
   PopupMenus popup_menus_;
+  InputControls input_controls_;
   MenuBar menu_bar_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
   TextRows window_variables_{1};                                  // HWND variables, in capitals
@@ -158,6 +172,7 @@ class FormWriter {
   bool bevel_painted_ = false;
   int control_count_ = 0;
   std::vector<FormWarning> warnings_;
+  std::vector<UnmappedClass> unmapped_;
   std::vector<std::function<void(FormWriter&)>> finishing_steps_;
 };
 

@@ -154,6 +154,7 @@ void WriteWindow(FormWriter& writer, const Control& control, WindowControl windo
   if (!window.docked) control.PlaceInForm(window.box.left, window.box.top);
   WriteWindowControl(writer.program(), window);
   writer.RememberWindow(window.name);
+  writer.input_controls().AddWindow(control, window);
   // Edits, rich edits included, open a menu of their own on a right click.
   const bool own_menu = window.call.find("'Edit'") != std::string::npos ||
                         window.call.find("RichEdit") != std::string::npos;

@@ -53,4 +53,7 @@ std::unique_ptr<ControlWriter> NewTreeViewWriter();
 std::unique_ptr<ControlWriter> NewGridWriter();
 std::unique_ptr<ControlWriter> NewTabControlWriter();
 
+// A visual control of a class that nothing translates.
+std::unique_ptr<ControlWriter> NewPlaceholderWriter();
+
 }  // namespace vornic

@@ -19,9 +19,33 @@ Var WinClass: TWndClassA;
     RadioButton2: HWND;
     RadioButton3: HWND;
     ListBox1: HWND;
+    HintWindow: HWND;
+    MousePoint: TPoint;
+    MouseRect: TRect;
     PaintStruct: TPaintStruct;
     PaintDC: HDC;
     hFont1: HFONT;
+
+{ Gives a window, or a rectangle of the main window, a tooltip }
+procedure AddHint(Tip, Owner, Window: HWND; Id, Left, Top, Right, Bottom: Integer;
+  Text: PWideChar);
+var
+  Tool: TTTOOLINFOW;
+begin
+  FillChar(Tool, SizeOf(Tool), 0);
+  { The size that every version of the common controls accepts }
+  Tool.cbSize := SizeOf(Tool) - SizeOf(Pointer);
+  Tool.uFlags := TTF_SUBCLASS;
+  Tool.hwnd := Owner;
+  Tool.uId := UINT_PTR(Id);
+  if Window <> 0 then begin
+    Tool.uFlags := TTF_SUBCLASS or TTF_IDISHWND;
+    Tool.uId := UINT_PTR(Window);
+  end;
+  SetRect(Tool.rect, Left, Top, Right, Bottom);
+  Tool.lpszText := Text;
+  SendMessageW(Tip, TTM_ADDTOOLW, 0, LPARAM(@Tool));
+end;
 
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
@@ -30,11 +54,24 @@ begin
   { Checks for messages }
   case Message of
     WM_CREATE: begin
+      InitCommonControls;
     end;
     WM_COMMAND: begin
       if HWND(lParam) = Button1 then MessageBox(hWindow,'Button1Click','Check',MB_OK);
       if HWND(lParam) = CheckBox1 then MessageBox(hWindow,'CheckBox1Click','Check',MB_OK);
       exit;
+    end;
+    WM_SETCURSOR: begin
+      if LoWord(lParam) = HTCLIENT then begin
+        if HWND(wParam) = Button1 then begin SetCursor(LoadCursor(0, IDC_HAND)); Result := 1; Exit; end;
+        if HWND(wParam) = hWindow then begin
+          GetCursorPos(MousePoint);
+          ScreenToClient(hWindow, MousePoint);
+          SetRect(MouseRect, 16, 20, 47, 33);
+          if PtInRect(MouseRect, MousePoint) then begin SetCursor(LoadCursor(0, IDC_HELP)); Result := 1; Exit; end;
+        end;
+      end;
+      Result := DefWindowProc(hWindow, Message, wParam, lParam);
     end;
 
     WM_DESTROY: begin
@@ -122,6 +159,24 @@ begin
   SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Pears')) );
   SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Plums')) );
   SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Cherries')) );
+
+
+  { Tab order as the form gives it }
+  SetWindowPos(Edit1, Label1, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(CheckBox1, Edit1, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(RadioButton1, CheckBox1, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(ListBox1, RadioButton1, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(Button1, ListBox1, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+
+
+  { Tooltips of the controls whose hints show }
+  HintWindow := CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nil,
+    WS_POPUP or TTS_ALWAYSTIP or TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+    CW_USEDEFAULT, CW_USEDEFAULT, hWindow, 0, Inst, nil);
+  SendMessageW(HintWindow, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
+  AddHint(HintWindow, hWindow, 0, 1, 16, 20, 47, 33, 'Who receives the parcel');
+  AddHint(HintWindow, hWindow, Edit1, 0, 0, 0, 0, 0, 'Your full name');
+  AddHint(HintWindow, hWindow, Button1, 0, 0, 0, 0, 0, 'Sends the order'#13#10'and closes the form');
 
 
   { Create Font Handle =================================================== }

@@ -379,6 +379,18 @@ begin
   AppendMenu(HelpMenu, MF_STRING, 40008, '&About...');
   SetMenu(hWindow, MainMenu1);
 
+
+  { Tab order as the form gives it }
+  SetWindowPos(PageControl1, ToolBar1, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(NameEdit, PageControl1, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(CountEdit, NameEdit, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(DuePicker, CountEdit, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(FilesView, DuePicker, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(FolderTree, FilesView, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(HiddenCheck, FolderTree, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(OkButton, HiddenCheck, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(CloseButton, OkButton, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+
   SendMessage(CountUpDown,UDM_SETBUDDY,CountEdit,0);
 
   { Create Font Handle =================================================== }
