@@ -213,7 +213,9 @@ const WrittenClass* ClassTable::RowFor(const FormObject& object) const {
   if (object.parent == nullptr) return &MainWindow();
   // An object without a name cannot be declared; one left out writes nothing.
   if (object.name.empty() || object.left_out) return nullptr;
-  if (object.kind == ObjectKind::kInline) return &Frame();
+  // A frame neither found nor stored whole has nothing to hold: its class
+  // name in a framed box says what is missing.
+  if (object.kind == ObjectKind::kInline) return NeedsPlaceholder(object) ? nullptr : &Frame();
   return Find(object.class_name);
 }
 
