@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/control_steps.h"
+#include "extended/edit_behaviour.h"
 #include "extended/list_data.h"
 #include "extended/value_styles.h"
 #include "extended/control.h"
@@ -31,19 +32,6 @@ constexpr ValueStyle kScrollBars[] = {{"ssNone", ""},
                                       {"ssVertical", " or WS_VSCROLL"},
                                       {"ssBoth", " or WS_HSCROLL or WS_VSCROLL"}};
 
-// The character code of a one-character literal ('*' or #42); 0 for none.
-int CharacterCode(const std::string& literal) {
-  if (literal.size() == 3 && literal[0] == '\'' && literal[2] == '\'') {
-    return static_cast<unsigned char>(literal[1]);
-  }
-  if (literal == "''''") return '\'';
-  if (literal.size() > 1 && literal[0] == '#' && IsIntegerText(literal.substr(1))) {
-    const int32_t code = TextToInt(literal.substr(1));
-    return code > 0 && code < 256 ? code : 0;
-  }
-  return 0;
-}
-
 // The styles both kinds take from the form.
 std::string CommonStyles(const Control& control) {
   std::string styles = std::string("WS_CHILD or WS_VISIBLE or WS_TABSTOP") +
@@ -63,7 +51,7 @@ class MaskEditWriter final : public NamedAtOpen {
         !length.empty() && TextToInt(length) > 0) {
       after += "\r\n  SendMessage(" + name_ + ",EM_LIMITTEXT," + length + ",0);";
     }
-    if (const int code = CharacterCode(control.Value("PasswordChar")); code != 0) {
+    if (const int code = CharacterCode(control.Value("PasswordChar"), 255); code != 0) {
       styles += " or ES_PASSWORD";
       after +=
           "\r\n  SendMessage(" + name_ + ",EM_SETPASSWORDCHAR," + std::to_string(code) + ",0);";

@@ -7,10 +7,12 @@
 
 namespace vornic {
 
-/// The tabs' side, their style and whether they stand in several rows.
+/// The tabs' side, their style, whether they stand in several rows and
+/// their size.
 inline TabWindowLook TabLookOf(const Control& control) {
   return {control.Value("TabPosition"), control.Value("Style"),
-          control.Value("MultiLine") == "True"};
+          control.Value("MultiLine") == "True", control.Value("TabWidth"),
+          control.Value("TabHeight")};
 }
 
 }  // namespace vornic
