@@ -89,7 +89,8 @@ std::string EditMessages(const Control& control, const std::string& name, bool m
   }
   if (const int code = CharacterCode(control.Value("PasswordChar"), kWideLimit);
       !multi_line && code != 0) {
-    text += "\r\n  SendMessageW(" + name + ", EM_SETPASSWORDCHAR, " + std::to_string(code) + ", 0);";
+    text +=
+        "\r\n  SendMessageW(" + name + ", EM_SETPASSWORDCHAR, " + std::to_string(code) + ", 0);";
   }
   return text;
 }

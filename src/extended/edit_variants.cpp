@@ -6,14 +6,14 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/edit_behaviour.h"
-#include "extended/list_data.h"
-#include "extended/value_styles.h"
 #include "extended/control.h"
+#include "extended/edit_behaviour.h"
 #include "extended/form_writer.h"
+#include "extended/list_data.h"
 #include "extended/list_entries.h"
 #include "extended/list_output.h"
 #include "extended/named_at_open.h"
+#include "extended/value_styles.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "form/text_list.h"

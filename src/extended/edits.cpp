@@ -4,8 +4,8 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/edit_behaviour.h"
 #include "extended/control.h"
+#include "extended/edit_behaviour.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"

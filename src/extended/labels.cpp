@@ -44,8 +44,7 @@ struct LabelLook {
   // (they would need a colour branch per label), text at the bottom, and
   // wrapped text centred upright.
   bool Painted() const {
-    return transparent || own_colors || layout == "tlBottom" ||
-           (layout == "tlCenter" && word_wrap);
+    return transparent || own_colors || layout == "tlBottom" || (layout == "tlCenter" && word_wrap);
   }
 };
 
@@ -66,7 +65,8 @@ std::string StaticStyles(const LabelLook& look) {
 }
 
 std::string DrawFlags(const LabelLook& look) {
-  std::string flags = "DT_EXPANDTABS or " + std::string(StyleForValue(kTextAlignments, look.alignment));
+  std::string flags =
+      "DT_EXPANDTABS or " + std::string(StyleForValue(kTextAlignments, look.alignment));
   if (look.word_wrap) flags += " or DT_WORDBREAK";
   if (!look.show_accel_char) flags += " or DT_NOPREFIX";
   // An AutoSize label's box fits its text in the designer's font: where the
@@ -105,13 +105,13 @@ std::string PaintText(FormWriter& writer, const Control& control, const LabelLoo
     const std::string room = "PaintRect.Bottom - TextRect.Bottom";
     text += Line("TextRect := PaintRect;") +
             Line("DrawTextW(PaintDC," + wide + ",-1,TextRect," + flags + " or DT_CALCRECT);") +
-            Line("OffsetRect(PaintRect,0," + (look.layout == "tlCenter" ? "(" + room + ") div 2" : room) +
-                 ");");
+            Line("OffsetRect(PaintRect,0," +
+                 (look.layout == "tlCenter" ? "(" + room + ") div 2" : room) + ");");
   }
-  text += Line("SetBkMode(PaintDC,TRANSPARENT);") +
-          Line("SetTextColor(PaintDC," + ColorExpressionOr(control.font.color, "clWindowText") +
-               ");") +
-          Line("DrawTextW(PaintDC," + wide + ",-1,PaintRect," + flags + ");");
+  text +=
+      Line("SetBkMode(PaintDC,TRANSPARENT);") +
+      Line("SetTextColor(PaintDC," + ColorExpressionOr(control.font.color, "clWindowText") + ");") +
+      Line("DrawTextW(PaintDC," + wide + ",-1,PaintRect," + flags + ");");
   if (!font.empty()) text += Line("SelectObject(PaintDC,OldFont);");
   return text;
 }

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/edit_behaviour.h"
-#include "extended/list_data.h"
 #include "extended/control.h"
+#include "extended/edit_behaviour.h"
 #include "extended/form_writer.h"
+#include "extended/list_data.h"
 #include "extended/list_entries.h"
 #include "extended/list_output.h"
 #include "extended/value_styles.h"
@@ -85,18 +85,18 @@ class ListBoxWriter final : public ControlWriter {
     const Box box = StoredBox(control);
     if (!box.complete()) return;
     const std::string name = writer.TakeName(control);
-    WriteWindow(writer, control,
-                {.name = name,
-                 .banner = "Create a listbox",
-                 .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style +
-                         ", 'listbox', 'listbox' ,",
-                 .styles = ListBoxStyles(control),
-                 .box = box,
-                 .after = "\r\n  { add items to listbox }" +
-                          AddStrings(writer, name, ",LB_ADDSTRING , 0 ,", "LB_ADDSTRING",
-                                     ListEntries(control, "Items.Strings")),
-                 .takes_focus = true,
-                 .reads_font = true});
+    WriteWindow(
+        writer, control,
+        {.name = name,
+         .banner = "Create a listbox",
+         .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'listbox', 'listbox' ,",
+         .styles = ListBoxStyles(control),
+         .box = box,
+         .after = "\r\n  { add items to listbox }" +
+                  AddStrings(writer, name, ",LB_ADDSTRING , 0 ,", "LB_ADDSTRING",
+                             ListEntries(control, "Items.Strings")),
+         .takes_focus = true,
+         .reads_font = true});
   }
 };
 

@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "extended/control_values.h"
-#include "extended/tab_window_text.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
 #include "extended/tab_look.h"
+#include "extended/tab_window_text.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "lib/text.h"
@@ -59,9 +59,9 @@ class PageControlWriter final : public ControlWriter {
 
   void Close(FormWriter& writer, Control& /*control*/) override {
     if (!written_) return;
-    writer.AddText("bodylast",
-                   FinishTabsLines(writer.program(), name_, box_.width, box_.height, chosen_) +
-                       ShiftLines());
+    writer.AddText(
+        "bodylast",
+        FinishTabsLines(writer.program(), name_, box_.width, box_.height, chosen_) + ShiftLines());
     writer.program().HasNotifyHandler = true;
   }
 
@@ -126,14 +126,14 @@ class PageControlWriter final : public ControlWriter {
     const PageInsets inset = insets();
     const bool sideways = look_.TabPosition == "tpLeft";
     const std::string axis = sideways ? ".X" : ".Y";
-    std::string text = "\r\n  { What the pages of " + name_ + " hold starts below every row of tabs }" +
-                       "\r\n  if TabCtrl_GetRowCount(" + name_ + ") > 1 then begin" + "\r\n    " +
-                       shift_ + axis + " := PageRect." + (sideways ? "Left - " : "Top - ") +
+    std::string text = "\r\n  { What the pages of " + name_ +
+                       " hold starts below every row of tabs }\r\n  if TabCtrl_GetRowCount(" +
+                       name_ + ") > 1 then begin\r\n    " + shift_ + axis + " := PageRect." +
+                       (sideways ? "Left - " : "Top - ") +
                        std::to_string(sideways ? inset.left : inset.top) + ";";
     for (const auto& [window, box] : held_) {
       text += "\r\n    SetWindowPos(" + window + ", 0, " + box.left + " + " + shift_ + ".X, " +
-              box.top + " + " + shift_ +
-              ".Y, 0, 0, SWP_NOSIZE or SWP_NOZORDER or SWP_NOACTIVATE);";
+              box.top + " + " + shift_ + ".Y, 0, 0, SWP_NOSIZE or SWP_NOZORDER or SWP_NOACTIVATE);";
     }
     return text + "\r\n  end;";
   }
@@ -147,8 +147,8 @@ class PageControlWriter final : public ControlWriter {
   int form_left_ = 0;  // the window's place in the main window
   int form_top_ = 0;
   bool written_ = false;
-  bool has_images_ = false;  // the tabs show the images of an image list
-  std::string shift_;        // see shift()
+  bool has_images_ = false;                        // the tabs show the images of an image list
+  std::string shift_;                              // see shift()
   std::vector<std::pair<std::string, Box>> held_;  // the windows on its pages, placed
 };
 
@@ -218,18 +218,18 @@ class TabSheetWriter final : public ControlWriter {
   }
 
   // Paint code of what the sheet holds follows: it is clipped to the page
-  // while the page is chosen, to nothing otherwise, until the sheet's end.
+  // while the page is chosen, to nothing otherwise, until the sheet's end;
+  // it moves with the pages when they follow rows of tabs.
   void ClipPaint(FormWriter& writer, const Control& control) {
+    const std::string& shift = pages_->shift();
+    std::string text = "\r\n      { Page " + control.name() + " of " + pages_->name() +
+                       ": painted while it is chosen }\r\n      SaveDC(PaintDC);";
+    if (!shift.empty()) {
+      text += "\r\n      OffsetViewportOrgEx(PaintDC, " + shift + ".X, " + shift + ".Y, nil);";
+    }
     writer.AddText("windowprocpaintmidle",
-                   "\r\n      { Page " + control.name() + " of " + pages_->name() +
-                       ": painted while it is chosen }\r\n      SaveDC(PaintDC);" +
-                       (pages_->shift().empty() ? ""
-                                                : "\r\n      OffsetViewportOrgEx(PaintDC, " +
-                                                      pages_->shift() + ".X, " + pages_->shift() +
-                                                      ".Y, nil);") +
-                       "\r\n      if " +
-                       own_condition_ + " then IntersectClipRect(PaintDC," + pages_->PageRect() +
-                       ") else IntersectClipRect(PaintDC,0,0,0,0);");
+                   text + "\r\n      if " + own_condition_ + " then IntersectClipRect(PaintDC," +
+                       pages_->PageRect() + ") else IntersectClipRect(PaintDC,0,0,0,0);");
     writer.NeedPaint();
     clipped_ = true;
   }

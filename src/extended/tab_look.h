@@ -2,8 +2,8 @@
 // and tab controls' writers alike.
 #pragma once
 
-#include "extended/tab_window_text.h"
 #include "extended/control.h"
+#include "extended/tab_window_text.h"
 
 namespace vornic {
 

@@ -1,7 +1,6 @@
 // The tab window text of page controls and tab controls.
 #include "extended/tab_window_text.h"
 
-
 #include "lib/text.h"
 #include "output/program_text.h"
 

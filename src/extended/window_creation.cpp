@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "extended/window_styles.h"
 #include "extended/control.h"
 #include "extended/control_writer.h"
 #include "extended/form_writer.h"
+#include "extended/window_styles.h"
 #include "lib/form_colors.h"
 #include "lib/text.h"
 
