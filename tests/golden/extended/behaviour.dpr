@@ -60,7 +60,7 @@ begin
       { Create Pens }
       Pen1 := CreatePen(PS_NULL,1,RGB(0,0,0));
       { Create Brushes }
-      Brush1 := CreateSolidBrush(RGB(0,0,128));
+      Brush1 := CreateSolidBrush(RGB(0,128,128));
     end;
     WM_COMMAND: begin
       if HWND(lParam) = RememberCheck then MessageBox(hWindow,'RememberCheckClick','Check',MB_OK);
