@@ -32,9 +32,9 @@ constexpr ValueStyle kScrollBars[] = {{"ssNone", ""},
                                       {"ssVertical", " or WS_VSCROLL"},
                                       {"ssBoth", " or WS_HSCROLL or WS_VSCROLL"}};
 
-// The styles both kinds take from the form.
+// The styles both kinds take from the form, a flat line for Ctl3D False.
 std::string CommonStyles(const Control& control) {
-  std::string styles = std::string("WS_CHILD or WS_VISIBLE or WS_TABSTOP") +
+  std::string styles = "WS_CHILD or WS_VISIBLE" + EditBorderOf(control).style + " or WS_TABSTOP" +
                        StyleForValue(kAlignments, control.Value("Alignment"));
   if (FlagOf(control.Value("ReadOnly"), false)) styles += " or ES_READONLY";
   return styles;
@@ -59,8 +59,8 @@ class MaskEditWriter final : public NamedAtOpen {
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a masked edit field",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
-                         ", 'Edit'," + QuotedOrEmpty(control.Value("Text")) + ", ",
+                 .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'Edit'," +
+                         QuotedOrEmpty(control.Value("Text")) + ", ",
                  .styles = styles,
                  .box = StoredBox(control),
                  .after = after,
@@ -96,8 +96,7 @@ class RichEditWriter final : public NamedAtOpen {
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a rich edit",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
-                         ", 'Edit','', ",
+                 .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'Edit','', ",
                  .styles = styles,
                  .box = StoredBox(control),
                  .after = LinesText(writer, name_, ListEntries(control, "Lines.Strings")),

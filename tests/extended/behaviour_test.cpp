@@ -85,6 +85,8 @@ TEST_F(BehaviourTest, EditsMemosAndListsTakeTheirBehaviourAndBorderFromTheForm) 
        "    Ctl3D = False\n" +
            Object("Edit1", "TEdit", "ParentCtl3D = False", "    ") + "  end\n",
        "bodymidle", "CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'"},
+      {"a flat masked edit", Object("MaskEdit1", "TMaskEdit", "Ctl3D = False"), "bodymidle",
+       "CreateWindowEx(0, 'Edit','', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP"},
       {"a memo wraps and shows no scroll bars unless told", Object("Memo1", "TMemo", ""),
        "bodymidle", "ES_MULTILINE or ES_AUTOVSCROLL or ES_WANTRETURN or WS_TABSTOP,"},
       {"a memo without word wrap scrolls sideways, with the scroll bars it asks for",
