@@ -4,6 +4,9 @@
 #pragma once
 
 #include <memory>
+#include <string>
+
+#include "lib/box.h"
 
 namespace vornic {
 
@@ -21,6 +24,10 @@ class ControlWriter {
 
   virtual void Open(FormWriter& /*writer*/, Control& /*control*/) {}
   virtual void Close(FormWriter& /*writer*/, Control& /*control*/) {}
+  /// Hears of the window `name`, written somewhere inside the object at
+  /// `box` (in the main window), for a holder that moves what it holds once
+  /// the program runs.
+  virtual void HoldWindow(const std::string& /*name*/, const Box& /*box*/) {}
 };
 
 /// Makes the writer of one object; a class table row names one per class.

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/list_data.h"
-#include "extended/value_styles.h"
 #include "extended/control.h"
+#include "extended/edit_behaviour.h"
 #include "extended/form_writer.h"
+#include "extended/list_data.h"
 #include "extended/list_entries.h"
 #include "extended/list_output.h"
 #include "extended/named_at_open.h"
+#include "extended/value_styles.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "form/text_list.h"
@@ -31,22 +32,9 @@ constexpr ValueStyle kScrollBars[] = {{"ssNone", ""},
                                       {"ssVertical", " or WS_VSCROLL"},
                                       {"ssBoth", " or WS_HSCROLL or WS_VSCROLL"}};
 
-// The character code of a one-character literal ('*' or #42); 0 for none.
-int CharacterCode(const std::string& literal) {
-  if (literal.size() == 3 && literal[0] == '\'' && literal[2] == '\'') {
-    return static_cast<unsigned char>(literal[1]);
-  }
-  if (literal == "''''") return '\'';
-  if (literal.size() > 1 && literal[0] == '#' && IsIntegerText(literal.substr(1))) {
-    const int32_t code = TextToInt(literal.substr(1));
-    return code > 0 && code < 256 ? code : 0;
-  }
-  return 0;
-}
-
-// The styles both kinds take from the form.
+// The styles both kinds take from the form, a flat line for Ctl3D False.
 std::string CommonStyles(const Control& control) {
-  std::string styles = std::string("WS_CHILD or WS_VISIBLE or WS_TABSTOP") +
+  std::string styles = "WS_CHILD or WS_VISIBLE" + EditBorderOf(control).style + " or WS_TABSTOP" +
                        StyleForValue(kAlignments, control.Value("Alignment"));
   if (FlagOf(control.Value("ReadOnly"), false)) styles += " or ES_READONLY";
   return styles;
@@ -63,7 +51,7 @@ class MaskEditWriter final : public NamedAtOpen {
         !length.empty() && TextToInt(length) > 0) {
       after += "\r\n  SendMessage(" + name_ + ",EM_LIMITTEXT," + length + ",0);";
     }
-    if (const int code = CharacterCode(control.Value("PasswordChar")); code != 0) {
+    if (const int code = CharacterCode(control.Value("PasswordChar"), 255); code != 0) {
       styles += " or ES_PASSWORD";
       after +=
           "\r\n  SendMessage(" + name_ + ",EM_SETPASSWORDCHAR," + std::to_string(code) + ",0);";
@@ -71,8 +59,8 @@ class MaskEditWriter final : public NamedAtOpen {
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a masked edit field",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
-                         ", 'Edit'," + QuotedOrEmpty(control.Value("Text")) + ", ",
+                 .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'Edit'," +
+                         QuotedOrEmpty(control.Value("Text")) + ", ",
                  .styles = styles,
                  .box = StoredBox(control),
                  .after = after,
@@ -108,8 +96,7 @@ class RichEditWriter final : public NamedAtOpen {
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a rich edit",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
-                         ", 'Edit','', ",
+                 .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'Edit','', ",
                  .styles = styles,
                  .box = StoredBox(control),
                  .after = LinesText(writer, name_, ListEntries(control, "Lines.Strings")),

@@ -38,9 +38,12 @@ std::string DecodePicture(FormWriter& writer, const Control& control, const Box&
   std::string bytes;
   PictureBitmap bitmap;
   if (BytesFromHexText(picture->data, &bytes)) {
-    const ImageDisplay display{
-        TextToInt(box.width), TextToInt(box.height), control.Value("Stretch") == "True",
-        control.Value("Proportional") == "True", control.Value("Center") == "True"};
+    const ImageDisplay display{TextToInt(box.width),
+                               TextToInt(box.height),
+                               control.Value("Stretch") == "True",
+                               control.Value("Proportional") == "True",
+                               control.Value("Center") == "True",
+                               control.Value("Transparent") == "True"};
     bitmap = BitmapForPicture(bytes, display, Background(control.state));
   } else {
     bitmap.reason = "the data is no hexadecimal text";

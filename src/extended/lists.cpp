@@ -6,11 +6,13 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/list_data.h"
 #include "extended/control.h"
+#include "extended/edit_behaviour.h"
 #include "extended/form_writer.h"
+#include "extended/list_data.h"
 #include "extended/list_entries.h"
 #include "extended/list_output.h"
+#include "extended/value_styles.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "form/text_list.h"
@@ -20,6 +22,11 @@
 namespace vornic {
 
 namespace {
+
+constexpr ValueStyle kScrollBars[] = {{"ssNone", ""},
+                                      {"ssHorizontal", " or WS_HSCROLL"},
+                                      {"ssVertical", " or WS_VSCROLL"},
+                                      {"ssBoth", " or WS_HSCROLL or WS_VSCROLL"}};
 
 // One SendMessage line per entry, adding it with `message`; a long list is
 // added from arrays with `data_message`.
@@ -62,23 +69,34 @@ std::string SetMemoLines(FormWriter& writer, const std::string& name, const Text
   return text + ")));";
 }
 
+// The list keeps the form's order unless it is Sorted, and its stored
+// height unless IntegralHeight is True.
+std::string ListBoxStyles(const Control& control) {
+  std::string styles = "WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL" +
+                       EditBorderOf(control).style + " or WS_TABSTOP";
+  if (FlagOf(control.Value("Sorted"), false)) styles += " or LBS_SORT";
+  if (!FlagOf(control.Value("IntegralHeight"), false)) styles += " or LBS_NOINTEGRALHEIGHT";
+  return styles;
+}
+
 class ListBoxWriter final : public ControlWriter {
  public:
   void Close(FormWriter& writer, Control& control) override {
     const Box box = StoredBox(control);
     if (!box.complete()) return;
     const std::string name = writer.TakeName(control);
-    WriteWindow(writer, control,
-                {.name = name,
-                 .banner = "Create a listbox",
-                 .call = ":= CreateWindow('listbox', 'listbox' ,",
-                 .styles = "WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP",
-                 .box = box,
-                 .after = "\r\n  { add items to listbox }" +
-                          AddStrings(writer, name, ",LB_ADDSTRING , 0 ,", "LB_ADDSTRING",
-                                     ListEntries(control, "Items.Strings")),
-                 .takes_focus = true,
-                 .reads_font = true});
+    WriteWindow(
+        writer, control,
+        {.name = name,
+         .banner = "Create a listbox",
+         .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'listbox', 'listbox' ,",
+         .styles = ListBoxStyles(control),
+         .box = box,
+         .after = "\r\n  { add items to listbox }" +
+                  AddStrings(writer, name, ",LB_ADDSTRING , 0 ,", "LB_ADDSTRING",
+                             ListEntries(control, "Items.Strings")),
+         .takes_focus = true,
+         .reads_font = true});
   }
 };
 
@@ -110,24 +128,34 @@ class ComboBoxWriter final : public ControlWriter {
   }
 };
 
+// A memo wraps its lines unless WordWrap is False or a horizontal scroll
+// bar lets them run on; it shows no scroll bars unless ScrollBars says so.
+std::string MemoStyles(const Control& control, const std::string& name) {
+  std::string styles = "WS_CHILD or WS_VISIBLE" + EditBorderOf(control).style + " or\r\n" +
+                       ContinuationIndent(name) + "ES_MULTILINE or ES_AUTOVSCROLL";
+  if (FlagOf(control.Value("WantReturns"), true)) styles += " or ES_WANTRETURN";
+  if (!FlagOf(control.Value("WordWrap"), true)) styles += " or ES_AUTOHSCROLL";
+  return styles + StyleForValue(kScrollBars, control.Value("ScrollBars")) +
+         EditStyles(control, true);
+}
+
 class MemoWriter final : public ControlWriter {
  public:
   void Close(FormWriter& writer, Control& control) override {
     const Box box = StoredBox(control);
     if (!box.complete()) return;
     const std::string name = writer.TakeName(control);
-    WriteWindow(
-        writer, control,
-        {.name = name,
-         .banner = "Create a memo",
-         .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', ",
-         .styles = "WS_CHILD or WS_VISIBLE or WS_BORDER or\r\n" + ContinuationIndent(name) +
-                   "ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL",
-         .box = box,
-         .after = "\r\n  { add lines  to memo }" +
-                  SetMemoLines(writer, name, ListEntries(control, "Lines.Strings")),
-         .takes_focus = true,
-         .reads_font = true});
+    WriteWindow(writer, control,
+                {.name = name,
+                 .banner = "Create a memo",
+                 .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'Edit','', ",
+                 .styles = MemoStyles(control, name),
+                 .box = box,
+                 .after = "\r\n  { add lines  to memo }" +
+                          SetMemoLines(writer, name, ListEntries(control, "Lines.Strings")) +
+                          EditMessages(control, name, true),
+                 .takes_focus = true,
+                 .reads_font = true});
   }
 };
 

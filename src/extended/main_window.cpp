@@ -32,6 +32,7 @@ struct MainWindowValues {
   std::string BorderStyle;
   std::string BorderIcons;
   std::string Menu;
+  bool frame;  // Width and Height are the client size
 
   explicit MainWindowValues(const Control& form)
       : Left(form.Value("Left")),
@@ -46,7 +47,16 @@ struct MainWindowValues {
         Position(form.Value("Position")),
         BorderStyle(form.Value("BorderStyle")),
         BorderIcons(form.Value("BorderIcons")),
-        Menu(form.Value("Menu")) {}
+        Menu(form.Value("Menu")),
+        frame(IsFrame(form)) {}
+
+  // A frame has no caption or border, so it stores no client size of its
+  // own: its Width and Height are the client area. Unlike a form, it stores
+  // neither the resolution it was designed at nor its text height.
+  static bool IsFrame(const Control& form) {
+    return form.holder == nullptr && !form.Has("ClientWidth") && !form.Has("ClientHeight") &&
+           !form.Has("PixelsPerInch") && !form.Has("TextHeight");
+  }
 };
 
 constexpr char kDefault[] = "CW_USEDEFAULT";
@@ -122,12 +132,14 @@ bool IsCentered(const std::string& position) {
 // The lines that set WinWidth and WinHeight: a client size becomes the outer
 // size the window's frame, caption and menu bar need around it.
 std::string SizeLines(const MainWindowValues& form, const WindowStyles& styles, bool* known) {
-  const bool client_width = !form.ClientWidth.empty();
-  const bool client_height = !form.ClientHeight.empty();
+  const std::string& client_width_value = form.frame ? form.Width : form.ClientWidth;
+  const std::string& client_height_value = form.frame ? form.Height : form.ClientHeight;
+  const bool client_width = !client_width_value.empty();
+  const bool client_height = !client_height_value.empty();
   std::string text;
   if (client_width || client_height) {
-    text += "\r\n  SetRect(WinRect, 0, 0, " + (client_width ? form.ClientWidth : "0") + ", " +
-            (client_height ? form.ClientHeight : "0") + ");";
+    text += "\r\n  SetRect(WinRect, 0, 0, " + (client_width ? client_width_value : "0") + ", " +
+            (client_height ? client_height_value : "0") + ");";
     text += "\r\n  AdjustWindowRectEx(WinRect, " + styles.styles + ", " +
             (HasMenuBar(form) ? "True" : "False") + ", " + styles.ex_styles + ");";
   }

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "extended/control_values.h"
-#include "extended/tab_window_text.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
 #include "extended/tab_look.h"
+#include "extended/tab_window_text.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "lib/text.h"
@@ -49,14 +51,27 @@ class PageControlWriter final : public ControlWriter {
                                               ",TCM_SETIMAGELIST,0,LParam(" + images + "));"
                                         : ""));
     written_ = true;
+    if (PagesFollowRows()) {
+      shift_ = writer.TakeIdentifier(name_ + "Shift");
+      writer.AddText("var", "\r\n    " + shift_ + ": TPoint;");
+    }
   }
 
   void Close(FormWriter& writer, Control& /*control*/) override {
     if (!written_) return;
-    writer.AddText("bodylast",
-                   FinishTabsLines(writer.program(), name_, box_.width, box_.height, chosen_));
+    writer.AddText(
+        "bodylast",
+        FinishTabsLines(writer.program(), name_, box_.width, box_.height, chosen_) + ShiftLines());
     writer.program().HasNotifyHandler = true;
   }
+
+  void HoldWindow(const std::string& name, const Box& box) override {
+    if (!shift_.empty()) held_.push_back({name, box});
+  }
+
+  /// The variable that holds how far the pages moved for more rows of tabs
+  /// than one; empty when the tabs stand in one row.
+  const std::string& shift() const { return shift_; }
 
   /// True once the window is written; sheets of a page control that has
   /// none are plain containers.
@@ -96,6 +111,33 @@ class PageControlWriter final : public ControlWriter {
   }
 
  private:
+  // Rows of tabs on top or columns on the left push the pages away from the
+  // window's corner; below or on the right they do not.
+  bool PagesFollowRows() const {
+    if (look_.TabPosition == "tpLeft") return true;
+    return look_.MultiLine && (look_.TabPosition.empty() || look_.TabPosition == "tpTop");
+  }
+
+  // The designer lays out a sheet below all its rows of tabs; the program
+  // knows how many rows there are only once the tabs have the font: the
+  // pages' rectangle then says how far what the sheets hold moves.
+  std::string ShiftLines() const {
+    if (shift_.empty()) return "";
+    const PageInsets inset = insets();
+    const bool sideways = look_.TabPosition == "tpLeft";
+    const std::string axis = sideways ? ".X" : ".Y";
+    std::string text = "\r\n  { What the pages of " + name_ +
+                       " hold starts below every row of tabs }\r\n  if TabCtrl_GetRowCount(" +
+                       name_ + ") > 1 then begin\r\n    " + shift_ + axis + " := PageRect." +
+                       (sideways ? "Left - " : "Top - ") +
+                       std::to_string(sideways ? inset.left : inset.top) + ";";
+    for (const auto& [window, box] : held_) {
+      text += "\r\n    SetWindowPos(" + window + ", 0, " + box.left + " + " + shift_ + ".X, " +
+              box.top + " + " + shift_ + ".Y, 0, 0, SWP_NOSIZE or SWP_NOZORDER or SWP_NOACTIVATE);";
+    }
+    return text + "\r\n  end;";
+  }
+
   Box box_;  // as the form stores it
   std::string name_;
   TabWindowLook look_;
@@ -105,7 +147,9 @@ class PageControlWriter final : public ControlWriter {
   int form_left_ = 0;  // the window's place in the main window
   int form_top_ = 0;
   bool written_ = false;
-  bool has_images_ = false;  // the tabs show the images of an image list
+  bool has_images_ = false;                        // the tabs show the images of an image list
+  std::string shift_;                              // see shift()
+  std::vector<std::pair<std::string, Box>> held_;  // the windows on its pages, placed
 };
 
 // A sheet adds its tab and puts what it holds on its page before that is
@@ -174,13 +218,18 @@ class TabSheetWriter final : public ControlWriter {
   }
 
   // Paint code of what the sheet holds follows: it is clipped to the page
-  // while the page is chosen, to nothing otherwise, until the sheet's end.
+  // while the page is chosen, to nothing otherwise, until the sheet's end;
+  // it moves with the pages when they follow rows of tabs.
   void ClipPaint(FormWriter& writer, const Control& control) {
+    const std::string& shift = pages_->shift();
+    std::string text = "\r\n      { Page " + control.name() + " of " + pages_->name() +
+                       ": painted while it is chosen }\r\n      SaveDC(PaintDC);";
+    if (!shift.empty()) {
+      text += "\r\n      OffsetViewportOrgEx(PaintDC, " + shift + ".X, " + shift + ".Y, nil);";
+    }
     writer.AddText("windowprocpaintmidle",
-                   "\r\n      { Page " + control.name() + " of " + pages_->name() +
-                       ": painted while it is chosen }\r\n      SaveDC(PaintDC);\r\n      if " +
-                       own_condition_ + " then IntersectClipRect(PaintDC," + pages_->PageRect() +
-                       ") else IntersectClipRect(PaintDC,0,0,0,0);");
+                   text + "\r\n      if " + own_condition_ + " then IntersectClipRect(PaintDC," +
+                       pages_->PageRect() + ") else IntersectClipRect(PaintDC,0,0,0,0);");
     writer.NeedPaint();
     clipped_ = true;
   }

@@ -2,15 +2,17 @@
 // and tab controls' writers alike.
 #pragma once
 
-#include "extended/tab_window_text.h"
 #include "extended/control.h"
+#include "extended/tab_window_text.h"
 
 namespace vornic {
 
-/// The tabs' side, their style and whether they stand in several rows.
+/// The tabs' side, their style, whether they stand in several rows and
+/// their size.
 inline TabWindowLook TabLookOf(const Control& control) {
   return {control.Value("TabPosition"), control.Value("Style"),
-          control.Value("MultiLine") == "True"};
+          control.Value("MultiLine") == "True", control.Value("TabWidth"),
+          control.Value("TabHeight")};
 }
 
 }  // namespace vornic

@@ -1,8 +1,7 @@
 // The tab window text of page controls and tab controls.
 #include "extended/tab_window_text.h"
 
-#include <utility>
-
+#include "lib/text.h"
 #include "output/program_text.h"
 
 namespace vornic {
@@ -13,6 +12,11 @@ namespace {
 // tabs 20 pixels high on the tabs' side.
 constexpr int kBorderInset = 4;
 constexpr int kTabsInset = 24;
+
+// A tab size the form gives: a positive integer, else 0.
+int TabSize(const std::string& value) {
+  return IsIntegerText(value) && TextToInt(value) > 0 ? TextToInt(value) : 0;
+}
 
 std::string StylesOf(const TabWindowLook& look) {
   std::string styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP";
@@ -26,12 +30,22 @@ std::string StylesOf(const TabWindowLook& look) {
   } else if (look.MultiLine) {
     styles += " or TCS_MULTILINE";
   }
+  if (TabSize(look.TabWidth) > 0) styles += " or TCS_FIXEDWIDTH";
   if (look.Style == "tsButtons") {
     styles += " or TCS_BUTTONS";
   } else if (look.Style == "tsFlatButtons") {
     styles += " or TCS_BUTTONS or TCS_FLATBUTTONS";
   }
   return styles;
+}
+
+// The tabs' size, where the form fixes it: a width makes every tab as wide.
+std::string ItemSizeLine(const std::string& name, const TabWindowLook& look) {
+  const int width = TabSize(look.TabWidth);
+  const int height = TabSize(look.TabHeight);
+  if (width == 0 && height == 0) return "";
+  return "\r\n  SendMessageW(" + name + ", TCM_SETITEMSIZE, 0, MAKELPARAM(" +
+         std::to_string(width) + ", " + std::to_string(height) + "));";
 }
 
 void Declare(TSDPR& program, const std::string& declaration) {
@@ -61,7 +75,7 @@ WindowControl TabWindowOf(const std::string& name, const Box& box, const TabWind
           .call = ":= CreateWindow('SysTabControl32','',",
           .styles = StylesOf(look),
           .box = box,
-          .after = std::move(after),
+          .after = ItemSizeLine(name, look) + after,
           .takes_focus = true,
           .common = true,
           .reads_font = true};

@@ -17,6 +17,8 @@ struct TabWindowLook {
   std::string TabPosition;  // tpTop (the default), tpBottom, tpLeft, tpRight
   std::string Style;        // tsTabs (the default), tsButtons, tsFlatButtons
   bool MultiLine = false;
+  std::string TabWidth;   // a fixed width for every tab; empty or 0: each fits its text
+  std::string TabHeight;  // a fixed height; empty or 0: the font's
 };
 
 /// How far the pages lie inside the window from each of its edges: the tabs'

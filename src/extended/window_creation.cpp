@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "extended/window_styles.h"
 #include "extended/control.h"
+#include "extended/control_writer.h"
 #include "extended/form_writer.h"
+#include "extended/window_styles.h"
 #include "lib/form_colors.h"
 #include "lib/text.h"
 
@@ -151,7 +152,12 @@ void WriteWindow(FormWriter& writer, const Control& control, WindowControl windo
   ApplyDesignState(writer, control, window);
   KeepToPages(writer, control, window);
   if (window.takes_focus) writer.OfferFocus(window.name, control);
-  if (!window.docked) control.PlaceInForm(window.box.left, window.box.top);
+  if (!window.docked) {
+    control.PlaceInForm(window.box.left, window.box.top);
+    for (const Control* holder = control.holder; holder != nullptr; holder = holder->holder) {
+      if (holder->writer != nullptr) holder->writer->HoldWindow(window.name, window.box);
+    }
+  }
   WriteWindowControl(writer.program(), window);
   writer.RememberWindow(window.name);
   writer.input_controls().AddWindow(control, window);

@@ -11,6 +11,7 @@ struct ImageDisplay {
   bool stretch = false;       // scale the picture to the control
   bool proportional = false;  // scale keeping the aspect ratio; alone, only to shrink
   bool center = false;        // center the picture's rectangle in the control
+  bool transparent = false;   // the bottom-left pixel's colour lets the background show
 };
 
 /// A rectangle in the control, which may reach past its edges.

@@ -97,8 +97,8 @@ std::set<std::string> IdentifiersOf(const std::string& program) {
 }
 
 // The identifiers that the form text's objects give the program, in capitals:
-// their names, the bitmap handles, the labels of labeled edits and the
-// program's name.
+// their names, the bitmap handles, the labels of labeled edits, the shift of
+// pages below rows of tabs and the program's name.
 std::set<std::string> FormNamesOf(const std::string& form_text, const std::string& program) {
   static const std::regex kObject("(object|inherited|inline) ([^ :]+):");
   std::set<std::string> names{UpperText(program)};
@@ -107,6 +107,7 @@ std::set<std::string> FormNamesOf(const std::string& form_text, const std::strin
     names.insert(name);
     names.insert("H" + name);
     names.insert("LBL" + name);
+    names.insert(name + "SHIFT");
   }
   return names;
 }
@@ -135,7 +136,7 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   int checked = 0;
   for (const char* example :
        {"empty", "controls", "showcase", "names", "dialog", "containers", "menus",
-        "common_controls", "views", "workbench", "actions"}) {
+        "common_controls", "views", "workbench", "actions", "behaviour"}) {
     const std::string form = ReadFile(source / "examples" / (example + std::string(".txt")));
     ASSERT_FALSE(form.empty()) << example;
     const std::string programs[] = {

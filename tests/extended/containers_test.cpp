@@ -307,11 +307,11 @@ constexpr char kPages[] = R"(  object PageControl1: TPageControl
 TEST_F(ContainersTest, OnlyTheChosenSheetsControlsShowAndATabChangeShowsAnother) {
   ASSERT_EQ(Translate(kPages), "");
   // Created hidden unless every page around them is chosen at first.
-  EXPECT_EQ(StylesOf("Edit1"), "WS_CHILD or WS_BORDER or WS_TABSTOP");
+  EXPECT_EQ(StylesOf("Edit1"), "WS_CHILD or WS_TABSTOP or ES_AUTOHSCROLL");
   EXPECT_EQ(StylesOf("CheckBox1"), "WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP");
   EXPECT_EQ(StylesOf("Button1"), "WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP");
   EXPECT_EQ(StylesOf("PageControl2"), "WS_CHILD or WS_TABSTOP");
-  EXPECT_EQ(StylesOf("Edit2"), "WS_CHILD or WS_BORDER or WS_TABSTOP");
+  EXPECT_EQ(StylesOf("Edit2"), "WS_CHILD or WS_TABSTOP or ES_AUTOHSCROLL");
   // Every tab change shows what all its chosen pages hold (a page control on
   // a page is shown or hidden before what it holds); the sheet without a tab
   // never shows, and the tab after it takes its index.
@@ -369,7 +369,7 @@ TEST_F(ContainersTest, TabControlHasItsTabsAndWhatItHoldsAlwaysShows) {
                       "      Left = 8\n      Top = 30\n      Width = 100\n      Height = 21\n"
                       "    end\n  end\n"),
             "");
-  EXPECT_EQ(StylesOf("Edit1"), "WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP");
+  EXPECT_EQ(StylesOf("Edit1"), "WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL");
   EXPECT_EQ(PlaceOf("Edit1"), "18,50,100,21");
   const std::string body = Lines("bodymidle");
   EXPECT_NE(body.find("TabItem.mask := TCIF_TEXT;\nTabItem.pszText := PChar('Day');\n"

@@ -226,8 +226,8 @@ end
 TEST_F(ExtendedWindowTest, ControlsTakeTheDesignersVisibleEnabledTabStopDefaultAndCancel) {
   Translate(kStateForm);
   EXPECT_EQ(Creation("Edit1"),
-            "Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_BORDER or "
-            "WS_TABSTOP,\r\n          8,8,100,21, hWindow, 0, Inst, nil);");
+            "Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_TABSTOP or "
+            "ES_AUTOHSCROLL,\r\n          8,8,100,21, hWindow, 0, Inst, nil);");
   EXPECT_EQ(Creation("GroupBox1"),
             "GroupBox1:= CreateWindow('Button','Pay',WS_VISIBLE or WS_CHILD or BS_GROUPBOX or "
             "WS_DISABLED,\r\n              0,100,300,100, hWindow, 0, Inst, nil);");
@@ -241,7 +241,7 @@ TEST_F(ExtendedWindowTest, ControlsTakeTheDesignersVisibleEnabledTabStopDefaultA
             "BS_AUTORADIOBUTTON,\r\n                 8,220,100,17, hWindow, 0, Inst, nil);");
   EXPECT_EQ(Creation("Edit2"),
             "Edit2:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or "
-            "WS_BORDER,\r\n          8,240,100,21, hWindow, 0, Inst, nil);");
+            "ES_AUTOHSCROLL,\r\n          8,240,100,21, hWindow, 0, Inst, nil);");
   EXPECT_EQ(Creation("Button1"),
             "Button1:= CreateWindow('Button','OK',WS_CHILD or BS_PUSHLIKE or BS_TEXT or "
             "WS_TABSTOP,\r\n            8,270,75,25, hWindow, 0, Inst, nil);");
@@ -253,7 +253,7 @@ TEST_F(ExtendedWindowTest, ControlsTakeTheDesignersVisibleEnabledTabStopDefaultA
             "Button3:= CreateWindow('Button','Stop',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or "
             "BS_TEXT or WS_TABSTOP,\r\n            170,270,75,25, hWindow, IDCANCEL, Inst, nil);");
   // A memo is a tab stop unless the form says otherwise, as in the designer.
-  EXPECT_NE(Creation("Memo1").find("WS_VSCROLL or WS_TABSTOP,"), std::string::npos)
+  EXPECT_NE(Creation("Memo1").find("ES_WANTRETURN or WS_TABSTOP,"), std::string::npos)
       << Creation("Memo1");
   EXPECT_EQ(dpr_->FocusControl, "Button2");
 
@@ -332,7 +332,7 @@ TEST_F(ExtendedWindowTest, HiddenPaintedControlsArePaintedOnlyOnceTheirFlagIsSet
     EXPECT_NE(paint.find(std::string("if ") + name + "Shown then begin"), std::string::npos) << name;
     EXPECT_NE(var.find(std::string(name) + "Shown: Boolean = False;"), std::string::npos) << name;
   }
-  EXPECT_NE(paint.find("end;\r\n      { Paint Colors text: Label2 }"), std::string::npos);
+  EXPECT_NE(paint.find("end;\r\n      { Paint label: Label2 }"), std::string::npos);
   EXPECT_EQ(var.find("Label2Shown"), std::string::npos);
 
   Translate(form, Translation::kExact);
@@ -351,7 +351,7 @@ TEST_F(ExtendedWindowTest, ListBoxesKeepTheirHeightUnlessIntegralHeightIsTrue) {
   Translate(form);
   const std::string body = Added("bodymidle");
   const size_t second = body.find("ListBox2:=");
-  EXPECT_LT(body.find("LBS_STANDARD or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,"), second);
+  EXPECT_LT(body.find("WS_TABSTOP or LBS_NOINTEGRALHEIGHT,"), second);
   EXPECT_EQ(body.find("LBS_NOINTEGRALHEIGHT", second), std::string::npos);
   Translate(form, Translation::kExact);
   EXPECT_EQ(Added("bodymidle").find("LBS_NOINTEGRALHEIGHT"), std::string::npos);

@@ -224,11 +224,11 @@ begin
   SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','Right-click the list, the panel or the form for a menu.', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  Label1:= Createwindow('Static','Right-click the list, the panel or the form for a menu.', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            16,44,253,13, hWindow, 0, Inst, nil);
 
   { Create a listbox ================================================ }
-  ListBox1:= CreateWindow('listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
+  ListBox1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
              16,64,200,150, hWindow, 0, Inst, nil);
   { add items to listbox }
   SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Monday')) );

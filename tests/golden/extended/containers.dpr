@@ -23,6 +23,7 @@ Var WinClass: TWndClassA;
     NameEdit: HWND;
     AutoCheck: HWND;
     PaintStep: Integer;
+    ColorBrush1: HBRUSH;
     OldFont: HFONT;
     PeriodTabs: HWND;
     PageRect: TRect;
@@ -47,6 +48,7 @@ begin
   case Message of
     WM_CREATE: begin
       InitCommonControls;
+      ColorBrush1 := CreateSolidBrush(GetSysColor(COLOR_WINDOW));
       { Create Pens }
       Pen1 := CreatePen(PS_INSIDEFRAME,1,RGB(0,0,0));
       { Create Brushes }
@@ -136,11 +138,13 @@ begin
       SetTextColor(PaintDC,GetSysColor(COLOR_WINDOWTEXT));
       DrawText(PaintDC,PChar('Raised outside, lowered inside'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_CENTER);
       RestoreDC(PaintDC,-1);
-      { Paint Colors text: NoteLabel }
+      { Paint label: NoteLabel }
+      SetRect(PaintRect,174,113,294,126);
+      FillRect(PaintDC,PaintRect,ColorBrush1);
       OldFont := SelectObject(PaintDC,hFont2);
+      SetBkMode(PaintDC,TRANSPARENT);
       SetTextColor(PaintDC,RGB(128,0,0));
-      SetBkColor(PaintDC,GetSysColor(COLOR_BTNFACE));
-      TextOut(PaintDC,174,113,Pchar('A painted label'),15);
+      DrawTextW(PaintDC,PWideChar(WideString('A painted label')),-1,PaintRect,DT_EXPANDTABS or DT_LEFT or DT_NOCLIP);
       SelectObject(PaintDC,OldFont);
       RestoreDC(PaintDC, -1);
       { Page PeriodSheet of PageControl1: painted while it is chosen }
@@ -154,6 +158,7 @@ begin
       EndPaint(hWindow,PaintStruct);
     end;
     WM_DESTROY: begin
+      DeleteObject(ColorBrush1);
       { Delete Pens and Brushes }
       DeleteObject(Pen1);
       DeleteObject(Brush1);
@@ -210,7 +215,7 @@ begin
                  477,327,75,25, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  KindLabel:= Createwindow('Static','Kind:', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  KindLabel:= Createwindow('Static','Kind:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
               14,55,30,13, hWindow, 0, Inst, nil);
 
   { Create a radiobox =============================================== }
@@ -231,11 +236,11 @@ begin
   TabCtrl_InsertItem(PageControl1, 0, TabItem);
 
   { Create a label (static) ========================================= }
-  NameLabel:= Createwindow('Static','Name:', WS_CHILD or SS_LEFT,
+  NameLabel:= Createwindow('Static','Name:', WS_CHILD or SS_LEFTNOWORDWRAP,
               162,77,31,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  NameEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','on the first page', WS_CHILD or WS_BORDER or WS_TABSTOP,
+  NameEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','on the first page', WS_CHILD or WS_TABSTOP or ES_AUTOHSCROLL,
              218,73,200,21, hWindow, 0, Inst, nil);
 
   TabItem.mask := TCIF_TEXT;
@@ -264,8 +269,8 @@ begin
   TabCtrl_InsertItem(PeriodTabs, 2, TabItem);
 
   { Create a memo =================================================== }
-  PeriodMemo:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_BORDER or
-               ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL or WS_TABSTOP,
+  PeriodMemo:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or
+               ES_MULTILINE or ES_AUTOVSCROLL or ES_WANTRETURN or WS_TABSTOP,
                174,105,361,156, hWindow, 0, Inst, nil);
   { add lines  to memo }
   SendMessage(PeriodMemo,WM_SETTEXT, 0, lParam(pChar('on the third page, inside a tab control')));

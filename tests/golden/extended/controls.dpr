@@ -118,11 +118,11 @@ begin
 
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  Label1:= Createwindow('Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            16,20,31,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Your name', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,
+  Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Your name', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
           72,16,153,21, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
@@ -152,7 +152,7 @@ begin
                  32,160,113,17, hWindow, 0, Inst, nil);
 
   { Create a listbox ================================================ }
-  ListBox1:= CreateWindow('listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
+  ListBox1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
              248,16,161,177, hWindow, 0, Inst, nil);
   { add items to listbox }
   SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Apples')) );

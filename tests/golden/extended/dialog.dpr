@@ -206,23 +206,23 @@ begin
   SendMessage(Badge,STM_SETIMAGE,IMAGE_BITMAP,LParam(hBadge));
 
   { Create a label (static) ========================================= }
-  NameLabel:= Createwindow('Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  NameLabel:= Createwindow('Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
               76,16,70,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  NameEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Ada Lovelace', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,
+  NameEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Ada Lovelace', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
              160,12,180,21, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  CountLabel:= Createwindow('Static','Quantity:', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  CountLabel:= Createwindow('Static','Quantity:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
                76,44,70,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  CountEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','2', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,
+  CountEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','2', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
               160,40,60,21, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  CodeEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','internal code', WS_CHILD or WS_BORDER or WS_TABSTOP,
+  CodeEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','internal code', WS_CHILD or WS_TABSTOP or ES_AUTOHSCROLL,
              228,40,112,21, hWindow, 0, Inst, nil);
 
   { Create a checkbox =============================================== }

@@ -120,12 +120,12 @@ begin
 
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','The menu bar comes from MainMenu1.', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  Label1:= Createwindow('Static','The menu bar comes from MainMenu1.', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            8,8,182,13, hWindow, 0, Inst, nil);
 
   { Create a memo =================================================== }
-  Memo1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or WS_BORDER or
-          ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL or WS_TABSTOP,
+  Memo1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or
+          ES_MULTILINE or ES_AUTOVSCROLL or ES_WANTRETURN or WS_TABSTOP,
           8,28,384,172, hWindow, 0, Inst, nil);
   { add lines  to memo }
   SendMessage(Memo1,WM_SETTEXT, 0, lParam(pChar('Every item of the form'#39's main menu is in the bar,'+#13#10+'with its shortcut, check mark and state.')));

@@ -101,7 +101,7 @@ begin
             8,8,89,25, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  Inst_1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Inst', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,
+  Inst_1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Inst', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
            104,10,121,21, hWindow, 0, Inst, nil);
 
   { Create a checkbox =============================================== }
@@ -113,7 +113,7 @@ begin
                8,40,89,25, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  CreateWindow_1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','CreateWindow', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,
+  CreateWindow_1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','CreateWindow', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
                    104,42,121,21, hWindow, 0, Inst, nil);
 
   { Create a checkbox =============================================== }
@@ -121,15 +121,15 @@ begin
            240,44,97,17, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','Label1 of Frame1', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  Label1:= Createwindow('Static','Label1 of Frame1', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            16,84,89,13, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  Label1_1:= Createwindow('Static','Label1 of Frame2', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  Label1_1:= Createwindow('Static','Label1 of Frame2', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
              208,84,89,13, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  Borsenindex:= Createwindow('Static','Stock index', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  Borsenindex:= Createwindow('Static','Stock index', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
                 8,156,89,13, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }

@@ -12,6 +12,8 @@ Var WinClass: TWndClassA;
     EraseRect: TRect;
     WinLeft, WinTop, WinWidth, WinHeight: Integer;
     Label1: HWND;
+    PaintRect: TRect;
+    ColorBrush1: HBRUSH;
     OldFont: HFONT;
     Edit1: HWND;
     Button1: HWND;
@@ -25,12 +27,12 @@ Var WinClass: TWndClassA;
     ListBox1: HWND;
     ComboBox1: HWND;
     Memo1: HWND;
-    PaintRect: TRect;
     PaintBrush: HBRUSH;
     Image1: HWND;
     hImage1: HBITMAP;
     ProgressBar1: HWND;
     TrackBar1: HWND;
+    ColorBrush2: HBRUSH;
     StatusBar1: HWND;
     PaintStruct: TPaintStruct;
     PaintDC: HDC;
@@ -124,6 +126,7 @@ begin
   { Checks for messages }
   case Message of
     WM_CREATE: begin
+      ColorBrush1 := CreateSolidBrush(RGB(0,0,128));
       { Glyphs of BitBtn1 }
       GlyphBitmap := LoadBitmap(Inst,PChar('BMP_BitBtn1'));
       hBitBtn1 := ImageList_Create(16,16,ILC_COLOR24 or ILC_MASK,1,0);
@@ -132,6 +135,7 @@ begin
       { Load Image }
       hImage1 := LoadBitmap(Inst,PChar('BMP_Image1'));
       InitCommonControls;
+      ColorBrush2 := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
       { Create Pens }
       Pen1 := CreatePen(PS_INSIDEFRAME,2,RGB(0,128,0));
       Pen2 := CreatePen(PS_INSIDEFRAME,1,RGB(0,0,0));
@@ -157,11 +161,13 @@ begin
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
-      { Paint Colors text: Title }
+      { Paint label: Title }
+      SetRect(PaintRect,264,14,464,33);
+      FillRect(PaintDC,PaintRect,ColorBrush1);
       OldFont := SelectObject(PaintDC,hFont2);
+      SetBkMode(PaintDC,TRANSPARENT);
       SetTextColor(PaintDC,RGB(255,255,0));
-      SetBkColor(PaintDC,RGB(0,0,128));
-      TextOut(PaintDC,264,14,Pchar('A painted label'),15);
+      DrawTextW(PaintDC,PWideChar(WideString('A painted label')),-1,PaintRect,DT_EXPANDTABS or DT_LEFT or DT_NOCLIP);
       SelectObject(PaintDC,OldFont);
       { Paint panel: Panel1 }
       SaveDC(PaintDC);
@@ -193,17 +199,21 @@ begin
       OldPen  := SelectObject(PaintDC,Pen4);
       MoveToEx(PaintDC,489,289,OldPoint);
       LineTo(PaintDC,489,339); LineTo(PaintDC,17,339);
-      { Paint Colors text: Label2 }
+      { Paint label: Label2 }
+      SetRect(PaintRect,28,306,328,319);
+      FillRect(PaintDC,PaintRect,ColorBrush2);
       OldFont := SelectObject(PaintDC,hFont3);
+      SetBkMode(PaintDC,TRANSPARENT);
       SetTextColor(PaintDC,RGB(128,0,0));
-      SetBkColor(PaintDC,GetSysColor(COLOR_BTNFACE));
-      TextOut(PaintDC,28,306,Pchar('Shapes, bevels and labels are painted in WM_PAINT.'),50);
+      DrawTextW(PaintDC,PWideChar(WideString('Shapes, bevels and labels are painted in WM_PAINT.')),-1,PaintRect,DT_EXPANDTABS or DT_LEFT or DT_NOCLIP);
       SelectObject(PaintDC,OldFont);
       EndPaint(hWindow,PaintStruct);
     end;
     WM_DESTROY: begin
+      DeleteObject(ColorBrush1);
       ImageList_Destroy(hBitBtn1);
       DeleteObject(hImage1);
+      DeleteObject(ColorBrush2);
       { Delete Pens and Brushes }
       DeleteObject(Pen1);
       DeleteObject(Pen2);
@@ -255,11 +265,11 @@ begin
 
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  Label1:= Createwindow('Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            16,16,82,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Ada', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,
+  Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Ada', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
           100,12,140,21, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
@@ -289,7 +299,7 @@ begin
                  28,124,100,17, hWindow, 0, Inst, nil);
 
   { Create a listbox ================================================ }
-  ListBox1:= CreateWindow('listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
+  ListBox1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
              180,84,100,68, hWindow, 0, Inst, nil);
   { add items to listbox }
   SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Red')) );
@@ -307,8 +317,8 @@ begin
   SendMessage(ComboBox1,CB_SELECTSTRING,0,LParam(PChar('Monday')) );
 
   { Create a memo =================================================== }
-  Memo1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or WS_BORDER or
-          ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL or WS_TABSTOP,
+  Memo1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or
+          ES_MULTILINE or ES_AUTOVSCROLL or ES_WANTRETURN or WS_TABSTOP,
           16,164,180,72, hWindow, 0, Inst, nil);
   { add lines  to memo }
   SendMessage(Memo1,WM_SETTEXT, 0, lParam(pChar('A memo keeps'+#13#10+'its lines.')));

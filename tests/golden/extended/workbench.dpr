@@ -240,23 +240,23 @@ begin
   TabCtrl_InsertItem(PageControl1, 0, TabItem);
 
   { Create a label (static) ========================================= }
-  NameLabel:= Createwindow('Static','&Name:', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  NameLabel:= Createwindow('Static','&Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
               22,103,31,13, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  CountLabel:= Createwindow('Static','&Copies:', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  CountLabel:= Createwindow('Static','&Copies:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
                22,135,36,13, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  DueLabel:= Createwindow('Static','&Due:', WS_VISIBLE or WS_CHILD or SS_LEFT,
+  DueLabel:= Createwindow('Static','&Due:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
              22,167,23,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  NameEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','on the first sheet', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,
+  NameEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','on the first sheet', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
              82,99,200,21, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  CountEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','3', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP,
+  CountEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','3', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
               82,131,49,21, hWindow, 0, Inst, nil);
 
   { Create an up-down =============================================== }
