@@ -13,6 +13,7 @@
 #include "extended/color_brushes.h"
 #include "extended/design_state.h"
 #include "extended/image_lists.h"
+#include "extended/layout_table.h"
 #include "extended/menu_bar.h"
 #include "extended/message_branches.h"
 #include "extended/popup_menus.h"
@@ -103,6 +104,9 @@ class FormWriter {
   MessageBranches& branches() { return branches_; }
   /// The main window's menu bar and the ids of menu commands.
   MenuBar& menu_bar() { return menu_bar_; }
+  /// The rows of the layout: where each control lies in its container, and
+  /// what shows it.
+  LayoutTable& layout() { return layout_; }
   /// The classes and their writers, for a writer that writes what its
   /// object holds itself (a menu and its items).
   const ClassTable& classes() const { return classes_; }
@@ -154,6 +158,7 @@ class FormWriter {
   ImageLists image_lists_;
   PopupMenus popup_menus_;
   MenuBar menu_bar_;
+  LayoutTable layout_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
   TextRows window_variables_{1};                                  // HWND variables, in capitals
   bool focus_chosen_ = false;

@@ -37,6 +37,12 @@ class LabelWriter final : public ControlWriter {
     // A painted label is no window: its font is selected around TextOut,
     // so it is registered first and gets no WM_SETFONT line.
     control.PlaceInForm(box.left, box.top);
+    // Painted where the layout puts it, when it has a row.
+    if (const int row = writer.layout().RowOf(control.object); row >= 0) {
+      const std::string place = "LayoutRow[" + std::to_string(row) + "].Box.";
+      box.left = place + "Left";
+      box.top = place + "Top";
+    }
     const std::string font = writer.TakeFont(kPaintedFont, control);
     writer.DeclareOnce("OldFont: HFONT;");
     writer.NeedPaint();

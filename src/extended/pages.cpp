@@ -48,6 +48,8 @@ class PageControlWriter final : public ControlWriter {
                             has_images_ ? "\r\n  SendMessage(" + name_ +
                                               ",TCM_SETIMAGELIST,0,LParam(" + images + "));"
                                         : ""));
+    // The main window paints its pages: their hole follows its size.
+    writer.layout().SetWindow(control.object, name_, true);
     written_ = true;
   }
 
@@ -118,6 +120,7 @@ class TabSheetWriter final : public ControlWriter {
     tab_shows_ = control.Value("TabVisible") != "False";
     const PageInsets insets = pages_->insets();
     control.SetContentOrigin(insets.left, insets.top);
+    writer.layout().SetSheet(control.object, {insets.left, insets.top, insets.right, insets.bottom});
     // A Left or Top the sheet stores itself still places what it holds.
     if (control.Has("Left")) control.origin_left = control.Value("Left");
     if (control.Has("Top")) control.origin_top = control.Value("Top");
@@ -176,11 +179,14 @@ class TabSheetWriter final : public ControlWriter {
   // Paint code of what the sheet holds follows: it is clipped to the page
   // while the page is chosen, to nothing otherwise, until the sheet's end.
   void ClipPaint(FormWriter& writer, const Control& control) {
+    // Clipped to the page where the layout puts it, when it has a row.
+    const int row = writer.layout().RowOf(control.object);
+    const std::string clip = row < 0 ? "IntersectClipRect(PaintDC," + pages_->PageRect() + ")"
+                                     : "LayoutClip(PaintDC, " + std::to_string(row) + ")";
     writer.AddText("windowprocpaintmidle",
                    "\r\n      { Page " + control.name() + " of " + pages_->name() +
                        ": painted while it is chosen }\r\n      SaveDC(PaintDC);\r\n      if " +
-                       own_condition_ + " then IntersectClipRect(PaintDC," + pages_->PageRect() +
-                       ") else IntersectClipRect(PaintDC,0,0,0,0);");
+                       own_condition_ + " then " + clip + " else IntersectClipRect(PaintDC,0,0,0,0);");
     writer.NeedPaint();
     clipped_ = true;
   }

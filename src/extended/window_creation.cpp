@@ -151,7 +151,10 @@ void WriteWindow(FormWriter& writer, const Control& control, WindowControl windo
   ApplyDesignState(writer, control, window);
   KeepToPages(writer, control, window);
   if (window.takes_focus) writer.OfferFocus(window.name, control);
-  if (!window.docked) control.PlaceInForm(window.box.left, window.box.top);
+  if (!window.docked) {
+    control.PlaceInForm(window.box.left, window.box.top);
+    writer.layout().SetWindow(control.object, window.name);
+  }
   WriteWindowControl(writer.program(), window);
   writer.RememberWindow(window.name);
   // Edits, rich edits included, open a menu of their own on a right click.
