@@ -39,7 +39,7 @@ class LabelWriter final : public ControlWriter {
     control.PlaceInForm(box.left, box.top);
     // Painted where the layout puts it, when it has a row.
     if (const int row = writer.layout().RowOf(control.object); row >= 0) {
-      const std::string place = "LayoutRow[" + std::to_string(row) + "].Box.";
+      const std::string place = "LayoutRow[" + std::to_string(row) + "].Placed.";
       box.left = place + "Left";
       box.top = place + "Top";
     }

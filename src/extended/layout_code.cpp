@@ -65,9 +65,9 @@ type
     Client: TRect;                      { its client area's distance from its edges }
     Padding: TRect;                     { where what it holds aligns, inside its client area }
     Splits, MinSize: Integer;           { a splitter: the row it resizes (-1: none), the least size }
-    Pages: Boolean;                     { a tab window whose pages the main window paints }
+    PaintsPages: Boolean;               { a tab window whose pages the main window paints }
     Window: HWND;                       { 0 for what the main window paints }
-    Box: TRect;                         { where it is now, in the main window's client area }
+    Placed: TRect;                      { where it is now, in the main window's client area }
   end;
 )";
 
@@ -107,7 +107,7 @@ begin
         ScaleToScreen(LayoutDesign[Row, 17]), ScaleToScreen(LayoutDesign[Row, 18]));
       Splits := LayoutDesign[Row, 19];
       MinSize := ScaleToScreen(LayoutDesign[Row, 20]);
-      Pages := LayoutDesign[Row, 21] <> 0;
+      PaintsPages := LayoutDesign[Row, 21] <> 0;
     end;
   { A form that stores no client size was designed at the size its window first gets }
   if LayoutClientWidth >= 0 then LayoutWidth := ScaleToScreen(LayoutClientWidth);
@@ -220,11 +220,11 @@ begin
     Place := LayoutPlace(LayoutRow[Row], LayoutArea[Parent], LayoutRoom[Parent], DesignWidth,
       DesignHeight);
     with LayoutRow[Row] do begin
-      Reshaped[Row] := Pages and ((Place.Right - Place.Left <> Box.Right - Box.Left) or
-        (Place.Bottom - Place.Top <> Box.Bottom - Box.Top));
-      if not EqualRect(Place, Box) then begin
+      Reshaped[Row] := PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
+        (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top));
+      if not EqualRect(Place, Placed) then begin
         if Window = 0 then begin
-          InvalidateRect(hWindow, @Box, True);
+          InvalidateRect(hWindow, @Placed, True);
           InvalidateRect(hWindow, @Place, True);
         end else if Moves <> 0 then
           Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
@@ -232,10 +232,10 @@ begin
         else
           SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
             Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
-        Box := Place;
+        Placed := Place;
       end;
-      SetRect(LayoutArea[Row], Box.Left + Client.Left, Box.Top + Client.Top,
-        Box.Right - Client.Right, Box.Bottom - Client.Bottom);
+      SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
+        Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
       SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
         LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
     end;
@@ -243,7 +243,7 @@ begin
   if Moves <> 0 then EndDeferWindowPos(Moves);
   for Row := 0 to LayoutCount - 1 do
     if Reshaped[Row] then
-      with LayoutRow[Row] do LayoutPageHole(Window, Box.Right - Box.Left, Box.Bottom - Box.Top);
+      with LayoutRow[Row] do LayoutPageHole(Window, Placed.Right - Placed.Left, Placed.Bottom - Placed.Top);
 end;
 
 { Lays out again in the main window's client area as it is }
@@ -265,7 +265,7 @@ end;
   the client area, to where the row is now }
 procedure LayoutShift(DC: HDC; Row, Left, Top: Integer);
 begin
-  SetViewportOrgEx(DC, LayoutRow[Row].Box.Left - Left, LayoutRow[Row].Box.Top - Top, nil);
+  SetViewportOrgEx(DC, LayoutRow[Row].Placed.Left - Left, LayoutRow[Row].Placed.Top - Top, nil);
 end;
 
 { The screen's resolution changed to Dpi: the rows are scaled again }
@@ -292,7 +292,7 @@ begin
   Point.X := X;
   Point.Y := Y;
   for Row := 0 to LayoutCount - 1 do
-    if (LayoutRow[Row].Splits >= 0) and PtInRect(LayoutRow[Row].Box, Point) then Result := Row;
+    if (LayoutRow[Row].Splits >= 0) and PtInRect(LayoutRow[Row].Placed, Point) then Result := Row;
 end;
 
 { Shows the cursor of a splitter while the mouse is over one; False elsewhere }
@@ -370,8 +370,10 @@ std::string ResolutionCode(const LayoutForm& form) {
   return Lines("\n{ The screen's resolution " + std::string(48, '=') +
                " }\nconst\n  FormPixelsPerInch = " + std::to_string(form.pixels_per_inch) +
                ";\n  FormScaled: Boolean = " + (form.scaled ? "True" : "False") +
-               ";\n  LayoutClientWidth = " + std::to_string(form.client_width) +
-               ";\n  LayoutClientHeight = " + std::to_string(form.client_height) +
+               ";\n  LayoutClientWidth: Integer = " + std::to_string(form.client_width) +
+               ";\n  LayoutClientHeight: Integer = " + std::to_string(form.client_height) +
+               ";\n  { Sent when the window moves to a screen of another resolution }"
+               "\n  WM_DPICHANGED = 736" +
                ";\n\nvar\n  ScreenDpi: Integer = 96;\n" + kResolution);
 }
 

@@ -81,6 +81,12 @@ std::string FirstLayoutLines(const LayoutTable& table) {
 
 void WriteBranches(FormWriter& writer, const LayoutTable& table) {
   writer.AddText("windowprocwmsizemidle", SizeBranchLines());
+  // The other branch that lays out again stands beside it.
+  writer.AddText("windowprocwmsizeend",
+                 "\r\n    WM_DPICHANGED: begin"
+                 "\r\n      LayoutDpiChanged(LoWord(wParam));"
+                 "\r\n      with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left,"
+                 " Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);\r\n    end;");
   writer.program().HasSizeHandler = true;
   if (table.HasSplitters()) {
     writer.branches().Add("WM_SETCURSOR", SplitterBranchLines("WM_SETCURSOR"),
@@ -113,15 +119,7 @@ std::string LayoutDesignText(const LayoutTable& table) {
 void WriteLayout(FormWriter& writer, LayoutTable& table) {
   const LayoutForm form = FormValues(writer.form());
   writer.AddText("procedures", ResolutionCode(form));
-  const bool has_rows = !table.rows().empty();
-  writer.branches().Add(
-      "$02E0",
-      std::string("\r\n      { WM_DPICHANGED: the window moved to a screen of another resolution }") +
-          (has_rows ? "\r\n      LayoutDpiChanged(LoWord(wParam));"
-                    : "\r\n      if LoWord(wParam) > 0 then ScreenDpi := LoWord(wParam);") +
-          "\r\n      with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left,"
-          " Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);");
-  if (!has_rows) return;
+  if (table.rows().empty()) return;
   table.FindSplitTargets();
   writer.AddText("procedures", "\r\n{ The controls' layout " + std::string(50, '=') + " }" +
                                    LayoutTypeCode() + LayoutDesignText(table) +

@@ -138,9 +138,11 @@ bool Touches(const LayoutRow& row, const LayoutRow& split) {
 }  // namespace
 
 void LayoutTable::Enter(const Control& control) {
-  if (control.holder == nullptr || !control.holder->places_children) return;
+  if (control.holder == nullptr) return;
   int parent = -1;
   if (control.holder->holder != nullptr) {
+    // What another window of the form's class holds is placed in that window.
+    if (!control.holder->places_children) return;
     parent = RowOf(control.holder->object);
     if (parent < 0) return;
   }

@@ -131,7 +131,7 @@ std::string ClientRect(const Control& control) {
 std::string RectLine(FormWriter& writer, const Control& control) {
   const int row = writer.layout().RowOf(control.object);
   if (row < 0) return Line("SetRect(PaintRect," + ClientRect(control) + ");");
-  return Line("PaintRect := LayoutRow[" + std::to_string(row) + "].Box;");
+  return Line("PaintRect := LayoutRow[" + std::to_string(row) + "].Placed;");
 }
 
 std::string PaintText(FormWriter& writer, const Control& control, const ContainerKind& kind,

@@ -21,8 +21,11 @@ std::string Shifted(FormWriter& writer, const Control& control, const Box& box,
                     const std::string& paint) {
   const int row = writer.layout().RowOf(control.object);
   if (row < 0) return paint;
-  return "\r\n      LayoutShift(PaintDC, " + std::to_string(row) + ", " + box.left + ", " + box.top +
-         ");" + paint + "\r\n      SetViewportOrgEx(PaintDC, 0, 0, nil);";
+  // After the comment that names it.
+  const size_t comment_end = paint.find("\r\n", 2);
+  return paint.substr(0, comment_end) + "\r\n      LayoutShift(PaintDC, " + std::to_string(row) +
+         ", " + box.left + ", " + box.top + ");" + paint.substr(comment_end) +
+         "\r\n      SetViewportOrgEx(PaintDC, 0, 0, nil);";
 }
 
 // `value`, or the designer's default when the form leaves it out.
@@ -93,7 +96,7 @@ class SplitterWriter final : public ControlWriter {
         row < 0 ? "Rectangle(PaintDC," + box.left + "," + box.top + "," + IntegerText(right) + "," +
                       IntegerText(bottom) + ");"
                 : "with LayoutRow[" + std::to_string(row) +
-                      "].Box do Rectangle(PaintDC,Left,Top,Right,Bottom);";
+                      "].Placed do Rectangle(PaintDC,Left,Top,Right,Bottom);";
     writer.AddText("windowprocpaintmidle",
                    "\r\n      { Paint splitter: " + name + " }" +
                        "\r\n      OldBrush := SelectObject(PaintDC," + brush + ");" +
