@@ -15,17 +15,24 @@ namespace vornic {
 
 namespace {
 
-// The paint code of a shape or bevel drawn at its designed place `box`,
-// moved to where the layout puts it when it has a row.
-std::string Shifted(FormWriter& writer, const Control& control, const Box& box,
-                    const std::string& paint) {
+// Shapes and bevels are drawn within PaintRect, set where the layout puts
+// them; one without a row stays where the form puts it.
+struct PlacedShape {
+  PaintEdges edges;
+  std::string rect_line;  // sets PaintRect, after the comment that names it
+};
+
+PlacedShape PlaceShape(FormWriter& writer, const Control& control) {
   const int row = writer.layout().RowOf(control.object);
-  if (row < 0) return paint;
-  // After the comment that names it.
+  if (row < 0) return {EdgesOf(control.FormBox()), ""};
+  writer.DeclareOnce("PaintRect: TRect;");
+  return {{"PaintRect.Left", "PaintRect.Top", "PaintRect.Right", "PaintRect.Bottom"},
+          "\r\n      PaintRect := LayoutRow[" + std::to_string(row) + "].Placed;"};
+}
+
+std::string WithRect(const PlacedShape& placed, const std::string& paint) {
   const size_t comment_end = paint.find("\r\n", 2);
-  return paint.substr(0, comment_end) + "\r\n      LayoutShift(PaintDC, " + std::to_string(row) +
-         ", " + box.left + ", " + box.top + ");" + paint.substr(comment_end) +
-         "\r\n      SetViewportOrgEx(PaintDC, 0, 0, nil);";
+  return paint.substr(0, comment_end) + placed.rect_line + paint.substr(comment_end);
 }
 
 // `value`, or the designer's default when the form leaves it out.
@@ -38,8 +45,7 @@ class ShapeWriter final : public ControlWriter {
   void Close(FormWriter& writer, Control& control) override {
     if (!StoredBox(control).complete()) return;
     const std::string name = writer.TakeName(control);
-    const Box box = control.FormBox();
-    const PaintEdges edges = EdgesOf(box);
+    const PlacedShape placed = PlaceShape(writer, control);
     writer.NeedPaint();
     // Form text leaves out the values that equal the shape's defaults.
     const std::string pen = writer.graphics().RegisterPen(
@@ -48,9 +54,8 @@ class ShapeWriter final : public ControlWriter {
     const std::string brush = writer.graphics().RegisterBrush(
         Or(control.Value("Brush.Style"), "bsSolid"), Or(control.Value("Brush.Color"), "clWhite"));
     writer.AddPaint(control, name,
-                    Shifted(writer, control, box,
-                            ShapePaintText(name, Or(control.Value("Shape"), "stRectangle"), edges,
-                                           brush, pen)));
+                    WithRect(placed, ShapePaintText(name, Or(control.Value("Shape"), "stRectangle"),
+                                                    placed.edges, brush, pen)));
     writer.CountControl();
   }
 };
@@ -60,8 +65,7 @@ class BevelWriter final : public ControlWriter {
   void Close(FormWriter& writer, Control& control) override {
     if (!StoredBox(control).complete()) return;
     const std::string name = writer.TakeName(control);
-    const Box box = control.FormBox();
-    const PaintEdges edges = EdgesOf(box);
+    const PlacedShape placed = PlaceShape(writer, control);
     writer.NeedBevelPens();
     // A spacer is invisible at design time only; drawn, it is a box.
     std::string shape = control.Value("Shape");
@@ -69,7 +73,7 @@ class BevelWriter final : public ControlWriter {
     const std::string gray = writer.graphics().RegisterPen("psInsideFrame", "1", "clGray");
     const std::string white = writer.graphics().RegisterPen("psInsideFrame", "1", "clWhite");
     writer.AddPaint(control, name,
-                    Shifted(writer, control, box, BevelPaintText(name, shape, edges, gray, white)));
+                    WithRect(placed, BevelPaintText(name, shape, placed.edges, gray, white)));
     writer.CountControl();
   }
 };

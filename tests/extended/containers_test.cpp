@@ -316,10 +316,12 @@ TEST_F(ContainersTest, WhatIsPaintedOnASheetShowsOnlyWhileItIsChosen) {
       "\n{ Page Sheet1 of PageControl1: painted while it is chosen }\nSaveDC(PaintDC);"
       "\nif (TabCtrl_GetCurSel(PageControl1) = 0) then LayoutClip(PaintDC, 1) "
       "else IntersectClipRect(PaintDC,0,0,0,0);\n{ Create shape: Shape1 }"
-      "\nLayoutShift(PaintDC, 3, 12, 64);";
+      "\nPaintRect := LayoutRow[3].Placed;";
   EXPECT_EQ(paint.substr(0, clip.size()), clip);
   const size_t shape_end = paint.find("RestoreDC(PaintDC, -1);");
-  EXPECT_LT(paint.find("Rectangle(PaintDC,12,64,32,84);"), shape_end);
+  EXPECT_LT(paint.find("Rectangle(PaintDC,PaintRect.Left,PaintRect.Top,PaintRect.Right,"
+                       "PaintRect.Bottom);"),
+            shape_end);
   // The sheet without a tab clips everything it paints away.
   EXPECT_NE(paint.find("\nif False then LayoutClip"), std::string::npos);
 }

@@ -324,13 +324,6 @@ begin
   with LayoutArea[Row] do IntersectClipRect(DC, Left, Top, Right, Bottom);
 end;
 
-{ Moves what the main window paints for the row, designed at Left,Top in
-  the client area, to where the row is now }
-procedure LayoutShift(DC: HDC; Row, Left, Top: Integer);
-begin
-  SetViewportOrgEx(DC, LayoutRow[Row].Placed.Left - Left, LayoutRow[Row].Placed.Top - Top, nil);
-end;
-
 { The screen's resolution changed to Dpi: the rows are scaled again }
 procedure LayoutDpiChanged(Dpi: Integer);
 begin
@@ -425,11 +418,10 @@ begin
       SaveDC(PaintDC);
       if (TabCtrl_GetCurSel(PageControl1) = 0) then LayoutClip(PaintDC, 10) else IntersectClipRect(PaintDC,0,0,0,0);
       { Create shape: Marker }
-      LayoutShift(PaintDC, 13, 218, 109);
+      PaintRect := LayoutRow[13].Placed;
       OldBrush := SelectObject(PaintDC,Brush1);
       OldPen := SelectObject(PaintDC,Pen1);
-      Ellipse(PaintDC,218,109,259,150);
-      SetViewportOrgEx(PaintDC, 0, 0, nil);
+      Ellipse(PaintDC,PaintRect.Left,PaintRect.Top,PaintRect.Right,PaintRect.Bottom);
       RestoreDC(PaintDC, -1);
       { Page OptionsSheet of PageControl1: painted while it is chosen }
       SaveDC(PaintDC);

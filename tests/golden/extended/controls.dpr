@@ -293,13 +293,6 @@ begin
   with LayoutArea[Row] do IntersectClipRect(DC, Left, Top, Right, Bottom);
 end;
 
-{ Moves what the main window paints for the row, designed at Left,Top in
-  the client area, to where the row is now }
-procedure LayoutShift(DC: HDC; Row, Left, Top: Integer);
-begin
-  SetViewportOrgEx(DC, LayoutRow[Row].Placed.Left - Left, LayoutRow[Row].Placed.Top - Top, nil);
-end;
-
 { The screen's resolution changed to Dpi: the rows are scaled again }
 procedure LayoutDpiChanged(Dpi: Integer);
 begin

@@ -401,13 +401,6 @@ begin
   with LayoutArea[Row] do IntersectClipRect(DC, Left, Top, Right, Bottom);
 end;
 
-{ Moves what the main window paints for the row, designed at Left,Top in
-  the client area, to where the row is now }
-procedure LayoutShift(DC: HDC; Row, Left, Top: Integer);
-begin
-  SetViewportOrgEx(DC, LayoutRow[Row].Placed.Left - Left, LayoutRow[Row].Placed.Top - Top, nil);
-end;
-
 { The screen's resolution changed to Dpi: the rows are scaled again }
 procedure LayoutDpiChanged(Dpi: Integer);
 begin
@@ -480,35 +473,31 @@ begin
       DrawEdge(PaintDC,PaintRect,BDR_RAISEDINNER,BF_RECT or BF_ADJUST);
       RestoreDC(PaintDC,-1);
       { Create shape: Shape1 }
-      LayoutShift(PaintDC, 13, 216, 168);
+      PaintRect := LayoutRow[13].Placed;
       OldBrush := SelectObject(PaintDC,Brush1);
       OldPen := SelectObject(PaintDC,Pen1);
-      RoundRect(PaintDC,216,168,280,208,10,10);
-      SetViewportOrgEx(PaintDC, 0, 0, nil);
+      RoundRect(PaintDC,PaintRect.Left,PaintRect.Top,PaintRect.Right,PaintRect.Bottom,10,10);
       { Create shape: Shape2 }
-      LayoutShift(PaintDC, 14, 292, 168);
+      PaintRect := LayoutRow[14].Placed;
       OldBrush := SelectObject(PaintDC,Brush2);
       OldPen := SelectObject(PaintDC,Pen2);
-      Ellipse(PaintDC,292,168,332,208);
-      SetViewportOrgEx(PaintDC, 0, 0, nil);
+      Ellipse(PaintDC,PaintRect.Left,PaintRect.Top,PaintRect.Right,PaintRect.Bottom);
       { Create bevel: Bevel1 }
-      LayoutShift(PaintDC, 16, 216, 220);
+      PaintRect := LayoutRow[16].Placed;
       OldPen  := SelectObject(PaintDC,Pen3);
-      MoveToEx(PaintDC,216,220,OldPoint);
-      LineTo(PaintDC,476,220);
+      MoveToEx(PaintDC,PaintRect.Left,PaintRect.Top,OldPoint);
+      LineTo(PaintDC,PaintRect.Right,PaintRect.Top);
       OldPen  := SelectObject(PaintDC,Pen4);
-      MoveToEx(PaintDC,217,221,OldPoint);
-      LineTo(PaintDC,477,221);
-      SetViewportOrgEx(PaintDC, 0, 0, nil);
+      MoveToEx(PaintDC,PaintRect.Left+1,PaintRect.Top+1,OldPoint);
+      LineTo(PaintDC,PaintRect.Right+1,PaintRect.Top+1);
       { Create bevel: Bevel2 }
-      LayoutShift(PaintDC, 19, 16, 288);
+      PaintRect := LayoutRow[19].Placed;
       OldPen  := SelectObject(PaintDC,Pen3);
-      MoveToEx(PaintDC,16,338,OldPoint);
-      LineTo(PaintDC,16,288); LineTo(PaintDC,488,288);
+      MoveToEx(PaintDC,PaintRect.Left,PaintRect.Bottom,OldPoint);
+      LineTo(PaintDC,PaintRect.Left,PaintRect.Top); LineTo(PaintDC,PaintRect.Right,PaintRect.Top);
       OldPen  := SelectObject(PaintDC,Pen4);
-      MoveToEx(PaintDC,489,289,OldPoint);
-      LineTo(PaintDC,489,339); LineTo(PaintDC,17,339);
-      SetViewportOrgEx(PaintDC, 0, 0, nil);
+      MoveToEx(PaintDC,PaintRect.Right+1,PaintRect.Top+1,OldPoint);
+      LineTo(PaintDC,PaintRect.Right+1,PaintRect.Bottom+1); LineTo(PaintDC,PaintRect.Left+1,PaintRect.Bottom+1);
       { Paint Colors text: Label2 }
       OldFont := SelectObject(PaintDC,hFont3);
       SetTextColor(PaintDC,RGB(128,0,0));
