@@ -173,8 +173,9 @@ end;
 { Where Align or Anchors put the control of Item in its container's client
   area Area, designed DesignWidth x DesignHeight: aligned controls in the
   designer's order take their room from Room, what those before left;
-  a right or bottom anchor keeps the distance to that edge, both anchors
-  of an axis stretch, none keeps the centre in proportion }
+  others follow their anchors: a right or bottom anchor keeps the distance
+  to that edge, both anchors of an axis stretch, none keeps the centre in
+  proportion }
 function LayoutPlace(const Item: TLayoutRow; const Area: TRect; var Room: TRect;
   DesignWidth, DesignHeight: Integer): TRect;
 var
@@ -214,8 +215,8 @@ begin
         W := Room.Right - Room.Left - Margins.Left - Margins.Right;
         H := Room.Bottom - Room.Top - Margins.Top - Margins.Bottom;
       end;
-      6: ;
     else
+      { None or custom: the anchors place it, as the designer's own alignment leaves it }
       if (Anchors and 5) = 5 then Inc(W, Area.Right - Area.Left - DesignWidth)
       else if (Anchors and 4) = 4 then Inc(X, Area.Right - Area.Left - DesignWidth)
       else if ((Anchors and 1) = 0) and (DesignWidth > 0) then
