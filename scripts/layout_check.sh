@@ -5,7 +5,7 @@
 # and compares it with its form (formlayout.py): one summary line per form,
 # then the totals.
 #
-#   scripts/layout_check.sh [--sample FILE | --projects] VORNIC [OPTION ...]
+#   scripts/layout_check.sh [--sample FILE | --projects] [--resize SIZE] VORNIC [OPTION ...]
 #
 # A sample file names one corpus form a line, by its path under the corpus,
 # followed by the reason it is in the sample; "#" starts a comment. The
@@ -15,6 +15,10 @@
 # its ancestors and frames are found, and compared with the form merged
 # with them (--merged): a control of an ancestor or frame that the window
 # lacks counts as missing.
+# --resize SIZE also measures each window once resized: SIZE is an outer size
+# WxH, or +WxH / -WxH to grow or shrink the form's own window by that much;
+# formlayout then counts the controls that Align and Anchors should have
+# moved (relaid-expected) and those that stayed (not-relaid).
 # Forms, programs and probe files stay for inspection in layout_check/MODE
 # beside VORNIC when that is a build tree (MODE is "exact" without options),
 # else in a temporary folder that is removed at the end. VORNIC_WINCHECK,
@@ -26,15 +30,20 @@
 set -u -o pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-usage="usage: layout_check.sh [--sample FILE | --projects] VORNIC [OPTION ...]"
-sample="" projects=""
-if [ "${1:-}" = --sample ]; then
-  sample=${2:?$usage}
-  shift 2
-elif [ "${1:-}" = --projects ]; then
-  projects=yes
-  shift
-fi
+usage="usage: layout_check.sh [--sample FILE | --projects] [--resize SIZE] VORNIC [OPTION ...]"
+sample="" projects="" resize=""
+while :; do
+  case "${1:-}" in
+    --sample) sample=${2:?$usage}; shift 2 ;;
+    --projects) projects=yes; shift ;;
+    --resize) resize=${2:?$usage}; shift 2 ;;
+    *) break ;;
+  esac
+done
+case "$resize" in
+  "" | [0-9]*x[0-9]* | [+-][0-9]*x[0-9]*) ;;
+  *) echo "$usage"; exit 1 ;;
+esac
 vornic=$(readlink -f "${1:?$usage}")
 shift
 options=("$@")
@@ -46,14 +55,16 @@ corpus=${VORNIC_CORPUS:-$root/../shared/corpus}
 # Wine narrows a window to the screen, which would clip the client area, and
 # a window wholly off the screen counts as not shown. Reads the form's own
 # position and size (before its first component), allowing for the frame
-# and a menu bar.
+# and a menu bar. With a second argument "+WxH" the window grows by that
+# much first.
 screen_for() {
-  LC_ALL=C awk '
+  LC_ALL=C awk -v grow="${2:-}" '
     NR > 1 && /^ *(object|inherited|inline) / { exit }
     /^  (Left|Top|Width|Height|ClientWidth|ClientHeight) = -?[0-9]+/ { v[$1] = $3 + 0 }
     END {
       w = v["Width"]; if (v["ClientWidth"] + 8 > w) w = v["ClientWidth"] + 8
       h = v["Height"]; if (v["ClientHeight"] + 46 > h) h = v["ClientHeight"] + 46
+      if (grow ~ /^\+/) { split(substr(grow, 2), g, "x"); w += g[1]; h += g[2] }
       if (v["Left"] > 0) w += v["Left"]
       if (v["Top"] > 0) h += v["Top"]
       split("1024x768 1280x1024 1920x1200 2560x1600", screens, " ")
@@ -63,6 +74,25 @@ screen_for() {
       }
       printf "%dx%d\n", w, h
     }' "$1"
+}
+
+# The outer size the resized probe gives the form's window: SIZE itself, or
+# the form's window size (as screen_for reads it) grown or shrunk by SIZE.
+resized_size() {
+  case "$resize" in
+    [+-]*) LC_ALL=C awk -v change="$resize" '
+      NR > 1 && /^ *(object|inherited|inline) / { exit }
+      /^  (Width|Height|ClientWidth|ClientHeight) = -?[0-9]+/ { v[$1] = $3 + 0 }
+      END {
+        w = v["Width"]; if (v["ClientWidth"] + 8 > w) w = v["ClientWidth"] + 8
+        h = v["Height"]; if (v["ClientHeight"] + 46 > h) h = v["ClientHeight"] + 46
+        split(substr(change, 2), c, "x"); sign = substr(change, 1, 1) == "-" ? -1 : 1
+        w += sign * c[1]; h += sign * c[2]
+        if (w < 120) w = 120; if (h < 80) h = 80
+        printf "%dx%d\n", w, h
+      }' "$1" ;;
+    *) echo "$resize" ;;
+  esac
 }
 
 if [ ! -x "$wincheck" ]; then
@@ -100,6 +130,7 @@ mode=exact
 [ ${#options[@]} -gt 0 ] && mode=$(printf '%s' "${options[*]}" | tr -c 'A-Za-z0-9=' '_' | sed 's/^_*//')
 mode=${mode:-options}
 [ -n "$projects" ] && mode="projects_$mode"
+[ -n "$resize" ] && mode="${mode}_resize_$(printf '%s' "$resize" | tr -c 'A-Za-z0-9' '_')"
 if [ -f "$(dirname "$vornic")/CMakeCache.txt" ]; then
   work="$(dirname "$vornic")/layout_check/$mode"
   rm -rf "$work"
@@ -110,7 +141,7 @@ else
 fi
 summaries="$work/summaries.tsv"
 : >"$summaries"
-echo "layout check: ${#forms[@]} forms${sample:+ (the examples and the sample $sample)}, translation: $mode, files in $work"
+echo "layout check: ${#forms[@]} forms${sample:+ (the examples and the sample $sample)}, translation: $mode${resize:+, resized by $resize}, files in $work"
 # Each project's form is translated in its place among the project's files,
 # in a copy, as the tool writes beside what it reads.
 [ -n "$projects" ] && cp -r "$corpus/projects" "$work/projects"
@@ -154,9 +185,12 @@ for form in "${forms[@]}"; do
     continue
   fi
 
-  screen=$(screen_for "$dir/$base.txt")
+  screen=$(screen_for "$dir/$base.txt" "$resize")
+  resize_options=()
+  [ -n "$resize" ] && resize_options=(--resize "$(resized_size "$dir/$base.txt")")
   for attempt in 1 2; do
-    "$wincheck" probe "$dir/$base.dpr" --screen "$screen" >"$dir/probe.log" 2>&1
+    "$wincheck" probe "$dir/$base.dpr" --screen "$screen" ${resize_options[@]+"${resize_options[@]}"} \
+      >"$dir/probe.log" 2>&1
     status=$?
     # A window that did not appear in time is once in a while a slow start;
     # one that the probe found hidden stays hidden. Under load Wine now and
@@ -185,8 +219,11 @@ for form in "${forms[@]}"; do
   # date); such values never place a control, so the copy it reads drops it.
   LC_ALL=C sed -E 's/^( *[A-Za-z_][A-Za-z0-9_.]* = -?[0-9][0-9.eE+-]*)[cCdDsS](\r?)$/\1\2/' \
     "$dir/$base.txt" >"$dir/$base.compare.txt"
+  resized_options=()
+  [ -n "$resize" ] && resized_options=(--resized "$dir/$base.probe.resized.tsv")
   if ! summary=$(python3 "$formlayout" "$dir/$base.compare.txt" "$dir/$base.probe.tsv" \
-                   --dpr "$dir/$base.dpr" 2>"$dir/formlayout.log" | tail -n 1) || [ -z "$summary" ]; then
+                   --dpr "$dir/$base.dpr" ${resized_options[@]+"${resized_options[@]}"} \
+                   2>"$dir/formlayout.log" | tail -n 1) || [ -z "$summary" ]; then
     fail compare "$(tail -n 1 "$dir/formlayout.log")"
     continue
   fi

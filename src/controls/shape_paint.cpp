@@ -11,8 +11,10 @@ namespace vornic {
 namespace {
 
 // `a` + `b` as decimal text, wrapping like every position sum of the tool
-// (the conversion to 32 bits is modular), so huge values stay defined.
+// (the conversion to 32 bits is modular), so huge values stay defined; an
+// edge the program computes (a variable's field) gets the sum written out.
 std::string Sum(const std::string& a, const std::string& b) {
+  if (a.find_first_not_of("-0123456789") != std::string::npos) return a + "+" + b;
   return std::to_string(static_cast<int32_t>(int64_t{TextToInt(a)} + int64_t{TextToInt(b)}));
 }
 

@@ -9,7 +9,7 @@
 namespace vornic {
 
 /// The edges of a painted shape in the main window's client area, as
-/// decimal text.
+/// decimal text (or, in the extended translation, fields the program sets).
 struct PaintEdges {
   std::string left;
   std::string top;

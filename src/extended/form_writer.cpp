@@ -5,6 +5,7 @@
 
 #include "extended/class_table.h"
 #include "extended/control.h"
+#include "extended/layout_output.h"
 #include "input/line_reports.h"
 #include "lib/errors.h"
 #include "lib/text.h"
@@ -85,6 +86,7 @@ void FormWriter::WriteObject(const FormObject& object, Control* holder, const Fo
       .places_children = UpperText(object.class_name) != "TFORM1",
       .writer = classes_.WriterFor(object),
   };
+  layout_.Enter(control);
   if (control.writer != nullptr) {
     RunAt(tree, OpenLine(object), [&] { control.writer->Open(*this, control); });
   }
@@ -215,6 +217,7 @@ void FormWriter::FinishGraphics() {
   finishing_steps_.clear();
   input_controls_.Write(*this);
   popup_menus_.Finish(*this);
+  if (form_ != nullptr) WriteLayout(*this, layout_);
   if (paint_needed_ || bevel_painted_) {
     program_.AddText(
         "windowprocpaintbegin",
@@ -231,7 +234,7 @@ void FormWriter::FinishGraphics() {
 
 void FormWriter::FinishFonts() {
   program_.AddText("var", fonts_.GetFontDeclarations());
-  program_.AddText("bodymidleend", fonts_.GetFontCreation(true));
+  program_.AddText("bodymidleend", fonts_.GetFontCreation(true, "ScaleToScreen"));
   program_.AddText("bodymidleend", fonts_.GetFontAssignments());
   program_.AddText("windowprocdestroymidle", fonts_.GetFontDeletion());
 }

@@ -14,6 +14,7 @@
 #include "extended/design_state.h"
 #include "extended/image_lists.h"
 #include "extended/input_controls.h"
+#include "extended/layout_table.h"
 #include "extended/menu_bar.h"
 #include "extended/message_branches.h"
 #include "extended/popup_menus.h"
@@ -105,6 +106,9 @@ class FormWriter {
   MessageBranches& branches() { return branches_; }
   /// The main window's menu bar and the ids of menu commands.
   MenuBar& menu_bar() { return menu_bar_; }
+  /// The rows of the layout: where each control lies in its container, and
+  /// what shows it.
+  LayoutTable& layout() { return layout_; }
   /// The classes and their writers, for a writer that writes what its
   /// object holds itself (a menu and its items).
   const ClassTable& classes() const { return classes_; }
@@ -164,6 +168,7 @@ class FormWriter {
   PopupMenus popup_menus_;
   InputControls input_controls_;
   MenuBar menu_bar_;
+  LayoutTable layout_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
   TextRows window_variables_{1};                                  // HWND variables, in capitals
   bool focus_chosen_ = false;

@@ -86,9 +86,12 @@ std::string PaintText(FormWriter& writer, const Control& control, const LabelLoo
   const auto right = static_cast<int32_t>(int64_t{TextToInt(box.left)} + TextToInt(box.width));
   const auto bottom = static_cast<int32_t>(int64_t{TextToInt(box.top)} + TextToInt(box.height));
   writer.DeclareOnce("PaintRect: TRect;");
+  // Painted where the layout puts it, when it has a row.
+  const int row = writer.layout().RowOf(control.object);
   std::string text = Line("{ Paint label: " + name + " }") +
-                     Line("SetRect(PaintRect," + box.left + "," + box.top + "," +
-                          std::to_string(right) + "," + std::to_string(bottom) + ");");
+                     (row >= 0 ? Line("PaintRect := LayoutRow[" + std::to_string(row) + "].Placed;")
+                               : Line("SetRect(PaintRect," + box.left + "," + box.top + "," +
+                                      std::to_string(right) + "," + std::to_string(bottom) + ");"));
   if (!look.transparent) {
     const std::string back = ColorExpressionOr(DesignColor(control.state), "clBtnFace");
     text += Line("FillRect(PaintDC,PaintRect," + writer.BrushFor(back) + ");");

@@ -33,6 +33,7 @@ struct MainWindowValues {
   std::string BorderIcons;
   std::string Menu;
   bool frame;  // Width and Height are the client size
+  std::string Constraints[4];  // MinWidth, MinHeight, MaxWidth, MaxHeight
 
   explicit MainWindowValues(const Control& form)
       : Left(form.Value("Left")),
@@ -48,7 +49,9 @@ struct MainWindowValues {
         BorderStyle(form.Value("BorderStyle")),
         BorderIcons(form.Value("BorderIcons")),
         Menu(form.Value("Menu")),
-        frame(IsFrame(form)) {}
+        frame(IsFrame(form)),
+        Constraints{form.Value("Constraints.MinWidth"), form.Value("Constraints.MinHeight"),
+                    form.Value("Constraints.MaxWidth"), form.Value("Constraints.MaxHeight")} {}
 
   // A frame has no caption or border, so it stores no client size of its
   // own: its Width and Height are the client area. Unlike a form, it stores
@@ -129,6 +132,11 @@ bool IsCentered(const std::string& position) {
          position == "poMainFormCenter" || position == "poOwnerFormCenter";
 }
 
+// A length of the form as the program computes it at the screen's resolution.
+std::string Scaled(const std::string& length) {
+  return length == "0" ? length : "ScaleToScreen(" + length + ")";
+}
+
 // The lines that set WinWidth and WinHeight: a client size becomes the outer
 // size the window's frame, caption and menu bar need around it.
 std::string SizeLines(const MainWindowValues& form, const WindowStyles& styles, bool* known) {
@@ -138,17 +146,17 @@ std::string SizeLines(const MainWindowValues& form, const WindowStyles& styles, 
   const bool client_height = !client_height_value.empty();
   std::string text;
   if (client_width || client_height) {
-    text += "\r\n  SetRect(WinRect, 0, 0, " + (client_width ? client_width_value : "0") + ", " +
-            (client_height ? client_height_value : "0") + ");";
+    text += "\r\n  SetRect(WinRect, 0, 0, " + Scaled(client_width ? client_width_value : "0") + ", " +
+            Scaled(client_height ? client_height_value : "0") + ");";
     text += "\r\n  AdjustWindowRectEx(WinRect, " + styles.styles + ", " +
             (HasMenuBar(form) ? "True" : "False") + ", " + styles.ex_styles + ");";
   }
   const std::string width = client_width         ? "WinRect.Right - WinRect.Left"
                             : form.Width.empty() ? kDefault
-                                                 : form.Width;
+                                                 : Scaled(form.Width);
   const std::string height = client_height         ? "WinRect.Bottom - WinRect.Top"
                              : form.Height.empty() ? kDefault
-                                                   : form.Height;
+                                                   : Scaled(form.Height);
   *known = width != kDefault && height != kDefault;
   return text + "\r\n  WinWidth := " + width + ";\r\n  WinHeight := " + height + ";";
 }
@@ -199,6 +207,30 @@ void WriteBackground(FormWriter& writer, const std::string& color) {
                             brush + ");\r\n      Result := 1;");
 }
 
+// The form's Constraints bound the window's outer size while the user
+// drags its frame, scaled as the form is.
+void WriteConstraints(FormWriter& writer, const MainWindowValues& form) {
+  // Each bound's value among the form's, and the fields it sets: a largest
+  // size is also the size a maximized window takes.
+  static constexpr struct {
+    const char* track;
+    const char* maximized;
+  } kBounds[] = {{"ptMinTrackSize.X", nullptr},
+                 {"ptMinTrackSize.Y", nullptr},
+                 {"ptMaxTrackSize.X", "ptMaxSize.X"},
+                 {"ptMaxTrackSize.Y", "ptMaxSize.Y"}};
+  std::string lines;
+  for (size_t i = 0; i < 4; ++i) {
+    const std::string& value = form.Constraints[i];
+    if (value.empty() || value == "0" || value[0] == '-') continue;
+    for (const char* field : {kBounds[i].track, kBounds[i].maximized}) {
+      if (field == nullptr) continue;
+      lines += "\r\n      PMinMaxInfo(lParam)^." + std::string(field) + " := " + Scaled(value) + ";";
+    }
+  }
+  if (!lines.empty()) writer.branches().Add("WM_GETMINMAXINFO", lines);
+}
+
 void DeclareVariables(FormWriter& writer) {
   static const char kDeclarations[] =
       "\r\n    WinRect: TRect;\r\n    WorkArea: TRect;\r\n    EraseRect: TRect;"
@@ -211,7 +243,7 @@ void WriteMainWindow(FormWriter& writer, const MainWindowValues& form) {
   DeclareVariables(writer);
   const WindowStyles styles = StylesFor(form);
   bool size_known = false;
-  std::string text = SizeLines(form, styles, &size_known);
+  std::string text = "\r\n  ReadScreenDpi;" + SizeLines(form, styles, &size_known);
   text += PlaceLines(form, size_known);
   text += "\r\n  hWindow := CreateWindowEx(" + styles.ex_styles + ", 'MyWindowClass'," +
           (form.Caption.empty() ? "''" : form.Caption) + ",\r\n            " + styles.styles +
@@ -222,6 +254,7 @@ void WriteMainWindow(FormWriter& writer, const MainWindowValues& form) {
         "  ShowWindow(hWindow," + ShowMode(form.WindowState) + ");\r\n";
   }
   WriteBackground(writer, form.Color);
+  WriteConstraints(writer, form);
 }
 
 // The form's window comes before any control; another object of the form's

@@ -50,6 +50,8 @@ class PageControlWriter final : public ControlWriter {
                             has_images_ ? "\r\n  SendMessage(" + name_ +
                                               ",TCM_SETIMAGELIST,0,LParam(" + images + "));"
                                         : ""));
+    // The main window paints its pages: their hole follows its size.
+    writer.layout().SetWindow(control.object, name_, true);
     written_ = true;
     if (PagesFollowRows()) {
       shift_ = writer.TakeIdentifier(name_ + "Shift");
@@ -162,6 +164,7 @@ class TabSheetWriter final : public ControlWriter {
     tab_shows_ = control.Value("TabVisible") != "False";
     const PageInsets insets = pages_->insets();
     control.SetContentOrigin(insets.left, insets.top);
+    writer.layout().SetSheet(control.object, {insets.left, insets.top, insets.right, insets.bottom});
     // A Left or Top the sheet stores itself still places what it holds.
     if (control.Has("Left")) control.origin_left = control.Value("Left");
     if (control.Has("Top")) control.origin_top = control.Value("Top");
@@ -227,9 +230,12 @@ class TabSheetWriter final : public ControlWriter {
     if (!shift.empty()) {
       text += "\r\n      OffsetViewportOrgEx(PaintDC, " + shift + ".X, " + shift + ".Y, nil);";
     }
-    writer.AddText("windowprocpaintmidle",
-                   text + "\r\n      if " + own_condition_ + " then IntersectClipRect(PaintDC," +
-                       pages_->PageRect() + ") else IntersectClipRect(PaintDC,0,0,0,0);");
+    // Clipped to the page where the layout puts it, when it has a row.
+    const int row = writer.layout().RowOf(control.object);
+    const std::string clip = row < 0 ? "IntersectClipRect(PaintDC," + pages_->PageRect() + ")"
+                                     : "LayoutClip(PaintDC, " + std::to_string(row) + ")";
+    writer.AddText("windowprocpaintmidle", text + "\r\n      if " + own_condition_ + " then " +
+                                               clip + " else IntersectClipRect(PaintDC,0,0,0,0);");
     writer.NeedPaint();
     clipped_ = true;
   }

@@ -129,11 +129,18 @@ std::string ClientRect(const Control& control) {
   return box.left + "," + box.top + "," + std::to_string(right) + "," + std::to_string(bottom);
 }
 
+// Sets PaintRect to the container's rectangle: where the layout put it, or
+// where the form does when it has no row.
+std::string RectLine(FormWriter& writer, const Control& control) {
+  const int row = writer.layout().RowOf(control.object);
+  if (row < 0) return Line("SetRect(PaintRect," + ClientRect(control) + ");");
+  return Line("PaintRect := LayoutRow[" + std::to_string(row) + "].Placed;");
+}
+
 std::string PaintText(FormWriter& writer, const Control& control, const ContainerKind& kind,
                       const PanelValues& panel) {
   std::string text = Line("{ " + std::string(kind.banner) + ": " + control.name() + " }") +
-                     Line("SaveDC(PaintDC);") +
-                     Line("SetRect(PaintRect," + ClientRect(control) + ");");
+                     Line("SaveDC(PaintDC);") + RectLine(writer, control);
   if (!panel.ParentColor || !panel.Color.empty()) {
     writer.DeclareOnce("PaintBrush: HBRUSH;");
     text += Line("PaintBrush := CreateSolidBrush(" + ColorExpressionOr(panel.Color, "clBtnFace") +
@@ -166,6 +173,7 @@ class PanelWriter final : public ControlWriter {
       panel.ParentColor = panel.Color.empty();
     }
     if (const int border = panel.BorderSize(); border > 0) {
+      writer.layout().SetClient(control.object, {border, border, border, border});
       control.SetContentOrigin(
           static_cast<int32_t>(int64_t{TextToInt(control.Value("Left"))} + border),
           static_cast<int32_t>(int64_t{TextToInt(control.Value("Top"))} + border));

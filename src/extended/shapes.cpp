@@ -15,6 +15,26 @@ namespace vornic {
 
 namespace {
 
+// Shapes and bevels are drawn within PaintRect, set where the layout puts
+// them; one without a row stays where the form puts it.
+struct PlacedShape {
+  PaintEdges edges;
+  std::string rect_line;  // sets PaintRect, after the comment that names it
+};
+
+PlacedShape PlaceShape(FormWriter& writer, const Control& control) {
+  const int row = writer.layout().RowOf(control.object);
+  if (row < 0) return {EdgesOf(control.FormBox()), ""};
+  writer.DeclareOnce("PaintRect: TRect;");
+  return {{"PaintRect.Left", "PaintRect.Top", "PaintRect.Right", "PaintRect.Bottom"},
+          "\r\n      PaintRect := LayoutRow[" + std::to_string(row) + "].Placed;"};
+}
+
+std::string WithRect(const PlacedShape& placed, const std::string& paint) {
+  const size_t comment_end = paint.find("\r\n", 2);
+  return paint.substr(0, comment_end) + placed.rect_line + paint.substr(comment_end);
+}
+
 // `value`, or the designer's default when the form leaves it out.
 std::string Or(const std::string& value, const char* fallback) {
   return value.empty() ? fallback : value;
@@ -25,7 +45,7 @@ class ShapeWriter final : public ControlWriter {
   void Close(FormWriter& writer, Control& control) override {
     if (!StoredBox(control).complete()) return;
     const std::string name = writer.TakeName(control);
-    const PaintEdges edges = EdgesOf(control.FormBox());
+    const PlacedShape placed = PlaceShape(writer, control);
     writer.NeedPaint();
     // Form text leaves out the values that equal the shape's defaults.
     const std::string pen = writer.graphics().RegisterPen(
@@ -33,9 +53,9 @@ class ShapeWriter final : public ControlWriter {
         Or(control.Value("Pen.Color"), "clBlack"));
     const std::string brush = writer.graphics().RegisterBrush(
         Or(control.Value("Brush.Style"), "bsSolid"), Or(control.Value("Brush.Color"), "clWhite"));
-    writer.AddPaint(
-        control, name,
-        ShapePaintText(name, Or(control.Value("Shape"), "stRectangle"), edges, brush, pen));
+    writer.AddPaint(control, name,
+                    WithRect(placed, ShapePaintText(name, Or(control.Value("Shape"), "stRectangle"),
+                                                    placed.edges, brush, pen)));
     writer.CountControl();
   }
 };
@@ -45,21 +65,22 @@ class BevelWriter final : public ControlWriter {
   void Close(FormWriter& writer, Control& control) override {
     if (!StoredBox(control).complete()) return;
     const std::string name = writer.TakeName(control);
-    const PaintEdges edges = EdgesOf(control.FormBox());
+    const PlacedShape placed = PlaceShape(writer, control);
     writer.NeedBevelPens();
     // A spacer is invisible at design time only; drawn, it is a box.
     std::string shape = control.Value("Shape");
     if (shape.empty() || shape == "bsSpacer") shape = "bsBox";
     const std::string gray = writer.graphics().RegisterPen("psInsideFrame", "1", "clGray");
     const std::string white = writer.graphics().RegisterPen("psInsideFrame", "1", "clWhite");
-    writer.AddPaint(control, name, BevelPaintText(name, shape, edges, gray, white));
+    writer.AddPaint(control, name,
+                    WithRect(placed, BevelPaintText(name, shape, placed.edges, gray, white)));
     writer.CountControl();
   }
 };
 
 // A bar in the button face colour, with a shadowed edge when it is beveled,
-// placed by the geometry the form stores: an aligned splitter stores where
-// its alignment put it. It is painted whether the designer hides it or not.
+// where the layout puts it (dragging it resizes the control it is aligned
+// against). It is painted whether the designer hides it or not.
 class SplitterWriter final : public ControlWriter {
  public:
   void Close(FormWriter& writer, Control& control) override {
@@ -72,12 +93,19 @@ class SplitterWriter final : public ControlWriter {
     const std::string pen = writer.graphics().RegisterPen("psSolid", "1", edge);
     const std::string brush = writer.graphics().RegisterBrush("bsSolid", "clBtnFace");
     writer.NeedPaint();
+    // Where the layout puts it, as a drag moves it; where the form does
+    // when it has no row.
+    const int row = writer.layout().RowOf(control.object);
+    const std::string drawing =
+        row < 0 ? "Rectangle(PaintDC," + box.left + "," + box.top + "," + IntegerText(right) + "," +
+                      IntegerText(bottom) + ");"
+                : "with LayoutRow[" + std::to_string(row) +
+                      "].Placed do Rectangle(PaintDC,Left,Top,Right,Bottom);";
     writer.AddText("windowprocpaintmidle",
                    "\r\n      { Paint splitter: " + name + " }" +
                        "\r\n      OldBrush := SelectObject(PaintDC," + brush + ");" +
-                       "\r\n      OldPen := SelectObject(PaintDC," + pen + ");" +
-                       "\r\n      Rectangle(PaintDC," + box.left + "," + box.top + "," +
-                       IntegerText(right) + "," + IntegerText(bottom) + ");");
+                       "\r\n      OldPen := SelectObject(PaintDC," + pen + ");" + "\r\n      " +
+                       drawing);
     writer.CountControl();
   }
 };

@@ -157,6 +157,7 @@ void WriteWindow(FormWriter& writer, const Control& control, WindowControl windo
     for (const Control* holder = control.holder; holder != nullptr; holder = holder->holder) {
       if (holder->writer != nullptr) holder->writer->HoldWindow(window.name, window.box);
     }
+    writer.layout().SetWindow(control.object, window.name);
   }
   WriteWindowControl(writer.program(), window);
   writer.RememberWindow(window.name);

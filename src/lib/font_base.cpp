@@ -32,7 +32,7 @@ std::string TIFontBase::GetFontDeclarations() const {
   return text;
 }
 
-std::string TIFontBase::GetFontCreation(bool with_lines) const {
+std::string TIFontBase::GetFontCreation(bool with_lines, std::string_view height_function) const {
   std::string text =
       Fonts.size() > 0 ? "\r\n  { Create Font Handle " + RepeatText("=", 51) + " }" : "\r\n";
   for (int i = 1; i <= Fonts.size(); ++i) {
@@ -43,7 +43,12 @@ std::string TIFontBase::GetFontCreation(bool with_lines) const {
       return style.find(word) != std::string_view::npos;
     };
     text.append("\r\n  hFont").append(std::to_string(i)).append(" := CreateFont(");
-    text.append(Fonts.At(i, 2)).append(",0,0,0,");
+    if (height_function.empty()) {
+      text.append(Fonts.At(i, 2));
+    } else {
+      text.append(height_function).append("(").append(Fonts.At(i, 2)).append(")");
+    }
+    text.append(",0,0,0,");
     text.append(has("Bold") ? "700" : "400").append(",");
     text.append(has("Italic") ? "1" : "0").append(",");
     text.append(with_lines && has("Underline") ? "1" : "0").append(",");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lib/text_rows.h"
@@ -31,8 +32,10 @@ class TIFontBase {
   /// Declarations of the font handles, for the "var" section.
   std::string GetFontDeclarations() const;
   /// CreateFont calls, for "bodymidleend"; `with_lines` passes on the
-  /// underline and strike-out of each font's style.
-  std::string GetFontCreation(bool with_lines = false) const;
+  /// underline and strike-out of each font's style; a `height_function`
+  /// (a function of the program) is applied to each font's height.
+  std::string GetFontCreation(bool with_lines = false,
+                              std::string_view height_function = {}) const;
   /// WM_SETFONT lines, for "bodymidleend"; empty without window controls.
   std::string GetFontAssignments() const;
   /// DeleteObject lines, for "windowprocdestroymidle".

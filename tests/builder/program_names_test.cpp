@@ -136,7 +136,7 @@ TEST(ProgramNamesTest, EveryIdentifierOfTheExamplesProgramsIsKeptFromControls) {
   int checked = 0;
   for (const char* example :
        {"empty", "controls", "showcase", "names", "dialog", "containers", "menus",
-        "common_controls", "views", "workbench", "actions", "behaviour"}) {
+        "common_controls", "views", "workbench", "actions", "behaviour", "resizable"}) {
     const std::string form = ReadFile(source / "examples" / (example + std::string(".txt")));
     ASSERT_FALSE(form.empty()) << example;
     const std::string programs[] = {

@@ -112,7 +112,7 @@ TEST_F(GoldenTest, ProjectExampleTranslatesToItsGoldenExtendedPrograms) {
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
                          ::testing::Values("empty", "controls", "showcase", "names", "dialog",
                                            "containers", "menus", "common_controls", "views",
-                                           "workbench", "actions", "behaviour"),
+                                           "workbench", "actions", "behaviour", "resizable"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

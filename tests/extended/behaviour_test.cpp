@@ -121,7 +121,7 @@ TEST_F(BehaviourTest, LabelsAreStaticWindowsOrPaintedAsTheyLook) {
        "bodymidle", "WS_VISIBLE or WS_CHILD or SS_CENTER or SS_CENTERIMAGE or SS_NOPREFIX,"},
       {"a transparent label is painted over what lies beneath, without filling its box",
        Object("Label1", "TLabel", "Caption = 'T'\nTransparent = True"), "windowprocpaintmidle",
-       "{ Paint label: Label1 }\nSetRect(PaintRect,10,20,130,60);\n"
+       "{ Paint label: Label1 }\nPaintRect := LayoutRow[0].Placed;\n"
        "OldFont := SelectObject(PaintDC,hFont1);\nSetBkMode(PaintDC,TRANSPARENT);"
        "\nSetTextColor(PaintDC,GetSysColor(COLOR_WINDOWTEXT));\nDrawTextW(PaintDC,"
        "PWideChar(WideString('T')),-1,PaintRect,DT_EXPANDTABS or DT_LEFT or DT_NOCLIP);"},
@@ -130,7 +130,7 @@ TEST_F(BehaviourTest, LabelsAreStaticWindowsOrPaintedAsTheyLook) {
       {"an opaque label with colours fills its box with its colour",
        Object("Label1", "TLabel", "Color = clYellow\nFont.Color = $000000FF"),
        "windowprocpaintmidle",
-       "SetRect(PaintRect,10,20,130,60);\nFillRect(PaintDC,PaintRect,ColorBrush1);"},
+       "PaintRect := LayoutRow[0].Placed;\nFillRect(PaintDC,PaintRect,ColorBrush1);"},
       {"the text colour as the form gives it, a number included",
        Object("Label1", "TLabel", "Color = clYellow\nFont.Color = $000000FF"),
        "windowprocpaintmidle", "SetTextColor(PaintDC,RGB(255,0,0));"},
@@ -147,7 +147,9 @@ TEST_F(BehaviourTest, LabelsAreStaticWindowsOrPaintedAsTheyLook) {
        "OffsetRect(PaintRect,0,(PaintRect.Bottom - TextRect.Bottom) div 2);"},
       {"labels are painted after a shape before them",
        Object("Shape1", "TShape", "") + Object("Label1", "TLabel", "Transparent = True"),
-       "windowprocpaintmidle", "Rectangle(PaintDC,10,20,130,60);\n{ Paint label: Label1 }"},
+       "windowprocpaintmidle",
+       "Rectangle(PaintDC,PaintRect.Left,PaintRect.Top,PaintRect.Right,PaintRect.Bottom);\n"
+       "{ Paint label: Label1 }"},
   };
   for (const Case& c : cases) Check(c);
 }
@@ -195,16 +197,16 @@ TEST_F(BehaviourTest, AFrameIsSizedByItsClientArea) {
       {"a frame's Width and Height are its client area",
        "object Frame1: TFrame1\n  Left = 0\n  Top = 0\n  Width = 320\n  Height = 240\n"
        "  TabOrder = 0\nend\n",
-       "SetRect(WinRect, 0, 0, 320, 240);\nAdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, "
+       "SetRect(WinRect, 0, 0, ScaleToScreen(320), ScaleToScreen(240));\nAdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, "
        "False, WS_EX_WINDOWEDGE);\nWinWidth := WinRect.Right - WinRect.Left;\n"
        "WinHeight := WinRect.Bottom - WinRect.Top;"},
       {"a form's Width and Height are its outer size",
        "object Form1: TForm1\n  Width = 320\n  Height = 240\n  PixelsPerInch = 96\n"
        "  TextHeight = 13\nend\n",
-       "WinWidth := 320;\nWinHeight := 240;"},
+       "WinWidth := ScaleToScreen(320);\nWinHeight := ScaleToScreen(240);"},
       {"a form without an outer size is sized by its client area",
        "object Form1: TForm1\n  ClientWidth = 300\n  ClientHeight = 200\n  TextHeight = 13\nend\n",
-       "SetRect(WinRect, 0, 0, 300, 200);"},
+       "SetRect(WinRect, 0, 0, ScaleToScreen(300), ScaleToScreen(200));"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rule);

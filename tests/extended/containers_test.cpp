@@ -126,7 +126,7 @@ TEST_F(ContainersTest, PanelsArePaintedAsTheDesignerDrawsThem) {
     const std::string banner = std::string(c.klass) == "TPanel" ? "panel" : "scroll box";
     EXPECT_EQ(Lines("windowprocpaintmidle"), "\n{ Paint " + banner +
                                                  ": Panel1 }\nSaveDC(PaintDC);\n"
-                                                 "SetRect(PaintRect,10,20,110,70);\n" +
+                                                 "PaintRect := LayoutRow[0].Placed;\n" +
                                                  (fills ? fill : "") + painted +
                                                  "RestoreDC(PaintDC,-1);")
         << c.values;
@@ -166,7 +166,7 @@ TEST_F(ContainersTest, PlacedFramesHoldTheirControlsAsPanelsDo) {
     ASSERT_EQ(Translate(form), "") << c.values;
     EXPECT_EQ(Lines("windowprocpaintmidle"),
               std::string("\n{ Paint frame: Panel1 }\nSaveDC(PaintDC);\n"
-                          "SetRect(PaintRect,10,20,110,70);\n") +
+                          "PaintRect := LayoutRow[0].Placed;\n") +
                   c.painted + "RestoreDC(PaintDC,-1);")
         << c.values;
     EXPECT_EQ(PlaceOf("Button1"), "15,25,75,25") << c.values;
@@ -352,13 +352,16 @@ TEST_F(ContainersTest, WhatIsPaintedOnASheetShowsOnlyWhileItIsChosen) {
   const std::string paint = Lines("windowprocpaintmidle");
   const std::string clip =
       "\n{ Page Sheet1 of PageControl1: painted while it is chosen }\nSaveDC(PaintDC);"
-      "\nif (TabCtrl_GetCurSel(PageControl1) = 0) then IntersectClipRect(PaintDC,4,24,296,196) "
-      "else IntersectClipRect(PaintDC,0,0,0,0);\n{ Create shape: Shape1 }";
+      "\nif (TabCtrl_GetCurSel(PageControl1) = 0) then LayoutClip(PaintDC, 1) "
+      "else IntersectClipRect(PaintDC,0,0,0,0);\n{ Create shape: Shape1 }"
+      "\nPaintRect := LayoutRow[3].Placed;";
   EXPECT_EQ(paint.substr(0, clip.size()), clip);
   const size_t shape_end = paint.find("RestoreDC(PaintDC, -1);");
-  EXPECT_LT(paint.find("Rectangle(PaintDC,12,64,32,84);"), shape_end);
+  EXPECT_LT(paint.find("Rectangle(PaintDC,PaintRect.Left,PaintRect.Top,PaintRect.Right,"
+                       "PaintRect.Bottom);"),
+            shape_end);
   // The sheet without a tab clips everything it paints away.
-  EXPECT_NE(paint.find("\nif False then IntersectClipRect"), std::string::npos);
+  EXPECT_NE(paint.find("\nif False then LayoutClip"), std::string::npos);
 }
 
 TEST_F(ContainersTest, TabControlHasItsTabsAndWhatItHoldsAlwaysShows) {

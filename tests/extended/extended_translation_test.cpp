@@ -107,9 +107,9 @@ TEST_F(ExtendedTranslationTest, EveryWindowControlGetsTheFontTheDesignerShows) {
   ASSERT_EQ(Translate(kFontForm, Translation::kExtended), "");
   EXPECT_EQ(Fonts(),
             "\r\n  { Create Font Handle =================================================== }"
-            "\r\n  hFont1 := CreateFont(-13,0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');"
-            "\r\n  hFont2 := CreateFont(-11,0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
-            "\r\n  hFont3 := CreateFont(-11,0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
+            "\r\n  hFont1 := CreateFont(ScaleToScreen(-13),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');"
+            "\r\n  hFont2 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
+            "\r\n  hFont3 := CreateFont(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
             "\r\n\r\n  { Change fonts ============================================== }"
             "\r\n  if hFont1 <> 0 then SendMessage(Edit1,WM_SETFONT,hFont1,0);"
             "\r\n  if hFont2 <> 0 then SendMessage(Button1,WM_SETFONT,hFont2,0);"
@@ -148,7 +148,7 @@ TEST_F(ExtendedTranslationTest, FormWithoutFontGivesTheDefaultFontToPaintedLabel
             "");
   EXPECT_EQ(Fonts(),
             "\r\n  { Create Font Handle =================================================== }"
-            "\r\n  hFont1 := CreateFont(-11,0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,"
+            "\r\n  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,"
             "'MS Sans Serif');"
             "\r\n\r\n  { Change fonts ============================================== }"
             "\r\n  if hFont1 <> 0 then SendMessage(Label2,WM_SETFONT,hFont1,0);\r\n");

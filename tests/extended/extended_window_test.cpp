@@ -44,7 +44,8 @@ TEST_F(ExtendedWindowTest, ClientSizeBecomesTheOuterSizeAndPositionCentresOnTheW
                "  ClientHeight = 236\n  ClientWidth = 352\n  Position = poScreenCenter\n"));
   const std::string body = Added("bodymidle");
   EXPECT_EQ(body.substr(0, body.find("\r\n\r\n")),
-            "\r\n  SetRect(WinRect, 0, 0, 352, 236);"
+            "\r\n  ReadScreenDpi;"
+            "\r\n  SetRect(WinRect, 0, 0, ScaleToScreen(352), ScaleToScreen(236));"
             "\r\n  AdjustWindowRectEx(WinRect, WS_CAPTION or WS_SYSMENU, False, "
             "WS_EX_DLGMODALFRAME or WS_EX_WINDOWEDGE);"
             "\r\n  WinWidth := WinRect.Right - WinRect.Left;"
@@ -67,7 +68,7 @@ TEST_F(ExtendedWindowTest, PlaceAndBorderFollowTheForm) {
   const Case cases[] = {
       // Designed: where the form says, kept on the work area.
       {"  Left = 900\n  Top = 700\n  Width = 400\n  Height = 300\n",
-       "\r\n  WinWidth := 400;\r\n  WinHeight := 300;"
+       "\r\n  WinWidth := ScaleToScreen(400);\r\n  WinHeight := ScaleToScreen(300);"
        "\r\n  SystemParametersInfo(SPI_GETWORKAREA, 0, @WorkArea, 0);"
        "\r\n  WinLeft := 900;\r\n  WinTop := 700;"
        "\r\n  if WinLeft + WinWidth > WorkArea.Right then WinLeft := WorkArea.Right - WinWidth;"
@@ -85,9 +86,9 @@ TEST_F(ExtendedWindowTest, PlaceAndBorderFollowTheForm) {
        "\r\n  WinLeft := CW_USEDEFAULT;"},
       // Only a client width: the height stays the outer one.
       {"  Left = 10\n  Top = 10\n  Height = 300\n  ClientWidth = 200\n",
-       "\r\n  SetRect(WinRect, 0, 0, 200, 0);"
+       "\r\n  SetRect(WinRect, 0, 0, ScaleToScreen(200), 0);"
        "\r\n  AdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, False, WS_EX_WINDOWEDGE);"
-       "\r\n  WinWidth := WinRect.Right - WinRect.Left;\r\n  WinHeight := 300;"},
+       "\r\n  WinWidth := WinRect.Right - WinRect.Left;\r\n  WinHeight := ScaleToScreen(300);"},
       // Border styles and icons.
       {"  BorderIcons = [biSystemMenu, biMinimize]\n  BorderStyle = bsSingle\n",
        "CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','',"

@@ -40,6 +40,304 @@ Var WinClass: TWndClassA;
     hFont1: HFONT;
     hFont2: HFONT;
 
+{ The screen's resolution ================================================ }
+const
+  FormPixelsPerInch = 96;
+  FormScaled: Boolean = True;
+  LayoutClientWidth: Integer = 560;
+  LayoutClientHeight: Integer = 360;
+  { Sent when the window moves to a screen of another resolution }
+  WM_DPICHANGED = 736;
+
+var
+  ScreenDpi: Integer = 96;
+
+{ Reads the screen's resolution once the program has declared that it is
+  aware of it, so that the system does not stretch its window into a blur;
+  both calls are looked up, as older systems lack them }
+procedure ReadScreenDpi;
+type
+  TSetAwarenessContext = function(Context: THandle): BOOL; stdcall;
+  TSetAware = function: BOOL; stdcall;
+var
+  User: HMODULE;
+  SetAwarenessContext: TSetAwarenessContext;
+  SetAware: TSetAware;
+  Screen: HDC;
+begin
+  User := GetModuleHandleW('user32.dll');
+  SetAwarenessContext := TSetAwarenessContext(GetProcAddress(User, 'SetProcessDpiAwarenessContext'));
+  { not 3 = -4: aware of each monitor's resolution, second version }
+  if not (Assigned(SetAwarenessContext) and SetAwarenessContext(not THandle(3))) then begin
+    SetAware := TSetAware(GetProcAddress(User, 'SetProcessDPIAware'));
+    if Assigned(SetAware) then SetAware;
+  end;
+  Screen := GetDC(0);
+  ScreenDpi := GetDeviceCaps(Screen, LOGPIXELSX);
+  ReleaseDC(0, Screen);
+  if ScreenDpi <= 0 then ScreenDpi := 96;
+end;
+
+{ A length of the form, designed at FormPixelsPerInch, in pixels of the screen }
+function ScaleToScreen(Value: Integer): Integer;
+begin
+  if FormScaled then Result := MulDiv(Value, ScreenDpi, FormPixelsPerInch) else Result := Value;
+end;
+
+{ The controls' layout ================================================== }
+type
+  { A control or container that the layout places }
+  TLayoutRow = record
+    Parent: Integer;                    { the row of its container; -1: the main window }
+    Left, Top, Width, Height: Integer;  { as designed, in its container's client area, scaled }
+    Align: Integer;                     { 0 none, 1 top, 2 bottom, 3 left, 4 right, 5 client, 6 custom }
+    Anchors: Integer;                   { 1 left, 2 top, 4 right, 8 bottom }
+    Margins: TRect;                     { the space around it where it is aligned }
+    Client: TRect;                      { its client area's distance from its edges }
+    Padding: TRect;                     { where what it holds aligns, inside its client area }
+    Splits, MinSize: Integer;           { a splitter: the row it resizes (-1: none), the least size }
+    PaintsPages: Boolean;               { a tab window whose pages the main window paints }
+    Window: HWND;                       { 0 for what the main window paints }
+    Placed: TRect;                      { where it is now, in the main window's client area }
+  end;
+
+const
+  LayoutCount = 23;
+  { Each row: its container's row (-1: the main window); Left, Top, Width and Height
+    as designed in the container's client area; Align; Anchors; the margins, the
+    client area's distances from its edges and the padding (left, top, right and
+    bottom each); the row a splitter resizes and its least size; 1 for a tab window
+    whose pages the main window paints }
+  LayoutDesign: array[0..22, 0..21] of Integer = (
+    (-1, 0, 0, 560, 41, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0), { 0: TopPanel }
+    (-1, 0, 319, 560, 41, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0), { 1: BottomPanel }
+    (1, 396, 8, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 2: OkButton }
+    (1, 477, 8, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 3: CancelButton }
+    (-1, 0, 41, 150, 278, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4, 4, 4, -1, 0, 0), { 4: LeftPanel }
+    (4, 4, 4, 142, 270, 5, 3, 0, 0, 0, 0, 2, 2, 2, 2, 0, 0, 0, 0, -1, 0, 0), { 5: ScrollBox1 }
+    (5, 8, 8, 30, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 6: KindLabel }
+    (5, 8, 28, 113, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 7: FirstRadio }
+    (5, 8, 52, 113, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 8: SecondRadio }
+    (-1, 150, 41, 410, 278, 5, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 1), { 9: PageControl1 }
+    (9, 4, 24, 402, 250, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 10: EditSheet }
+    (10, 8, 12, 31, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 11: NameLabel }
+    (10, 64, 8, 200, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 12: NameEdit }
+    (10, 64, 44, 41, 41, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 13: Marker }
+    (9, 4, 24, 402, 250, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 14: OptionsSheet }
+    (14, 8, 8, 200, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 15: AutoCheck }
+    (14, 8, 36, 240, 120, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 6, 6, 6, 6, -1, 0, 0), { 16: BevelPanel }
+    (16, 12, 12, 120, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 17: NoteLabel }
+    (9, 4, 24, 402, 250, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 18: PeriodSheet }
+    (18, 8, 8, 385, 200, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 19: PeriodTabs }
+    (19, 12, 32, 361, 156, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 20: PeriodMemo }
+    (9, 4, 24, 402, 250, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 21: HiddenSheet }
+    (21, 8, 8, 120, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0)  { 22: NeverButton }
+  );
+  { The order in which the rows are placed }
+  LayoutOrder: array[0..22] of Integer = (
+    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,
+    16, 17, 18, 19, 20, 21, 22);
+
+var
+  LayoutRow: array[0..LayoutCount - 1] of TLayoutRow;
+  { A container's client area, and what its aligned controls left of it }
+  LayoutArea, LayoutRoom: array[-1..LayoutCount - 1] of TRect;
+  { The main window's client area as designed, scaled; -1 until known }
+  LayoutWidth: Integer = -1;
+  LayoutHeight: Integer = -1;
+  LayoutReady: Boolean = False;        { every window of the rows is created }
+  SplitRow: Integer = -1;              { the splitter being dragged }
+  SplitFrom, SplitSize, SplitLimit: Integer;
+
+{ The rows as designed, scaled to the screen's resolution }
+procedure ScaleLayout;
+var
+  Row: Integer;
+begin
+  for Row := 0 to LayoutCount - 1 do
+    with LayoutRow[Row] do begin
+      Parent := LayoutDesign[Row, 0];
+      Left := ScaleToScreen(LayoutDesign[Row, 1]);
+      Top := ScaleToScreen(LayoutDesign[Row, 2]);
+      Width := ScaleToScreen(LayoutDesign[Row, 3]);
+      Height := ScaleToScreen(LayoutDesign[Row, 4]);
+      Align := LayoutDesign[Row, 5];
+      Anchors := LayoutDesign[Row, 6];
+      SetRect(Margins, ScaleToScreen(LayoutDesign[Row, 7]), ScaleToScreen(LayoutDesign[Row, 8]),
+        ScaleToScreen(LayoutDesign[Row, 9]), ScaleToScreen(LayoutDesign[Row, 10]));
+      SetRect(Client, ScaleToScreen(LayoutDesign[Row, 11]), ScaleToScreen(LayoutDesign[Row, 12]),
+        ScaleToScreen(LayoutDesign[Row, 13]), ScaleToScreen(LayoutDesign[Row, 14]));
+      SetRect(Padding, ScaleToScreen(LayoutDesign[Row, 15]), ScaleToScreen(LayoutDesign[Row, 16]),
+        ScaleToScreen(LayoutDesign[Row, 17]), ScaleToScreen(LayoutDesign[Row, 18]));
+      Splits := LayoutDesign[Row, 19];
+      MinSize := ScaleToScreen(LayoutDesign[Row, 20]);
+      PaintsPages := LayoutDesign[Row, 21] <> 0;
+    end;
+  { A form that stores no client size was designed at the size its window first gets }
+  if LayoutClientWidth >= 0 then LayoutWidth := ScaleToScreen(LayoutClientWidth);
+  if LayoutClientHeight >= 0 then LayoutHeight := ScaleToScreen(LayoutClientHeight);
+end;
+
+{ Where Align or Anchors put the control of Item in its container's client
+  area Area, designed DesignWidth x DesignHeight: aligned controls in the
+  designer's order take their room from Room, what those before left;
+  others follow their anchors: a right or bottom anchor keeps the distance
+  to that edge, both anchors of an axis stretch, none keeps the centre in
+  proportion }
+function LayoutPlace(const Item: TLayoutRow; const Area: TRect; var Room: TRect;
+  DesignWidth, DesignHeight: Integer): TRect;
+var
+  X, Y, W, H: Integer;
+begin
+  with Item do begin
+    X := Area.Left + Left;
+    Y := Area.Top + Top;
+    W := Width;
+    H := Height;
+    case Align of
+      1, 2: begin
+        X := Room.Left + Margins.Left;
+        W := Room.Right - Room.Left - Margins.Left - Margins.Right;
+        if Align = 1 then begin
+          Y := Room.Top + Margins.Top;
+          Room.Top := Y + H + Margins.Bottom;
+        end else begin
+          Y := Room.Bottom - Margins.Bottom - H;
+          Room.Bottom := Y - Margins.Top;
+        end;
+      end;
+      3, 4: begin
+        Y := Room.Top + Margins.Top;
+        H := Room.Bottom - Room.Top - Margins.Top - Margins.Bottom;
+        if Align = 3 then begin
+          X := Room.Left + Margins.Left;
+          Room.Left := X + W + Margins.Right;
+        end else begin
+          X := Room.Right - Margins.Right - W;
+          Room.Right := X - Margins.Left;
+        end;
+      end;
+      5: begin
+        X := Room.Left + Margins.Left;
+        Y := Room.Top + Margins.Top;
+        W := Room.Right - Room.Left - Margins.Left - Margins.Right;
+        H := Room.Bottom - Room.Top - Margins.Top - Margins.Bottom;
+      end;
+    else
+      { None or custom: the anchors place it, as the designer's own alignment leaves it }
+      if (Anchors and 5) = 5 then Inc(W, Area.Right - Area.Left - DesignWidth)
+      else if (Anchors and 4) = 4 then Inc(X, Area.Right - Area.Left - DesignWidth)
+      else if ((Anchors and 1) = 0) and (DesignWidth > 0) then
+        X := Area.Left + MulDiv(Left + Width div 2, Area.Right - Area.Left, DesignWidth) - Width div 2;
+      if (Anchors and 10) = 10 then Inc(H, Area.Bottom - Area.Top - DesignHeight)
+      else if (Anchors and 8) = 8 then Inc(Y, Area.Bottom - Area.Top - DesignHeight)
+      else if ((Anchors and 2) = 0) and (DesignHeight > 0) then
+        Y := Area.Top + MulDiv(Top + Height div 2, Area.Bottom - Area.Top, DesignHeight) - Height div 2;
+    end;
+  end;
+  if W < 0 then W := 0;
+  if H < 0 then H := 0;
+  SetRect(Result, X, Y, X + W, Y + H);
+end;
+
+{ The main window paints the inside of a tab window's pages: the window
+  keeps its tabs and border only }
+procedure LayoutPageHole(Window: HWND; Width, Height: Integer);
+var
+  Inside: TRect;
+  Shape, Hole: HRGN;
+begin
+  SetRect(Inside, 0, 0, Width, Height);
+  TabCtrl_AdjustRect(Window, False, Inside);
+  Shape := CreateRectRgn(0, 0, Width, Height);
+  Hole := CreateRectRgn(Inside.Left, Inside.Top, Inside.Right, Inside.Bottom);
+  CombineRgn(Shape, Shape, Hole, RGN_DIFF);
+  DeleteObject(Hole);
+  SetWindowRgn(Window, Shape, True);
+end;
+
+{ Places every row in a client area of ClientWidth x ClientHeight, outer
+  containers first: the windows move together, and the main window paints
+  again where what it paints was and is }
+procedure LayoutControls(ClientWidth, ClientHeight: Integer);
+var
+  Index, Row, Parent, DesignWidth, DesignHeight: Integer;
+  Place: TRect;
+  Moves: HDWP;
+  Reshaped: array[0..LayoutCount - 1] of Boolean;
+begin
+  if LayoutWidth < 0 then LayoutWidth := ClientWidth;
+  if LayoutHeight < 0 then LayoutHeight := ClientHeight;
+  if not LayoutReady then Exit;
+  SetRect(LayoutArea[-1], 0, 0, ClientWidth, ClientHeight);
+  LayoutRoom[-1] := LayoutArea[-1];
+  Moves := BeginDeferWindowPos(LayoutCount);
+  for Index := 0 to LayoutCount - 1 do begin
+    Row := LayoutOrder[Index];
+    Parent := LayoutRow[Row].Parent;
+    DesignWidth := LayoutWidth;
+    DesignHeight := LayoutHeight;
+    if Parent >= 0 then
+      with LayoutRow[Parent] do begin
+        DesignWidth := Width - Client.Left - Client.Right;
+        DesignHeight := Height - Client.Top - Client.Bottom;
+      end;
+    Place := LayoutPlace(LayoutRow[Row], LayoutArea[Parent], LayoutRoom[Parent], DesignWidth,
+      DesignHeight);
+    with LayoutRow[Row] do begin
+      Reshaped[Row] := PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
+        (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top));
+      if not EqualRect(Place, Placed) then begin
+        if Window = 0 then begin
+          InvalidateRect(hWindow, @Placed, True);
+          InvalidateRect(hWindow, @Place, True);
+        end else if Moves <> 0 then
+          Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
+            Place.Right - Place.Left, Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE)
+        else
+          SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
+            Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
+        Placed := Place;
+      end;
+      SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
+        Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
+      SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
+        LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
+    end;
+  end;
+  if Moves <> 0 then EndDeferWindowPos(Moves);
+  for Row := 0 to LayoutCount - 1 do
+    if Reshaped[Row] then
+      with LayoutRow[Row] do LayoutPageHole(Window, Placed.Right - Placed.Left, Placed.Bottom - Placed.Top);
+end;
+
+{ Lays out again in the main window's client area as it is }
+procedure LayoutWindow;
+var
+  Area: TRect;
+begin
+  GetClientRect(hWindow, Area);
+  LayoutControls(Area.Right, Area.Bottom);
+end;
+
+{ Clips what the main window paints to the client area of the row }
+procedure LayoutClip(DC: HDC; Row: Integer);
+begin
+  with LayoutArea[Row] do IntersectClipRect(DC, Left, Top, Right, Bottom);
+end;
+
+{ The screen's resolution changed to Dpi: the rows are scaled again }
+procedure LayoutDpiChanged(Dpi: Integer);
+begin
+  if Dpi <= 0 then Exit;
+  if FormScaled then begin
+    LayoutWidth := MulDiv(LayoutWidth, Dpi, ScreenDpi);
+    LayoutHeight := MulDiv(LayoutHeight, Dpi, ScreenDpi);
+  end;
+  ScreenDpi := Dpi;
+  ScaleLayout;
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -70,12 +368,18 @@ begin
       if (TabCtrl_GetCurSel(PageControl1) = 2) then ShowWindow(PeriodMemo, SW_SHOW) else ShowWindow(PeriodMemo, SW_HIDE);
       InvalidateRect(hWindow, nil, True);
     end;
-
+    WM_SIZE: begin
+      if wParam <> SIZE_MINIMIZED then LayoutControls(LoWord(lParam), HiWord(lParam));
+    end;
+    WM_DPICHANGED: begin
+      LayoutDpiChanged(LoWord(wParam));
+      with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+    end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
       { Paint panel: TopPanel }
       SaveDC(PaintDC);
-      SetRect(PaintRect,0,0,560,41);
+      PaintRect := LayoutRow[0].Placed;
       PaintBrush := CreateSolidBrush(RGB(255,255,225));
       FillRect(PaintDC,PaintRect,PaintBrush);
       DeleteObject(PaintBrush);
@@ -87,7 +391,7 @@ begin
       RestoreDC(PaintDC,-1);
       { Paint panel: BottomPanel }
       SaveDC(PaintDC);
-      SetRect(PaintRect,0,319,560,360);
+      PaintRect := LayoutRow[1].Placed;
       PaintBrush := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
       FillRect(PaintDC,PaintRect,PaintBrush);
       DeleteObject(PaintBrush);
@@ -99,7 +403,7 @@ begin
       RestoreDC(PaintDC,-1);
       { Paint panel: LeftPanel }
       SaveDC(PaintDC);
-      SetRect(PaintRect,0,41,150,319);
+      PaintRect := LayoutRow[4].Placed;
       PaintBrush := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
       FillRect(PaintDC,PaintRect,PaintBrush);
       DeleteObject(PaintBrush);
@@ -107,7 +411,7 @@ begin
       RestoreDC(PaintDC,-1);
       { Paint scroll box: ScrollBox1 }
       SaveDC(PaintDC);
-      SetRect(PaintRect,4,45,146,315);
+      PaintRect := LayoutRow[5].Placed;
       PaintBrush := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
       FillRect(PaintDC,PaintRect,PaintBrush);
       DeleteObject(PaintBrush);
@@ -115,18 +419,19 @@ begin
       RestoreDC(PaintDC,-1);
       { Page EditSheet of PageControl1: painted while it is chosen }
       SaveDC(PaintDC);
-      if (TabCtrl_GetCurSel(PageControl1) = 0) then IntersectClipRect(PaintDC,154,65,556,315) else IntersectClipRect(PaintDC,0,0,0,0);
+      if (TabCtrl_GetCurSel(PageControl1) = 0) then LayoutClip(PaintDC, 10) else IntersectClipRect(PaintDC,0,0,0,0);
       { Create shape: Marker }
+      PaintRect := LayoutRow[13].Placed;
       OldBrush := SelectObject(PaintDC,Brush1);
       OldPen := SelectObject(PaintDC,Pen1);
-      Ellipse(PaintDC,218,109,259,150);
+      Ellipse(PaintDC,PaintRect.Left,PaintRect.Top,PaintRect.Right,PaintRect.Bottom);
       RestoreDC(PaintDC, -1);
       { Page OptionsSheet of PageControl1: painted while it is chosen }
       SaveDC(PaintDC);
-      if (TabCtrl_GetCurSel(PageControl1) = 1) then IntersectClipRect(PaintDC,154,65,556,315) else IntersectClipRect(PaintDC,0,0,0,0);
+      if (TabCtrl_GetCurSel(PageControl1) = 1) then LayoutClip(PaintDC, 14) else IntersectClipRect(PaintDC,0,0,0,0);
       { Paint panel: BevelPanel }
       SaveDC(PaintDC);
-      SetRect(PaintRect,162,101,402,221);
+      PaintRect := LayoutRow[16].Placed;
       PaintBrush := CreateSolidBrush(GetSysColor(COLOR_WINDOW));
       FillRect(PaintDC,PaintRect,PaintBrush);
       DeleteObject(PaintBrush);
@@ -139,7 +444,7 @@ begin
       DrawText(PaintDC,PChar('Raised outside, lowered inside'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_CENTER);
       RestoreDC(PaintDC,-1);
       { Paint label: NoteLabel }
-      SetRect(PaintRect,174,113,294,126);
+      PaintRect := LayoutRow[17].Placed;
       FillRect(PaintDC,PaintRect,ColorBrush1);
       OldFont := SelectObject(PaintDC,hFont2);
       SetBkMode(PaintDC,TRANSPARENT);
@@ -149,11 +454,11 @@ begin
       RestoreDC(PaintDC, -1);
       { Page PeriodSheet of PageControl1: painted while it is chosen }
       SaveDC(PaintDC);
-      if (TabCtrl_GetCurSel(PageControl1) = 2) then IntersectClipRect(PaintDC,154,65,556,315) else IntersectClipRect(PaintDC,0,0,0,0);
+      if (TabCtrl_GetCurSel(PageControl1) = 2) then LayoutClip(PaintDC, 18) else IntersectClipRect(PaintDC,0,0,0,0);
       RestoreDC(PaintDC, -1);
       { Page HiddenSheet of PageControl1: painted while it is chosen }
       SaveDC(PaintDC);
-      if False then IntersectClipRect(PaintDC,154,65,556,315) else IntersectClipRect(PaintDC,0,0,0,0);
+      if False then LayoutClip(PaintDC, 21) else IntersectClipRect(PaintDC,0,0,0,0);
       RestoreDC(PaintDC, -1);
       EndPaint(hWindow,PaintStruct);
     end;
@@ -190,7 +495,8 @@ begin
   RegisterClass(WinClass);
 
   { Create Main Window }
-  SetRect(WinRect, 0, 0, 560, 360);
+  ReadScreenDpi;
+  SetRect(WinRect, 0, 0, ScaleToScreen(560), ScaleToScreen(360));
   AdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, False, WS_EX_WINDOWEDGE);
   WinWidth := WinRect.Right - WinRect.Left;
   WinHeight := WinRect.Bottom - WinRect.Top;
@@ -293,8 +599,8 @@ begin
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(-13,0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
-  hFont2 := CreateFont(-11,0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont1 := CreateFont(ScaleToScreen(-13),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
+  hFont2 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
 
   { Change fonts ============================================== }
   if hFont2 <> 0 then SendMessage(OkButton,WM_SETFONT,hFont2,0);
@@ -329,6 +635,22 @@ begin
   CombineRgn(PageRgn, PageRgn, InsideRgn, RGN_DIFF);
   DeleteObject(InsideRgn);
   SetWindowRgn(PageControl1, PageRgn, False);
+  { Every control where Align and Anchors put it, at the screen's resolution }
+  ScaleLayout;
+  LayoutRow[2].Window := OkButton;
+  LayoutRow[3].Window := CancelButton;
+  LayoutRow[6].Window := KindLabel;
+  LayoutRow[7].Window := FirstRadio;
+  LayoutRow[8].Window := SecondRadio;
+  LayoutRow[9].Window := PageControl1;
+  LayoutRow[11].Window := NameLabel;
+  LayoutRow[12].Window := NameEdit;
+  LayoutRow[15].Window := AutoCheck;
+  LayoutRow[19].Window := PeriodTabs;
+  LayoutRow[20].Window := PeriodMemo;
+  LayoutRow[22].Window := NeverButton;
+  LayoutReady := True;
+  LayoutWindow;
   SetFocus(FirstRadio);
 
   UpdateWindow(hWindow);

@@ -13,6 +13,50 @@ Var WinClass: TWndClassA;
     PaintStruct: TPaintStruct;
     PaintDC: HDC;
 
+{ The screen's resolution ================================================ }
+const
+  FormPixelsPerInch = 96;
+  FormScaled: Boolean = True;
+  LayoutClientWidth: Integer = -1;
+  LayoutClientHeight: Integer = -1;
+  { Sent when the window moves to a screen of another resolution }
+  WM_DPICHANGED = 736;
+
+var
+  ScreenDpi: Integer = 96;
+
+{ Reads the screen's resolution once the program has declared that it is
+  aware of it, so that the system does not stretch its window into a blur;
+  both calls are looked up, as older systems lack them }
+procedure ReadScreenDpi;
+type
+  TSetAwarenessContext = function(Context: THandle): BOOL; stdcall;
+  TSetAware = function: BOOL; stdcall;
+var
+  User: HMODULE;
+  SetAwarenessContext: TSetAwarenessContext;
+  SetAware: TSetAware;
+  Screen: HDC;
+begin
+  User := GetModuleHandleW('user32.dll');
+  SetAwarenessContext := TSetAwarenessContext(GetProcAddress(User, 'SetProcessDpiAwarenessContext'));
+  { not 3 = -4: aware of each monitor's resolution, second version }
+  if not (Assigned(SetAwarenessContext) and SetAwarenessContext(not THandle(3))) then begin
+    SetAware := TSetAware(GetProcAddress(User, 'SetProcessDPIAware'));
+    if Assigned(SetAware) then SetAware;
+  end;
+  Screen := GetDC(0);
+  ScreenDpi := GetDeviceCaps(Screen, LOGPIXELSX);
+  ReleaseDC(0, Screen);
+  if ScreenDpi <= 0 then ScreenDpi := 96;
+end;
+
+{ A length of the form, designed at FormPixelsPerInch, in pixels of the screen }
+function ScaleToScreen(Value: Integer): Integer;
+begin
+  if FormScaled then Result := MulDiv(Value, ScreenDpi, FormPixelsPerInch) else Result := Value;
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -53,8 +97,9 @@ begin
   RegisterClass(WinClass);
 
   { Create Main Window }
-  WinWidth := 400;
-  WinHeight := 300;
+  ReadScreenDpi;
+  WinWidth := ScaleToScreen(400);
+  WinHeight := ScaleToScreen(300);
   SystemParametersInfo(SPI_GETWORKAREA, 0, @WorkArea, 0);
   WinLeft := 192;
   WinTop := 114;

@@ -119,6 +119,303 @@ begin
   end;
 end;
 
+{ The screen's resolution ================================================ }
+const
+  FormPixelsPerInch = 96;
+  FormScaled: Boolean = True;
+  LayoutClientWidth: Integer = -1;
+  LayoutClientHeight: Integer = -1;
+  { Sent when the window moves to a screen of another resolution }
+  WM_DPICHANGED = 736;
+
+var
+  ScreenDpi: Integer = 96;
+
+{ Reads the screen's resolution once the program has declared that it is
+  aware of it, so that the system does not stretch its window into a blur;
+  both calls are looked up, as older systems lack them }
+procedure ReadScreenDpi;
+type
+  TSetAwarenessContext = function(Context: THandle): BOOL; stdcall;
+  TSetAware = function: BOOL; stdcall;
+var
+  User: HMODULE;
+  SetAwarenessContext: TSetAwarenessContext;
+  SetAware: TSetAware;
+  Screen: HDC;
+begin
+  User := GetModuleHandleW('user32.dll');
+  SetAwarenessContext := TSetAwarenessContext(GetProcAddress(User, 'SetProcessDpiAwarenessContext'));
+  { not 3 = -4: aware of each monitor's resolution, second version }
+  if not (Assigned(SetAwarenessContext) and SetAwarenessContext(not THandle(3))) then begin
+    SetAware := TSetAware(GetProcAddress(User, 'SetProcessDPIAware'));
+    if Assigned(SetAware) then SetAware;
+  end;
+  Screen := GetDC(0);
+  ScreenDpi := GetDeviceCaps(Screen, LOGPIXELSX);
+  ReleaseDC(0, Screen);
+  if ScreenDpi <= 0 then ScreenDpi := 96;
+end;
+
+{ A length of the form, designed at FormPixelsPerInch, in pixels of the screen }
+function ScaleToScreen(Value: Integer): Integer;
+begin
+  if FormScaled then Result := MulDiv(Value, ScreenDpi, FormPixelsPerInch) else Result := Value;
+end;
+
+{ The controls' layout ================================================== }
+type
+  { A control or container that the layout places }
+  TLayoutRow = record
+    Parent: Integer;                    { the row of its container; -1: the main window }
+    Left, Top, Width, Height: Integer;  { as designed, in its container's client area, scaled }
+    Align: Integer;                     { 0 none, 1 top, 2 bottom, 3 left, 4 right, 5 client, 6 custom }
+    Anchors: Integer;                   { 1 left, 2 top, 4 right, 8 bottom }
+    Margins: TRect;                     { the space around it where it is aligned }
+    Client: TRect;                      { its client area's distance from its edges }
+    Padding: TRect;                     { where what it holds aligns, inside its client area }
+    Splits, MinSize: Integer;           { a splitter: the row it resizes (-1: none), the least size }
+    PaintsPages: Boolean;               { a tab window whose pages the main window paints }
+    Window: HWND;                       { 0 for what the main window paints }
+    Placed: TRect;                      { where it is now, in the main window's client area }
+  end;
+
+const
+  LayoutCount = 22;
+  { Each row: its container's row (-1: the main window); Left, Top, Width and Height
+    as designed in the container's client area; Align; Anchors; the margins, the
+    client area's distances from its edges and the padding (left, top, right and
+    bottom each); the row a splitter resizes and its least size; 1 for a tab window
+    whose pages the main window paints }
+  LayoutDesign: array[0..21, 0..21] of Integer = (
+    (-1, 16, 16, 82, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 0: Label1 }
+    (-1, 264, 14, 200, 19, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 1: Title }
+    (-1, 100, 12, 140, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 2: Edit1 }
+    (-1, 16, 44, 90, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 3: Button1 }
+    (-1, 116, 44, 90, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 4: BitBtn1 }
+    (-1, 224, 48, 150, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 5: CheckBox1 }
+    (-1, 16, 80, 150, 72, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 2, 15, 2, 2, -1, 0, 0), { 6: GroupBox1 }
+    (6, 12, 20, 100, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 7: RadioButton1 }
+    (6, 12, 44, 100, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 8: RadioButton2 }
+    (-1, 180, 84, 100, 68, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 9: ListBox1 }
+    (-1, 296, 84, 120, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 10: ComboBox1 }
+    (-1, 16, 164, 180, 72, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 11: Memo1 }
+    (-1, 208, 160, 280, 84, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0), { 12: Panel1 }
+    (12, 8, 8, 64, 40, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 13: Shape1 }
+    (12, 84, 8, 40, 40, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 14: Shape2 }
+    (12, 136, 8, 32, 32, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 15: Image1 }
+    (12, 8, 60, 260, 2, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 16: Bevel1 }
+    (-1, 16, 252, 230, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 17: ProgressBar1 }
+    (-1, 256, 248, 230, 30, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 18: TrackBar1 }
+    (-1, 16, 288, 472, 50, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 19: Bevel2 }
+    (-1, 28, 306, 300, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 20: Label2 }
+    (-1, 0, 362, 512, 19, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0)  { 21: StatusBar1 }
+  );
+  { The order in which the rows are placed }
+  LayoutOrder: array[0..21] of Integer = (
+    21, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14,
+    15, 16, 17, 18, 19, 20);
+
+var
+  LayoutRow: array[0..LayoutCount - 1] of TLayoutRow;
+  { A container's client area, and what its aligned controls left of it }
+  LayoutArea, LayoutRoom: array[-1..LayoutCount - 1] of TRect;
+  { The main window's client area as designed, scaled; -1 until known }
+  LayoutWidth: Integer = -1;
+  LayoutHeight: Integer = -1;
+  LayoutReady: Boolean = False;        { every window of the rows is created }
+  SplitRow: Integer = -1;              { the splitter being dragged }
+  SplitFrom, SplitSize, SplitLimit: Integer;
+
+{ The rows as designed, scaled to the screen's resolution }
+procedure ScaleLayout;
+var
+  Row: Integer;
+begin
+  for Row := 0 to LayoutCount - 1 do
+    with LayoutRow[Row] do begin
+      Parent := LayoutDesign[Row, 0];
+      Left := ScaleToScreen(LayoutDesign[Row, 1]);
+      Top := ScaleToScreen(LayoutDesign[Row, 2]);
+      Width := ScaleToScreen(LayoutDesign[Row, 3]);
+      Height := ScaleToScreen(LayoutDesign[Row, 4]);
+      Align := LayoutDesign[Row, 5];
+      Anchors := LayoutDesign[Row, 6];
+      SetRect(Margins, ScaleToScreen(LayoutDesign[Row, 7]), ScaleToScreen(LayoutDesign[Row, 8]),
+        ScaleToScreen(LayoutDesign[Row, 9]), ScaleToScreen(LayoutDesign[Row, 10]));
+      SetRect(Client, ScaleToScreen(LayoutDesign[Row, 11]), ScaleToScreen(LayoutDesign[Row, 12]),
+        ScaleToScreen(LayoutDesign[Row, 13]), ScaleToScreen(LayoutDesign[Row, 14]));
+      SetRect(Padding, ScaleToScreen(LayoutDesign[Row, 15]), ScaleToScreen(LayoutDesign[Row, 16]),
+        ScaleToScreen(LayoutDesign[Row, 17]), ScaleToScreen(LayoutDesign[Row, 18]));
+      Splits := LayoutDesign[Row, 19];
+      MinSize := ScaleToScreen(LayoutDesign[Row, 20]);
+      PaintsPages := LayoutDesign[Row, 21] <> 0;
+    end;
+  { A form that stores no client size was designed at the size its window first gets }
+  if LayoutClientWidth >= 0 then LayoutWidth := ScaleToScreen(LayoutClientWidth);
+  if LayoutClientHeight >= 0 then LayoutHeight := ScaleToScreen(LayoutClientHeight);
+end;
+
+{ Where Align or Anchors put the control of Item in its container's client
+  area Area, designed DesignWidth x DesignHeight: aligned controls in the
+  designer's order take their room from Room, what those before left;
+  others follow their anchors: a right or bottom anchor keeps the distance
+  to that edge, both anchors of an axis stretch, none keeps the centre in
+  proportion }
+function LayoutPlace(const Item: TLayoutRow; const Area: TRect; var Room: TRect;
+  DesignWidth, DesignHeight: Integer): TRect;
+var
+  X, Y, W, H: Integer;
+begin
+  with Item do begin
+    X := Area.Left + Left;
+    Y := Area.Top + Top;
+    W := Width;
+    H := Height;
+    case Align of
+      1, 2: begin
+        X := Room.Left + Margins.Left;
+        W := Room.Right - Room.Left - Margins.Left - Margins.Right;
+        if Align = 1 then begin
+          Y := Room.Top + Margins.Top;
+          Room.Top := Y + H + Margins.Bottom;
+        end else begin
+          Y := Room.Bottom - Margins.Bottom - H;
+          Room.Bottom := Y - Margins.Top;
+        end;
+      end;
+      3, 4: begin
+        Y := Room.Top + Margins.Top;
+        H := Room.Bottom - Room.Top - Margins.Top - Margins.Bottom;
+        if Align = 3 then begin
+          X := Room.Left + Margins.Left;
+          Room.Left := X + W + Margins.Right;
+        end else begin
+          X := Room.Right - Margins.Right - W;
+          Room.Right := X - Margins.Left;
+        end;
+      end;
+      5: begin
+        X := Room.Left + Margins.Left;
+        Y := Room.Top + Margins.Top;
+        W := Room.Right - Room.Left - Margins.Left - Margins.Right;
+        H := Room.Bottom - Room.Top - Margins.Top - Margins.Bottom;
+      end;
+    else
+      { None or custom: the anchors place it, as the designer's own alignment leaves it }
+      if (Anchors and 5) = 5 then Inc(W, Area.Right - Area.Left - DesignWidth)
+      else if (Anchors and 4) = 4 then Inc(X, Area.Right - Area.Left - DesignWidth)
+      else if ((Anchors and 1) = 0) and (DesignWidth > 0) then
+        X := Area.Left + MulDiv(Left + Width div 2, Area.Right - Area.Left, DesignWidth) - Width div 2;
+      if (Anchors and 10) = 10 then Inc(H, Area.Bottom - Area.Top - DesignHeight)
+      else if (Anchors and 8) = 8 then Inc(Y, Area.Bottom - Area.Top - DesignHeight)
+      else if ((Anchors and 2) = 0) and (DesignHeight > 0) then
+        Y := Area.Top + MulDiv(Top + Height div 2, Area.Bottom - Area.Top, DesignHeight) - Height div 2;
+    end;
+  end;
+  if W < 0 then W := 0;
+  if H < 0 then H := 0;
+  SetRect(Result, X, Y, X + W, Y + H);
+end;
+
+{ The main window paints the inside of a tab window's pages: the window
+  keeps its tabs and border only }
+procedure LayoutPageHole(Window: HWND; Width, Height: Integer);
+var
+  Inside: TRect;
+  Shape, Hole: HRGN;
+begin
+  SetRect(Inside, 0, 0, Width, Height);
+  TabCtrl_AdjustRect(Window, False, Inside);
+  Shape := CreateRectRgn(0, 0, Width, Height);
+  Hole := CreateRectRgn(Inside.Left, Inside.Top, Inside.Right, Inside.Bottom);
+  CombineRgn(Shape, Shape, Hole, RGN_DIFF);
+  DeleteObject(Hole);
+  SetWindowRgn(Window, Shape, True);
+end;
+
+{ Places every row in a client area of ClientWidth x ClientHeight, outer
+  containers first: the windows move together, and the main window paints
+  again where what it paints was and is }
+procedure LayoutControls(ClientWidth, ClientHeight: Integer);
+var
+  Index, Row, Parent, DesignWidth, DesignHeight: Integer;
+  Place: TRect;
+  Moves: HDWP;
+  Reshaped: array[0..LayoutCount - 1] of Boolean;
+begin
+  if LayoutWidth < 0 then LayoutWidth := ClientWidth;
+  if LayoutHeight < 0 then LayoutHeight := ClientHeight;
+  if not LayoutReady then Exit;
+  SetRect(LayoutArea[-1], 0, 0, ClientWidth, ClientHeight);
+  LayoutRoom[-1] := LayoutArea[-1];
+  Moves := BeginDeferWindowPos(LayoutCount);
+  for Index := 0 to LayoutCount - 1 do begin
+    Row := LayoutOrder[Index];
+    Parent := LayoutRow[Row].Parent;
+    DesignWidth := LayoutWidth;
+    DesignHeight := LayoutHeight;
+    if Parent >= 0 then
+      with LayoutRow[Parent] do begin
+        DesignWidth := Width - Client.Left - Client.Right;
+        DesignHeight := Height - Client.Top - Client.Bottom;
+      end;
+    Place := LayoutPlace(LayoutRow[Row], LayoutArea[Parent], LayoutRoom[Parent], DesignWidth,
+      DesignHeight);
+    with LayoutRow[Row] do begin
+      Reshaped[Row] := PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
+        (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top));
+      if not EqualRect(Place, Placed) then begin
+        if Window = 0 then begin
+          InvalidateRect(hWindow, @Placed, True);
+          InvalidateRect(hWindow, @Place, True);
+        end else if Moves <> 0 then
+          Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
+            Place.Right - Place.Left, Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE)
+        else
+          SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
+            Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
+        Placed := Place;
+      end;
+      SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
+        Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
+      SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
+        LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
+    end;
+  end;
+  if Moves <> 0 then EndDeferWindowPos(Moves);
+  for Row := 0 to LayoutCount - 1 do
+    if Reshaped[Row] then
+      with LayoutRow[Row] do LayoutPageHole(Window, Placed.Right - Placed.Left, Placed.Bottom - Placed.Top);
+end;
+
+{ Lays out again in the main window's client area as it is }
+procedure LayoutWindow;
+var
+  Area: TRect;
+begin
+  GetClientRect(hWindow, Area);
+  LayoutControls(Area.Right, Area.Bottom);
+end;
+
+{ Clips what the main window paints to the client area of the row }
+procedure LayoutClip(DC: HDC; Row: Integer);
+begin
+  with LayoutArea[Row] do IntersectClipRect(DC, Left, Top, Right, Bottom);
+end;
+
+{ The screen's resolution changed to Dpi: the rows are scaled again }
+procedure LayoutDpiChanged(Dpi: Integer);
+begin
+  if Dpi <= 0 then Exit;
+  if FormScaled then begin
+    LayoutWidth := MulDiv(LayoutWidth, Dpi, ScreenDpi);
+    LayoutHeight := MulDiv(LayoutHeight, Dpi, ScreenDpi);
+  end;
+  ScreenDpi := Dpi;
+  ScaleLayout;
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -158,11 +455,16 @@ begin
     end;
     WM_SIZE: begin
       SendMessage(StatusBar1,WM_SIZE,wParam,lParam);
+      if wParam <> SIZE_MINIMIZED then LayoutControls(LoWord(lParam), HiWord(lParam));
+    end;
+    WM_DPICHANGED: begin
+      LayoutDpiChanged(LoWord(wParam));
+      with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
       { Paint label: Title }
-      SetRect(PaintRect,264,14,464,33);
+      PaintRect := LayoutRow[1].Placed;
       FillRect(PaintDC,PaintRect,ColorBrush1);
       OldFont := SelectObject(PaintDC,hFont2);
       SetBkMode(PaintDC,TRANSPARENT);
@@ -171,36 +473,40 @@ begin
       SelectObject(PaintDC,OldFont);
       { Paint panel: Panel1 }
       SaveDC(PaintDC);
-      SetRect(PaintRect,208,160,488,244);
+      PaintRect := LayoutRow[12].Placed;
       PaintBrush := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
       FillRect(PaintDC,PaintRect,PaintBrush);
       DeleteObject(PaintBrush);
       DrawEdge(PaintDC,PaintRect,BDR_RAISEDINNER,BF_RECT or BF_ADJUST);
       RestoreDC(PaintDC,-1);
       { Create shape: Shape1 }
+      PaintRect := LayoutRow[13].Placed;
       OldBrush := SelectObject(PaintDC,Brush1);
       OldPen := SelectObject(PaintDC,Pen1);
-      RoundRect(PaintDC,216,168,280,208,10,10);
+      RoundRect(PaintDC,PaintRect.Left,PaintRect.Top,PaintRect.Right,PaintRect.Bottom,10,10);
       { Create shape: Shape2 }
+      PaintRect := LayoutRow[14].Placed;
       OldBrush := SelectObject(PaintDC,Brush2);
       OldPen := SelectObject(PaintDC,Pen2);
-      Ellipse(PaintDC,292,168,332,208);
+      Ellipse(PaintDC,PaintRect.Left,PaintRect.Top,PaintRect.Right,PaintRect.Bottom);
       { Create bevel: Bevel1 }
+      PaintRect := LayoutRow[16].Placed;
       OldPen  := SelectObject(PaintDC,Pen3);
-      MoveToEx(PaintDC,216,220,OldPoint);
-      LineTo(PaintDC,476,220);
+      MoveToEx(PaintDC,PaintRect.Left,PaintRect.Top,OldPoint);
+      LineTo(PaintDC,PaintRect.Right,PaintRect.Top);
       OldPen  := SelectObject(PaintDC,Pen4);
-      MoveToEx(PaintDC,217,221,OldPoint);
-      LineTo(PaintDC,477,221);
+      MoveToEx(PaintDC,PaintRect.Left+1,PaintRect.Top+1,OldPoint);
+      LineTo(PaintDC,PaintRect.Right+1,PaintRect.Top+1);
       { Create bevel: Bevel2 }
+      PaintRect := LayoutRow[19].Placed;
       OldPen  := SelectObject(PaintDC,Pen3);
-      MoveToEx(PaintDC,16,338,OldPoint);
-      LineTo(PaintDC,16,288); LineTo(PaintDC,488,288);
+      MoveToEx(PaintDC,PaintRect.Left,PaintRect.Bottom,OldPoint);
+      LineTo(PaintDC,PaintRect.Left,PaintRect.Top); LineTo(PaintDC,PaintRect.Right,PaintRect.Top);
       OldPen  := SelectObject(PaintDC,Pen4);
-      MoveToEx(PaintDC,489,289,OldPoint);
-      LineTo(PaintDC,489,339); LineTo(PaintDC,17,339);
+      MoveToEx(PaintDC,PaintRect.Right+1,PaintRect.Top+1,OldPoint);
+      LineTo(PaintDC,PaintRect.Right+1,PaintRect.Bottom+1); LineTo(PaintDC,PaintRect.Left+1,PaintRect.Bottom+1);
       { Paint label: Label2 }
-      SetRect(PaintRect,28,306,328,319);
+      PaintRect := LayoutRow[20].Placed;
       FillRect(PaintDC,PaintRect,ColorBrush2);
       OldFont := SelectObject(PaintDC,hFont3);
       SetBkMode(PaintDC,TRANSPARENT);
@@ -250,8 +556,9 @@ begin
   RegisterClass(WinClass);
 
   { Create Main Window }
-  WinWidth := 520;
-  WinHeight := 420;
+  ReadScreenDpi;
+  WinWidth := ScaleToScreen(520);
+  WinHeight := ScaleToScreen(420);
   SystemParametersInfo(SPI_GETWORKAREA, 0, @WorkArea, 0);
   WinLeft := 200;
   WinTop := 120;
@@ -347,9 +654,9 @@ begin
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(-11,0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-  hFont2 := CreateFont(-16,0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
-  hFont3 := CreateFont(-11,0,0,0,400,1,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont2 := CreateFont(ScaleToScreen(-16),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
+  hFont3 := CreateFont(ScaleToScreen(-11),0,0,0,400,1,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
 
   { Change fonts ============================================== }
   if hFont1 <> 0 then SendMessage(Label1,WM_SETFONT,hFont1,0);
@@ -368,6 +675,25 @@ begin
   if hFont1 <> 0 then SendMessage(TrackBar1,WM_SETFONT,hFont1,0);
   if hFont1 <> 0 then SendMessage(StatusBar1,WM_SETFONT,hFont1,0);
 
+
+  { Every control where Align and Anchors put it, at the screen's resolution }
+  ScaleLayout;
+  LayoutRow[0].Window := Label1;
+  LayoutRow[2].Window := Edit1;
+  LayoutRow[3].Window := Button1;
+  LayoutRow[4].Window := BitBtn1;
+  LayoutRow[5].Window := CheckBox1;
+  LayoutRow[6].Window := GroupBox1;
+  LayoutRow[7].Window := RadioButton1;
+  LayoutRow[8].Window := RadioButton2;
+  LayoutRow[9].Window := ListBox1;
+  LayoutRow[10].Window := ComboBox1;
+  LayoutRow[11].Window := Memo1;
+  LayoutRow[15].Window := Image1;
+  LayoutRow[17].Window := ProgressBar1;
+  LayoutRow[18].Window := TrackBar1;
+  LayoutReady := True;
+  LayoutWindow;
   SetFocus(Edit1);
 
   UpdateWindow(hWindow);

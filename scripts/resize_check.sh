@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Runs the extended program of examples/resizable.txt under Wine and uses its
+# window as a user would: drags its splitter 60 pixels to the right (mouse
+# messages that a few lines added to the program post to its window), makes
+# the window larger, then smaller than its Constraints allow, and runs it at
+# 144 dots per inch. The probe reads where each window is; formlayout
+# compares with where Align and Anchors put the controls.
+#
+#   scripts/resize_check.sh VORNIC
+#
+# Exit codes: 0 every step found the windows where they belong; 1 one did
+# not, or a step failed; 77 skipped because the Wine toolchain cannot be set
+# up on this machine.
+set -u -o pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+vornic=$(readlink -f "${1:?usage: resize_check.sh VORNIC}")
+wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
+formlayout=${VORNIC_FORMLAYOUT:-$(dirname "$wincheck")/formlayout.py}
+
+if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1 || ! command -v python3 >/dev/null; then
+  echo "SKIPPED: resize check: wincheck setup cannot run on this machine"
+  exit 77
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-resize.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cp "$root/examples/resizable.txt" "$work/resizable.txt"
+if ! (cd "$work" && "$vornic" --extended resizable.txt >translate.log 2>&1); then
+  echo "FAIL translate: $(tail -n 1 "$work/translate.log")"
+  exit 1
+fi
+
+# The drag: the button goes down on the splitter (designed at 160..165, 36..356),
+# the mouse moves 60 pixels right, the button comes up; posted once the window
+# is laid out, before it is first updated.
+python3 - "$work/resizable.dpr" "$work/dragged.dpr" <<'PY'
+import sys
+text = open(sys.argv[1], 'rb').read().decode('latin-1')
+drag = ("  PostMessage(hWindow, WM_LBUTTONDOWN, MK_LBUTTON, MakeLong(162, 196));\r\n"
+        "  PostMessage(hWindow, WM_MOUSEMOVE, MK_LBUTTON, MakeLong(222, 196));\r\n"
+        "  PostMessage(hWindow, WM_LBUTTONUP, 0, MakeLong(222, 196));\r\n")
+if "  UpdateWindow(hWindow);\r\n" not in text or "StartSplit(" not in text:
+    sys.exit("the program no longer has the lines the drag is added to")
+text = text.replace("Program resizable ;", "Program dragged ;", 1)
+text = text.replace("  UpdateWindow(hWindow);\r\n", drag + "  UpdateWindow(hWindow);\r\n", 1)
+open(sys.argv[2], 'wb').write(text.encode('latin-1'))
+PY
+[ $? -eq 0 ] || { echo "FAIL: the drag could not be added to the program"; exit 1; }
+
+failed=0
+# probe PROGRAM OUT [OPTION ...]: describes the program's window into OUT.tsv.
+probe() {
+  local program=$1 out=$2 status=1
+  shift 2
+  for _ in 1 2; do
+    "$wincheck" probe "$work/$program.dpr" --out "$work/$out.tsv" --screen 1280x1024 "$@" \
+      >"$work/$out.log" 2>&1
+    status=$?
+    [ "$status" -ne 5 ] && break
+  done
+  if [ "$status" -ne 0 ]; then
+    echo "FAIL probe $out (exit $status)"
+    tail -n 5 "$work/$out.log" | sed 's/^/    /'
+    return 1
+  fi
+}
+# child FILE CLASS: "left top width height" of the first window of CLASS.
+child() {
+  awk -F'\t' -v class="$2" '$1 == "child" && $2 == class { print $5, $6, $7, $8; exit }' "$1"
+}
+# client FILE: "width height" of the window's client area.
+client() {
+  awk -F'\t' '$1 == "window" { print $8, $9; exit }' "$1"
+}
+expect() {
+  if [ "$2" != "$3" ]; then
+    echo "FAIL $1: '$2', expected '$3'"
+    failed=1
+  fi
+}
+summary_of() {
+  python3 "$formlayout" "$work/resizable.txt" "$@" --dpr "$work/resizable.dpr" | tail -n 1
+}
+count() { sed -n "s/.* $1 \([0-9]*\).*/\1/p" <<<"$2"; }
+
+# Dragged, then larger: the list box (3-pixel margins in its 160-pixel panel)
+# is 60 pixels wider and the list view 60 pixels further right; then every
+# control moves as Align and Anchors say.
+if probe dragged dragged --resize 900x640; then
+  expect "list box after the drag" "$(child "$work/dragged.tsv" ListBox)" "3 39 214 314"
+  expect "list view after the drag" "$(child "$work/dragged.tsv" SysListView32)" "225 36 255 320"
+  summary=$(summary_of "$work/dragged.tsv" --resized "$work/dragged.resized.tsv")
+  expect "relaid after the window grew (not-relaid)" "$(count not-relaid "$summary")" 0
+  [ "$(count relaid-expected "$summary")" -ge 10 ] ||
+    { echo "FAIL: only $(count relaid-expected "$summary") controls should have moved"; failed=1; }
+  # Anchored to the right and bottom: it keeps its distance to both edges.
+  read -r width height < <(client "$work/dragged.tsv")
+  read -r new_width new_height < <(client "$work/dragged.resized.tsv")
+  expect "OK button after the window grew" "$(child "$work/dragged.resized.tsv" Button)" \
+    "$((432 + new_width - width)) $((366 + new_height - height)) 75 25"
+fi
+
+# Smaller than the form's Constraints (460 x 300 outer): the window stops there.
+if probe resizable small --resize 300x200; then
+  size=$(awk -F'\t' '$1 == "window" { print $6 - $4 "x" $7 - $5; exit }' "$work/small.resized.tsv")
+  expect "window size below its Constraints" "$size" "460x300"
+fi
+
+# At 144 dots per inch the form is laid out at 150 %, fonts included.
+if probe resizable scaled --dpi 144; then
+  summary=$(summary_of "$work/scaled.tsv")
+  expect "misplaced at 144 dpi" "$(count misplaced "$summary")" 0
+  expect "font-differs at 144 dpi" "$(count font-differs "$summary")" 0
+  expect "client-size at 144 dpi" "$(sed -n 's/.* client-size \([^ ]*\).*/\1/p' <<<"$summary")" ok
+fi
+
+[ "$failed" -eq 0 ] && echo "ok: resizable.txt --extended: splitter dragged, window resized within its Constraints, laid out at 144 dpi"
+exit "$failed"

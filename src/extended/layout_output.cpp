@@ -1,0 +1,131 @@
+// The layout's part of the program, from the rows gathered while the form
+// was written.
+#include "extended/layout_output.h"
+
+#include <string>
+#include <vector>
+
+#include "extended/form_writer.h"
+#include "extended/layout_code.h"
+#include "extended/layout_table.h"
+#include "output/program_text.h"
+
+namespace vornic {
+
+namespace {
+
+std::string Numbers(std::initializer_list<int> values) {
+  std::string text;
+  for (const int value : values) {
+    if (!text.empty()) text += ", ";
+    text += std::to_string(value);
+  }
+  return text;
+}
+
+std::string RowText(const LayoutRow& row, size_t index, bool last) {
+  const Edges& m = row.margins;
+  const Edges& c = row.client;
+  const Edges& p = row.padding;
+  return "\r\n    (" +
+         Numbers({row.parent, row.left, row.top, row.width, row.height, static_cast<int>(row.align),
+                  row.anchors, m.left, m.top, m.right, m.bottom, c.left, c.top, c.right, c.bottom,
+                  p.left, p.top, p.right, p.bottom, row.splits, row.min_size, row.pages ? 1 : 0}) +
+         ")" + (last ? " " : ",") + " { " + std::to_string(index) + ": " + row.object->name + " }";
+}
+
+std::string OrderText(const std::vector<int>& order) {
+  std::string text;
+  for (size_t i = 0; i < order.size(); ++i) {
+    if (i > 0) text += i % 16 == 0 ? ",\r\n    " : ", ";
+    text += std::to_string(order[i]);
+  }
+  return text;
+}
+
+// The form's values that scaling needs; a form stores no PixelsPerInch when
+// it was designed at 96.
+LayoutForm FormValues(const FormObject& form) {
+  LayoutForm values;
+  const std::string& ppi = form.Value("PixelsPerInch");
+  if (!ppi.empty() && ppi.find_first_not_of("0123456789") == std::string::npos && ppi.size() < 5 &&
+      std::stoi(ppi) > 0) {
+    values.pixels_per_inch = std::stoi(ppi);
+  }
+  values.scaled = form.Value("Scaled") != "False";
+  const auto size = [&form](const char* name) {
+    const std::string& value = form.Value(name);
+    if (value.empty() || value.size() > 6 || value.find_first_not_of("0123456789") != std::string::npos) {
+      return -1;
+    }
+    return std::stoi(value);
+  };
+  values.client_width = size("ClientWidth");
+  values.client_height = size("ClientHeight");
+  return values;
+}
+
+// The rows learn their windows once every window exists; then every
+// control goes where the layout puts it at this resolution and size.
+std::string FirstLayoutLines(const LayoutTable& table) {
+  std::string text =
+      "\r\n  { Every control where Align and Anchors put it, at the screen's resolution }"
+      "\r\n  ScaleLayout;";
+  const std::vector<LayoutRow>& rows = table.rows();
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].window.empty()) continue;
+    text += "\r\n  LayoutRow[" + std::to_string(i) + "].Window := " + rows[i].window + ";";
+  }
+  return text + "\r\n  LayoutReady := True;\r\n  LayoutWindow;";
+}
+
+void WriteBranches(FormWriter& writer, const LayoutTable& table) {
+  writer.AddText("windowprocwmsizemidle", SizeBranchLines());
+  // The other branch that lays out again stands beside it.
+  writer.AddText("windowprocwmsizeend",
+                 "\r\n    WM_DPICHANGED: begin"
+                 "\r\n      LayoutDpiChanged(LoWord(wParam));"
+                 "\r\n      with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left,"
+                 " Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);\r\n    end;");
+  writer.program().HasSizeHandler = true;
+  if (table.HasSplitters()) {
+    writer.branches().Add("WM_SETCURSOR", SplitterBranchLines("WM_SETCURSOR"),
+                          "\r\n      Result := DefWindowProc(hWindow, Message, wParam, lParam);");
+    for (const char* message : {"WM_LBUTTONDOWN", "WM_MOUSEMOVE", "WM_LBUTTONUP"}) {
+      writer.branches().Add(message, SplitterBranchLines(message));
+    }
+  }
+}
+
+}  // namespace
+
+std::string LayoutDesignText(const LayoutTable& table) {
+  const std::vector<LayoutRow>& rows = table.rows();
+  const std::string last = std::to_string(rows.size() - 1);
+  std::string text =
+      "\r\nconst\r\n  LayoutCount = " + std::to_string(rows.size()) +
+      ";\r\n  { Each row: its container's row (-1: the main window); Left, Top, Width and Height"
+      "\r\n    as designed in the container's client area; Align; Anchors; the margins, the"
+      "\r\n    client area's distances from its edges and the padding (left, top, right and"
+      "\r\n    bottom each); the row a splitter resizes and its least size; 1 for a tab window"
+      "\r\n    whose pages the main window paints }"
+      "\r\n  LayoutDesign: array[0.." +
+      last + ", 0..21] of Integer = (";
+  for (size_t i = 0; i < rows.size(); ++i) text += RowText(rows[i], i, i + 1 == rows.size());
+  return text + "\r\n  );\r\n  { The order in which the rows are placed }\r\n  LayoutOrder: array[0.." +
+         last + "] of Integer = (\r\n    " + OrderText(table.PlacingOrder()) + ");\r\n";
+}
+
+void WriteLayout(FormWriter& writer, LayoutTable& table) {
+  const LayoutForm form = FormValues(writer.form());
+  writer.AddText("procedures", ResolutionCode(form));
+  if (table.rows().empty()) return;
+  table.FindSplitTargets();
+  writer.AddText("procedures", "\r\n{ The controls' layout " + std::string(50, '=') + " }" +
+                                   LayoutTypeCode() + LayoutDesignText(table) +
+                                   LayoutProcedureCode(table.HasSplitters()));
+  writer.AddText("bodylast", FirstLayoutLines(table));
+  WriteBranches(writer, table);
+}
+
+}  // namespace vornic
