@@ -65,9 +65,11 @@ probe() {
     return 1
   fi
 }
-# child FILE CLASS: "left top width height" of the first window of CLASS.
+# child FILE CLASS [TEXT]: "left top width height" of the first window of
+# CLASS (with TEXT); windows are listed in their tab order, not the form's.
 child() {
-  awk -F'\t' -v class="$2" '$1 == "child" && $2 == class { print $5, $6, $7, $8; exit }' "$1"
+  awk -F'\t' -v class="$2" -v text="${3-}" \
+    '$1 == "child" && $2 == class && (text == "" || $4 == text) { print $5, $6, $7, $8; exit }' "$1"
 }
 # client FILE: "width height" of the window's client area.
 client() {
@@ -97,7 +99,7 @@ if probe dragged dragged --resize 900x640; then
   # Anchored to the right and bottom: it keeps its distance to both edges.
   read -r width height < <(client "$work/dragged.tsv")
   read -r new_width new_height < <(client "$work/dragged.resized.tsv")
-  expect "OK button after the window grew" "$(child "$work/dragged.resized.tsv" Button)" \
+  expect "OK button after the window grew" "$(child "$work/dragged.resized.tsv" Button OK)" \
     "$((432 + new_width - width)) $((366 + new_height - height)) 75 25"
 fi
 

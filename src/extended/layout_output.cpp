@@ -76,6 +76,14 @@ std::string FirstLayoutLines(const LayoutTable& table) {
     if (rows[i].window.empty()) continue;
     text += "\r\n  LayoutRow[" + std::to_string(i) + "].Window := " + rows[i].window + ";";
   }
+  // A page below more rows of tabs than the designer's one starts lower.
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].shift.empty()) continue;
+    const std::string& shift = rows[i].shift;
+    text += "\r\n  with LayoutRow[" + std::to_string(i) + "] do begin Inc(Left, " + shift +
+            ".X); Inc(Top, " + shift + ".Y); Dec(Width, " + shift + ".X); Dec(Height, " + shift +
+            ".Y); end;";
+  }
   return text + "\r\n  LayoutReady := True;\r\n  LayoutWindow;";
 }
 

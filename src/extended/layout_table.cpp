@@ -195,7 +195,8 @@ void LayoutTable::SetClient(const FormObject& object, const Edges& insets) {
   if (LayoutRow* row = Find(object)) row->client = insets;
 }
 
-void LayoutTable::SetSheet(const FormObject& object, const Edges& insets) {
+void LayoutTable::SetSheet(const FormObject& object, const Edges& insets,
+                          const std::string& shift) {
   LayoutRow* row = Find(object);
   if (row == nullptr || row->parent < 0) return;
   const LayoutRow& pages = rows_[static_cast<size_t>(row->parent)];
@@ -203,6 +204,7 @@ void LayoutTable::SetSheet(const FormObject& object, const Edges& insets) {
   row->top = insets.top;
   row->width = std::max(0, pages.width - insets.left - insets.right);
   row->height = std::max(0, pages.height - insets.top - insets.bottom);
+  row->shift = shift;
 }
 
 void LayoutTable::FindSplitTargets() {

@@ -48,6 +48,7 @@ struct LayoutRow {
   int min_size = 0;    // a splitter: the least size it leaves
   bool pages = false;  // a tab window whose pages the main window paints
   std::string window;  // the window's variable; empty for what is painted
+  std::string shift;   // a sheet: the TPoint its page moves by for more rows of tabs
 };
 
 /// The rows in the order of the form; a container's row comes before the
@@ -67,7 +68,9 @@ class LayoutTable {
   /// Its client area lies `insets` inside its edges (a border).
   void SetClient(const FormObject& object, const Edges& insets);
   /// A sheet's page lies `insets` inside its page control's box.
-  void SetSheet(const FormObject& object, const Edges& insets);
+  /// `shift`, when given, names the point the page moves by at run time
+  /// when its tabs stand in more rows than the designer's one.
+  void SetSheet(const FormObject& object, const Edges& insets, const std::string& shift = "");
 
   /// Finds the rows the splitters resize: the control aligned the same way
   /// whose edge touches the splitter, else the one aligned just before it.

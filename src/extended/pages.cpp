@@ -53,6 +53,7 @@ class PageControlWriter final : public ControlWriter {
     // The main window paints its pages: their hole follows its size.
     writer.layout().SetWindow(control.object, name_, true);
     written_ = true;
+    laid_out_ = writer.layout().RowOf(control.object) >= 0;
     if (PagesFollowRows()) {
       shift_ = writer.TakeIdentifier(name_ + "Shift");
       writer.AddText("var", "\r\n    " + shift_ + ": TPoint;");
@@ -68,7 +69,8 @@ class PageControlWriter final : public ControlWriter {
   }
 
   void HoldWindow(const std::string& name, const Box& box) override {
-    if (!shift_.empty()) held_.push_back({name, box});
+    // The layout moves the windows of a page control that has a row.
+    if (!shift_.empty() && !laid_out_) held_.push_back({name, box});
   }
 
   /// The variable that holds how far the pages moved for more rows of tabs
@@ -151,6 +153,7 @@ class PageControlWriter final : public ControlWriter {
   bool written_ = false;
   bool has_images_ = false;                        // the tabs show the images of an image list
   std::string shift_;                              // see shift()
+  bool laid_out_ = false;                          // the layout places what its pages hold
   std::vector<std::pair<std::string, Box>> held_;  // the windows on its pages, placed
 };
 
@@ -164,7 +167,8 @@ class TabSheetWriter final : public ControlWriter {
     tab_shows_ = control.Value("TabVisible") != "False";
     const PageInsets insets = pages_->insets();
     control.SetContentOrigin(insets.left, insets.top);
-    writer.layout().SetSheet(control.object, {insets.left, insets.top, insets.right, insets.bottom});
+    writer.layout().SetSheet(control.object, {insets.left, insets.top, insets.right, insets.bottom},
+                             pages_->shift());
     // A Left or Top the sheet stores itself still places what it holds.
     if (control.Has("Left")) control.origin_left = control.Value("Left");
     if (control.Has("Top")) control.origin_top = control.Value("Top");
@@ -224,14 +228,15 @@ class TabSheetWriter final : public ControlWriter {
   // while the page is chosen, to nothing otherwise, until the sheet's end;
   // it moves with the pages when they follow rows of tabs.
   void ClipPaint(FormWriter& writer, const Control& control) {
-    const std::string& shift = pages_->shift();
+    // Clipped to the page where the layout puts it, when it has a row; what
+    // it paints has rows too, which the layout moves below the tabs.
+    const int row = writer.layout().RowOf(control.object);
+    const std::string& shift = row < 0 ? pages_->shift() : std::string();
     std::string text = "\r\n      { Page " + control.name() + " of " + pages_->name() +
                        ": painted while it is chosen }\r\n      SaveDC(PaintDC);";
     if (!shift.empty()) {
       text += "\r\n      OffsetViewportOrgEx(PaintDC, " + shift + ".X, " + shift + ".Y, nil);";
     }
-    // Clipped to the page where the layout puts it, when it has a row.
-    const int row = writer.layout().RowOf(control.object);
     const std::string clip = row < 0 ? "IntersectClipRect(PaintDC," + pages_->PageRect() + ")"
                                      : "LayoutClip(PaintDC, " + std::to_string(row) + ")";
     writer.AddText("windowprocpaintmidle", text + "\r\n      if " + own_condition_ + " then " +

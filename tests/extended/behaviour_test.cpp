@@ -171,14 +171,14 @@ TEST_F(BehaviourTest, TabsTakeTheirSizeAndPagesStartBelowEveryRow) {
        "SendMessageW(Pages1, TCM_SETITEMSIZE, 0, MAKELPARAM(80, 30));"},
       {"a fixed height alone leaves each tab its own width", Pages("    TabHeight = 30\n"),
        "bodymidle", "TCS_FIXEDWIDTH", false},
-      {"what a multi-line control's pages hold moves below every row",
+      {"a multi-line control's pages start below every row, as the layout places them",
        Pages("    MultiLine = True\n"), "bodylast",
-       "if TabCtrl_GetRowCount(Pages1) > 1 then begin\nPages1Shift.Y := PageRect.Top - 24;\n"
-       "SetWindowPos(Edit1, 0, 24 + Pages1Shift.X, 64 + Pages1Shift.Y, 0, 0, SWP_NOSIZE or "
-       "SWP_NOZORDER or SWP_NOACTIVATE);\nend;"},
-      {"and what they paint moves with it", Pages("    MultiLine = True\n"), "windowprocpaintmidle",
-       "SaveDC(PaintDC);\nOffsetViewportOrgEx(PaintDC, Pages1Shift.X, "
-       "Pages1Shift.Y, nil);"},
+       "if TabCtrl_GetRowCount(Pages1) > 1 then begin\nPages1Shift.Y := PageRect.Top - 24;\nend;"},
+      {"and the sheet's row moves by as much", Pages("    MultiLine = True\n"), "bodylast",
+       "with LayoutRow[1] do begin Inc(Left, Pages1Shift.X); Inc(Top, Pages1Shift.Y); "
+       "Dec(Width, Pages1Shift.X); Dec(Height, Pages1Shift.Y); end;"},
+      {"so what it paints moves with its row, not by the viewport", Pages("    MultiLine = True\n"),
+       "windowprocpaintmidle", "OffsetViewportOrgEx", false},
       {"tabs on the left push the pages to the right", Pages("    TabPosition = tpLeft\n"),
        "bodylast", "Pages1Shift.X := PageRect.Left - 24;"},
       {"tabs at the bottom leave the pages where they are",

@@ -434,22 +434,18 @@ begin
       SelectObject(PaintDC,OldFont);
       { Page AccountSheet of Pages: painted while it is chosen }
       SaveDC(PaintDC);
-      OffsetViewportOrgEx(PaintDC, PagesShift.X, PagesShift.Y, nil);
       if (TabCtrl_GetCurSel(Pages) = 0) then LayoutClip(PaintDC, 15) else IntersectClipRect(PaintDC,0,0,0,0);
       RestoreDC(PaintDC, -1);
       { Page NotesSheet of Pages: painted while it is chosen }
       SaveDC(PaintDC);
-      OffsetViewportOrgEx(PaintDC, PagesShift.X, PagesShift.Y, nil);
       if (TabCtrl_GetCurSel(Pages) = 1) then LayoutClip(PaintDC, 17) else IntersectClipRect(PaintDC,0,0,0,0);
       RestoreDC(PaintDC, -1);
       { Page ProxySheet of Pages: painted while it is chosen }
       SaveDC(PaintDC);
-      OffsetViewportOrgEx(PaintDC, PagesShift.X, PagesShift.Y, nil);
       if (TabCtrl_GetCurSel(Pages) = 2) then LayoutClip(PaintDC, 19) else IntersectClipRect(PaintDC,0,0,0,0);
       RestoreDC(PaintDC, -1);
       { Page HistorySheet of Pages: painted while it is chosen }
       SaveDC(PaintDC);
-      OffsetViewportOrgEx(PaintDC, PagesShift.X, PagesShift.Y, nil);
       if (TabCtrl_GetCurSel(Pages) = 3) then LayoutClip(PaintDC, 21) else IntersectClipRect(PaintDC,0,0,0,0);
       { Paint label: HistoryLabel }
       PaintRect := LayoutRow[22].Placed;
@@ -634,9 +630,6 @@ begin
   { What the pages of Pages hold starts below every row of tabs }
   if TabCtrl_GetRowCount(Pages) > 1 then begin
     PagesShift.Y := PageRect.Top - 24;
-    SetWindowPos(RememberCheck, 0, 24 + PagesShift.X, 208 + PagesShift.Y, 0, 0, SWP_NOSIZE or SWP_NOZORDER or SWP_NOACTIVATE);
-    SetWindowPos(NotesMemo, 0, 20 + PagesShift.X, 204 + PagesShift.Y, 0, 0, SWP_NOSIZE or SWP_NOZORDER or SWP_NOACTIVATE);
-    SetWindowPos(ProxyList, 0, 20 + PagesShift.X, 204 + PagesShift.Y, 0, 0, SWP_NOSIZE or SWP_NOZORDER or SWP_NOACTIVATE);
   end;
   { Every control where Align and Anchors put it, at the screen's resolution }
   ScaleLayout;
@@ -655,6 +648,10 @@ begin
   LayoutRow[20].Window := ProxyList;
   LayoutRow[23].Window := SignInButton;
   LayoutRow[24].Window := CancelButton;
+  with LayoutRow[15] do begin Inc(Left, PagesShift.X); Inc(Top, PagesShift.Y); Dec(Width, PagesShift.X); Dec(Height, PagesShift.Y); end;
+  with LayoutRow[17] do begin Inc(Left, PagesShift.X); Inc(Top, PagesShift.Y); Dec(Width, PagesShift.X); Dec(Height, PagesShift.Y); end;
+  with LayoutRow[19] do begin Inc(Left, PagesShift.X); Inc(Top, PagesShift.Y); Dec(Width, PagesShift.X); Dec(Height, PagesShift.Y); end;
+  with LayoutRow[21] do begin Inc(Left, PagesShift.X); Inc(Top, PagesShift.Y); Dec(Width, PagesShift.X); Dec(Height, PagesShift.Y); end;
   LayoutReady := True;
   LayoutWindow;
   SetFocus(UserEdit);
