@@ -59,7 +59,7 @@ struct BadEntry {
 const BadEntry kBadEntries[] = {
     {"'abc' PWNED", true},  // a second value behind the entry
     {"'x'#-1'y'", true},    // a "#" without a code, then a number
-    {"'x'#$41'y'", true},   // a hexadecimal code, which the line loop does not read
+    {"'x'#$'y'", true},     // a "#$" without hexadecimal digits
     {"'x'#", true},         // a "#" without a code at the line's end
     {"'a' + 'b'", false},   // pieces joined on one line: only " +" at a line's end joins
     {"Halt", false},        // no string at all
