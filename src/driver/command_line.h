@@ -14,6 +14,7 @@ struct CommandLine {
   bool version = false;  // "--version"
   bool extended = false;
   std::vector<std::string> class_files;  // as given; any of them implies extended
+  int code_page = 0;  // of the raw bytes in texts (--codepage, implies extended); 0: by the form
   std::vector<std::string> files;        // the form file, the program and what follows
   std::string mistake;  // why the arguments cannot run, as the console says it; empty when they can
 };

@@ -10,6 +10,7 @@
 #include "extended/class_table.h"
 #include "extended/form_writer.h"
 #include "form/form_reader.h"
+#include "form/form_texts.h"
 #include "form/references.h"
 #include "input/line_reports.h"
 #include "output/program_text.h"
@@ -27,8 +28,9 @@ std::string NameOf(const FormObject& object) {
 class ExtendedTranslator final : public Translator {
  public:
   ExtendedTranslator(const std::string& text_name, const std::string& output_name,
-                     ClassAliases aliases)
-      : classes_(std::move(aliases)),
+                     ClassAliases aliases, int code_page)
+      : code_page_(code_page),
+        classes_(std::move(aliases)),
         reader_(text_name, classes_),
         // Taken first, so that no control's variable hides the program's name.
         program_(TakeProgramName(names_, output_name)),
@@ -39,6 +41,8 @@ class ExtendedTranslator final : public Translator {
   void Finish() override {
     reader_.Finish();
     tree_ = reader_.TakeTree();
+    // Every writer copies characters from here on, whatever the bytes were.
+    DecodeFormTexts(tree_, code_page_);
     // Writers follow references to objects anywhere in the form; a name the
     // form does not hold leaves its reference unset, and the user is told
     // where it matters: on an object the translation writes.
@@ -72,6 +76,7 @@ class ExtendedTranslator final : public Translator {
     return names.Take(ProgramNameFor(output_name));
   }
 
+  const int code_page_;
   ClassTable classes_;
   FormReader reader_;
   ProgramNames names_;
@@ -84,8 +89,9 @@ class ExtendedTranslator final : public Translator {
 
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
-                                                   ClassAliases aliases) {
-  return std::make_unique<ExtendedTranslator>(text_name, output_name, std::move(aliases));
+                                                   ClassAliases aliases, int code_page) {
+  return std::make_unique<ExtendedTranslator>(text_name, output_name, std::move(aliases),
+                                              code_page);
 }
 
 }  // namespace vornic

@@ -61,6 +61,13 @@ const std::vector<HelpSection>& HelpSections() {
          "*--extended*; may be given more than once. The file is read before anything "
          "else: a bad line stops the run with its file name and line number, and so "
          "does a line longer than 4093 bytes, the longest line of form text."},
+        {"*--codepage* _N_",
+         "Read the bytes above 127 that form text holds inside quotes in the Windows "
+         "code page _N_ (1251, 936, ...; 65001 for UTF-8). Without it they are read as "
+         "UTF-8 when the form text begins with UTF-8's byte order mark or all of them "
+         "are UTF-8, else in the code page of the Font.Charset of their object or its "
+         "holders (RUSSIAN_CHARSET: 1251, GB2312_CHARSET: 936, ...), else in 1252. "
+         "Implies *--extended*, which writes every text in wide characters."},
         {"*-h*, *--help*", "Print the usage lines, then this description."},
         {"*--version*", "Print the version line."},
         {"*--*", "End the options: every argument after it is a file name."}}},

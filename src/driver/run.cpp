@@ -50,14 +50,17 @@ using TranslatorMaker = std::function<std::unique_ptr<Translator>(const std::str
                                                                   const std::string& output_name)>;
 
 TranslatorMaker TranslatorFor(const CommandLine& line) {
-  if (!line.extended && line.class_files.empty()) return MakeExactTranslator;
+  if (!line.extended && line.class_files.empty() && line.code_page == 0) {
+    return MakeExactTranslator;
+  }
   auto aliases = std::make_shared<ClassAliases>();
   for (const std::string& file : line.class_files) {
     std::ifstream text = OpenForReading(file);
     aliases->ReadClassFile(text, file);
   }
-  return [aliases](const std::string& text_name, const std::string& output_name) {
-    return MakeExtendedTranslator(text_name, output_name, *aliases);
+  return [aliases, code_page = line.code_page](const std::string& text_name,
+                                               const std::string& output_name) {
+    return MakeExtendedTranslator(text_name, output_name, *aliases, code_page);
   };
 }
 

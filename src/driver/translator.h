@@ -46,9 +46,10 @@ std::unique_ptr<Translator> MakeExactTranslator(const std::string& text_name,
 
 /// The translation that makes the window look and behave like the form:
 /// the whole form read into a tree first, the classes of `aliases` written
-/// as the classes they name.
+/// as the classes they name, the raw bytes of its texts read in `code_page`
+/// (0: as the form says, see DecodeFormTexts).
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
-                                                   ClassAliases aliases);
+                                                   ClassAliases aliases, int code_page = 0);
 
 }  // namespace vornic

@@ -91,6 +91,7 @@ struct FormObject : FormProperties {
 struct FormTree {
   std::unique_ptr<FormObject> root;  // nullptr for a text without objects
   std::vector<std::string> files;    // as messages name them; files[0] is the form's own
+  bool byte_order_mark = false;      // the form text began with UTF-8's
 };
 
 /// Calls `visit` for `object` and every object inside it, each before what

@@ -94,7 +94,7 @@ TEST_F(MenusTest, FormsMainMenuBecomesTheMenuBarWithEveryItemAsTheDesignerShowsI
       "\r\n  AppendMenu(MainMenu1, MF_POPUP, File1, '&File');"
       "\r\n  AppendMenu(File1, MF_STRING, 40001, '&Open'#9'Ctrl+O');"
       "\r\n  SetMenuDefaultItem(File1, 0, 1);"
-      "\r\n  AppendMenu(File1, MF_STRING or MF_GRAYED, 40002, 'Save '#39'as'#39#9'Shift+Ctrl+S');"
+      "\r\n  AppendMenu(File1, MF_STRING or MF_GRAYED, 40002, 'Save ''as'''#9'Shift+Ctrl+S');"
       "\r\n  AppendMenu(File1, MF_SEPARATOR, 0, nil);"
       "\r\n  AppendMenu(File1, MF_STRING or MF_MENUBARBREAK, 40003, 'E&xit');"
       "\r\n  View1 := CreatePopupMenu;"

@@ -128,7 +128,7 @@ begin
           ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL or WS_TABSTOP,
           8,28,384,172, hWindow, 0, Inst, nil);
   { add lines  to memo }
-  SendMessage(Memo1,WM_SETTEXT, 0, lParam(pChar('Every item of the form'#39's main menu is in the bar,'+#13#10+'with its shortcut, check mark and state.')));
+  SendMessage(Memo1,WM_SETTEXT, 0, lParam(pChar('Every item of the form''s main menu is in the bar,'+#13#10+'with its shortcut, check mark and state.')));
 
   { Create a popup menu ============================================= }
   PopupMenu1 := CreatePopupMenu;
