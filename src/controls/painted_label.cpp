@@ -53,7 +53,8 @@ std::string PaintedLabelText(const PaintedLabel& label, const std::string& font)
   if (!font.empty()) text += "\r\n      OldFont := SelectObject(PaintDC," + font + ");";
   text += "\r\n      SetTextColor(PaintDC," + fore + ");";
   text += "\r\n      SetBkColor(PaintDC," + back + ");";
-  text += "\r\n      TextOut(PaintDC," + label.left + "," + label.top + ",Pchar(" + label.caption +
+  text += "\r\n      " + std::string(label.wide ? "TextOutW" : "TextOut") + "(PaintDC," +
+          label.left + "," + label.top + (label.wide ? ",PWideChar(" : ",Pchar(") + label.caption +
           ")," + std::to_string(CaptionLength(label.caption)) + ");";
   if (!font.empty()) text += "\r\n      SelectObject(PaintDC,OldFont);";
   return text;

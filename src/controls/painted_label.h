@@ -15,6 +15,7 @@ struct PaintedLabel {
   std::string caption;     // a string literal
   std::string color;       // Color, empty for the button face
   std::string font_color;  // Font.Color, empty for the button text
+  bool wide = false;       // the caption goes to TextOutW
 };
 
 /// The lines that paint `label`; without a font of its own (`font` empty)

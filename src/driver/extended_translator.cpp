@@ -33,7 +33,7 @@ class ExtendedTranslator final : public Translator {
         classes_(std::move(aliases)),
         reader_(text_name, classes_),
         // Taken first, so that no control's variable hides the program's name.
-        program_(TakeProgramName(names_, output_name)),
+        program_(TakeProgramName(names_, output_name), true),
         writer_(program_, names_, classes_, OutputBaseNameFor(output_name)) {}
 
   FormTextSink& text() override { return reader_; }

@@ -6,13 +6,13 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/list_data.h"
-#include "extended/value_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
+#include "extended/list_data.h"
 #include "extended/list_entries.h"
 #include "extended/list_output.h"
 #include "extended/named_at_open.h"
+#include "extended/value_styles.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "form/text_list.h"
@@ -61,17 +61,17 @@ class MaskEditWriter final : public NamedAtOpen {
     std::string after;
     if (const std::string& length = control.Value("MaxLength");
         !length.empty() && TextToInt(length) > 0) {
-      after += "\r\n  SendMessage(" + name_ + ",EM_LIMITTEXT," + length + ",0);";
+      after += "\r\n  SendMessageW(" + name_ + ",EM_LIMITTEXT," + length + ",0);";
     }
     if (const int code = CharacterCode(control.Value("PasswordChar")); code != 0) {
       styles += " or ES_PASSWORD";
       after +=
-          "\r\n  SendMessage(" + name_ + ",EM_SETPASSWORDCHAR," + std::to_string(code) + ",0);";
+          "\r\n  SendMessageW(" + name_ + ",EM_SETPASSWORDCHAR," + std::to_string(code) + ",0);";
     }
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a masked edit field",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
+                 .call = ":= CreateWindowExW(" + BorderExStyle(control.Value("BorderStyle")) +
                          ", 'Edit'," + QuotedOrEmpty(control.Value("Text")) + ", ",
                  .styles = styles,
                  .box = StoredBox(control),
@@ -90,8 +90,8 @@ std::string LinesText(FormWriter& writer, const std::string& name, const TextLis
                         DeclareEntryArrays(output, name, lines.size(), EntriesOf(lines)));
   }
   if (lines.empty()) return "";
-  std::string text =
-      "\r\n  { add lines to rich edit }\r\n  SendMessage(" + name + ",WM_SETTEXT,0,LParam(PChar(";
+  std::string text = "\r\n  { add lines to rich edit }\r\n  SendMessageW(" + name +
+                     ",WM_SETTEXT,0,LParam(PWideChar(";
   for (size_t i = 0; i < lines.size(); ++i) text.append(i == 0 ? "" : "+#13#10+").append(lines[i]);
   return text + ")));";
 }
@@ -108,7 +108,7 @@ class RichEditWriter final : public NamedAtOpen {
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a rich edit",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
+                 .call = ":= CreateWindowExW(" + BorderExStyle(control.Value("BorderStyle")) +
                          ", 'Edit','', ",
                  .styles = styles,
                  .box = StoredBox(control),

@@ -20,7 +20,7 @@ class EditWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = writer.TakeName(control),
                  .banner = "Create an edit field",
-                 .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'," +
+                 .call = ":= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit'," +
                          QuotedOrEmpty(control.Value("Text")) + ", ",
                  .styles = "WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP",
                  .box = box,

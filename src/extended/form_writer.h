@@ -146,7 +146,7 @@ class FormWriter {
   const ClassTable& classes_;
   const std::string output_base_name_;
   const FormObject* form_ = nullptr;
-  TIFontBase fonts_;
+  TIFontBase fonts_{true};  // faces in any script
   TIGrafBase graphics_;
   TIImage bitmaps_;
   MessageBranches branches_;

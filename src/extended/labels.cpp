@@ -28,7 +28,7 @@ class LabelWriter final : public ControlWriter {
       WriteWindow(writer, control,
                   {.name = name,
                    .banner = "Create a label (static)",
-                   .call = ":= Createwindow('Static'," + caption + ", ",
+                   .call = ":= CreateWindowExW(0, 'Static'," + caption + ", ",
                    .styles = "WS_VISIBLE or WS_CHILD or SS_LEFT",
                    .box = box,
                    .reads_font = true});
@@ -40,8 +40,9 @@ class LabelWriter final : public ControlWriter {
     const std::string font = writer.TakeFont(kPaintedFont, control);
     writer.DeclareOnce("OldFont: HFONT;");
     writer.NeedPaint();
-    writer.AddPaint(control, name,
-                    PaintedLabelText({name, box.left, box.top, caption, color, font_color}, font));
+    writer.AddPaint(
+        control, name,
+        PaintedLabelText({name, box.left, box.top, caption, color, font_color, true}, font));
     writer.CountControl();
   }
 };

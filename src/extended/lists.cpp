@@ -6,9 +6,9 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/list_data.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
+#include "extended/list_data.h"
 #include "extended/list_entries.h"
 #include "extended/list_output.h"
 #include "extended/window_creation.h"
@@ -32,7 +32,7 @@ std::string AddStrings(FormWriter& writer, const std::string& name, const std::s
   }
   std::string text;
   for (size_t i = 0; i < entries.size(); ++i) {
-    text.append("\r\n  SendMessage(").append(name).append(message).append("LParam(PChar(");
+    text.append("\r\n  SendMessageW(").append(name).append(message).append("LParam(PWideChar(");
     text.append(entries[i]).append(")) );");
   }
   return text;
@@ -56,7 +56,7 @@ std::string SetMemoLines(FormWriter& writer, const std::string& name, const Text
     return SetLinesText(output, name,
                         DeclareEntryArrays(output, name, lines.size(), EntriesOf(lines)));
   }
-  std::string text = "\r\n  SendMessage(" + name + ",WM_SETTEXT, 0, lParam(pChar(";
+  std::string text = "\r\n  SendMessageW(" + name + ",WM_SETTEXT, 0, lParam(PWideChar(";
   if (lines.empty()) text += "''";
   for (size_t i = 0; i < lines.size(); ++i) text.append(i == 0 ? "" : "+#13#10+").append(lines[i]);
   return text + ")));";
@@ -71,7 +71,7 @@ class ListBoxWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a listbox",
-                 .call = ":= CreateWindow('listbox', 'listbox' ,",
+                 .call = ":= CreateWindowExW(0, 'listbox', 'listbox' ,",
                  .styles = "WS_VISIBLE or WS_CHILD or LBS_STANDARD or WS_TABSTOP",
                  .box = box,
                  .after = "\r\n  { add items to listbox }" +
@@ -94,19 +94,20 @@ class ComboBoxWriter final : public ControlWriter {
       // The first item is shown selected, whatever the form's Text says.
       after = "\r\n  { add items to combobox }" +
               AddStrings(writer, name, ",CB_ADDSTRING , 0 ,", "CB_ADDSTRING", items) +
-              "\r\n  { select current item }\r\n  SendMessage(" + name +
-              ",CB_SELECTSTRING,0,LParam(PChar(" + std::string(items[0]) + ")) );";
+              "\r\n  { select current item }\r\n  SendMessageW(" + name +
+              ",CB_SELECTSTRING,0,LParam(PWideChar(" + std::string(items[0]) + ")) );";
     }
     box.height = ComboBoxHeight(control, items);
-    WriteWindow(writer, control,
-                {.name = name,
-                 .banner = "Create a combobox",
-                 .call = ":= CreateWindow('combobox'," + QuotedOrEmpty(control.Value("Text")) + ",",
-                 .styles = "WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP",
-                 .box = box,
-                 .after = after,
-                 .takes_focus = true,
-                 .reads_font = true});
+    WriteWindow(
+        writer, control,
+        {.name = name,
+         .banner = "Create a combobox",
+         .call = ":= CreateWindowExW(0, 'combobox'," + QuotedOrEmpty(control.Value("Text")) + ",",
+         .styles = "WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP",
+         .box = box,
+         .after = after,
+         .takes_focus = true,
+         .reads_font = true});
   }
 };
 
@@ -120,7 +121,7 @@ class MemoWriter final : public ControlWriter {
         writer, control,
         {.name = name,
          .banner = "Create a memo",
-         .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', ",
+         .call = ":= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', ",
          .styles = "WS_CHILD or WS_VISIBLE or WS_BORDER or\r\n" + ContinuationIndent(name) +
                    "ES_LEFT or ES_MULTILINE or ES_WANTRETURN or ES_AUTOVSCROLL or WS_VSCROLL",
          .box = box,

@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "extended/control_values.h"
-#include "extended/tab_window_text.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
 #include "extended/tab_look.h"
+#include "extended/tab_window_text.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "lib/text.h"
@@ -45,7 +45,7 @@ class PageControlWriter final : public ControlWriter {
     has_images_ = !images.empty();
     WriteWindow(writer, control,
                 TabWindowOf(name_, box_, look_,
-                            has_images_ ? "\r\n  SendMessage(" + name_ +
+                            has_images_ ? "\r\n  SendMessageW(" + name_ +
                                               ",TCM_SETIMAGELIST,0,LParam(" + images + "));"
                                         : ""));
     written_ = true;

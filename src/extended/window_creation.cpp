@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "extended/window_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
+#include "extended/window_styles.h"
 #include "lib/form_colors.h"
 #include "lib/text.h"
 
@@ -66,7 +66,7 @@ constexpr ColoredClass kColoredClasses[] = {
 
 constexpr char kColorBranch[] = "WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN";
 constexpr char kOtherControls[] =
-    "\r\n      Result := DefWindowProc(hWindow, Message, wParam, lParam);";
+    "\r\n      Result := DefWindowProcW(hWindow, Message, wParam, lParam);";
 
 const ColoredClass* FindColoredClass(const std::string& class_name) {
   const std::string upper = UpperText(class_name);
@@ -152,6 +152,7 @@ void WriteWindow(FormWriter& writer, const Control& control, WindowControl windo
   KeepToPages(writer, control, window);
   if (window.takes_focus) writer.OfferFocus(window.name, control);
   if (!window.docked) control.PlaceInForm(window.box.left, window.box.top);
+  window.wide = true;
   WriteWindowControl(writer.program(), window);
   writer.RememberWindow(window.name);
   // Edits, rich edits included, open a menu of their own on a right click.

@@ -42,7 +42,9 @@ std::string TIFontBase::GetFontCreation(bool with_lines) const {
     const auto has = [style](std::string_view word) {
       return style.find(word) != std::string_view::npos;
     };
-    text.append("\r\n  hFont").append(std::to_string(i)).append(" := CreateFont(");
+    text.append("\r\n  hFont")
+        .append(std::to_string(i))
+        .append(wide_ ? " := CreateFontW(" : " := CreateFont(");
     text.append(Fonts.At(i, 2)).append(",0,0,0,");
     text.append(has("Bold") ? "700" : "400").append(",");
     text.append(has("Italic") ? "1" : "0").append(",");
@@ -60,7 +62,9 @@ std::string TIFontBase::GetFontAssignments() const {
     const std::string_view control = Controls.At(j, 0);
     if (control == kPaintedFont) continue;
     const std::string font = std::to_string(ControlFonts[static_cast<size_t>(j) - 1]);
-    lines.append("\r\n  if hFont").append(font).append(" <> 0 then SendMessage(");
+    lines.append("\r\n  if hFont")
+        .append(font)
+        .append(wide_ ? " <> 0 then SendMessageW(" : " <> 0 then SendMessage(");
     lines.append(control).append(",WM_SETFONT,hFont").append(font).append(",0);");
   }
   if (lines.empty()) return lines;
