@@ -147,7 +147,7 @@ class FormWriter {
   const std::string output_base_name_;
   const FormObject* form_ = nullptr;
   TIFontBase fonts_{true};  // faces in any script
-  TIGrafBase graphics_;
+  TIGrafBase graphics_{true};  // colours as the form gives them
   TIImage bitmaps_;
   MessageBranches branches_;
   ColorBrushes brushes_;

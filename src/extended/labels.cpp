@@ -42,7 +42,7 @@ class LabelWriter final : public ControlWriter {
     writer.NeedPaint();
     writer.AddPaint(
         control, name,
-        PaintedLabelText({name, box.left, box.top, caption, color, font_color, true}, font));
+        PaintedLabelText({name, box.left, box.top, caption, color, font_color, true, true}, font));
     writer.CountControl();
   }
 };

@@ -50,9 +50,9 @@ begin
     WM_CREATE: begin
       InitCommonControls;
       { Create Pens }
-      Pen1 := CreatePen(PS_SOLID,1,RGB(128,128,128));
+      Pen1 := CreatePen(PS_SOLID,1,GetSysColor(COLOR_BTNSHADOW));
       { Create Brushes }
-      Brush1 := CreateSolidBrush(RGB(192,192,192));
+      Brush1 := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
     end;
     WM_COMMAND: begin
       if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBoxW(hWindow,'NewButtonClick','Check',MB_OK);
