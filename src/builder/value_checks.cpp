@@ -8,6 +8,7 @@
 
 #include "input/line_words.h"
 #include "input/bitmap_data_line.h"
+#include "lib/character_code.h"
 #include "lib/errors.h"
 #include "lib/text.h"
 
@@ -145,13 +146,9 @@ bool IsStringLiteral(const std::string& text) {
   while (p < text.size()) {
     if (text[p] == '#') {
       // A character code beyond the 16-bit range does not compile.
-      const size_t digits = ++p;
-      uint32_t code = 0;
-      while (p < text.size() && IsDigit(static_cast<unsigned char>(text[p]))) {
-        code = code * 10 + static_cast<uint32_t>(text[p++] - '0');
-        if (code > kMaxCharacterCode) return false;
-      }
-      if (p == digits) return false;
+      const CharacterCode code = ReadCharacterCode(text, p);
+      if (!code.has_digits || code.code > kMaxCharacterCode) return false;
+      p = code.end;
     } else if (text[p] == '\'') {
       // Inside the run a quote either doubles or closes it.
       for (++p;; ++p) {

@@ -1,6 +1,7 @@
 // The paint code of a coloured label.
 #include "controls/painted_label.h"
 
+#include "lib/form_colors.h"
 #include "lib/translate.h"
 
 namespace vornic {
@@ -45,15 +46,20 @@ int CaptionLength(const std::string& caption) {
 }  // namespace
 
 std::string PaintedLabelText(const PaintedLabel& label, const std::string& font) {
-  const std::string back =
-      label.color.empty() ? "GetSysColor(COLOR_BTNFACE)" : TranslateColor(label.color);
-  const std::string fore =
-      label.font_color.empty() ? "GetSysColor(COLOR_BTNTEXT)" : TranslateColor(label.font_color);
+  const auto color = [&label](const std::string& value, const char* fallback) {
+    if (value.empty()) return std::string(fallback);
+    if (!label.form_colors) return TranslateColor(value);
+    const std::string expression = ColorExpression(value);
+    return expression.empty() ? std::string(fallback) : expression;
+  };
+  const std::string back = color(label.color, "GetSysColor(COLOR_BTNFACE)");
+  const std::string fore = color(label.font_color, "GetSysColor(COLOR_BTNTEXT)");
   std::string text = "\r\n      { Paint Colors text: " + label.name + " }";
   if (!font.empty()) text += "\r\n      OldFont := SelectObject(PaintDC," + font + ");";
   text += "\r\n      SetTextColor(PaintDC," + fore + ");";
   text += "\r\n      SetBkColor(PaintDC," + back + ");";
-  text += "\r\n      TextOut(PaintDC," + label.left + "," + label.top + ",Pchar(" + label.caption +
+  text += "\r\n      " + std::string(label.wide ? "TextOutW" : "TextOut") + "(PaintDC," +
+          label.left + "," + label.top + (label.wide ? ",PWideChar(" : ",Pchar(") + label.caption +
           ")," + std::to_string(CaptionLength(label.caption)) + ");";
   if (!font.empty()) text += "\r\n      SelectObject(PaintDC,OldFont);";
   return text;

@@ -12,9 +12,11 @@ struct PaintedLabel {
   std::string name;  // the control's variable, named in the comment
   std::string left;
   std::string top;
-  std::string caption;     // a string literal
-  std::string color;       // Color, empty for the button face
-  std::string font_color;  // Font.Color, empty for the button text
+  std::string caption;       // a string literal
+  std::string color;         // Color, empty for the button face
+  std::string font_color;    // Font.Color, empty for the button text
+  bool wide = false;         // the caption goes to TextOutW
+  bool form_colors = false;  // colours as the form gives them, not the exact table
 };
 
 /// The lines that paint `label`; without a font of its own (`font` empty)

@@ -33,6 +33,7 @@ struct WindowControl {
   std::string click_name{};    // what the message box shows; empty: the name and "Click"
   bool common = false;         // a common control: the library is initialised first
   bool reads_font = false;     // its generator collects the Font.* values
+  bool wide = false;           // the program shows texts through the wide calls
 };
 
 /// The creation step both translations share: writes the window's

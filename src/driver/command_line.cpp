@@ -6,8 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "input/code_page_decode.h"
+#include "lib/text.h"
+
 namespace vornic {
 namespace {
+
+void ReadCodePage(CommandLine& line, const std::string& value) {
+  if (IsIntegerText(value) && TextToInt(value) > 0 && KnowsCodePage(TextToInt(value))) {
+    line.code_page = TextToInt(value);
+  } else {
+    line.mistake = "unknown code page " + value;
+  }
+}
 
 const CommandOption kOptions[] = {
     {"--extended", nullptr, [](CommandLine& line, const std::string&) { line.extended = true; }},
@@ -20,6 +31,7 @@ const CommandOption kOptions[] = {
     {"--all", nullptr, [](CommandLine& line, const std::string&) { line.all = true; }},
     {"--out", "the name of a folder",
      [](CommandLine& line, const std::string& folder) { line.out_folder = folder; }},
+    {"--codepage", "a code page number", ReadCodePage},
     {"--help", nullptr, [](CommandLine& line, const std::string&) { line.help = true; }},
     {"-h", nullptr, [](CommandLine& line, const std::string&) { line.help = true; }},
     {"--version", nullptr, [](CommandLine& line, const std::string&) { line.version = true; }},
@@ -56,7 +68,9 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args) {
       line.mistake = arg + " needs " + option->value;
       return line;
     } else {
+      // A value the option cannot take ends the reading as an unknown option does.
       option->apply(line, args[++next]);
+      if (!line.mistake.empty()) return line;
     }
   }
   // Without any argument the usage alone is the answer; options alone are a mistake.

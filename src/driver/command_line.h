@@ -14,6 +14,7 @@ struct CommandLine {
   bool version = false;  // "--version"
   bool extended = false;
   std::vector<std::string> class_files;     // as given; any of them implies extended
+  int code_page = 0;  // of the raw bytes in texts (--codepage, implies extended); 0: by the form
   std::vector<std::string> search_folders;  // "--search", in order; any of them implies extended
   std::string merged_file;                  // "--merged": implies extended; empty for none
   bool all = false;                         // "--all": every file names a form or a folder

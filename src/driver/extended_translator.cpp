@@ -11,6 +11,7 @@
 #include "extended/class_table.h"
 #include "extended/form_writer.h"
 #include "form/form_reader.h"
+#include "form/form_texts.h"
 #include "form/references.h"
 #include "input/line_reports.h"
 #include "output/program_text.h"
@@ -29,12 +30,13 @@ std::string NameOf(const FormObject& object) {
 class ExtendedTranslator final : public Translator {
  public:
   ExtendedTranslator(const std::string& text_name, const std::string& output_name,
-                     ClassAliases aliases, FormProject project)
+                     ClassAliases aliases, FormProject project, int code_page)
       : project_(std::move(project)),
+        code_page_(code_page),
         classes_(std::move(aliases)),
         reader_(text_name, classes_),
         // Taken first, so that no control's variable hides the program's name.
-        program_(TakeProgramName(names_, output_name)),
+        program_(TakeProgramName(names_, output_name), true),
         writer_(program_, names_, classes_, OutputBaseNameFor(output_name)) {}
 
   FormTextSink& text() override { return reader_; }
@@ -43,6 +45,8 @@ class ExtendedTranslator final : public Translator {
     reader_.Finish();
     tree_ = reader_.TakeTree();
     if (project_.forms != nullptr) tree_ = project_.forms->Complete(std::move(tree_), project_.form_file);
+    // Every writer copies characters from here on, whatever the bytes were.
+    DecodeFormTexts(tree_, code_page_);
     // Writers follow references to objects anywhere in the form; a name the
     // form does not hold leaves its reference unset, and the user is told
     // where it matters: on an object the translation writes by its class.
@@ -85,6 +89,7 @@ class ExtendedTranslator final : public Translator {
   }
 
   FormProject project_;
+  const int code_page_;
   ClassTable classes_;
   FormReader reader_;
   ProgramNames names_;
@@ -97,9 +102,10 @@ class ExtendedTranslator final : public Translator {
 
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
-                                                   ClassAliases aliases, FormProject project) {
+                                                   ClassAliases aliases, FormProject project,
+                                                   int code_page) {
   return std::make_unique<ExtendedTranslator>(text_name, output_name, std::move(aliases),
-                                              std::move(project));
+                                              std::move(project), code_page);
 }
 
 }  // namespace vornic

@@ -95,6 +95,13 @@ const std::vector<HelpSection>& HelpSections() {
          "With *--all*: write each program, and the file converted from its form, "
          "into _DIR_ under the form's path in the folder given (a form given alone: "
          "under its name), creating folders as needed, instead of beside the form."},
+        {"*--codepage* _N_",
+         "Read the bytes above 127 that form text holds inside quotes in the Windows "
+         "code page _N_ (1251, 936, ...; 65001 for UTF-8). Without it they are read as "
+         "UTF-8 when the form text begins with UTF-8's byte order mark or all of them "
+         "are UTF-8, else in the code page of the Font.Charset of their object or its "
+         "holders (RUSSIAN_CHARSET: 1251, GB2312_CHARSET: 936, ...), else in 1252. "
+         "Implies *--extended*, which writes every text in wide characters."},
         {"*-h*, *--help*", "Print the usage lines, then this description."},
         {"*--version*", "Print the version line."},
         {"*--*", "End the options: every argument after it is a file name."}}},

@@ -38,7 +38,7 @@ struct RunTranslation {
 
 bool WantsExtended(const CommandLine& line) {
   return line.extended || !line.class_files.empty() || !line.search_folders.empty() ||
-         !line.merged_file.empty();
+         !line.merged_file.empty() || line.code_page != 0;
 }
 
 RunTranslation TranslationFor(const CommandLine& line) {
@@ -56,10 +56,11 @@ RunTranslation TranslationFor(const CommandLine& line) {
   translation.rules = std::make_unique<ClassTable>(*aliases);
   translation.project = std::make_unique<ProjectForms>(*translation.rules, line.search_folders);
   ProjectForms* project = translation.project.get();
-  translation.make = [aliases, project](const std::string& text_name,
-                                        const std::string& output_name,
-                                        const std::string& form_file) {
-    return MakeExtendedTranslator(text_name, output_name, *aliases, {project, form_file});
+  translation.make = [aliases, project, code_page = line.code_page](
+                         const std::string& text_name, const std::string& output_name,
+                         const std::string& form_file) {
+    return MakeExtendedTranslator(text_name, output_name, *aliases, {project, form_file},
+                                  code_page);
   };
   return translation;
 }

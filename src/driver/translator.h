@@ -59,10 +59,11 @@ std::unique_ptr<Translator> MakeExactTranslator(const std::string& text_name,
 /// The translation that makes the window look and behave like the form:
 /// the whole form read into a tree first and put together with what
 /// `project` finds of it, the classes of `aliases` written as the classes
-/// they name.
+/// they name, the raw bytes of its texts read in `code_page` (0: as the form
+/// says, see DecodeFormTexts).
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
                                                    ClassAliases aliases,
-                                                   FormProject project = {});
+                                                   FormProject project = {}, int code_page = 0);
 
 }  // namespace vornic

@@ -50,9 +50,9 @@ class ProgressBarWriter final : public ControlWriter {
     WriteBar(writer, control,
              {.name = name,
               .banner = "Create a progressbar",
-              .call = ":= CreateWindow('msctls_progress32','progressbar',",
-              .after = "\r\n  SendMessage(" + name + ",PBM_SETRANGE,0,MakeLong(" + range.Min + "," +
-                       range.Max + "));" + "\r\n  SendMessage(" + name + ",PBM_SETPOS," +
+              .call = ":= CreateWindowExW(0, 'msctls_progress32','progressbar',",
+              .after = "\r\n  SendMessageW(" + name + ",PBM_SETRANGE,0,MakeLong(" + range.Min +
+                       "," + range.Max + "));" + "\r\n  SendMessageW(" + name + ",PBM_SETPOS," +
                        range.Position + ",0) ;"});
   }
 };
@@ -69,9 +69,9 @@ class TrackBarWriter final : public ControlWriter {
         writer, control,
         {.name = name,
          .banner = "Create a trackbar",
-         .call = ":= CreateWindow('msctls_trackbar32','trackbar',",
-         .after = "\r\n  SendMessage(" + name + ",TBM_SETRANGE,1,MakeLong( 0," + range.Max + "));" +
-                  "\r\n  SendMessage(" + name + ",TBM_SETPOS,1," + range.Position + ");",
+         .call = ":= CreateWindowExW(0, 'msctls_trackbar32','trackbar',",
+         .after = "\r\n  SendMessageW(" + name + ",TBM_SETRANGE,1,MakeLong( 0," + range.Max +
+                  "));" + "\r\n  SendMessageW(" + name + ",TBM_SETPOS,1," + range.Position + ");",
          .takes_focus = true});
   }
 };
@@ -93,7 +93,7 @@ class StatusBarWriter final : public ControlWriter {
       WriteWindow(writer, control,
                   {.name = name,
                    .banner = "Create a statusbar",
-                   .call = ":= CreateWindow('msctls_statusbar32'," + text + ",",
+                   .call = ":= CreateWindowExW(0, 'msctls_statusbar32'," + text + ",",
                    .styles = "WS_VISIBLE or WS_CHILD or CCS_NOPARENTALIGN or CCS_NORESIZE",
                    .box = box,
                    .common = true,
@@ -103,14 +103,14 @@ class StatusBarWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a statusbar",
-                 .call = ":= CreateStatusWindow(",
+                 .call = ":= CreateStatusWindowW(",
                  .styles = "WS_VISIBLE or WS_CHILD",
                  .call_end = " ," + text,
                  .docked = true,
                  .common = true,
                  .reads_font = true});
     writer.AddText("windowprocwmsizemidle",
-                   "\r\n      SendMessage(" + name + ",WM_SIZE,wParam,lParam);");
+                   "\r\n      SendMessageW(" + name + ",WM_SIZE,wParam,lParam);");
     writer.program().HasSizeHandler = true;
   }
 };

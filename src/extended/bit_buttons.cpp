@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "extended/glyph_drawing.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/glyph_buttons.h"
+#include "extended/glyph_drawing.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 
@@ -61,7 +61,7 @@ class BitButtonWriter final : public ControlWriter {
         writer, control,
         {.name = name,
          .banner = "Create a bit button",
-         .call = ":= CreateWindow('Button'," +
+         .call = ":= CreateWindowExW(0, 'Button'," +
                  (stored.empty() ? std::string(KindCaptionOf(kind)) : stored) + ", ",
          .styles = std::string("WS_VISIBLE or WS_CHILD or WS_TABSTOP or ") + kOwnerDrawStyle,
          .box = box,
@@ -70,7 +70,7 @@ class BitButtonWriter final : public ControlWriter {
          .clicks = !closes});
     if (closes) {
       writer.AddText("windowproccommandmidle", "\r\n      if HWND(lParam) = " + name +
-                                                   " then SendMessage(hWindow,WM_CLOSE,0,0);");
+                                                   " then SendMessageW(hWindow,WM_CLOSE,0,0);");
     }
     WriteGlyphButton(writer, control, name);
   }

@@ -110,13 +110,13 @@ void WriteButton(FormWriter& writer, const Control& control, const ButtonKind& k
       (!control.Value(kind.checked_by).empty() ||
        (!control.object.Has(kind.checked_by) && control.Value("Checked") == "True"));
   if (checked) {
-    after = "\r\n  SendMessage(" + name + ",BM_SETCHECK,1,0);";
+    after = "\r\n  SendMessageW(" + name + ",BM_SETCHECK,1,0);";
   }
   if (images != nullptr) WriteImageButton(writer, control, name, *images, index);
   WriteWindow(writer, control,
               {.name = name,
                .banner = kind.banner,
-               .call = ":= CreateWindow('Button'," + (caption.empty() ? "''" : caption) + ",",
+               .call = ":= CreateWindowExW(0, 'Button'," + (caption.empty() ? "''" : caption) + ",",
                .styles = drawn ? "WS_VISIBLE or WS_CHILD or " + std::string(kOwnerDrawStyle) +
                                      " or WS_TABSTOP"
                                : std::string(kind.styles),

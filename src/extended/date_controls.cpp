@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "extended/date_value.h"
-#include "extended/value_styles.h"
 #include "extended/control.h"
+#include "extended/date_value.h"
 #include "extended/form_writer.h"
+#include "extended/value_styles.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 
@@ -33,7 +33,7 @@ std::string MomentLines(FormWriter& writer, const Control& control, const std::s
   if (!moment) return "";
   writer.DeclareOnce("PickerTime: TSystemTime;");
   return "\r\n  { show the stored date }" + SystemTimeLines("PickerTime", *moment) +
-         "\r\n  SendMessage(" + name + "," + message + ",LParam(@PickerTime));";
+         "\r\n  SendMessageW(" + name + "," + message + ",LParam(@PickerTime));";
 }
 
 // A stored bound; 0, the first moment of the day count, stands for none.
@@ -62,7 +62,7 @@ std::string RangeLines(FormWriter& writer, const Control& control, const std::st
   }
   if (flags.empty()) return "";
   writer.DeclareOnce("PickerRange: array[0..1] of TSystemTime;");
-  return "\r\n  { keep the dates within the stored range }" + fill + "\r\n  SendMessage(" + name +
+  return "\r\n  { keep the dates within the stored range }" + fill + "\r\n  SendMessageW(" + name +
          "," + message + "," + flags + ",LParam(@PickerRange));";
 }
 
@@ -87,19 +87,20 @@ class DateTimePickerWriter final : public ControlWriter {
     InitCommonClasses(writer, "ICC_DATE_CLASSES");
     std::string after;
     if (const std::string& format = control.Value("Format"); !format.empty()) {
-      after += "\r\n  SendMessage(" + name + ",DTM_SETFORMAT,0,LParam(PChar(" + format + ")));";
+      after +=
+          "\r\n  SendMessageW(" + name + ",DTM_SETFORMATW,0,LParam(PWideChar(" + format + ")));";
     }
     after += RangeLines(writer, control, name, "DTM_SETRANGE");
     after += MomentLines(writer, control, name, "DTM_SETSYSTEMTIME,GDT_VALID");
     if (FlagOf(control.Value("ShowCheckbox"), false) && !FlagOf(control.Value("Checked"), true)) {
       // Some implementations want a time to read even when told there is none.
       writer.DeclareOnce("PickerTime: TSystemTime;");
-      after += "\r\n  SendMessage(" + name + ",DTM_SETSYSTEMTIME,GDT_NONE,LParam(@PickerTime));";
+      after += "\r\n  SendMessageW(" + name + ",DTM_SETSYSTEMTIME,GDT_NONE,LParam(@PickerTime));";
     }
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a date and time picker",
-                 .call = ":= CreateWindow('SysDateTimePick32','', ",
+                 .call = ":= CreateWindowExW(0, 'SysDateTimePick32','', ",
                  .styles = PickerStyles(control),
                  .box = box,
                  .after = after,
@@ -127,7 +128,7 @@ class MonthCalendarWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a month calendar",
-                 .call = ":= CreateWindow('SysMonthCal32','', ",
+                 .call = ":= CreateWindowExW(0, 'SysMonthCal32','', ",
                  .styles = styles,
                  .box = box,
                  .after = after,

@@ -49,17 +49,17 @@ class MaskEditWriter final : public NamedAtOpen {
     std::string after;
     if (const std::string& length = control.Value("MaxLength");
         !length.empty() && TextToInt(length) > 0) {
-      after += "\r\n  SendMessage(" + name_ + ",EM_LIMITTEXT," + length + ",0);";
+      after += "\r\n  SendMessageW(" + name_ + ",EM_LIMITTEXT," + length + ",0);";
     }
     if (const int code = CharacterCode(control.Value("PasswordChar"), 255); code != 0) {
       styles += " or ES_PASSWORD";
       after +=
-          "\r\n  SendMessage(" + name_ + ",EM_SETPASSWORDCHAR," + std::to_string(code) + ",0);";
+          "\r\n  SendMessageW(" + name_ + ",EM_SETPASSWORDCHAR," + std::to_string(code) + ",0);";
     }
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a masked edit field",
-                 .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'Edit'," +
+                 .call = ":= CreateWindowExW(" + EditBorderOf(control).ex_style + ", 'Edit'," +
                          QuotedOrEmpty(control.Value("Text")) + ", ",
                  .styles = styles,
                  .box = StoredBox(control),
@@ -78,8 +78,8 @@ std::string LinesText(FormWriter& writer, const std::string& name, const TextLis
                         DeclareEntryArrays(output, name, lines.size(), EntriesOf(lines)));
   }
   if (lines.empty()) return "";
-  std::string text =
-      "\r\n  { add lines to rich edit }\r\n  SendMessage(" + name + ",WM_SETTEXT,0,LParam(PChar(";
+  std::string text = "\r\n  { add lines to rich edit }\r\n  SendMessageW(" + name +
+                     ",WM_SETTEXT,0,LParam(PWideChar(";
   for (size_t i = 0; i < lines.size(); ++i) text.append(i == 0 ? "" : "+#13#10+").append(lines[i]);
   return text + ")));";
 }
@@ -96,7 +96,7 @@ class RichEditWriter final : public NamedAtOpen {
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a rich edit",
-                 .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'Edit','', ",
+                 .call = ":= CreateWindowExW(" + EditBorderOf(control).ex_style + ", 'Edit','', ",
                  .styles = styles,
                  .box = StoredBox(control),
                  .after = LinesText(writer, name_, ListEntries(control, "Lines.Strings")),

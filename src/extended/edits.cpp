@@ -25,7 +25,7 @@ class EditWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create an edit field",
-                 .call = ":= CreateWindowEx(" + border.ex_style + ", 'Edit'," +
+                 .call = ":= CreateWindowExW(" + border.ex_style + ", 'Edit'," +
                          QuotedOrEmpty(control.Value("Text")) + ", ",
                  .styles = "WS_CHILD or WS_VISIBLE" + border.style +
                            " or WS_TABSTOP or ES_AUTOHSCROLL" + EditStyles(control, false),

@@ -159,8 +159,8 @@ class FormWriter {
   const ClassTable& classes_;
   const std::string output_base_name_;
   const FormObject* form_ = nullptr;
-  TIFontBase fonts_;
-  TIGrafBase graphics_;
+  TIFontBase fonts_{true};  // faces in any script
+  TIGrafBase graphics_{true};  // colours as the form gives them
   TIImage bitmaps_;
   MessageBranches branches_;
   ColorBrushes brushes_;

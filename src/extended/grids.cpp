@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "extended/control_values.h"
-#include "extended/value_styles.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
+#include "extended/value_styles.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "lib/text.h"
@@ -55,11 +55,11 @@ std::string LookLines(const Control& control, const std::string& name) {
   std::string text;
   if (!styles.empty()) {
     text +=
-        "\r\n  SendMessage(" + name + ",LVM_SETEXTENDEDLISTVIEWSTYLE,0," + styles.substr(4) + ");";
+        "\r\n  SendMessageW(" + name + ",LVM_SETEXTENDEDLISTVIEWSTYLE,0," + styles.substr(4) + ");";
   }
   const int32_t row_height = IntegerOr(control.Value("DefaultRowHeight"), kDefaultRowHeight);
   if (row_height > 0) {
-    text += "\r\n  SendMessage(" + name +
+    text += "\r\n  SendMessageW(" + name +
             ",LVM_SETIMAGELIST,LVSIL_SMALL,LParam(ImageList_Create(1," +
             std::to_string(row_height) + ",ILC_COLOR,0,1)));";
   }
@@ -89,12 +89,12 @@ std::string ColumnLines(const std::vector<int64_t>& widths, const std::string& n
     while (end < widths.size() && widths[end] == widths[start]) ++end;
     const std::string width = std::to_string(std::max<int64_t>(widths[start], 0));
     if (end - start == 1) {
-      text += "\r\n  ListColumn.cx := " + width + "; SendMessage(" + name + ",LVM_INSERTCOLUMN," +
+      text += "\r\n  ListColumn.cx := " + width + "; SendMessageW(" + name + ",LVM_INSERTCOLUMNW," +
               std::to_string(start) + ",LParam(@ListColumn));";
     } else {
       text += "\r\n  ListColumn.cx := " + width + "; for ListIndex := " + std::to_string(start) +
-              " to " + std::to_string(end - 1) + " do SendMessage(" + name +
-              ",LVM_INSERTCOLUMN,ListIndex,LParam(@ListColumn));";
+              " to " + std::to_string(end - 1) + " do SendMessageW(" + name +
+              ",LVM_INSERTCOLUMNW,ListIndex,LParam(@ListColumn));";
     }
   }
   return text;
@@ -108,8 +108,8 @@ std::string RowLines(const Control& control, const std::string& name, bool heade
   if (rows <= 0) return "";
   return "\r\n  { add rows to grid }\r\n  ListItem.mask := LVIF_TEXT; ListItem.iSubItem := 0; "
          "ListItem.pszText := '';\r\n  for ListIndex := 0 to " +
-         std::to_string(rows - 1) + " do begin ListItem.iItem := ListIndex; SendMessage(" + name +
-         ",LVM_INSERTITEM,0,LParam(@ListItem)); end;";
+         std::to_string(rows - 1) + " do begin ListItem.iItem := ListIndex; SendMessageW(" + name +
+         ",LVM_INSERTITEMW,0,LParam(@ListItem)); end;";
 }
 
 class GridWriter final : public ControlWriter {
@@ -119,13 +119,13 @@ class GridWriter final : public ControlWriter {
     if (!box.complete()) return;
     const std::string name = writer.TakeName(control);
     const bool header = IntegerOr(control.Value("FixedRows"), kDefaultFixedRows) > 0;
-    writer.DeclareOnce("ListColumn: TLVColumn;");
-    writer.DeclareOnce("ListItem: TLVItem;");
+    writer.DeclareOnce("ListColumn: TLVColumnW;");
+    writer.DeclareOnce("ListItem: TLVItemW;");
     writer.DeclareOnce("ListIndex: Integer;");
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a grid",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
+                 .call = ":= CreateWindowExW(" + BorderExStyle(control.Value("BorderStyle")) +
                          ", 'SysListView32','', ",
                  .styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL" +
                            StyleIf(!header, "LVS_NOCOLUMNHEADER"),

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "extended/control_values.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
@@ -44,10 +44,10 @@ class HotKeyWriter final : public ControlWriter {
         writer, control,
         {.name = name,
          .banner = "Create a hot key",
-         .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'msctls_hotkey32','', ",
+         .call = ":= CreateWindowExW(WS_EX_CLIENTEDGE, 'msctls_hotkey32','', ",
          .styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP",
          .box = box,
-         .after = "\r\n  SendMessage(" + name + ",HKM_SETHOTKEY," + std::to_string(key) + ",0);",
+         .after = "\r\n  SendMessageW(" + name + ",HKM_SETHOTKEY," + std::to_string(key) + ",0);",
          .takes_focus = true,
          .common = true,
          .reads_font = true});

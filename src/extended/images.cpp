@@ -78,13 +78,13 @@ class ImageWriter final : public ControlWriter {
     const std::string bmp_file = DecodePicture(writer, control, box, name);
     std::string attach;
     if (!bmp_file.empty()) {
-      attach = "\r\n  { set image to static control }\r\n  SendMessage(" + name +
+      attach = "\r\n  { set image to static control }\r\n  SendMessageW(" + name +
                ",STM_SETIMAGE,IMAGE_BITMAP,LParam(h" + name + "));";
     }
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a static image",
-                 .call = ":= CreateWindow('Static','', ",
+                 .call = ":= CreateWindowExW(0, 'Static','', ",
                  .styles = "WS_VISIBLE or WS_CHILD or SS_BITMAP",
                  .box = box,
                  .after = attach});

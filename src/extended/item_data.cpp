@@ -12,6 +12,8 @@
 
 #include <cstdint>
 
+#include "form/text_value.h"
+
 namespace vornic {
 
 namespace {
@@ -200,24 +202,6 @@ std::optional<std::vector<StoredItem>> DecodeStoredItems(std::string_view data, 
   return std::nullopt;
 }
 
-std::string PascalLiteral(std::u16string_view text) {
-  if (text.empty()) return "''";
-  std::string literal;
-  bool quoted = false;
-  for (char16_t c : text) {
-    const bool plain = c >= 32 && c < 127 && c != '\'';
-    if (plain != quoted) {
-      literal += '\'';
-      quoted = plain;
-    }
-    if (plain) {
-      literal += static_cast<char>(c);
-    } else {
-      literal += "#" + std::to_string(static_cast<unsigned>(c));
-    }
-  }
-  if (quoted) literal += '\'';
-  return literal;
-}
+std::string PascalLiteral(std::u16string_view text) { return WideLiteral(text); }
 
 }  // namespace vornic

@@ -36,7 +36,7 @@ std::optional<std::vector<StoredNode>> DecodeStoredNodes(std::string_view data, 
 std::optional<std::vector<StoredItem>> DecodeStoredItems(std::string_view data, bool wide);
 
 /// `text` as an Object Pascal string literal: printable ASCII in quotes,
-/// every other character as #code.
+/// every other code unit as #$ and four hexadecimal digits (WideLiteral).
 std::string PascalLiteral(std::u16string_view text);
 
 }  // namespace vornic

@@ -18,7 +18,7 @@ int FittingState(int number) { return number > 0 && number < 16 ? number : 0; }
 
 std::string ImageListLine(const std::string& window, const std::string& message,
                           const std::string& which, const std::string& list) {
-  return "\r\n  SendMessage(" + window + "," + message + "," + which + ",LParam(" + list + "));";
+  return "\r\n  SendMessageW(" + window + "," + message + "," + which + ",LParam(" + list + "));";
 }
 
 std::string ItemImage(int index) { return index < 0 ? "I_IMAGENONE" : std::to_string(index); }

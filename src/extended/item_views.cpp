@@ -114,7 +114,8 @@ std::string ExtendedStyleLines(const Control& control, const std::string& name) 
       StyleIf(FlagOf(control.Value("RowSelect"), false), "LVS_EX_FULLROWSELECT") +
       StyleIf(FlagOf(control.Value("Checkboxes"), false), "LVS_EX_CHECKBOXES");
   if (styles.empty()) return "";
-  return "\r\n  SendMessage(" + name + ",LVM_SETEXTENDEDLISTVIEWSTYLE,0," + styles.substr(4) + ");";
+  return "\r\n  SendMessageW(" + name + ",LVM_SETEXTENDEDLISTVIEWSTYLE,0," + styles.substr(4) +
+         ");";
 }
 
 std::string ColumnLines(const std::vector<ListColumn>& columns, const std::string& name) {
@@ -130,11 +131,11 @@ std::string ColumnLines(const std::vector<ListColumn>& columns, const std::strin
     text += "\r\n  ListColumn.fmt := " +
             std::string(StyleForValue(kColumnAlignments, column.alignment)) +
             "; ListColumn.cx := " + (fitted ? std::string(kDefaultColumnWidth) : column.width) +
-            "; ListColumn.pszText := PChar(" + QuotedOrEmpty(column.caption) + ");" +
-            "\r\n  SendMessage(" + name + ",LVM_INSERTCOLUMN," + index + ",LParam(@ListColumn));";
+            "; ListColumn.pszText := PWideChar(" + QuotedOrEmpty(column.caption) + ");" +
+            "\r\n  SendMessageW(" + name + ",LVM_INSERTCOLUMNW," + index + ",LParam(@ListColumn));";
     if (fitted) {
       text +=
-          "\r\n  SendMessage(" + name + ",LVM_SETCOLUMNWIDTH," + index + "," + column.width + ");";
+          "\r\n  SendMessageW(" + name + ",LVM_SETCOLUMNWIDTH," + index + "," + column.width + ");";
     }
   }
   return text;
@@ -171,13 +172,13 @@ std::string ItemStatements(const std::string& name, size_t index, const StoredIt
                            const ViewImageLists& lists) {
   const std::string row = std::to_string(index);
   std::string text = "\r\n  ListItem.iItem := " + row +
-                     "; ListItem.iSubItem := 0; ListItem.pszText := PChar(" +
+                     "; ListItem.iSubItem := 0; ListItem.pszText := PWideChar(" +
                      PascalLiteral(item.caption) + ");" + ItemImageLine(item, lists) +
-                     "\r\n  SendMessage(" + name + ",LVM_INSERTITEM,0,LParam(@ListItem));";
+                     "\r\n  SendMessageW(" + name + ",LVM_INSERTITEMW,0,LParam(@ListItem));";
   for (size_t j = 0; j < item.sub_items.size(); ++j) {
-    text += "\r\n  ListItem.iSubItem := " + std::to_string(j + 1) + "; ListItem.pszText := PChar(" +
-            PascalLiteral(item.sub_items[j]) + ");\r\n  SendMessage(" + name + ",LVM_SETITEMTEXT," +
-            row + ",LParam(@ListItem));";
+    text += "\r\n  ListItem.iSubItem := " + std::to_string(j + 1) +
+            "; ListItem.pszText := PWideChar(" + PascalLiteral(item.sub_items[j]) +
+            ");\r\n  SendMessageW(" + name + ",LVM_SETITEMTEXTW," + row + ",LParam(@ListItem));";
   }
   return text;
 }
@@ -200,15 +201,15 @@ class ListViewWriter final : public ControlWriter {
     const Box box = StoredBox(control);
     if (!box.complete()) return;
     const std::string name = writer.TakeName(control);
-    writer.DeclareOnce("ListColumn: TLVColumn;");
-    writer.DeclareOnce("ListItem: TLVItem;");
+    writer.DeclareOnce("ListColumn: TLVColumnW;");
+    writer.DeclareOnce("ListItem: TLVItemW;");
     const ViewImageLists lists = ViewImageListsOf(writer, control);
     const std::vector<StoredItem> items = StoredItemsOf(control, kListItems, DecodeStoredItems);
     WriteWindow(
         writer, control,
         {.name = name,
          .banner = "Create a list view",
-         .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
+         .call = ":= CreateWindowExW(" + BorderExStyle(control.Value("BorderStyle")) +
                  ", 'SysListView32','', ",
          // The main window frees the image lists, which others may share.
          .styles = ListViewStyles(control) + StyleIf(lists.any(), "LVS_SHAREIMAGELISTS"),
@@ -262,10 +263,10 @@ std::string NodeStatement(const std::string& name, const std::vector<StoredNode>
       i + 1 < nodes.size() && nodes[i + 1].depth > nodes[i].depth && depth < kMaxTreeDepth;
   return "\r\n  TreeInsert.hParent := " +
          (depth == 0 ? std::string("TVI_ROOT") : "TreeNodes[" + std::to_string(depth - 1) + "]") +
-         "; TreeInsert.item.pszText := PChar(" + PascalLiteral(nodes[i].text) + ");" +
+         "; TreeInsert.item.pszText := PWideChar(" + PascalLiteral(nodes[i].text) + ");" +
          NodeImageLine(nodes[i], lists) + "\r\n  " +
          (parent ? "TreeNodes[" + std::to_string(depth) + "] := HTREEITEM(" : std::string()) +
-         "SendMessage(" + name + ",TVM_INSERTITEM,0,LParam(@TreeInsert))" + (parent ? ");" : ";");
+         "SendMessageW(" + name + ",TVM_INSERTITEMW,0,LParam(@TreeInsert))" + (parent ? ");" : ";");
 }
 
 // The program keeps the last node of each level in TreeNodes.
@@ -273,7 +274,7 @@ std::string NodeLines(FormWriter& writer, const std::string& name,
                       const std::vector<StoredNode>& nodes, const TreeImageLists& lists) {
   if (nodes.empty()) return "";
   const bool as_data = IsLongList(nodes.size());
-  if (!as_data) writer.DeclareOnce("TreeInsert: TTVInsertStruct;");
+  if (!as_data) writer.DeclareOnce("TreeInsert: TTVInsertStructW;");
   writer.AddTextOnce(
       "var", "\r\n    TreeNodes: array[0.." + std::to_string(kMaxTreeDepth) + "] of HTREEITEM;");
   if (as_data) return NodesAsData(writer, name, nodes, lists);
@@ -296,14 +297,14 @@ class TreeViewWriter final : public ControlWriter {
     const TreeImageLists lists = TreeImageListsOf(writer, control);
     std::string after;
     if (!control.Value("Indent").empty()) {
-      after = "\r\n  SendMessage(" + name + ",TVM_SETINDENT," + control.Value("Indent") + ",0);";
+      after = "\r\n  SendMessageW(" + name + ",TVM_SETINDENT," + control.Value("Indent") + ",0);";
     }
     after += TreeImageListLines(lists, name);
     const std::vector<StoredNode> nodes = StoredItemsOf(control, kTreeNodes, DecodeStoredNodes);
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a tree view",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
+                 .call = ":= CreateWindowExW(" + BorderExStyle(control.Value("BorderStyle")) +
                          ", 'SysTreeView32','', ",
                  .styles = TreeViewStyles(control),
                  .box = box,

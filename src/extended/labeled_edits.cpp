@@ -6,8 +6,8 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/control_values.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
@@ -50,7 +50,7 @@ std::string LabelText(const Control& edit, const std::string& name) {
   edit.PlaceInForm(left, top);
   // A hidden edit hides its label too.
   const std::string shown = edit.Value("Visible") == "False" ? "" : "WS_VISIBLE or ";
-  return "\r\n  " + name + ":= CreateWindow('Static'," +
+  return "\r\n  " + name + ":= CreateWindowExW(0, 'Static'," +
          QuotedOrEmpty(edit.Value("EditLabel.Caption")) + ", " + shown +
          "WS_CHILD or SS_LEFT,\r\n" + ContinuationIndent(name) + left + "," + top + "," +
          IntegerText(IntegerOr(edit.Value("EditLabel.Width"), 0)) + "," +
@@ -67,7 +67,7 @@ class LabeledEditWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a labeled edit",
-                 .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'," +
+                 .call = ":= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit'," +
                          QuotedOrEmpty(control.Value("Text")) + ", ",
                  .styles = "WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP",
                  .box = box,

@@ -132,7 +132,7 @@ class LabelWriter final : public ControlWriter {
       WriteWindow(writer, control,
                   {.name = name,
                    .banner = "Create a label (static)",
-                   .call = ":= Createwindow('Static'," + caption + ", ",
+                   .call = ":= CreateWindowExW(0, 'Static'," + caption + ", ",
                    .styles = StaticStyles(look),
                    .box = box,
                    .reads_font = true});

@@ -54,7 +54,7 @@ EntryArrays DeclareEntryArrays(const ListOutput& out, const std::string& name, s
         .append(array)
         .append(": array[0..")
         .append(std::to_string(size - 1))
-        .append("] of PChar = (");
+        .append("] of PWideChar = (");
     for (size_t i = 0; i < size; ++i)
       text.append(i == 0 ? "\r\n    " : ",\r\n    ").append(at(first + i));
     text.append(");\r\n");
@@ -77,14 +77,14 @@ std::string AddEntriesText(const ListOutput& out, const std::string& window,
 std::string SetLinesText(const ListOutput& out, const std::string& window,
                          const EntryArrays& arrays) {
   out.program.AddTextOnce("procedures", kAppendLinesProcedure);
-  out.program.AddTextOnce("var", "\r\n    ListText: String;");
+  out.program.AddTextOnce("var", "\r\n    ListText: UnicodeString;");
   std::string text = "\r\n  ListText := '';";
   for (const std::string& array : arrays.names) {
     text += "\r\n  AppendListLines(ListText, " + array + ");";
   }
   // No CR LF behind the last line.
-  return text + "\r\n  SetLength(ListText, Length(ListText) - 2);\r\n  SendMessage(" + window +
-         ",WM_SETTEXT,0,LParam(PChar(ListText)));\r\n  ListText := '';";
+  return text + "\r\n  SetLength(ListText, Length(ListText) - 2);\r\n  SendMessageW(" + window +
+         ",WM_SETTEXT,0,LParam(PWideChar(ListText)));\r\n  ListText := '';";
 }
 
 std::string InsertTabsText(const ListOutput& out, const std::string& window,

@@ -82,8 +82,8 @@ std::string AddStrings(FormWriter& writer, const std::string& name, const char* 
   }
   std::string text;
   for (size_t i = 0; i < count; ++i) {
-    text.append("\r\n  SendMessage(").append(name).append(",").append(message);
-    text.append(",0,LParam(PChar(").append(at(i)).append(")));");
+    text.append("\r\n  SendMessageW(").append(name).append(",").append(message);
+    text.append(",0,LParam(PWideChar(").append(at(i)).append(")));");
   }
   return text;
 }
@@ -153,7 +153,7 @@ class CheckListBoxWriter final : public NamedAtOpen {
     if (!FlagOf(control.Value("IntegralHeight"), false)) styles += " or LBS_NOINTEGRALHEIGHT";
     std::string after;
     if (const std::string& height = control.Value("ItemHeight"); !height.empty()) {
-      after += "\r\n  SendMessage(" + name_ + ",LB_SETITEMHEIGHT,0," + height + ");";
+      after += "\r\n  SendMessageW(" + name_ + ",LB_SETITEMHEIGHT,0," + height + ");";
     }
     if (const TextList& items = ListEntries(control, "Items.Strings"); !items.empty()) {
       after += "\r\n  { add items to check list box }" +
@@ -162,7 +162,7 @@ class CheckListBoxWriter final : public NamedAtOpen {
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a check list box",
-                 .call = ":= CreateWindowEx(" + BorderExStyle(control.Value("BorderStyle")) +
+                 .call = ":= CreateWindowExW(" + BorderExStyle(control.Value("BorderStyle")) +
                          ", 'listbox','', ",
                  .styles = styles,
                  .box = StoredBox(control),
@@ -178,16 +178,17 @@ class ColorBoxWriter final : public NamedAtOpen {
     const ColorList colors = ColorsOf(control);
     std::string after = "\r\n  { add colours to colour box }";
     for (const std::string& color : colors.names) {
-      after += "\r\n  SendMessage(" + name_ + ",CB_ADDSTRING,0,LParam(PChar('" + color + "')));";
+      after +=
+          "\r\n  SendMessageW(" + name_ + ",CB_ADDSTRING,0,LParam(PWideChar('" + color + "')));";
     }
     if (colors.selected >= 0) {
-      after += "\r\n  SendMessage(" + name_ + ",CB_SETCURSEL," + std::to_string(colors.selected) +
+      after += "\r\n  SendMessageW(" + name_ + ",CB_SETCURSEL," + std::to_string(colors.selected) +
                ",0);";
     }
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a colour box",
-                 .call = ":= CreateWindow('combobox','', ",
+                 .call = ":= CreateWindowExW(0, 'combobox','', ",
                  .styles = "WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or CBS_DROPDOWNLIST",
                  .box = DroppedBox(control),
                  .after = after,
@@ -238,13 +239,13 @@ std::string ComboExImageItems(FormWriter& writer, const std::string& name,
          .selected = [&items](size_t i) { return ItemImage(items[i].selected_image); },
          .state = {}});
   }
-  writer.DeclareOnce("ComboItem: TComboBoxExItem;");
+  writer.DeclareOnce("ComboItem: TComboBoxExItemW;");
   std::string text = "\r\n  ComboItem.mask := CBEIF_TEXT or CBEIF_IMAGE or CBEIF_SELECTEDIMAGE;";
   for (size_t i = 0; i < items.size(); ++i) {
-    text += "\r\n  ComboItem.iItem := " + std::to_string(i) + "; ComboItem.pszText := PChar(" +
+    text += "\r\n  ComboItem.iItem := " + std::to_string(i) + "; ComboItem.pszText := PWideChar(" +
             items[i].caption + "); ComboItem.iImage := " + ItemImage(items[i].image) +
             "; ComboItem.iSelectedImage := " + ItemImage(items[i].selected_image) +
-            ";\r\n  SendMessage(" + name + ",CBEM_INSERTITEM,0,LParam(@ComboItem));";
+            ";\r\n  SendMessageW(" + name + ",CBEM_INSERTITEMW,0,LParam(@ComboItem));";
   }
   return text;
 }
@@ -270,17 +271,17 @@ class ComboBoxExWriter final : public NamedAtOpen {
     const std::string& text = control.Value("Text");
     const std::string& style = control.Value("Style");
     if (!index.empty() && TextToInt(index) >= 0) {
-      after += "\r\n  SendMessage(" + name_ + ",CB_SETCURSEL," + index + ",0);";
+      after += "\r\n  SendMessageW(" + name_ + ",CB_SETCURSEL," + index + ",0);";
     } else if (!text.empty() && style != "csExDropDownList") {
       // The edit part shows the text; the window name does not reach it.
-      after += "\r\n  SendMessage(" + name_ + ",WM_SETTEXT,0,LParam(PChar(" + text + ")));";
+      after += "\r\n  SendMessageW(" + name_ + ",WM_SETTEXT,0,LParam(PWideChar(" + text + ")));";
     }
     if (!images.empty()) InitCommonClasses(writer, "ICC_USEREX_CLASSES");
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create an extended combo box",
-                 .call = images.empty() ? ":= CreateWindow('combobox','', "
-                                        : ":= CreateWindow('ComboBoxEx32','', ",
+                 .call = images.empty() ? ":= CreateWindowExW(0, 'combobox','', "
+                                        : ":= CreateWindowExW(0, 'ComboBoxEx32','', ",
                  .styles = std::string("WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL") +
                            StyleForValue(kComboStyles, style),
                  .box = DroppedBox(control),

@@ -39,7 +39,7 @@ std::string AddStrings(FormWriter& writer, const std::string& name, const std::s
   }
   std::string text;
   for (size_t i = 0; i < entries.size(); ++i) {
-    text.append("\r\n  SendMessage(").append(name).append(message).append("LParam(PChar(");
+    text.append("\r\n  SendMessageW(").append(name).append(message).append("LParam(PWideChar(");
     text.append(entries[i]).append(")) );");
   }
   return text;
@@ -63,7 +63,7 @@ std::string SetMemoLines(FormWriter& writer, const std::string& name, const Text
     return SetLinesText(output, name,
                         DeclareEntryArrays(output, name, lines.size(), EntriesOf(lines)));
   }
-  std::string text = "\r\n  SendMessage(" + name + ",WM_SETTEXT, 0, lParam(pChar(";
+  std::string text = "\r\n  SendMessageW(" + name + ",WM_SETTEXT, 0, lParam(PWideChar(";
   if (lines.empty()) text += "''";
   for (size_t i = 0; i < lines.size(); ++i) text.append(i == 0 ? "" : "+#13#10+").append(lines[i]);
   return text + ")));";
@@ -89,7 +89,7 @@ class ListBoxWriter final : public ControlWriter {
         writer, control,
         {.name = name,
          .banner = "Create a listbox",
-         .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'listbox', 'listbox' ,",
+         .call = ":= CreateWindowExW(" + EditBorderOf(control).ex_style + ", 'listbox', 'listbox' ,",
          .styles = ListBoxStyles(control),
          .box = box,
          .after = "\r\n  { add items to listbox }" +
@@ -112,19 +112,20 @@ class ComboBoxWriter final : public ControlWriter {
       // The first item is shown selected, whatever the form's Text says.
       after = "\r\n  { add items to combobox }" +
               AddStrings(writer, name, ",CB_ADDSTRING , 0 ,", "CB_ADDSTRING", items) +
-              "\r\n  { select current item }\r\n  SendMessage(" + name +
-              ",CB_SELECTSTRING,0,LParam(PChar(" + std::string(items[0]) + ")) );";
+              "\r\n  { select current item }\r\n  SendMessageW(" + name +
+              ",CB_SELECTSTRING,0,LParam(PWideChar(" + std::string(items[0]) + ")) );";
     }
     box.height = ComboBoxHeight(control, items);
-    WriteWindow(writer, control,
-                {.name = name,
-                 .banner = "Create a combobox",
-                 .call = ":= CreateWindow('combobox'," + QuotedOrEmpty(control.Value("Text")) + ",",
-                 .styles = "WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP",
-                 .box = box,
-                 .after = after,
-                 .takes_focus = true,
-                 .reads_font = true});
+    WriteWindow(
+        writer, control,
+        {.name = name,
+         .banner = "Create a combobox",
+         .call = ":= CreateWindowExW(0, 'combobox'," + QuotedOrEmpty(control.Value("Text")) + ",",
+         .styles = "WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP",
+         .box = box,
+         .after = after,
+         .takes_focus = true,
+         .reads_font = true});
   }
 };
 
@@ -148,7 +149,7 @@ class MemoWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a memo",
-                 .call = ":= CreateWindowEx(" + EditBorderOf(control).ex_style + ", 'Edit','', ",
+                 .call = ":= CreateWindowExW(" + EditBorderOf(control).ex_style + ", 'Edit','', ",
                  .styles = MemoStyles(control, name),
                  .box = box,
                  .after = "\r\n  { add lines  to memo }" +

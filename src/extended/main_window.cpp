@@ -245,7 +245,7 @@ void WriteMainWindow(FormWriter& writer, const MainWindowValues& form) {
   bool size_known = false;
   std::string text = "\r\n  ReadScreenDpi;" + SizeLines(form, styles, &size_known);
   text += PlaceLines(form, size_known);
-  text += "\r\n  hWindow := CreateWindowEx(" + styles.ex_styles + ", 'MyWindowClass'," +
+  text += "\r\n  hWindow := CreateWindowExW(" + styles.ex_styles + ", 'MyWindowClass'," +
           (form.Caption.empty() ? "''" : form.Caption) + ",\r\n            " + styles.styles +
           " or WS_VISIBLE,\r\n            WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);\r\n";
   writer.AddText("bodymidle", text);

@@ -160,11 +160,11 @@ void MenuBar::AppendItem(FormWriter& writer, const FormObject& object, const std
   const std::string name = has_items || item.Clicks ? writer.TakeName(object) : "";
   if (has_items) {
     text.declarations += "\r\n    " + name + ": HMENU;";
-    text.creation +=
-        Line(name + " := CreatePopupMenu;") + Line("AppendMenu(" + menu + ", " + Flags(item, true) +
-                                                   ", " + name + ", " + ItemText(item) + ");");
+    text.creation += Line(name + " := CreatePopupMenu;") +
+                     Line("AppendMenuW(" + menu + ", " + Flags(item, true) + ", " + name + ", " +
+                          ItemText(item) + ");");
   } else if (item.Caption == kSeparatorCaption) {
-    text.creation += Line("AppendMenu(" + menu + ", MF_SEPARATOR, 0, nil);");
+    text.creation += Line("AppendMenuW(" + menu + ", MF_SEPARATOR, 0, nil);");
     return;
   } else {
     AppendCommand(item, ClickName(object, name), menu, text);
@@ -187,11 +187,11 @@ void MenuBar::AppendCommand(const MenuItemValues& item, const std::string& click
                             const std::string& menu, MenuText& text) {
   const std::string id = std::to_string(popup_ ? kFirstPopupCommandId + next_popup_id_++
                                                : kFirstCommandId + next_id_++);
-  text.creation += Line("AppendMenu(" + menu + ", " + Flags(item, false) + ", " + id + ", " +
+  text.creation += Line("AppendMenuW(" + menu + ", " + Flags(item, false) + ", " + id + ", " +
                         ItemText(item) + ");");
   if (item.Clicks) {
     text.commands += "\r\n      if (lParam = 0) and (wParam = " + id +
-                     ") then MessageBox(hWindow,'" + click + "','Check',MB_OK);";
+                     ") then MessageBoxW(hWindow,'" + click + "','Check',MB_OK);";
   }
 }
 

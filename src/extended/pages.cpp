@@ -47,7 +47,7 @@ class PageControlWriter final : public ControlWriter {
     has_images_ = !images.empty();
     WriteWindow(writer, control,
                 TabWindowOf(name_, box_, look_,
-                            has_images_ ? "\r\n  SendMessage(" + name_ +
+                            has_images_ ? "\r\n  SendMessageW(" + name_ +
                                               ",TCM_SETIMAGELIST,0,LParam(" + images + "));"
                                         : ""));
     // The main window paints its pages: their hole follows its size.

@@ -115,7 +115,7 @@ std::string CaptionText(FormWriter& writer, const Control& control, const PanelV
   const std::string color = ColorExpressionOr(control.font.color, "clBtnText");
   return text + Line("SetBkMode(PaintDC,TRANSPARENT);") +
          Line("SetTextColor(PaintDC," + color + ");") +
-         Line("DrawText(PaintDC,PChar(" + panel.Caption +
+         Line("DrawTextW(PaintDC,PWideChar(" + panel.Caption +
               "),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or " + CaptionAlignment(panel.Alignment) +
               ");");
 }

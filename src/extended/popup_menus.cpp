@@ -41,9 +41,9 @@ constexpr char kPassContextMenuProcedure[] =
     " Integer; stdcall;"
     "\r\nbegin"
     "\r\n  if Message = WM_CONTEXTMENU then"
-    "\r\n    Result := SendMessage(GetParent(EditHandle), WM_CONTEXTMENU, wParam, lParam)"
+    "\r\n    Result := SendMessageW(GetParent(EditHandle), WM_CONTEXTMENU, wParam, lParam)"
     "\r\n  else"
-    "\r\n    Result := CallWindowProc(WNDPROC(GetWindowLong(EditHandle, GWL_USERDATA)),"
+    "\r\n    Result := CallWindowProcW(WNDPROC(GetWindowLongW(EditHandle, GWL_USERDATA)),"
     "\r\n      EditHandle, Message, wParam, lParam);"
     "\r\nend;\r\n";
 
@@ -72,8 +72,9 @@ void PopupMenus::OpenOn(FormWriter& writer, const FormObject& object, const std:
   const std::string variable = VariableOf(writer, *menu);
   if (own_menu) {
     writer.AddTextOnce("procedures", kPassContextMenuProcedure);
-    writer.AddText("bodymidle", "\r\n  SetWindowLong(" + window + ", GWL_USERDATA, SetWindowLong(" +
-                                    window + ", GWL_WNDPROC, LongInt(@PassContextMenu)));");
+    writer.AddText("bodymidle", "\r\n  SetWindowLongW(" + window +
+                                    ", GWL_USERDATA, SetWindowLongW(" + window +
+                                    ", GWL_WNDPROC, LongInt(@PassContextMenu)));");
   }
   const std::string line =
       "\r\n      if HWND(wParam) = " + window + " then " + Opens(variable, window);
@@ -109,7 +110,7 @@ void PopupMenus::Finish(FormWriter& writer) {
         painted_lines_ + "\r\n      end;";
   }
   writer.branches().Add("WM_CONTEXTMENU", lines + form_line_,
-                        "\r\n      Result := DefWindowProc(hWindow, Message, wParam, lParam);");
+                        "\r\n      Result := DefWindowProcW(hWindow, Message, wParam, lParam);");
 }
 
 }  // namespace vornic

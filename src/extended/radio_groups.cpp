@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "controls/control_steps.h"
-#include "extended/control_values.h"
-#include "extended/list_data.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
+#include "extended/list_data.h"
 #include "extended/list_entries.h"
 #include "extended/list_output.h"
 #include "extended/named_at_open.h"
@@ -78,7 +78,7 @@ std::string ItemsText(FormWriter& writer, const Control& group, const std::strin
   } else if (count > 0) {
     const ItemGrid grid = GridOf(group, count);
     for (int64_t i = 0; i < count; ++i) {
-      text += "\r\n  CreateWindow('Button'," + std::string(items[static_cast<size_t>(i)]) +
+      text += "\r\n  CreateWindowExW(0, 'Button'," + std::string(items[static_cast<size_t>(i)]) +
               ", WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON" + StyleIf(i == 0, "WS_GROUP") +
               StyleIf(i == tab_item, "WS_TABSTOP") + ",\r\n    " +
               IntegerText((i / grid.per_column) * grid.width + 8) + "," +
@@ -88,7 +88,7 @@ std::string ItemsText(FormWriter& writer, const Control& group, const std::strin
     }
   }
   if (checked >= 0 && checked < count) {
-    text += "\r\n  SendMessage(" + ItemWindow(name, static_cast<size_t>(checked) + 1) +
+    text += "\r\n  SendMessageW(" + ItemWindow(name, static_cast<size_t>(checked) + 1) +
             ",BM_SETCHECK,1,0);";
   }
   return text;
@@ -104,7 +104,7 @@ class RadioGroupWriter final : public NamedAtOpen {
                  .banner = "Create a radio group",
                  // The box is its items' parent: they form a group of their own,
                  // and hide with it; the dialog keys reach into it.
-                 .call = ":= CreateWindowEx(WS_EX_CONTROLPARENT, 'Button'," +
+                 .call = ":= CreateWindowExW(WS_EX_CONTROLPARENT, 'Button'," +
                          QuotedOrEmpty(control.Value("Caption")) + ", ",
                  .styles = "WS_VISIBLE or WS_CHILD or BS_GROUPBOX",
                  .box = StoredBox(control),

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "extended/control_values.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
 #include "extended/message_branches.h"
 #include "extended/window_creation.h"
@@ -79,7 +79,7 @@ class ScrollBarWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a scroll bar",
-                 .call = ":= CreateWindow('ScrollBar','', ",
+                 .call = ":= CreateWindowExW(0, 'ScrollBar','', ",
                  .styles = std::string("WS_VISIBLE or WS_CHILD or WS_TABSTOP or ") +
                            (vertical ? "SBS_VERT" : "SBS_HORZ"),
                  .box = box,

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/control_values.h"
-#include "extended/glyph_drawing.h"
 #include "controls/window_control.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
 #include "extended/glyph_buttons.h"
+#include "extended/glyph_drawing.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 #include "output/program_text.h"
@@ -27,15 +27,15 @@ constexpr int kGlyphSkip = 8;
 // changes), and every button of the same parent in its group comes up.
 std::string GroupClickText(const Control& control, const std::string& name) {
   const std::string down = control.Value("AllowAllUp") == "True"
-                               ? "1 - SendMessage(" + name + ",BM_GETCHECK,0,0)"
+                               ? "1 - SendMessageW(" + name + ",BM_GETCHECK,0,0)"
                                : std::string("1");
   return "\r\n      if HWND(lParam) = " + name + " then begin" +
          "\r\n        SpeedDown := " + down + ";" + "\r\n        SpeedSibling := GetWindow(" +
          name + ",GW_HWNDFIRST);" + "\r\n        while SpeedSibling <> 0 do begin" +
          "\r\n          if GetProp(SpeedSibling,'SpeedGroup') = " + control.Value("GroupIndex") +
-         " then SendMessage(SpeedSibling,BM_SETCHECK,0,0);" +
+         " then SendMessageW(SpeedSibling,BM_SETCHECK,0,0);" +
          "\r\n          SpeedSibling := GetWindow(SpeedSibling,GW_HWNDNEXT);" + "\r\n        end;" +
-         "\r\n        SendMessage(" + name + ",BM_SETCHECK,SpeedDown,0);" + "\r\n      end;";
+         "\r\n        SendMessageW(" + name + ",BM_SETCHECK,SpeedDown,0);" + "\r\n      end;";
 }
 
 // The group travels with the window, so that a click finds the others.
@@ -48,7 +48,7 @@ void AddGroup(FormWriter& writer, const Control& control, WindowControl& window)
   writer.AddText("windowprocdestroymidle", "\r\n      RemoveProp(" + name + ",'SpeedGroup');");
   window.after += "\r\n  SetProp(" + name + ",'SpeedGroup'," + control.Value("GroupIndex") + ");";
   if (control.Value("Down") == "True") {
-    window.after += "\r\n  SendMessage(" + name + ",BM_SETCHECK,1,0);";
+    window.after += "\r\n  SendMessageW(" + name + ",BM_SETCHECK,1,0);";
   }
 }
 
@@ -70,7 +70,8 @@ void AddLoneGlyph(FormWriter& writer, const Control& control, const std::string&
                                               " := LoadBitmap(Inst,PChar('BMP_" + name + "'));");
   writer.AddText("windowprocdestroymidle", "\r\n      DeleteObject(h" + name + ");");
   window.styles += " or BS_BITMAP";
-  window.after += "\r\n  SendMessage(" + name + ",BM_SETIMAGE,IMAGE_BITMAP,LParam(h" + name + "));";
+  window.after +=
+      "\r\n  SendMessageW(" + name + ",BM_SETIMAGE,IMAGE_BITMAP,LParam(h" + name + "));";
 }
 
 // The glyph of a speed button. Outside a group the program draws the button
@@ -99,7 +100,7 @@ class SpeedButtonWriter final : public ControlWriter {
     WindowControl window{
         .name = name,
         .banner = "Create a speed button",
-        .call = ":= CreateWindow('Button'," + QuotedOrEmpty(control.Value("Caption")) + ", ",
+        .call = ":= CreateWindowExW(0, 'Button'," + QuotedOrEmpty(control.Value("Caption")) + ", ",
         .styles = std::string("WS_VISIBLE or WS_CHILD or ") +
                   (grouped ? "BS_CHECKBOX or BS_PUSHLIKE" : "BS_PUSHBUTTON") +
                   StyleIf(control.Value("Flat") == "True", "BS_FLAT"),

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "extended/control_values.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
@@ -55,13 +55,13 @@ Counting SpinEditCounting(const Control& spin) {
 
 // The lines that give the up-down `window` its range, position and step.
 std::string CountingText(FormWriter& writer, const std::string& window, const Counting& counting) {
-  std::string text = "\r\n  SendMessage(" + window + ",UDM_SETRANGE32," + counting.Min + "," +
-                     counting.Max + ");" + "\r\n  SendMessage(" + window + ",UDM_SETPOS32,0," +
+  std::string text = "\r\n  SendMessageW(" + window + ",UDM_SETRANGE32," + counting.Min + "," +
+                     counting.Max + ");" + "\r\n  SendMessageW(" + window + ",UDM_SETPOS32,0," +
                      counting.Position + ");";
   if (!counting.Increment.empty()) {
     writer.DeclareOnce("UpDownAccel: TUDAccel;");
     text += "\r\n  UpDownAccel.nSec := 0;\r\n  UpDownAccel.nInc := " + counting.Increment + ";" +
-            "\r\n  SendMessage(" + window + ",UDM_SETACCEL,1,LParam(@UpDownAccel));";
+            "\r\n  SendMessageW(" + window + ",UDM_SETACCEL,1,LParam(@UpDownAccel));";
   }
   return text;
 }
@@ -93,7 +93,7 @@ void AddBuddy(FormWriter& writer, const std::string& updown, const std::string& 
     if (windows.empty()) return;
     const std::string& buddy = written_before > 0 ? windows[written_before - 1] : windows[0];
     // The section ends each text with a line break of its own.
-    finish.AddText("bodymidleend", "  SendMessage(" + updown + ",UDM_SETBUDDY," + buddy + ",0);");
+    finish.AddText("bodymidleend", "  SendMessageW(" + updown + ",UDM_SETBUDDY," + buddy + ",0);");
   });
 }
 
@@ -108,7 +108,7 @@ class UpDownWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create an up-down",
-                 .call = ":= CreateWindow('msctls_updown32','', ",
+                 .call = ":= CreateWindowExW(0, 'msctls_updown32','', ",
                  .styles = UpDownStyles(control),
                  .box = box,
                  .after = SizeText(name, box) + CountingText(writer, name, UpDownCounting(control)),
@@ -125,12 +125,13 @@ std::string ArrowsText(FormWriter& writer, const std::string& name, const Counti
   const std::string arrows = "GetWindow(" + name + ",GW_CHILD)";
   const std::string width = std::to_string(kSpinWidth);
   writer.DeclareOnce("SpinRect: TRect;");
-  return "\r\n  SendMessage(" + name + ",EM_SETMARGINS,EC_RIGHTMARGIN,MakeLong(0," + width + "));" +
-         "\r\n  GetClientRect(" + name + ",SpinRect);" +
-         "\r\n  CreateWindow('msctls_updown32','', WS_VISIBLE or WS_CHILD or UDS_SETBUDDYINT or "
+  return "\r\n  SendMessageW(" + name + ",EM_SETMARGINS,EC_RIGHTMARGIN,MakeLong(0," + width +
+         "));" + "\r\n  GetClientRect(" + name + ",SpinRect);" +
+         "\r\n  CreateWindowExW(0, 'msctls_updown32','', WS_VISIBLE or WS_CHILD or UDS_SETBUDDYINT "
+         "or "
          "UDS_ARROWKEYS or UDS_NOTHOUSANDS,\r\n    SpinRect.Right - " +
          width + ",0," + width + ",SpinRect.Bottom, " + name + ", 0, Inst, nil);" +
-         "\r\n  SendMessage(" + arrows + ",UDM_SETBUDDY," + name + ",0);" +
+         "\r\n  SendMessageW(" + arrows + ",UDM_SETBUDDY," + name + ",0);" +
          CountingText(writer, arrows, counting);
 }
 
@@ -144,7 +145,7 @@ class SpinEditWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name,
                  .banner = "Create a spin edit",
-                 .call = ":= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','" +
+                 .call = ":= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','" +
                          IntegerText(IntegerOr(counting.Position, 0)) + "', ",
                  // The arrows are a child of the edit, which must not paint
                  // over them.

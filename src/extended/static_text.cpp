@@ -4,9 +4,9 @@
 #include <string>
 
 #include "controls/control_steps.h"
-#include "extended/value_styles.h"
 #include "extended/control.h"
 #include "extended/form_writer.h"
+#include "extended/value_styles.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
 
@@ -29,7 +29,7 @@ class StaticTextWriter final : public ControlWriter {
         writer, control,
         {.name = writer.TakeName(control),
          .banner = "Create a static text",
-         .call = ":= CreateWindow('Static'," + QuotedOrEmpty(control.Value("Caption")) + ", ",
+         .call = ":= CreateWindowExW(0, 'Static'," + QuotedOrEmpty(control.Value("Caption")) + ", ",
          .styles = std::string("WS_VISIBLE or WS_CHILD or ") +
                    StyleForValue(kAlignments, control.Value("Alignment")) +
                    StyleForValue(kBorders, control.Value("BorderStyle")),

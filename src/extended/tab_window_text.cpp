@@ -72,7 +72,7 @@ WindowControl TabWindowOf(const std::string& name, const Box& box, const TabWind
                           std::string after) {
   return {.name = name,
           .banner = "Create a tab control",
-          .call = ":= CreateWindow('SysTabControl32','',",
+          .call = ":= CreateWindowExW(0, 'SysTabControl32','',",
           .styles = StylesOf(look),
           .box = box,
           .after = ItemSizeLine(name, look) + after,
@@ -83,14 +83,15 @@ WindowControl TabWindowOf(const std::string& name, const Box& box, const TabWind
 
 std::string InsertTabLines(TSDPR& program, const std::string& name, int index,
                            const std::string& caption, int image) {
-  Declare(program, "TabItem: TC_ITEM;");
+  Declare(program, "TabItem: TC_ITEMW;");
   if (image < 0) {
-    return "\r\n  TabItem.mask := TCIF_TEXT;\r\n  TabItem.pszText := PChar(" + caption +
-           ");\r\n  TabCtrl_InsertItem(" + name + ", " + std::to_string(index) + ", TabItem);";
+    return "\r\n  TabItem.mask := TCIF_TEXT;\r\n  TabItem.pszText := PWideChar(" + caption +
+           ");\r\n  SendMessageW(" + name + ", TCM_INSERTITEMW, " + std::to_string(index) +
+           ", LParam(@TabItem));";
   }
-  return "\r\n  TabItem.mask := TCIF_TEXT or TCIF_IMAGE;\r\n  TabItem.pszText := PChar(" + caption +
-         ");\r\n  TabItem.iImage := " + std::to_string(image) + ";\r\n  TabCtrl_InsertItem(" +
-         name + ", " + std::to_string(index) + ", TabItem);";
+  return "\r\n  TabItem.mask := TCIF_TEXT or TCIF_IMAGE;\r\n  TabItem.pszText := PWideChar(" +
+         caption + ");\r\n  TabItem.iImage := " + std::to_string(image) + ";\r\n  SendMessageW(" +
+         name + ", TCM_INSERTITEMW, " + std::to_string(index) + ", LParam(@TabItem));";
 }
 
 std::string FinishTabsLines(TSDPR& program, const std::string& name, const std::string& width,

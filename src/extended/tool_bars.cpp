@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "extended/control_values.h"
 #include "extended/control.h"
+#include "extended/control_values.h"
 #include "extended/form_writer.h"
 #include "extended/window_creation.h"
 #include "extended/writers.h"
@@ -92,12 +92,12 @@ struct BarImages {
 
 // Sizes and image lists must reach the bar before its first button does.
 std::string BarSetupText(const Control& bar, const std::string& name, const BarImages& images) {
-  std::string text = "\r\n  SendMessage(" + name + ",TB_BUTTONSTRUCTSIZE,SizeOf(TTBButton),0);" +
-                     "\r\n  SendMessage(" + name + ",TB_SETBUTTONSIZE,0,MakeLong(" +
+  std::string text = "\r\n  SendMessageW(" + name + ",TB_BUTTONSTRUCTSIZE,SizeOf(TTBButton),0);" +
+                     "\r\n  SendMessageW(" + name + ",TB_SETBUTTONSIZE,0,MakeLong(" +
                      IntegerText(IntegerOr(bar.Value("ButtonWidth"), 23)) + "," +
                      IntegerText(IntegerOr(bar.Value("ButtonHeight"), 22)) + "));";
   if (const std::string& indent = bar.Value("Indent"); !indent.empty()) {
-    text += "\r\n  SendMessage(" + name + ",TB_SETINDENT," + indent + ",0);";
+    text += "\r\n  SendMessageW(" + name + ",TB_SETINDENT," + indent + ",0);";
   }
   const std::pair<const std::string*, const char*> lists[] = {
       {&images.normal, "TB_SETIMAGELIST"},
@@ -105,7 +105,7 @@ std::string BarSetupText(const Control& bar, const std::string& name, const BarI
       {&images.disabled, "TB_SETDISABLEDIMAGELIST"}};
   for (const auto& [list, message] : lists) {
     if (!list->empty()) {
-      text += "\r\n  SendMessage(" + name + "," + message + ",0,LParam(" + *list + "));";
+      text += "\r\n  SendMessageW(" + name + "," + message + ",0,LParam(" + *list + "));";
     }
   }
   return text;
@@ -127,7 +127,7 @@ class ToolBarWriter final : public ControlWriter {
     WriteWindow(writer, control,
                 {.name = name_,
                  .banner = "Create a tool bar",
-                 .call = ":= CreateWindow('ToolbarWindow32','', ",
+                 .call = ":= CreateWindowExW(0, 'ToolbarWindow32','', ",
                  .styles = BarStyles(control),
                  .box = box,
                  .after = BarSetupText(control, name_, images),
@@ -156,19 +156,19 @@ class ToolBarWriter final : public ControlWriter {
   // One button, with the command `id` its clicks carry.
   std::string ButtonText(const ToolButton& button, size_t id) const {
     const bool caption = !button.IsSeparator() && show_captions_ && !button.caption.empty();
-    const std::string text = caption ? "INT_PTR(PChar(" + button.caption + "))" : "0";
+    const std::string text = caption ? "INT_PTR(PWideChar(" + button.caption + "))" : "0";
     return "\r\n  ToolBarButton.iBitmap := " + button.Image(has_images_) + ";" +
            "\r\n  ToolBarButton.idCommand := " + std::to_string(id) + ";" +
            "\r\n  ToolBarButton.fsState := " + button.State() + ";" +
            "\r\n  ToolBarButton.fsStyle := " + button.Style() + ";" +
-           "\r\n  ToolBarButton.iString := " + text + ";" + "\r\n  SendMessage(" + name_ +
-           ",TB_ADDBUTTONS,1,LParam(@ToolBarButton));";
+           "\r\n  ToolBarButton.iString := " + text + ";" + "\r\n  SendMessageW(" + name_ +
+           ",TB_ADDBUTTONSW,1,LParam(@ToolBarButton));";
   }
 
   // A click on a button comes from the bar with the button's command.
   std::string ClickText(const ToolButton& button, size_t id) const {
     return "\r\n      if (HWND(lParam) = " + name_ +
-           ") and (LoWord(wParam) = " + std::to_string(id) + ") then MessageBox(hWindow,'" +
+           ") and (LoWord(wParam) = " + std::to_string(id) + ") then MessageBoxW(hWindow,'" +
            button.click + "','Check',MB_OK);";
   }
 

@@ -123,26 +123,4 @@ std::u16string FormStringChars(std::string_view value) {
   return text;
 }
 
-std::string WideLiteral(std::u16string_view text) {
-  if (text.empty()) return "''";
-  std::string literal;
-  bool quoted = false;
-  for (const char16_t c : text) {
-    const bool plain = c >= 0x20 && c < 0x7F;
-    if (plain != quoted) {
-      literal += '\'';
-      quoted = plain;
-    }
-    if (c == u'\'') {
-      literal += "''";
-    } else if (plain) {
-      literal += static_cast<char>(c);
-    } else {
-      literal += "#" + std::to_string(static_cast<unsigned>(c));
-    }
-  }
-  if (quoted) literal += '\'';
-  return literal;
-}
-
 }  // namespace vornic

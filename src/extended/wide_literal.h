@@ -1,9 +1,11 @@
-// Texts written into the program as wide literals, and the characters of a
-// string value as form text writes it ('Save'#13'it'#$4E2D).
+// The characters of a string value as form text writes it
+// ('Save'#13'it'#$4E2D); form/text_value.h writes them back as a literal.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "form/text_value.h"
 
 namespace vornic {
 
@@ -16,10 +18,5 @@ std::u16string TextChars(std::string_view bytes);
 /// character code, joined directly or by "+" across lines. Whatever else the
 /// value holds is skipped.
 std::u16string FormStringChars(std::string_view value);
-
-/// A Pascal literal of `text` for a wide-text call: printable ASCII in
-/// quotes, every other character as "#" and its decimal code (#13, #20013);
-/// "''" for the empty text.
-std::string WideLiteral(std::u16string_view text);
 
 }  // namespace vornic

@@ -67,7 +67,7 @@ constexpr ColoredClass kColoredClasses[] = {
 
 constexpr char kColorBranch[] = "WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN";
 constexpr char kOtherControls[] =
-    "\r\n      Result := DefWindowProc(hWindow, Message, wParam, lParam);";
+    "\r\n      Result := DefWindowProcW(hWindow, Message, wParam, lParam);";
 
 const ColoredClass* FindColoredClass(const std::string& class_name) {
   const std::string upper = UpperText(class_name);
@@ -159,6 +159,7 @@ void WriteWindow(FormWriter& writer, const Control& control, WindowControl windo
     }
     writer.layout().SetWindow(control.object, window.name);
   }
+  window.wide = true;
   WriteWindowControl(writer.program(), window);
   writer.RememberWindow(window.name);
   writer.input_controls().AddWindow(control, window);

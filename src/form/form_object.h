@@ -102,6 +102,7 @@ struct FormTree {
   // What putting the form together from its files found amiss (an ancestor
   // or frame not found), in the order it was found.
   std::vector<FormWarning> warnings;
+  bool byte_order_mark = false;      // the form text began with UTF-8's
 };
 
 /// Calls `visit` for `object` and every object inside it, each before what

@@ -16,6 +16,8 @@ namespace {
 
 using Shape = FormProperty::Shape;
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 ObjectKind KindOf(const std::string& word) {
   if (word == "inherited") return ObjectKind::kInherited;
   if (word == "inline") return ObjectKind::kInline;
@@ -61,7 +63,14 @@ FormReader::FormReader(const std::string& text_name, const ReadingRules& rules)
 }
 
 void FormReader::Add(std::string_view bytes) {
-  if (!done()) lines_.Add(bytes);
+  if (done()) return;
+  // The lines lose the byte order mark; the texts' decoding asks for it.
+  if (head_.size() < kByteOrderMark.size()) {
+    head_.append(bytes.substr(0, kByteOrderMark.size() - head_.size()));
+    tree_.byte_order_mark =
+        head_ == kByteOrderMark.substr(0, head_.size()) && head_.size() == kByteOrderMark.size();
+  }
+  lines_.Add(bytes);
 }
 
 void FormReader::Finish() { lines_.Finish(); }

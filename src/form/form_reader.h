@@ -96,6 +96,7 @@ class FormReader : public FormTextSink, private FormTextLines::Receiver {
   FormTree tree_;
   std::vector<OpenObjectEntry> open_;  // levels rise strictly from first to last
   bool done_ = false;                  // the root object's end line has been read
+  std::string head_;                   // the first bytes of the text, for its byte order mark
 };
 
 }  // namespace vornic

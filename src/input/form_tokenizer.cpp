@@ -237,12 +237,18 @@ void FormTokenizer::ScanString() {
         AppendCode(static_cast<unsigned char>(c), false);
       }
     } else if (c == '#') {
-      const size_t digits = ++pos_;
+      // Decimal digits, or "$" and hexadecimal ones.
+      const bool hex = buffer_[++pos_] == '$';
+      if (hex) ++pos_;
+      const size_t digits = pos_;
       uint32_t code = 0;
       bool above_byte = false;
-      while (IsDigit(static_cast<unsigned char>(buffer_[pos_]))) {
+      while (hex ? kHexValue[static_cast<unsigned char>(buffer_[pos_])] >= 0
+                 : IsDigit(static_cast<unsigned char>(buffer_[pos_]))) {
         // Only the low 16 bits are kept, but any code above 255 makes it wide.
-        code = (code * 10 + static_cast<uint32_t>(buffer_[pos_] - '0')) & 0xFFFF;
+        const uint32_t digit =
+            static_cast<uint32_t>(kHexValue[static_cast<unsigned char>(buffer_[pos_])]);
+        code = (code * (hex ? 16 : 10) + digit) & 0xFFFF;
         if (code > 255) above_byte = true;
         ++pos_;
       }

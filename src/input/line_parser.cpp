@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "lib/character_code.h"
 #include "lib/errors.h"
 #include "lib/text.h"
 
@@ -44,14 +45,13 @@ size_t QuotedRunEnd(const std::string& line, size_t p) {
 }
 
 // A string expression as form text writes it: quoted runs and #codes with no
-// blank between them, such as 'a'#13#10'b'.
+// blank between them, such as 'a'#13#10'b' or #$4E2D'x'.
 size_t StringExpressionEnd(const std::string& line, size_t p) {
   while (StartsStringExpression(line, p)) {
     if (line[p] == kQuote) {
       p = QuotedRunEnd(line, p);
     } else {
-      ++p;
-      while (p < line.size() && line[p] >= '0' && line[p] <= '9') ++p;
+      p = ReadCharacterCode(line, p).end;
     }
   }
   return p;

@@ -69,4 +69,21 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
   return out;
 }
 
+bool IsUtf8(std::string_view bytes) {
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const LeadInfo info = InfoOf(static_cast<uint8_t>(bytes[i++]));
+    if (info.trail_count < 0 || bytes.size() - i < static_cast<size_t>(info.trail_count)) {
+      return false;
+    }
+    for (int taken = 0; taken < info.trail_count; ++taken, ++i) {
+      const uint8_t byte = static_cast<uint8_t>(bytes[i]);
+      if (byte < (taken == 0 ? info.low : 0x80) || byte > (taken == 0 ? info.high : 0xBF)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 }  // namespace vornic

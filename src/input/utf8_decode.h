@@ -11,4 +11,7 @@ namespace vornic {
 /// becomes one U+FFFD, so no input is lost silently or rejected.
 std::u16string Utf8ToUtf16(std::string_view bytes);
 
+/// True when `bytes` are well-formed UTF-8 through to the end.
+bool IsUtf8(std::string_view bytes);
+
 }  // namespace vornic

@@ -42,7 +42,9 @@ std::string TIFontBase::GetFontCreation(bool with_lines, std::string_view height
     const auto has = [style](std::string_view word) {
       return style.find(word) != std::string_view::npos;
     };
-    text.append("\r\n  hFont").append(std::to_string(i)).append(" := CreateFont(");
+    text.append("\r\n  hFont")
+        .append(std::to_string(i))
+        .append(wide_ ? " := CreateFontW(" : " := CreateFont(");
     if (height_function.empty()) {
       text.append(Fonts.At(i, 2));
     } else {
@@ -65,7 +67,9 @@ std::string TIFontBase::GetFontAssignments() const {
     const std::string_view control = Controls.At(j, 0);
     if (control == kPaintedFont) continue;
     const std::string font = std::to_string(ControlFonts[static_cast<size_t>(j) - 1]);
-    lines.append("\r\n  if hFont").append(font).append(" <> 0 then SendMessage(");
+    lines.append("\r\n  if hFont")
+        .append(font)
+        .append(wide_ ? " <> 0 then SendMessageW(" : " <> 0 then SendMessage(");
     lines.append(control).append(",WM_SETFONT,hFont").append(font).append(",0);");
   }
   if (lines.empty()) return lines;

@@ -26,6 +26,10 @@ inline constexpr char kPaintedFont[] = "<-CT->";
 /// generated program creates one HFONT per distinct font.
 class TIFontBase {
  public:
+  /// `wide` fonts are created and assigned with the wide calls, so that a
+  /// face named in any script reaches the system whole.
+  explicit TIFontBase(bool wide = false) : wide_(wide) {}
+
   /// Records that `control` uses `font`; returns "hFont" + the font's row number.
   /// kPaintedFont as `control` marks a font used in paint code.
   std::string RegisterFont(const std::string& control, const TRFont& font);
@@ -47,6 +51,7 @@ class TIFontBase {
   std::vector<int> ControlFonts;  // the font row of each use
   // Font table: one row per distinct font, whose number is the font's.
   TextRows Fonts{4};  // charset, name, height, style
+  bool wide_;
 };
 
 }  // namespace vornic

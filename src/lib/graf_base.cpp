@@ -2,6 +2,7 @@
 // first use, and the texts that declare, create and delete them.
 #include "lib/graf_base.h"
 
+#include "lib/form_colors.h"
 #include "lib/translate.h"
 
 namespace vornic {
@@ -37,6 +38,13 @@ std::string TIGrafBase::GetGraphicsDeclarations(bool with_old_point) const {
   return text;
 }
 
+std::string TIGrafBase::Color(const std::string& value) const {
+  if (!form_colors_) return TranslateColor(value);
+  // What is no colour (clNone) keeps the black the table gives it.
+  const std::string expression = ColorExpression(value);
+  return expression.empty() ? TranslateColor(value) : expression;
+}
+
 std::string TIGrafBase::GetGraphicsCreation() const {
   std::string text;
   if (Pens.size() > 0) {
@@ -44,14 +52,14 @@ std::string TIGrafBase::GetGraphicsCreation() const {
     for (int i = 1; i <= Pens.size(); ++i) {
       text.append("\r\n      Pen").append(std::to_string(i)).append(" := CreatePen(");
       text.append(TranslatePenStyle(Pens.At(i, 0))).append(",").append(Pens.At(i, 1));
-      text.append(",").append(TranslateColor(Pens.At(i, 2))).append(");");
+      text.append(",").append(Color(std::string(Pens.At(i, 2)))).append(");");
     }
   }
   if (Brushes.size() > 0) {
     text += "\r\n      { Create Brushes }";
     for (int i = 1; i <= Brushes.size(); ++i) {
       text.append("\r\n      Brush").append(std::to_string(i)).append(" := ");
-      const std::string color = TranslateColor(Brushes.At(i, 1));
+      const std::string color = Color(std::string(Brushes.At(i, 1)));
       // Every style but a solid one is drawn hatched, a clear brush included.
       if (Brushes.At(i, 0) == "bsSolid") {
         text.append("CreateSolidBrush(").append(color).append(");");

@@ -11,6 +11,10 @@ namespace vornic {
 /// Registry of the GDI pens and brushes the WM_PAINT code draws with.
 class TIGrafBase {
  public:
+  /// With `form_colors` every colour is shown as the form gives it (numbers,
+  /// system colours; see ColorExpression), else through the exact table.
+  explicit TIGrafBase(bool form_colors = false) : form_colors_(form_colors) {}
+
   /// Returns "Pen" + the row number of the pen (style, width, colour).
   std::string RegisterPen(const std::string& style, const std::string& width,
                           const std::string& color);
@@ -27,6 +31,9 @@ class TIGrafBase {
   // A pen's or brush's number is its row's.
   TextRows Pens{3};     // style, width, colour
   TextRows Brushes{2};  // style, colour
+  bool form_colors_;
+
+  std::string Color(const std::string& value) const;
 };
 
 }  // namespace vornic

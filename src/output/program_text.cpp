@@ -83,14 +83,14 @@ size_t SectionIndex(const std::string& name) {
 
 }  // namespace
 
-TSDPR::TSDPR(const std::string& program_name) {
+TSDPR::TSDPR(const std::string& program_name, bool wide) {
   static_assert(kUnknown == kSectionCount);
   std::array<std::string, kSectionCount> frame;
   frame[kProgram] = "Program " + program_name + " ;\r\n";
   frame[kUses] = "Uses Windows, Messages, CommCtrl;\r\n";
-  frame[kVar] =
-      "Var WinClass: TWndClassA;\r\n    Inst: HINST;\r\n    hWindow: HWND;\r\n    TheMessage: "
-      "TMsg;";
+  frame[kVar] = std::string("Var WinClass: ") + (wide ? "TWndClassW" : "TWndClassA") +
+                ";\r\n    Inst: HINST;\r\n    hWindow: HWND;\r\n    TheMessage: "
+                "TMsg;";
   frame[kWindowProcBegin] =
       "\r\n{ Custom WindowProc function }\r\n"
       "function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;\r\n"
@@ -107,26 +107,35 @@ TSDPR::TSDPR(const std::string& program_name) {
       "\r\n    WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin"
       "\r\n      { Another tab was chosen: only the controls of chosen pages show }";
   frame[kNotifyEnd] = "\r\n      InvalidateRect(hWindow, nil, True);\r\n    end;";
-  frame[kWindowProcEnd] =
-      "\r\n  else\r\n    Result := DefWindowProc(hWindow, Message, wParam, lParam);\r\n"
-      "  end;\r\nend;\r\n";
-  frame[kBodyBegin] =
-      "begin\r\n  { Register Custom WndClass }\r\n  Inst := hInstance;\r\n  with WinClass do\r\n"
-      "  begin\r\n"
-      "    style              := CS_CLASSDC or CS_PARENTDC;\r\n"
-      "    lpfnWndProc        := @WindowProc;\r\n"
-      "    hInstance          := Inst;\r\n"
-      "    hbrBackground      := color_btnface + 1;\r\n"
-      "    lpszClassname      := 'MyWindowClass';\r\n"
-      "    hIcon              := LoadIcon(0, IDI_APPLICATION);\r\n"
-      "    hCursor            := LoadCursor(0, IDC_ARROW);\r\n"
-      "  end; { with }\r\n\r\n  RegisterClass(WinClass);\r\n\r\n  { Create Main Window }";
+  frame[kWindowProcEnd] = std::string("\r\n  else\r\n    Result := ") +
+                          (wide ? "DefWindowProcW" : "DefWindowProc") +
+                          "(hWindow, Message, wParam, lParam);\r\n"
+                          "  end;\r\nend;\r\n";
+  frame[kBodyBegin] = std::string(
+                          "begin\r\n  { Register Custom WndClass }\r\n  Inst := hInstance;\r\n  "
+                          "with WinClass do\r\n"
+                          "  begin\r\n"
+                          "    style              := CS_CLASSDC or CS_PARENTDC;\r\n"
+                          "    lpfnWndProc        := @WindowProc;\r\n"
+                          "    hInstance          := Inst;\r\n"
+                          "    hbrBackground      := color_btnface + 1;\r\n"
+                          "    lpszClassname      := 'MyWindowClass';\r\n"
+                          "    hIcon              := LoadIcon(0, IDI_APPLICATION);\r\n"
+                          "    hCursor            := LoadCursor(0, IDC_ARROW);\r\n"
+                          "  end; { with }\r\n\r\n  ") +
+                      (wide ? "RegisterClassW" : "RegisterClass") +
+                      "(WinClass);\r\n\r\n  { Create Main Window }";
+  const std::string w = wide ? "W" : "";
   frame[kBodyEnd] =
       "\r\n  UpdateWindow(hWindow);\r\n\r\n  {the standard message loop}\r\n"
-      "  while GetMessage(TheMessage,0,0,0) do begin\r\n"
-      "    if not IsDialogMessage(hWindow,TheMessage) then begin\r\n"
-      "      TranslateMessage(TheMessage);\r\n      DispatchMessage(TheMessage);\r\n"
-      "    end;\r\n  end;\r\nend.\r\n";
+      "  while GetMessage" +
+      w +
+      "(TheMessage,0,0,0) do begin\r\n"
+      "    if not IsDialogMessage" +
+      w +
+      "(hWindow,TheMessage) then begin\r\n"
+      "      TranslateMessage(TheMessage);\r\n      DispatchMessage" +
+      w + "(TheMessage);\r\n    end;\r\n  end;\r\nend.\r\n";
   for (size_t i = 0; i < kSectionCount; ++i) sections_[i].push_back(std::move(frame[i]));
 }
 

@@ -18,7 +18,10 @@ class FileReplacement;
 class TSDPR {
  public:
   /// Fills every section with the frame's text; `program_name` follows "Program ".
-  explicit TSDPR(const std::string& program_name);
+  /// A `wide` frame registers its window class, creates the main window's
+  /// class and runs the message loop with the wide calls, so that the
+  /// windows it creates take texts in any script.
+  explicit TSDPR(const std::string& program_name, bool wide = false);
   TSDPR(const TSDPR&) = delete;
   TSDPR& operator=(const TSDPR&) = delete;
 

@@ -24,11 +24,13 @@ TEST(ValueKindTest, IdentifiersStartWithALetterUnderscoreOrHighByte) {
 
 TEST(ValueKindTest, StringLiteralsAreQuotedRunsAndCharacterCodesOnly) {
   for (const char* good : {"''", "'OK'", "'it''s'", "''''", "#13#10", "'a'#13#10'b'", "#65",
-                           "'x);Halt;('", "#65535", "#0000065"}) {
+                           "'x);Halt;('", "#65535", "#0000065", "#$FFFF", "#$0416#$0436'x'",
+                           "'a'#$d#$0A'b'", "#$00000041"}) {
     EXPECT_TRUE(IsStringLiteral(good)) << good;
   }
   for (const char* bad : {"", "OK", "'OK", "'it''s", "'a'b", "#", "#x", "'a'#", "'a' ", "'a'+'b'",
-                          "'a')", "#65536", "#99999999999'x'"}) {
+                          "'a')", "#65536", "#99999999999'x'", "#$", "#$'x'",
+                          "#$10000", "#$FFFFFFFFFFFF", "#$x"}) {
     EXPECT_FALSE(IsStringLiteral(bad)) << bad;
   }
 }

@@ -45,9 +45,9 @@ TEST_F(ClassFileOptionTest, FamilyClassesAreTranslatedAsTheClassesTheFileNames) 
   ASSERT_EQ(RunTool({"--classes", "family.classes", "form.txt"}), 0) << console_;
   EXPECT_EQ(console_, "Wait...\n2 controls is constructed ok.\n");
   const std::string program = ReadFile("form.dpr");
-  EXPECT_NE(program.find("Button1:= CreateWindow('Button','OK',"), std::string::npos);
-  EXPECT_NE(program.find("DBEdit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit',"), std::string::npos);
-  EXPECT_NE(program.find("AppendMenu(MainMenu1, MF_STRING, 40001, '&File');"), std::string::npos);
+  EXPECT_NE(program.find("Button1:= CreateWindowExW(0, 'Button','OK',"), std::string::npos);
+  EXPECT_NE(program.find("DBEdit1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit',"), std::string::npos);
+  EXPECT_NE(program.find("AppendMenuW(MainMenu1, MF_STRING, 40001, '&File');"), std::string::npos);
 
   // The option implies the extended translation, in any order with it.
   ASSERT_EQ(RunTool({"--extended", "--classes", "family.classes", "form.txt", "b.dpr"}), 0);

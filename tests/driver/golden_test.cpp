@@ -90,29 +90,10 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenExtendedProgram) {
   if (fs::exists(name + ".rc")) ExpectGolden(ReadFile(name + ".rc"), "extended/" + name + ".rc");
 }
 
-// The project example: two descendants of one dialog, one of them with a
-// frame placed twice, each translated among its project's files, and the
-// form each is merged into.
-TEST_F(GoldenTest, ProjectExampleTranslatesToItsGoldenExtendedPrograms) {
-  for (const auto& entry : fs::directory_iterator(kSourceDir / "examples" / "inherited")) {
-    fs::copy_file(entry.path(), entry.path().filename());
-  }
-  fs::create_directories(kSourceDir / "tests" / "golden" / "extended" / "inherited");
-  for (const std::string name : {"OrderDialog", "LoginDialog"}) {
-    std::ostringstream console;
-    ASSERT_EQ(vornic::Run({"--extended", "--merged", name + ".merged.txt", name + ".dfm"}, console),
-              0)
-        << console.str();
-    ExpectGolden(console.str(), "extended/inherited/" + name + ".console");
-    ExpectGolden(ReadFile(name + ".dpr"), "extended/inherited/" + name + ".dpr");
-    ExpectGolden(ReadFile(name + ".merged.txt"), "extended/inherited/" + name + ".merged.txt");
-  }
-}
-
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
                          ::testing::Values("empty", "controls", "showcase", "names", "dialog",
                                            "containers", "menus", "common_controls", "views",
-                                           "workbench", "actions", "behaviour", "resizable"),
+                                           "workbench", "actions", "scripts"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

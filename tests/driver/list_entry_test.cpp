@@ -17,8 +17,8 @@
 #include "input/text_to_binary.h"
 #include "lib/errors.h"
 #include "output/program_text.h"
-#include "support/run_fixture.h"
 #include "support/program_fixture.h"
+#include "support/run_fixture.h"
 
 namespace vornic {
 namespace {
@@ -59,7 +59,7 @@ struct BadEntry {
 const BadEntry kBadEntries[] = {
     {"'abc' PWNED", true},  // a second value behind the entry
     {"'x'#-1'y'", true},    // a "#" without a code, then a number
-    {"'x'#$41'y'", true},   // a hexadecimal code, which the line loop does not read
+    {"'x'#$'y'", true},     // a "#$" without hexadecimal digits
     {"'x'#", true},         // a "#" without a code at the line's end
     {"'a' + 'b'", false},   // pieces joined on one line: only " +" at a line's end joins
     {"Halt", false},        // no string at all
@@ -133,6 +133,21 @@ TEST_F(ListEntryTest, EntryThatIsNoSingleStringIsRefusedAtItsLine) {
         }
       }
     }
+  }
+}
+
+// Hexadecimal codes are codes like decimal ones: the exact translation passes
+// the entry on as it stands, the extended one writes its characters.
+TEST_F(ListEntryTest, EntryWithHexadecimalCodesIsOneString) {
+  for (const Writer& writer : kWriters) {
+    const std::string form = ListForm(writer.class_name, writer.property, "'x'#$41#$4E2D'y'");
+    SCOPED_TRACE(writer.class_name);
+    if (writer.exact) {
+      EXPECT_NE(TranslatedProgram(form, Translation::kExact).find("'x'#$41#$4E2D'y'"),
+                std::string::npos);
+    }
+    EXPECT_NE(TranslatedProgram(form, Translation::kExtended).find("'xA'#$4E2D'y'"),
+              std::string::npos);
   }
 }
 

@@ -69,24 +69,24 @@ TEST_F(BehaviourTest, EditsMemosAndListsTakeTheirBehaviourAndBorderFromTheForm) 
        "EM_LIMITTEXT", false},
       {"an edit has the sunken edge and no line around it", Object("Edit1", "TEdit", ""),
        "bodymidle",
-       "Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or "
+       "Edit1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or "
        "WS_TABSTOP or ES_AUTOHSCROLL,"},
       {"bsNone: no border at all", Object("Edit1", "TEdit", "BorderStyle = bsNone"), "bodymidle",
-       "CreateWindowEx(0, 'Edit','', WS_CHILD or WS_VISIBLE or WS_TABSTOP"},
+       "CreateWindowExW(0, 'Edit','', WS_CHILD or WS_VISIBLE or WS_TABSTOP"},
       {"Ctl3D False: a flat line", Object("Edit1", "TEdit", "Ctl3D = False"), "bodymidle",
-       "CreateWindowEx(0, 'Edit','', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP"},
+       "CreateWindowExW(0, 'Edit','', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP"},
       {"Ctl3D False passes from a container",
        "  object Panel1: TPanel\n    Left = 0\n    Top = 0\n    Width = 200\n    Height = 100\n"
        "    Ctl3D = False\n" +
            Object("Edit1", "TEdit", "", "    ") + "  end\n",
-       "bodymidle", "CreateWindowEx(0, 'Edit','', WS_CHILD or WS_VISIBLE or WS_BORDER"},
+       "bodymidle", "CreateWindowExW(0, 'Edit','', WS_CHILD or WS_VISIBLE or WS_BORDER"},
       {"ParentCtl3D False keeps the sunken edge inside a flat container",
        "  object Panel1: TPanel\n    Left = 0\n    Top = 0\n    Width = 200\n    Height = 100\n"
        "    Ctl3D = False\n" +
            Object("Edit1", "TEdit", "ParentCtl3D = False", "    ") + "  end\n",
-       "bodymidle", "CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit'"},
+       "bodymidle", "CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit'"},
       {"a flat masked edit", Object("MaskEdit1", "TMaskEdit", "Ctl3D = False"), "bodymidle",
-       "CreateWindowEx(0, 'Edit','', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP"},
+       "CreateWindowExW(0, 'Edit','', WS_CHILD or WS_VISIBLE or WS_BORDER or WS_TABSTOP"},
       {"a memo wraps and shows no scroll bars unless told", Object("Memo1", "TMemo", ""),
        "bodymidle", "ES_MULTILINE or ES_AUTOVSCROLL or ES_WANTRETURN or WS_TABSTOP,"},
       {"a memo without word wrap scrolls sideways, with the scroll bars it asks for",
@@ -99,12 +99,12 @@ TEST_F(BehaviourTest, EditsMemosAndListsTakeTheirBehaviourAndBorderFromTheForm) 
        "bodymidle", "PASSWORD", false},
       {"a list box keeps the form's order and height, with the sunken edge",
        Object("ListBox1", "TListBox", ""), "bodymidle",
-       "CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or "
+       "CreateWindowExW(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or "
        "LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,"},
       {"a sorted, flat list box of whole items",
        Object("ListBox1", "TListBox", "Ctl3D = False\nIntegralHeight = True\nSorted = True"),
        "bodymidle",
-       "CreateWindowEx(0, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or "
+       "CreateWindowExW(0, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or "
        "LBS_NOTIFY or WS_VSCROLL or WS_BORDER or WS_TABSTOP or LBS_SORT,"},
   };
   for (const Case& c : cases) Check(c);

@@ -54,34 +54,34 @@ TEST_F(BindingsTest, EachBindingShowsInItsSection) {
   } cases[] = {
       {"a button takes its caption from its action",
        Object("Button1", "TButton", "    Action = actSave\n") + kActions, "", "bodymidle",
-       "Button1:= CreateWindow('Button','&Save',"},
+       "Button1:= CreateWindowExW(0, 'Button','&Save',"},
       {"and its enabled state", Object("Button1", "TButton", "    Action = actSave\n") + kActions,
        "", "bodymidle", "WS_TABSTOP or WS_DISABLED,"},
       {"its click shows the handler the action executes",
        Object("Button1", "TButton", "    Action = actSave\n") + kActions, "",
-       "windowproccommandmidle", "MessageBox(hWindow,'actSaveExecute','Check',MB_OK);"},
+       "windowproccommandmidle", "MessageBoxW(hWindow,'actSaveExecute','Check',MB_OK);"},
       {"a value of its own wins over the action's",
        Object("Button1", "TButton", "    Action = actSave\n    Caption = 'Keep'\n") + kActions, "",
        "bodymidle", "'Button','Keep',"},
       {"a check box is checked as its action is",
        Object("CheckBox1", "TCheckBox", "    Action = actBold\n") + kActions, "", "bodymidle",
-       "SendMessage(CheckBox1,BM_SETCHECK,1,0);"},
+       "SendMessageW(CheckBox1,BM_SETCHECK,1,0);"},
       {"a menu item shows its action's caption and shortcut",
        "  object MainMenu1: TMainMenu\n    object mnuSave: TMenuItem\n"
        "      Action = actSave\n    end\n  end\n" +
            std::string(kActions),
        "  Menu = MainMenu1\n", "bodymidle",
-       "AppendMenu(MainMenu1, MF_STRING or MF_GRAYED, 40001, '&Save'#9'Ctrl+S');"},
+       "AppendMenuW(MainMenu1, MF_STRING or MF_GRAYED, 40001, '&Save'#9'Ctrl+S');"},
       {"a list box opens its popup menu on a right click",
        Object("ListBox1", "TListBox", "    PopupMenu = pmList\n") + kPopup, "", "windowprocmidle",
        "if HWND(wParam) = ListBox1 then begin ShowPopupMenu(pmList, ListBox1, lParam); Exit; "
        "end;"},
       {"the popup menu's commands have ids of their own",
        Object("ListBox1", "TListBox", "    PopupMenu = pmList\n") + kPopup, "", "bodymidle",
-       "AppendMenu(pmList, MF_STRING, 50001, 'Copy');"},
+       "AppendMenuW(pmList, MF_STRING, 50001, 'Copy');"},
       {"an edit passes its right click on to the main window",
        Object("Edit1", "TEdit", "    PopupMenu = pmList\n") + kPopup, "", "bodymidle",
-       "SetWindowLong(Edit1, GWL_USERDATA, SetWindowLong(Edit1, GWL_WNDPROC, "
+       "SetWindowLongW(Edit1, GWL_USERDATA, SetWindowLongW(Edit1, GWL_WNDPROC, "
        "LongInt(@PassContextMenu)));"},
       {"a panel the window paints opens its menu where it lies",
        Object("Panel1", "TPanel", "    PopupMenu = pmList\n") + kPopup, "", "windowprocmidle",
@@ -116,7 +116,7 @@ TEST_F(BindingsTest, ImageListStoredAfterItsControlsIsBuiltFirst) {
                 .find("ImageList1 := ImageList_Create(4,3,ILC_COLOR24 or ILC_MASK,2,0);"),
             std::string::npos);
   const std::string body = dpr_->Section("bodymidle");
-  EXPECT_NE(body.find("SendMessage(ToolBar1,TB_SETIMAGELIST,0,LParam(ImageList1));"),
+  EXPECT_NE(body.find("SendMessageW(ToolBar1,TB_SETIMAGELIST,0,LParam(ImageList1));"),
             std::string::npos);
   EXPECT_NE(body.find("ToolBarButton.iBitmap := 1;"), std::string::npos);
   EXPECT_NE(body.find("ToolBarButton.iBitmap := I_IMAGENONE;"), std::string::npos);

@@ -110,16 +110,16 @@ TEST_F(CommonControlsTest, RadioGroupChecksItsItemIndexAndGroupsItsItems) {
   const std::string body = Added("bodymidle");
   EXPECT_EQ(body.substr(body.find("\r\n  { Create a radio group")),
             "\r\n  { Create a radio group ============================================ }"
-            "\r\n  RadioGroup1:= CreateWindowEx(WS_EX_CONTROLPARENT, 'Button','Size', "
+            "\r\n  RadioGroup1:= CreateWindowExW(WS_EX_CONTROLPARENT, 'Button','Size', "
             "WS_VISIBLE or WS_CHILD or BS_GROUPBOX,"
             "\r\n                10,20,185,81, hWindow, 0, Inst, nil);"
-            "\r\n  CreateWindow('Button','Small', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON "
+            "\r\n  CreateWindowExW(0, 'Button','Small', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON "
             "or WS_GROUP,\r\n    8,14,175,31, RadioGroup1, 1, Inst, nil);"
-            "\r\n  CreateWindow('Button','Large', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON "
+            "\r\n  CreateWindowExW(0, 'Button','Large', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON "
             "or WS_TABSTOP,\r\n    8,45,175,31, RadioGroup1, 2, Inst, nil);"
-            "\r\n  SendMessage(GetDlgItem(RadioGroup1,2),BM_SETCHECK,1,0);\r\n");
+            "\r\n  SendMessageW(GetDlgItem(RadioGroup1,2),BM_SETCHECK,1,0);\r\n");
   EXPECT_NE(
-      Added("bodymidleend").find("SendMessage(GetDlgItem(RadioGroup1,2),WM_SETFONT,hFont1,0);"),
+      Added("bodymidleend").find("SendMessageW(GetDlgItem(RadioGroup1,2),WM_SETFONT,hFont1,0);"),
       std::string::npos);
 
   // A group without items is an empty box, whatever its ItemIndex says.
@@ -149,7 +149,7 @@ TEST_F(CommonControlsTest, LabeledEditLabelSitsWhereLabelPositionPutsIt) {
                 "    EditLabel.Caption = 'Name'\n" +
                 c.lines + "  end\n");
     EXPECT_EQ(Matches(program,
-                      "lblEdit1:= CreateWindow\\('Static','Name', WS_VISIBLE or "
+                      "lblEdit1:= CreateWindowExW\\(0, 'Static','Name', WS_VISIBLE or "
                       "WS_CHILD or SS_LEFT,\r\n +(-?\\d+),(-?\\d+),(\\d+),(\\d+),"),
               std::vector<std::string>{c.label})
         << c.lines;
@@ -163,7 +163,7 @@ TEST_F(CommonControlsTest, UpDownTakesItsAssociateAsBuddy) {
   const std::string updown = "  object UpDown1: TUpDown\n" + Geometry(60, 8, 16, 21) +
                              "    Associate = Inst\n    Max = 9\n  end\n";
   const std::string edit = "  object Inst: TEdit\n" + Geometry(8, 8, 52, 21) + "  end\n";
-  const std::string buddy = "  SendMessage(UpDown1,UDM_SETBUDDY,Inst_1,0);\r\n";
+  const std::string buddy = "  SendMessageW(UpDown1,UDM_SETBUDDY,Inst_1,0);\r\n";
   Program(updown + edit);
   EXPECT_EQ(Added("bodymidleend").find(buddy), 0u);
   Program(edit + updown);
@@ -171,8 +171,8 @@ TEST_F(CommonControlsTest, UpDownTakesItsAssociateAsBuddy) {
   EXPECT_NE(Added("bodymidle")
                 .find("SetWindowPos(UpDown1,0,0,0,16,21,SWP_NOMOVE or SWP_NOZORDER);"
                       "\r\n  InvalidateRect(UpDown1,nil,True);"
-                      "\r\n  SendMessage(UpDown1,UDM_SETRANGE32,0,9);"
-                      "\r\n  SendMessage(UpDown1,UDM_SETPOS32,0,0);"),
+                      "\r\n  SendMessageW(UpDown1,UDM_SETRANGE32,0,9);"
+                      "\r\n  SendMessageW(UpDown1,UDM_SETPOS32,0,0);"),
             std::string::npos);
 
   // A painted label and a panel have no window; a missing name is none.
@@ -192,8 +192,8 @@ TEST_F(CommonControlsTest, UpDownTakesItsAssociateAsBuddy) {
   Program("  object Frame1: TPanel\n" + frame + "  end\n  object Frame2: TPanel\n" + frame +
           "  end\n");
   EXPECT_EQ(Added("bodymidleend")
-                .find("  SendMessage(UpDown1,UDM_SETBUDDY,Edit1,0);\r\n"
-                      "  SendMessage(UpDown1_1,UDM_SETBUDDY,Edit1_1,0);\r\n"),
+                .find("  SendMessageW(UpDown1,UDM_SETBUDDY,Edit1,0);\r\n"
+                      "  SendMessageW(UpDown1_1,UDM_SETBUDDY,Edit1_1,0);\r\n"),
             0u);
 }
 
@@ -203,12 +203,12 @@ TEST_F(CommonControlsTest, SpinEditCountsInItsOwnText) {
           "  object SpinEdit2: TSpinEdit\n" +
           Geometry(8, 40, 65, 22) + "    MinValue = 3\n    MaxValue = 3\n  end\n");
   const std::string body = Added("bodymidle");
-  EXPECT_NE(body.find("SpinEdit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','10', WS_CHILD or "
+  EXPECT_NE(body.find("SpinEdit1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','10', WS_CHILD or "
                       "WS_VISIBLE or WS_BORDER or WS_TABSTOP or WS_CLIPCHILDREN,"),
             std::string::npos);
-  EXPECT_NE(body.find("\r\n  SendMessage(GetWindow(SpinEdit1,GW_CHILD),UDM_SETBUDDY,SpinEdit1,0);"
-                      "\r\n  SendMessage(GetWindow(SpinEdit1,GW_CHILD),UDM_SETRANGE32,0,50);"
-                      "\r\n  SendMessage(GetWindow(SpinEdit1,GW_CHILD),UDM_SETPOS32,0,10);"
+  EXPECT_NE(body.find("\r\n  SendMessageW(GetWindow(SpinEdit1,GW_CHILD),UDM_SETBUDDY,SpinEdit1,0);"
+                      "\r\n  SendMessageW(GetWindow(SpinEdit1,GW_CHILD),UDM_SETRANGE32,0,50);"
+                      "\r\n  SendMessageW(GetWindow(SpinEdit1,GW_CHILD),UDM_SETPOS32,0,10);"
                       "\r\n  UpDownAccel.nSec := 0;\r\n  UpDownAccel.nInc := 5;"),
             std::string::npos);
   // Equal bounds leave the value free.
@@ -221,20 +221,20 @@ TEST_F(CommonControlsTest, ToolButtonsJoinTheirBarInTheFormsOrder) {
     const char* fields;  // iBitmap, fsState, fsStyle, iString
   };
   const Case cases[] = {
-      {"", "I_IMAGENONE TBSTATE_ENABLED BTNS_BUTTON INT_PTR(PChar('B'))"},
+      {"", "I_IMAGENONE TBSTATE_ENABLED BTNS_BUTTON INT_PTR(PWideChar('B'))"},
       {"      Style = tbsSeparator\n      Width = 6\n", "6 TBSTATE_ENABLED BTNS_SEP 0"},
       {"      Style = tbsDivider\n", "0 TBSTATE_ENABLED BTNS_SEP 0"},
       {"      Style = tbsCheck\n      Down = True\n",
-       "I_IMAGENONE TBSTATE_ENABLED or TBSTATE_CHECKED BTNS_CHECK INT_PTR(PChar('B'))"},
+       "I_IMAGENONE TBSTATE_ENABLED or TBSTATE_CHECKED BTNS_CHECK INT_PTR(PWideChar('B'))"},
       {"      Style = tbsCheck\n      Grouped = True\n      Wrap = True\n",
-       "I_IMAGENONE TBSTATE_ENABLED or TBSTATE_WRAP BTNS_CHECKGROUP INT_PTR(PChar('B'))"},
+       "I_IMAGENONE TBSTATE_ENABLED or TBSTATE_WRAP BTNS_CHECKGROUP INT_PTR(PWideChar('B'))"},
       {"      Style = tbsDropDown\n      Enabled = False\n      Visible = False\n",
-       "I_IMAGENONE 0 or TBSTATE_HIDDEN BTNS_DROPDOWN INT_PTR(PChar('B'))"},
+       "I_IMAGENONE 0 or TBSTATE_HIDDEN BTNS_DROPDOWN INT_PTR(PWideChar('B'))"},
   };
   const std::string fields =
       "ToolBarButton.iBitmap := (.+);\r\n  ToolBarButton.idCommand := 1;\r\n  "
       "ToolBarButton.fsState := (.+);\r\n  ToolBarButton.fsStyle := (.+);\r\n  "
-      "ToolBarButton.iString := (.+);\r\n  SendMessage\\(ToolBar1,TB_ADDBUTTONS";
+      "ToolBarButton.iString := (.+);\r\n  SendMessageW\\(ToolBar1,TB_ADDBUTTONSW";
   for (const Case& c : cases) {
     const std::string program =
         Program("  object ToolBar1: TToolBar\n" + Geometry(0, 0, 300, 29) +
@@ -251,14 +251,14 @@ TEST_F(CommonControlsTest, ToolButtonsJoinTheirBarInTheFormsOrder) {
           "    object Edit1: TEdit\n" +
           Geometry(30, 2, 80, 21) + "    end\n  end\n  object ToolButton2: TToolButton\n  end\n");
   const std::string body = Added("bodymidle");
-  EXPECT_LT(body.find("ToolBar1:= CreateWindow('ToolbarWindow32',"), body.find("Edit1:="));
+  EXPECT_LT(body.find("ToolBar1:= CreateWindowExW(0, 'ToolbarWindow32',"), body.find("Edit1:="));
   EXPECT_LT(body.find("Edit1:="), body.find("{ Add the buttons of ToolBar1 }"));
   EXPECT_NE(body.find("ToolBarButton.iString := 0;"), std::string::npos);
   EXPECT_EQ(body.find("idCommand := 2"), std::string::npos);  // no bar holds ToolButton2
   EXPECT_EQ(control_count_, 3);
   EXPECT_EQ(Added("windowproccommandmidle"),
             "\r\n      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then "
-            "MessageBox(hWindow,'ToolButton1Click','Check',MB_OK);");
+            "MessageBoxW(hWindow,'ToolButton1Click','Check',MB_OK);");
 }
 
 TEST_F(CommonControlsTest, SpeedButtonsOfAGroupStayDownOneAtATime) {
@@ -268,19 +268,19 @@ TEST_F(CommonControlsTest, SpeedButtonsOfAGroupStayDownOneAtATime) {
           Geometry(70, 8, 60, 22) +
           "    GroupIndex = 3\n    Down = True\n    AllowAllUp = True\n  end\n");
   const std::string body = Added("bodymidle");
-  EXPECT_NE(body.find("SpeedButton1:= CreateWindow('Button','A', "
+  EXPECT_NE(body.find("SpeedButton1:= CreateWindowExW(0, 'Button','A', "
                       "WS_VISIBLE or WS_CHILD or BS_PUSHBUTTON or BS_FLAT,"),
             std::string::npos);
-  EXPECT_NE(body.find("SpeedButton2:= CreateWindow('Button','', WS_VISIBLE or WS_CHILD or "
+  EXPECT_NE(body.find("SpeedButton2:= CreateWindowExW(0, 'Button','', WS_VISIBLE or WS_CHILD or "
                       "BS_CHECKBOX or BS_PUSHLIKE,\r\n                 70,8,60,22, hWindow, 0, "
                       "Inst, nil);\r\n  SetProp(SpeedButton2,'SpeedGroup',3);"
-                      "\r\n  SendMessage(SpeedButton2,BM_SETCHECK,1,0);"),
+                      "\r\n  SendMessageW(SpeedButton2,BM_SETCHECK,1,0);"),
             std::string::npos);
   const std::string command = Added("windowproccommandmidle");
-  EXPECT_NE(command.find("SpeedDown := 1 - SendMessage(SpeedButton2,BM_GETCHECK,0,0);"),
+  EXPECT_NE(command.find("SpeedDown := 1 - SendMessageW(SpeedButton2,BM_GETCHECK,0,0);"),
             std::string::npos);
   EXPECT_NE(command.find("if GetProp(SpeedSibling,'SpeedGroup') = 3 then "
-                         "SendMessage(SpeedSibling,BM_SETCHECK,0,0);"),
+                         "SendMessageW(SpeedSibling,BM_SETCHECK,0,0);"),
             std::string::npos);
   // The group comes up before the click's message box.
   EXPECT_LT(command.find("SpeedDown"), command.find("'SpeedButton2Click'"));
@@ -316,7 +316,7 @@ TEST_F(CommonControlsTest, SpeedButtonDrawsItsGlyphBesideItsCaptionUnlessItIsGro
           Geometry(100, 8, 24, 24) + GlyphData(4) + "    GroupIndex = 1\n    Caption = 'A'\n" +
           "  end\n");
   const std::string body = Added("bodymidle");
-  EXPECT_NE(body.find("SpeedButton1:= CreateWindow('Button','Go', WS_VISIBLE or WS_CHILD or "
+  EXPECT_NE(body.find("SpeedButton1:= CreateWindowExW(0, 'Button','Go', WS_VISIBLE or WS_CHILD or "
                       "BS_OWNERDRAW,"),
             std::string::npos)
       << body;
@@ -328,7 +328,7 @@ TEST_F(CommonControlsTest, SpeedButtonDrawsItsGlyphBesideItsCaptionUnlessItIsGro
             std::string::npos);
   EXPECT_NE(body.find("BS_CHECKBOX or BS_PUSHLIKE or BS_BITMAP,\r\n                 70,8,24,24, "
                       "hWindow, 0, Inst, nil);\r\n  SetProp(SpeedButton2,'SpeedGroup',1);"
-                      "\r\n  SendMessage(SpeedButton2,"
+                      "\r\n  SendMessageW(SpeedButton2,"
                       "BM_SETIMAGE,IMAGE_BITMAP,LParam(hSpeedButton2));"),
             std::string::npos)
       << body;
@@ -366,7 +366,7 @@ TEST_F(CommonControlsTest, HotKeyShowsTheFormsShortcut) {
   for (const auto& [line, value] : cases) {
     Program("  object HotKey1: THotKey\n" + Geometry(8, 8, 121, 19) + line + "  end\n");
     EXPECT_NE(
-        Added("bodymidle").find("SendMessage(HotKey1,HKM_SETHOTKEY," + std::string(value) + ",0);"),
+        Added("bodymidle").find("SendMessageW(HotKey1,HKM_SETHOTKEY," + std::string(value) + ",0);"),
         std::string::npos)
         << line;
   }

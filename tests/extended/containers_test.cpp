@@ -78,7 +78,7 @@ TEST_F(ContainersTest, PanelsArePaintedAsTheDesignerDrawsThem) {
       // The designer's panel: raised by one pixel, its caption centred.
       {"TPanel", "    Caption = 'Hi'\n",
        "DrawEdge(PaintDC,PaintRect,BDR_RAISEDINNER,BF_RECT or BF_ADJUST);\n"
-       "<caption>DrawText(PaintDC,PChar('Hi'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or "
+       "<caption>DrawTextW(PaintDC,PWideChar('Hi'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or "
        "DT_CENTER);\n"},
       // Outer bevel, border width, inner bevel, each bevel two pixels deep.
       {"TPanel",
@@ -107,7 +107,7 @@ TEST_F(ContainersTest, PanelsArePaintedAsTheDesignerDrawsThem) {
        "FillRect(PaintDC,PaintRect,PaintBrush);\nDeleteObject(PaintBrush);\n"
        "SelectObject(PaintDC,hFont1);\nSetBkMode(PaintDC,TRANSPARENT);\n"
        "SetTextColor(PaintDC,RGB(255,0,0));\n"
-       "DrawText(PaintDC,PChar('Hi'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_RIGHT);\n"},
+       "DrawTextW(PaintDC,PWideChar('Hi'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_RIGHT);\n"},
       // The holder's colour shows through.
       {"TPanel", "    ParentColor = True\n",
        "<nofill>DrawEdge(PaintDC,PaintRect,BDR_RAISEDINNER,BF_RECT or BF_ADJUST);\n"},
@@ -335,15 +335,15 @@ TEST_F(ContainersTest, OnlyTheChosenSheetsControlsShowAndATabChangeShowsAnother)
   // One tab per sheet with a tab, in order; each window chooses its tab once
   // the fonts are set, which size the tabs.
   const std::string body = Lines("bodymidle");
-  EXPECT_NE(body.find("TabItem.pszText := PChar('Four');\nTabCtrl_InsertItem(PageControl1, 2, "
-                      "TabItem);"),
+  EXPECT_NE(body.find("TabItem.pszText := PWideChar('Four');\nSendMessageW(PageControl1, TCM_INSERTITEMW, 2, "
+                      "LParam(@TabItem));"),
             std::string::npos);
-  EXPECT_EQ(body.find("PChar('Three')"), std::string::npos);
+  EXPECT_EQ(body.find("PWideChar('Three')"), std::string::npos);
   const std::string last = Lines("bodylast");
   EXPECT_LT(last.find("TabCtrl_SetCurSel(PageControl2, 0);"),
             last.find("TabCtrl_SetCurSel(PageControl1, 1);"));
   EXPECT_NE(last.find("SetWindowRgn(PageControl1, PageRgn, False);"), std::string::npos);
-  EXPECT_LT(program.find("SendMessage(PageControl1,WM_SETFONT"),
+  EXPECT_LT(program.find("SendMessageW(PageControl1,WM_SETFONT"),
             program.find("TabCtrl_SetCurSel(PageControl1"));
 }
 
@@ -375,10 +375,10 @@ TEST_F(ContainersTest, TabControlHasItsTabsAndWhatItHoldsAlwaysShows) {
   EXPECT_EQ(StylesOf("Edit1"), "WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL");
   EXPECT_EQ(PlaceOf("Edit1"), "18,50,100,21");
   const std::string body = Lines("bodymidle");
-  EXPECT_NE(body.find("TabItem.mask := TCIF_TEXT;\nTabItem.pszText := PChar('Day');\n"
-                      "TabCtrl_InsertItem(TabControl1, 0, TabItem);\n"
-                      "TabItem.mask := TCIF_TEXT;\nTabItem.pszText := PChar('Week');\n"
-                      "TabCtrl_InsertItem(TabControl1, 1, TabItem);"),
+  EXPECT_NE(body.find("TabItem.mask := TCIF_TEXT;\nTabItem.pszText := PWideChar('Day');\n"
+                      "SendMessageW(TabControl1, TCM_INSERTITEMW, 0, LParam(@TabItem));\n"
+                      "TabItem.mask := TCIF_TEXT;\nTabItem.pszText := PWideChar('Week');\n"
+                      "SendMessageW(TabControl1, TCM_INSERTITEMW, 1, LParam(@TabItem));"),
             std::string::npos);
   EXPECT_EQ(Lines("bodylast").find("\nTabCtrl_SetCurSel(TabControl1, 1);\n"), 0u);
   EXPECT_FALSE(dpr_->HasNotifyHandler);

@@ -79,15 +79,15 @@ TEST_F(ExtendedBitmapsTest, KindGivesCaptionEnterEscapeAndClose) {
             BitButton("CloseButton", "    Kind = bkClose\n") +
             BitButton("PlainOk", "    Default = False\n    Kind = bkOK\n") + "end\n");
   EXPECT_TRUE(
-      Has("OkButton:= CreateWindow('Button','OK', WS_VISIBLE or WS_CHILD or WS_TABSTOP "
+      Has("OkButton:= CreateWindowExW(0, 'Button','OK', WS_VISIBLE or WS_CHILD or WS_TABSTOP "
           "or BS_OWNERDRAW,\r\n             8,8,75,25, hWindow, IDOK, Inst, nil);"));
-  EXPECT_TRUE(Has("NoButton:= CreateWindow('Button','&No', "));
-  EXPECT_TRUE(Has("CancelButton:= CreateWindow('Button','Abbrechen', "));
+  EXPECT_TRUE(Has("NoButton:= CreateWindowExW(0, 'Button','&No', "));
+  EXPECT_TRUE(Has("CancelButton:= CreateWindowExW(0, 'Button','Abbrechen', "));
   EXPECT_TRUE(Has(" 8,8,75,25, hWindow, IDCANCEL, Inst, nil);"));
-  EXPECT_TRUE(Has("PlainOk:= CreateWindow('Button','OK', "));
+  EXPECT_TRUE(Has("PlainOk:= CreateWindowExW(0, 'Button','OK', "));
   EXPECT_TRUE(Has("8,8,75,25, hWindow, 0, Inst, nil);"));
   // bkClose closes the window instead of reporting the click.
-  EXPECT_TRUE(Has("if HWND(lParam) = CloseButton then SendMessage(hWindow,WM_CLOSE,0,0);"));
+  EXPECT_TRUE(Has("if HWND(lParam) = CloseButton then SendMessageW(hWindow,WM_CLOSE,0,0);"));
   EXPECT_FALSE(Has("'CloseButtonClick'"));
   EXPECT_TRUE(Has("'OkButtonClick'"));
   // Without a glyph the button is drawn with its caption alone.
@@ -176,12 +176,12 @@ TEST_F(ExtendedBitmapsTest, PicturesBecomeBitmapsOfTheControlsSizeAndOthersOnlyW
         << name << ": " << error;
     EXPECT_EQ(shown.width, 10) << name;
     EXPECT_EQ(shown.height, 10) << name;
-    EXPECT_TRUE(Has(std::string("SendMessage(") + name + ",STM_SETIMAGE,IMAGE_BITMAP,LParam(h" +
+    EXPECT_TRUE(Has(std::string("SendMessageW(") + name + ",STM_SETIMAGE,IMAGE_BITMAP,LParam(h" +
                     name + "));"));
   }
   // Created without a bitmap, each with a warning.
   for (const char* name : {"Image3", "Image4"}) {
-    EXPECT_TRUE(Has(std::string(name) + ":= CreateWindow('Static','', ")) << name;
+    EXPECT_TRUE(Has(std::string(name) + ":= CreateWindowExW(0, 'Static','', ")) << name;
     EXPECT_FALSE(Has(std::string("LParam(h") + name)) << name;
   }
   EXPECT_EQ(console_.substr(0, console_.find("[Warning]")), "Wait...\n");
@@ -249,7 +249,7 @@ TEST_F(ExtendedBitmapsTest, EveryPictureNotShownIsWarnedAboutAndTheProgramIsWrit
   std::string warnings;
   for (const auto& image : images) {
     SCOPED_TRACE(image.name);
-    EXPECT_TRUE(Has(std::string(image.name) + ":= CreateWindow('Static','', "));
+    EXPECT_TRUE(Has(std::string(image.name) + ":= CreateWindowExW(0, 'Static','', "));
     const bool shown = image.warning.empty() && std::string(image.name) != "Empty";
     EXPECT_EQ(Has(std::string("LParam(h") + image.name + "));"), shown);
     if (image.warning.empty()) continue;

@@ -107,16 +107,16 @@ TEST_F(ExtendedTranslationTest, EveryWindowControlGetsTheFontTheDesignerShows) {
   ASSERT_EQ(Translate(kFontForm, Translation::kExtended), "");
   EXPECT_EQ(Fonts(),
             "\r\n  { Create Font Handle =================================================== }"
-            "\r\n  hFont1 := CreateFont(ScaleToScreen(-13),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');"
-            "\r\n  hFont2 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
-            "\r\n  hFont3 := CreateFont(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
+            "\r\n  hFont1 := CreateFontW(ScaleToScreen(-13),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');"
+            "\r\n  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
+            "\r\n  hFont3 := CreateFontW(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Courier New');"
             "\r\n\r\n  { Change fonts ============================================== }"
-            "\r\n  if hFont1 <> 0 then SendMessage(Edit1,WM_SETFONT,hFont1,0);"
-            "\r\n  if hFont2 <> 0 then SendMessage(Button1,WM_SETFONT,hFont2,0);"
-            "\r\n  if hFont3 <> 0 then SendMessage(Button2,WM_SETFONT,hFont3,0);"
-            "\r\n  if hFont2 <> 0 then SendMessage(CheckBox1,WM_SETFONT,hFont2,0);"
-            "\r\n  if hFont1 <> 0 then SendMessage(Edit2,WM_SETFONT,hFont1,0);"
-            "\r\n  if hFont1 <> 0 then SendMessage(StatusBar1,WM_SETFONT,hFont1,0);\r\n");
+            "\r\n  if hFont1 <> 0 then SendMessageW(Edit1,WM_SETFONT,hFont1,0);"
+            "\r\n  if hFont2 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont2,0);"
+            "\r\n  if hFont3 <> 0 then SendMessageW(Button2,WM_SETFONT,hFont3,0);"
+            "\r\n  if hFont2 <> 0 then SendMessageW(CheckBox1,WM_SETFONT,hFont2,0);"
+            "\r\n  if hFont1 <> 0 then SendMessageW(Edit2,WM_SETFONT,hFont1,0);"
+            "\r\n  if hFont1 <> 0 then SendMessageW(StatusBar1,WM_SETFONT,hFont1,0);\r\n");
 }
 
 TEST_F(ExtendedTranslationTest, ExactTranslationSendsOnlyFontsTheControlsStore) {
@@ -148,10 +148,10 @@ TEST_F(ExtendedTranslationTest, FormWithoutFontGivesTheDefaultFontToPaintedLabel
             "");
   EXPECT_EQ(Fonts(),
             "\r\n  { Create Font Handle =================================================== }"
-            "\r\n  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,"
+            "\r\n  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,"
             "'MS Sans Serif');"
             "\r\n\r\n  { Change fonts ============================================== }"
-            "\r\n  if hFont1 <> 0 then SendMessage(Label2,WM_SETFONT,hFont1,0);\r\n");
+            "\r\n  if hFont1 <> 0 then SendMessageW(Label2,WM_SETFONT,hFont1,0);\r\n");
   EXPECT_NE(Added("windowprocpaintmidle").find("OldFont := SelectObject(PaintDC,hFont1);"),
             std::string::npos);
 }
@@ -183,11 +183,11 @@ TEST_F(ExtendedTranslationTest, StaticTextIsWrittenOnlyByTheExtendedTranslation)
   const std::string body = Added("bodymidle");
   EXPECT_EQ(body.substr(body.find("\r\n\r\n  { Create a static text") + 2),
             "\r\n  { Create a static text ============================================ }"
-            "\r\n  StaticText1:= CreateWindow('Static','Ready', "
+            "\r\n  StaticText1:= CreateWindowExW(0, 'Static','Ready', "
             "WS_VISIBLE or WS_CHILD or SS_CENTER or SS_SUNKEN,"
             "\r\n                14,25,120,17, hWindow, 0, Inst, nil);\r\n"
             "\r\n  { Create a static text ============================================ }"
-            "\r\n  StaticText2:= CreateWindow('Static','', WS_VISIBLE or WS_CHILD or SS_LEFT,"
+            "\r\n  StaticText2:= CreateWindowExW(0, 'Static','', WS_VISIBLE or WS_CHILD or SS_LEFT,"
             "\r\n                14,50,120,17, hWindow, 0, Inst, nil);\r\n");
 }
 
@@ -224,11 +224,11 @@ TEST_F(ExtendedTranslationTest, OtherLibrariesControlsAndControlsWithoutCaptions
   ASSERT_EQ(Translate(form, Translation::kExtended), "");
   EXPECT_EQ(control_count_, 5);
   const std::string body = Added("bodymidle");
-  for (const char* call : {"GroupBox1:= CreateWindow('Button','',",
-                           "CheckBox1:= CreateWindow('Button','',",
-                           "Label1:= Createwindow('Static','',",
-                           "RzButton1:= CreateWindow('Button','Go',",
-                           "ArtCombo1:= CreateWindow('combobox','',"}) {
+  for (const char* call : {"GroupBox1:= CreateWindowExW(0, 'Button','',",
+                           "CheckBox1:= CreateWindowExW(0, 'Button','',",
+                           "Label1:= CreateWindowExW(0, 'Static','',",
+                           "RzButton1:= CreateWindowExW(0, 'Button','Go',",
+                           "ArtCombo1:= CreateWindowExW(0, 'combobox','',"}) {
     EXPECT_NE(body.find(call), std::string::npos) << call;
   }
   EXPECT_NE(body.find("210,48,80,"), std::string::npos) << body;

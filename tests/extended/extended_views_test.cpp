@@ -45,25 +45,25 @@ TEST_F(ExtendedViewsTest, ListViewGetsItsColumnsItemsAndStyles) {
             "");
   EXPECT_EQ(Controls(),
             "\r\n  { Create a list view ============================================== }"
-            "\r\n  ListView1:= CreateWindowEx(0, 'SysListView32','', WS_VISIBLE or WS_CHILD or "
+            "\r\n  ListView1:= CreateWindowExW(0, 'SysListView32','', WS_VISIBLE or WS_CHILD or "
             "WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_SHOWSELALWAYS,"
             "\r\n              8,8,300,120, hWindow, 0, Inst, nil);"
-            "\r\n  SendMessage(ListView1,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES);"
+            "\r\n  SendMessageW(ListView1,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES);"
             "\r\n  { add columns to list view }"
             "\r\n  ListColumn.mask := LVCF_TEXT or LVCF_WIDTH or LVCF_FMT;"
             "\r\n  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 100; "
-            "ListColumn.pszText := PChar('Name');"
-            "\r\n  SendMessage(ListView1,LVM_INSERTCOLUMN,0,LParam(@ListColumn));"
+            "ListColumn.pszText := PWideChar('Name');"
+            "\r\n  SendMessageW(ListView1,LVM_INSERTCOLUMNW,0,LParam(@ListColumn));"
             "\r\n  ListColumn.fmt := LVCFMT_RIGHT; ListColumn.cx := 50; "
-            "ListColumn.pszText := PChar('');"
-            "\r\n  SendMessage(ListView1,LVM_INSERTCOLUMN,1,LParam(@ListColumn));"
-            "\r\n  SendMessage(ListView1,LVM_SETCOLUMNWIDTH,1,-1);"
+            "ListColumn.pszText := PWideChar('');"
+            "\r\n  SendMessageW(ListView1,LVM_INSERTCOLUMNW,1,LParam(@ListColumn));"
+            "\r\n  SendMessageW(ListView1,LVM_SETCOLUMNWIDTH,1,-1);"
             "\r\n  { add items to list view }"
             "\r\n  ListItem.mask := LVIF_TEXT;"
-            "\r\n  ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PChar('ab');"
-            "\r\n  SendMessage(ListView1,LVM_INSERTITEM,0,LParam(@ListItem));"
-            "\r\n  ListItem.iSubItem := 1; ListItem.pszText := PChar('c');"
-            "\r\n  SendMessage(ListView1,LVM_SETITEMTEXT,0,LParam(@ListItem));\r\n");
+            "\r\n  ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PWideChar('ab');"
+            "\r\n  SendMessageW(ListView1,LVM_INSERTITEMW,0,LParam(@ListItem));"
+            "\r\n  ListItem.iSubItem := 1; ListItem.pszText := PWideChar('c');"
+            "\r\n  SendMessageW(ListView1,LVM_SETITEMTEXTW,0,LParam(@ListItem));\r\n");
   EXPECT_EQ(Added("windowproccreatemidle"), "\r\n      InitCommonControls;");
 }
 
@@ -80,20 +80,20 @@ TEST_F(ExtendedViewsTest, TreeViewInsertsEachNodeBelowItsParent) {
             "");
   EXPECT_EQ(Controls(),
             "\r\n  { Create a tree view ============================================== }"
-            "\r\n  TreeView1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysTreeView32','', WS_VISIBLE "
+            "\r\n  TreeView1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysTreeView32','', WS_VISIBLE "
             "or WS_CHILD or WS_TABSTOP or TVS_HASBUTTONS or TVS_LINESATROOT or TVS_EDITLABELS or "
             "TVS_FULLROWSELECT,"
             "\r\n              8,8,200,120, hWindow, 0, Inst, nil);"
-            "\r\n  SendMessage(TreeView1,TVM_SETINDENT,19,0);"
+            "\r\n  SendMessageW(TreeView1,TVM_SETINDENT,19,0);"
             "\r\n  { add items to tree view }"
             "\r\n  TreeInsert.hInsertAfter := TVI_LAST; TreeInsert.item.mask := TVIF_TEXT;"
-            "\r\n  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('R');"
-            "\r\n  TreeNodes[0] := HTREEITEM(SendMessage(TreeView1,TVM_INSERTITEM,0,"
+            "\r\n  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PWideChar('R');"
+            "\r\n  TreeNodes[0] := HTREEITEM(SendMessageW(TreeView1,TVM_INSERTITEMW,0,"
             "LParam(@TreeInsert)));"
-            "\r\n  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('c');"
-            "\r\n  SendMessage(TreeView1,TVM_INSERTITEM,0,LParam(@TreeInsert));"
-            "\r\n  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('d');"
-            "\r\n  SendMessage(TreeView1,TVM_INSERTITEM,0,LParam(@TreeInsert));\r\n");
+            "\r\n  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PWideChar('c');"
+            "\r\n  SendMessageW(TreeView1,TVM_INSERTITEMW,0,LParam(@TreeInsert));"
+            "\r\n  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PWideChar('d');"
+            "\r\n  SendMessageW(TreeView1,TVM_INSERTITEMW,0,LParam(@TreeInsert));\r\n");
   EXPECT_NE(Added("var").find("\r\n    TreeNodes: array[0..63] of HTREEITEM;"), std::string::npos);
 }
 
@@ -110,23 +110,23 @@ TEST_F(ExtendedViewsTest, GridBecomesAListViewOfItsColumnsAndRows) {
             "");
   EXPECT_EQ(Controls(),
             "\r\n  { Create a grid =================================================== }"
-            "\r\n  StringGrid1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', "
+            "\r\n  StringGrid1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysListView32','', "
             "WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or "
             "LVS_NOCOLUMNHEADER,"
             "\r\n                8,8,300,120, hWindow, 0, Inst, nil);"
-            "\r\n  SendMessage(StringGrid1,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_FULLROWSELECT);"
-            "\r\n  SendMessage(StringGrid1,LVM_SETIMAGELIST,LVSIL_SMALL,"
+            "\r\n  SendMessageW(StringGrid1,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_FULLROWSELECT);"
+            "\r\n  SendMessageW(StringGrid1,LVM_SETIMAGELIST,LVSIL_SMALL,"
             "LParam(ImageList_Create(1,18,ILC_COLOR,0,1)));"
             "\r\n  { add columns to grid }"
             "\r\n  ListColumn.mask := LVCF_WIDTH;"
-            "\r\n  ListColumn.cx := 81; SendMessage(StringGrid1,LVM_INSERTCOLUMN,0,"
+            "\r\n  ListColumn.cx := 81; SendMessageW(StringGrid1,LVM_INSERTCOLUMNW,0,"
             "LParam(@ListColumn));"
-            "\r\n  ListColumn.cx := 41; for ListIndex := 1 to 3 do SendMessage(StringGrid1,"
-            "LVM_INSERTCOLUMN,ListIndex,LParam(@ListColumn));"
+            "\r\n  ListColumn.cx := 41; for ListIndex := 1 to 3 do SendMessageW(StringGrid1,"
+            "LVM_INSERTCOLUMNW,ListIndex,LParam(@ListColumn));"
             "\r\n  { add rows to grid }"
             "\r\n  ListItem.mask := LVIF_TEXT; ListItem.iSubItem := 0; ListItem.pszText := '';"
             "\r\n  for ListIndex := 0 to 2 do begin ListItem.iItem := ListIndex; "
-            "SendMessage(StringGrid1,LVM_INSERTITEM,0,LParam(@ListItem)); end;\r\n");
+            "SendMessageW(StringGrid1,LVM_INSERTITEMW,0,LParam(@ListItem)); end;\r\n");
 }
 
 // Two pickers share the variables and the set-up of the date classes; a
@@ -149,29 +149,29 @@ TEST_F(ExtendedViewsTest, DateControlsShowTheStoredMoment) {
             "");
   EXPECT_EQ(Controls(),
             "\r\n  { Create a date and time picker =================================== }"
-            "\r\n  DateTimePicker1:= CreateWindow('SysDateTimePick32','', WS_VISIBLE or "
+            "\r\n  DateTimePicker1:= CreateWindowExW(0, 'SysDateTimePick32','', WS_VISIBLE or "
             "WS_CHILD or WS_TABSTOP or DTS_LONGDATEFORMAT or DTS_SHOWNONE,"
             "\r\n                    8,8,186,21, hWindow, 0, Inst, nil);"
-            "\r\n  SendMessage(DateTimePicker1,DTM_SETFORMAT,0,LParam(PChar('dd.MM.yyyy')));"
+            "\r\n  SendMessageW(DateTimePicker1,DTM_SETFORMATW,0,LParam(PWideChar('dd.MM.yyyy')));"
             "\r\n  { keep the dates within the stored range }"
             "\r\n  PickerRange[0].wYear := 2000; PickerRange[0].wMonth := 1; "
             "PickerRange[0].wDay := 1; PickerRange[0].wDayOfWeek := 6;"
             "\r\n  PickerRange[0].wHour := 0; PickerRange[0].wMinute := 0; "
             "PickerRange[0].wSecond := 0; PickerRange[0].wMilliseconds := 0;"
-            "\r\n  SendMessage(DateTimePicker1,DTM_SETRANGE,GDTR_MIN,LParam(@PickerRange));"
+            "\r\n  SendMessageW(DateTimePicker1,DTM_SETRANGE,GDTR_MIN,LParam(@PickerRange));"
             "\r\n  { show the stored date }"
             "\r\n  PickerTime.wYear := 2000; PickerTime.wMonth := 2; PickerTime.wDay := 29; "
             "PickerTime.wDayOfWeek := 2;"
             "\r\n  PickerTime.wHour := 12; PickerTime.wMinute := 0; PickerTime.wSecond := 0; "
             "PickerTime.wMilliseconds := 0;"
-            "\r\n  SendMessage(DateTimePicker1,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));"
-            "\r\n  SendMessage(DateTimePicker1,DTM_SETSYSTEMTIME,GDT_NONE,LParam(@PickerTime));\r\n"
+            "\r\n  SendMessageW(DateTimePicker1,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));"
+            "\r\n  SendMessageW(DateTimePicker1,DTM_SETSYSTEMTIME,GDT_NONE,LParam(@PickerTime));\r\n"
             "\r\n  { Create a date and time picker =================================== }"
-            "\r\n  DateTimePicker2:= CreateWindow('SysDateTimePick32','', WS_VISIBLE or "
+            "\r\n  DateTimePicker2:= CreateWindowExW(0, 'SysDateTimePick32','', WS_VISIBLE or "
             "WS_CHILD or WS_TABSTOP or DTS_TIMEFORMAT,"
             "\r\n                    8,40,80,21, hWindow, 0, Inst, nil);\r\n"
             "\r\n  { Create a month calendar ========================================= }"
-            "\r\n  MonthCalendar1:= CreateWindow('SysMonthCal32','', WS_VISIBLE or WS_CHILD or "
+            "\r\n  MonthCalendar1:= CreateWindowExW(0, 'SysMonthCal32','', WS_VISIBLE or WS_CHILD or "
             "WS_TABSTOP or MCS_WEEKNUMBERS or MCS_NOTODAY,"
             "\r\n                   8,70,200,160, hWindow, 0, Inst, nil);"
             "\r\n  { show the stored date }"
@@ -179,7 +179,7 @@ TEST_F(ExtendedViewsTest, DateControlsShowTheStoredMoment) {
             "PickerTime.wDayOfWeek := 6;"
             "\r\n  PickerTime.wHour := 0; PickerTime.wMinute := 0; PickerTime.wSecond := 0; "
             "PickerTime.wMilliseconds := 0;"
-            "\r\n  SendMessage(MonthCalendar1,MCM_SETCURSEL,0,LParam(@PickerTime));\r\n");
+            "\r\n  SendMessageW(MonthCalendar1,MCM_SETCURSEL,0,LParam(@PickerTime));\r\n");
   EXPECT_EQ(Added("windowproccreatemidle"),
             "\r\n      CommonClasses.dwSize := SizeOf(CommonClasses);"
             "\r\n      CommonClasses.dwICC := ICC_DATE_CLASSES;"
@@ -234,42 +234,42 @@ TEST_F(ExtendedViewsTest, EditAndListVariantsKeepTheirTextsAndEntries) {
   };
   EXPECT_EQ(block("a rich edit"),
             "  { Create a rich edit ============================================== }"
-            "\r\n  RichEdit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or "
+            "\r\n  RichEdit1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or "
             "WS_VISIBLE or WS_TABSTOP or ES_READONLY or ES_MULTILINE or ES_AUTOVSCROLL or "
             "WS_HSCROLL or WS_VSCROLL or ES_AUTOHSCROLL or ES_WANTRETURN,"
             "\r\n              8,8,200,80, hWindow, 0, Inst, nil);"
             "\r\n  { add lines to rich edit }"
-            "\r\n  SendMessage(RichEdit1,WM_SETTEXT,0,LParam(PChar('one'+#13#10+'" +
+            "\r\n  SendMessageW(RichEdit1,WM_SETTEXT,0,LParam(PWideChar('one'+#13#10+'" +
                 long_entry + "y''s')));");
   EXPECT_EQ(block("a masked edit"),
             "  { Create a masked edit field ====================================== }"
-            "\r\n  MaskEdit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','  /  /    ', WS_CHILD or "
+            "\r\n  MaskEdit1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','  /  /    ', WS_CHILD or "
             "WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL or ES_UPPERCASE or ES_PASSWORD,"
             "\r\n              8,100,121,21, hWindow, 0, Inst, nil);"
-            "\r\n  SendMessage(MaskEdit1,EM_LIMITTEXT,10,0);"
-            "\r\n  SendMessage(MaskEdit1,EM_SETPASSWORDCHAR,42,0);");
+            "\r\n  SendMessageW(MaskEdit1,EM_LIMITTEXT,10,0);"
+            "\r\n  SendMessageW(MaskEdit1,EM_SETPASSWORDCHAR,42,0);");
   EXPECT_EQ(block("an extended combo box"),
             "  { Create an extended combo box ==================================== }"
-            "\r\n  ComboBoxEx1:= CreateWindow('combobox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP "
+            "\r\n  ComboBoxEx1:= CreateWindowExW(0, 'combobox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP "
             "or WS_VSCROLL or CBS_DROPDOWNLIST,"
             "\r\n                8,130,145,150, hWindow, 0, Inst, nil);"
             "\r\n  { add items to combo box }"
-            "\r\n  SendMessage(ComboBoxEx1,CB_ADDSTRING,0,LParam(PChar('First')));"
-            "\r\n  SendMessage(ComboBoxEx1,CB_ADDSTRING,0,LParam(PChar('')));"
-            "\r\n  SendMessage(ComboBoxEx1,CB_SETCURSEL,0,0);");
+            "\r\n  SendMessageW(ComboBoxEx1,CB_ADDSTRING,0,LParam(PWideChar('First')));"
+            "\r\n  SendMessageW(ComboBoxEx1,CB_ADDSTRING,0,LParam(PWideChar('')));"
+            "\r\n  SendMessageW(ComboBoxEx1,CB_SETCURSEL,0,0);");
   EXPECT_EQ(block("a check list box"),
             "  { Create a check list box ========================================= }"
-            "\r\n  CheckListBox1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox','', WS_VISIBLE or "
+            "\r\n  CheckListBox1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'listbox','', WS_VISIBLE or "
             "WS_CHILD or WS_TABSTOP or WS_VSCROLL or LBS_NOTIFY or LBS_SORT,"
             "\r\n                  8,160,120,80, hWindow, 0, Inst, nil);"
-            "\r\n  SendMessage(CheckListBox1,LB_SETITEMHEIGHT,0,16);"
+            "\r\n  SendMessageW(CheckListBox1,LB_SETITEMHEIGHT,0,16);"
             "\r\n  { add items to check list box }"
-            "\r\n  SendMessage(CheckListBox1,LB_ADDSTRING,0,LParam(PChar('One')));");
+            "\r\n  SendMessageW(CheckListBox1,LB_ADDSTRING,0,LParam(PWideChar('One')));");
   const std::string colors = block("a colour box");
-  EXPECT_NE(colors.find("\r\n  SendMessage(ColorBox1,CB_ADDSTRING,0,LParam(PChar('Custom...')));"
-                        "\r\n  SendMessage(ColorBox1,CB_ADDSTRING,0,LParam(PChar('clBlack')));"),
+  EXPECT_NE(colors.find("\r\n  SendMessageW(ColorBox1,CB_ADDSTRING,0,LParam(PWideChar('Custom...')));"
+                        "\r\n  SendMessageW(ColorBox1,CB_ADDSTRING,0,LParam(PWideChar('clBlack')));"),
             std::string::npos);
-  EXPECT_NE(colors.find("\r\n  SendMessage(ColorBox1,CB_SETCURSEL,16,0);"), std::string::npos);
+  EXPECT_NE(colors.find("\r\n  SendMessageW(ColorBox1,CB_SETCURSEL,16,0);"), std::string::npos);
 }
 
 // Values these classes write are checked like every other value, in the

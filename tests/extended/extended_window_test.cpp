@@ -53,7 +53,7 @@ TEST_F(ExtendedWindowTest, ClientSizeBecomesTheOuterSizeAndPositionCentresOnTheW
             "\r\n  SystemParametersInfo(SPI_GETWORKAREA, 0, @WorkArea, 0);"
             "\r\n  WinLeft := WorkArea.Left + (WorkArea.Right - WorkArea.Left - WinWidth) div 2;"
             "\r\n  WinTop := WorkArea.Top + (WorkArea.Bottom - WorkArea.Top - WinHeight) div 2;"
-            "\r\n  hWindow := CreateWindowEx(WS_EX_DLGMODALFRAME or WS_EX_WINDOWEDGE, "
+            "\r\n  hWindow := CreateWindowExW(WS_EX_DLGMODALFRAME or WS_EX_WINDOWEDGE, "
             "'MyWindowClass','Order',"
             "\r\n            WS_CAPTION or WS_SYSMENU or WS_VISIBLE,"
             "\r\n            WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);");
@@ -91,20 +91,20 @@ TEST_F(ExtendedWindowTest, PlaceAndBorderFollowTheForm) {
        "\r\n  WinWidth := WinRect.Right - WinRect.Left;\r\n  WinHeight := ScaleToScreen(300);"},
       // Border styles and icons.
       {"  BorderIcons = [biSystemMenu, biMinimize]\n  BorderStyle = bsSingle\n",
-       "CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','',"
+       "CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','',"
        "\r\n            WS_CAPTION or WS_SYSMENU or WS_MINIMIZEBOX or WS_VISIBLE,"},
       {"  BorderIcons = [biSystemMenu, biHelp]\n",
-       "CreateWindowEx(WS_EX_WINDOWEDGE or WS_EX_CONTEXTHELP, 'MyWindowClass','',"
+       "CreateWindowExW(WS_EX_WINDOWEDGE or WS_EX_CONTEXTHELP, 'MyWindowClass','',"
        "\r\n            WS_CAPTION or WS_THICKFRAME or WS_SYSMENU or WS_VISIBLE,"},
       {"  BorderIcons = []\n", "\r\n            WS_CAPTION or WS_THICKFRAME or WS_VISIBLE,"},
       {"  BorderStyle = bsDialog\n  BorderIcons = [biSystemMenu, biMaximize, biHelp]\n",
-       "CreateWindowEx(WS_EX_DLGMODALFRAME or WS_EX_WINDOWEDGE or WS_EX_CONTEXTHELP, "
+       "CreateWindowExW(WS_EX_DLGMODALFRAME or WS_EX_WINDOWEDGE or WS_EX_CONTEXTHELP, "
        "'MyWindowClass','',\r\n            WS_CAPTION or WS_SYSMENU or WS_VISIBLE,"},
       {"  BorderStyle = bsSizeToolWin\n",
-       "CreateWindowEx(WS_EX_TOOLWINDOW or WS_EX_WINDOWEDGE, 'MyWindowClass','',"
+       "CreateWindowExW(WS_EX_TOOLWINDOW or WS_EX_WINDOWEDGE, 'MyWindowClass','',"
        "\r\n            WS_CAPTION or WS_THICKFRAME or WS_SYSMENU or WS_VISIBLE,"},
       {"  BorderStyle = bsNone\n  BorderIcons = [biSystemMenu]\n",
-       "CreateWindowEx(0, 'MyWindowClass','',\r\n            WS_POPUP or WS_VISIBLE,"},
+       "CreateWindowExW(0, 'MyWindowClass','',\r\n            WS_POPUP or WS_VISIBLE,"},
       {"  BorderStyle = Halt\n  Position = Halt\n",
        "\r\n            WS_OVERLAPPEDWINDOW or WS_VISIBLE,"},
   };
@@ -227,31 +227,31 @@ end
 TEST_F(ExtendedWindowTest, ControlsTakeTheDesignersVisibleEnabledTabStopDefaultAndCancel) {
   Translate(kStateForm);
   EXPECT_EQ(Creation("Edit1"),
-            "Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_TABSTOP or "
+            "Edit1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_TABSTOP or "
             "ES_AUTOHSCROLL,\r\n          8,8,100,21, hWindow, 0, Inst, nil);");
   EXPECT_EQ(Creation("GroupBox1"),
-            "GroupBox1:= CreateWindow('Button','Pay',WS_VISIBLE or WS_CHILD or BS_GROUPBOX or "
+            "GroupBox1:= CreateWindowExW(0, 'Button','Pay',WS_VISIBLE or WS_CHILD or BS_GROUPBOX or "
             "WS_DISABLED,\r\n              0,100,300,100, hWindow, 0, Inst, nil);");
   EXPECT_EQ(Creation("RadioButton1"),
-            "RadioButton1:= CreateWindow('Button','Card',WS_VISIBLE or WS_CHILD or "
+            "RadioButton1:= CreateWindowExW(0, 'Button','Card',WS_VISIBLE or WS_CHILD or "
             "BS_AUTORADIOBUTTON or WS_TABSTOP or WS_DISABLED,"
             "\r\n                 8,120,100,17, hWindow, 0, Inst, nil);");
   // A radio button is no tab stop unless the form says so.
   EXPECT_EQ(Creation("RadioButton2"),
-            "RadioButton2:= CreateWindow('Button','Cash',WS_VISIBLE or WS_CHILD or "
+            "RadioButton2:= CreateWindowExW(0, 'Button','Cash',WS_VISIBLE or WS_CHILD or "
             "BS_AUTORADIOBUTTON,\r\n                 8,220,100,17, hWindow, 0, Inst, nil);");
   EXPECT_EQ(Creation("Edit2"),
-            "Edit2:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or "
+            "Edit2:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or "
             "ES_AUTOHSCROLL,\r\n          8,240,100,21, hWindow, 0, Inst, nil);");
   EXPECT_EQ(Creation("Button1"),
-            "Button1:= CreateWindow('Button','OK',WS_CHILD or BS_PUSHLIKE or BS_TEXT or "
+            "Button1:= CreateWindowExW(0, 'Button','OK',WS_CHILD or BS_PUSHLIKE or BS_TEXT or "
             "WS_TABSTOP,\r\n            8,270,75,25, hWindow, 0, Inst, nil);");
   EXPECT_EQ(Creation("Button2"),
-            "Button2:= CreateWindow('Button','Go',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or "
+            "Button2:= CreateWindowExW(0, 'Button','Go',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or "
             "BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,"
             "\r\n            90,270,75,25, hWindow, IDOK, Inst, nil);");
   EXPECT_EQ(Creation("Button3"),
-            "Button3:= CreateWindow('Button','Stop',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or "
+            "Button3:= CreateWindowExW(0, 'Button','Stop',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or "
             "BS_TEXT or WS_TABSTOP,\r\n            170,270,75,25, hWindow, IDCANCEL, Inst, nil);");
   // A memo is a tab stop unless the form says otherwise, as in the designer.
   EXPECT_NE(Creation("Memo1").find("ES_WANTRETURN or WS_TABSTOP,"), std::string::npos)
@@ -375,12 +375,12 @@ TEST_F(ExtendedWindowTest, StatusBarsInContainersStandWhereTheFormPutsThem) {
       "  end\nend\n";
   Translate(form);
   std::string body = Added("bodymidle");
-  EXPECT_NE(body.find("StatusBar2:= CreateWindow('msctls_statusbar32','',WS_VISIBLE or WS_CHILD "
+  EXPECT_NE(body.find("StatusBar2:= CreateWindowExW(0, 'msctls_statusbar32','',WS_VISIBLE or WS_CHILD "
                       "or CCS_NOPARENTALIGN or CCS_NORESIZE,\r\n"
                       "               10,101,200,19, hWindow, 0, Inst, nil);"),
             std::string::npos)
       << body;
-  EXPECT_NE(body.find("StatusBar1:= CreateStatusWindow("), std::string::npos);
+  EXPECT_NE(body.find("StatusBar1:= CreateStatusWindowW("), std::string::npos);
   Translate(form, Translation::kExact);
   body = Added("bodymidle");
   EXPECT_NE(body.find("StatusBar2:= CreateStatusWindow("), std::string::npos);
@@ -450,7 +450,7 @@ end
             "\r\n        Result := Integer(ColorBrush3);"
             "\r\n        Exit;"
             "\r\n      end;"
-            "\r\n      Result := DefWindowProc(hWindow, Message, wParam, lParam);"
+            "\r\n      Result := DefWindowProcW(hWindow, Message, wParam, lParam);"
             "\r\n    end;");
   // One brush per colour, the form's background included.
   EXPECT_EQ(Added("windowproccreatemidle"),

@@ -120,17 +120,17 @@ std::string Describe(const std::optional<std::vector<StoredItem>>& items) {
 }
 
 TEST(ItemDataTest, TreeNodesComeInOrderWithTheirDepth) {
-  const std::string expected = "0:'Root' 1:'A' 2:'A1' 1:'B' 0:#1046' Other' ";
+  const std::string expected = "0:'Root' 1:'A' 2:'A1' 1:'B' 0:#$0416' Other' ";
   // The narrow layout writes the high byte away; only the wide ones keep it.
   EXPECT_EQ(Describe(DecodeStoredNodes(TreeData(kTree, false, false), false)),
-            "0:'Root' 1:'A' 2:'A1' 1:'B' 0:#22' Other' ");
+            "0:'Root' 1:'A' 2:'A1' 1:'B' 0:#$0016' Other' ");
   EXPECT_EQ(Describe(DecodeStoredNodes(TreeData(kTree, true, false), true)), expected);
   EXPECT_EQ(Describe(DecodeStoredNodes(TreeData(kTree, true, true), true)), expected);
   EXPECT_EQ(Describe(DecodeStoredNodes(TreeData({}, false, false), false)), "");
 }
 
 TEST(ItemDataTest, ListItemsComeWithTheTextsOfTheirColumns) {
-  const std::string expected = "'abc'|'x'|'it'#39's' '' 'd'|'' ";
+  const std::string expected = "'abc'|'x'|'it''s' '' 'd'|'' ";
   EXPECT_EQ(Describe(DecodeStoredItems(ListData(kItems, false, false, true), false)), expected);
   EXPECT_EQ(Describe(DecodeStoredItems(ListData(kItems, false, false, false), false)), expected);
   EXPECT_EQ(Describe(DecodeStoredItems(ListData(kItems, true, true, false), true)), expected);
@@ -193,10 +193,12 @@ TEST(ItemDataTest, DataThatIsCutShortOrRunsOnGivesNothing) {
 TEST(ItemDataTest, PascalLiteralsQuotePrintableTextAndCodeTheRest) {
   EXPECT_EQ(PascalLiteral(u""), "''");
   EXPECT_EQ(PascalLiteral(u"a b"), "'a b'");
-  EXPECT_EQ(PascalLiteral(u"'"), "#39");
-  EXPECT_EQ(PascalLiteral(u"x\r\ny"), "'x'#13#10'y'");
-  EXPECT_EQ(PascalLiteral(u"\u00e9t\u00e9"), "#233't'#233");
-  EXPECT_EQ(PascalLiteral(u"\uffff{"), "#65535'{'");
+  EXPECT_EQ(PascalLiteral(u"'"), "''''");
+  EXPECT_EQ(PascalLiteral(u"x\r\ny"), "'x'#$000D#$000A'y'");
+  EXPECT_EQ(PascalLiteral(u"\u00e9t\u00e9"), "#$00E9't'#$00E9");
+  EXPECT_EQ(PascalLiteral(u"\uffff{"), "#$FFFF'{'");
+  // A character above U+FFFF is its surrogate pair.
+  EXPECT_EQ(PascalLiteral(u"\U0001F600"), "#$D83D#$DE00");
 }
 
 }  // namespace

@@ -127,22 +127,22 @@ TEST_F(ItemImagesTest, ControlsShowTheImagesOfTheListTheyNameAndTheirItemsOwnInd
       {"list view without images",
        Placed("TListView", items),
        {"LVS_EDITLABELS,", "ListItem.mask := LVIF_TEXT;",
-        "ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PChar('a');\n"
-        "SendMessage(View1,LVM_INSERTITEM,0,LParam(@ListItem));"},
+        "ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PWideChar('a');\n"
+        "SendMessageW(View1,LVM_INSERTITEMW,0,LParam(@ListItem));"},
        {"IMAGELIST", "iImage", "state"}},
       {"list view with small images",
        Placed("TListView", "    SmallImages = Icons\n" + items),
        {"LVS_EDITLABELS or LVS_SHAREIMAGELISTS,",
-        "SendMessage(View1,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(Icons));",
-        "ListItem.mask := LVIF_TEXT or LVIF_IMAGE;", "PChar('a');\nListItem.iImage := 2;\nSend",
-        "PChar('b');\nListItem.iImage := I_IMAGENONE;\nSend", "PChar('c');\nListItem.iImage := 0;"},
+        "SendMessageW(View1,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(Icons));",
+        "ListItem.mask := LVIF_TEXT or LVIF_IMAGE;", "PWideChar('a');\nListItem.iImage := 2;\nSend",
+        "PWideChar('b');\nListItem.iImage := I_IMAGENONE;\nSend", "PWideChar('c');\nListItem.iImage := 0;"},
        {"LVSIL_NORMAL", "LVSIL_STATE", "state"}},
       // State images count from 1 in the window, from 0 in the form; one
       // beyond the four bits the state holds shows none.
       {"list view with large and state images",
        Placed("TListView", "    LargeImages = Icons\n    StateImages = Icons\n" + items),
-       {"SendMessage(View1,LVM_SETIMAGELIST,LVSIL_NORMAL,LParam(Icons));\n"
-        "SendMessage(View1,LVM_SETIMAGELIST,LVSIL_STATE,LParam(Icons));",
+       {"SendMessageW(View1,LVM_SETIMAGELIST,LVSIL_NORMAL,LParam(Icons));\n"
+        "SendMessageW(View1,LVM_SETIMAGELIST,LVSIL_STATE,LParam(Icons));",
         "ListItem.mask := LVIF_TEXT or LVIF_IMAGE or LVIF_STATE;\n"
         "ListItem.stateMask := LVIS_STATEIMAGEMASK;",
         "ListItem.iImage := 2; ListItem.state := 0;",
@@ -156,53 +156,53 @@ TEST_F(ItemImagesTest, ControlsShowTheImagesOfTheListTheyNameAndTheirItemsOwnInd
       {"tree view without images",
        Placed("TTreeView", nodes),
        {"TreeInsert.item.mask := TVIF_TEXT;",
-        "TreeInsert.item.pszText := PChar('n');\nSendMessage(View1,TVM_INSERTITEM"},
+        "TreeInsert.item.pszText := PWideChar('n');\nSendMessageW(View1,TVM_INSERTITEMW"},
        {"IMAGELIST", "iImage", "state"}},
       {"tree view with images",
        Placed("TTreeView", "    Images = Icons\n" + nodes),
-       {"SendMessage(View1,TVM_SETIMAGELIST,TVSIL_NORMAL,LParam(Icons));",
+       {"SendMessageW(View1,TVM_SETIMAGELIST,TVSIL_NORMAL,LParam(Icons));",
         "TreeInsert.item.mask := TVIF_TEXT or TVIF_IMAGE or TVIF_SELECTEDIMAGE;",
-        "PChar('n');\nTreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 2;\nSend",
-        "PChar('m');\nTreeInsert.item.iImage := I_IMAGENONE; "
+        "PWideChar('n');\nTreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 2;\nSend",
+        "PWideChar('m');\nTreeInsert.item.iImage := I_IMAGENONE; "
         "TreeInsert.item.iSelectedImage := I_IMAGENONE;\nSend"},
        {"TVSIL_STATE", "state"}},
       // A tree's state images count from 1 as the form's do.
       {"tree view with state images",
        Placed("TTreeView", "    StateImages = Icons\n" + nodes),
-       {"SendMessage(View1,TVM_SETIMAGELIST,TVSIL_STATE,LParam(Icons));",
+       {"SendMessageW(View1,TVM_SETIMAGELIST,TVSIL_STATE,LParam(Icons));",
         "TreeInsert.item.mask := TVIF_TEXT or TVIF_STATE;\n"
         "TreeInsert.item.stateMask := TVIS_STATEIMAGEMASK;",
-        "PChar('n');\nTreeInsert.item.state := 1 shl 12;\n",
-        "PChar('m');\nTreeInsert.item.state := 0;\n"},
+        "PWideChar('n');\nTreeInsert.item.state := 1 shl 12;\n",
+        "PWideChar('m');\nTreeInsert.item.state := 0;\n"},
        {"TVSIL_NORMAL", "iImage"}},
       {"tab control without images",
        Placed("TTabControl", tabs),
-       {"TabItem.mask := TCIF_TEXT;\nTabItem.pszText := PChar('A');"},
+       {"TabItem.mask := TCIF_TEXT;\nTabItem.pszText := PWideChar('A');"},
        {"IMAGELIST", "iImage"}},
       // The form stores no image per tab: tab i shows image i.
       {"tab control with images",
        Placed("TTabControl", "    Images = Icons\n" + tabs),
-       {"SendMessage(View1,TCM_SETIMAGELIST,0,LParam(Icons));",
-        "TabItem.mask := TCIF_TEXT or TCIF_IMAGE;\nTabItem.pszText := PChar('A');\n"
+       {"SendMessageW(View1,TCM_SETIMAGELIST,0,LParam(Icons));",
+        "TabItem.mask := TCIF_TEXT or TCIF_IMAGE;\nTabItem.pszText := PWideChar('A');\n"
         "TabItem.iImage := 0;",
-        "PChar('B');\nTabItem.iImage := 1;\nTabCtrl_InsertItem(View1, 1, TabItem);"},
+        "PWideChar('B');\nTabItem.iImage := 1;\nSendMessageW(View1, TCM_INSERTITEMW, 1, LParam(@TabItem));"},
        {}},
       {"extended combo box without images",
        Placed("TComboBoxEx", combo_items),
-       {"View1:= CreateWindow('combobox',",
-        "SendMessage(View1,CB_ADDSTRING,0,LParam(PChar('x')));"},
+       {"View1:= CreateWindowExW(0, 'combobox',",
+        "SendMessageW(View1,CB_ADDSTRING,0,LParam(PWideChar('x')));"},
        {"ComboBoxEx32", "IMAGELIST", "ComboItem"}},
       // An item whose selected image is not given shows its image while chosen.
       {"extended combo box with images",
        Placed("TComboBoxEx", "    Images = Icons\n" + combo_items + "    ItemIndex = 1\n"),
-       {"View1:= CreateWindow('ComboBoxEx32',",
-        "SendMessage(View1,CBEM_SETIMAGELIST,0,LParam(Icons));",
+       {"View1:= CreateWindowExW(0, 'ComboBoxEx32',",
+        "SendMessageW(View1,CBEM_SETIMAGELIST,0,LParam(Icons));",
         "ComboItem.mask := CBEIF_TEXT or CBEIF_IMAGE or CBEIF_SELECTEDIMAGE;\n"
-        "ComboItem.iItem := 0; ComboItem.pszText := PChar('x'); ComboItem.iImage := 2; "
-        "ComboItem.iSelectedImage := 2;\nSendMessage(View1,CBEM_INSERTITEM,0,LParam(@ComboItem));",
-        "PChar('y'); ComboItem.iImage := 1; ComboItem.iSelectedImage := 0;",
-        "PChar('z'); ComboItem.iImage := I_IMAGENONE; ComboItem.iSelectedImage := I_IMAGENONE;",
-        "SendMessage(View1,CB_SETCURSEL,1,0);"},
+        "ComboItem.iItem := 0; ComboItem.pszText := PWideChar('x'); ComboItem.iImage := 2; "
+        "ComboItem.iSelectedImage := 2;\nSendMessageW(View1,CBEM_INSERTITEMW,0,LParam(@ComboItem));",
+        "PWideChar('y'); ComboItem.iImage := 1; ComboItem.iSelectedImage := 0;",
+        "PWideChar('z'); ComboItem.iImage := I_IMAGENONE; ComboItem.iSelectedImage := I_IMAGENONE;",
+        "SendMessageW(View1,CB_SETCURSEL,1,0);"},
        {"CB_ADDSTRING"}},
   };
   for (const Case& row : cases) {

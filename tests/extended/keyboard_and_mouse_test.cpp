@@ -111,8 +111,8 @@ TEST_F(KeyboardAndMouseTest, HintsThatShowBecomeToolsOfOneTooltip) {
       {"an action's hint", Button("A", 0, "    Action = actSave\n") + actions,
        "  ShowHint = True\n", "AddHint(HintWindow, hWindow, A, 0, 0, 0, 0, 0, 'Save it');"},
       {"any character, line breaks and quotes",
-       Button("A", 0, "    Hint = 'It''s '#20013#13#10'ok'\n"), "  ShowHint = True\n",
-       "AddHint(HintWindow, hWindow, A, 0, 0, 0, 0, 0, 'It''s '#20013#13#10'ok');"},
+       Button("A", 0, "    Hint = 'It''s '#$4E2D#$000D#$000A'ok'\n"), "  ShowHint = True\n",
+       "AddHint(HintWindow, hWindow, A, 0, 0, 0, 0, 0, 'It''s '#$4E2D#$000D#$000A'ok');"},
       {"a label, which the mouse passes through: a rectangle of the main window",
        Object("Label1", "TLabel", Box(8, 200) + "    Caption = 'Name'\n    Hint = 'Who'\n"),
        "  ShowHint = True\n", "AddHint(HintWindow, hWindow, 0, 1, 8, 200, 88, 225, 'Who');"},
@@ -130,7 +130,7 @@ TEST_F(KeyboardAndMouseTest, HintsThatShowBecomeToolsOfOneTooltip) {
     EXPECT_EQ(tools, c.tools);
     EXPECT_EQ(Added("procedures").find("procedure AddHint(") != std::string::npos, *c.tools != 0);
     EXPECT_EQ(body.find("TTM_SETMAXTIPWIDTH") != std::string::npos,
-              std::string(c.tools).find("#10") != std::string::npos);
+              std::string(c.tools).find("#$000A") != std::string::npos);
   }
 }
 

@@ -39,11 +39,11 @@ TEST_F(MenuBarTest, OnlyTheMainMenuTheFormNamesBecomesTheBar) {
   } cases[] = {
       {"MainMenu2",
        "\nMainMenu2 := CreateMenu;\nHelp1 := CreatePopupMenu;"
-       "\nAppendMenu(MainMenu2, MF_POPUP, Help1, 'Help');"
-       "\nAppendMenu(Help1, MF_STRING, 40001, 'About');\nSetMenu(hWindow, MainMenu2);"},
+       "\nAppendMenuW(MainMenu2, MF_POPUP, Help1, 'Help');"
+       "\nAppendMenuW(Help1, MF_STRING, 40001, 'About');\nSetMenu(hWindow, MainMenu2);"},
       // Names are compared without regard to case.
       {"mainmenu1",
-       "\nMainMenu1 := CreateMenu;\nAppendMenu(MainMenu1, MF_STRING, 40001, 'File');"
+       "\nMainMenu1 := CreateMenu;\nAppendMenuW(MainMenu1, MF_STRING, 40001, 'File');"
        "\nSetMenu(hWindow, MainMenu1);"},
       {"PopupMenu1", ""},
       {"Missing", ""},
@@ -94,14 +94,14 @@ TEST_F(MenuBarTest, ItemsThatDoNotShowTakeNoName) {
 )",
             "  Menu = MainMenu1\n");
   const std::string body = Lines("bodymidle");
-  EXPECT_NE(body.find("\nTools1 := CreatePopupMenu;\nAppendMenu(MainMenu1, MF_POPUP, Tools1, "
+  EXPECT_NE(body.find("\nTools1 := CreatePopupMenu;\nAppendMenuW(MainMenu1, MF_POPUP, Tools1, "
                       "'Tools');\nSetMenu(hWindow, MainMenu1);"),
             std::string::npos)
       << body;
-  EXPECT_NE(body.find("\nButton1:= CreateWindow('Button'"), std::string::npos);
+  EXPECT_NE(body.find("\nButton1:= CreateWindowExW(0, 'Button'"), std::string::npos);
   EXPECT_EQ(Lines("windowproccommandmidle"),
             "\nif HWND(lParam) = Button1 then "
-            "MessageBox(hWindow,'Button1Click','Check',MB_OK);");
+            "MessageBoxW(hWindow,'Button1Click','Check',MB_OK);");
 }
 
 }  // namespace

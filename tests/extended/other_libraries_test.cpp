@@ -159,7 +159,7 @@ TEST_F(PlaceholderTest, VisualControlsOfClassesNothingTranslatesArePaintedAsFram
     }
     EXPECT_EQ(Console(), c.console);
     if (c.objects.find("Inner") != std::string::npos) {
-      EXPECT_NE(Added("bodymidle").find("Inner:= CreateWindow('Button'"), std::string::npos);
+      EXPECT_NE(Added("bodymidle").find("Inner:= CreateWindowExW(0, 'Button'"), std::string::npos);
     }
   }
 }

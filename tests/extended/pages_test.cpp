@@ -40,7 +40,7 @@ class PagesTest : public WriterFixture {
   // "L,T shown" or "L,T hidden": where Button1 is created, and whether it shows at once.
   std::string Button() const {
     static const std::regex kCall(
-        "Button1:= CreateWindow\\('Button','B',([^\n]*),\n(-?[0-9]+,-?[0-9]+),");
+        "Button1:= CreateWindowExW\\(0, 'Button','B',([^\n]*),\n(-?[0-9]+,-?[0-9]+),");
     std::smatch match;
     const std::string body = Lines("bodymidle");
     if (!std::regex_search(body, match, kCall)) return "not created";

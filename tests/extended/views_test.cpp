@@ -87,11 +87,11 @@ TEST_F(ViewsTest, ListsLongerThanTheThresholdAreWalkedFromArrays) {
   };
   for (const size_t count : {kLongListEntries, kLongListEntries + 1}) {
     const Case cases[] = {
-        {"TListView", "  Items.Data = {" + DataLines(ListItems(count)), "LVM_INSERTITEM",
+        {"TListView", "  Items.Data = {" + DataLines(ListItems(count)), "LVM_INSERTITEMW",
          "AddViewItems(View1, View1Entries, 0);\nSetViewTexts(View1, View1Entries_1, 0, 1);"},
-        {"TTreeView", "  Items.Data = {" + DataLines(TreeNodes(count)), "TVM_INSERTITEM",
+        {"TTreeView", "  Items.Data = {" + DataLines(TreeNodes(count)), "TVM_INSERTITEMW",
          "AddTreeNodes(View1, View1Entries, View1Depths);"},
-        {"TTabControl", Tabs(count), "TabCtrl_InsertItem(View1,",
+        {"TTabControl", Tabs(count), "SendMessageW(View1, TCM_INSERTITEMW,",
          "InsertListTabs(View1, View1Entries, 0);"},
     };
     for (const Case& row : cases) {
@@ -131,11 +131,11 @@ TEST_F(ViewsTest, ListViewShowsEveryColumnAndItemItsFormStores) {
                    "  Items.Data = {1E0000000100000000000000FFFFFFFFFFFFFFFF00000000000000000141}"
                    "\n"));
   const std::string body = Lines("bodymidle");
-  EXPECT_NE(body.find("ListColumn.cx := 50; ListColumn.pszText := PChar('');\n"
-                      "SendMessage(View1,LVM_INSERTCOLUMN,1,LParam(@ListColumn));"),
+  EXPECT_NE(body.find("ListColumn.cx := 50; ListColumn.pszText := PWideChar('');\n"
+                      "SendMessageW(View1,LVM_INSERTCOLUMNW,1,LParam(@ListColumn));"),
             std::string::npos);
   EXPECT_NE(body.find("ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := "
-                      "PChar('A');"),
+                      "PWideChar('A');"),
             std::string::npos);
 }
 

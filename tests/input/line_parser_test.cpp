@@ -120,6 +120,8 @@ TEST_F(LineParserTest, DoubledQuoteDoesNotEndTheString) {
 TEST_F(LineParserTest, StringExpressionWithCodesIsOneWord) {
   ExpectWords("  Caption = 'a'#13#10'b'", "Caption", "=", "'a'#13#10'b'", "set");
   ExpectWords("  Caption = #39'quoted'#39", "Caption", "=", "#39'quoted'#39", "set");
+  ExpectWords("  Caption = #$0416#$0436'x'", "Caption", "=", "#$0416#$0436'x'", "set");
+  ExpectWords("  Caption = 'a'#$d 'b'", "Caption", "=", "'a'#$d", "set");
   ExpectWords("  Caption = 'ab'#", "Caption", "=", "'ab'#", "set");
   ExpectWords("  Caption = 'a' 'b'", "Caption", "=", "'a'", "set");
   ExpectWords("      #9'tabbed')", "#9'tabbed')", "", "", "");

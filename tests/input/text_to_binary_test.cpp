@@ -146,6 +146,10 @@ TEST(TextToBinaryTest, StringsDecodeRunsCodesAndJoins) {
 
 TEST(TextToBinaryTest, CodesAbove255MakeWideStrings) {
   EXPECT_EQ(ValueHex("#8364"), "12 01 00 00 00 AC 20");
+  // A code in hexadecimal digits is the same code.
+  EXPECT_EQ(ValueHex("#$20AC"), "12 01 00 00 00 AC 20");
+  EXPECT_EQ(ValueHex("#$0416#$436'x'"), "12 03 00 00 00 16 04 36 04 78 00");
+  EXPECT_EQ(ValueHex("'a'#$d#$0A"), "06 03 61 0D 0A");
   EXPECT_EQ(ValueHex("'\xE9'#8364'a'"), "12 03 00 00 00 E9 00 AC 20 61 00");
   EXPECT_EQ(ValueHex("#8364 + #1#300"), "12 03 00 00 00 AC 20 01 00 2C 01");
   // Either kind joins the other; one wide piece makes the whole value wide.

@@ -3,7 +3,7 @@ Program actions ;
 Uses Windows, Messages, CommCtrl;
 {$R *.RES}
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -347,23 +347,23 @@ begin
       InitCommonControls;
     end;
     WM_COMMAND: begin
-      if (lParam = 0) and (wParam = 50001) then MessageBox(hWindow,'pmAboutClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 6) then MessageBox(hWindow,'actExitExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 50002) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 50003) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 50004) then MessageBox(hWindow,'pmClearClick','Check',MB_OK);
-      if HWND(lParam) = btnNew then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if HWND(lParam) = btnSave then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
-      if HWND(lParam) = CheckBox1 then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40001) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40002) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40003) then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40004) then MessageBox(hWindow,'actExitExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40005) then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50001) then MessageBoxW(hWindow,'pmAboutClick','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBoxW(hWindow,'actNewExecute','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then MessageBoxW(hWindow,'actOpenExecute','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then MessageBoxW(hWindow,'actSaveExecute','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then MessageBoxW(hWindow,'actBoldExecute','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 6) then MessageBoxW(hWindow,'actExitExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50002) then MessageBoxW(hWindow,'actNewExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50003) then MessageBoxW(hWindow,'actOpenExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50004) then MessageBoxW(hWindow,'pmClearClick','Check',MB_OK);
+      if HWND(lParam) = btnNew then MessageBoxW(hWindow,'actNewExecute','Check',MB_OK);
+      if HWND(lParam) = btnSave then MessageBoxW(hWindow,'actSaveExecute','Check',MB_OK);
+      if HWND(lParam) = CheckBox1 then MessageBoxW(hWindow,'actBoldExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40001) then MessageBoxW(hWindow,'actNewExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40002) then MessageBoxW(hWindow,'actOpenExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40003) then MessageBoxW(hWindow,'actSaveExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40004) then MessageBoxW(hWindow,'actExitExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40005) then MessageBoxW(hWindow,'actBoldExecute','Check',MB_OK);
       exit;
     end;
     WM_MEASUREITEM: begin
@@ -388,7 +388,7 @@ begin
         if (Spot.X >= 232) and (Spot.X < 442) and (Spot.Y >= 64) and (Spot.Y < 214) then begin ShowPopupMenu(pmList, hWindow, lParam); Exit; end;
       end;
       if HWND(wParam) = hWindow then begin ShowPopupMenu(pmForm, hWindow, lParam); Exit; end;
-      Result := DefWindowProc(hWindow, Message, wParam, lParam);
+      Result := DefWindowProcW(hWindow, Message, wParam, lParam);
     end;
     WM_SIZE: begin
       if wParam <> SIZE_MINIMIZED then LayoutControls(LoWord(lParam), HiWord(lParam));
@@ -409,7 +409,7 @@ begin
       SelectObject(PaintDC,hFont1);
       SetBkMode(PaintDC,TRANSPARENT);
       SetTextColor(PaintDC,GetSysColor(COLOR_WINDOWTEXT));
-      DrawText(PaintDC,PChar('A panel with its own menu'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_CENTER);
+      DrawTextW(PaintDC,PWideChar('A panel with its own menu'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_CENTER);
       RestoreDC(PaintDC,-1);
       EndPaint(hWindow,PaintStruct);
     end;
@@ -424,7 +424,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -442,7 +442,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -457,21 +457,21 @@ begin
   if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
   if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
   if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','Actions',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','Actions',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a popup menu ============================================= }
   pmForm := CreatePopupMenu;
-  AppendMenu(pmForm, MF_STRING, 50001, 'About...');
+  AppendMenuW(pmForm, MF_STRING, 50001, 'About...');
 
   { Create a tool bar =============================================== }
-  ToolBar1:= CreateWindow('ToolbarWindow32','', WS_VISIBLE or WS_CHILD or WS_CLIPSIBLINGS or CCS_NORESIZE or CCS_NOPARENTALIGN or TBSTYLE_WRAPABLE,
+  ToolBar1:= CreateWindowExW(0, 'ToolbarWindow32','', WS_VISIBLE or WS_CHILD or WS_CLIPSIBLINGS or CCS_NORESIZE or CCS_NOPARENTALIGN or TBSTYLE_WRAPABLE,
              0,0,460,29, hWindow, 0, Inst, nil);
-  SendMessage(ToolBar1,TB_BUTTONSTRUCTSIZE,SizeOf(TTBButton),0);
-  SendMessage(ToolBar1,TB_SETBUTTONSIZE,0,MakeLong(23,22));
-  SendMessage(ToolBar1,TB_SETIMAGELIST,0,LParam(ImageList1));
+  SendMessageW(ToolBar1,TB_BUTTONSTRUCTSIZE,SizeOf(TTBButton),0);
+  SendMessageW(ToolBar1,TB_SETBUTTONSIZE,0,MakeLong(23,22));
+  SendMessageW(ToolBar1,TB_SETIMAGELIST,0,LParam(ImageList1));
 
   { Add the buttons of ToolBar1 }
   ToolBarButton.iBitmap := 0;
@@ -479,111 +479,111 @@ begin
   ToolBarButton.fsState := TBSTATE_ENABLED;
   ToolBarButton.fsStyle := BTNS_BUTTON;
   ToolBarButton.iString := 0;
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
   ToolBarButton.iBitmap := 1;
   ToolBarButton.idCommand := 2;
   ToolBarButton.fsState := TBSTATE_ENABLED;
   ToolBarButton.fsStyle := BTNS_BUTTON;
   ToolBarButton.iString := 0;
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
   ToolBarButton.iBitmap := 2;
   ToolBarButton.idCommand := 3;
   ToolBarButton.fsState := 0;
   ToolBarButton.fsStyle := BTNS_BUTTON;
   ToolBarButton.iString := 0;
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
   ToolBarButton.iBitmap := 8;
   ToolBarButton.idCommand := 4;
   ToolBarButton.fsState := TBSTATE_ENABLED;
   ToolBarButton.fsStyle := BTNS_SEP;
   ToolBarButton.iString := 0;
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
   ToolBarButton.iBitmap := 3;
   ToolBarButton.idCommand := 5;
   ToolBarButton.fsState := TBSTATE_ENABLED;
   ToolBarButton.fsStyle := BTNS_CHECK;
   ToolBarButton.iString := 0;
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
   ToolBarButton.iBitmap := 4;
   ToolBarButton.idCommand := 6;
   ToolBarButton.fsState := TBSTATE_ENABLED;
   ToolBarButton.fsStyle := BTNS_BUTTON;
   ToolBarButton.iString := 0;
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','Right-click the list, the panel or the form for a menu.', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  Label1:= CreateWindowExW(0, 'Static','Right-click the list, the panel or the form for a menu.', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            16,44,253,13, hWindow, 0, Inst, nil);
 
   { Create a listbox ================================================ }
-  ListBox1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
+  ListBox1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
              16,64,200,150, hWindow, 0, Inst, nil);
   { add items to listbox }
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Monday')) );
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Tuesday')) );
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Wednesday')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Monday')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Tuesday')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Wednesday')) );
 
   { Create a popup menu ============================================= }
   pmList := CreatePopupMenu;
-  AppendMenu(pmList, MF_STRING, 50002, '&New'#9'Ctrl+N');
+  AppendMenuW(pmList, MF_STRING, 50002, '&New'#9'Ctrl+N');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 0;
   SetMenuItemInfo(pmList, 0, True, MenuItemImage);
-  AppendMenu(pmList, MF_STRING, 50003, '&Open...'#9'Ctrl+O');
+  AppendMenuW(pmList, MF_STRING, 50003, '&Open...'#9'Ctrl+O');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 1;
   SetMenuItemInfo(pmList, 1, True, MenuItemImage);
-  AppendMenu(pmList, MF_STRING, 50004, 'Clear');
+  AppendMenuW(pmList, MF_STRING, 50004, 'Clear');
 
   { Create a button ================================================= }
-  btnNew:= CreateWindow('Button','&New',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  btnNew:= CreateWindowExW(0, 'Button','&New',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
            16,232,90,25, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
-  btnSave:= CreateWindow('Button','&Save',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or WS_DISABLED,
+  btnSave:= CreateWindowExW(0, 'Button','&Save',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or WS_DISABLED,
             116,232,90,25, hWindow, 0, Inst, nil);
 
   { Create a checkbox =============================================== }
-  CheckBox1:= CreateWindow('Button','&Bold',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+  CheckBox1:= CreateWindowExW(0, 'Button','&Bold',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
               232,236,97,17, hWindow, 0, Inst, nil);
-  SendMessage(CheckBox1,BM_SETCHECK,1,0);
+  SendMessageW(CheckBox1,BM_SETCHECK,1,0);
 
   { Create the menu bar ============================================= }
   MainMenu1 := CreateMenu;
   mnuFile := CreatePopupMenu;
-  AppendMenu(MainMenu1, MF_POPUP, mnuFile, '&File');
-  AppendMenu(mnuFile, MF_STRING, 40001, '&New'#9'Ctrl+N');
+  AppendMenuW(MainMenu1, MF_POPUP, mnuFile, '&File');
+  AppendMenuW(mnuFile, MF_STRING, 40001, '&New'#9'Ctrl+N');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 0;
   SetMenuItemInfo(mnuFile, 0, True, MenuItemImage);
-  AppendMenu(mnuFile, MF_STRING, 40002, '&Open...'#9'Ctrl+O');
+  AppendMenuW(mnuFile, MF_STRING, 40002, '&Open...'#9'Ctrl+O');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 1;
   SetMenuItemInfo(mnuFile, 1, True, MenuItemImage);
-  AppendMenu(mnuFile, MF_STRING or MF_GRAYED, 40003, '&Save'#9'Ctrl+S');
+  AppendMenuW(mnuFile, MF_STRING or MF_GRAYED, 40003, '&Save'#9'Ctrl+S');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 2;
   SetMenuItemInfo(mnuFile, 2, True, MenuItemImage);
-  AppendMenu(mnuFile, MF_SEPARATOR, 0, nil);
-  AppendMenu(mnuFile, MF_STRING, 40004, 'E&xit');
+  AppendMenuW(mnuFile, MF_SEPARATOR, 0, nil);
+  AppendMenuW(mnuFile, MF_STRING, 40004, 'E&xit');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
   MenuItemImage.dwItemData := 4;
   SetMenuItemInfo(mnuFile, 4, True, MenuItemImage);
   mnuFormat := CreatePopupMenu;
-  AppendMenu(MainMenu1, MF_POPUP, mnuFormat, 'F&ormat');
-  AppendMenu(mnuFormat, MF_STRING or MF_CHECKED, 40005, '&Bold'#9'Ctrl+B');
+  AppendMenuW(MainMenu1, MF_POPUP, mnuFormat, 'F&ormat');
+  AppendMenuW(mnuFormat, MF_STRING or MF_CHECKED, 40005, '&Bold'#9'Ctrl+B');
   MenuItemImage.cbSize := SizeOf(MenuItemImage);
   MenuItemImage.fMask := MIIM_BITMAP or MIIM_DATA;
   MenuItemImage.hbmpItem := HBMMENU_CALLBACK;
@@ -593,15 +593,15 @@ begin
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
 
   { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessage(ToolBar1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Label1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(ListBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(btnNew,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(btnSave,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CheckBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ToolBar1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ListBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(btnNew,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(btnSave,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CheckBox1,WM_SETFONT,hFont1,0);
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }
@@ -619,10 +619,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

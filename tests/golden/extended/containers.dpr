@@ -2,7 +2,7 @@ Program containers ;
 
 Uses Windows, Messages, CommCtrl;
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -18,7 +18,7 @@ Var WinClass: TWndClassA;
     FirstRadio: HWND;
     SecondRadio: HWND;
     PageControl1: HWND;
-    TabItem: TC_ITEM;
+    TabItem: TC_ITEMW;
     NameLabel: HWND;
     NameEdit: HWND;
     AutoCheck: HWND;
@@ -353,10 +353,10 @@ begin
       Brush1 := CreateSolidBrush(RGB(255,0,0));
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = OkButton then MessageBox(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBox(hWindow,'CancelButtonClick','Check',MB_OK);
-      if HWND(lParam) = AutoCheck then MessageBox(hWindow,'AutoCheckClick','Check',MB_OK);
-      if HWND(lParam) = NeverButton then MessageBox(hWindow,'NeverButtonClick','Check',MB_OK);
+      if HWND(lParam) = OkButton then MessageBoxW(hWindow,'OkButtonClick','Check',MB_OK);
+      if HWND(lParam) = CancelButton then MessageBoxW(hWindow,'CancelButtonClick','Check',MB_OK);
+      if HWND(lParam) = AutoCheck then MessageBoxW(hWindow,'AutoCheckClick','Check',MB_OK);
+      if HWND(lParam) = NeverButton then MessageBoxW(hWindow,'NeverButtonClick','Check',MB_OK);
       exit;
     end;
     WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin
@@ -387,7 +387,7 @@ begin
       SelectObject(PaintDC,hFont1);
       SetBkMode(PaintDC,TRANSPARENT);
       SetTextColor(PaintDC,RGB(0,0,128));
-      DrawText(PaintDC,PChar('Panels, pages and a scroll box'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_CENTER);
+      DrawTextW(PaintDC,PWideChar('Panels, pages and a scroll box'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_CENTER);
       RestoreDC(PaintDC,-1);
       { Paint panel: BottomPanel }
       SaveDC(PaintDC);
@@ -399,7 +399,7 @@ begin
       SelectObject(PaintDC,hFont2);
       SetBkMode(PaintDC,TRANSPARENT);
       SetTextColor(PaintDC,GetSysColor(COLOR_WINDOWTEXT));
-      DrawText(PaintDC,PChar('  The buttons stay on the panel'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_LEFT);
+      DrawTextW(PaintDC,PWideChar('  The buttons stay on the panel'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_LEFT);
       RestoreDC(PaintDC,-1);
       { Paint panel: LeftPanel }
       SaveDC(PaintDC);
@@ -441,7 +441,7 @@ begin
       SelectObject(PaintDC,hFont2);
       SetBkMode(PaintDC,TRANSPARENT);
       SetTextColor(PaintDC,GetSysColor(COLOR_WINDOWTEXT));
-      DrawText(PaintDC,PChar('Raised outside, lowered inside'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_CENTER);
+      DrawTextW(PaintDC,PWideChar('Raised outside, lowered inside'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_CENTER);
       RestoreDC(PaintDC,-1);
       { Paint label: NoteLabel }
       PaintRect := LayoutRow[17].Placed;
@@ -474,7 +474,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -492,7 +492,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -507,82 +507,82 @@ begin
   if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
   if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
   if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','vornic containers',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','vornic containers',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a button ================================================= }
-  OkButton:= CreateWindow('Button','OK',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  OkButton:= CreateWindowExW(0, 'Button','OK',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
              396,327,75,25, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
-  CancelButton:= CreateWindow('Button','Cancel',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  CancelButton:= CreateWindowExW(0, 'Button','Cancel',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                  477,327,75,25, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  KindLabel:= Createwindow('Static','Kind:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  KindLabel:= CreateWindowExW(0, 'Static','Kind:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
               14,55,30,13, hWindow, 0, Inst, nil);
 
   { Create a radiobox =============================================== }
-  FirstRadio:= CreateWindow('Button','Small',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
+  FirstRadio:= CreateWindowExW(0, 'Button','Small',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
                14,75,113,17, hWindow, 0, Inst, nil);
-  SendMessage(FirstRadio,BM_SETCHECK,1,0);
+  SendMessageW(FirstRadio,BM_SETCHECK,1,0);
 
   { Create a radiobox =============================================== }
-  SecondRadio:= CreateWindow('Button','Large',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
+  SecondRadio:= CreateWindowExW(0, 'Button','Large',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
                 14,99,113,17, hWindow, 0, Inst, nil);
 
   { Create a tab control ============================================ }
-  PageControl1:= CreateWindow('SysTabControl32','',WS_VISIBLE or WS_CHILD or WS_TABSTOP,
+  PageControl1:= CreateWindowExW(0, 'SysTabControl32','',WS_VISIBLE or WS_CHILD or WS_TABSTOP,
                  150,41,410,278, hWindow, 0, Inst, nil);
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Edits');
-  TabCtrl_InsertItem(PageControl1, 0, TabItem);
+  TabItem.pszText := PWideChar('Edits');
+  SendMessageW(PageControl1, TCM_INSERTITEMW, 0, LParam(@TabItem));
 
   { Create a label (static) ========================================= }
-  NameLabel:= Createwindow('Static','Name:', WS_CHILD or SS_LEFTNOWORDWRAP,
+  NameLabel:= CreateWindowExW(0, 'Static','Name:', WS_CHILD or SS_LEFTNOWORDWRAP,
               162,77,31,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  NameEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','on the first page', WS_CHILD or WS_TABSTOP or ES_AUTOHSCROLL,
+  NameEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','on the first page', WS_CHILD or WS_TABSTOP or ES_AUTOHSCROLL,
              218,73,200,21, hWindow, 0, Inst, nil);
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Options');
-  TabCtrl_InsertItem(PageControl1, 1, TabItem);
+  TabItem.pszText := PWideChar('Options');
+  SendMessageW(PageControl1, TCM_INSERTITEMW, 1, LParam(@TabItem));
 
   { Create a checkbox =============================================== }
-  AutoCheck:= CreateWindow('Button','on the second page',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+  AutoCheck:= CreateWindowExW(0, 'Button','on the second page',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
               162,73,200,17, hWindow, 0, Inst, nil);
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Period');
-  TabCtrl_InsertItem(PageControl1, 2, TabItem);
+  TabItem.pszText := PWideChar('Period');
+  SendMessageW(PageControl1, TCM_INSERTITEMW, 2, LParam(@TabItem));
 
   { Create a tab control ============================================ }
-  PeriodTabs:= CreateWindow('SysTabControl32','',WS_CHILD or WS_TABSTOP,
+  PeriodTabs:= CreateWindowExW(0, 'SysTabControl32','',WS_CHILD or WS_TABSTOP,
                162,73,385,200, hWindow, 0, Inst, nil);
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Day');
-  TabCtrl_InsertItem(PeriodTabs, 0, TabItem);
+  TabItem.pszText := PWideChar('Day');
+  SendMessageW(PeriodTabs, TCM_INSERTITEMW, 0, LParam(@TabItem));
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Week');
-  TabCtrl_InsertItem(PeriodTabs, 1, TabItem);
+  TabItem.pszText := PWideChar('Week');
+  SendMessageW(PeriodTabs, TCM_INSERTITEMW, 1, LParam(@TabItem));
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Month');
-  TabCtrl_InsertItem(PeriodTabs, 2, TabItem);
+  TabItem.pszText := PWideChar('Month');
+  SendMessageW(PeriodTabs, TCM_INSERTITEMW, 2, LParam(@TabItem));
 
   { Create a memo =================================================== }
-  PeriodMemo:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or
+  PeriodMemo:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or
                ES_MULTILINE or ES_AUTOVSCROLL or ES_WANTRETURN or WS_TABSTOP,
                174,105,361,156, hWindow, 0, Inst, nil);
   { add lines  to memo }
-  SendMessage(PeriodMemo,WM_SETTEXT, 0, lParam(pChar('on the third page, inside a tab control')));
+  SendMessageW(PeriodMemo,WM_SETTEXT, 0, lParam(PWideChar('on the third page, inside a tab control')));
 
   { Create a button ================================================= }
-  NeverButton:= CreateWindow('Button','on a hidden page',WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  NeverButton:= CreateWindowExW(0, 'Button','on a hidden page',WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                 162,73,120,25, hWindow, 0, Inst, nil);
 
 
@@ -599,22 +599,22 @@ begin
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-13),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
-  hFont2 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont1 := CreateFontW(ScaleToScreen(-13),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
 
   { Change fonts ============================================== }
-  if hFont2 <> 0 then SendMessage(OkButton,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(CancelButton,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(KindLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(FirstRadio,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(SecondRadio,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(PageControl1,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(NameLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(NameEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(AutoCheck,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(PeriodTabs,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(PeriodMemo,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(NeverButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(KindLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(FirstRadio,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(SecondRadio,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PageControl1,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NameLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(AutoCheck,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PeriodTabs,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PeriodMemo,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NeverButton,WM_SETFONT,hFont2,0);
 
 
   TabCtrl_SetCurSel(PeriodTabs, 1);
@@ -656,10 +656,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

@@ -2,7 +2,7 @@ Program controls ;
 
 Uses Windows, Messages, CommCtrl;
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -340,8 +340,8 @@ begin
       InitCommonControls;
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = Button1 then MessageBox(hWindow,'Button1Click','Check',MB_OK);
-      if HWND(lParam) = CheckBox1 then MessageBox(hWindow,'CheckBox1Click','Check',MB_OK);
+      if HWND(lParam) = Button1 then MessageBoxW(hWindow,'Button1Click','Check',MB_OK);
+      if HWND(lParam) = CheckBox1 then MessageBoxW(hWindow,'CheckBox1Click','Check',MB_OK);
       exit;
     end;
     WM_SETCURSOR: begin
@@ -371,7 +371,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -389,7 +389,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -402,53 +402,53 @@ begin
   if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
   if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
   if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','Order form',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','Order form',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  Label1:= CreateWindowExW(0, 'Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            16,20,31,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Your name', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  Edit1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','Your name', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
           72,16,153,21, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
-  Button1:= CreateWindow('Button','Send order',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,
+  Button1:= CreateWindowExW(0, 'Button','Send order',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,
             320,240,89,25, hWindow, IDOK, Inst, nil);
 
   { Create a checkbox =============================================== }
-  CheckBox1:= CreateWindow('Button','Gift wrapping',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+  CheckBox1:= CreateWindowExW(0, 'Button','Gift wrapping',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
               16,56,153,17, hWindow, 0, Inst, nil);
-  SendMessage(CheckBox1,BM_SETCHECK,1,0);
+  SendMessageW(CheckBox1,BM_SETCHECK,1,0);
 
   { Create a groupbox =============================================== }
-  GroupBox1:= CreateWindow('Button',' Delivery ',WS_VISIBLE or WS_CHILD or BS_GROUPBOX,
+  GroupBox1:= CreateWindowExW(0, 'Button',' Delivery ',WS_VISIBLE or WS_CHILD or BS_GROUPBOX,
               16,88,209,105, hWindow, 0, Inst, nil);
 
   { Create a radiobox =============================================== }
-  RadioButton1:= CreateWindow('Button','Standard',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
+  RadioButton1:= CreateWindowExW(0, 'Button','Standard',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
                  32,112,113,17, hWindow, 0, Inst, nil);
-  SendMessage(RadioButton1,BM_SETCHECK,1,0);
+  SendMessageW(RadioButton1,BM_SETCHECK,1,0);
 
   { Create a radiobox =============================================== }
-  RadioButton2:= CreateWindow('Button','Express',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
+  RadioButton2:= CreateWindowExW(0, 'Button','Express',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
                  32,136,113,17, hWindow, 0, Inst, nil);
 
   { Create a radiobox =============================================== }
-  RadioButton3:= CreateWindow('Button','Pick up',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
+  RadioButton3:= CreateWindowExW(0, 'Button','Pick up',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
                  32,160,113,17, hWindow, 0, Inst, nil);
 
   { Create a listbox ================================================ }
-  ListBox1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
+  ListBox1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
              248,16,161,177, hWindow, 0, Inst, nil);
   { add items to listbox }
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Apples')) );
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Pears')) );
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Plums')) );
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Cherries')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Apples')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Pears')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Plums')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Cherries')) );
 
 
   { Tab order as the form gives it }
@@ -466,22 +466,22 @@ begin
   SendMessageW(HintWindow, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
   AddHint(HintWindow, hWindow, 0, 1, 16, 20, 47, 33, 'Who receives the parcel');
   AddHint(HintWindow, hWindow, Edit1, 0, 0, 0, 0, 0, 'Your full name');
-  AddHint(HintWindow, hWindow, Button1, 0, 0, 0, 0, 0, 'Sends the order'#13#10'and closes the form');
+  AddHint(HintWindow, hWindow, Button1, 0, 0, 0, 0, 0, 'Sends the order'#$000D#$000A'and closes the form');
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
 
   { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessage(Label1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Edit1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Button1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CheckBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(GroupBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(RadioButton1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(RadioButton2,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(RadioButton3,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(ListBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Edit1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CheckBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GroupBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton2,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton3,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ListBox1,WM_SETFONT,hFont1,0);
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }
@@ -502,10 +502,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

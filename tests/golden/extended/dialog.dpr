@@ -3,7 +3,7 @@ Program dialog ;
 Uses Windows, Messages, CommCtrl;
 {$R *.RES}
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -40,7 +40,7 @@ procedure DrawGlyphButton(const Item: TDrawItemStruct; Glyphs: HIMAGELIST;
   GlyphWidth, GlyphHeight, Layout, Spacing, Margin: Integer);
 var
   Face, TextBox: TRect;
-  Caption: array[0..255] of Char;
+  Caption: array[0..255] of WideChar;
   FaceWidth, FaceHeight, TextWidth, TextHeight: Integer;
   GlyphX, GlyphY, TextX, TextY, Shift, Image: Integer;
 begin
@@ -53,10 +53,10 @@ begin
     DrawFrameControl(Item.hDC, Face, DFC_BUTTON, DFCS_BUTTONPUSH);
   FaceWidth := Face.Right - Face.Left;
   FaceHeight := Face.Bottom - Face.Top;
-  GetWindowText(Item.hwndItem, Caption, SizeOf(Caption));
+  GetWindowTextW(Item.hwndItem, Caption, Length(Caption));
   SetRectEmpty(TextBox);
   if Caption[0] <> #0 then
-    DrawText(Item.hDC, Caption, -1, TextBox, DT_CALCRECT or DT_SINGLELINE);
+    DrawTextW(Item.hDC, Caption, -1, TextBox, DT_CALCRECT or DT_SINGLELINE);
   TextWidth := TextBox.Right;
   TextHeight := TextBox.Bottom;
   if Glyphs = 0 then begin
@@ -98,7 +98,7 @@ begin
   else
     SetTextColor(Item.hDC, GetSysColor(COLOR_BTNTEXT));
   OffsetRect(TextBox, Face.Left + TextX + Shift, Face.Top + TextY + Shift);
-  if Caption[0] <> #0 then DrawText(Item.hDC, Caption, -1, TextBox, DT_SINGLELINE);
+  if Caption[0] <> #0 then DrawTextW(Item.hDC, Caption, -1, TextBox, DT_SINGLELINE);
   if (Item.itemState and ODS_FOCUS) <> 0 then begin
     InflateRect(Face, -4, -4);
     DrawFocusRect(Item.hDC, Face);
@@ -412,10 +412,10 @@ begin
       DeleteObject(GlyphBitmap);
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = GiftCheck then MessageBox(hWindow,'GiftCheckClick','Check',MB_OK);
-      if HWND(lParam) = ExpressCheck then MessageBox(hWindow,'ExpressCheckClick','Check',MB_OK);
-      if HWND(lParam) = OkButton then MessageBox(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBox(hWindow,'CancelButtonClick','Check',MB_OK);
+      if HWND(lParam) = GiftCheck then MessageBoxW(hWindow,'GiftCheckClick','Check',MB_OK);
+      if HWND(lParam) = ExpressCheck then MessageBoxW(hWindow,'ExpressCheckClick','Check',MB_OK);
+      if HWND(lParam) = OkButton then MessageBoxW(hWindow,'OkButtonClick','Check',MB_OK);
+      if HWND(lParam) = CancelButton then MessageBoxW(hWindow,'CancelButtonClick','Check',MB_OK);
       exit;
     end;
     WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN: begin
@@ -425,7 +425,7 @@ begin
         Result := Integer(ColorBrush1);
         Exit;
       end;
-      Result := DefWindowProc(hWindow, Message, wParam, lParam);
+      Result := DefWindowProcW(hWindow, Message, wParam, lParam);
     end;
     WM_DRAWITEM: begin
       if PDrawItemStruct(lParam)^.hwndItem = OkButton then
@@ -454,7 +454,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -472,7 +472,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -483,92 +483,92 @@ begin
   SystemParametersInfo(SPI_GETWORKAREA, 0, @WorkArea, 0);
   WinLeft := WorkArea.Left + (WorkArea.Right - WorkArea.Left - WinWidth) div 2;
   WinTop := WorkArea.Top + (WorkArea.Bottom - WorkArea.Top - WinHeight) div 2;
-  hWindow := CreateWindowEx(WS_EX_DLGMODALFRAME or WS_EX_WINDOWEDGE, 'MyWindowClass','Order',
+  hWindow := CreateWindowExW(WS_EX_DLGMODALFRAME or WS_EX_WINDOWEDGE, 'MyWindowClass','Order',
             WS_CAPTION or WS_SYSMENU or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a static image =========================================== }
-  Photo:= CreateWindow('Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,
+  Photo:= CreateWindowExW(0, 'Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,
           12,12,48,48, hWindow, 0, Inst, nil);
   { set image to static control }
-  SendMessage(Photo,STM_SETIMAGE,IMAGE_BITMAP,LParam(hPhoto));
+  SendMessageW(Photo,STM_SETIMAGE,IMAGE_BITMAP,LParam(hPhoto));
 
   { Create a static image =========================================== }
-  Badge:= CreateWindow('Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,
+  Badge:= CreateWindowExW(0, 'Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,
           12,72,48,48, hWindow, 0, Inst, nil);
   { set image to static control }
-  SendMessage(Badge,STM_SETIMAGE,IMAGE_BITMAP,LParam(hBadge));
+  SendMessageW(Badge,STM_SETIMAGE,IMAGE_BITMAP,LParam(hBadge));
 
   { Create a label (static) ========================================= }
-  NameLabel:= Createwindow('Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  NameLabel:= CreateWindowExW(0, 'Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
               76,16,70,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  NameEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Ada Lovelace', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  NameEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','Ada Lovelace', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
              160,12,180,21, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  CountLabel:= Createwindow('Static','Quantity:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  CountLabel:= CreateWindowExW(0, 'Static','Quantity:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
                76,44,70,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  CountEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','2', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  CountEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','2', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
               160,40,60,21, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  CodeEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','internal code', WS_CHILD or WS_TABSTOP or ES_AUTOHSCROLL,
+  CodeEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','internal code', WS_CHILD or WS_TABSTOP or ES_AUTOHSCROLL,
              228,40,112,21, hWindow, 0, Inst, nil);
 
   { Create a checkbox =============================================== }
-  GiftCheck:= CreateWindow('Button','Gift wrap',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+  GiftCheck:= CreateWindowExW(0, 'Button','Gift wrap',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
               76,76,200,17, hWindow, 0, Inst, nil);
 
   { Create a checkbox =============================================== }
-  ExpressCheck:= CreateWindow('Button','Express delivery (sold out)',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP or WS_DISABLED,
+  ExpressCheck:= CreateWindowExW(0, 'Button','Express delivery (sold out)',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP or WS_DISABLED,
                  76,100,200,17, hWindow, 0, Inst, nil);
 
   { Create a groupbox =============================================== }
-  PaymentGroup:= CreateWindow('Button',' Payment ',WS_VISIBLE or WS_CHILD or BS_GROUPBOX,
+  PaymentGroup:= CreateWindowExW(0, 'Button',' Payment ',WS_VISIBLE or WS_CHILD or BS_GROUPBOX,
                  76,128,264,56, hWindow, 0, Inst, nil);
 
   { Create a radiobox =============================================== }
-  CardRadio:= CreateWindow('Button','Card',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
+  CardRadio:= CreateWindowExW(0, 'Button','Card',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
               88,152,100,17, hWindow, 0, Inst, nil);
-  SendMessage(CardRadio,BM_SETCHECK,1,0);
+  SendMessageW(CardRadio,BM_SETCHECK,1,0);
 
   { Create a radiobox =============================================== }
-  InvoiceRadio:= CreateWindow('Button','Invoice',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
+  InvoiceRadio:= CreateWindowExW(0, 'Button','Invoice',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
                  208,152,100,17, hWindow, 0, Inst, nil);
 
   { Create a bit button ============================================= }
-  OkButton:= CreateWindow('Button','OK', WS_VISIBLE or WS_CHILD or WS_TABSTOP or BS_OWNERDRAW,
+  OkButton:= CreateWindowExW(0, 'Button','OK', WS_VISIBLE or WS_CHILD or WS_TABSTOP or BS_OWNERDRAW,
              184,200,75,25, hWindow, IDOK, Inst, nil);
 
   { Create a bit button ============================================= }
-  CancelButton:= CreateWindow('Button','Cancel', WS_VISIBLE or WS_CHILD or WS_TABSTOP or BS_OWNERDRAW,
+  CancelButton:= CreateWindowExW(0, 'Button','Cancel', WS_VISIBLE or WS_CHILD or WS_TABSTOP or BS_OWNERDRAW,
                  265,200,75,25, hWindow, IDCANCEL, Inst, nil);
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-  hFont2 := CreateFont(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
 
   { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessage(Photo,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Badge,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(NameLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(NameEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CountLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CountEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CodeEdit,WM_SETFONT,hFont1,0);
-  if hFont2 <> 0 then SendMessage(GiftCheck,WM_SETFONT,hFont2,0);
-  if hFont1 <> 0 then SendMessage(ExpressCheck,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(PaymentGroup,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CardRadio,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(InvoiceRadio,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(OkButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CancelButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Photo,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Badge,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(NameLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CodeEdit,WM_SETFONT,hFont1,0);
+  if hFont2 <> 0 then SendMessageW(GiftCheck,WM_SETFONT,hFont2,0);
+  if hFont1 <> 0 then SendMessageW(ExpressCheck,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PaymentGroup,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CardRadio,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(InvoiceRadio,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont1,0);
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }
@@ -594,10 +594,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

@@ -2,7 +2,7 @@ Program empty ;
 
 Uses Windows, Messages, CommCtrl;
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -76,7 +76,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -94,7 +94,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -107,7 +107,7 @@ begin
   if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
   if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
   if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','Form1',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','Form1',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
@@ -121,10 +121,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

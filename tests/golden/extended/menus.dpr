@@ -2,7 +2,7 @@ Program menus ;
 
 Uses Windows, Messages, CommCtrl;
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -28,9 +28,9 @@ Var WinClass: TWndClassA;
 function PassContextMenu(EditHandle: HWND; Message, wParam, lParam: Integer): Integer; stdcall;
 begin
   if Message = WM_CONTEXTMENU then
-    Result := SendMessage(GetParent(EditHandle), WM_CONTEXTMENU, wParam, lParam)
+    Result := SendMessageW(GetParent(EditHandle), WM_CONTEXTMENU, wParam, lParam)
   else
-    Result := CallWindowProc(WNDPROC(GetWindowLong(EditHandle, GWL_USERDATA)),
+    Result := CallWindowProcW(WNDPROC(GetWindowLongW(EditHandle, GWL_USERDATA)),
       EditHandle, Message, wParam, lParam);
 end;
 
@@ -336,18 +336,18 @@ begin
     WM_CREATE: begin
     end;
     WM_COMMAND: begin
-      if (lParam = 0) and (wParam = 50001) then MessageBox(hWindow,'PopupCopyClick','Check',MB_OK);
-      if HWND(lParam) = CloseButton then MessageBox(hWindow,'CloseButtonClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40001) then MessageBox(hWindow,'FileNewClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40002) then MessageBox(hWindow,'FileOpenClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40003) then MessageBox(hWindow,'FileSaveClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40007) then MessageBox(hWindow,'FileExitClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40018) then MessageBox(hWindow,'HelpAboutClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50001) then MessageBoxW(hWindow,'PopupCopyClick','Check',MB_OK);
+      if HWND(lParam) = CloseButton then MessageBoxW(hWindow,'CloseButtonClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40001) then MessageBoxW(hWindow,'FileNewClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40002) then MessageBoxW(hWindow,'FileOpenClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40003) then MessageBoxW(hWindow,'FileSaveClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40007) then MessageBoxW(hWindow,'FileExitClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40018) then MessageBoxW(hWindow,'HelpAboutClick','Check',MB_OK);
       exit;
     end;
     WM_CONTEXTMENU: begin
       if HWND(wParam) = Memo1 then begin ShowPopupMenu(PopupMenu1, Memo1, lParam); Exit; end;
-      Result := DefWindowProc(hWindow, Message, wParam, lParam);
+      Result := DefWindowProcW(hWindow, Message, wParam, lParam);
     end;
     WM_SIZE: begin
       if wParam <> SIZE_MINIMIZED then LayoutControls(LoWord(lParam), HiWord(lParam));
@@ -365,7 +365,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -383,7 +383,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -398,77 +398,77 @@ begin
   if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
   if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
   if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','Menus',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','Menus',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','The menu bar comes from MainMenu1.', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  Label1:= CreateWindowExW(0, 'Static','The menu bar comes from MainMenu1.', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            8,8,182,13, hWindow, 0, Inst, nil);
 
   { Create a memo =================================================== }
-  Memo1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or
+  Memo1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or
           ES_MULTILINE or ES_AUTOVSCROLL or ES_WANTRETURN or WS_TABSTOP,
           8,28,384,172, hWindow, 0, Inst, nil);
   { add lines  to memo }
-  SendMessage(Memo1,WM_SETTEXT, 0, lParam(pChar('Every item of the form'#39's main menu is in the bar,'+#13#10+'with its shortcut, check mark and state.')));
+  SendMessageW(Memo1,WM_SETTEXT, 0, lParam(PWideChar('Every item of the form''s main menu is in the bar,'+#13#10+'with its shortcut, check mark and state.')));
 
   { Create a popup menu ============================================= }
   PopupMenu1 := CreatePopupMenu;
-  AppendMenu(PopupMenu1, MF_STRING, 50001, '&Copy');
+  AppendMenuW(PopupMenu1, MF_STRING, 50001, '&Copy');
 
-  SetWindowLong(Memo1, GWL_USERDATA, SetWindowLong(Memo1, GWL_WNDPROC, LongInt(@PassContextMenu)));
+  SetWindowLongW(Memo1, GWL_USERDATA, SetWindowLongW(Memo1, GWL_WNDPROC, LongInt(@PassContextMenu)));
 
   { Create a button ================================================= }
-  CloseButton:= CreateWindow('Button','Close',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  CloseButton:= CreateWindowExW(0, 'Button','Close',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                 317,208,75,25, hWindow, 0, Inst, nil);
 
   { Create the menu bar ============================================= }
   MainMenu1 := CreateMenu;
   FileMenu := CreatePopupMenu;
-  AppendMenu(MainMenu1, MF_POPUP, FileMenu, '&File');
-  AppendMenu(FileMenu, MF_STRING, 40001, '&New'#9'Ctrl+N');
-  AppendMenu(FileMenu, MF_STRING, 40002, '&Open...'#9'Ctrl+O');
+  AppendMenuW(MainMenu1, MF_POPUP, FileMenu, '&File');
+  AppendMenuW(FileMenu, MF_STRING, 40001, '&New'#9'Ctrl+N');
+  AppendMenuW(FileMenu, MF_STRING, 40002, '&Open...'#9'Ctrl+O');
   SetMenuDefaultItem(FileMenu, 1, 1);
-  AppendMenu(FileMenu, MF_STRING, 40003, '&Save'#9'Ctrl+S');
-  AppendMenu(FileMenu, MF_STRING or MF_GRAYED, 40004, 'Save &As...'#9'Shift+Ctrl+S');
-  AppendMenu(FileMenu, MF_SEPARATOR, 0, nil);
+  AppendMenuW(FileMenu, MF_STRING, 40003, '&Save'#9'Ctrl+S');
+  AppendMenuW(FileMenu, MF_STRING or MF_GRAYED, 40004, 'Save &As...'#9'Shift+Ctrl+S');
+  AppendMenuW(FileMenu, MF_SEPARATOR, 0, nil);
   FileRecent := CreatePopupMenu;
-  AppendMenu(FileMenu, MF_POPUP, FileRecent, '&Recent');
-  AppendMenu(FileRecent, MF_STRING or MF_CHECKED, 40005, '&1 notes.txt');
-  AppendMenu(FileRecent, MF_STRING, 40006, '&2 todo.txt');
-  AppendMenu(FileMenu, MF_SEPARATOR, 0, nil);
-  AppendMenu(FileMenu, MF_STRING, 40007, 'E&xit'#9'Alt+F4');
+  AppendMenuW(FileMenu, MF_POPUP, FileRecent, '&Recent');
+  AppendMenuW(FileRecent, MF_STRING or MF_CHECKED, 40005, '&1 notes.txt');
+  AppendMenuW(FileRecent, MF_STRING, 40006, '&2 todo.txt');
+  AppendMenuW(FileMenu, MF_SEPARATOR, 0, nil);
+  AppendMenuW(FileMenu, MF_STRING, 40007, 'E&xit'#9'Alt+F4');
   EditMenu := CreatePopupMenu;
-  AppendMenu(MainMenu1, MF_POPUP, EditMenu, '&Edit');
-  AppendMenu(EditMenu, MF_STRING or MF_GRAYED, 40008, '&Undo'#9'Ctrl+Z');
-  AppendMenu(EditMenu, MF_SEPARATOR, 0, nil);
-  AppendMenu(EditMenu, MF_STRING, 40009, 'Cu&t'#9'Ctrl+X');
-  AppendMenu(EditMenu, MF_STRING, 40010, '&Copy'#9'Ctrl+C');
-  AppendMenu(EditMenu, MF_STRING, 40011, '&Paste'#9'Ctrl+V');
-  AppendMenu(EditMenu, MF_STRING, 40012, 'De&lete'#9'Del');
+  AppendMenuW(MainMenu1, MF_POPUP, EditMenu, '&Edit');
+  AppendMenuW(EditMenu, MF_STRING or MF_GRAYED, 40008, '&Undo'#9'Ctrl+Z');
+  AppendMenuW(EditMenu, MF_SEPARATOR, 0, nil);
+  AppendMenuW(EditMenu, MF_STRING, 40009, 'Cu&t'#9'Ctrl+X');
+  AppendMenuW(EditMenu, MF_STRING, 40010, '&Copy'#9'Ctrl+C');
+  AppendMenuW(EditMenu, MF_STRING, 40011, '&Paste'#9'Ctrl+V');
+  AppendMenuW(EditMenu, MF_STRING, 40012, 'De&lete'#9'Del');
   ViewMenu := CreatePopupMenu;
-  AppendMenu(MainMenu1, MF_POPUP, ViewMenu, '&View');
-  AppendMenu(ViewMenu, MF_STRING, 40013, '&Small');
-  AppendMenu(ViewMenu, MF_STRING or MF_CHECKED, 40014, '&Large');
+  AppendMenuW(MainMenu1, MF_POPUP, ViewMenu, '&View');
+  AppendMenuW(ViewMenu, MF_STRING, 40013, '&Small');
+  AppendMenuW(ViewMenu, MF_STRING or MF_CHECKED, 40014, '&Large');
   CheckMenuRadioItem(ViewMenu, 1, 1, 1, MF_BYPOSITION);
-  AppendMenu(ViewMenu, MF_STRING or MF_CHECKED or MF_MENUBARBREAK, 40015, 'Status &bar');
-  AppendMenu(ViewMenu, MF_STRING, 40016, '&Word wrap');
+  AppendMenuW(ViewMenu, MF_STRING or MF_CHECKED or MF_MENUBARBREAK, 40015, 'Status &bar');
+  AppendMenuW(ViewMenu, MF_STRING, 40016, '&Word wrap');
   HelpMenu := CreatePopupMenu;
-  AppendMenu(MainMenu1, MF_POPUP, HelpMenu, '&Help');
-  AppendMenu(HelpMenu, MF_STRING, 40017, '&Contents'#9'F1');
-  AppendMenu(HelpMenu, MF_STRING, 40018, '&About...');
+  AppendMenuW(MainMenu1, MF_POPUP, HelpMenu, '&Help');
+  AppendMenuW(HelpMenu, MF_STRING, 40017, '&Contents'#9'F1');
+  AppendMenuW(HelpMenu, MF_STRING, 40018, '&About...');
   SetMenu(hWindow, MainMenu1);
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
 
   { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessage(Label1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Memo1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CloseButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Memo1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CloseButton,WM_SETFONT,hFont1,0);
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }
@@ -483,10 +483,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

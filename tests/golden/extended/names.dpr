@@ -2,7 +2,7 @@ Program names ;
 
 Uses Windows, Messages, CommCtrl;
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -322,12 +322,12 @@ begin
     WM_CREATE: begin
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = begin_1 then MessageBox(hWindow,'begin_1Click','Check',MB_OK);
-      if HWND(lParam) = Msg then MessageBox(hWindow,'MsgClick','Check',MB_OK);
-      if HWND(lParam) = WS_CHILD_1 then MessageBox(hWindow,'WS_CHILD_1Click','Check',MB_OK);
-      if HWND(lParam) = Pen1_1 then MessageBox(hWindow,'Pen1_1Click','Check',MB_OK);
-      if HWND(lParam) = ButtonDinamico then MessageBox(hWindow,'ButtonDinamicoClick','Check',MB_OK);
-      if HWND(lParam) = Button1 then MessageBox(hWindow,'Button1Click','Check',MB_OK);
+      if HWND(lParam) = begin_1 then MessageBoxW(hWindow,'begin_1Click','Check',MB_OK);
+      if HWND(lParam) = Msg then MessageBoxW(hWindow,'MsgClick','Check',MB_OK);
+      if HWND(lParam) = WS_CHILD_1 then MessageBoxW(hWindow,'WS_CHILD_1Click','Check',MB_OK);
+      if HWND(lParam) = Pen1_1 then MessageBoxW(hWindow,'Pen1_1Click','Check',MB_OK);
+      if HWND(lParam) = ButtonDinamico then MessageBoxW(hWindow,'ButtonDinamicoClick','Check',MB_OK);
+      if HWND(lParam) = Button1 then MessageBoxW(hWindow,'Button1Click','Check',MB_OK);
       exit;
     end;
     WM_SIZE: begin
@@ -357,7 +357,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -375,7 +375,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -385,71 +385,71 @@ begin
   WinHeight := WinRect.Bottom - WinRect.Top;
   WinLeft := CW_USEDEFAULT;
   WinTop := CW_USEDEFAULT;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','Names the program itself uses',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','Names the program itself uses',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a button ================================================= }
-  begin_1:= CreateWindow('Button','begin',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  begin_1:= CreateWindowExW(0, 'Button','begin',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
             8,8,89,25, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  Inst_1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Inst', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  Inst_1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','Inst', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
            104,10,121,21, hWindow, 0, Inst, nil);
 
   { Create a checkbox =============================================== }
-  Msg:= CreateWindow('Button','Msg',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+  Msg:= CreateWindowExW(0, 'Button','Msg',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
         240,12,97,17, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
-  WS_CHILD_1:= CreateWindow('Button','WS_CHILD',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  WS_CHILD_1:= CreateWindowExW(0, 'Button','WS_CHILD',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                8,40,89,25, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  CreateWindow_1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','CreateWindow', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  CreateWindow_1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','CreateWindow', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
                    104,42,121,21, hWindow, 0, Inst, nil);
 
   { Create a checkbox =============================================== }
-  Pen1_1:= CreateWindow('Button','Pen1',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+  Pen1_1:= CreateWindowExW(0, 'Button','Pen1',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
            240,44,97,17, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','Label1 of Frame1', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  Label1:= CreateWindowExW(0, 'Static','Label1 of Frame1', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            16,84,89,13, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  Label1_1:= Createwindow('Static','Label1 of Frame2', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  Label1_1:= CreateWindowExW(0, 'Static','Label1 of Frame2', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
              208,84,89,13, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  Borsenindex:= Createwindow('Static','Stock index', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  Borsenindex:= CreateWindowExW(0, 'Static','Stock index', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
                 8,156,89,13, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
-  ButtonDinamico:= CreateWindow('Button','Dynamic',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  ButtonDinamico:= CreateWindowExW(0, 'Button','Dynamic',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                    104,152,121,25, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
-  Button1:= CreateWindow('Button','Button1',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  Button1:= CreateWindowExW(0, 'Button','Button1',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
             8,188,89,25, hWindow, 0, Inst, nil);
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
 
   { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessage(begin_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Inst_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Msg,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(WS_CHILD_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CreateWindow_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Pen1_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Label1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Label1_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Borsenindex,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(ButtonDinamico,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Button1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(begin_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Inst_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Msg,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(WS_CHILD_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CreateWindow_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Pen1_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Label1_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Borsenindex,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ButtonDinamico,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont1,0);
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }
@@ -472,10 +472,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

@@ -3,7 +3,7 @@ Program showcase ;
 Uses Windows, Messages, CommCtrl;
 {$R *.RES}
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -54,7 +54,7 @@ procedure DrawGlyphButton(const Item: TDrawItemStruct; Glyphs: HIMAGELIST;
   GlyphWidth, GlyphHeight, Layout, Spacing, Margin: Integer);
 var
   Face, TextBox: TRect;
-  Caption: array[0..255] of Char;
+  Caption: array[0..255] of WideChar;
   FaceWidth, FaceHeight, TextWidth, TextHeight: Integer;
   GlyphX, GlyphY, TextX, TextY, Shift, Image: Integer;
 begin
@@ -67,10 +67,10 @@ begin
     DrawFrameControl(Item.hDC, Face, DFC_BUTTON, DFCS_BUTTONPUSH);
   FaceWidth := Face.Right - Face.Left;
   FaceHeight := Face.Bottom - Face.Top;
-  GetWindowText(Item.hwndItem, Caption, SizeOf(Caption));
+  GetWindowTextW(Item.hwndItem, Caption, Length(Caption));
   SetRectEmpty(TextBox);
   if Caption[0] <> #0 then
-    DrawText(Item.hDC, Caption, -1, TextBox, DT_CALCRECT or DT_SINGLELINE);
+    DrawTextW(Item.hDC, Caption, -1, TextBox, DT_CALCRECT or DT_SINGLELINE);
   TextWidth := TextBox.Right;
   TextHeight := TextBox.Bottom;
   if Glyphs = 0 then begin
@@ -112,7 +112,7 @@ begin
   else
     SetTextColor(Item.hDC, GetSysColor(COLOR_BTNTEXT));
   OffsetRect(TextBox, Face.Left + TextX + Shift, Face.Top + TextY + Shift);
-  if Caption[0] <> #0 then DrawText(Item.hDC, Caption, -1, TextBox, DT_SINGLELINE);
+  if Caption[0] <> #0 then DrawTextW(Item.hDC, Caption, -1, TextBox, DT_SINGLELINE);
   if (Item.itemState and ODS_FOCUS) <> 0 then begin
     InflateRect(Face, -4, -4);
     DrawFocusRect(Item.hDC, Face);
@@ -443,9 +443,9 @@ begin
       Brush2 := CreateSolidBrush(RGB(255,0,0));
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = Button1 then MessageBox(hWindow,'Button1Click','Check',MB_OK);
-      if HWND(lParam) = BitBtn1 then MessageBox(hWindow,'BitBtn1Click','Check',MB_OK);
-      if HWND(lParam) = CheckBox1 then MessageBox(hWindow,'CheckBox1Click','Check',MB_OK);
+      if HWND(lParam) = Button1 then MessageBoxW(hWindow,'Button1Click','Check',MB_OK);
+      if HWND(lParam) = BitBtn1 then MessageBoxW(hWindow,'BitBtn1Click','Check',MB_OK);
+      if HWND(lParam) = CheckBox1 then MessageBoxW(hWindow,'CheckBox1Click','Check',MB_OK);
       exit;
     end;
     WM_DRAWITEM: begin
@@ -454,7 +454,7 @@ begin
       Result := 1;
     end;
     WM_SIZE: begin
-      SendMessage(StatusBar1,WM_SIZE,wParam,lParam);
+      SendMessageW(StatusBar1,WM_SIZE,wParam,lParam);
       if wParam <> SIZE_MINIMIZED then LayoutControls(LoWord(lParam), HiWord(lParam));
     end;
     WM_DPICHANGED: begin
@@ -535,7 +535,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -553,7 +553,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -566,114 +566,114 @@ begin
   if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
   if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
   if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','vornic showcase',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','vornic showcase',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a label (static) ========================================= }
-  Label1:= Createwindow('Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  Label1:= CreateWindowExW(0, 'Static','Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
            16,16,82,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  Edit1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','Ada', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  Edit1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','Ada', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
           100,12,140,21, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
-  Button1:= CreateWindow('Button','Say hello',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  Button1:= CreateWindowExW(0, 'Button','Say hello',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
             16,44,90,25, hWindow, 0, Inst, nil);
 
   { Create a bit button ============================================= }
-  BitBtn1:= CreateWindow('Button','OK', WS_VISIBLE or WS_CHILD or WS_TABSTOP or BS_OWNERDRAW,
+  BitBtn1:= CreateWindowExW(0, 'Button','OK', WS_VISIBLE or WS_CHILD or WS_TABSTOP or BS_OWNERDRAW,
             116,44,90,25, hWindow, 0, Inst, nil);
 
   { Create a checkbox =============================================== }
-  CheckBox1:= CreateWindow('Button','Remember me',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+  CheckBox1:= CreateWindowExW(0, 'Button','Remember me',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
               224,48,150,17, hWindow, 0, Inst, nil);
-  SendMessage(CheckBox1,BM_SETCHECK,1,0);
+  SendMessageW(CheckBox1,BM_SETCHECK,1,0);
 
   { Create a groupbox =============================================== }
-  GroupBox1:= CreateWindow('Button','Size',WS_VISIBLE or WS_CHILD or BS_GROUPBOX,
+  GroupBox1:= CreateWindowExW(0, 'Button','Size',WS_VISIBLE or WS_CHILD or BS_GROUPBOX,
               16,80,150,72, hWindow, 0, Inst, nil);
 
   { Create a radiobox =============================================== }
-  RadioButton1:= CreateWindow('Button','Small',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
+  RadioButton1:= CreateWindowExW(0, 'Button','Small',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
                  28,100,100,17, hWindow, 0, Inst, nil);
-  SendMessage(RadioButton1,BM_SETCHECK,1,0);
+  SendMessageW(RadioButton1,BM_SETCHECK,1,0);
 
   { Create a radiobox =============================================== }
-  RadioButton2:= CreateWindow('Button','Large',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
+  RadioButton2:= CreateWindowExW(0, 'Button','Large',WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
                  28,124,100,17, hWindow, 0, Inst, nil);
 
   { Create a listbox ================================================ }
-  ListBox1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
+  ListBox1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
              180,84,100,68, hWindow, 0, Inst, nil);
   { add items to listbox }
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Red')) );
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Green')) );
-  SendMessage(ListBox1,LB_ADDSTRING , 0 ,LParam(PChar('Blue')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Red')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Green')) );
+  SendMessageW(ListBox1,LB_ADDSTRING , 0 ,LParam(PWideChar('Blue')) );
 
   { Create a combobox =============================================== }
-  ComboBox1:= CreateWindow('combobox','Monday',WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP,
+  ComboBox1:= CreateWindowExW(0, 'combobox','Monday',WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP,
               296,84,120,125, hWindow, 0, Inst, nil);
   { add items to combobox }
-  SendMessage(ComboBox1,CB_ADDSTRING , 0 ,LParam(PChar('Monday')) );
-  SendMessage(ComboBox1,CB_ADDSTRING , 0 ,LParam(PChar('Tuesday')) );
-  SendMessage(ComboBox1,CB_ADDSTRING , 0 ,LParam(PChar('Wednesday')) );
+  SendMessageW(ComboBox1,CB_ADDSTRING , 0 ,LParam(PWideChar('Monday')) );
+  SendMessageW(ComboBox1,CB_ADDSTRING , 0 ,LParam(PWideChar('Tuesday')) );
+  SendMessageW(ComboBox1,CB_ADDSTRING , 0 ,LParam(PWideChar('Wednesday')) );
   { select current item }
-  SendMessage(ComboBox1,CB_SELECTSTRING,0,LParam(PChar('Monday')) );
+  SendMessageW(ComboBox1,CB_SELECTSTRING,0,LParam(PWideChar('Monday')) );
 
   { Create a memo =================================================== }
-  Memo1:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or
+  Memo1:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or
           ES_MULTILINE or ES_AUTOVSCROLL or ES_WANTRETURN or WS_TABSTOP,
           16,164,180,72, hWindow, 0, Inst, nil);
   { add lines  to memo }
-  SendMessage(Memo1,WM_SETTEXT, 0, lParam(pChar('A memo keeps'+#13#10+'its lines.')));
+  SendMessageW(Memo1,WM_SETTEXT, 0, lParam(PWideChar('A memo keeps'+#13#10+'its lines.')));
 
   { Create a static image =========================================== }
-  Image1:= CreateWindow('Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,
+  Image1:= CreateWindowExW(0, 'Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,
            344,168,32,32, hWindow, 0, Inst, nil);
   { set image to static control }
-  SendMessage(Image1,STM_SETIMAGE,IMAGE_BITMAP,LParam(hImage1));
+  SendMessageW(Image1,STM_SETIMAGE,IMAGE_BITMAP,LParam(hImage1));
 
   { Create a progressbar ============================================ }
-  ProgressBar1:= CreateWindow('msctls_progress32','progressbar',WS_VISIBLE or WS_CHILD or WS_BORDER,
+  ProgressBar1:= CreateWindowExW(0, 'msctls_progress32','progressbar',WS_VISIBLE or WS_CHILD or WS_BORDER,
                  16,252,230,17, hWindow, 0, Inst, nil);
-  SendMessage(ProgressBar1,PBM_SETRANGE,0,MakeLong(0,100));
-  SendMessage(ProgressBar1,PBM_SETPOS,60,0) ;
+  SendMessageW(ProgressBar1,PBM_SETRANGE,0,MakeLong(0,100));
+  SendMessageW(ProgressBar1,PBM_SETPOS,60,0) ;
 
   { Create a trackbar =============================================== }
-  TrackBar1:= CreateWindow('msctls_trackbar32','trackbar',WS_VISIBLE or WS_CHILD or WS_BORDER or WS_TABSTOP,
+  TrackBar1:= CreateWindowExW(0, 'msctls_trackbar32','trackbar',WS_VISIBLE or WS_CHILD or WS_BORDER or WS_TABSTOP,
               256,248,230,30, hWindow, 0, Inst, nil);
-  SendMessage(TrackBar1,TBM_SETRANGE,1,MakeLong( 0,20));
-  SendMessage(TrackBar1,TBM_SETPOS,1,7);
+  SendMessageW(TrackBar1,TBM_SETRANGE,1,MakeLong( 0,20));
+  SendMessageW(TrackBar1,TBM_SETPOS,1,7);
 
   { Create a statusbar ============================================== }
-  StatusBar1:= CreateStatusWindow(WS_VISIBLE or WS_CHILD ,'Ready'
+  StatusBar1:= CreateStatusWindowW(WS_VISIBLE or WS_CHILD ,'Ready'
                , hWindow, 0);
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-  hFont2 := CreateFont(ScaleToScreen(-16),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
-  hFont3 := CreateFont(ScaleToScreen(-11),0,0,0,400,1,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont2 := CreateFontW(ScaleToScreen(-16),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
+  hFont3 := CreateFontW(ScaleToScreen(-11),0,0,0,400,1,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
 
   { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessage(Label1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Edit1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Button1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(BitBtn1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CheckBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(GroupBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(RadioButton1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(RadioButton2,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(ListBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(ComboBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Memo1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Image1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(ProgressBar1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(TrackBar1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(StatusBar1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Edit1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(BitBtn1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CheckBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GroupBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton2,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ListBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ComboBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Memo1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Image1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ProgressBar1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(TrackBar1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(StatusBar1,WM_SETFONT,hFont1,0);
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }
@@ -699,10 +699,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

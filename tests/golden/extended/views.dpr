@@ -3,7 +3,7 @@ Program views ;
 Uses Windows, Messages, CommCtrl;
 {$R *.RES}
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -16,19 +16,19 @@ Var WinClass: TWndClassA;
     DueDate: HWND;
     DueTime: HWND;
     Reminder: HWND;
-    ListColumn: TLVColumn;
-    ListItem: TLVItem;
+    ListColumn: TLVColumnW;
+    ListItem: TLVItemW;
     FileIcons: HIMAGELIST;
     ImageBitmap, ImageMask: HBITMAP;
     Files: HWND;
-    TreeInsert: TTVInsertStruct;
+    TreeInsert: TTVInsertStructW;
     TreeNodes: array[0..63] of HTREEITEM;
     Folders: HWND;
     Calendar: HWND;
     Notes: HWND;
     Phone: HWND;
     Colour: HWND;
-    ComboItem: TComboBoxExItem;
+    ComboItem: TComboBoxExItemW;
     Size_1: HWND;
     Options: HWND;
     ListIndex: Integer;
@@ -366,7 +366,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -384,7 +384,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -399,195 +399,195 @@ begin
   if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
   if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
   if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','Dates, views, grids and variants',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','Dates, views, grids and variants',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a date and time picker =================================== }
-  DueDate:= CreateWindow('SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_LONGDATEFORMAT,
+  DueDate:= CreateWindowExW(0, 'SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_LONGDATEFORMAT,
             8,8,186,21, hWindow, 0, Inst, nil);
   { show the stored date }
   PickerTime.wYear := 2024; PickerTime.wMonth := 1; PickerTime.wDay := 1; PickerTime.wDayOfWeek := 1;
   PickerTime.wHour := 12; PickerTime.wMinute := 0; PickerTime.wSecond := 0; PickerTime.wMilliseconds := 0;
-  SendMessage(DueDate,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
+  SendMessageW(DueDate,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
 
   { Create a date and time picker =================================== }
-  DueTime:= CreateWindow('SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_TIMEFORMAT,
+  DueTime:= CreateWindowExW(0, 'SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_TIMEFORMAT,
             200,8,100,21, hWindow, 0, Inst, nil);
   { show the stored date }
   PickerTime.wYear := 2024; PickerTime.wMonth := 1; PickerTime.wDay := 1; PickerTime.wDayOfWeek := 1;
   PickerTime.wHour := 15; PickerTime.wMinute := 30; PickerTime.wSecond := 0; PickerTime.wMilliseconds := 0;
-  SendMessage(DueTime,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
+  SendMessageW(DueTime,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
 
   { Create a date and time picker =================================== }
-  Reminder:= CreateWindow('SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_SHORTDATEFORMAT or DTS_SHOWNONE,
+  Reminder:= CreateWindowExW(0, 'SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_SHORTDATEFORMAT or DTS_SHOWNONE,
              306,8,130,21, hWindow, 0, Inst, nil);
   { show the stored date }
   PickerTime.wYear := 2024; PickerTime.wMonth := 1; PickerTime.wDay := 8; PickerTime.wDayOfWeek := 1;
   PickerTime.wHour := 9; PickerTime.wMinute := 0; PickerTime.wSecond := 0; PickerTime.wMilliseconds := 0;
-  SendMessage(Reminder,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
-  SendMessage(Reminder,DTM_SETSYSTEMTIME,GDT_NONE,LParam(@PickerTime));
+  SendMessageW(Reminder,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
+  SendMessageW(Reminder,DTM_SETSYSTEMTIME,GDT_NONE,LParam(@PickerTime));
 
   { Create a list view ============================================== }
-  Files:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_SHAREIMAGELISTS,
+  Files:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_SHAREIMAGELISTS,
           8,40,300,130, hWindow, 0, Inst, nil);
-  SendMessage(Files,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES or LVS_EX_FULLROWSELECT);
-  SendMessage(Files,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(FileIcons));
+  SendMessageW(Files,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES or LVS_EX_FULLROWSELECT);
+  SendMessageW(Files,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(FileIcons));
   { add columns to list view }
   ListColumn.mask := LVCF_TEXT or LVCF_WIDTH or LVCF_FMT;
-  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 180; ListColumn.pszText := PChar('Name');
-  SendMessage(Files,LVM_INSERTCOLUMN,0,LParam(@ListColumn));
-  ListColumn.fmt := LVCFMT_RIGHT; ListColumn.cx := 90; ListColumn.pszText := PChar('Size');
-  SendMessage(Files,LVM_INSERTCOLUMN,1,LParam(@ListColumn));
+  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 180; ListColumn.pszText := PWideChar('Name');
+  SendMessageW(Files,LVM_INSERTCOLUMNW,0,LParam(@ListColumn));
+  ListColumn.fmt := LVCFMT_RIGHT; ListColumn.cx := 90; ListColumn.pszText := PWideChar('Size');
+  SendMessageW(Files,LVM_INSERTCOLUMNW,1,LParam(@ListColumn));
   { add items to list view }
   ListItem.mask := LVIF_TEXT or LVIF_IMAGE;
-  ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PChar('readme.txt');
+  ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PWideChar('readme.txt');
   ListItem.iImage := 0;
-  SendMessage(Files,LVM_INSERTITEM,0,LParam(@ListItem));
-  ListItem.iSubItem := 1; ListItem.pszText := PChar('2 KB');
-  SendMessage(Files,LVM_SETITEMTEXT,0,LParam(@ListItem));
-  ListItem.iItem := 1; ListItem.iSubItem := 0; ListItem.pszText := PChar('report.pdf');
+  SendMessageW(Files,LVM_INSERTITEMW,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PWideChar('2 KB');
+  SendMessageW(Files,LVM_SETITEMTEXTW,0,LParam(@ListItem));
+  ListItem.iItem := 1; ListItem.iSubItem := 0; ListItem.pszText := PWideChar('report.pdf');
   ListItem.iImage := 0;
-  SendMessage(Files,LVM_INSERTITEM,0,LParam(@ListItem));
-  ListItem.iSubItem := 1; ListItem.pszText := PChar('310 KB');
-  SendMessage(Files,LVM_SETITEMTEXT,1,LParam(@ListItem));
-  ListItem.iItem := 2; ListItem.iSubItem := 0; ListItem.pszText := PChar('photo.jpg');
+  SendMessageW(Files,LVM_INSERTITEMW,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PWideChar('310 KB');
+  SendMessageW(Files,LVM_SETITEMTEXTW,1,LParam(@ListItem));
+  ListItem.iItem := 2; ListItem.iSubItem := 0; ListItem.pszText := PWideChar('photo.jpg');
   ListItem.iImage := 2;
-  SendMessage(Files,LVM_INSERTITEM,0,LParam(@ListItem));
-  ListItem.iSubItem := 1; ListItem.pszText := PChar('1.2 MB');
-  SendMessage(Files,LVM_SETITEMTEXT,2,LParam(@ListItem));
+  SendMessageW(Files,LVM_INSERTITEMW,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PWideChar('1.2 MB');
+  SendMessageW(Files,LVM_SETITEMTEXTW,2,LParam(@ListItem));
 
   { Create a tree view ============================================== }
-  Folders:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysTreeView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or TVS_HASLINES or TVS_HASBUTTONS or TVS_LINESATROOT or TVS_EDITLABELS,
+  Folders:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysTreeView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or TVS_HASLINES or TVS_HASBUTTONS or TVS_LINESATROOT or TVS_EDITLABELS,
             316,40,160,130, hWindow, 0, Inst, nil);
-  SendMessage(Folders,TVM_SETINDENT,19,0);
-  SendMessage(Folders,TVM_SETIMAGELIST,TVSIL_NORMAL,LParam(FileIcons));
+  SendMessageW(Folders,TVM_SETINDENT,19,0);
+  SendMessageW(Folders,TVM_SETIMAGELIST,TVSIL_NORMAL,LParam(FileIcons));
   { add items to tree view }
   TreeInsert.hInsertAfter := TVI_LAST; TreeInsert.item.mask := TVIF_TEXT or TVIF_IMAGE or TVIF_SELECTEDIMAGE;
-  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('Documents');
+  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PWideChar('Documents');
   TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
-  TreeNodes[0] := HTREEITEM(SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert)));
-  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('Letters');
+  TreeNodes[0] := HTREEITEM(SendMessageW(Folders,TVM_INSERTITEMW,0,LParam(@TreeInsert)));
+  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PWideChar('Letters');
   TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
-  TreeNodes[1] := HTREEITEM(SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert)));
-  TreeInsert.hParent := TreeNodes[1]; TreeInsert.item.pszText := PChar('2024');
+  TreeNodes[1] := HTREEITEM(SendMessageW(Folders,TVM_INSERTITEMW,0,LParam(@TreeInsert)));
+  TreeInsert.hParent := TreeNodes[1]; TreeInsert.item.pszText := PWideChar('2024');
   TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
-  SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert));
-  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('Invoices');
+  SendMessageW(Folders,TVM_INSERTITEMW,0,LParam(@TreeInsert));
+  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PWideChar('Invoices');
   TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
-  SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert));
-  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('Pictures');
+  SendMessageW(Folders,TVM_INSERTITEMW,0,LParam(@TreeInsert));
+  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PWideChar('Pictures');
   TreeInsert.item.iImage := 1; TreeInsert.item.iSelectedImage := 1;
-  SendMessage(Folders,TVM_INSERTITEM,0,LParam(@TreeInsert));
+  SendMessageW(Folders,TVM_INSERTITEMW,0,LParam(@TreeInsert));
 
   { Create a month calendar ========================================= }
-  Calendar:= CreateWindow('SysMonthCal32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP,
+  Calendar:= CreateWindowExW(0, 'SysMonthCal32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP,
              484,8,228,162, hWindow, 0, Inst, nil);
   { show the stored date }
   PickerTime.wYear := 2024; PickerTime.wMonth := 1; PickerTime.wDay := 1; PickerTime.wDayOfWeek := 1;
   PickerTime.wHour := 0; PickerTime.wMinute := 0; PickerTime.wSecond := 0; PickerTime.wMilliseconds := 0;
-  SendMessage(Calendar,MCM_SETCURSEL,0,LParam(@PickerTime));
+  SendMessageW(Calendar,MCM_SETCURSEL,0,LParam(@PickerTime));
 
   { Create a rich edit ============================================== }
-  Notes:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_MULTILINE or ES_AUTOVSCROLL or WS_VSCROLL or ES_WANTRETURN,
+  Notes:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_MULTILINE or ES_AUTOVSCROLL or WS_VSCROLL or ES_WANTRETURN,
           8,180,300,89, hWindow, 0, Inst, nil);
   { add lines to rich edit }
-  SendMessage(Notes,WM_SETTEXT,0,LParam(PChar('A rich edit with two lines,'+#13#10+'shown in a multi-line edit.')));
+  SendMessageW(Notes,WM_SETTEXT,0,LParam(PWideChar('A rich edit with two lines,'+#13#10+'shown in a multi-line edit.')));
 
   { Create a masked edit field ====================================== }
-  Phone:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','(   )    -    ', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  Phone:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','(   )    -    ', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
           316,180,121,21, hWindow, 0, Inst, nil);
-  SendMessage(Phone,EM_LIMITTEXT,14,0);
+  SendMessageW(Phone,EM_LIMITTEXT,14,0);
 
   { Create a colour box ============================================= }
-  Colour:= CreateWindow('combobox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or CBS_DROPDOWNLIST,
+  Colour:= CreateWindowExW(0, 'combobox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or CBS_DROPDOWNLIST,
            316,210,121,150, hWindow, 0, Inst, nil);
   { add colours to colour box }
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Black')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Maroon')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Green')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Olive')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Navy')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Purple')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Teal')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Gray')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Silver')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Red')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Lime')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Yellow')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Blue')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Fuchsia')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('Aqua')));
-  SendMessage(Colour,CB_ADDSTRING,0,LParam(PChar('White')));
-  SendMessage(Colour,CB_SETCURSEL,4,0);
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Black')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Maroon')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Green')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Olive')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Navy')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Purple')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Teal')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Gray')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Silver')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Red')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Lime')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Yellow')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Blue')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Fuchsia')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('Aqua')));
+  SendMessageW(Colour,CB_ADDSTRING,0,LParam(PWideChar('White')));
+  SendMessageW(Colour,CB_SETCURSEL,4,0);
 
   { Create an extended combo box ==================================== }
-  Size_1:= CreateWindow('ComboBoxEx32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or CBS_DROPDOWNLIST,
+  Size_1:= CreateWindowExW(0, 'ComboBoxEx32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or CBS_DROPDOWNLIST,
            316,242,121,150, hWindow, 0, Inst, nil);
-  SendMessage(Size_1,CBEM_SETIMAGELIST,0,LParam(FileIcons));
+  SendMessageW(Size_1,CBEM_SETIMAGELIST,0,LParam(FileIcons));
   { add items to combo box }
   ComboItem.mask := CBEIF_TEXT or CBEIF_IMAGE or CBEIF_SELECTEDIMAGE;
-  ComboItem.iItem := 0; ComboItem.pszText := PChar('Small'); ComboItem.iImage := 0; ComboItem.iSelectedImage := 0;
-  SendMessage(Size_1,CBEM_INSERTITEM,0,LParam(@ComboItem));
-  ComboItem.iItem := 1; ComboItem.pszText := PChar('Medium'); ComboItem.iImage := 1; ComboItem.iSelectedImage := 1;
-  SendMessage(Size_1,CBEM_INSERTITEM,0,LParam(@ComboItem));
-  ComboItem.iItem := 2; ComboItem.pszText := PChar('Large'); ComboItem.iImage := 2; ComboItem.iSelectedImage := 2;
-  SendMessage(Size_1,CBEM_INSERTITEM,0,LParam(@ComboItem));
-  SendMessage(Size_1,CB_SETCURSEL,1,0);
+  ComboItem.iItem := 0; ComboItem.pszText := PWideChar('Small'); ComboItem.iImage := 0; ComboItem.iSelectedImage := 0;
+  SendMessageW(Size_1,CBEM_INSERTITEMW,0,LParam(@ComboItem));
+  ComboItem.iItem := 1; ComboItem.pszText := PWideChar('Medium'); ComboItem.iImage := 1; ComboItem.iSelectedImage := 1;
+  SendMessageW(Size_1,CBEM_INSERTITEMW,0,LParam(@ComboItem));
+  ComboItem.iItem := 2; ComboItem.pszText := PWideChar('Large'); ComboItem.iImage := 2; ComboItem.iSelectedImage := 2;
+  SendMessageW(Size_1,CBEM_INSERTITEMW,0,LParam(@ComboItem));
+  SendMessageW(Size_1,CB_SETCURSEL,1,0);
 
   { Create a check list box ========================================= }
-  Options:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or LBS_NOTIFY or LBS_NOINTEGRALHEIGHT,
+  Options:= CreateWindowExW(WS_EX_CLIENTEDGE, 'listbox','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or WS_VSCROLL or LBS_NOTIFY or LBS_NOINTEGRALHEIGHT,
             484,180,228,89, hWindow, 0, Inst, nil);
-  SendMessage(Options,LB_SETITEMHEIGHT,0,16);
+  SendMessageW(Options,LB_SETITEMHEIGHT,0,16);
   { add items to check list box }
-  SendMessage(Options,LB_ADDSTRING,0,LParam(PChar('Show hidden files')));
-  SendMessage(Options,LB_ADDSTRING,0,LParam(PChar('Sort by name')));
-  SendMessage(Options,LB_ADDSTRING,0,LParam(PChar('Group by type')));
+  SendMessageW(Options,LB_ADDSTRING,0,LParam(PWideChar('Show hidden files')));
+  SendMessageW(Options,LB_ADDSTRING,0,LParam(PWideChar('Sort by name')));
+  SendMessageW(Options,LB_ADDSTRING,0,LParam(PWideChar('Group by type')));
 
   { Create a grid =================================================== }
-  Scores:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL,
+  Scores:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL,
            8,280,380,172, hWindow, 0, Inst, nil);
-  SendMessage(Scores,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES);
-  SendMessage(Scores,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(ImageList_Create(1,24,ILC_COLOR,0,1)));
+  SendMessageW(Scores,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES);
+  SendMessageW(Scores,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(ImageList_Create(1,24,ILC_COLOR,0,1)));
   { add columns to grid }
   ListColumn.mask := LVCF_WIDTH;
-  ListColumn.cx := 121; SendMessage(Scores,LVM_INSERTCOLUMN,0,LParam(@ListColumn));
-  ListColumn.cx := 81; for ListIndex := 1 to 3 do SendMessage(Scores,LVM_INSERTCOLUMN,ListIndex,LParam(@ListColumn));
+  ListColumn.cx := 121; SendMessageW(Scores,LVM_INSERTCOLUMNW,0,LParam(@ListColumn));
+  ListColumn.cx := 81; for ListIndex := 1 to 3 do SendMessageW(Scores,LVM_INSERTCOLUMNW,ListIndex,LParam(@ListColumn));
   { add rows to grid }
   ListItem.mask := LVIF_TEXT; ListItem.iSubItem := 0; ListItem.pszText := '';
-  for ListIndex := 0 to 4 do begin ListItem.iItem := ListIndex; SendMessage(Scores,LVM_INSERTITEM,0,LParam(@ListItem)); end;
+  for ListIndex := 0 to 4 do begin ListItem.iItem := ListIndex; SendMessageW(Scores,LVM_INSERTITEMW,0,LParam(@ListItem)); end;
 
   { Create a grid =================================================== }
-  Swatches:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_NOCOLUMNHEADER,
+  Swatches:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_NOCOLUMNHEADER,
              396,280,318,172, hWindow, 0, Inst, nil);
-  SendMessage(Swatches,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES);
-  SendMessage(Swatches,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(ImageList_Create(1,36,ILC_COLOR,0,1)));
+  SendMessageW(Swatches,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES);
+  SendMessageW(Swatches,LVM_SETIMAGELIST,LVSIL_SMALL,LParam(ImageList_Create(1,36,ILC_COLOR,0,1)));
   { add columns to grid }
   ListColumn.mask := LVCF_WIDTH;
-  ListColumn.cx := 37; for ListIndex := 0 to 5 do SendMessage(Swatches,LVM_INSERTCOLUMN,ListIndex,LParam(@ListColumn));
+  ListColumn.cx := 37; for ListIndex := 0 to 5 do SendMessageW(Swatches,LVM_INSERTCOLUMNW,ListIndex,LParam(@ListColumn));
   { add rows to grid }
   ListItem.mask := LVIF_TEXT; ListItem.iSubItem := 0; ListItem.pszText := '';
-  for ListIndex := 0 to 3 do begin ListItem.iItem := ListIndex; SendMessage(Swatches,LVM_INSERTITEM,0,LParam(@ListItem)); end;
+  for ListIndex := 0 to 3 do begin ListItem.iItem := ListIndex; SendMessageW(Swatches,LVM_INSERTITEMW,0,LParam(@ListItem)); end;
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
 
   { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessage(DueDate,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(DueTime,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Reminder,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Files,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Folders,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Calendar,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Notes,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Phone,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Colour,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Size_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Options,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Scores,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(Swatches,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(DueDate,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(DueTime,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Reminder,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Files,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Folders,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Calendar,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Notes,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Phone,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Colour,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Size_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Options,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Scores,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Swatches,WM_SETFONT,hFont1,0);
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }
@@ -612,10 +612,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

@@ -2,7 +2,7 @@ Program workbench ;
 
 Uses Windows, Messages, CommCtrl;
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -17,7 +17,7 @@ Var WinClass: TWndClassA;
     OkButton: HWND;
     CloseButton: HWND;
     PageControl1: HWND;
-    TabItem: TC_ITEM;
+    TabItem: TC_ITEMW;
     NameLabel: HWND;
     CountLabel: HWND;
     DueLabel: HWND;
@@ -28,10 +28,10 @@ Var WinClass: TWndClassA;
     PickerTime: TSystemTime;
     DuePicker: HWND;
     PriorityGroup: HWND;
-    ListColumn: TLVColumn;
-    ListItem: TLVItem;
+    ListColumn: TLVColumnW;
+    ListItem: TLVItemW;
     FilesView: HWND;
-    TreeInsert: TTVInsertStruct;
+    TreeInsert: TTVInsertStructW;
     TreeNodes: array[0..63] of HTREEITEM;
     FolderTree: HWND;
     HiddenCheck: HWND;
@@ -356,20 +356,20 @@ begin
       InitCommonControlsEx(CommonClasses);
     end;
     WM_COMMAND: begin
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBox(hWindow,'NewButtonClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then MessageBox(hWindow,'OpenButtonClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then MessageBox(hWindow,'SaveButtonClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then MessageBox(hWindow,'GridButtonClick','Check',MB_OK);
-      if HWND(lParam) = OkButton then MessageBox(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CloseButton then MessageBox(hWindow,'CloseButtonClick','Check',MB_OK);
-      if HWND(lParam) = HiddenCheck then MessageBox(hWindow,'HiddenCheckClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40001) then MessageBox(hWindow,'FileNewClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40002) then MessageBox(hWindow,'FileOpenClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40003) then MessageBox(hWindow,'FileSaveClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40004) then MessageBox(hWindow,'FileExitClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40005) then MessageBox(hWindow,'ViewToolBarClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40007) then MessageBox(hWindow,'ViewRefreshClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40008) then MessageBox(hWindow,'HelpAboutClick','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBoxW(hWindow,'NewButtonClick','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then MessageBoxW(hWindow,'OpenButtonClick','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then MessageBoxW(hWindow,'SaveButtonClick','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then MessageBoxW(hWindow,'GridButtonClick','Check',MB_OK);
+      if HWND(lParam) = OkButton then MessageBoxW(hWindow,'OkButtonClick','Check',MB_OK);
+      if HWND(lParam) = CloseButton then MessageBoxW(hWindow,'CloseButtonClick','Check',MB_OK);
+      if HWND(lParam) = HiddenCheck then MessageBoxW(hWindow,'HiddenCheckClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40001) then MessageBoxW(hWindow,'FileNewClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40002) then MessageBoxW(hWindow,'FileOpenClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40003) then MessageBoxW(hWindow,'FileSaveClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40004) then MessageBoxW(hWindow,'FileExitClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40005) then MessageBoxW(hWindow,'ViewToolBarClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40007) then MessageBoxW(hWindow,'ViewRefreshClick','Check',MB_OK);
+      if (lParam = 0) and (wParam = 40008) then MessageBoxW(hWindow,'HelpAboutClick','Check',MB_OK);
       exit;
     end;
     WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin
@@ -405,7 +405,7 @@ begin
       SelectObject(PaintDC,hFont2);
       SetBkMode(PaintDC,TRANSPARENT);
       SetTextColor(PaintDC,RGB(0,0,128));
-      DrawText(PaintDC,PChar('  Project Alpha: settings, files and folders'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_LEFT);
+      DrawTextW(PaintDC,PWideChar('  Project Alpha: settings, files and folders'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_LEFT);
       RestoreDC(PaintDC,-1);
       { Paint panel: BottomPanel }
       SaveDC(PaintDC);
@@ -417,7 +417,7 @@ begin
       SelectObject(PaintDC,hFont1);
       SetBkMode(PaintDC,TRANSPARENT);
       SetTextColor(PaintDC,GetSysColor(COLOR_WINDOWTEXT));
-      DrawText(PaintDC,PChar('  Ready'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_LEFT);
+      DrawTextW(PaintDC,PWideChar('  Ready'),-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_LEFT);
       RestoreDC(PaintDC,-1);
       { Paint panel: ClientPanel }
       SaveDC(PaintDC);
@@ -450,7 +450,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -468,7 +468,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -483,203 +483,203 @@ begin
   if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
   if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
   if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','vornic workbench',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','vornic workbench',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a tool bar =============================================== }
-  ToolBar1:= CreateWindow('ToolbarWindow32','', WS_VISIBLE or WS_CHILD or WS_CLIPSIBLINGS or CCS_NORESIZE or CCS_NOPARENTALIGN or CCS_NODIVIDER or TBSTYLE_FLAT or TBSTYLE_LIST or TBSTYLE_WRAPABLE,
+  ToolBar1:= CreateWindowExW(0, 'ToolbarWindow32','', WS_VISIBLE or WS_CHILD or WS_CLIPSIBLINGS or CCS_NORESIZE or CCS_NOPARENTALIGN or CCS_NODIVIDER or TBSTYLE_FLAT or TBSTYLE_LIST or TBSTYLE_WRAPABLE,
              0,0,600,24, hWindow, 0, Inst, nil);
-  SendMessage(ToolBar1,TB_BUTTONSTRUCTSIZE,SizeOf(TTBButton),0);
-  SendMessage(ToolBar1,TB_SETBUTTONSIZE,0,MakeLong(52,22));
+  SendMessageW(ToolBar1,TB_BUTTONSTRUCTSIZE,SizeOf(TTBButton),0);
+  SendMessageW(ToolBar1,TB_SETBUTTONSIZE,0,MakeLong(52,22));
 
   { Add the buttons of ToolBar1 }
   ToolBarButton.iBitmap := I_IMAGENONE;
   ToolBarButton.idCommand := 1;
   ToolBarButton.fsState := TBSTATE_ENABLED;
   ToolBarButton.fsStyle := BTNS_BUTTON;
-  ToolBarButton.iString := INT_PTR(PChar('New'));
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  ToolBarButton.iString := INT_PTR(PWideChar('New'));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
   ToolBarButton.iBitmap := I_IMAGENONE;
   ToolBarButton.idCommand := 2;
   ToolBarButton.fsState := TBSTATE_ENABLED;
   ToolBarButton.fsStyle := BTNS_BUTTON;
-  ToolBarButton.iString := INT_PTR(PChar('Open'));
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  ToolBarButton.iString := INT_PTR(PWideChar('Open'));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
   ToolBarButton.iBitmap := I_IMAGENONE;
   ToolBarButton.idCommand := 3;
   ToolBarButton.fsState := TBSTATE_ENABLED;
   ToolBarButton.fsStyle := BTNS_BUTTON;
-  ToolBarButton.iString := INT_PTR(PChar('Save'));
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  ToolBarButton.iString := INT_PTR(PWideChar('Save'));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
   ToolBarButton.iBitmap := 8;
   ToolBarButton.idCommand := 4;
   ToolBarButton.fsState := TBSTATE_ENABLED;
   ToolBarButton.fsStyle := BTNS_SEP;
   ToolBarButton.iString := 0;
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
   ToolBarButton.iBitmap := I_IMAGENONE;
   ToolBarButton.idCommand := 5;
   ToolBarButton.fsState := TBSTATE_ENABLED or TBSTATE_CHECKED;
   ToolBarButton.fsStyle := BTNS_CHECK;
-  ToolBarButton.iString := INT_PTR(PChar('Grid'));
-  SendMessage(ToolBar1,TB_ADDBUTTONS,1,LParam(@ToolBarButton));
+  ToolBarButton.iString := INT_PTR(PWideChar('Grid'));
+  SendMessageW(ToolBar1,TB_ADDBUTTONSW,1,LParam(@ToolBarButton));
 
   { Create a button ================================================= }
-  OkButton:= CreateWindow('Button','OK',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,
+  OkButton:= CreateWindowExW(0, 'Button','OK',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,
              436,367,75,25, hWindow, IDOK, Inst, nil);
 
   { Create a button ================================================= }
-  CloseButton:= CreateWindow('Button','Close',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  CloseButton:= CreateWindowExW(0, 'Button','Close',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                 517,367,75,25, hWindow, IDCANCEL, Inst, nil);
 
   { Create a tab control ============================================ }
-  PageControl1:= CreateWindow('SysTabControl32','',WS_VISIBLE or WS_CHILD or WS_TABSTOP,
+  PageControl1:= CreateWindowExW(0, 'SysTabControl32','',WS_VISIBLE or WS_CHILD or WS_TABSTOP,
                  6,63,588,290, hWindow, 0, Inst, nil);
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('General');
-  TabCtrl_InsertItem(PageControl1, 0, TabItem);
+  TabItem.pszText := PWideChar('General');
+  SendMessageW(PageControl1, TCM_INSERTITEMW, 0, LParam(@TabItem));
 
   { Create a label (static) ========================================= }
-  NameLabel:= Createwindow('Static','&Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  NameLabel:= CreateWindowExW(0, 'Static','&Name:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
               22,103,31,13, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  CountLabel:= Createwindow('Static','&Copies:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  CountLabel:= CreateWindowExW(0, 'Static','&Copies:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
                22,135,36,13, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  DueLabel:= Createwindow('Static','&Due:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  DueLabel:= CreateWindowExW(0, 'Static','&Due:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
              22,167,23,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  NameEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','on the first sheet', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  NameEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','on the first sheet', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
              82,99,200,21, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  CountEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','3', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  CountEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','3', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
               82,131,49,21, hWindow, 0, Inst, nil);
 
   { Create an up-down =============================================== }
-  CountUpDown:= CreateWindow('msctls_updown32','', WS_VISIBLE or WS_CHILD or UDS_SETBUDDYINT or UDS_ARROWKEYS,
+  CountUpDown:= CreateWindowExW(0, 'msctls_updown32','', WS_VISIBLE or WS_CHILD or UDS_SETBUDDYINT or UDS_ARROWKEYS,
                 131,131,16,21, hWindow, 0, Inst, nil);
   SetWindowPos(CountUpDown,0,0,0,16,21,SWP_NOMOVE or SWP_NOZORDER);
   InvalidateRect(CountUpDown,nil,True);
-  SendMessage(CountUpDown,UDM_SETRANGE32,1,20);
-  SendMessage(CountUpDown,UDM_SETPOS32,0,3);
+  SendMessageW(CountUpDown,UDM_SETRANGE32,1,20);
+  SendMessageW(CountUpDown,UDM_SETPOS32,0,3);
 
   { Create a date and time picker =================================== }
-  DuePicker:= CreateWindow('SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_SHORTDATEFORMAT,
+  DuePicker:= CreateWindowExW(0, 'SysDateTimePick32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or DTS_SHORTDATEFORMAT,
               82,163,200,21, hWindow, 0, Inst, nil);
   { show the stored date }
   PickerTime.wYear := 2024; PickerTime.wMonth := 4; PickerTime.wDay := 1; PickerTime.wDayOfWeek := 1;
   PickerTime.wHour := 9; PickerTime.wMinute := 0; PickerTime.wSecond := 0; PickerTime.wMilliseconds := 0;
-  SendMessage(DuePicker,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
+  SendMessageW(DuePicker,DTM_SETSYSTEMTIME,GDT_VALID,LParam(@PickerTime));
 
   { Create a radio group ============================================ }
-  PriorityGroup:= CreateWindowEx(WS_EX_CONTROLPARENT, 'Button','Priority', WS_VISIBLE or WS_CHILD or BS_GROUPBOX,
+  PriorityGroup:= CreateWindowExW(WS_EX_CONTROLPARENT, 'Button','Priority', WS_VISIBLE or WS_CHILD or BS_GROUPBOX,
                   310,95,185,105, hWindow, 0, Inst, nil);
-  CreateWindow('Button','Low', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_GROUP,
+  CreateWindowExW(0, 'Button','Low', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_GROUP,
     8,15,175,21, PriorityGroup, 1, Inst, nil);
-  CreateWindow('Button','Normal', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
+  CreateWindowExW(0, 'Button','Normal', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON or WS_TABSTOP,
     8,36,175,21, PriorityGroup, 2, Inst, nil);
-  CreateWindow('Button','High', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
+  CreateWindowExW(0, 'Button','High', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
     8,57,175,21, PriorityGroup, 3, Inst, nil);
-  CreateWindow('Button','Urgent', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
+  CreateWindowExW(0, 'Button','Urgent', WS_VISIBLE or WS_CHILD or BS_AUTORADIOBUTTON,
     8,78,175,21, PriorityGroup, 4, Inst, nil);
-  SendMessage(GetDlgItem(PriorityGroup,2),BM_SETCHECK,1,0);
+  SendMessageW(GetDlgItem(PriorityGroup,2),BM_SETCHECK,1,0);
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Files');
-  TabCtrl_InsertItem(PageControl1, 1, TabItem);
+  TabItem.pszText := PWideChar('Files');
+  SendMessageW(PageControl1, TCM_INSERTITEMW, 1, LParam(@TabItem));
 
   { Create a list view ============================================== }
-  FilesView:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL,
+  FilesView:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysListView32','', WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL,
               18,95,564,246, hWindow, 0, Inst, nil);
-  SendMessage(FilesView,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES or LVS_EX_FULLROWSELECT);
+  SendMessageW(FilesView,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES or LVS_EX_FULLROWSELECT);
   { add columns to list view }
   ListColumn.mask := LVCF_TEXT or LVCF_WIDTH or LVCF_FMT;
-  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 260; ListColumn.pszText := PChar('Name');
-  SendMessage(FilesView,LVM_INSERTCOLUMN,0,LParam(@ListColumn));
-  ListColumn.fmt := LVCFMT_RIGHT; ListColumn.cx := 90; ListColumn.pszText := PChar('Size');
-  SendMessage(FilesView,LVM_INSERTCOLUMN,1,LParam(@ListColumn));
-  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 120; ListColumn.pszText := PChar('Modified');
-  SendMessage(FilesView,LVM_INSERTCOLUMN,2,LParam(@ListColumn));
+  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 260; ListColumn.pszText := PWideChar('Name');
+  SendMessageW(FilesView,LVM_INSERTCOLUMNW,0,LParam(@ListColumn));
+  ListColumn.fmt := LVCFMT_RIGHT; ListColumn.cx := 90; ListColumn.pszText := PWideChar('Size');
+  SendMessageW(FilesView,LVM_INSERTCOLUMNW,1,LParam(@ListColumn));
+  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 120; ListColumn.pszText := PWideChar('Modified');
+  SendMessageW(FilesView,LVM_INSERTCOLUMNW,2,LParam(@ListColumn));
   { add items to list view }
   ListItem.mask := LVIF_TEXT;
-  ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PChar('plan.txt');
-  SendMessage(FilesView,LVM_INSERTITEM,0,LParam(@ListItem));
-  ListItem.iSubItem := 1; ListItem.pszText := PChar('4 KB');
-  SendMessage(FilesView,LVM_SETITEMTEXT,0,LParam(@ListItem));
-  ListItem.iSubItem := 2; ListItem.pszText := PChar('2024-04-02');
-  SendMessage(FilesView,LVM_SETITEMTEXT,0,LParam(@ListItem));
-  ListItem.iItem := 1; ListItem.iSubItem := 0; ListItem.pszText := PChar('budget.xls');
-  SendMessage(FilesView,LVM_INSERTITEM,0,LParam(@ListItem));
-  ListItem.iSubItem := 1; ListItem.pszText := PChar('38 KB');
-  SendMessage(FilesView,LVM_SETITEMTEXT,1,LParam(@ListItem));
-  ListItem.iSubItem := 2; ListItem.pszText := PChar('2024-03-28');
-  SendMessage(FilesView,LVM_SETITEMTEXT,1,LParam(@ListItem));
-  ListItem.iItem := 2; ListItem.iSubItem := 0; ListItem.pszText := PChar('logo.bmp');
-  SendMessage(FilesView,LVM_INSERTITEM,0,LParam(@ListItem));
-  ListItem.iSubItem := 1; ListItem.pszText := PChar('112 KB');
-  SendMessage(FilesView,LVM_SETITEMTEXT,2,LParam(@ListItem));
-  ListItem.iSubItem := 2; ListItem.pszText := PChar('2024-03-15');
-  SendMessage(FilesView,LVM_SETITEMTEXT,2,LParam(@ListItem));
-  ListItem.iItem := 3; ListItem.iSubItem := 0; ListItem.pszText := PChar('notes.doc');
-  SendMessage(FilesView,LVM_INSERTITEM,0,LParam(@ListItem));
-  ListItem.iSubItem := 1; ListItem.pszText := PChar('21 KB');
-  SendMessage(FilesView,LVM_SETITEMTEXT,3,LParam(@ListItem));
-  ListItem.iSubItem := 2; ListItem.pszText := PChar('2024-04-01');
-  SendMessage(FilesView,LVM_SETITEMTEXT,3,LParam(@ListItem));
+  ListItem.iItem := 0; ListItem.iSubItem := 0; ListItem.pszText := PWideChar('plan.txt');
+  SendMessageW(FilesView,LVM_INSERTITEMW,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PWideChar('4 KB');
+  SendMessageW(FilesView,LVM_SETITEMTEXTW,0,LParam(@ListItem));
+  ListItem.iSubItem := 2; ListItem.pszText := PWideChar('2024-04-02');
+  SendMessageW(FilesView,LVM_SETITEMTEXTW,0,LParam(@ListItem));
+  ListItem.iItem := 1; ListItem.iSubItem := 0; ListItem.pszText := PWideChar('budget.xls');
+  SendMessageW(FilesView,LVM_INSERTITEMW,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PWideChar('38 KB');
+  SendMessageW(FilesView,LVM_SETITEMTEXTW,1,LParam(@ListItem));
+  ListItem.iSubItem := 2; ListItem.pszText := PWideChar('2024-03-28');
+  SendMessageW(FilesView,LVM_SETITEMTEXTW,1,LParam(@ListItem));
+  ListItem.iItem := 2; ListItem.iSubItem := 0; ListItem.pszText := PWideChar('logo.bmp');
+  SendMessageW(FilesView,LVM_INSERTITEMW,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PWideChar('112 KB');
+  SendMessageW(FilesView,LVM_SETITEMTEXTW,2,LParam(@ListItem));
+  ListItem.iSubItem := 2; ListItem.pszText := PWideChar('2024-03-15');
+  SendMessageW(FilesView,LVM_SETITEMTEXTW,2,LParam(@ListItem));
+  ListItem.iItem := 3; ListItem.iSubItem := 0; ListItem.pszText := PWideChar('notes.doc');
+  SendMessageW(FilesView,LVM_INSERTITEMW,0,LParam(@ListItem));
+  ListItem.iSubItem := 1; ListItem.pszText := PWideChar('21 KB');
+  SendMessageW(FilesView,LVM_SETITEMTEXTW,3,LParam(@ListItem));
+  ListItem.iSubItem := 2; ListItem.pszText := PWideChar('2024-04-01');
+  SendMessageW(FilesView,LVM_SETITEMTEXTW,3,LParam(@ListItem));
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Folders');
-  TabCtrl_InsertItem(PageControl1, 2, TabItem);
+  TabItem.pszText := PWideChar('Folders');
+  SendMessageW(PageControl1, TCM_INSERTITEMW, 2, LParam(@TabItem));
 
   { Create a tree view ============================================== }
-  FolderTree:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysTreeView32','', WS_CHILD or WS_TABSTOP or TVS_HASLINES or TVS_HASBUTTONS or TVS_LINESATROOT or TVS_EDITLABELS,
+  FolderTree:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysTreeView32','', WS_CHILD or WS_TABSTOP or TVS_HASLINES or TVS_HASBUTTONS or TVS_LINESATROOT or TVS_EDITLABELS,
                18,95,250,246, hWindow, 0, Inst, nil);
-  SendMessage(FolderTree,TVM_SETINDENT,19,0);
+  SendMessageW(FolderTree,TVM_SETINDENT,19,0);
   { add items to tree view }
   TreeInsert.hInsertAfter := TVI_LAST; TreeInsert.item.mask := TVIF_TEXT;
-  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('Projects');
-  TreeNodes[0] := HTREEITEM(SendMessage(FolderTree,TVM_INSERTITEM,0,LParam(@TreeInsert)));
-  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('Alpha');
-  TreeNodes[1] := HTREEITEM(SendMessage(FolderTree,TVM_INSERTITEM,0,LParam(@TreeInsert)));
-  TreeInsert.hParent := TreeNodes[1]; TreeInsert.item.pszText := PChar('Documents');
-  SendMessage(FolderTree,TVM_INSERTITEM,0,LParam(@TreeInsert));
-  TreeInsert.hParent := TreeNodes[1]; TreeInsert.item.pszText := PChar('Source');
-  SendMessage(FolderTree,TVM_INSERTITEM,0,LParam(@TreeInsert));
-  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('Beta');
-  SendMessage(FolderTree,TVM_INSERTITEM,0,LParam(@TreeInsert));
-  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PChar('Archive');
-  TreeNodes[0] := HTREEITEM(SendMessage(FolderTree,TVM_INSERTITEM,0,LParam(@TreeInsert)));
-  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PChar('2023');
-  SendMessage(FolderTree,TVM_INSERTITEM,0,LParam(@TreeInsert));
+  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PWideChar('Projects');
+  TreeNodes[0] := HTREEITEM(SendMessageW(FolderTree,TVM_INSERTITEMW,0,LParam(@TreeInsert)));
+  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PWideChar('Alpha');
+  TreeNodes[1] := HTREEITEM(SendMessageW(FolderTree,TVM_INSERTITEMW,0,LParam(@TreeInsert)));
+  TreeInsert.hParent := TreeNodes[1]; TreeInsert.item.pszText := PWideChar('Documents');
+  SendMessageW(FolderTree,TVM_INSERTITEMW,0,LParam(@TreeInsert));
+  TreeInsert.hParent := TreeNodes[1]; TreeInsert.item.pszText := PWideChar('Source');
+  SendMessageW(FolderTree,TVM_INSERTITEMW,0,LParam(@TreeInsert));
+  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PWideChar('Beta');
+  SendMessageW(FolderTree,TVM_INSERTITEMW,0,LParam(@TreeInsert));
+  TreeInsert.hParent := TVI_ROOT; TreeInsert.item.pszText := PWideChar('Archive');
+  TreeNodes[0] := HTREEITEM(SendMessageW(FolderTree,TVM_INSERTITEMW,0,LParam(@TreeInsert)));
+  TreeInsert.hParent := TreeNodes[0]; TreeInsert.item.pszText := PWideChar('2023');
+  SendMessageW(FolderTree,TVM_INSERTITEMW,0,LParam(@TreeInsert));
 
   { Create a checkbox =============================================== }
-  HiddenCheck:= CreateWindow('Button','Show hidden folders',WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+  HiddenCheck:= CreateWindowExW(0, 'Button','Show hidden folders',WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
                 282,95,200,17, hWindow, 0, Inst, nil);
 
   { Create the menu bar ============================================= }
   MainMenu1 := CreateMenu;
   FileMenu := CreatePopupMenu;
-  AppendMenu(MainMenu1, MF_POPUP, FileMenu, '&File');
-  AppendMenu(FileMenu, MF_STRING, 40001, '&New'#9'Ctrl+N');
-  AppendMenu(FileMenu, MF_STRING, 40002, '&Open...'#9'Ctrl+O');
-  AppendMenu(FileMenu, MF_STRING, 40003, '&Save'#9'Ctrl+S');
-  AppendMenu(FileMenu, MF_SEPARATOR, 0, nil);
-  AppendMenu(FileMenu, MF_STRING, 40004, 'E&xit'#9'Alt+F4');
+  AppendMenuW(MainMenu1, MF_POPUP, FileMenu, '&File');
+  AppendMenuW(FileMenu, MF_STRING, 40001, '&New'#9'Ctrl+N');
+  AppendMenuW(FileMenu, MF_STRING, 40002, '&Open...'#9'Ctrl+O');
+  AppendMenuW(FileMenu, MF_STRING, 40003, '&Save'#9'Ctrl+S');
+  AppendMenuW(FileMenu, MF_SEPARATOR, 0, nil);
+  AppendMenuW(FileMenu, MF_STRING, 40004, 'E&xit'#9'Alt+F4');
   ViewMenu := CreatePopupMenu;
-  AppendMenu(MainMenu1, MF_POPUP, ViewMenu, '&View');
-  AppendMenu(ViewMenu, MF_STRING or MF_CHECKED, 40005, '&Tool bar');
-  AppendMenu(ViewMenu, MF_STRING or MF_CHECKED, 40006, '&Grid lines'#9'Ctrl+G');
-  AppendMenu(ViewMenu, MF_STRING, 40007, '&Refresh'#9'F5');
+  AppendMenuW(MainMenu1, MF_POPUP, ViewMenu, '&View');
+  AppendMenuW(ViewMenu, MF_STRING or MF_CHECKED, 40005, '&Tool bar');
+  AppendMenuW(ViewMenu, MF_STRING or MF_CHECKED, 40006, '&Grid lines'#9'Ctrl+G');
+  AppendMenuW(ViewMenu, MF_STRING, 40007, '&Refresh'#9'F5');
   HelpMenu := CreatePopupMenu;
-  AppendMenu(MainMenu1, MF_POPUP, HelpMenu, '&Help');
-  AppendMenu(HelpMenu, MF_STRING, 40008, '&About...');
+  AppendMenuW(MainMenu1, MF_POPUP, HelpMenu, '&Help');
+  AppendMenuW(HelpMenu, MF_STRING, 40008, '&About...');
   SetMenu(hWindow, MainMenu1);
 
 
@@ -694,32 +694,32 @@ begin
   SetWindowPos(OkButton, HiddenCheck, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
   SetWindowPos(CloseButton, OkButton, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
 
-  SendMessage(CountUpDown,UDM_SETBUDDY,CountEdit,0);
+  SendMessageW(CountUpDown,UDM_SETBUDDY,CountEdit,0);
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-  hFont2 := CreateFont(ScaleToScreen(-13),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont2 := CreateFontW(ScaleToScreen(-13),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
 
   { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessage(ToolBar1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(OkButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CloseButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(PageControl1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(NameLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CountLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(DueLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(NameEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CountEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CountUpDown,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(DuePicker,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(PriorityGroup,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(GetDlgItem(PriorityGroup,1),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(GetDlgItem(PriorityGroup,2),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(GetDlgItem(PriorityGroup,3),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(GetDlgItem(PriorityGroup,4),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(FilesView,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(FolderTree,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(HiddenCheck,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ToolBar1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CloseButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PageControl1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(NameLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(DueLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountUpDown,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(DuePicker,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PriorityGroup,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,1),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,2),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,3),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,4),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FilesView,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FolderTree,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(HiddenCheck,WM_SETFONT,hFont1,0);
 
 
   TabCtrl_SetCurSel(PageControl1, 0);
@@ -755,10 +755,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

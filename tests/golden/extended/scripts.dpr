@@ -1,0 +1,490 @@
+Program scripts ;
+
+Uses Windows, Messages, CommCtrl;
+
+Var WinClass: TWndClassW;
+    Inst: HINST;
+    hWindow: HWND;
+    TheMessage: TMsg;
+    WinRect: TRect;
+    WorkArea: TRect;
+    EraseRect: TRect;
+    WinLeft, WinTop, WinWidth, WinHeight: Integer;
+    PaintRect: TRect;
+    ColorBrush1: HBRUSH;
+    OldFont: HFONT;
+    RussianLabel: HWND;
+    GreekLabel: HWND;
+    ArabicLabel: HWND;
+    Languages: HWND;
+    NameEdit: HWND;
+    CityBox: HWND;
+    OkButton: HWND;
+    CancelButton: HWND;
+    MainMenu1: HMENU;
+    FileMenu: HMENU;
+    PaintStruct: TPaintStruct;
+    PaintDC: HDC;
+    hFont1: HFONT;
+    hFont2: HFONT;
+
+{ The screen's resolution ================================================ }
+const
+  FormPixelsPerInch = 96;
+  FormScaled: Boolean = True;
+  LayoutClientWidth: Integer = 420;
+  LayoutClientHeight: Integer = 250;
+  { Sent when the window moves to a screen of another resolution }
+  WM_DPICHANGED = 736;
+
+var
+  ScreenDpi: Integer = 96;
+
+{ Reads the screen's resolution once the program has declared that it is
+  aware of it, so that the system does not stretch its window into a blur;
+  both calls are looked up, as older systems lack them }
+procedure ReadScreenDpi;
+type
+  TSetAwarenessContext = function(Context: THandle): BOOL; stdcall;
+  TSetAware = function: BOOL; stdcall;
+var
+  User: HMODULE;
+  SetAwarenessContext: TSetAwarenessContext;
+  SetAware: TSetAware;
+  Screen: HDC;
+begin
+  User := GetModuleHandleW('user32.dll');
+  SetAwarenessContext := TSetAwarenessContext(GetProcAddress(User, 'SetProcessDpiAwarenessContext'));
+  { not 3 = -4: aware of each monitor's resolution, second version }
+  if not (Assigned(SetAwarenessContext) and SetAwarenessContext(not THandle(3))) then begin
+    SetAware := TSetAware(GetProcAddress(User, 'SetProcessDPIAware'));
+    if Assigned(SetAware) then SetAware;
+  end;
+  Screen := GetDC(0);
+  ScreenDpi := GetDeviceCaps(Screen, LOGPIXELSX);
+  ReleaseDC(0, Screen);
+  if ScreenDpi <= 0 then ScreenDpi := 96;
+end;
+
+{ A length of the form, designed at FormPixelsPerInch, in pixels of the screen }
+function ScaleToScreen(Value: Integer): Integer;
+begin
+  if FormScaled then Result := MulDiv(Value, ScreenDpi, FormPixelsPerInch) else Result := Value;
+end;
+
+{ The controls' layout ================================================== }
+type
+  { A control or container that the layout places }
+  TLayoutRow = record
+    Parent: Integer;                    { the row of its container; -1: the main window }
+    Left, Top, Width, Height: Integer;  { as designed, in its container's client area, scaled }
+    Align: Integer;                     { 0 none, 1 top, 2 bottom, 3 left, 4 right, 5 client, 6 custom }
+    Anchors: Integer;                   { 1 left, 2 top, 4 right, 8 bottom }
+    Margins: TRect;                     { the space around it where it is aligned }
+    Client: TRect;                      { its client area's distance from its edges }
+    Padding: TRect;                     { where what it holds aligns, inside its client area }
+    Splits, MinSize: Integer;           { a splitter: the row it resizes (-1: none), the least size }
+    PaintsPages: Boolean;               { a tab window whose pages the main window paints }
+    Window: HWND;                       { 0 for what the main window paints }
+    Placed: TRect;                      { where it is now, in the main window's client area }
+  end;
+
+const
+  LayoutCount = 9;
+  { Each row: its container's row (-1: the main window); Left, Top, Width and Height
+    as designed in the container's client area; Align; Anchors; the margins, the
+    client area's distances from its edges and the padding (left, top, right and
+    bottom each); the row a splitter resizes and its least size; 1 for a tab window
+    whose pages the main window paints }
+  LayoutDesign: array[0..8, 0..21] of Integer = (
+    (-1, 8, 8, 200, 20, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 0: ChineseLabel }
+    (-1, 8, 34, 200, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 1: RussianLabel }
+    (-1, 8, 54, 200, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 2: GreekLabel }
+    (-1, 8, 74, 200, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 3: ArabicLabel }
+    (-1, 220, 8, 190, 90, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 4: Languages }
+    (-1, 8, 104, 200, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 5: NameEdit }
+    (-1, 220, 104, 190, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 6: CityBox }
+    (-1, 8, 140, 100, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 7: OkButton }
+    (-1, 116, 140, 100, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0)  { 8: CancelButton }
+  );
+  { The order in which the rows are placed }
+  LayoutOrder: array[0..8] of Integer = (
+    0, 1, 2, 3, 4, 5, 6, 7, 8);
+
+var
+  LayoutRow: array[0..LayoutCount - 1] of TLayoutRow;
+  { A container's client area, and what its aligned controls left of it }
+  LayoutArea, LayoutRoom: array[-1..LayoutCount - 1] of TRect;
+  { The main window's client area as designed, scaled; -1 until known }
+  LayoutWidth: Integer = -1;
+  LayoutHeight: Integer = -1;
+  LayoutReady: Boolean = False;        { every window of the rows is created }
+  SplitRow: Integer = -1;              { the splitter being dragged }
+  SplitFrom, SplitSize, SplitLimit: Integer;
+
+{ The rows as designed, scaled to the screen's resolution }
+procedure ScaleLayout;
+var
+  Row: Integer;
+begin
+  for Row := 0 to LayoutCount - 1 do
+    with LayoutRow[Row] do begin
+      Parent := LayoutDesign[Row, 0];
+      Left := ScaleToScreen(LayoutDesign[Row, 1]);
+      Top := ScaleToScreen(LayoutDesign[Row, 2]);
+      Width := ScaleToScreen(LayoutDesign[Row, 3]);
+      Height := ScaleToScreen(LayoutDesign[Row, 4]);
+      Align := LayoutDesign[Row, 5];
+      Anchors := LayoutDesign[Row, 6];
+      SetRect(Margins, ScaleToScreen(LayoutDesign[Row, 7]), ScaleToScreen(LayoutDesign[Row, 8]),
+        ScaleToScreen(LayoutDesign[Row, 9]), ScaleToScreen(LayoutDesign[Row, 10]));
+      SetRect(Client, ScaleToScreen(LayoutDesign[Row, 11]), ScaleToScreen(LayoutDesign[Row, 12]),
+        ScaleToScreen(LayoutDesign[Row, 13]), ScaleToScreen(LayoutDesign[Row, 14]));
+      SetRect(Padding, ScaleToScreen(LayoutDesign[Row, 15]), ScaleToScreen(LayoutDesign[Row, 16]),
+        ScaleToScreen(LayoutDesign[Row, 17]), ScaleToScreen(LayoutDesign[Row, 18]));
+      Splits := LayoutDesign[Row, 19];
+      MinSize := ScaleToScreen(LayoutDesign[Row, 20]);
+      PaintsPages := LayoutDesign[Row, 21] <> 0;
+    end;
+  { A form that stores no client size was designed at the size its window first gets }
+  if LayoutClientWidth >= 0 then LayoutWidth := ScaleToScreen(LayoutClientWidth);
+  if LayoutClientHeight >= 0 then LayoutHeight := ScaleToScreen(LayoutClientHeight);
+end;
+
+{ Where Align or Anchors put the control of Item in its container's client
+  area Area, designed DesignWidth x DesignHeight: aligned controls in the
+  designer's order take their room from Room, what those before left;
+  others follow their anchors: a right or bottom anchor keeps the distance
+  to that edge, both anchors of an axis stretch, none keeps the centre in
+  proportion }
+function LayoutPlace(const Item: TLayoutRow; const Area: TRect; var Room: TRect;
+  DesignWidth, DesignHeight: Integer): TRect;
+var
+  X, Y, W, H: Integer;
+begin
+  with Item do begin
+    X := Area.Left + Left;
+    Y := Area.Top + Top;
+    W := Width;
+    H := Height;
+    case Align of
+      1, 2: begin
+        X := Room.Left + Margins.Left;
+        W := Room.Right - Room.Left - Margins.Left - Margins.Right;
+        if Align = 1 then begin
+          Y := Room.Top + Margins.Top;
+          Room.Top := Y + H + Margins.Bottom;
+        end else begin
+          Y := Room.Bottom - Margins.Bottom - H;
+          Room.Bottom := Y - Margins.Top;
+        end;
+      end;
+      3, 4: begin
+        Y := Room.Top + Margins.Top;
+        H := Room.Bottom - Room.Top - Margins.Top - Margins.Bottom;
+        if Align = 3 then begin
+          X := Room.Left + Margins.Left;
+          Room.Left := X + W + Margins.Right;
+        end else begin
+          X := Room.Right - Margins.Right - W;
+          Room.Right := X - Margins.Left;
+        end;
+      end;
+      5: begin
+        X := Room.Left + Margins.Left;
+        Y := Room.Top + Margins.Top;
+        W := Room.Right - Room.Left - Margins.Left - Margins.Right;
+        H := Room.Bottom - Room.Top - Margins.Top - Margins.Bottom;
+      end;
+    else
+      { None or custom: the anchors place it, as the designer's own alignment leaves it }
+      if (Anchors and 5) = 5 then Inc(W, Area.Right - Area.Left - DesignWidth)
+      else if (Anchors and 4) = 4 then Inc(X, Area.Right - Area.Left - DesignWidth)
+      else if ((Anchors and 1) = 0) and (DesignWidth > 0) then
+        X := Area.Left + MulDiv(Left + Width div 2, Area.Right - Area.Left, DesignWidth) - Width div 2;
+      if (Anchors and 10) = 10 then Inc(H, Area.Bottom - Area.Top - DesignHeight)
+      else if (Anchors and 8) = 8 then Inc(Y, Area.Bottom - Area.Top - DesignHeight)
+      else if ((Anchors and 2) = 0) and (DesignHeight > 0) then
+        Y := Area.Top + MulDiv(Top + Height div 2, Area.Bottom - Area.Top, DesignHeight) - Height div 2;
+    end;
+  end;
+  if W < 0 then W := 0;
+  if H < 0 then H := 0;
+  SetRect(Result, X, Y, X + W, Y + H);
+end;
+
+{ The main window paints the inside of a tab window's pages: the window
+  keeps its tabs and border only }
+procedure LayoutPageHole(Window: HWND; Width, Height: Integer);
+var
+  Inside: TRect;
+  Shape, Hole: HRGN;
+begin
+  SetRect(Inside, 0, 0, Width, Height);
+  TabCtrl_AdjustRect(Window, False, Inside);
+  Shape := CreateRectRgn(0, 0, Width, Height);
+  Hole := CreateRectRgn(Inside.Left, Inside.Top, Inside.Right, Inside.Bottom);
+  CombineRgn(Shape, Shape, Hole, RGN_DIFF);
+  DeleteObject(Hole);
+  SetWindowRgn(Window, Shape, True);
+end;
+
+{ Places every row in a client area of ClientWidth x ClientHeight, outer
+  containers first: the windows move together, and the main window paints
+  again where what it paints was and is }
+procedure LayoutControls(ClientWidth, ClientHeight: Integer);
+var
+  Index, Row, Parent, DesignWidth, DesignHeight: Integer;
+  Place: TRect;
+  Moves: HDWP;
+  Reshaped: array[0..LayoutCount - 1] of Boolean;
+begin
+  if LayoutWidth < 0 then LayoutWidth := ClientWidth;
+  if LayoutHeight < 0 then LayoutHeight := ClientHeight;
+  if not LayoutReady then Exit;
+  SetRect(LayoutArea[-1], 0, 0, ClientWidth, ClientHeight);
+  LayoutRoom[-1] := LayoutArea[-1];
+  Moves := BeginDeferWindowPos(LayoutCount);
+  for Index := 0 to LayoutCount - 1 do begin
+    Row := LayoutOrder[Index];
+    Parent := LayoutRow[Row].Parent;
+    DesignWidth := LayoutWidth;
+    DesignHeight := LayoutHeight;
+    if Parent >= 0 then
+      with LayoutRow[Parent] do begin
+        DesignWidth := Width - Client.Left - Client.Right;
+        DesignHeight := Height - Client.Top - Client.Bottom;
+      end;
+    Place := LayoutPlace(LayoutRow[Row], LayoutArea[Parent], LayoutRoom[Parent], DesignWidth,
+      DesignHeight);
+    with LayoutRow[Row] do begin
+      Reshaped[Row] := PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
+        (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top));
+      if not EqualRect(Place, Placed) then begin
+        if Window = 0 then begin
+          InvalidateRect(hWindow, @Placed, True);
+          InvalidateRect(hWindow, @Place, True);
+        end else if Moves <> 0 then
+          Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
+            Place.Right - Place.Left, Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE)
+        else
+          SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
+            Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
+        Placed := Place;
+      end;
+      SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
+        Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
+      SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
+        LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
+    end;
+  end;
+  if Moves <> 0 then EndDeferWindowPos(Moves);
+  for Row := 0 to LayoutCount - 1 do
+    if Reshaped[Row] then
+      with LayoutRow[Row] do LayoutPageHole(Window, Placed.Right - Placed.Left, Placed.Bottom - Placed.Top);
+end;
+
+{ Lays out again in the main window's client area as it is }
+procedure LayoutWindow;
+var
+  Area: TRect;
+begin
+  GetClientRect(hWindow, Area);
+  LayoutControls(Area.Right, Area.Bottom);
+end;
+
+{ Clips what the main window paints to the client area of the row }
+procedure LayoutClip(DC: HDC; Row: Integer);
+begin
+  with LayoutArea[Row] do IntersectClipRect(DC, Left, Top, Right, Bottom);
+end;
+
+{ The screen's resolution changed to Dpi: the rows are scaled again }
+procedure LayoutDpiChanged(Dpi: Integer);
+begin
+  if Dpi <= 0 then Exit;
+  if FormScaled then begin
+    LayoutWidth := MulDiv(LayoutWidth, Dpi, ScreenDpi);
+    LayoutHeight := MulDiv(LayoutHeight, Dpi, ScreenDpi);
+  end;
+  ScreenDpi := Dpi;
+  ScaleLayout;
+end;
+
+{ Custom WindowProc function }
+function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
+begin
+  Result := 0;
+  { Checks for messages }
+  case Message of
+    WM_CREATE: begin
+      ColorBrush1 := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    end;
+    WM_COMMAND: begin
+      if HWND(lParam) = OkButton then MessageBoxW(hWindow,'OkButtonClick','Check',MB_OK);
+      if HWND(lParam) = CancelButton then MessageBoxW(hWindow,'CancelButtonClick','Check',MB_OK);
+      exit;
+    end;
+    WM_SIZE: begin
+      if wParam <> SIZE_MINIMIZED then LayoutControls(LoWord(lParam), HiWord(lParam));
+    end;
+    WM_DPICHANGED: begin
+      LayoutDpiChanged(LoWord(wParam));
+      with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+    end;
+    WM_PAINT: begin
+      PaintDC := BeginPaint(hWindow,PaintStruct);
+      { Paint label: ChineseLabel }
+      PaintRect := LayoutRow[0].Placed;
+      FillRect(PaintDC,PaintRect,ColorBrush1);
+      OldFont := SelectObject(PaintDC,hFont1);
+      SetBkMode(PaintDC,TRANSPARENT);
+      SetTextColor(PaintDC,GetSysColor(COLOR_WINDOWTEXT));
+      DrawTextW(PaintDC,PWideChar(WideString(#$4F60#$597D#$FF0C#$4E16#$754C#$FF08#$5B8B#$4F53#$FF09)),-1,PaintRect,DT_EXPANDTABS or DT_LEFT or DT_NOCLIP);
+      SelectObject(PaintDC,OldFont);
+      EndPaint(hWindow,PaintStruct);
+    end;
+    WM_DESTROY: begin
+      DeleteObject(ColorBrush1);
+      { Delete Pens and Brushes }
+      { Delete Fonts }
+      DeleteObject(hFont1);
+      DeleteObject(hFont2);
+      PostQuitMessage(0);
+      Exit;
+    end;
+  else
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
+  end;
+end;
+
+begin
+  { Register Custom WndClass }
+  Inst := hInstance;
+  with WinClass do
+  begin
+    style              := CS_CLASSDC or CS_PARENTDC;
+    lpfnWndProc        := @WindowProc;
+    hInstance          := Inst;
+    hbrBackground      := color_btnface + 1;
+    lpszClassname      := 'MyWindowClass';
+    hIcon              := LoadIcon(0, IDI_APPLICATION);
+    hCursor            := LoadCursor(0, IDC_ARROW);
+  end; { with }
+
+  RegisterClassW(WinClass);
+
+  { Create Main Window }
+  ReadScreenDpi;
+  SetRect(WinRect, 0, 0, ScaleToScreen(420), ScaleToScreen(250));
+  AdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, True, WS_EX_WINDOWEDGE);
+  WinWidth := WinRect.Right - WinRect.Left;
+  WinHeight := WinRect.Bottom - WinRect.Top;
+  SystemParametersInfo(SPI_GETWORKAREA, 0, @WorkArea, 0);
+  WinLeft := 150;
+  WinTop := 100;
+  if WinLeft + WinWidth > WorkArea.Right then WinLeft := WorkArea.Right - WinWidth;
+  if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
+  if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
+  if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','Scripts: '#$4E2D#$6587' '#$00B7' '#$0420#$0443#$0441#$0441#$043A#$0438#$0439' '#$00B7' '#$0395#$03BB#$03BB#$03B7#$03BD#$03B9#$03BA#$03AC' '#$00B7' '#$0627#$0644#$0639#$0631#$0628#$064A#$0629,
+            WS_OVERLAPPEDWINDOW or WS_VISIBLE,
+            WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
+
+
+  { Create a label (static) ========================================= }
+  RussianLabel:= CreateWindowExW(0, 'Static',#$041F#$0440#$0438#$0432#$0435#$0442', '#$043C#$0438#$0440, WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+                 8,34,200,13, hWindow, 0, Inst, nil);
+
+  { Create a label (static) ========================================= }
+  GreekLabel:= CreateWindowExW(0, 'Static',#$0393#$03B5#$03B9#$03AC' '#$03C3#$03BF#$03C5', '#$03BA#$03CC#$03C3#$03BC#$03B5, WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+               8,54,200,13, hWindow, 0, Inst, nil);
+
+  { Create a label (static) ========================================= }
+  ArabicLabel:= CreateWindowExW(0, 'Static',#$0645#$0631#$062D#$0628#$0627' '#$0628#$0627#$0644#$0639#$0627#$0644#$0645, WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+                8,74,200,13, hWindow, 0, Inst, nil);
+
+  { Create a listbox ================================================ }
+  Languages:= CreateWindowExW(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
+              220,8,190,90, hWindow, 0, Inst, nil);
+  { add items to listbox }
+  SendMessageW(Languages,LB_ADDSTRING , 0 ,LParam(PWideChar(#$4E2D#$6587)) );
+  SendMessageW(Languages,LB_ADDSTRING , 0 ,LParam(PWideChar(#$0420#$0443#$0441#$0441#$043A#$0438#$0439)) );
+  SendMessageW(Languages,LB_ADDSTRING , 0 ,LParam(PWideChar(#$0395#$03BB#$03BB#$03B7#$03BD#$03B9#$03BA#$03AC)) );
+  SendMessageW(Languages,LB_ADDSTRING , 0 ,LParam(PWideChar(#$0627#$0644#$0639#$0631#$0628#$064A#$0629)) );
+  SendMessageW(Languages,LB_ADDSTRING , 0 ,LParam(PWideChar('Fran'#$00E7'ais')) );
+
+  { Create an edit field ============================================ }
+  NameEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit',#$03A9#$03BC#$03AD#$03B3#$03B1, WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+             8,104,200,21, hWindow, 0, Inst, nil);
+
+  { Create a combobox =============================================== }
+  CityBox:= CreateWindowExW(0, 'combobox',#$041C#$043E#$0441#$043A#$0432#$0430,WS_VISIBLE or WS_CHILD or CBS_DROPDOWNLIST or WS_TABSTOP,
+            220,104,190,125, hWindow, 0, Inst, nil);
+  { add items to combobox }
+  SendMessageW(CityBox,CB_ADDSTRING , 0 ,LParam(PWideChar(#$041C#$043E#$0441#$043A#$0432#$0430)) );
+  SendMessageW(CityBox,CB_ADDSTRING , 0 ,LParam(PWideChar(#$5317#$4EAC)) );
+  SendMessageW(CityBox,CB_ADDSTRING , 0 ,LParam(PWideChar(#$0391#$03B8#$03AE#$03BD#$03B1)) );
+  SendMessageW(CityBox,CB_ADDSTRING , 0 ,LParam(PWideChar(#$0627#$0644#$0642#$0627#$0647#$0631#$0629)) );
+  { select current item }
+  SendMessageW(CityBox,CB_SELECTSTRING,0,LParam(PWideChar(#$041C#$043E#$0441#$043A#$0432#$0430)) );
+
+  { Create a button ================================================= }
+  OkButton:= CreateWindowExW(0, 'Button',#$786E#$5B9A,WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,
+             8,140,100,25, hWindow, IDOK, Inst, nil);
+
+  { Create a button ================================================= }
+  CancelButton:= CreateWindowExW(0, 'Button',#$041E#$0442#$043C#$0435#$043D#$0430,WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+                 116,140,100,25, hWindow, IDCANCEL, Inst, nil);
+
+  { Create the menu bar ============================================= }
+  MainMenu1 := CreateMenu;
+  FileMenu := CreatePopupMenu;
+  AppendMenuW(MainMenu1, MF_POPUP, FileMenu, #$6587#$4EF6);
+  AppendMenuW(FileMenu, MF_STRING, 40001, #$041E#$0442#$043A#$0440#$044B#$0442#$044C);
+  AppendMenuW(FileMenu, MF_STRING, 40002, #$039A#$03BB#$03B5#$03AF#$03C3#$03B9#$03BC#$03BF);
+  AppendMenuW(MainMenu1, MF_STRING, 40003, #$0645#$0633#$0627#$0639#$062F#$0629);
+  SetMenu(hWindow, MainMenu1);
+
+
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-15),0,0,0,400,0,0,0,GB2312_CHARSET,0,0,0,0,#$5B8B#$4F53);
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Verdana');
+
+  { Change fonts ============================================== }
+  if hFont2 <> 0 then SendMessageW(RussianLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(GreekLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(ArabicLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(Languages,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(CityBox,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont2,0);
+
+
+  { Every control where Align and Anchors put it, at the screen's resolution }
+  ScaleLayout;
+  LayoutRow[1].Window := RussianLabel;
+  LayoutRow[2].Window := GreekLabel;
+  LayoutRow[3].Window := ArabicLabel;
+  LayoutRow[4].Window := Languages;
+  LayoutRow[5].Window := NameEdit;
+  LayoutRow[6].Window := CityBox;
+  LayoutRow[7].Window := OkButton;
+  LayoutRow[8].Window := CancelButton;
+  LayoutReady := True;
+  LayoutWindow;
+  SetFocus(Languages);
+
+  UpdateWindow(hWindow);
+
+  {the standard message loop}
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
+      TranslateMessage(TheMessage);
+      DispatchMessageW(TheMessage);
+    end;
+  end;
+end.
+
+
