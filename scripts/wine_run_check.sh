@@ -102,7 +102,7 @@ done
 # caption the probe finds then.
 caption_after_key() {
   local dpr=$1 key=$2 keyed=${1%.dpr}_$2.dpr
-  sed -e "s/MessageBox(hWindow,\('[A-Za-z0-9_]*'\),'Check',MB_OK)/SetWindowText(hWindow,\1)/" \
+  sed -e "s/MessageBox\(W\?\)(hWindow,\('[A-Za-z0-9_]*'\),'Check',MB_OK)/SetWindowText\1(hWindow,\2)/" \
       -e "s/^  SetFocus(\(.*\));\r\$/  SetFocus(\1);\r\n  PostMessage(GetFocus,WM_KEYDOWN,$key,0);\r/" \
       "$dpr" >"$keyed"
   cp "${dpr%.dpr}.rc" "${keyed%.dpr}.rc"
@@ -173,7 +173,7 @@ check_pages() {
     return 1
   fi
   sed -e 's/^Program pages ;/Program chosen ;/' \
-      -e 's/^Var WinClass: TWndClassA;\r$/Var ChosenTab: TNMHdr;\r\n    WinClass: TWndClassA;\r/' \
+      -e 's/^Var WinClass: \(TWndClass[AW]\);\r$/Var ChosenTab: TNMHdr;\r\n    WinClass: \1;\r/' \
       -e '/^  UpdateWindow(hWindow);\r$/i\  TabCtrl_SetCurSel(PageControl1, 2);\r\n  ChosenTab.hwndFrom := PageControl1;\r\n  ChosenTab.code := UINT(TCN_SELCHANGE);\r\n  SendMessage(hWindow, WM_NOTIFY, 0, LPARAM(@ChosenTab));\r' \
       "$dir/pages.dpr" >"$dir/chosen.dpr"
   if [ "$(grep -c 'ChosenTab' "$dir/chosen.dpr")" -ne 4 ]; then

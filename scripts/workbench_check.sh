@@ -66,7 +66,7 @@ done
 # The click goes to the middle of the third tab, as the tab control has
 # sized it; the tab control then tells the main window with TCN_SELCHANGE.
 sed -e 's/^Program workbench ;/Program clicked ;/' \
-    -e 's/^Var WinClass: TWndClassA;\r$/Var ThirdTab: TRect;\r\n    WinClass: TWndClassA;\r/' \
+    -e 's/^Var WinClass: \(TWndClass[AW]\);\r$/Var ThirdTab: TRect;\r\n    WinClass: \1;\r/' \
     -e '/^  UpdateWindow(hWindow);\r$/i\  TabCtrl_GetItemRect(PageControl1, 2, ThirdTab);\r\n  PostMessage(PageControl1, WM_LBUTTONDOWN, MK_LBUTTON, MakeLong((ThirdTab.Left + ThirdTab.Right) div 2, (ThirdTab.Top + ThirdTab.Bottom) div 2));\r\n  PostMessage(PageControl1, WM_LBUTTONUP, 0, MakeLong((ThirdTab.Left + ThirdTab.Right) div 2, (ThirdTab.Top + ThirdTab.Bottom) div 2));\r\n  PostMessage(hWindow, WM_SYSCOMMAND, SC_KEYMENU, Ord('"'f'"'));\r' \
     "$work/workbench.dpr" >"$work/clicked.dpr"
 if [ "$(grep -c 'ThirdTab' "$work/clicked.dpr")" -ne 4 ]; then
