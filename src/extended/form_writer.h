@@ -12,6 +12,7 @@
 #include "builder/program_names.h"
 #include "extended/color_brushes.h"
 #include "extended/design_state.h"
+#include "extended/event_wiring.h"
 #include "extended/image_lists.h"
 #include "extended/menu_bar.h"
 #include "extended/message_branches.h"
@@ -41,9 +42,10 @@ struct FormWarning {
 class FormWriter {
  public:
   /// `output_base_name` is the output name up to its first full stop: the
-  /// resource script is named after it.
+  /// resource script is named after it. `events` says whether the program
+  /// calls the handlers of a handler file.
   FormWriter(TSDPR& program, ProgramNames& names, const ClassTable& classes,
-             std::string output_base_name);
+             std::string output_base_name, EventOptions events = {});
   FormWriter(const FormWriter&) = delete;
   FormWriter& operator=(const FormWriter&) = delete;
 
@@ -103,6 +105,9 @@ class FormWriter {
   MessageBranches& branches() { return branches_; }
   /// The main window's menu bar and the ids of menu commands.
   MenuBar& menu_bar() { return menu_bar_; }
+  /// What the program runs for the form's events.
+  EventWiring& events() { return events_; }
+  const EventWiring& events() const { return events_; }
   /// The classes and their writers, for a writer that writes what its
   /// object holds itself (a menu and its items).
   const ClassTable& classes() const { return classes_; }
@@ -154,6 +159,7 @@ class FormWriter {
   ImageLists image_lists_;
   PopupMenus popup_menus_;
   MenuBar menu_bar_;
+  EventWiring events_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
   TextRows window_variables_{1};                                  // HWND variables, in capitals
   bool focus_chosen_ = false;

@@ -137,14 +137,15 @@ Box StoredBox(const Control& control) {
 }
 
 void WriteWindow(FormWriter& writer, const Control& control, WindowControl window) {
-  if (window.clicks && window.click_name.empty()) {
-    window.click_name = ClickName(control.object, window.name);
-  }
+  // What a click runs, the events decide, right after the creation step.
+  const bool boxed = window.clicks;
+  window.clicks = false;
   ApplyDesignState(writer, control, window);
   KeepToPages(writer, control, window);
   if (window.takes_focus) writer.OfferFocus(window.name, control);
   if (!window.docked) control.PlaceInForm(window.box.left, window.box.top);
   WriteWindowControl(writer.program(), window);
+  writer.events().WireWindow(writer, control, window.name, boxed);
   writer.RememberWindow(window.name);
   // Edits, rich edits included, open a menu of their own on a right click.
   const bool own_menu = window.call.find("'Edit'") != std::string::npos ||
