@@ -13,6 +13,12 @@ const CommandOption kOptions[] = {
     {"--extended", nullptr, [](CommandLine& line, const std::string&) { line.extended = true; }},
     {"--classes", "the name of a class file",
      [](CommandLine& line, const std::string& file) { line.class_files.push_back(file); }},
+    {"--events", "the name of the handler file",
+     [](CommandLine& line, const std::string& file) {
+       line.events_file = file;
+       line.extended = true;
+     }},
+    {"--no-events", nullptr, [](CommandLine& line, const std::string&) { line.no_events = true; }},
     {"--help", nullptr, [](CommandLine& line, const std::string&) { line.help = true; }},
     {"-h", nullptr, [](CommandLine& line, const std::string&) { line.help = true; }},
     {"--version", nullptr, [](CommandLine& line, const std::string&) { line.version = true; }},

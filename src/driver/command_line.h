@@ -14,6 +14,8 @@ struct CommandLine {
   bool version = false;  // "--version"
   bool extended = false;
   std::vector<std::string> class_files;  // as given; any of them implies extended
+  std::string events_file;               // the handler file; empty: beside the program
+  bool no_events = false;                // no handler file: a click shows a message box
   std::vector<std::string> files;        // the form file, the program and what follows
   std::string mistake;  // why the arguments cannot run, as the console says it; empty when they can
 };

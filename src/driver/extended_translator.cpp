@@ -27,12 +27,12 @@ std::string NameOf(const FormObject& object) {
 class ExtendedTranslator final : public Translator {
  public:
   ExtendedTranslator(const std::string& text_name, const std::string& output_name,
-                     ClassAliases aliases)
+                     ClassAliases aliases, EventOptions events)
       : classes_(std::move(aliases)),
         reader_(text_name, classes_),
         // Taken first, so that no control's variable hides the program's name.
         program_(TakeProgramName(names_, output_name)),
-        writer_(program_, names_, classes_, OutputBaseNameFor(output_name)) {}
+        writer_(program_, names_, classes_, OutputBaseNameFor(output_name), std::move(events)) {}
 
   FormTextSink& text() override { return reader_; }
 
@@ -66,6 +66,10 @@ class ExtendedTranslator final : public Translator {
 
   int control_count() const override { return writer_.control_count(); }
 
+  const EventHandlers* handlers() const override {
+    return writer_.events().enabled() ? &writer_.events().handlers() : nullptr;
+  }
+
  private:
   static std::string TakeProgramName(ProgramNames& names, const std::string& output_name) {
     names.ReserveExtendedIdentifiers();
@@ -84,8 +88,9 @@ class ExtendedTranslator final : public Translator {
 
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
-                                                   ClassAliases aliases) {
-  return std::make_unique<ExtendedTranslator>(text_name, output_name, std::move(aliases));
+                                                   ClassAliases aliases, EventOptions events) {
+  return std::make_unique<ExtendedTranslator>(text_name, output_name, std::move(aliases),
+                                              std::move(events));
 }
 
 }  // namespace vornic

@@ -15,7 +15,9 @@ const std::vector<HelpSection>& HelpSections() {
        {{"", "vornic - translate a form into a stand-alone Win32 Object Pascal program"}}},
       {"SYNOPSIS",
        false,
-       {{"", "*vornic* [*--extended*] [*--classes* _FILE_]... [*--*] _FORM_ [_PROGRAM_]"},
+       {{"",
+         "*vornic* [*--extended*] [*--classes* _FILE_]... [*--events* _FILE_ | "
+         "*--no-events*] [*--*] _FORM_ [_PROGRAM_]"},
         {"", "*vornic* [*--help* | *-h* | *--version*]"}}},
       {"DESCRIPTION",
        false,
@@ -61,6 +63,13 @@ const std::vector<HelpSection>& HelpSections() {
          "*--extended*; may be given more than once. The file is read before anything "
          "else: a bad line stops the run with its file name and line number, and so "
          "does a line longer than 4093 bytes, the longest line of form text."},
+        {"*--events* _FILE_",
+         "Name the handler file of the extended translation (see FILES), a path from "
+         "the working folder; the program includes it by its path from the program's "
+         "folder. Implies *--extended*."},
+        {"*--no-events*",
+         "Write no handler file: the extended program answers a click with a message "
+         "box naming its handler, as the exact translation does, and no other event."},
         {"*-h*, *--help*", "Print the usage lines, then this description."},
         {"*--version*", "Print the version line."},
         {"*--*", "End the options: every argument after it is a file name."}}},
@@ -74,6 +83,13 @@ const std::vector<HelpSection>& HelpSections() {
         {"_BASE_.rc",
          "The resource script, written when the form holds bitmaps; _BASE_ is _PROGRAM_ "
          "up to the first full stop of its file name."},
+        {"_BASE_.events.inc",
+         "With *--extended*: the handler file, one procedure for each event handler "
+         "that the form names, which the program includes and calls. It is yours: "
+         "written once, as stubs, and afterwards never changed but for the stubs of "
+         "handlers that the form names and the file lacks, appended at its end; the "
+         "console names them, and the handlers of the file that the form no longer "
+         "names. *--events* gives it another name, *--no-events* leaves it out."},
         {"_TARGET_.vornic-_PID_.tmp",
          "Each of the files above while it is written, beside it, under the process id "
          "_PID_. Only SIGKILL or a power failure can leave one behind; it may be "

@@ -25,12 +25,14 @@
 #include "driver/console_messages.h"
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
+#include "driver/handler_file_output.h"
 #include "driver/help_text.h"
 #include "driver/printable_console.h"
 #include "driver/translating_output.h"
 #include "driver/translation.h"
 #include "driver/translator.h"
 #include "extended/class_aliases.h"
+#include "extended/event_wiring.h"
 #include "input/binary_to_text.h"
 #include "input/form_file_kind.h"
 #include "input/text_to_binary.h"
@@ -46,18 +48,23 @@ namespace fs = std::filesystem;
 
 // The translation is chosen here, once. Aliases matter only to the extended
 // translation, so a class file asks for it.
-using TranslatorMaker = std::function<std::unique_ptr<Translator>(const std::string& text_name,
-                                                                  const std::string& output_name)>;
+using TranslatorMaker = std::function<std::unique_ptr<Translator>(
+    const std::string& text_name, const std::string& output_name, const EventOptions& events)>;
 
 TranslatorMaker TranslatorFor(const CommandLine& line) {
-  if (!line.extended && line.class_files.empty()) return MakeExactTranslator;
+  if (!line.extended && line.class_files.empty()) {
+    return [](const std::string& text_name, const std::string& output_name, const EventOptions&) {
+      return MakeExactTranslator(text_name, output_name);
+    };
+  }
   auto aliases = std::make_shared<ClassAliases>();
   for (const std::string& file : line.class_files) {
     std::ifstream text = OpenForReading(file);
     aliases->ReadClassFile(text, file);
   }
-  return [aliases](const std::string& text_name, const std::string& output_name) {
-    return MakeExtendedTranslator(text_name, output_name, *aliases);
+  return [aliases](const std::string& text_name, const std::string& output_name,
+                   const EventOptions& events) {
+    return MakeExtendedTranslator(text_name, output_name, *aliases, events);
   };
 }
 
@@ -67,6 +74,7 @@ struct RunFiles {
   std::string output;
   std::string text;       // the form text that the line loop reads, as messages name it
   std::string converted;  // the form file written from the input
+  std::string events;     // the handler file; empty for none
   FormConversion convert = nullptr;
 };
 
@@ -191,22 +199,35 @@ void SaveAll(const RunFiles& files, FileReplacement* converted, FileReplacement&
     RefuseClashes(files.input, {converted, &program, script});
     script->Finish();
   }
+  HandlerFileRun events;
+  if (!files.events.empty() && translation.handlers() != nullptr) {
+    events = PrepareHandlerFile(files.events, *translation.handlers(),
+                                fs::path(files.output).filename().string());
+    RefuseClashes(files.input, {converted, &program, script, events.file.get()});
+  }
   for (const std::string& warning : translation.warnings()) console << warning << "\n";
   console << ControlCountLine(translation.control_count());
   if (translation.program().HasResources) console << kResourcesLine;
+  console << HandlerFileReport(events);
   console.flush();
   if (!console) throw EInOutError(kConsoleWriteError);
   if (converted != nullptr) converted->Commit();
   if (script != nullptr) script->Commit();
+  if (events.file != nullptr) events.file->Commit();
   program.Commit();
 }
 
-int ConvertAndTranslate(const std::vector<std::string>& args,
-                        const TranslatorMaker& make_translator, std::ostream& console) {
+int ConvertAndTranslate(const CommandLine& line, const TranslatorMaker& make_translator,
+                        std::ostream& console) {
   RunFiles files;
-  files.input = args[0];
-  files.output = OutputNameFor(args);
+  files.input = line.files[0];
+  files.output = OutputNameFor(line.files);
   RefuseFormFileAsOutput(files.output);
+  EventOptions events;
+  if ((line.extended || !line.class_files.empty()) && !line.no_events) {
+    files.events = HandlerFileFor(line.events_file, files.output);
+    events = {.enabled = true, .include_name = IncludeNameFor(files.events, files.output)};
+  }
   if (!ChooseConversion(files)) {
     console << kUnknownInputText;
     return 1;
@@ -217,7 +238,7 @@ int ConvertAndTranslate(const std::vector<std::string>& args,
   if (files.convert != nullptr) converted = std::make_unique<FileReplacement>(files.converted);
   RefuseClashes(files.input, {converted.get(), &program});
 
-  std::unique_ptr<Translator> translation = make_translator(files.text, files.output);
+  std::unique_ptr<Translator> translation = make_translator(files.text, files.output, events);
   if (files.text == files.converted) {
     TranslateWhileConverting(files, input, *converted, *translation, console);
   } else {
@@ -234,7 +255,7 @@ int Translate(const CommandLine& line, std::ostream& console) {
     // Class files are read before any file is touched: a bad line stops the
     // run with nothing written.
     const TranslatorMaker make_translator = TranslatorFor(line);
-    return ConvertAndTranslate(line.files, make_translator, console);
+    return ConvertAndTranslate(line, make_translator, console);
   } catch (const Error& failure) {
     console << failure.what() << "\n";
   } catch (const std::bad_alloc&) {

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "extended/class_aliases.h"
+#include "extended/event_wiring.h"
 
 namespace vornic {
 
+class EventHandlers;
 class FileReplacement;
 class FormTextSink;
 class TSDPR;
@@ -37,6 +39,9 @@ class Translator {
   virtual std::vector<std::string> warnings() const = 0;
   /// The controls written, the main window not included.
   virtual int control_count() const = 0;
+  /// The handlers the program calls from its handler file; nullptr when it
+  /// includes none.
+  virtual const EventHandlers* handlers() const { return nullptr; }
 };
 
 /// The translation the documented rules describe, byte for byte, of the text
@@ -46,9 +51,9 @@ std::unique_ptr<Translator> MakeExactTranslator(const std::string& text_name,
 
 /// The translation that makes the window look and behave like the form:
 /// the whole form read into a tree first, the classes of `aliases` written
-/// as the classes they name.
+/// as the classes they name, the events wired as `events` says.
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
-                                                   ClassAliases aliases);
+                                                   ClassAliases aliases, EventOptions events = {});
 
 }  // namespace vornic
