@@ -67,7 +67,7 @@ class ExtendedTranslator final : public Translator {
   int control_count() const override { return writer_.control_count(); }
 
   const EventHandlers* handlers() const override {
-    return writer_.events().enabled() ? &writer_.events().handlers() : nullptr;
+    return writer_.events().included() ? &writer_.events().handlers() : nullptr;
   }
 
  private:

@@ -55,8 +55,9 @@ std::string HandlerFileReport(const HandlerFileRun& run) {
   std::string report;
   const HandlerFileUpdate& update = run.update;
   if (update.created) {
-    report += "Handler file " + run.name + " created" +
-              (update.added.empty() ? "" : " with the stubs " + NameList(update.added)) + ".\n";
+    const size_t count = update.added.size();
+    report += "Handler file " + run.name + " created with " + std::to_string(count) +
+              (count == 1 ? " stub.\n" : " stubs.\n");
   } else if (!update.added.empty()) {
     report += "Handler stubs appended to " + run.name + ": " + NameList(update.added) + "\n";
   }

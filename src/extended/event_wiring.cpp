@@ -97,6 +97,9 @@ void EventWiring::Begin(FormWriter& writer, const FormTree& tree) {
       }
     });
   }
+  // A form without handlers gets no handler file.
+  if (identifiers_.empty()) return;
+  included_ = true;
   writer.AddText("handlers", kHandlerHelpers + HandlerInclude(options_.include_name));
 }
 

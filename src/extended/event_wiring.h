@@ -35,6 +35,8 @@ class EventWiring {
   EventWiring& operator=(const EventWiring&) = delete;
 
   bool enabled() const { return options_.enabled; }
+  /// True when the program includes the handler file: the form names handlers.
+  bool included() const { return included_; }
 
   /// Before the walk: keeps for every handler the form names an identifier
   /// that no control takes, and writes the helpers and the handler file's
@@ -78,6 +80,7 @@ class EventWiring {
   InputDispatch input_;
   std::unordered_map<std::string, std::string> identifiers_;  // form's name in capitals -> identifier
   std::unordered_set<const FormObject*> wired_;               // wired at their window's creation
+  bool included_ = false;     // the form names handlers: the program includes the file
   bool ready_ = false;        // a handler is called: EventsReady is declared
   std::string start_lines_;   // before the handlers may run: timers start
   std::string create_lines_;  // once they may: OnCreate

@@ -11,6 +11,7 @@ Var WinClass: TWndClassA;
     WorkArea: TRect;
     EraseRect: TRect;
     WinLeft, WinTop, WinWidth, WinHeight: Integer;
+    EventsReady: Boolean = False;
     pmForm: HMENU;
     ImageList1: HIMAGELIST;
     ImageBitmap, ImageMask: HBITMAP;
@@ -49,6 +50,101 @@ begin
   TrackPopupMenu(Popup, TPM_LEFTALIGN or TPM_RIGHTBUTTON, Spot.X, Spot.Y, 0, hWindow, nil);
 end;
 
+{ What the handlers may use besides the Windows API: the mouse buttons,
+  numbers as text, and the text, check mark, state and items of a control }
+const
+  mbLeft = 0;
+  mbRight = 1;
+  mbMiddle = 2;
+
+function IntToStr(Value: Integer): string;
+begin
+  Str(Value, Result);
+end;
+
+function StrToIntDef(const Text: string; Default: Integer): Integer;
+var
+  Code: Integer;
+begin
+  Val(Text, Result, Code);
+  if Code <> 0 then Result := Default;
+end;
+
+function ControlText(Control: HWND): string;
+begin
+  SetLength(Result, GetWindowTextLength(Control));
+  if Length(Result) > 0 then
+    SetLength(Result, GetWindowText(Control, PChar(Result), Length(Result) + 1));
+end;
+
+procedure SetControlText(Control: HWND; const Text: string);
+begin
+  SetWindowText(Control, PChar(Text));
+end;
+
+function IsChecked(Control: HWND): Boolean;
+begin
+  Result := SendMessage(Control, BM_GETCHECK, 0, 0) = BST_CHECKED;
+end;
+
+procedure SetChecked(Control: HWND; Checked: Boolean);
+begin
+  SendMessage(Control, BM_SETCHECK, Ord(Checked), 0);
+end;
+
+procedure SetEnabled(Control: HWND; Enabled: Boolean);
+begin
+  EnableWindow(Control, Enabled);
+end;
+
+{ Sends a list box ListMessage, a combo box ComboMessage }
+function SendItems(Control: HWND; ListMessage, ComboMessage: UINT; W: WPARAM; L: LPARAM): LRESULT;
+var
+  Kind: array[0..15] of Char;
+begin
+  GetClassName(Control, Kind, SizeOf(Kind));
+  if lstrcmpi(Kind, 'ComboBox') = 0 then
+    Result := SendMessage(Control, ComboMessage, W, L)
+  else
+    Result := SendMessage(Control, ListMessage, W, L);
+end;
+
+procedure AddItem(Control: HWND; const Text: string);
+begin
+  SendItems(Control, LB_ADDSTRING, CB_ADDSTRING, 0, LPARAM(PChar(Text)));
+end;
+
+procedure ClearItems(Control: HWND);
+begin
+  SendItems(Control, LB_RESETCONTENT, CB_RESETCONTENT, 0, 0);
+end;
+
+function ItemCount(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCOUNT, CB_GETCOUNT, 0, 0);
+end;
+
+function ItemIndex(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCURSEL, CB_GETCURSEL, 0, 0);
+end;
+
+procedure SetItemIndex(Control: HWND; Index: Integer);
+begin
+  SendItems(Control, LB_SETCURSEL, CB_SETCURSEL, WPARAM(Index), 0);
+end;
+
+function ItemText(Control: HWND; Index: Integer): string;
+begin
+  SetLength(Result, SendItems(Control, LB_GETTEXTLEN, CB_GETLBTEXTLEN, WPARAM(Index), 0));
+  if Length(Result) > 0 then
+    SendItems(Control, LB_GETTEXT, CB_GETLBTEXT, WPARAM(Index), LPARAM(PChar(Result)));
+end;
+
+{ The handlers of the form's events: that file is yours, and vornic
+  only ever appends the stubs of new handlers to it }
+{$I actions.events.inc}
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -66,23 +162,23 @@ begin
       InitCommonControls;
     end;
     WM_COMMAND: begin
-      if (lParam = 0) and (wParam = 50001) then MessageBox(hWindow,'pmAboutClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 6) then MessageBox(hWindow,'actExitExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 50002) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 50003) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 50004) then MessageBox(hWindow,'pmClearClick','Check',MB_OK);
-      if HWND(lParam) = btnNew then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if HWND(lParam) = btnSave then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
-      if HWND(lParam) = CheckBox1 then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40001) then MessageBox(hWindow,'actNewExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40002) then MessageBox(hWindow,'actOpenExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40003) then MessageBox(hWindow,'actSaveExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40004) then MessageBox(hWindow,'actExitExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40005) then MessageBox(hWindow,'actBoldExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50001) then pmAboutClick(hWindow);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then actNewExecute(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then actOpenExecute(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then actSaveExecute(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then actBoldExecute(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 6) then actExitExecute(ToolBar1);
+      if (lParam = 0) and (wParam = 50002) then actNewExecute(hWindow);
+      if (lParam = 0) and (wParam = 50003) then actOpenExecute(hWindow);
+      if (lParam = 0) and (wParam = 50004) then pmClearClick(hWindow);
+      if EventsReady and (HWND(lParam) = btnNew) and (HiWord(wParam) = BN_CLICKED) then actNewExecute(btnNew);
+      if EventsReady and (HWND(lParam) = btnSave) and (HiWord(wParam) = BN_CLICKED) then actSaveExecute(btnSave);
+      if EventsReady and (HWND(lParam) = CheckBox1) and (HiWord(wParam) = BN_CLICKED) then actBoldExecute(CheckBox1);
+      if (lParam = 0) and (wParam = 40001) then actNewExecute(hWindow);
+      if (lParam = 0) and (wParam = 40002) then actOpenExecute(hWindow);
+      if (lParam = 0) and (wParam = 40003) then actSaveExecute(hWindow);
+      if (lParam = 0) and (wParam = 40004) then actExitExecute(hWindow);
+      if (lParam = 0) and (wParam = 40005) then actBoldExecute(hWindow);
       exit;
     end;
     WM_MEASUREITEM: begin
@@ -127,6 +223,7 @@ begin
       EndPaint(hWindow,PaintStruct);
     end;
     WM_DESTROY: begin
+      EventsReady := False;
       DestroyMenu(pmForm);
       ImageList_Destroy(ImageList1);
       DestroyMenu(pmList);
@@ -315,6 +412,9 @@ begin
   if hFont1 <> 0 then SendMessage(btnSave,WM_SETFONT,hFont1,0);
   if hFont1 <> 0 then SendMessage(CheckBox1,WM_SETFONT,hFont1,0);
 
+
+  { From here on the handlers of the form's events run }
+  EventsReady := True;
   SetFocus(ListBox1);
 
   UpdateWindow(hWindow);

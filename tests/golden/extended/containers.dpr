@@ -53,10 +53,6 @@ begin
       Brush1 := CreateSolidBrush(RGB(255,0,0));
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = OkButton then MessageBox(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBox(hWindow,'CancelButtonClick','Check',MB_OK);
-      if HWND(lParam) = AutoCheck then MessageBox(hWindow,'AutoCheckClick','Check',MB_OK);
-      if HWND(lParam) = NeverButton then MessageBox(hWindow,'NeverButtonClick','Check',MB_OK);
       exit;
     end;
     WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin

@@ -124,10 +124,6 @@ begin
       DeleteObject(GlyphBitmap);
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = GiftCheck then MessageBox(hWindow,'GiftCheckClick','Check',MB_OK);
-      if HWND(lParam) = ExpressCheck then MessageBox(hWindow,'ExpressCheckClick','Check',MB_OK);
-      if HWND(lParam) = OkButton then MessageBox(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBox(hWindow,'CancelButtonClick','Check',MB_OK);
       exit;
     end;
     WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN: begin

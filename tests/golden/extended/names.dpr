@@ -34,12 +34,6 @@ begin
     WM_CREATE: begin
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = begin_1 then MessageBox(hWindow,'begin_1Click','Check',MB_OK);
-      if HWND(lParam) = Msg then MessageBox(hWindow,'MsgClick','Check',MB_OK);
-      if HWND(lParam) = WS_CHILD_1 then MessageBox(hWindow,'WS_CHILD_1Click','Check',MB_OK);
-      if HWND(lParam) = Pen1_1 then MessageBox(hWindow,'Pen1_1Click','Check',MB_OK);
-      if HWND(lParam) = ButtonDinamico then MessageBox(hWindow,'ButtonDinamicoClick','Check',MB_OK);
-      if HWND(lParam) = Button1 then MessageBox(hWindow,'Button1Click','Check',MB_OK);
       exit;
     end;
 
