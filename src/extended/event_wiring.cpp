@@ -269,7 +269,8 @@ void EventWiring::WireFormEvent(FormWriter& writer, std::string_view event,
   if (event == "OnCreate") {
     create_lines_ += "\r\n  " + call;
   } else if (event == "OnShow") {
-    shown_lines_ += "\r\n  " + call;
+    // The form shows before it is activated, whatever order it names them in.
+    shown_lines_.insert(0, "\r\n  " + call);
   } else if (event == "OnActivate" || event == "OnDeactivate") {
     const bool activate = event == "OnActivate";
     // The window was activated as it was created, before the handlers could run.
