@@ -8,6 +8,7 @@
 #include "driver/file_names.h"
 #include "driver/translator.h"
 #include "extended/class_table.h"
+#include "extended/event_helpers.h"
 #include "extended/form_writer.h"
 #include "form/form_reader.h"
 #include "form/references.h"
@@ -31,7 +32,7 @@ class ExtendedTranslator final : public Translator {
       : classes_(std::move(aliases)),
         reader_(text_name, classes_),
         // Taken first, so that no control's variable hides the program's name.
-        program_(TakeProgramName(names_, output_name)),
+        program_(TakeProgramName(names_, output_name, events.enabled)),
         writer_(program_, names_, classes_, OutputBaseNameFor(output_name), std::move(events)) {}
 
   FormTextSink& text() override { return reader_; }
@@ -71,8 +72,10 @@ class ExtendedTranslator final : public Translator {
   }
 
  private:
-  static std::string TakeProgramName(ProgramNames& names, const std::string& output_name) {
+  static std::string TakeProgramName(ProgramNames& names, const std::string& output_name,
+                                     bool events) {
     names.ReserveExtendedIdentifiers();
+    if (events) names.ReserveIdentifiers(EventIdentifiers());
     return names.Take(ProgramNameFor(output_name));
   }
 

@@ -62,8 +62,8 @@ std::string HandlerFileReport(const HandlerFileRun& run) {
     report += "Handler stubs appended to " + run.name + ": " + NameList(update.added) + "\n";
   }
   if (!update.unused.empty()) {
-    report += "Handlers in " + run.name + " that the form no longer names, left as they are: " +
-              NameList(update.unused) + "\n";
+    report += "Handlers in " + run.name +
+              " that the form no longer names, left as they are: " + NameList(update.unused) + "\n";
   }
   return report;
 }

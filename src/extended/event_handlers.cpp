@@ -20,7 +20,9 @@ const Handler* EventHandlers::Use(const std::string& name, Parameters parameters
                                   const std::string& source, const std::string& through,
                                   bool clicks) {
   const auto [found, added] = index_.try_emplace(UpperText(name), handlers_.size());
-  if (added) handlers_.push_back(Handler{.name = name, .parameters = parameters, .uses = {}, .clicks = false});
+  if (added)
+    handlers_.push_back(
+        Handler{.name = name, .parameters = parameters, .uses = {}, .clicks = false});
   Handler& handler = handlers_[found->second];
   if (handler.parameters != parameters) return nullptr;
   handler.clicks = handler.clicks || clicks;

@@ -1,8 +1,54 @@
 // Fixed texts of the program's event handling. Every identifier they use is
-// kept from the form's names (ProgramNames::ReserveEventIdentifiers).
+// kept from the form's names (EventIdentifiers).
 #include "extended/event_helpers.h"
 
+#include <string_view>
+
+#include "extended/event_table.h"
+
 namespace vornic {
+
+namespace {
+
+// What the texts below and the event wiring write, but for the table's
+// notification codes. A control of one of these names would hide it, or
+// take a handler's parameter from the handler's own code.
+constexpr std::string_view kEventWords[] = {
+    "mbLeft", "mbRight", "mbMiddle", "IntToStr", "StrToIntDef", "ControlText", "SetControlText",
+    "IsChecked", "SetChecked", "SetEnabled", "SendItems", "AddItem", "ClearItems", "ItemCount",
+    "ItemIndex", "SetItemIndex", "ItemText", "InControl", "MouseIn", "InArea", "MouseButton",
+    "InputEvent", "FocusEvents", "EventsReady", "EventFocus", "CanCloseWindow", "Input", "Key",
+    "KeyChar", "Where", "Lost", "Sender", "Button", "X", "Y", "CanClose", "GetWindowTextLength",
+    "GetWindowText", "SetWindowText", "BM_GETCHECK", "BST_CHECKED", "BM_SETCHECK",
+    "EnableWindow", "GetClassName", "lstrcmpi", "SendMessage", "Str", "Val", "Ord", "Char",
+    "PChar", "LB_ADDSTRING", "CB_ADDSTRING", "LB_RESETCONTENT", "CB_RESETCONTENT", "LB_GETCOUNT",
+    "CB_GETCOUNT", "LB_GETCURSEL", "CB_GETCURSEL", "LB_SETCURSEL", "CB_SETCURSEL",
+    "LB_GETTEXTLEN", "CB_GETLBTEXTLEN", "LB_GETTEXT", "CB_GETLBTEXT", "IsChild", "ScreenToClient",
+    "TPoint", "TMsg", "GetFocus", "SetClassLong", "GetClassLong", "GCL_STYLE", "CS_DBLCLKS",
+    "GetActiveWindow", "WA_INACTIVE", "SetTimer", "LoWord", "HiWord", "PNMHdr", "VK_RETURN",
+    "VK_ESCAPE", "IsWindowVisible", "IsDialogMessage", "TranslateMessage", "DispatchMessage",
+    "GetMessage", "UpdateWindow", "DestroyWindow", "Word", "Boolean", "Integer", "WPARAM",
+    "LPARAM", "LRESULT", "SizeOf", "Inc", "Dec", "Exit", "WM_SIZE", "WM_PAINT", "WM_DESTROY",
+    "WM_COMMAND", "WM_NOTIFY", "WM_HSCROLL", "WM_VSCROLL", "MB_OK",
+};
+
+}  // namespace
+
+std::vector<std::string> EventIdentifiers() {
+  std::vector<std::string> words(std::begin(kEventWords), std::end(kEventWords));
+  // The table's codes: notifications, messages and scroll codes.
+  for (const EventRow& row : EventRows()) {
+    std::string_view codes = row.code;
+    while (!codes.empty()) {
+      const size_t end = codes.find(' ');
+      const std::string_view code = codes.substr(0, end);
+      if (code.find('_') != std::string_view::npos) words.emplace_back(code);
+      if (end == std::string_view::npos) break;
+      codes.remove_prefix(end + 1);
+    }
+  }
+  return words;
+}
 
 const char kHandlerHelpers[] =
     "\r\n{ What the handlers may use besides the Windows API: the mouse buttons,"
@@ -95,8 +141,9 @@ std::string MessageLoopText(const std::string& start, bool input, bool focus) {
            "      TranslateMessage(TheMessage);\r\n      DispatchMessage(TheMessage);\r\n"
            "    end;\r\n  end;\r\nend.\r\n";
   }
-  loop += "  {the message loop: the handlers of keys and the mouse come first}\r\n"
-          "  while GetMessage(TheMessage,0,0,0) do begin\r\n";
+  loop +=
+      "  {the message loop: the handlers of keys and the mouse come first}\r\n"
+      "  while GetMessage(TheMessage,0,0,0) do begin\r\n";
   const std::string indent = input ? "  " : "";
   if (input) loop += "    if not InputEvent(TheMessage) then\r\n";
   loop += indent + "    if not IsDialogMessage(hWindow,TheMessage) then begin\r\n" + indent +

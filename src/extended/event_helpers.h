@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vornic {
 
@@ -18,6 +19,11 @@ std::string HandlerInclude(const std::string& include_name);
 /// True when `include_name` can stand in the include directive: printable
 /// ASCII without quote or braces.
 bool IncludableName(const std::string& include_name);
+
+/// Every identifier that a program calling event handlers declares or uses
+/// besides the frame's, which no control may take: the helpers, the dispatch,
+/// the handlers' parameters, and the Windows API names they call.
+std::vector<std::string> EventIdentifiers();
 
 /// What the loop's dispatch of keys, mouse and focus uses.
 extern const char kDispatchHelpers[];

@@ -11,14 +11,15 @@ namespace vornic {
 
 /// Where the program hears of an event.
 enum class Wiring {
-  kCommand,  // WM_COMMAND from the control's window; `code`: its notification codes
-  kNotify,   // WM_NOTIFY from the control's window; `code`: its notification codes
-  kScroll,   // WM_HSCROLL or WM_VSCROLL from the control's window; `code`: the test of LoWord(wParam)
-  kMouse,    // the message loop: a mouse message on the control, its window or its area
-  kKey,      // the message loop: a key pressed while the control has the focus
-  kFocus,    // the message loop: the focus comes to the control or leaves it
-  kForm,     // the form's own: `code` names the place (creation, showing, WM_SIZE ...)
-  kTimer,    // WM_TIMER of the timer's id
+  kCommand,    // WM_COMMAND from the control's window; `code`: its notification codes
+  kNotify,     // WM_NOTIFY from the control's window; `code`: its notification codes
+  kScroll,     // WM_HSCROLL or WM_VSCROLL from the control's window; `code`: the test of
+               // LoWord(wParam)
+  kMouse,      // the message loop: a mouse message on the control, its window or its area
+  kKey,        // the message loop: a key pressed while the control has the focus
+  kFocus,      // the message loop: the focus comes to the control or leaves it
+  kForm,       // the form's own: `code` names the place (creation, showing, WM_SIZE ...)
+  kTimer,      // WM_TIMER of the timer's id
   kCommandId,  // a menu item's or tool button's command, which their writers wire
 };
 
@@ -29,8 +30,9 @@ enum class Target { kWindow, kArea, kForm, kOther };
 
 /// One row of the table.
 struct EventRow {
-  std::string_view classes;  // class names in capitals, separated by spaces; or "*window", "*area", "*form"
-  std::string_view event;    // "OnClick"
+  std::string_view
+      classes;  // class names in capitals, separated by spaces; or "*window", "*area", "*form"
+  std::string_view event;  // "OnClick"
   Wiring wiring;
   std::string_view code;  // see Wiring; codes separated by spaces
 };

@@ -123,13 +123,14 @@ const Handler* EventWiring::HandlerOf(FormWriter& writer, const FormObject& obje
                 where + ", which is no identifier: the program does not call it");
     return nullptr;
   }
-  const Handler* handler = handlers_.Use(
-      identifier->second, ParametersOf(event), source,
-      owner == &object ? "" : CommentName(object.name), event == "OnClick");
+  const Handler* handler =
+      handlers_.Use(identifier->second, ParametersOf(event), source,
+                    owner == &object ? "" : CommentName(object.name), event == "OnClick");
   if (handler == nullptr) {
     writer.Warn(object, property->line,
-                where + ", which other events call with other parameters: the program "
-                        "does not call it for " +
+                where +
+                    ", which other events call with other parameters: the program "
+                    "does not call it for " +
                     object.name);
     return nullptr;
   }
@@ -145,13 +146,12 @@ std::string EventWiring::ClickStatement(FormWriter& writer, const FormObject& ob
   return handler == nullptr ? "" : handler->name + "(" + sender + ");";
 }
 
-void EventWiring::WireWindow(FormWriter& writer, const Control& control,
-                             const std::string& window, bool boxed) {
+void EventWiring::WireWindow(FormWriter& writer, const Control& control, const std::string& window,
+                             bool boxed) {
   if (!enabled()) {
     if (!boxed) return;
-    writer.AddText("windowproccommandmidle",
-                   "\r\n      if HWND(lParam) = " + window + " then " +
-                       BoxStatement(ClickName(control.object, window)));
+    writer.AddText("windowproccommandmidle", "\r\n      if HWND(lParam) = " + window + " then " +
+                                                 BoxStatement(ClickName(control.object, window)));
     return;
   }
   if (!wired_.insert(&control.object).second) return;
@@ -163,8 +163,8 @@ void EventWiring::WireWindow(FormWriter& writer, const Control& control,
 
 void EventWiring::WireRow(FormWriter& writer, const Control& control, std::string_view event,
                           const std::string& window, bool area) {
-  const EventRow* row = FindEventRow(ClassOf(writer, control.object),
-                                     area ? Target::kArea : Target::kWindow, event);
+  const EventRow* row =
+      FindEventRow(ClassOf(writer, control.object), area ? Target::kArea : Target::kWindow, event);
   if (row == nullptr) return;
   const Handler* handler = HandlerOf(writer, control.object, event);
   if (handler == nullptr) return;
@@ -324,8 +324,9 @@ void EventWiring::Finish(FormWriter& writer) {
     // The form and what it paints hear of double clicks only when its
     // window's class asks for them.
     if (input_.form_double_clicks()) {
-      lines += "\r\n  SetClassLong(hWindow, GCL_STYLE, GetClassLong(hWindow, GCL_STYLE) or "
-               "CS_DBLCLKS);";
+      lines +=
+          "\r\n  SetClassLong(hWindow, GCL_STYLE, GetClassLong(hWindow, GCL_STYLE) or "
+          "CS_DBLCLKS);";
     }
     writer.AddText("bodylast", lines + start_lines_ + "\r\n  EventsReady := True;" + create_lines_);
     writer.program().DestroyBegin += "\r\n      EventsReady := False;";

@@ -78,8 +78,9 @@ class EventWiring {
   EventOptions options_;
   EventHandlers handlers_;
   InputDispatch input_;
-  std::unordered_map<std::string, std::string> identifiers_;  // form's name in capitals -> identifier
-  std::unordered_set<const FormObject*> wired_;               // wired at their window's creation
+  std::unordered_map<std::string, std::string>
+      identifiers_;                              // form's name in capitals -> identifier
+  std::unordered_set<const FormObject*> wired_;  // wired at their window's creation
   bool included_ = false;     // the form names handlers: the program includes the file
   bool ready_ = false;        // a handler is called: EventsReady is declared
   std::string start_lines_;   // before the handlers may run: timers start

@@ -12,9 +12,7 @@ namespace vornic {
 
 namespace {
 
-bool IsWordChar(char c) {
-  return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
-}
+bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
 
 // Reads the words of Pascal text, past comments, strings and symbols.
 class WordReader {

@@ -100,13 +100,12 @@ std::string InputDispatch::AreaChain(const std::string& event) const {
     const Box& box = entry->area;
     const std::string shown = entry->shown.empty() ? "" : " and " + entry->shown;
     chain += std::string(chain.empty() ? "\r\n        if " : "\r\n        else if ") +
-             "InArea(Where, " + box.left + ", " + box.top + ", " + box.width + ", " +
-             box.height + ")" + shown + " then\r\n          " + entry->handler + "(" +
-             entry->sender + MouseArguments(event, box.left, box.top) + ")";
+             "InArea(Where, " + box.left + ", " + box.top + ", " + box.width + ", " + box.height +
+             ")" + shown + " then\r\n          " + entry->handler + "(" + entry->sender +
+             MouseArguments(event, box.left, box.top) + ")";
   }
   if (form != nullptr) {
-    const std::string call =
-        form->handler + "(hWindow" + MouseArguments(event, "0", "0") + ")";
+    const std::string call = form->handler + "(hWindow" + MouseArguments(event, "0", "0") + ")";
     chain += chain.empty() ? "\r\n        " + call : "\r\n        else\r\n          " + call;
   }
   if (chain.empty()) return "";
@@ -181,10 +180,11 @@ std::string InputDispatch::InputEventText() const {
              "\r\n      Input.wParam := Key;\r\n      Result := Key = 0;\r\n    end;";
   }
   if (presses) {
-    cases += "\r\n    WM_CHAR: if (Input.wParam <> 13) and (Input.wParam <> 27) then begin"
-             "\r\n      KeyChar := Char(Input.wParam);" +
-             KeyText("OnKeyPress", "KeyChar", "\r\n      ") +
-             "\r\n      Input.wParam := Ord(KeyChar);\r\n      Result := KeyChar = #0;\r\n    end;";
+    cases +=
+        "\r\n    WM_CHAR: if (Input.wParam <> 13) and (Input.wParam <> 27) then begin"
+        "\r\n      KeyChar := Char(Input.wParam);" +
+        KeyText("OnKeyPress", "KeyChar", "\r\n      ") +
+        "\r\n      Input.wParam := Ord(KeyChar);\r\n      Result := KeyChar = #0;\r\n    end;";
   }
   const bool keys = cases.find("Key :=") != std::string::npos;
   std::string locals;
@@ -206,11 +206,11 @@ std::string InputDispatch::FocusEventsText() const {
   for (const Entry& entry : entries_) {
     const std::string& window = entry.window;
     if (entry.event == "OnExit") {
-      exits += "\r\n  if InControl(Lost, " + window + ") and not InControl(EventFocus, " +
-               window + ") then " + entry.handler + "(" + window + ");";
+      exits += "\r\n  if InControl(Lost, " + window + ") and not InControl(EventFocus, " + window +
+               ") then " + entry.handler + "(" + window + ");";
     } else if (entry.event == "OnEnter") {
-      enters += "\r\n  if InControl(EventFocus, " + window + ") and not InControl(Lost, " +
-                window + ") then " + entry.handler + "(" + window + ");";
+      enters += "\r\n  if InControl(EventFocus, " + window + ") and not InControl(Lost, " + window +
+                ") then " + entry.handler + "(" + window + ");";
     }
   }
   return "\r\n{ The focus moved: the control it left hears of it, then the one it came to }"

@@ -168,7 +168,8 @@ void MenuBar::AppendItem(FormWriter& writer, const FormObject& object, const std
     return;
   } else {
     // A menu item has no window: its handler hears of the main window's.
-    AppendCommand(item, writer.events().ClickStatement(writer, object, name, "hWindow", item.Clicks),
+    AppendCommand(item,
+                  writer.events().ClickStatement(writer, object, name, "hWindow", item.Clicks),
                   menu, text);
   }
   if (images_ != nullptr) {

@@ -111,9 +111,10 @@ TSDPR::TSDPR(const std::string& program_name) {
   frame[kWmSizeEnd] = "\r\n    end;";
   // Tab controls tell their parent of another tab chosen with WM_NOTIFY; the
   // code is an unsigned field and TCN_SELCHANGE a negative constant.
-  frame[kNotifyBegin] = std::string(kNotifyLabel) +
-                        "if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin"
-                        "\r\n      { Another tab was chosen: only the controls of chosen pages show }";
+  frame[kNotifyBegin] =
+      std::string(kNotifyLabel) +
+      "if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin"
+      "\r\n      { Another tab was chosen: only the controls of chosen pages show }";
   frame[kNotifyEnd] = "\r\n      InvalidateRect(hWindow, nil, True);\r\n    end;";
   frame[kWindowProcEnd] =
       "\r\n  else\r\n    Result := DefWindowProc(hWindow, Message, wParam, lParam);\r\n"

@@ -218,9 +218,7 @@ TEST_F(FailedRunTest, EveryRefusedRunLeavesEveryFileAsItWas) {
        {"--extended", "form.txt"},
        "Wait...\nCannot write file form.events.inc: No space left on device\n"},
       {"the handler file is the input",
-       [] {
-         Write("form.txt", FormWithHandler());
-       },
+       [] { Write("form.txt", FormWithHandler()); },
        {"--events", "form.txt", "form.txt"},
        "Wait...\nCannot create file form.txt: it would replace the input form.txt\n"},
       {"the input is not a form",

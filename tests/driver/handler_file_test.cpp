@@ -2,6 +2,8 @@
 // then never changed but for stubs appended for handlers the form gains,
 // whatever the user wrote into it; written through links and with its mode
 // kept; included by its path from the program's folder.
+#include "extended/handler_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "extended/handler_file.h"
 #include "lib/text.h"
 #include "support/run_fixture.h"
 #include "support/scratch_files.h"
@@ -24,9 +25,10 @@ std::string FormClicking(const std::vector<std::string>& clicks) {
   std::string form = "object Form1: TForm1\n  ClientHeight = 200\n  ClientWidth = 300\n";
   for (size_t i = 0; i < clicks.size(); ++i) {
     const std::string n = std::to_string(i + 1);
-    form += "  object Button" + n + ": TButton\n    Left = 8\n    Top = " +
-            std::to_string(8 + 30 * i) + "\n    Width = 75\n    Height = 25\n    Caption = 'B" +
-            n + "'\n" + (clicks[i].empty() ? "" : "    OnClick = " + clicks[i] + "\n") + "  end\n";
+    form += "  object Button" + n +
+            ": TButton\n    Left = 8\n    Top = " + std::to_string(8 + 30 * i) +
+            "\n    Width = 75\n    Height = 25\n    Caption = 'B" + n + "'\n" +
+            (clicks[i].empty() ? "" : "    OnClick = " + clicks[i] + "\n") + "  end\n";
   }
   return form + "end\n";
 }
@@ -104,13 +106,14 @@ TEST_F(HandlerFileTest, EachRerunKeepsTheUsersBytesAndAppendsOnlyTheNewStubs) {
 TEST_F(HandlerFileTest, AppendedFileKeepsItsModeAndItsLink) {
   fs::create_directory("mine");
   WriteFile("mine/handlers.inc", "{ my handlers }\r\n");
-  fs::permissions("mine/handlers.inc", fs::perms::owner_read | fs::perms::owner_write |
-                                           fs::perms::group_read);
+  fs::permissions("mine/handlers.inc",
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_symlink("mine/handlers.inc", "form.events.inc");
   WriteFile("form.txt", FormClicking({"Button1Click"}));
   ASSERT_EQ(RunTool({"--extended", "form.txt"}), 0) << console_;
-  EXPECT_EQ(console_, "Wait...\n1 controls is constructed ok.\n"
-                      "Handler stubs appended to form.events.inc: Button1Click\n");
+  EXPECT_EQ(console_,
+            "Wait...\n1 controls is constructed ok.\n"
+            "Handler stubs appended to form.events.inc: Button1Click\n");
   EXPECT_TRUE(fs::is_symlink("form.events.inc"));
   EXPECT_EQ(fs::status("mine/handlers.inc").permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -131,12 +134,18 @@ TEST_F(HandlerFileTest, HandlerFileNameGivesTheProgramsInclude) {
   fs::create_directories("out");
   fs::create_directories("shared");
   const std::vector<IncludeCase> cases = {
-      {{"--extended", "form.txt", "out/p.v2.dpr"}, "out/p.events.inc", "{$I p.events.inc}",
+      {{"--extended", "form.txt", "out/p.v2.dpr"},
+       "out/p.events.inc",
+       "{$I p.events.inc}",
        "out/p.v2.dpr"},
-      {{"--events", "shared/h.inc", "form.txt", "out/q.dpr"}, "shared/h.inc",
-       "{$I ../shared/h.inc}", "out/q.dpr"},
-      {{"--events", "my handlers.inc", "form.txt"}, "my handlers.inc",
-       "{$I 'my handlers.inc'}", "form.dpr"},
+      {{"--events", "shared/h.inc", "form.txt", "out/q.dpr"},
+       "shared/h.inc",
+       "{$I ../shared/h.inc}",
+       "out/q.dpr"},
+      {{"--events", "my handlers.inc", "form.txt"},
+       "my handlers.inc",
+       "{$I 'my handlers.inc'}",
+       "form.dpr"},
       {{"--events", "it's.inc", "form.txt", "bad.dpr"}, "", "", "bad.dpr"},
   };
   WriteFile("form.txt", FormClicking({"Button1Click"}));

@@ -20,10 +20,10 @@ namespace fs = std::filesystem;
 
 struct WiredEvent {
   const char* rule;
-  std::string objects;              // form text inside the form, LF line ends
-  std::string values;               // the form's own values
-  std::vector<std::string> lines;   // in the program, lines joined by "\n" unindented
-  std::string warning;              // a warning the run gives, or empty
+  std::string objects;             // form text inside the form, LF line ends
+  std::string values;              // the form's own values
+  std::vector<std::string> lines;  // in the program, lines joined by "\n" unindented
+  std::string warning;             // a warning the run gives, or empty
 };
 
 std::string Box(int left, int top, int width, int height) {
@@ -103,9 +103,8 @@ TEST_F(EventWiringTest, EachEventCallsItsHandlerWhereTheProgramHearsOfIt) {
        "      object Open1: TMenuItem\n        Caption = 'Open'\n        OnClick = OpenClick\n"
        "      end\n    end\n  end\n" +
            Object("ToolBar1", "TToolBar",
-                  Box(0, 0, 400, 29) +
-                      "    object ToolButton1: TToolButton\n      Caption = 'Go'\n"
-                      "      OnClick = GoClick\n    end\n"),
+                  Box(0, 0, 400, 29) + "    object ToolButton1: TToolButton\n      Caption = 'Go'\n"
+                                       "      OnClick = GoClick\n    end\n"),
        "  Menu = MainMenu1\n",
        {"if (lParam = 0) and (wParam = 40001) then OpenClick(hWindow);",
         "if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then GoClick(ToolBar1);"},
@@ -127,8 +126,7 @@ TEST_F(EventWiringTest, EachEventCallsItsHandlerWhereTheProgramHearsOfIt) {
         "if InArea(Where, 8, 8, 40, 13) and IsWindowVisible(Label1) then\nHi(Label1);"},
        ""},
       {"keys: the form's first with KeyPreview, then the focused control's",
-       Object("Edit1", "TEdit",
-              button + "    OnKeyDown = EditKey\n    OnKeyPress = EditChar\n"),
+       Object("Edit1", "TEdit", button + "    OnKeyDown = EditKey\n    OnKeyPress = EditChar\n"),
        "  KeyPreview = True\n  OnKeyDown = FormKey\n",
        {"WM_KEYDOWN: begin\nKey := Word(Input.wParam);\nFormKey(hWindow, Key);\n"
         "if (Key <> 0) and InControl(Input.hwnd, Edit1) then EditKey(Edit1, Key);",
@@ -163,6 +161,13 @@ TEST_F(EventWiringTest, EachEventCallsItsHandlerWhereTheProgramHearsOfIt) {
        {"(Key <> 0) and InControl(Input.hwnd, Edit1) then Both(Edit1, Key);"},
        "OnChange of Edit1 names Both, which other events call with other parameters: the "
        "program does not call it for Edit1"},
+      {"controls named as the helpers or the dispatch's variables give way to them",
+       Object("ItemCount", "TEdit", button + "    OnChange = CountChange\n") +
+           Object("Key", "TEdit", Box(8, 40, 75, 25) + "    OnKeyDown = KeyDown\n"),
+       "",
+       {"ItemCount_1: HWND;", "Key_1: HWND;", "then CountChange(ItemCount_1);",
+        "if (Key <> 0) and InControl(Input.hwnd, Key_1) then KeyDown(Key_1, Key);"},
+       ""},
       {"a control named as a handler gives way to it",
        Object("Button1", "TButton", button + "    OnClick = Go\n") +
            Object("Go", "TButton", Box(8, 40, 75, 25)),
@@ -194,8 +199,7 @@ TEST_F(EventWiringTest, EveryRowOfTheTableIsDocumented) {
     SCOPED_TRACE(std::string(row.classes) + " " + std::string(row.event));
     EXPECT_NE(text.str().find(std::string(row.event)), std::string::npos);
     const std::string code(row.code);
-    for (std::sregex_iterator word(code.begin(), code.end(), kConstant), end; word != end;
-         ++word) {
+    for (std::sregex_iterator word(code.begin(), code.end(), kConstant), end; word != end; ++word) {
       EXPECT_NE(text.str().find(word->str()), std::string::npos) << word->str();
     }
   }
