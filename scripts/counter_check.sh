@@ -36,8 +36,9 @@ if ! cmp -s "$root/examples/counter.events.inc" "$work/counter.events.inc" ||
   exit 1
 fi
 
-# The report goes after the handler file, whose helpers it uses; the clicks
-# and the report's timer go before the window is first updated, and the
+# The report goes after the handler file, whose helpers it uses, and is
+# made again every 100 ms, so that the probe finds it however soon it looks;
+# the clicks and the report's timer go before the window is first updated, and the
 # clock ticks every 50 ms instead of every second.
 python3 - "$work/counter.dpr" "$work/clicked.dpr" <<'PY'
 import sys
@@ -45,14 +46,14 @@ text = open(sys.argv[1], 'rb').read().decode('latin-1')
 report = ("\r\n{ Tells in the window's caption what the history holds and whether a"
           "\r\n  question is open }"
           "\r\nprocedure Report(Window: HWND; Message: UINT; Id: UINT_PTR; Time: DWORD); stdcall;"
-          "\r\nvar\r\n  Asked: string;\r\nbegin\r\n  KillTimer(Window, Id);"
+          "\r\nvar\r\n  Asked: string;\r\nbegin"
           "\r\n  if FindWindow('#32770', 'Counter') <> 0 then Asked := 'asked' else Asked := 'not asked';"
           "\r\n  SetWindowText(hWindow, PChar(IntToStr(ItemCount(HistoryList)) + ' items, last '"
           " + ItemText(HistoryList, 0) + ', ' + Asked));\r\nend;\r\n")
 clicks = "".join("  PostMessage(%s, BM_CLICK, 0, 0);\r\n" % button for button in
                  ["PlusButton", "PlusButton", "PlusButton", "MinusButton", "LockBox"])
 clicks += ("  PostMessage(hWindow, WM_CLOSE, 0, 0);\r\n"
-           "  SetTimer(hWindow, 77, 400, @Report);\r\n")
+           "  SetTimer(hWindow, 77, 100, @Report);\r\n")
 anchor = "\r\n{ Custom WindowProc function }"
 update = "  UpdateWindow(hWindow);\r\n"
 tick = "SetTimer(hWindow, Clock, 1000, nil);"
