@@ -4,7 +4,10 @@
 #
 #   scripts/compile_check.sh [--extended] VORNIC [FORM ...]
 #
-# With --extended the forms are translated with the extended translation.
+# With --extended the forms are translated with the extended translation, and
+# each program compiles with the handler file it writes beside itself (stubs
+# of every handler the form names); a program that includes a handler file
+# the run did not write fails.
 #
 # Exit codes: 0 all compiled, 1 a program failed to translate or compile,
 # 77 skipped because the compiler toolchain cannot be set up on this machine.
@@ -56,6 +59,12 @@ for form in "${forms[@]}"; do
   if ! (cd "$dir" && "$vornic" ${options[@]+"${options[@]}"} "form$index.$ext" >translate.log 2>&1) ||
      grep -q '^\[Error\]' "$dir/translate.log"; then
     echo "FAIL translate: $name: $(tail -n 1 "$dir/translate.log")"
+    failed=$((failed + 1))
+    continue
+  fi
+  include=$(sed -n 's/^{\$I \(.*\)}\r\{0,1\}$/\1/p' "$dir/form$index.dpr" | head -n 1)
+  if [ -n "$include" ] && [ ! -f "$dir/$include" ]; then
+    echo "FAIL handler file: $name: the program includes $include, which the run did not write"
     failed=$((failed + 1))
     continue
   fi

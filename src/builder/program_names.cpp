@@ -236,11 +236,16 @@ const std::unordered_set<std::string_view>& ExtendedWords() {
 
 void ProgramNames::ReserveExtendedIdentifiers() { extended_ = true; }
 
+void ProgramNames::ReserveIdentifiers(const std::vector<std::string>& identifiers) {
+  for (const std::string& identifier : identifiers) reserved_.insert(UpperText(identifier));
+}
+
 bool ProgramNames::IsFree(const std::string& upper, int row) const {
   if (extended_ &&
       (ExtendedWords().count(upper) > 0 || IsNumbered(upper, kExtendedNumberedPrefixes))) {
     return false;
   }
+  if (reserved_.contains(upper)) return false;
   const bool taken = row > 0 && taken_[static_cast<size_t>(row) - 1];
   return !taken && ReservedWords().count(upper) == 0 && !IsNumbered(upper, kNumberedPrefixes);
 }

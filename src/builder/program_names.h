@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "lib/text_rows.h"
@@ -31,6 +32,9 @@ class ProgramNames {
   /// program uses; the exact translation leaves them to the form, so that it
   /// names every control as it always did.
   void ReserveExtendedIdentifiers();
+  /// Keeps `identifiers` (in any case) from the form's names as well: those
+  /// of a program that calls event handlers.
+  void ReserveIdentifiers(const std::vector<std::string>& identifiers);
   /// The identifiers Take gave for `name` (compared in capitals), oldest
   /// first; empty when it gave none. A control that names another one (an
   /// up-down its buddy) finds the other's variable here.
@@ -46,6 +50,7 @@ class ProgramNames {
   void RecordGiven(const std::string& upper_name, const std::string& identifier);
 
   bool extended_ = false;  // the extended program's identifiers are kept too
+  std::unordered_set<std::string> reserved_;  // more identifiers kept, in capitals
   // Every name in capitals that was taken or had suffixes tried, once: a
   // name is mostly both.
   TextRows names_{1};

@@ -25,10 +25,9 @@ void WriteWindowControl(TSDPR& program, const WindowControl& control) {
   const std::string& name = control.name;
   program.AddText("var", "\r\n    " + name + ": HWND;");
   if (control.clicks) {
-    const std::string click = control.click_name.empty() ? name + "Click" : control.click_name;
     program.AddText("windowproccommandmidle", "\r\n      if HWND(lParam) = " + name + " then " +
                                                   (control.wide ? "MessageBoxW" : "MessageBox") +
-                                                  "(hWindow,'" + click + "','Check',MB_OK);");
+                                                  "(hWindow,'" + name + "Click','Check',MB_OK);");
   }
   program.AddText("bodymidle", CreationText(control) + control.after);
   if (control.common && program.CommonControlsReady == 0) {

@@ -29,8 +29,7 @@ struct WindowControl {
   std::string id = "0";        // the control's identifier, e.g. IDOK for the default button
   bool docked = false;         // placed by the system: no position, no instance argument
   bool takes_focus = false;    // the first such control of the form gets the focus
-  bool clicks = false;         // a click shows a message box naming the control
-  std::string click_name{};    // what the message box shows; empty: the name and "Click"
+  bool clicks = false;         // a click shows a message box: the name and "Click"
   bool common = false;         // a common control: the library is initialised first
   bool reads_font = false;     // its generator collects the Font.* values
   bool wide = false;           // the program shows texts through the wide calls

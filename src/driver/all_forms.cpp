@@ -100,8 +100,9 @@ class AllForms {
   }
 
   FormResult RunOne(const ListedForm& form, std::map<std::string, std::string>& claimed) {
-    const FormFiles& files = form.files;
+    FormFiles files = form.files;
     if (!form.error.empty()) return {false, true, files.input + ": " + form.error};
+    if (run_.events) files.events = HandlerFileFor("", files.output);
     FormReport kept;
     try {
       if (!run_.out_folder.empty()) {

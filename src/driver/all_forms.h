@@ -19,6 +19,7 @@ struct AllFormsRun {
   TranslatorMaker make_translator;
   ProjectForms* project =
       nullptr;  // the extended translation's, indexed before any form is written
+  bool events = false;  // each program's handler file beside it
 };
 
 /// Translates every form of `run` as a run of its own would (RunForm), on

@@ -32,6 +32,12 @@ const CommandOption kOptions[] = {
     {"--out", "the name of a folder",
      [](CommandLine& line, const std::string& folder) { line.out_folder = folder; }},
     {"--codepage", "a code page number", ReadCodePage},
+    {"--events", "the name of the handler file",
+     [](CommandLine& line, const std::string& file) {
+       line.events_file = file;
+       line.extended = true;
+     }},
+    {"--no-events", nullptr, [](CommandLine& line, const std::string&) { line.no_events = true; }},
     {"--help", nullptr, [](CommandLine& line, const std::string&) { line.help = true; }},
     {"-h", nullptr, [](CommandLine& line, const std::string&) { line.help = true; }},
     {"--version", nullptr, [](CommandLine& line, const std::string&) { line.version = true; }},

@@ -15,6 +15,8 @@ struct CommandLine {
   bool extended = false;
   std::vector<std::string> class_files;     // as given; any of them implies extended
   int code_page = 0;  // of the raw bytes in texts (--codepage, implies extended); 0: by the form
+  std::string events_file;                  // the handler file; empty: beside the program
+  bool no_events = false;                   // no handler file: a click shows a message box
   std::vector<std::string> search_folders;  // "--search", in order; any of them implies extended
   std::string merged_file;                  // "--merged": implies extended; empty for none
   bool all = false;                         // "--all": every file names a form or a folder

@@ -9,6 +9,7 @@
 #include "driver/file_names.h"
 #include "driver/translator.h"
 #include "extended/class_table.h"
+#include "extended/event_helpers.h"
 #include "extended/form_writer.h"
 #include "form/form_reader.h"
 #include "form/form_texts.h"
@@ -30,14 +31,15 @@ std::string NameOf(const FormObject& object) {
 class ExtendedTranslator final : public Translator {
  public:
   ExtendedTranslator(const std::string& text_name, const std::string& output_name,
-                     ClassAliases aliases, FormProject project, int code_page)
+                     ClassAliases aliases, FormProject project, int code_page,
+                     EventOptions events)
       : project_(std::move(project)),
         code_page_(code_page),
         classes_(std::move(aliases)),
         reader_(text_name, classes_),
         // Taken first, so that no control's variable hides the program's name.
-        program_(TakeProgramName(names_, output_name), true),
-        writer_(program_, names_, classes_, OutputBaseNameFor(output_name)) {}
+        program_(TakeProgramName(names_, output_name, events.enabled), true),
+        writer_(program_, names_, classes_, OutputBaseNameFor(output_name), std::move(events)) {}
 
   FormTextSink& text() override { return reader_; }
 
@@ -82,9 +84,15 @@ class ExtendedTranslator final : public Translator {
   int control_count() const override { return writer_.control_count(); }
   const FormTree* form() const override { return &tree_; }
 
+  const EventHandlers* handlers() const override {
+    return writer_.events().included() ? &writer_.events().handlers() : nullptr;
+  }
+
  private:
-  static std::string TakeProgramName(ProgramNames& names, const std::string& output_name) {
+  static std::string TakeProgramName(ProgramNames& names, const std::string& output_name,
+                                     bool events) {
     names.ReserveExtendedIdentifiers();
+    if (events) names.ReserveIdentifiers(EventIdentifiers());
     return names.Take(ProgramNameFor(output_name));
   }
 
@@ -103,9 +111,9 @@ class ExtendedTranslator final : public Translator {
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
                                                    ClassAliases aliases, FormProject project,
-                                                   int code_page) {
+                                                   int code_page, EventOptions events) {
   return std::make_unique<ExtendedTranslator>(text_name, output_name, std::move(aliases),
-                                              std::move(project), code_page);
+                                              std::move(project), code_page, std::move(events));
 }
 
 }  // namespace vornic

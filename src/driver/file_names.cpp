@@ -2,10 +2,13 @@
 // drive name, so a full stop before any of them is not an extension.
 #include "driver/file_names.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "extended/event_helpers.h"
 #include "lib/ascii_identifier.h"
+#include "lib/errors.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -52,6 +55,23 @@ std::string ProgramNameFor(const std::string& output_name) {
   const std::string name =
       AsciiIdentifier(TextBeforeFullStop(output_name.substr(FilePartStart(output_name))));
   return name.empty() ? "noname" : name;
+}
+
+std::string HandlerFileFor(const std::string& given, const std::string& output_name) {
+  return given.empty() ? OutputBaseNameFor(output_name) + ".events.inc" : given;
+}
+
+std::string IncludeNameFor(const std::string& handler_file, const std::string& output_name) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::absolute(output_name).lexically_normal().parent_path();
+  const fs::path file = fs::absolute(handler_file).lexically_normal();
+  std::string name = file.lexically_relative(folder).generic_string();
+  if (name.empty()) name = file.generic_string();
+  if (!IncludableName(name)) {
+    throw EInOutError(
+        CannotCreateFile(handler_file, "the program cannot include a file of that name"));
+  }
+  return name;
 }
 
 }  // namespace vornic

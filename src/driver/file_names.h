@@ -25,4 +25,13 @@ std::string OutputBaseNameFor(const std::string& output_name);
 /// registry keeps it clear of the program's own identifiers.
 std::string ProgramNameFor(const std::string& output_name);
 
+/// The handler file of a run: `given` when not empty, else the output's base
+/// name (OutputBaseNameFor) with ".events.inc".
+std::string HandlerFileFor(const std::string& given, const std::string& output_name);
+/// How the program `output_name` includes the handler file `handler_file`:
+/// its path from the program's folder, with "/" between folders. Throws
+/// EInOutError "Cannot create file <handler_file>: ..." for a name that the
+/// include directive cannot hold.
+std::string IncludeNameFor(const std::string& handler_file, const std::string& output_name);
+
 }  // namespace vornic

@@ -16,6 +16,7 @@
 #include "driver/console_messages.h"
 #include "driver/file_conversion.h"
 #include "driver/file_names.h"
+#include "driver/handler_file_output.h"
 #include "driver/translating_output.h"
 #include "driver/translation.h"
 #include "driver/translator.h"
@@ -162,7 +163,8 @@ void WriteMerged(const Translator& translation, FileReplacement& merged) {
 // Writes out the program and finishes every file; then, once the report is
 // shown, puts every file in place.
 void SaveAll(const RunFiles& files, FileReplacement* converted, FileReplacement& program,
-             FileReplacement* merged, Translator& translation, const ReportStep& show) {
+             FileReplacement* merged, const std::string& events, Translator& translation,
+             const ReportStep& show) {
   translation.program().SaveTo(program);
   program.Finish();
   FileReplacement* script = translation.script();
@@ -171,12 +173,19 @@ void SaveAll(const RunFiles& files, FileReplacement* converted, FileReplacement&
     script->Finish();
   }
   if (merged != nullptr) WriteMerged(translation, *merged);
+  HandlerFileRun handler_file;
+  if (!events.empty() && translation.handlers() != nullptr) {
+    handler_file = PrepareHandlerFile(events, *translation.handlers(),
+                                      fs::path(files.output).filename().string());
+    RefuseClashes(files.input, {converted, &program, merged, script, handler_file.file.get()});
+  }
   FormReport report{translation.warnings(), translation.control_count(),
-                    translation.program().HasResources != 0, {}};
-  for (const FileReplacement* file : {converted, script, merged, &program}) {
+                    translation.program().HasResources != 0, {}, HandlerFileReport(handler_file)};
+  for (const FileReplacement* file : {converted, script, merged, handler_file.file.get(), &program}) {
     if (file != nullptr) report.files.push_back(file->name());
   }
   show(report);
+  if (handler_file.file != nullptr) handler_file.file->Commit();
   if (converted != nullptr) converted->Commit();
   if (script != nullptr) script->Commit();
   if (merged != nullptr) merged->Commit();
@@ -200,14 +209,19 @@ bool RunForm(const FormFiles& form, const TranslatorMaker& make_translator,
   if (!form.merged.empty()) merged = std::make_unique<FileReplacement>(form.merged);
   RefuseClashes(files.input, {converted.get(), &program, merged.get()});
 
-  std::unique_ptr<Translator> translation = make_translator(files.text, files.output, files.input);
+  EventOptions events;
+  if (!form.events.empty()) {
+    events = {.enabled = true, .include_name = IncludeNameFor(form.events, files.output)};
+  }
+  std::unique_ptr<Translator> translation =
+      make_translator(files.text, files.output, files.input, events);
   if (files.text == files.converted) {
     TranslateWhileConverting(files, input, *converted, *translation, console);
   } else {
     ConvertThenTranslate(files, input, converted.get(), *translation, console);
   }
   input.close();
-  SaveAll(files, converted.get(), program, merged.get(), *translation, show);
+  SaveAll(files, converted.get(), program, merged.get(), form.events, *translation, show);
   return true;
 }
 

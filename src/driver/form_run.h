@@ -9,14 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "extended/event_wiring.h"
+
 namespace vornic {
 
 class Translator;
 
 /// Makes the translation of one form: the text `text_name` as messages name
-/// it, into the program `output_name`, of the form file `form_file` as given.
+/// it, into the program `output_name`, of the form file `form_file` as given,
+/// its events wired as `events` says.
 using TranslatorMaker = std::function<std::unique_ptr<Translator>(
-    const std::string& text_name, const std::string& output_name, const std::string& form_file)>;
+    const std::string& text_name, const std::string& output_name, const std::string& form_file,
+    const EventOptions& events)>;
 
 /// The files of one form's run.
 struct FormFiles {
@@ -24,6 +28,7 @@ struct FormFiles {
   std::string output;     // the program
   std::string converted;  // where the input converted goes; empty: beside the input
   std::string merged;     // where the merged form text goes; empty for none
+  std::string events;     // the handler file; empty for none
 };
 
 /// What a form's run reports once its files are written, before they are
@@ -33,6 +38,7 @@ struct FormReport {
   int control_count = 0;
   bool resources = false;  // a resource script was written
   std::vector<std::string> files;  // every file the run puts in place, the program last
+  std::string handler_report;      // the console's lines about the handler file
 };
 
 /// Shows the report; a console that fails throws, and nothing is put in place.

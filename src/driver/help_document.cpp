@@ -102,6 +102,13 @@ const std::vector<HelpSection>& HelpSections() {
          "are UTF-8, else in the code page of the Font.Charset of their object or its "
          "holders (RUSSIAN_CHARSET: 1251, GB2312_CHARSET: 936, ...), else in 1252. "
          "Implies *--extended*, which writes every text in wide characters."},
+        {"*--events* _FILE_",
+         "Name the handler file of the extended translation (see FILES), a path from "
+         "the working folder; the program includes it by its path from the program's "
+         "folder. Implies *--extended*."},
+        {"*--no-events*",
+         "Write no handler file: the extended program answers a click with a message "
+         "box naming its handler, as the exact translation does, and no other event."},
         {"*-h*, *--help*", "Print the usage lines, then this description."},
         {"*--version*", "Print the version line."},
         {"*--*", "End the options: every argument after it is a file name."}}},
@@ -116,6 +123,13 @@ const std::vector<HelpSection>& HelpSections() {
         {"_BASE_.rc",
          "The resource script, written when the form holds bitmaps; _BASE_ is _PROGRAM_ "
          "up to the first full stop of its file name."},
+        {"_BASE_.events.inc",
+         "With *--extended*: the handler file, one procedure for each event handler "
+         "that the form names, which the program includes and calls. It is yours: "
+         "written once, as stubs, and afterwards never changed but for the stubs of "
+         "handlers that the form names and the file lacks, appended at its end; the "
+         "console names them, and the handlers of the file that the form no longer "
+         "names. *--events* gives it another name, *--no-events* leaves it out."},
         {"_TARGET_.vornic-_PID_.tmp",
          "Each of the files above while it is written, beside it, under the process id "
          "_PID_. Only SIGKILL or a power failure can leave one behind; it may be "

@@ -41,11 +41,17 @@ bool WantsExtended(const CommandLine& line) {
          !line.merged_file.empty() || line.code_page != 0;
 }
 
+// The extended translation calls the form's handlers from a handler file
+// unless told not to.
+bool WantsEvents(const CommandLine& line) { return WantsExtended(line) && !line.no_events; }
+
 RunTranslation TranslationFor(const CommandLine& line) {
   RunTranslation translation;
   if (!WantsExtended(line)) {
     translation.make = [](const std::string& text_name, const std::string& output_name,
-                          const std::string&) { return MakeExactTranslator(text_name, output_name); };
+                          const std::string&, const EventOptions&) {
+      return MakeExactTranslator(text_name, output_name);
+    };
     return translation;
   }
   auto aliases = std::make_shared<ClassAliases>();
@@ -58,9 +64,9 @@ RunTranslation TranslationFor(const CommandLine& line) {
   ProjectForms* project = translation.project.get();
   translation.make = [aliases, project, code_page = line.code_page](
                          const std::string& text_name, const std::string& output_name,
-                         const std::string& form_file) {
+                         const std::string& form_file, const EventOptions& events) {
     return MakeExtendedTranslator(text_name, output_name, *aliases, {project, form_file},
-                                  code_page);
+                                  code_page, events);
   };
   return translation;
 }
@@ -72,10 +78,12 @@ int TranslateOne(const CommandLine& line, const RunTranslation& translation,
   files.input = line.files[0];
   files.output = OutputNameFor(line.files);
   files.merged = line.merged_file;
+  if (WantsEvents(line)) files.events = HandlerFileFor(line.events_file, files.output);
   const bool known = RunForm(files, translation.make, &console, [&](const FormReport& report) {
     for (const std::string& warning : report.warnings) console << warning << "\n";
     console << ControlCountLine(report.control_count);
     if (report.resources) console << kResourcesLine;
+    console << report.handler_report;
     console.flush();
     if (!console) throw EInOutError(kConsoleWriteError);
   });
@@ -92,7 +100,8 @@ int Translate(const CommandLine& line, std::ostream& console, std::ostream& raw_
     // run with nothing written.
     const RunTranslation translation = TranslationFor(line);
     if (!line.all) return TranslateOne(line, translation, console);
-    const AllFormsRun run{line.files, line.out_folder, translation.make, translation.project.get()};
+    const AllFormsRun run{line.files, line.out_folder, translation.make,
+                          translation.project.get(), WantsEvents(line)};
     return RunAllForms(run, console, raw_console, terminal);
   } catch (const Error& failure) {
     console << failure.what() << "\n";

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "extended/class_aliases.h"
+#include "extended/event_wiring.h"
 
 namespace vornic {
 
+class EventHandlers;
 class FileReplacement;
 class FormTextSink;
 class ProjectForms;
@@ -42,6 +44,9 @@ class Translator {
   /// The form as translated, its ancestors and frames merged in; nullptr
   /// for a translation that reads no tree.
   virtual const FormTree* form() const { return nullptr; }
+  /// The handlers the program calls from its handler file; nullptr when it
+  /// includes none.
+  virtual const EventHandlers* handlers() const { return nullptr; }
 };
 
 /// Where the extended translation finds what other files of the project
@@ -60,10 +65,11 @@ std::unique_ptr<Translator> MakeExactTranslator(const std::string& text_name,
 /// the whole form read into a tree first and put together with what
 /// `project` finds of it, the classes of `aliases` written as the classes
 /// they name, the raw bytes of its texts read in `code_page` (0: as the form
-/// says, see DecodeFormTexts).
+/// says, see DecodeFormTexts), the events wired as `events` says.
 std::unique_ptr<Translator> MakeExtendedTranslator(const std::string& text_name,
                                                    const std::string& output_name,
                                                    ClassAliases aliases,
-                                                   FormProject project = {}, int code_page = 0);
+                                                   FormProject project = {}, int code_page = 0,
+                                                   EventOptions events = {});
 
 }  // namespace vornic

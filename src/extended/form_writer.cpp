@@ -14,15 +14,17 @@
 namespace vornic {
 
 FormWriter::FormWriter(TSDPR& program, ProgramNames& names, const ClassTable& classes,
-                       std::string output_base_name)
+                       std::string output_base_name, EventOptions events)
     : program_(program),
       names_(names),
       classes_(classes),
-      output_base_name_(std::move(output_base_name)) {
+      output_base_name_(std::move(output_base_name)),
+      events_(std::move(events)) {
   bitmaps_.ScriptBaseName = output_base_name_;
 }
 
 void FormWriter::Write(const FormTree& tree) {
+  events_.Begin(*this, tree);
   if (tree.root != nullptr) {
     form_ = tree.root.get();
     WriteObject(*tree.root, nullptr, tree);
@@ -91,9 +93,10 @@ void FormWriter::WriteObject(const FormObject& object, Control* holder, const Fo
     RunAt(tree, OpenLine(object), [&] { control.writer->Open(*this, control); });
   }
   for (const auto& child : object.children) WriteObject(*child, &control, tree);
-  if (control.writer != nullptr) {
-    RunAt(tree, CloseLine(object), [&] { control.writer->Close(*this, control); });
-  }
+  RunAt(tree, CloseLine(object), [&] {
+    if (control.writer != nullptr) control.writer->Close(*this, control);
+    events_.WireObject(*this, control);
+  });
 }
 
 void FormWriter::AddText(const std::string& section, const std::string& text) {
@@ -218,6 +221,7 @@ void FormWriter::FinishGraphics() {
   input_controls_.Write(*this);
   popup_menus_.Finish(*this);
   if (form_ != nullptr) WriteLayout(*this, layout_);
+  events_.Finish(*this);
   if (paint_needed_ || bevel_painted_) {
     program_.AddText(
         "windowprocpaintbegin",

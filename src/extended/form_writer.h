@@ -12,6 +12,7 @@
 #include "builder/program_names.h"
 #include "extended/color_brushes.h"
 #include "extended/design_state.h"
+#include "extended/event_wiring.h"
 #include "extended/image_lists.h"
 #include "extended/input_controls.h"
 #include "extended/layout_table.h"
@@ -42,9 +43,10 @@ struct UnmappedClass {
 class FormWriter {
  public:
   /// `output_base_name` is the output name up to its first full stop: the
-  /// resource script is named after it.
+  /// resource script is named after it. `events` says whether the program
+  /// calls the handlers of a handler file.
   FormWriter(TSDPR& program, ProgramNames& names, const ClassTable& classes,
-             std::string output_base_name);
+             std::string output_base_name, EventOptions events = {});
   FormWriter(const FormWriter&) = delete;
   FormWriter& operator=(const FormWriter&) = delete;
 
@@ -109,6 +111,9 @@ class FormWriter {
   /// The rows of the layout: where each control lies in its container, and
   /// what shows it.
   LayoutTable& layout() { return layout_; }
+  /// What the program runs for the form's events.
+  EventWiring& events() { return events_; }
+  const EventWiring& events() const { return events_; }
   /// The classes and their writers, for a writer that writes what its
   /// object holds itself (a menu and its items).
   const ClassTable& classes() const { return classes_; }
@@ -169,6 +174,7 @@ class FormWriter {
   InputControls input_controls_;
   MenuBar menu_bar_;
   LayoutTable layout_;
+  EventWiring events_;
   std::unordered_map<const FormObject*, std::string> variables_;  // what TakeName gave
   TextRows window_variables_{1};                                  // HWND variables, in capitals
   bool focus_chosen_ = false;

@@ -167,7 +167,10 @@ void MenuBar::AppendItem(FormWriter& writer, const FormObject& object, const std
     text.creation += Line("AppendMenuW(" + menu + ", MF_SEPARATOR, 0, nil);");
     return;
   } else {
-    AppendCommand(item, ClickName(object, name), menu, text);
+    // A menu item has no window: its handler hears of the main window's.
+    AppendCommand(item,
+                  writer.events().ClickStatement(writer, object, name, "hWindow", item.Clicks),
+                  menu, text);
   }
   if (images_ != nullptr) {
     const int index = IntegerOr(LinkedValue(object, "ImageIndex"), -1);
@@ -189,9 +192,8 @@ void MenuBar::AppendCommand(const MenuItemValues& item, const std::string& click
                                                : kFirstCommandId + next_id_++);
   text.creation += Line("AppendMenuW(" + menu + ", " + Flags(item, false) + ", " + id + ", " +
                         ItemText(item) + ");");
-  if (item.Clicks) {
-    text.commands += "\r\n      if (lParam = 0) and (wParam = " + id +
-                     ") then MessageBoxW(hWindow,'" + click + "','Check',MB_OK);";
+  if (!click.empty()) {
+    text.commands += "\r\n      if (lParam = 0) and (wParam = " + id + ") then " + click;
   }
 }
 

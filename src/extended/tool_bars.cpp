@@ -19,8 +19,8 @@ namespace {
 
 // A tool button as its bar adds it.
 struct ToolButton {
-  std::string name;   // its variable
-  std::string click;  // what its click shows
+  const FormObject* object;
+  std::string name;  // its variable
   std::string caption;
   std::string style;
   std::string width;  // a separator's width
@@ -32,8 +32,8 @@ struct ToolButton {
   std::string image_index;  // the image it shows of its bar's image list
 
   ToolButton(const Control& control, std::string variable)
-      : name(std::move(variable)),
-        click(ClickName(control.object, name)),
+      : object(&control.object),
+        name(std::move(variable)),
         caption(control.Value("Caption")),
         style(control.Value("Style")),
         width(control.Value("Width")),
@@ -140,7 +140,7 @@ class ToolBarWriter final : public ControlWriter {
     for (size_t i = 0; i < buttons_.size(); ++i) {
       text += ButtonText(buttons_[i], i + 1);
       if (!buttons_[i].IsSeparator()) {
-        writer.AddText("windowproccommandmidle", ClickText(buttons_[i], i + 1));
+        writer.AddText("windowproccommandmidle", ClickText(writer, buttons_[i], i + 1));
       }
       writer.CountControl();
     }
@@ -165,11 +165,14 @@ class ToolBarWriter final : public ControlWriter {
            ",TB_ADDBUTTONSW,1,LParam(@ToolBarButton));";
   }
 
-  // A click on a button comes from the bar with the button's command.
-  std::string ClickText(const ToolButton& button, size_t id) const {
-    return "\r\n      if (HWND(lParam) = " + name_ +
-           ") and (LoWord(wParam) = " + std::to_string(id) + ") then MessageBoxW(hWindow,'" +
-           button.click + "','Check',MB_OK);";
+  // A click on a button comes from the bar with the button's command; its
+  // handler hears of the bar's window, as the button has none.
+  std::string ClickText(FormWriter& writer, const ToolButton& button, size_t id) const {
+    const std::string click =
+        writer.events().ClickStatement(writer, *button.object, button.name, name_, true);
+    if (click.empty()) return "";
+    return "\r\n      if (HWND(lParam) = " + name_ + ") and (LoWord(wParam) = " +
+           std::to_string(id) + ") then " + click;
   }
 
   std::string name_;  // the bar's variable; empty while it is not written

@@ -146,9 +146,9 @@ void InitCommonClasses(FormWriter& writer, const std::string& classes) {
 }
 
 void WriteWindow(FormWriter& writer, const Control& control, WindowControl window) {
-  if (window.clicks && window.click_name.empty()) {
-    window.click_name = ClickName(control.object, window.name);
-  }
+  // What a click runs, the events decide, right after the creation step.
+  const bool boxed = window.clicks;
+  window.clicks = false;
   ApplyDesignState(writer, control, window);
   KeepToPages(writer, control, window);
   if (window.takes_focus) writer.OfferFocus(window.name, control);
@@ -161,6 +161,7 @@ void WriteWindow(FormWriter& writer, const Control& control, WindowControl windo
   }
   window.wide = true;
   WriteWindowControl(writer.program(), window);
+  writer.events().WireWindow(writer, control, window.name, boxed);
   writer.RememberWindow(window.name);
   writer.input_controls().AddWindow(control, window);
   // Edits, rich edits included, open a menu of their own on a right click.

@@ -39,6 +39,8 @@ enum Section : size_t {
   kNotifyMidle,
   kNotifyEnd,
   kBodyLast,
+  kHandlers,      // the event handlers with what they use, after "procedures"
+  kNotifyEvents,  // the handlers' lines of the WM_NOTIFY branch
 };
 
 constexpr std::string_view kSectionNames[] = {
@@ -70,7 +72,13 @@ constexpr std::string_view kSectionNames[] = {
     "windowprocnotifymidle",
     "windowprocnotifyend",
     "bodylast",
+    "handlers",
+    "windowprocnotifyevents",
 };
+
+// The WM_NOTIFY branch's label; the tab change is its one statement unless
+// handlers hear of notifications too.
+constexpr std::string_view kNotifyLabel = "\r\n    WM_NOTIFY: ";
 
 constexpr size_t kUnknown = sizeof(kSectionNames) / sizeof(kSectionNames[0]);
 
@@ -104,7 +112,8 @@ TSDPR::TSDPR(const std::string& program_name, bool wide) {
   // Tab controls tell their parent of another tab chosen with WM_NOTIFY; the
   // code is an unsigned field and TCN_SELCHANGE a negative constant.
   frame[kNotifyBegin] =
-      "\r\n    WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin"
+      std::string(kNotifyLabel) +
+      "if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin"
       "\r\n      { Another tab was chosen: only the controls of chosen pages show }";
   frame[kNotifyEnd] = "\r\n      InvalidateRect(hWindow, nil, True);\r\n    end;";
   frame[kWindowProcEnd] = std::string("\r\n  else\r\n    Result := ") +
@@ -189,8 +198,22 @@ void TSDPR::ForEachPiece(Emit emit) const {
   section(kVar);
   emit(crlf);
   section(kProcedures);
+  section(kHandlers);
   for (size_t i = kWindowProcBegin; i <= kWindowProcMidle; ++i) section(i);
-  if (HasNotifyHandler) {
+  if (!sections_[kNotifyEvents].front().empty()) {
+    // Handlers hear of a notification once the pages have followed a tab change.
+    emit(kNotifyLabel);
+    emit(std::string_view("begin"));
+    if (HasNotifyHandler) {
+      emit(std::string_view("\r\n      "));
+      emit(std::string_view(sections_[kNotifyBegin].front()).substr(kNotifyLabel.size()));
+      for (size_t i = 1; i < sections_[kNotifyBegin].size(); ++i) emit(sections_[kNotifyBegin][i]);
+      section(kNotifyMidle);
+      section(kNotifyEnd);
+    }
+    section(kNotifyEvents);
+    emit(std::string_view("\r\n    end;"));
+  } else if (HasNotifyHandler) {
     for (size_t i = kNotifyBegin; i <= kNotifyEnd; ++i) section(i);
   }
   emit(crlf);
@@ -221,7 +244,11 @@ void TSDPR::ForEachPiece(Emit emit) const {
   }
   emit(crlf);
   emit(ShowWindowLine);
-  section(kBodyEnd);
+  if (MessageLoop.empty()) {
+    section(kBodyEnd);
+  } else {
+    emit(MessageLoop);
+  }
   emit(crlf);
 }
 

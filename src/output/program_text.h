@@ -52,6 +52,9 @@ class TSDPR {
   std::string DestroyEnd = "\r\n      PostQuitMessage(0);\r\n      Exit;\r\n    end;";
   std::string FocusControl;    // control focused after creation; Compose wraps it
   std::string ShowWindowLine;  // replaced whole by the main window generator
+  // Replaces the frame's message loop, from UpdateWindow to the program's
+  // end, when set: a program with event handlers runs some of them there.
+  std::string MessageLoop;
 
  private:
   /// Calls `emit` with every piece of the program in order.
@@ -65,7 +68,7 @@ class TSDPR {
   static constexpr size_t kPieceSize = 64 * 1024;
   static void Append(Pieces& pieces, std::string_view text);
 
-  static constexpr size_t kSectionCount = 28;
+  static constexpr size_t kSectionCount = 30;
   std::array<Pieces, kSectionCount> sections_;
   std::unordered_set<std::string> added_once_;  // section name, NUL, text
 };

@@ -53,7 +53,16 @@ TEST_F(CommandLineTest, EveryCommandLineGivesItsConsoleAndExitCode) {
       {{"--out", "x", "controls.txt"}, "--out is used with --all only\n" + kUsage, 1},
       {{"--all", "--out"}, "--out needs the name of a folder\n" + kUsage, 1},
       // Options after the file names count as well; after "--" nothing is one.
-      {{"controls.txt", "--extended"}, kTranslated, 0},
+      {{"controls.txt", "--extended"},
+       kTranslated + "Handler file controls.events.inc created with 1 stub.\n",
+       0},
+      // The handler file: named (which asks for the extended translation), or none.
+      {{"--events"}, "--events needs the name of the handler file\n" + kUsage, 1},
+      {{"--events", "h.inc", "controls.txt"},
+       kTranslated + "Handler file h.inc created with 1 stub.\n",
+       0},
+      {{"--extended", "--no-events", "controls.txt"}, kTranslated, 0},
+      {{"--events", "h.inc", "controls.txt"}, kTranslated, 0},
       {{"controls.txt", "b.dpr", "--version"}, "Vornic  Version 1.0\n", 0},
       {{"--", "-x.txt"}, kTranslated, 0},
       {{"--", "--extended"},

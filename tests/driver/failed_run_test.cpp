@@ -49,6 +49,14 @@ std::string FormWithPicture(const std::string& after = "") {
       after);
 }
 
+// A form whose button names a handler, which the extended translation calls
+// from the handler file.
+std::string FormWithHandler() {
+  return Form(
+      "  object Button2: TButton\r\n    Left = 8\r\n    Top = 40\r\n    Width = 75\r\n"
+      "    Height = 25\r\n    OnClick = Button2Click\r\n  end\r\n");
+}
+
 // What a file is: its bytes and mode, or where it links to.
 struct FileState {
   std::string bytes;
@@ -194,6 +202,25 @@ TEST_F(FailedRunTest, EveryRefusedRunLeavesEveryFileAsItWas) {
        [] { fs::create_symlink("/proc/self/mem", "form.txt"); },
        {"form.txt"},
        "Cannot read file form.txt: Input/output error\n"},
+      {"the handler file is write-protected and lacks a stub",
+       [] {
+         Write("form.txt", FormWithHandler());
+         Write("form.events.inc", "{ mine }\r\n", fs::perms::owner_read);
+       },
+       {"--extended", "form.txt"},
+       "Wait...\nCannot create file form.events.inc: Permission denied\n"},
+      {"the handler file is on a full disk",
+       [] {
+         Write("form.txt", FormWithHandler());
+         Write("form.dpr", "old program");
+         fs::create_symlink("/dev/full", "form.events.inc");
+       },
+       {"--extended", "form.txt"},
+       "Wait...\nCannot write file form.events.inc: No space left on device\n"},
+      {"the handler file is the input",
+       [] { Write("form.txt", FormWithHandler()); },
+       {"--events", "form.txt", "form.txt"},
+       "Wait...\nCannot create file form.txt: it would replace the input form.txt\n"},
       {"the input is not a form",
        [] {
          Write("form.dfm", "not a form");

@@ -88,12 +88,15 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenExtendedProgram) {
   ExpectGolden(console.str(), "extended/" + name + ".console");
   ExpectGolden(ReadFile(name + ".dpr"), "extended/" + name + ".dpr");
   if (fs::exists(name + ".rc")) ExpectGolden(ReadFile(name + ".rc"), "extended/" + name + ".rc");
+  if (fs::exists(name + ".events.inc")) {
+    ExpectGolden(ReadFile(name + ".events.inc"), "extended/" + name + ".events.inc");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
                          ::testing::Values("empty", "controls", "showcase", "names", "dialog",
                                            "containers", "menus", "common_controls", "views",
-                                           "workbench", "actions", "scripts"),
+                                           "workbench", "actions", "counter"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

@@ -20,7 +20,7 @@ class ExtendedBitmapsTest : public RunFixture {
   // Runs the extended translation of `form` (LF line ends) as form.txt.
   void Translate(const std::string& form) {
     WriteFile("form.txt", form);
-    ASSERT_EQ(RunTool({"--extended", "form.txt"}), 0) << console_;
+    ASSERT_EQ(RunTool({"--extended", "--no-events", "form.txt"}), 0) << console_;
     program_ = ReadFile("form.dpr");
     script_ = ReadFile("form.rc");
   }

@@ -11,6 +11,7 @@ Var WinClass: TWndClassW;
     WorkArea: TRect;
     EraseRect: TRect;
     WinLeft, WinTop, WinWidth, WinHeight: Integer;
+    EventsReady: Boolean = False;
     pmForm: HMENU;
     ImageList1: HIMAGELIST;
     ImageBitmap, ImageMask: HBITMAP;
@@ -330,6 +331,101 @@ begin
   ScaleLayout;
 end;
 
+{ What the handlers may use besides the Windows API: the mouse buttons,
+  numbers as text, and the text, check mark, state and items of a control }
+const
+  mbLeft = 0;
+  mbRight = 1;
+  mbMiddle = 2;
+
+function IntToStr(Value: Integer): string;
+begin
+  Str(Value, Result);
+end;
+
+function StrToIntDef(const Text: string; Default: Integer): Integer;
+var
+  Code: Integer;
+begin
+  Val(Text, Result, Code);
+  if Code <> 0 then Result := Default;
+end;
+
+function ControlText(Control: HWND): string;
+begin
+  SetLength(Result, GetWindowTextLength(Control));
+  if Length(Result) > 0 then
+    SetLength(Result, GetWindowText(Control, PChar(Result), Length(Result) + 1));
+end;
+
+procedure SetControlText(Control: HWND; const Text: string);
+begin
+  SetWindowText(Control, PChar(Text));
+end;
+
+function IsChecked(Control: HWND): Boolean;
+begin
+  Result := SendMessage(Control, BM_GETCHECK, 0, 0) = BST_CHECKED;
+end;
+
+procedure SetChecked(Control: HWND; Checked: Boolean);
+begin
+  SendMessage(Control, BM_SETCHECK, Ord(Checked), 0);
+end;
+
+procedure SetEnabled(Control: HWND; Enabled: Boolean);
+begin
+  EnableWindow(Control, Enabled);
+end;
+
+{ Sends a list box ListMessage, a combo box ComboMessage }
+function SendItems(Control: HWND; ListMessage, ComboMessage: UINT; W: WPARAM; L: LPARAM): LRESULT;
+var
+  Kind: array[0..15] of Char;
+begin
+  GetClassName(Control, Kind, SizeOf(Kind));
+  if lstrcmpi(Kind, 'ComboBox') = 0 then
+    Result := SendMessage(Control, ComboMessage, W, L)
+  else
+    Result := SendMessage(Control, ListMessage, W, L);
+end;
+
+procedure AddItem(Control: HWND; const Text: string);
+begin
+  SendItems(Control, LB_ADDSTRING, CB_ADDSTRING, 0, LPARAM(PChar(Text)));
+end;
+
+procedure ClearItems(Control: HWND);
+begin
+  SendItems(Control, LB_RESETCONTENT, CB_RESETCONTENT, 0, 0);
+end;
+
+function ItemCount(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCOUNT, CB_GETCOUNT, 0, 0);
+end;
+
+function ItemIndex(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCURSEL, CB_GETCURSEL, 0, 0);
+end;
+
+procedure SetItemIndex(Control: HWND; Index: Integer);
+begin
+  SendItems(Control, LB_SETCURSEL, CB_SETCURSEL, WPARAM(Index), 0);
+end;
+
+function ItemText(Control: HWND; Index: Integer): string;
+begin
+  SetLength(Result, SendItems(Control, LB_GETTEXTLEN, CB_GETLBTEXTLEN, WPARAM(Index), 0));
+  if Length(Result) > 0 then
+    SendItems(Control, LB_GETTEXT, CB_GETLBTEXT, WPARAM(Index), LPARAM(PChar(Result)));
+end;
+
+{ The handlers of the form's events: that file is yours, and vornic
+  only ever appends the stubs of new handlers to it }
+{$I actions.events.inc}
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -347,23 +443,23 @@ begin
       InitCommonControls;
     end;
     WM_COMMAND: begin
-      if (lParam = 0) and (wParam = 50001) then MessageBoxW(hWindow,'pmAboutClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBoxW(hWindow,'actNewExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then MessageBoxW(hWindow,'actOpenExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then MessageBoxW(hWindow,'actSaveExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then MessageBoxW(hWindow,'actBoldExecute','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 6) then MessageBoxW(hWindow,'actExitExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 50002) then MessageBoxW(hWindow,'actNewExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 50003) then MessageBoxW(hWindow,'actOpenExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 50004) then MessageBoxW(hWindow,'pmClearClick','Check',MB_OK);
-      if HWND(lParam) = btnNew then MessageBoxW(hWindow,'actNewExecute','Check',MB_OK);
-      if HWND(lParam) = btnSave then MessageBoxW(hWindow,'actSaveExecute','Check',MB_OK);
-      if HWND(lParam) = CheckBox1 then MessageBoxW(hWindow,'actBoldExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40001) then MessageBoxW(hWindow,'actNewExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40002) then MessageBoxW(hWindow,'actOpenExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40003) then MessageBoxW(hWindow,'actSaveExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40004) then MessageBoxW(hWindow,'actExitExecute','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40005) then MessageBoxW(hWindow,'actBoldExecute','Check',MB_OK);
+      if (lParam = 0) and (wParam = 50001) then pmAboutClick(hWindow);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then actNewExecute(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then actOpenExecute(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then actSaveExecute(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then actBoldExecute(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 6) then actExitExecute(ToolBar1);
+      if (lParam = 0) and (wParam = 50002) then actNewExecute(hWindow);
+      if (lParam = 0) and (wParam = 50003) then actOpenExecute(hWindow);
+      if (lParam = 0) and (wParam = 50004) then pmClearClick(hWindow);
+      if EventsReady and (HWND(lParam) = btnNew) and (HiWord(wParam) = BN_CLICKED) then actNewExecute(btnNew);
+      if EventsReady and (HWND(lParam) = btnSave) and (HiWord(wParam) = BN_CLICKED) then actSaveExecute(btnSave);
+      if EventsReady and (HWND(lParam) = CheckBox1) and (HiWord(wParam) = BN_CLICKED) then actBoldExecute(CheckBox1);
+      if (lParam = 0) and (wParam = 40001) then actNewExecute(hWindow);
+      if (lParam = 0) and (wParam = 40002) then actOpenExecute(hWindow);
+      if (lParam = 0) and (wParam = 40003) then actSaveExecute(hWindow);
+      if (lParam = 0) and (wParam = 40004) then actExitExecute(hWindow);
+      if (lParam = 0) and (wParam = 40005) then actBoldExecute(hWindow);
       exit;
     end;
     WM_MEASUREITEM: begin
@@ -414,6 +510,7 @@ begin
       EndPaint(hWindow,PaintStruct);
     end;
     WM_DESTROY: begin
+      EventsReady := False;
       DestroyMenu(pmForm);
       ImageList_Destroy(ImageList1);
       DestroyMenu(pmList);
@@ -614,6 +711,8 @@ begin
   LayoutRow[6].Window := CheckBox1;
   LayoutReady := True;
   LayoutWindow;
+  { From here on the handlers of the form's events run }
+  EventsReady := True;
   SetFocus(ListBox1);
 
   UpdateWindow(hWindow);

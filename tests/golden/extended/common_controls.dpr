@@ -12,6 +12,7 @@ Var WinClass: TWndClassW;
     WinLeft, WinTop, WinWidth, WinHeight: Integer;
     ToolBarButton: TTBButton;
     ToolBar1: HWND;
+    EventsReady: Boolean = False;
     OrientationGroup: HWND;
     PagesGroup: HWND;
     CopiesUpDown: HWND;
@@ -412,6 +413,101 @@ begin
   ReleaseCapture;
 end;
 
+{ What the handlers may use besides the Windows API: the mouse buttons,
+  numbers as text, and the text, check mark, state and items of a control }
+const
+  mbLeft = 0;
+  mbRight = 1;
+  mbMiddle = 2;
+
+function IntToStr(Value: Integer): string;
+begin
+  Str(Value, Result);
+end;
+
+function StrToIntDef(const Text: string; Default: Integer): Integer;
+var
+  Code: Integer;
+begin
+  Val(Text, Result, Code);
+  if Code <> 0 then Result := Default;
+end;
+
+function ControlText(Control: HWND): string;
+begin
+  SetLength(Result, GetWindowTextLength(Control));
+  if Length(Result) > 0 then
+    SetLength(Result, GetWindowText(Control, PChar(Result), Length(Result) + 1));
+end;
+
+procedure SetControlText(Control: HWND; const Text: string);
+begin
+  SetWindowText(Control, PChar(Text));
+end;
+
+function IsChecked(Control: HWND): Boolean;
+begin
+  Result := SendMessage(Control, BM_GETCHECK, 0, 0) = BST_CHECKED;
+end;
+
+procedure SetChecked(Control: HWND; Checked: Boolean);
+begin
+  SendMessage(Control, BM_SETCHECK, Ord(Checked), 0);
+end;
+
+procedure SetEnabled(Control: HWND; Enabled: Boolean);
+begin
+  EnableWindow(Control, Enabled);
+end;
+
+{ Sends a list box ListMessage, a combo box ComboMessage }
+function SendItems(Control: HWND; ListMessage, ComboMessage: UINT; W: WPARAM; L: LPARAM): LRESULT;
+var
+  Kind: array[0..15] of Char;
+begin
+  GetClassName(Control, Kind, SizeOf(Kind));
+  if lstrcmpi(Kind, 'ComboBox') = 0 then
+    Result := SendMessage(Control, ComboMessage, W, L)
+  else
+    Result := SendMessage(Control, ListMessage, W, L);
+end;
+
+procedure AddItem(Control: HWND; const Text: string);
+begin
+  SendItems(Control, LB_ADDSTRING, CB_ADDSTRING, 0, LPARAM(PChar(Text)));
+end;
+
+procedure ClearItems(Control: HWND);
+begin
+  SendItems(Control, LB_RESETCONTENT, CB_RESETCONTENT, 0, 0);
+end;
+
+function ItemCount(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCOUNT, CB_GETCOUNT, 0, 0);
+end;
+
+function ItemIndex(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCURSEL, CB_GETCURSEL, 0, 0);
+end;
+
+procedure SetItemIndex(Control: HWND; Index: Integer);
+begin
+  SendItems(Control, LB_SETCURSEL, CB_SETCURSEL, WPARAM(Index), 0);
+end;
+
+function ItemText(Control: HWND; Index: Integer): string;
+begin
+  SetLength(Result, SendItems(Control, LB_GETTEXTLEN, CB_GETLBTEXTLEN, WPARAM(Index), 0));
+  if Length(Result) > 0 then
+    SendItems(Control, LB_GETTEXT, CB_GETLBTEXT, WPARAM(Index), LPARAM(PChar(Result)));
+end;
+
+{ The handlers of the form's events: that file is yours, and vornic
+  only ever appends the stubs of new handlers to it }
+{$I common_controls.events.inc}
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -426,10 +522,7 @@ begin
       Brush1 := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
     end;
     WM_COMMAND: begin
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBoxW(hWindow,'NewButtonClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then MessageBoxW(hWindow,'OpenButtonClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 4) then MessageBoxW(hWindow,'PreviewButtonClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then MessageBoxW(hWindow,'SendButtonClick','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then NewButtonClick(ToolBar1);
       if HWND(lParam) = LeftButton then begin
         SpeedDown := 1;
         SpeedSibling := GetWindow(LeftButton,GW_HWNDFIRST);
@@ -439,7 +532,6 @@ begin
         end;
         SendMessageW(LeftButton,BM_SETCHECK,SpeedDown,0);
       end;
-      if HWND(lParam) = LeftButton then MessageBoxW(hWindow,'LeftButtonClick','Check',MB_OK);
       if HWND(lParam) = CenterButton then begin
         SpeedDown := 1;
         SpeedSibling := GetWindow(CenterButton,GW_HWNDFIRST);
@@ -449,7 +541,6 @@ begin
         end;
         SendMessageW(CenterButton,BM_SETCHECK,SpeedDown,0);
       end;
-      if HWND(lParam) = CenterButton then MessageBoxW(hWindow,'CenterButtonClick','Check',MB_OK);
       if HWND(lParam) = RightButton then begin
         SpeedDown := 1;
         SpeedSibling := GetWindow(RightButton,GW_HWNDFIRST);
@@ -459,10 +550,6 @@ begin
         end;
         SendMessageW(RightButton,BM_SETCHECK,SpeedDown,0);
       end;
-      if HWND(lParam) = RightButton then MessageBoxW(hWindow,'RightButtonClick','Check',MB_OK);
-      if HWND(lParam) = HelpButton then MessageBoxW(hWindow,'HelpButtonClick','Check',MB_OK);
-      if HWND(lParam) = PrintButton then MessageBoxW(hWindow,'PrintButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBoxW(hWindow,'CancelButtonClick','Check',MB_OK);
       exit;
     end;
     WM_HSCROLL, WM_VSCROLL: begin
@@ -516,6 +603,7 @@ begin
       EndPaint(hWindow,PaintStruct);
     end;
     WM_DESTROY: begin
+      EventsReady := False;
       RemoveProp(ZoomBar,'ScrollLine');
       RemoveProp(ZoomBar,'ScrollPage');
       RemoveProp(LeftButton,'SpeedGroup');
@@ -759,6 +847,8 @@ begin
   LayoutRow[15].Window := CancelButton;
   LayoutReady := True;
   LayoutWindow;
+  { From here on the handlers of the form's events run }
+  EventsReady := True;
   SetFocus(CopiesEdit);
 
   UpdateWindow(hWindow);

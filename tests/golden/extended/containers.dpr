@@ -353,10 +353,6 @@ begin
       Brush1 := CreateSolidBrush(RGB(255,0,0));
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = OkButton then MessageBoxW(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBoxW(hWindow,'CancelButtonClick','Check',MB_OK);
-      if HWND(lParam) = AutoCheck then MessageBoxW(hWindow,'AutoCheckClick','Check',MB_OK);
-      if HWND(lParam) = NeverButton then MessageBoxW(hWindow,'NeverButtonClick','Check',MB_OK);
       exit;
     end;
     WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin

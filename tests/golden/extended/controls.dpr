@@ -13,6 +13,7 @@ Var WinClass: TWndClassW;
     Label1: HWND;
     Edit1: HWND;
     Button1: HWND;
+    EventsReady: Boolean = False;
     CheckBox1: HWND;
     GroupBox1: HWND;
     RadioButton1: HWND;
@@ -330,6 +331,101 @@ begin
   ScaleLayout;
 end;
 
+{ What the handlers may use besides the Windows API: the mouse buttons,
+  numbers as text, and the text, check mark, state and items of a control }
+const
+  mbLeft = 0;
+  mbRight = 1;
+  mbMiddle = 2;
+
+function IntToStr(Value: Integer): string;
+begin
+  Str(Value, Result);
+end;
+
+function StrToIntDef(const Text: string; Default: Integer): Integer;
+var
+  Code: Integer;
+begin
+  Val(Text, Result, Code);
+  if Code <> 0 then Result := Default;
+end;
+
+function ControlText(Control: HWND): string;
+begin
+  SetLength(Result, GetWindowTextLength(Control));
+  if Length(Result) > 0 then
+    SetLength(Result, GetWindowText(Control, PChar(Result), Length(Result) + 1));
+end;
+
+procedure SetControlText(Control: HWND; const Text: string);
+begin
+  SetWindowText(Control, PChar(Text));
+end;
+
+function IsChecked(Control: HWND): Boolean;
+begin
+  Result := SendMessage(Control, BM_GETCHECK, 0, 0) = BST_CHECKED;
+end;
+
+procedure SetChecked(Control: HWND; Checked: Boolean);
+begin
+  SendMessage(Control, BM_SETCHECK, Ord(Checked), 0);
+end;
+
+procedure SetEnabled(Control: HWND; Enabled: Boolean);
+begin
+  EnableWindow(Control, Enabled);
+end;
+
+{ Sends a list box ListMessage, a combo box ComboMessage }
+function SendItems(Control: HWND; ListMessage, ComboMessage: UINT; W: WPARAM; L: LPARAM): LRESULT;
+var
+  Kind: array[0..15] of Char;
+begin
+  GetClassName(Control, Kind, SizeOf(Kind));
+  if lstrcmpi(Kind, 'ComboBox') = 0 then
+    Result := SendMessage(Control, ComboMessage, W, L)
+  else
+    Result := SendMessage(Control, ListMessage, W, L);
+end;
+
+procedure AddItem(Control: HWND; const Text: string);
+begin
+  SendItems(Control, LB_ADDSTRING, CB_ADDSTRING, 0, LPARAM(PChar(Text)));
+end;
+
+procedure ClearItems(Control: HWND);
+begin
+  SendItems(Control, LB_RESETCONTENT, CB_RESETCONTENT, 0, 0);
+end;
+
+function ItemCount(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCOUNT, CB_GETCOUNT, 0, 0);
+end;
+
+function ItemIndex(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCURSEL, CB_GETCURSEL, 0, 0);
+end;
+
+procedure SetItemIndex(Control: HWND; Index: Integer);
+begin
+  SendItems(Control, LB_SETCURSEL, CB_SETCURSEL, WPARAM(Index), 0);
+end;
+
+function ItemText(Control: HWND; Index: Integer): string;
+begin
+  SetLength(Result, SendItems(Control, LB_GETTEXTLEN, CB_GETLBTEXTLEN, WPARAM(Index), 0));
+  if Length(Result) > 0 then
+    SendItems(Control, LB_GETTEXT, CB_GETLBTEXT, WPARAM(Index), LPARAM(PChar(Result)));
+end;
+
+{ The handlers of the form's events: that file is yours, and vornic
+  only ever appends the stubs of new handlers to it }
+{$I controls.events.inc}
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -340,8 +436,7 @@ begin
       InitCommonControls;
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = Button1 then MessageBoxW(hWindow,'Button1Click','Check',MB_OK);
-      if HWND(lParam) = CheckBox1 then MessageBoxW(hWindow,'CheckBox1Click','Check',MB_OK);
+      if EventsReady and (HWND(lParam) = Button1) and (HiWord(wParam) = BN_CLICKED) then Button1Click(Button1);
       exit;
     end;
     WM_SETCURSOR: begin
@@ -364,6 +459,7 @@ begin
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
     end;
     WM_DESTROY: begin
+      EventsReady := False;
       { Delete Pens and Brushes }
       { Delete Fonts }
       DeleteObject(hFont1);
@@ -497,6 +593,8 @@ begin
   LayoutRow[8].Window := ListBox1;
   LayoutReady := True;
   LayoutWindow;
+  { From here on the handlers of the form's events run }
+  EventsReady := True;
   SetFocus(Edit1);
 
   UpdateWindow(hWindow);

@@ -412,10 +412,6 @@ begin
       DeleteObject(GlyphBitmap);
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = GiftCheck then MessageBoxW(hWindow,'GiftCheckClick','Check',MB_OK);
-      if HWND(lParam) = ExpressCheck then MessageBoxW(hWindow,'ExpressCheckClick','Check',MB_OK);
-      if HWND(lParam) = OkButton then MessageBoxW(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBoxW(hWindow,'CancelButtonClick','Check',MB_OK);
       exit;
     end;
     WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN: begin

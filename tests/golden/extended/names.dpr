@@ -322,12 +322,6 @@ begin
     WM_CREATE: begin
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = begin_1 then MessageBoxW(hWindow,'begin_1Click','Check',MB_OK);
-      if HWND(lParam) = Msg then MessageBoxW(hWindow,'MsgClick','Check',MB_OK);
-      if HWND(lParam) = WS_CHILD_1 then MessageBoxW(hWindow,'WS_CHILD_1Click','Check',MB_OK);
-      if HWND(lParam) = Pen1_1 then MessageBoxW(hWindow,'Pen1_1Click','Check',MB_OK);
-      if HWND(lParam) = ButtonDinamico then MessageBoxW(hWindow,'ButtonDinamicoClick','Check',MB_OK);
-      if HWND(lParam) = Button1 then MessageBoxW(hWindow,'Button1Click','Check',MB_OK);
       exit;
     end;
     WM_SIZE: begin

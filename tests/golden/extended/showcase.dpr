@@ -443,9 +443,6 @@ begin
       Brush2 := CreateSolidBrush(RGB(255,0,0));
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = Button1 then MessageBoxW(hWindow,'Button1Click','Check',MB_OK);
-      if HWND(lParam) = BitBtn1 then MessageBoxW(hWindow,'BitBtn1Click','Check',MB_OK);
-      if HWND(lParam) = CheckBox1 then MessageBoxW(hWindow,'CheckBox1Click','Check',MB_OK);
       exit;
     end;
     WM_DRAWITEM: begin

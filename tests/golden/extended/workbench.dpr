@@ -12,6 +12,7 @@ Var WinClass: TWndClassW;
     WinLeft, WinTop, WinWidth, WinHeight: Integer;
     ToolBarButton: TTBButton;
     ToolBar1: HWND;
+    EventsReady: Boolean = False;
     PaintRect: TRect;
     PaintBrush: HBRUSH;
     OkButton: HWND;
@@ -343,6 +344,101 @@ begin
   ScaleLayout;
 end;
 
+{ What the handlers may use besides the Windows API: the mouse buttons,
+  numbers as text, and the text, check mark, state and items of a control }
+const
+  mbLeft = 0;
+  mbRight = 1;
+  mbMiddle = 2;
+
+function IntToStr(Value: Integer): string;
+begin
+  Str(Value, Result);
+end;
+
+function StrToIntDef(const Text: string; Default: Integer): Integer;
+var
+  Code: Integer;
+begin
+  Val(Text, Result, Code);
+  if Code <> 0 then Result := Default;
+end;
+
+function ControlText(Control: HWND): string;
+begin
+  SetLength(Result, GetWindowTextLength(Control));
+  if Length(Result) > 0 then
+    SetLength(Result, GetWindowText(Control, PChar(Result), Length(Result) + 1));
+end;
+
+procedure SetControlText(Control: HWND; const Text: string);
+begin
+  SetWindowText(Control, PChar(Text));
+end;
+
+function IsChecked(Control: HWND): Boolean;
+begin
+  Result := SendMessage(Control, BM_GETCHECK, 0, 0) = BST_CHECKED;
+end;
+
+procedure SetChecked(Control: HWND; Checked: Boolean);
+begin
+  SendMessage(Control, BM_SETCHECK, Ord(Checked), 0);
+end;
+
+procedure SetEnabled(Control: HWND; Enabled: Boolean);
+begin
+  EnableWindow(Control, Enabled);
+end;
+
+{ Sends a list box ListMessage, a combo box ComboMessage }
+function SendItems(Control: HWND; ListMessage, ComboMessage: UINT; W: WPARAM; L: LPARAM): LRESULT;
+var
+  Kind: array[0..15] of Char;
+begin
+  GetClassName(Control, Kind, SizeOf(Kind));
+  if lstrcmpi(Kind, 'ComboBox') = 0 then
+    Result := SendMessage(Control, ComboMessage, W, L)
+  else
+    Result := SendMessage(Control, ListMessage, W, L);
+end;
+
+procedure AddItem(Control: HWND; const Text: string);
+begin
+  SendItems(Control, LB_ADDSTRING, CB_ADDSTRING, 0, LPARAM(PChar(Text)));
+end;
+
+procedure ClearItems(Control: HWND);
+begin
+  SendItems(Control, LB_RESETCONTENT, CB_RESETCONTENT, 0, 0);
+end;
+
+function ItemCount(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCOUNT, CB_GETCOUNT, 0, 0);
+end;
+
+function ItemIndex(Control: HWND): Integer;
+begin
+  Result := SendItems(Control, LB_GETCURSEL, CB_GETCURSEL, 0, 0);
+end;
+
+procedure SetItemIndex(Control: HWND; Index: Integer);
+begin
+  SendItems(Control, LB_SETCURSEL, CB_SETCURSEL, WPARAM(Index), 0);
+end;
+
+function ItemText(Control: HWND; Index: Integer): string;
+begin
+  SetLength(Result, SendItems(Control, LB_GETTEXTLEN, CB_GETLBTEXTLEN, WPARAM(Index), 0));
+  if Length(Result) > 0 then
+    SendItems(Control, LB_GETTEXT, CB_GETLBTEXT, WPARAM(Index), LPARAM(PChar(Result)));
+end;
+
+{ The handlers of the form's events: that file is yours, and vornic
+  only ever appends the stubs of new handlers to it }
+{$I workbench.events.inc}
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -356,20 +452,17 @@ begin
       InitCommonControlsEx(CommonClasses);
     end;
     WM_COMMAND: begin
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then MessageBoxW(hWindow,'NewButtonClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then MessageBoxW(hWindow,'OpenButtonClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then MessageBoxW(hWindow,'SaveButtonClick','Check',MB_OK);
-      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 5) then MessageBoxW(hWindow,'GridButtonClick','Check',MB_OK);
-      if HWND(lParam) = OkButton then MessageBoxW(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CloseButton then MessageBoxW(hWindow,'CloseButtonClick','Check',MB_OK);
-      if HWND(lParam) = HiddenCheck then MessageBoxW(hWindow,'HiddenCheckClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40001) then MessageBoxW(hWindow,'FileNewClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40002) then MessageBoxW(hWindow,'FileOpenClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40003) then MessageBoxW(hWindow,'FileSaveClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40004) then MessageBoxW(hWindow,'FileExitClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40005) then MessageBoxW(hWindow,'ViewToolBarClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40007) then MessageBoxW(hWindow,'ViewRefreshClick','Check',MB_OK);
-      if (lParam = 0) and (wParam = 40008) then MessageBoxW(hWindow,'HelpAboutClick','Check',MB_OK);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 1) then FileNewClick(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 2) then FileOpenClick(ToolBar1);
+      if (HWND(lParam) = ToolBar1) and (LoWord(wParam) = 3) then FileSaveClick(ToolBar1);
+      if EventsReady and (HWND(lParam) = CloseButton) and (HiWord(wParam) = BN_CLICKED) then CloseButtonClick(CloseButton);
+      if (lParam = 0) and (wParam = 40001) then FileNewClick(hWindow);
+      if (lParam = 0) and (wParam = 40002) then FileOpenClick(hWindow);
+      if (lParam = 0) and (wParam = 40003) then FileSaveClick(hWindow);
+      if (lParam = 0) and (wParam = 40004) then FileExitClick(hWindow);
+      if (lParam = 0) and (wParam = 40005) then ViewToolBarClick(hWindow);
+      if (lParam = 0) and (wParam = 40007) then ViewRefreshClick(hWindow);
+      if (lParam = 0) and (wParam = 40008) then HelpAboutClick(hWindow);
       exit;
     end;
     WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin
@@ -442,6 +535,7 @@ begin
       EndPaint(hWindow,PaintStruct);
     end;
     WM_DESTROY: begin
+      EventsReady := False;
       { Delete Pens and Brushes }
       { Delete Fonts }
       DeleteObject(hFont1);
@@ -750,6 +844,8 @@ begin
   LayoutRow[20].Window := HiddenCheck;
   LayoutReady := True;
   LayoutWindow;
+  { From here on the handlers of the form's events run }
+  EventsReady := True;
   SetFocus(PageControl1);
 
   UpdateWindow(hWindow);
