@@ -9,8 +9,9 @@
 #include "extended/actions.h"
 #include "extended/form_writer.h"
 #include "extended/input_controls.h"
-#include "extended/wide_literal.h"
 #include "form/form_object.h"
+#include "form/text_value.h"
+#include "input/code_page_decode.h"
 #include "lib/text.h"
 
 namespace vornic {
@@ -41,7 +42,8 @@ constexpr char kAddHint[] =
 
 // The part of a hint that a tooltip shows: up to its first "|".
 std::u16string ShortHint(const FormObject& object) {
-  std::u16string hint = FormStringChars(LinkedValue(object, "Hint"));
+  // The form's texts are decoded already: their quoted runs are ASCII.
+  std::u16string hint = DecodeTextValue(LinkedValue(object, "Hint"), kUtf8CodePage);
   if (const size_t bar = hint.find(u'|'); bar != std::u16string::npos) hint.erase(bar);
   return hint;
 }

@@ -9,15 +9,23 @@
 #include "extended/control.h"
 #include "extended/form_writer.h"
 #include "extended/library_classes.h"
-#include "extended/wide_literal.h"
 #include "extended/writers.h"
 #include "form/form_object.h"
+#include "form/text_value.h"
+#include "input/code_page_decode.h"
+#include "input/utf8_decode.h"
 #include "lib/font_base.h"
 #include "lib/text.h"
 
 namespace vornic {
 
 namespace {
+
+// A class name is bytes as the form stores them: UTF-8, else the code page
+// older forms were saved in.
+std::u16string ClassNameChars(const std::string& name) {
+  return DecodeCodePage(name, IsUtf8(name) ? kUtf8CodePage : 1252);
+}
 
 std::string Line(const std::string& code) { return "\r\n      " + code; }
 
@@ -44,7 +52,7 @@ class PlaceholderWriter final : public ControlWriter {
         Line("DrawEdge(PaintDC,PaintRect,EDGE_ETCHED,BF_RECT or BF_ADJUST);") +
         Line("SelectObject(PaintDC," + font + ");") + Line("SetBkMode(PaintDC,TRANSPARENT);") +
         Line("SetTextColor(PaintDC,GetSysColor(COLOR_GRAYTEXT));") +
-        Line("DrawTextW(PaintDC," + WideLiteral(TextChars(control.object.class_name)) +
+        Line("DrawTextW(PaintDC," + WideLiteral(ClassNameChars(control.object.class_name)) +
              ",-1,PaintRect,DT_SINGLELINE or DT_VCENTER or DT_CENTER or DT_NOPREFIX or "
              "DT_END_ELLIPSIS);") +
         Line("RestoreDC(PaintDC,-1);");
