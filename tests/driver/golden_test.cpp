@@ -96,7 +96,8 @@ TEST_P(GoldenTest, ExampleTranslatesToItsGoldenExtendedProgram) {
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
                          ::testing::Values("empty", "controls", "showcase", "names", "dialog",
                                            "containers", "menus", "common_controls", "views",
-                                           "workbench", "actions", "counter"),
+                                           "workbench", "actions", "counter", "behaviour",
+                                           "scripts", "resizable"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

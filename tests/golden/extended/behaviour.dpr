@@ -3,7 +3,7 @@ Program behaviour ;
 Uses Windows, Messages, CommCtrl;
 {$R *.RES}
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -14,8 +14,8 @@ Var WinClass: TWndClassA;
     PaintRect: TRect;
     OldFont: HFONT;
     TextRect: TRect;
-    Key: HWND;
-    hKey: HBITMAP;
+    Key_1: HWND;
+    hKey_1: HBITMAP;
     UserLabel: HWND;
     UserEdit: HWND;
     PasswordLabel: HWND;
@@ -28,7 +28,7 @@ Var WinClass: TWndClassA;
     PaintBrush: HBRUSH;
     Pages: HWND;
     PagesShift: TPoint;
-    TabItem: TC_ITEM;
+    TabItem: TC_ITEMW;
     RememberCheck: HWND;
     NotesMemo: HWND;
     ProxyList: HWND;
@@ -354,7 +354,7 @@ begin
   case Message of
     WM_CREATE: begin
       { Load Image }
-      hKey := LoadBitmap(Inst,PChar('BMP_Key'));
+      hKey_1 := LoadBitmap(Inst,PChar('BMP_Key_1'));
       ColorBrush1 := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
       InitCommonControls;
       { Create Pens }
@@ -363,9 +363,6 @@ begin
       Brush1 := CreateSolidBrush(RGB(0,128,128));
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = RememberCheck then MessageBox(hWindow,'RememberCheckClick','Check',MB_OK);
-      if HWND(lParam) = SignInButton then MessageBox(hWindow,'SignInButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBox(hWindow,'CancelButtonClick','Check',MB_OK);
       exit;
     end;
     WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN: begin
@@ -375,7 +372,7 @@ begin
         Result := Integer(ColorBrush1);
         Exit;
       end;
-      Result := DefWindowProc(hWindow, Message, wParam, lParam);
+      Result := DefWindowProcW(hWindow, Message, wParam, lParam);
     end;
     WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin
       { Another tab was chosen: only the controls of chosen pages show }
@@ -462,7 +459,7 @@ begin
       EndPaint(hWindow,PaintStruct);
     end;
     WM_DESTROY: begin
-      DeleteObject(hKey);
+      DeleteObject(hKey_1);
       DeleteObject(ColorBrush1);
       { Delete Pens and Brushes }
       DeleteObject(Pen1);
@@ -474,7 +471,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -492,7 +489,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -503,119 +500,119 @@ begin
   SystemParametersInfo(SPI_GETWORKAREA, 0, @WorkArea, 0);
   WinLeft := WorkArea.Left + (WorkArea.Right - WorkArea.Left - WinWidth) div 2;
   WinTop := WorkArea.Top + (WorkArea.Bottom - WorkArea.Top - WinHeight) div 2;
-  hWindow := CreateWindowEx(WS_EX_DLGMODALFRAME or WS_EX_WINDOWEDGE, 'MyWindowClass','Sign in',
+  hWindow := CreateWindowExW(WS_EX_DLGMODALFRAME or WS_EX_WINDOWEDGE, 'MyWindowClass','Sign in',
             WS_CAPTION or WS_SYSMENU or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a static image =========================================== }
-  Key:= CreateWindow('Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,
-        12,60,24,24, hWindow, 0, Inst, nil);
+  Key_1:= CreateWindowExW(0, 'Static','', WS_VISIBLE or WS_CHILD or SS_BITMAP,
+          12,60,24,24, hWindow, 0, Inst, nil);
   { set image to static control }
-  SendMessage(Key,STM_SETIMAGE,IMAGE_BITMAP,LParam(hKey));
+  SendMessageW(Key_1,STM_SETIMAGE,IMAGE_BITMAP,LParam(hKey_1));
 
   { Create a label (static) ========================================= }
-  UserLabel:= Createwindow('Static','User name:', WS_VISIBLE or WS_CHILD or SS_RIGHT,
+  UserLabel:= CreateWindowExW(0, 'Static','User name:', WS_VISIBLE or WS_CHILD or SS_RIGHT,
               48,64,80,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  UserEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','ada', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL or ES_LOWERCASE,
+  UserEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','ada', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL or ES_LOWERCASE,
              136,60,160,21, hWindow, 0, Inst, nil);
   SendMessageW(UserEdit, EM_LIMITTEXT, 20, 0);
 
   { Create a label (static) ========================================= }
-  PasswordLabel:= Createwindow('Static','Password:', WS_VISIBLE or WS_CHILD or SS_RIGHT,
+  PasswordLabel:= CreateWindowExW(0, 'Static','Password:', WS_VISIBLE or WS_CHILD or SS_RIGHT,
                   48,92,80,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  PasswordEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','secret', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL or ES_PASSWORD,
+  PasswordEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','secret', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL or ES_PASSWORD,
                  136,88,160,21, hWindow, 0, Inst, nil);
   SendMessageW(PasswordEdit, EM_SETPASSWORDCHAR, 42, 0);
 
   { Create a label (static) ========================================= }
-  PinLabel:= Createwindow('Static','PIN:', WS_VISIBLE or WS_CHILD or SS_RIGHT,
+  PinLabel:= CreateWindowExW(0, 'Static','PIN:', WS_VISIBLE or WS_CHILD or SS_RIGHT,
              48,120,80,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  PinEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','1234', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL or ES_RIGHT or ES_NUMBER,
+  PinEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','1234', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL or ES_RIGHT or ES_NUMBER,
             136,116,64,21, hWindow, 0, Inst, nil);
   SendMessageW(PinEdit, EM_LIMITTEXT, 6, 0);
 
   { Create a label (static) ========================================= }
-  ServerLabel:= Createwindow('Static','Server:', WS_VISIBLE or WS_CHILD or SS_RIGHT,
+  ServerLabel:= CreateWindowExW(0, 'Static','Server:', WS_VISIBLE or WS_CHILD or SS_RIGHT,
                 48,148,80,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  ServerEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','sign-in.example.org (fixed)', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL or ES_READONLY,
+  ServerEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','sign-in.example.org (fixed)', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL or ES_READONLY,
                136,144,252,21, hWindow, 0, Inst, nil);
 
   { Create a tab control ============================================ }
-  Pages:= CreateWindow('SysTabControl32','',WS_VISIBLE or WS_CHILD or WS_TABSTOP or TCS_MULTILINE,
+  Pages:= CreateWindowExW(0, 'SysTabControl32','',WS_VISIBLE or WS_CHILD or WS_TABSTOP or TCS_MULTILINE,
           12,176,376,128, hWindow, 0, Inst, nil);
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Account settings');
-  TabCtrl_InsertItem(Pages, 0, TabItem);
+  TabItem.pszText := PWideChar('Account settings');
+  SendMessageW(Pages, TCM_INSERTITEMW, 0, LParam(@TabItem));
 
   { Create a checkbox =============================================== }
-  RememberCheck:= CreateWindow('Button','Remember me on this computer',WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+  RememberCheck:= CreateWindowExW(0, 'Button','Remember me on this computer',WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
                   24,208,200,17, hWindow, 0, Inst, nil);
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Notes for the administrator');
-  TabCtrl_InsertItem(Pages, 1, TabItem);
+  TabItem.pszText := PWideChar('Notes for the administrator');
+  SendMessageW(Pages, TCM_INSERTITEMW, 1, LParam(@TabItem));
 
   { Create a memo =================================================== }
-  NotesMemo:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or
+  NotesMemo:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','', WS_CHILD or WS_VISIBLE or
               ES_MULTILINE or ES_AUTOVSCROLL or ES_WANTRETURN or ES_AUTOHSCROLL or WS_HSCROLL or WS_VSCROLL or WS_TABSTOP,
               20,204,360,50, hWindow, 0, Inst, nil);
   { add lines  to memo }
-  SendMessage(NotesMemo,WM_SETTEXT, 0, lParam(pChar('Without word wrap a long line runs on past the right edge of'+#13#10+'the memo, and its scroll bars show it.')));
+  SendMessageW(NotesMemo,WM_SETTEXT, 0, lParam(PWideChar('Without word wrap a long line runs on past the right edge of'+#13#10+'the memo, and its scroll bars show it.')));
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Proxy server');
-  TabCtrl_InsertItem(Pages, 2, TabItem);
+  TabItem.pszText := PWideChar('Proxy server');
+  SendMessageW(Pages, TCM_INSERTITEMW, 2, LParam(@TabItem));
 
   { Create a listbox ================================================ }
-  ProxyList:= CreateWindowEx(0, 'listbox', 'listbox' ,WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_BORDER or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
+  ProxyList:= CreateWindowExW(0, 'listbox', 'listbox' ,WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_BORDER or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
               20,204,180,50, hWindow, 0, Inst, nil);
   { add items to listbox }
-  SendMessage(ProxyList,LB_ADDSTRING , 0 ,LParam(PChar('direct')) );
-  SendMessage(ProxyList,LB_ADDSTRING , 0 ,LParam(PChar('system proxy')) );
+  SendMessageW(ProxyList,LB_ADDSTRING , 0 ,LParam(PWideChar('direct')) );
+  SendMessageW(ProxyList,LB_ADDSTRING , 0 ,LParam(PWideChar('system proxy')) );
 
   TabItem.mask := TCIF_TEXT;
-  TabItem.pszText := PChar('Sign-in history');
-  TabCtrl_InsertItem(Pages, 3, TabItem);
+  TabItem.pszText := PWideChar('Sign-in history');
+  SendMessageW(Pages, TCM_INSERTITEMW, 3, LParam(@TabItem));
 
   { Create a button ================================================= }
-  SignInButton:= CreateWindow('Button','Sign in',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,
+  SignInButton:= CreateWindowExW(0, 'Button','Sign in',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,
                  232,312,75,25, hWindow, IDOK, Inst, nil);
 
   { Create a button ================================================= }
-  CancelButton:= CreateWindow('Button','Cancel',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  CancelButton:= CreateWindowExW(0, 'Button','Cancel',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                  313,312,75,25, hWindow, IDCANCEL, Inst, nil);
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-19),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-  hFont2 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont1 := CreateFontW(ScaleToScreen(-19),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
 
   { Change fonts ============================================== }
-  if hFont2 <> 0 then SendMessage(Key,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(UserLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(UserEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(PasswordLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(PasswordEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(PinLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(PinEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(ServerLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(ServerEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(Pages,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(RememberCheck,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(NotesMemo,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(ProxyList,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(SignInButton,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessage(CancelButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(Key_1,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(UserLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(UserEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PasswordLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PasswordEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PinLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PinEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(ServerLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(ServerEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(Pages,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(RememberCheck,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NotesMemo,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(ProxyList,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(SignInButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont2,0);
 
 
   TabCtrl_SetCurSel(Pages, 1);
@@ -633,7 +630,7 @@ begin
   end;
   { Every control where Align and Anchors put it, at the screen's resolution }
   ScaleLayout;
-  LayoutRow[3].Window := Key;
+  LayoutRow[3].Window := Key_1;
   LayoutRow[4].Window := UserLabel;
   LayoutRow[5].Window := UserEdit;
   LayoutRow[6].Window := PasswordLabel;
@@ -659,10 +656,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

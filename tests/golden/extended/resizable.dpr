@@ -2,7 +2,7 @@ Program resizable ;
 
 Uses Windows, Messages, CommCtrl;
 
-Var WinClass: TWndClassA;
+Var WinClass: TWndClassW;
     Inst: HINST;
     hWindow: HWND;
     TheMessage: TMsg;
@@ -21,8 +21,8 @@ Var WinClass: TWndClassA;
     ColorBrush1: HBRUSH;
     OldFont: HFONT;
     CentreButton: HWND;
-    ListColumn: TLVColumn;
-    ListItem: TLVItem;
+    ListColumn: TLVColumnW;
+    ListItem: TLVItemW;
     MessageView: HWND;
     PaintStruct: TPaintStruct;
     PaintDC: HDC;
@@ -412,14 +412,11 @@ begin
       ColorBrush1 := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
       InitCommonControls;
       { Create Pens }
-      Pen1 := CreatePen(PS_SOLID,1,RGB(192,192,192));
+      Pen1 := CreatePen(PS_SOLID,1,GetSysColor(COLOR_BTNFACE));
       { Create Brushes }
-      Brush1 := CreateSolidBrush(RGB(192,192,192));
+      Brush1 := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = OkButton then MessageBox(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBox(hWindow,'CancelButtonClick','Check',MB_OK);
-      if HWND(lParam) = CentreButton then MessageBox(hWindow,'CentreButtonClick','Check',MB_OK);
       exit;
     end;
     WM_GETMINMAXINFO: begin
@@ -507,7 +504,7 @@ begin
       Exit;
     end;
   else
-    Result := DefWindowProc(hWindow, Message, wParam, lParam);
+    Result := DefWindowProcW(hWindow, Message, wParam, lParam);
   end;
 end;
 
@@ -525,7 +522,7 @@ begin
     hCursor            := LoadCursor(0, IDC_ARROW);
   end; { with }
 
-  RegisterClass(WinClass);
+  RegisterClassW(WinClass);
 
   { Create Main Window }
   ReadScreenDpi;
@@ -540,54 +537,54 @@ begin
   if WinTop + WinHeight > WorkArea.Bottom then WinTop := WorkArea.Bottom - WinHeight;
   if WinLeft < WorkArea.Left then WinLeft := WorkArea.Left;
   if WinTop < WorkArea.Top then WinTop := WorkArea.Top;
-  hWindow := CreateWindowEx(WS_EX_WINDOWEDGE, 'MyWindowClass','vornic resizable window',
+  hWindow := CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','vornic resizable window',
             WS_OVERLAPPEDWINDOW or WS_VISIBLE,
             WinLeft,WinTop,WinWidth,WinHeight,0, 0, Inst, nil);
 
 
   { Create a label (static) ========================================= }
-  FindLabel:= Createwindow('Static','Find:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  FindLabel:= CreateWindowExW(0, 'Static','Find:', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
               8,11,23,13, hWindow, 0, Inst, nil);
 
   { Create an edit field ============================================ }
-  FindEdit:= CreateWindowEx(WS_EX_CLIENTEDGE, 'Edit','stretches with the window', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
+  FindEdit:= CreateWindowExW(WS_EX_CLIENTEDGE, 'Edit','stretches with the window', WS_CHILD or WS_VISIBLE or WS_TABSTOP or ES_AUTOHSCROLL,
              48,7,540,21, hWindow, 0, Inst, nil);
 
   { Create a label (static) ========================================= }
-  StateLabel:= Createwindow('Static','Ready', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
+  StateLabel:= CreateWindowExW(0, 'Static','Ready', WS_VISIBLE or WS_CHILD or SS_LEFTNOWORDWRAP,
                12,372,31,13, hWindow, 0, Inst, nil);
 
   { Create a button ================================================= }
-  OkButton:= CreateWindow('Button','OK',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,
+  OkButton:= CreateWindowExW(0, 'Button','OK',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP or BS_DEFPUSHBUTTON,
              432,366,75,25, hWindow, IDOK, Inst, nil);
 
   { Create a button ================================================= }
-  CancelButton:= CreateWindow('Button','Cancel',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  CancelButton:= CreateWindowExW(0, 'Button','Cancel',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                  513,366,75,25, hWindow, IDCANCEL, Inst, nil);
 
   { Create a listbox ================================================ }
-  FolderList:= CreateWindowEx(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
+  FolderList:= CreateWindowExW(WS_EX_CLIENTEDGE, 'listbox', 'listbox' ,WS_VISIBLE or WS_CHILD or LBS_NOTIFY or WS_VSCROLL or WS_TABSTOP or LBS_NOINTEGRALHEIGHT,
                3,39,154,314, hWindow, 0, Inst, nil);
   { add items to listbox }
-  SendMessage(FolderList,LB_ADDSTRING , 0 ,LParam(PChar('Inbox')) );
-  SendMessage(FolderList,LB_ADDSTRING , 0 ,LParam(PChar('Drafts')) );
-  SendMessage(FolderList,LB_ADDSTRING , 0 ,LParam(PChar('Sent')) );
-  SendMessage(FolderList,LB_ADDSTRING , 0 ,LParam(PChar('Archive')) );
+  SendMessageW(FolderList,LB_ADDSTRING , 0 ,LParam(PWideChar('Inbox')) );
+  SendMessageW(FolderList,LB_ADDSTRING , 0 ,LParam(PWideChar('Drafts')) );
+  SendMessageW(FolderList,LB_ADDSTRING , 0 ,LParam(PWideChar('Sent')) );
+  SendMessageW(FolderList,LB_ADDSTRING , 0 ,LParam(PWideChar('Archive')) );
 
   { Create a button ================================================= }
-  CentreButton:= CreateWindow('Button','Centred',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
+  CentreButton:= CreateWindowExW(0, 'Button','Centred',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                  502,183,75,25, hWindow, 0, Inst, nil);
 
   { Create a list view ============================================== }
-  MessageView:= CreateWindowEx(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_EDITLABELS,
+  MessageView:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_EDITLABELS,
                 165,36,315,320, hWindow, 0, Inst, nil);
-  SendMessage(MessageView,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES or LVS_EX_FULLROWSELECT);
+  SendMessageW(MessageView,LVM_SETEXTENDEDLISTVIEWSTYLE,0,LVS_EX_GRIDLINES or LVS_EX_FULLROWSELECT);
   { add columns to list view }
   ListColumn.mask := LVCF_TEXT or LVCF_WIDTH or LVCF_FMT;
-  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 180; ListColumn.pszText := PChar('Subject');
-  SendMessage(MessageView,LVM_INSERTCOLUMN,0,LParam(@ListColumn));
-  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 90; ListColumn.pszText := PChar('Date');
-  SendMessage(MessageView,LVM_INSERTCOLUMN,1,LParam(@ListColumn));
+  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 180; ListColumn.pszText := PWideChar('Subject');
+  SendMessageW(MessageView,LVM_INSERTCOLUMNW,0,LParam(@ListColumn));
+  ListColumn.fmt := LVCFMT_LEFT; ListColumn.cx := 90; ListColumn.pszText := PWideChar('Date');
+  SendMessageW(MessageView,LVM_INSERTCOLUMNW,1,LParam(@ListColumn));
 
 
   { Tab order as the form gives it }
@@ -600,18 +597,18 @@ begin
 
 
   { Create Font Handle =================================================== }
-  hFont1 := CreateFont(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-  hFont2 := CreateFont(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
 
   { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessage(FindLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(FindEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(StateLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(OkButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CancelButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(FolderList,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(CentreButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessage(MessageView,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FindLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FindEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(StateLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FolderList,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CentreButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(MessageView,WM_SETFONT,hFont1,0);
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }
@@ -631,10 +628,10 @@ begin
   UpdateWindow(hWindow);
 
   {the standard message loop}
-  while GetMessage(TheMessage,0,0,0) do begin
-    if not IsDialogMessage(hWindow,TheMessage) then begin
+  while GetMessageW(TheMessage,0,0,0) do begin
+    if not IsDialogMessageW(hWindow,TheMessage) then begin
       TranslateMessage(TheMessage);
-      DispatchMessage(TheMessage);
+      DispatchMessageW(TheMessage);
     end;
   end;
 end.

@@ -321,8 +321,6 @@ begin
       ColorBrush1 := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
     end;
     WM_COMMAND: begin
-      if HWND(lParam) = OkButton then MessageBoxW(hWindow,'OkButtonClick','Check',MB_OK);
-      if HWND(lParam) = CancelButton then MessageBoxW(hWindow,'CancelButtonClick','Check',MB_OK);
       exit;
     end;
     WM_SIZE: begin
