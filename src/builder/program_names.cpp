@@ -204,7 +204,9 @@ constexpr std::string_view kExtendedWords[] = {
     "SPLITLIMIT", "SPLITROW", "SPLITS", "SPLITSIZE", "SPLITTERAT", "SPLITTERCURSOR", "STARTSPLIT",
     "SWP_NOACTIVATE", "THANDLE", "TLAYOUTROW", "TPOINT", "TSETAWARE", "TSETAWARENESSCONTEXT",
     "USER", "VALUE", "W", "WIDTH", "WINDOW", "WM_DPICHANGED", "WM_GETMINMAXINFO",
-    "WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_MOUSEMOVE", "WM_SETCURSOR", "X", "Y"};
+    "WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_MOUSEMOVE", "WM_SETCURSOR", "X", "Y",
+    // Fonts made again for another resolution.
+    "CREATEFONTS", "OLDFONTS", "FONTINDEX", "REDRAWWINDOW", "RDW_INVALIDATE", "RDW_ERASE", "RDW_ALLCHILDREN"};
 
 // The registries number their variables: hFont1, Pen2, Brush3, ...
 constexpr std::string_view kNumberedPrefixes[] = {"HFONT", "PEN", "BRUSH"};

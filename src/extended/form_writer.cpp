@@ -238,9 +238,32 @@ void FormWriter::FinishGraphics() {
 
 void FormWriter::FinishFonts() {
   program_.AddText("var", fonts_.GetFontDeclarations());
-  program_.AddText("bodymidleend", fonts_.GetFontCreation(true, "ScaleToScreen"));
-  program_.AddText("bodymidleend", fonts_.GetFontAssignments());
   program_.AddText("windowprocdestroymidle", fonts_.GetFontDeletion());
+  const int count = fonts_.FontCount();
+  if (count == 0) {
+    program_.AddText("bodymidleend", "\r\n");
+    return;
+  }
+  // A procedure, as a screen of another resolution needs the fonts again:
+  // the windows take the new ones before the old ones are deleted.
+  const std::string old = "OldFonts";
+  const std::string index = "FontIndex";
+  const std::string last = std::to_string(count);
+  std::string keep;
+  for (int i = 1; i <= count; ++i) {
+    keep += "\r\n  " + old + "[" + std::to_string(i) + "] := hFont" + std::to_string(i) + ";";
+  }
+  const std::string drop = "\r\n  for " + index + " := 1 to " + last + " do\r\n    if " + old +
+                           "[" + index + "] <> 0 then DeleteObject(" + old + "[" + index + "]);";
+  program_.AddText(
+      "procedures",
+      "\r\n{ The form's fonts at the screen's resolution, given to the windows that show"
+      " them }\r\nprocedure CreateFonts;\r\nvar\r\n  " + old + ": array[1.." +
+          last + "] of HFONT;\r\n  " + index + ": Integer;\r\nbegin" + keep +
+          fonts_.GetFontCreation(true, "ScaleToScreen") + "\r\n" + fonts_.GetFontAssignments() +
+          drop +
+          "\r\nend;\r\n");
+  program_.AddText("bodymidleend", "\r\n  CreateFonts;");
 }
 
 }  // namespace vornic

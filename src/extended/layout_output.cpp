@@ -92,9 +92,12 @@ void WriteBranches(FormWriter& writer, const LayoutTable& table) {
   // The other branch that lays out again stands beside it.
   writer.AddText("windowprocwmsizeend",
                  "\r\n    WM_DPICHANGED: begin"
-                 "\r\n      LayoutDpiChanged(LoWord(wParam));"
-                 "\r\n      with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left,"
-                 " Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);\r\n    end;");
+                 "\r\n      LayoutDpiChanged(LoWord(wParam));" +
+                     std::string(writer.fonts().FontCount() > 0 ? "\r\n      CreateFonts;" : "") +
+                     "\r\n      with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left,"
+                     " Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);"
+                     "\r\n      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);"
+                     "\r\n    end;");
   writer.program().HasSizeHandler = true;
   if (table.HasSplitters()) {
     writer.branches().Add("WM_SETCURSOR", SplitterBranchLines("WM_SETCURSOR"),

@@ -44,6 +44,8 @@ class TIFontBase {
   std::string GetFontAssignments() const;
   /// DeleteObject lines, for "windowprocdestroymidle".
   std::string GetFontDeletion() const;
+  /// How many distinct fonts there are.
+  int FontCount() const { return Fonts.size(); }
 
  private:
   // Use table: one row per registration.

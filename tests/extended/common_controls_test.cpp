@@ -119,7 +119,7 @@ TEST_F(CommonControlsTest, RadioGroupChecksItsItemIndexAndGroupsItsItems) {
             "or WS_TABSTOP,\r\n    8,45,175,31, RadioGroup1, 2, Inst, nil);"
             "\r\n  SendMessageW(GetDlgItem(RadioGroup1,2),BM_SETCHECK,1,0);\r\n");
   EXPECT_NE(
-      Added("bodymidleend").find("SendMessageW(GetDlgItem(RadioGroup1,2),WM_SETFONT,hFont1,0);"),
+      Added("procedures").find("SendMessageW(GetDlgItem(RadioGroup1,2),WM_SETFONT,hFont1,0);"),
       std::string::npos);
 
   // A group without items is an empty box, whatever its ItemIndex says.

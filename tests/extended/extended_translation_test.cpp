@@ -15,8 +15,15 @@ class ExtendedTranslationTest : public ProgramFixture {
     return TranslateForm(form, translation);
   }
 
-  // What the program creates and assigns of fonts, after the controls.
-  std::string Fonts() const { return dpr_->Section("bodymidleend"); }
+  // What the program creates and assigns of fonts: after the controls, or in
+  // the extended program's procedure that makes them again for another
+  // resolution (up to where it deletes the old ones).
+  std::string Fonts() const {
+    const std::string procedures = dpr_->Section("procedures");
+    const size_t start = procedures.find("\r\n  { Create Font Handle");
+    if (start == std::string::npos) return dpr_->Section("bodymidleend");
+    return procedures.substr(start, procedures.find("\r\n  for FontIndex") - start);
+  }
 
 };
 
@@ -116,7 +123,7 @@ TEST_F(ExtendedTranslationTest, EveryWindowControlGetsTheFontTheDesignerShows) {
             "\r\n  if hFont3 <> 0 then SendMessageW(Button2,WM_SETFONT,hFont3,0);"
             "\r\n  if hFont2 <> 0 then SendMessageW(CheckBox1,WM_SETFONT,hFont2,0);"
             "\r\n  if hFont1 <> 0 then SendMessageW(Edit2,WM_SETFONT,hFont1,0);"
-            "\r\n  if hFont1 <> 0 then SendMessageW(StatusBar1,WM_SETFONT,hFont1,0);\r\n");
+            "\r\n  if hFont1 <> 0 then SendMessageW(StatusBar1,WM_SETFONT,hFont1,0);");
 }
 
 TEST_F(ExtendedTranslationTest, ExactTranslationSendsOnlyFontsTheControlsStore) {
@@ -151,7 +158,7 @@ TEST_F(ExtendedTranslationTest, FormWithoutFontGivesTheDefaultFontToPaintedLabel
             "\r\n  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,"
             "'MS Sans Serif');"
             "\r\n\r\n  { Change fonts ============================================== }"
-            "\r\n  if hFont1 <> 0 then SendMessageW(Label2,WM_SETFONT,hFont1,0);\r\n");
+            "\r\n  if hFont1 <> 0 then SendMessageW(Label2,WM_SETFONT,hFont1,0);");
   EXPECT_NE(Added("windowprocpaintmidle").find("OldFont := SelectObject(PaintDC,hFont1);"),
             std::string::npos);
 }

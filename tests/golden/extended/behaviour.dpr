@@ -346,6 +346,38 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..2] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  OldFonts[2] := hFont2;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-19),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+
+  { Change fonts ============================================== }
+  if hFont2 <> 0 then SendMessageW(Key_1,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(UserLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(UserEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PasswordLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PasswordEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PinLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PinEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(ServerLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(ServerEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(Pages,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(RememberCheck,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NotesMemo,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(ProxyList,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(SignInButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont2,0);
+  for FontIndex := 1 to 2 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -386,7 +418,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
@@ -593,26 +627,7 @@ begin
                  313,312,75,25, hWindow, IDCANCEL, Inst, nil);
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-19),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-
-  { Change fonts ============================================== }
-  if hFont2 <> 0 then SendMessageW(Key_1,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(UserLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(UserEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(PasswordLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(PasswordEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(PinLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(PinEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(ServerLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(ServerEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(Pages,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(RememberCheck,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(NotesMemo,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(ProxyList,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(SignInButton,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont2,0);
+  CreateFonts;
 
 
   TabCtrl_SetCurSel(Pages, 1);

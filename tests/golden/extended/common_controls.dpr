@@ -413,6 +413,45 @@ begin
   ReleaseCapture;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..1] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessageW(ToolBar1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(OrientationGroup,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(OrientationGroup,1),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(OrientationGroup,2),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(OrientationGroup,3),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PagesGroup,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PagesGroup,1),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PagesGroup,2),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PagesGroup,3),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PagesGroup,4),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CopiesUpDown,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CopiesEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(lblCopiesEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PrinterEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(lblPrinterEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(MarginEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ZoomBar,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PrintKey,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(LeftButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CenterButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RightButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(HelpButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PrintButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont1,0);
+  for FontIndex := 1 to 1 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { What the handlers may use besides the Windows API: the mouse buttons,
   numbers as text, and the text, check mark, state and items of a control }
 const
@@ -592,7 +631,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
@@ -798,34 +839,7 @@ begin
 
   SendMessageW(CopiesUpDown,UDM_SETBUDDY,CopiesEdit,0);
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-
-  { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessageW(ToolBar1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(OrientationGroup,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(OrientationGroup,1),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(OrientationGroup,2),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(OrientationGroup,3),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(PagesGroup,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(PagesGroup,1),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(PagesGroup,2),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(PagesGroup,3),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(PagesGroup,4),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CopiesUpDown,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CopiesEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(lblCopiesEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(PrinterEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(lblPrinterEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(MarginEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(ZoomBar,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(PrintKey,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(LeftButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CenterButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(RightButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(HelpButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(PrintButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont1,0);
+  CreateFonts;
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }

@@ -338,6 +338,35 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..2] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  OldFonts[2] := hFont2;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-13),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+
+  { Change fonts ============================================== }
+  if hFont2 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(KindLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(FirstRadio,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(SecondRadio,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PageControl1,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NameLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(AutoCheck,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PeriodTabs,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(PeriodMemo,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NeverButton,WM_SETFONT,hFont2,0);
+  for FontIndex := 1 to 2 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -369,7 +398,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
@@ -594,23 +625,7 @@ begin
   SetWindowPos(CancelButton, OkButton, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-13),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
-  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-
-  { Change fonts ============================================== }
-  if hFont2 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(KindLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(FirstRadio,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(SecondRadio,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(PageControl1,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(NameLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(AutoCheck,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(PeriodTabs,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(PeriodMemo,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(NeverButton,WM_SETFONT,hFont2,0);
+  CreateFonts;
 
 
   TabCtrl_SetCurSel(PeriodTabs, 1);

@@ -331,6 +331,30 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..1] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Edit1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CheckBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GroupBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton2,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton3,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ListBox1,WM_SETFONT,hFont1,0);
+  for FontIndex := 1 to 1 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { What the handlers may use besides the Windows API: the mouse buttons,
   numbers as text, and the text, check mark, state and items of a control }
 const
@@ -456,7 +480,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_DESTROY: begin
       EventsReady := False;
@@ -565,19 +591,7 @@ begin
   AddHint(HintWindow, hWindow, Button1, 0, 0, 0, 0, 0, 'Sends the order'#$000D#$000A'and closes the form');
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-
-  { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Edit1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CheckBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GroupBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(RadioButton1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(RadioButton2,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(RadioButton3,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(ListBox1,WM_SETFONT,hFont1,0);
+  CreateFonts;
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }

@@ -307,6 +307,29 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..1] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessageW(CountLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(TickLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PlusButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(MinusButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ResetButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(LockBox,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(HistoryList,WM_SETFONT,hFont1,0);
+  for FontIndex := 1 to 1 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { What the handlers may use besides the Windows API: the mouse buttons,
   numbers as text, and the text, check mark, state and items of a control }
 const
@@ -432,7 +455,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_DESTROY: begin
       EventsReady := False;
@@ -511,18 +536,7 @@ begin
   { add items to listbox }
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-
-  { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessageW(CountLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(TickLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CountEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(PlusButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(MinusButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(ResetButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(LockBox,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(HistoryList,WM_SETFONT,hFont1,0);
+  CreateFonts;
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }

@@ -393,6 +393,37 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..2] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  OldFonts[2] := hFont2;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessageW(Photo,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Badge,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(NameLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CodeEdit,WM_SETFONT,hFont1,0);
+  if hFont2 <> 0 then SendMessageW(GiftCheck,WM_SETFONT,hFont2,0);
+  if hFont1 <> 0 then SendMessageW(ExpressCheck,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PaymentGroup,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CardRadio,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(InvoiceRadio,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont1,0);
+  for FontIndex := 1 to 2 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -435,7 +466,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_DESTROY: begin
       DeleteObject(hPhoto);
@@ -546,25 +579,7 @@ begin
                  265,200,75,25, hWindow, IDCANCEL, Inst, nil);
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-
-  { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessageW(Photo,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Badge,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(NameLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CountLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CountEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CodeEdit,WM_SETFONT,hFont1,0);
-  if hFont2 <> 0 then SendMessageW(GiftCheck,WM_SETFONT,hFont2,0);
-  if hFont1 <> 0 then SendMessageW(ExpressCheck,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(PaymentGroup,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CardRadio,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(InvoiceRadio,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont1,0);
+  CreateFonts;
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }

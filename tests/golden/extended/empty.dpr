@@ -117,7 +117,6 @@ begin
 
 
 
-
   UpdateWindow(hWindow);
 
   {the standard message loop}

@@ -313,6 +313,32 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..1] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessageW(begin_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Inst_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Msg,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(WS_CHILD_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CreateWindow_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Pen1_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Label1_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Borsenindex,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ButtonDinamico,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont1,0);
+  for FontIndex := 1 to 1 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -329,7 +355,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
@@ -429,21 +457,7 @@ begin
             8,188,89,25, hWindow, 0, Inst, nil);
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-
-  { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessageW(begin_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Inst_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Msg,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(WS_CHILD_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CreateWindow_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Pen1_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Label1_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Borsenindex,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(ButtonDinamico,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont1,0);
+  CreateFonts;
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }

@@ -402,6 +402,31 @@ begin
   ReleaseCapture;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..2] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  OldFonts[2] := hFont2;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessageW(FindLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FindEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(StateLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FolderList,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CentreButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(MessageView,WM_SETFONT,hFont1,0);
+  for FontIndex := 1 to 2 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -444,7 +469,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
@@ -596,19 +623,7 @@ begin
   SetWindowPos(CancelButton, OkButton, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-
-  { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessageW(FindLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(FindEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(StateLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(FolderList,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CentreButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(MessageView,WM_SETFONT,hFont1,0);
+  CreateFonts;
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }

@@ -311,6 +311,31 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..2] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  OldFonts[2] := hFont2;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-15),0,0,0,400,0,0,0,GB2312_CHARSET,0,0,0,0,#$5B8B#$4F53);
+  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Verdana');
+
+  { Change fonts ============================================== }
+  if hFont2 <> 0 then SendMessageW(RussianLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(GreekLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(ArabicLabel,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(Languages,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(CityBox,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont2,0);
+  if hFont2 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont2,0);
+  for FontIndex := 1 to 2 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -328,7 +353,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
@@ -445,19 +472,7 @@ begin
   SetMenu(hWindow, MainMenu1);
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-15),0,0,0,400,0,0,0,GB2312_CHARSET,0,0,0,0,#$5B8B#$4F53);
-  hFont2 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Verdana');
-
-  { Change fonts ============================================== }
-  if hFont2 <> 0 then SendMessageW(RussianLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(GreekLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(ArabicLabel,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(Languages,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(CityBox,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont2,0);
-  if hFont2 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont2,0);
+  CreateFonts;
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }

@@ -416,6 +416,40 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..3] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  OldFonts[2] := hFont2;
+  OldFonts[3] := hFont3;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+  hFont2 := CreateFontW(ScaleToScreen(-16),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
+  hFont3 := CreateFontW(ScaleToScreen(-11),0,0,0,400,1,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Edit1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(BitBtn1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CheckBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GroupBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RadioButton2,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ListBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ComboBox1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Memo1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Image1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(ProgressBar1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(TrackBar1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(StatusBar1,WM_SETFONT,hFont1,0);
+  for FontIndex := 1 to 3 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -456,7 +490,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
@@ -650,27 +686,7 @@ begin
                , hWindow, 0);
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-  hFont2 := CreateFontW(ScaleToScreen(-16),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
-  hFont3 := CreateFontW(ScaleToScreen(-11),0,0,0,400,1,0,0,DEFAULT_CHARSET,0,0,0,0,'Tahoma');
-
-  { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessageW(Label1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Edit1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Button1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(BitBtn1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CheckBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GroupBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(RadioButton1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(RadioButton2,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(ListBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(ComboBox1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Memo1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Image1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(ProgressBar1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(TrackBar1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(StatusBar1,WM_SETFONT,hFont1,0);
+  CreateFonts;
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }

@@ -325,6 +325,34 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..1] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessageW(DueDate,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(DueTime,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Reminder,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Files,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Folders,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Calendar,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Notes,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Phone,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Colour,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Size_1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Options,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Scores,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(Swatches,WM_SETFONT,hFont1,0);
+  for FontIndex := 1 to 1 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { Custom WindowProc function }
 function WindowProc(hWindow: HWnd; Message,wParam,lParam: Integer): Integer; stdcall;
 begin
@@ -355,7 +383,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_DESTROY: begin
       ImageList_Destroy(FileIcons);
@@ -571,23 +601,7 @@ begin
   for ListIndex := 0 to 3 do begin ListItem.iItem := ListIndex; SendMessageW(Swatches,LVM_INSERTITEMW,0,LParam(@ListItem)); end;
 
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-
-  { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessageW(DueDate,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(DueTime,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Reminder,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Files,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Folders,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Calendar,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Notes,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Phone,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Colour,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Size_1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Options,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Scores,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(Swatches,WM_SETFONT,hFont1,0);
+  CreateFonts;
 
 
   { Every control where Align and Anchors put it, at the screen's resolution }

@@ -344,6 +344,42 @@ begin
   ScaleLayout;
 end;
 
+{ The form's fonts at the screen's resolution, given to the windows that show them }
+procedure CreateFonts;
+var
+  OldFonts: array[1..2] of HFONT;
+  FontIndex: Integer;
+begin
+  OldFonts[1] := hFont1;
+  OldFonts[2] := hFont2;
+  { Create Font Handle =================================================== }
+  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
+  hFont2 := CreateFontW(ScaleToScreen(-13),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
+
+  { Change fonts ============================================== }
+  if hFont1 <> 0 then SendMessageW(ToolBar1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CloseButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PageControl1,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(NameLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(DueLabel,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountEdit,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(CountUpDown,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(DuePicker,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(PriorityGroup,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,1),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,2),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,3),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,4),WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FilesView,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FolderTree,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(HiddenCheck,WM_SETFONT,hFont1,0);
+  for FontIndex := 1 to 2 do
+    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
+end;
+
 { What the handlers may use besides the Windows API: the mouse buttons,
   numbers as text, and the text, check mark, state and items of a control }
 const
@@ -485,7 +521,9 @@ begin
     end;
     WM_DPICHANGED: begin
       LayoutDpiChanged(LoWord(wParam));
+      CreateFonts;
       with PRect(lParam)^ do SetWindowPos(hWindow, 0, Left, Top, Right - Left, Bottom - Top, SWP_NOZORDER or SWP_NOACTIVATE);
+      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);
     end;
     WM_PAINT: begin
       PaintDC := BeginPaint(hWindow,PaintStruct);
@@ -790,30 +828,7 @@ begin
 
   SendMessageW(CountUpDown,UDM_SETBUDDY,CountEdit,0);
 
-  { Create Font Handle =================================================== }
-  hFont1 := CreateFontW(ScaleToScreen(-11),0,0,0,400,0,0,0,DEFAULT_CHARSET,0,0,0,0,'MS Sans Serif');
-  hFont2 := CreateFontW(ScaleToScreen(-13),0,0,0,700,0,0,0,DEFAULT_CHARSET,0,0,0,0,'Arial');
-
-  { Change fonts ============================================== }
-  if hFont1 <> 0 then SendMessageW(ToolBar1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(OkButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CloseButton,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(PageControl1,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(NameLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CountLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(DueLabel,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(NameEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CountEdit,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(CountUpDown,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(DuePicker,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(PriorityGroup,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,1),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,2),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,3),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(GetDlgItem(PriorityGroup,4),WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(FilesView,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(FolderTree,WM_SETFONT,hFont1,0);
-  if hFont1 <> 0 then SendMessageW(HiddenCheck,WM_SETFONT,hFont1,0);
+  CreateFonts;
 
 
   TabCtrl_SetCurSel(PageControl1, 0);
