@@ -62,6 +62,13 @@ LayoutForm FormValues(const FormObject& form) {
   };
   values.client_width = size("ClientWidth");
   values.client_height = size("ClientHeight");
+  // A frame's anchors were set in the client size it stores as DesignSize.
+  const auto designed = DesignSizeOf(form);
+  if (designed && values.client_width < 0 && values.client_height < 0 && !form.Has("Width") &&
+      !form.Has("Height")) {
+    values.client_width = designed->first;
+    values.client_height = designed->second;
+  }
   return values;
 }
 

@@ -135,7 +135,51 @@ bool Touches(const LayoutRow& row, const LayoutRow& split) {
   }
 }
 
+// Where a container whose own values are its ancestor's (not known here)
+// aligns what it holds: as far inside as its aligned controls were
+// designed, on each side some of them touch; else `fallback`.
+Edges DesignedPadding(const FormObject& object, int width, int height, Edges fallback) {
+  std::optional<int> left, top, right, bottom;
+  const auto least = [](std::optional<int>& side, int value) {
+    if (!side || value < *side) side = value;
+  };
+  for (const auto& child : object.children) {
+    const auto x = IntegerIn(child->Value("Left"));
+    const auto y = IntegerIn(child->Value("Top"));
+    const auto w = IntegerIn(child->Value("Width"));
+    const auto h = IntegerIn(child->Value("Height"));
+    const std::string& align = child->Value("Align");
+    if (!x || !y || !w || !h || align.empty() || align == "alNone" || align == "alCustom") continue;
+    if (align != "alRight") least(left, *x);
+    if (align != "alBottom") least(top, *y);
+    if (align != "alLeft") least(right, width - *x - *w);
+    if (align != "alTop") least(bottom, height - *y - *h);
+  }
+  return {left.value_or(fallback.left), top.value_or(fallback.top), right.value_or(fallback.right),
+          bottom.value_or(fallback.bottom)};
+}
+
+// True when `object` holds a control with a size of its own, maybe inside
+// containers without one: menus, lists of actions and the like hold none.
+bool HoldsPlacedControls(const FormObject& object) {
+  return std::any_of(object.children.begin(), object.children.end(), [](const auto& child) {
+    return (IntegerIn(child->Value("Width")) && IntegerIn(child->Value("Height"))) ||
+           HoldsPlacedControls(*child);
+  });
+}
+
 }  // namespace
+
+std::optional<std::pair<int, int>> DesignSizeOf(const FormObject& object) {
+  const FormProperty* size = object.Find("DesignSize");
+  if (size == nullptr || size->shape != FormProperty::Shape::kList || size->entries.size() != 2) {
+    return std::nullopt;
+  }
+  const auto width = IntegerIn(std::string(size->entries[0]));
+  const auto height = IntegerIn(std::string(size->entries[1]));
+  if (!width || !height || *width < 0 || *height < 0) return std::nullopt;
+  return std::pair{*width, *height};
+}
 
 void LayoutTable::Enter(const Control& control) {
   if (control.holder == nullptr) return;
@@ -143,7 +187,7 @@ void LayoutTable::Enter(const Control& control) {
   if (control.holder->holder != nullptr) {
     // What another window of the form's class holds is placed in that window.
     if (!control.holder->places_children) return;
-    parent = RowOf(control.holder->object);
+    parent = AnyRowOf(control.holder->object);
     if (parent < 0) return;
   }
   const std::string upper = UpperText(control.object.class_name);
@@ -154,34 +198,63 @@ void LayoutTable::Enter(const Control& control) {
     row.width = rows_[static_cast<size_t>(parent)].width;
     row.height = rows_[static_cast<size_t>(parent)].height;
     row.anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
+    row.through = rows_[static_cast<size_t>(parent)].through;
   } else {
     const auto left = IntegerIn(control.Value("Left"));
     const auto top = IntegerIn(control.Value("Top"));
     const auto width = IntegerIn(control.Value("Width"));
     const auto height = IntegerIn(control.Value("Height"));
-    if (!left || !top || !width || !height) return;
-    row.left = *left;
-    row.top = *top;
-    row.width = *width;
-    row.height = *height;
-    row.align = AlignOf(control, upper);
-    row.anchors = AnchorsOf(control);
+    if (left && top && width && height) {
+      row.left = *left;
+      row.top = *top;
+      row.width = *width;
+      row.height = *height;
+      row.align = AlignOf(control, upper);
+      row.anchors = AnchorsOf(control);
+    } else {
+      // Its windows were placed as if it stood at its container's origin;
+      // they follow that container's changes as if it filled it.
+      if (!HoldsPlacedControls(control.object)) return;
+      row.through = true;
+      row.left = left.value_or(0);
+      row.top = top.value_or(0);
+      const auto designed = DesignSizeOf(control.object);
+      row.width = width.value_or(designed ? designed->first : ClientSize(control, parent, "Width"));
+      row.height =
+          height.value_or(designed ? designed->second : ClientSize(control, parent, "Height"));
+      row.anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
+    }
   }
   if (control.Value("AlignWithMargins") == "True") row.margins = EdgeValues(control, "Margins.", 3);
   row.padding = AlignInsets(control, upper);
+  if (row.through) row.padding = DesignedPadding(control.object, row.width, row.height, row.padding);
   if (EndsWith(upper, "SPLITTER")) row.min_size = IntegerIn(control.Value("MinSize"), 30);
   row_of_[&control.object] = static_cast<int>(rows_.size());
   rows_.push_back(std::move(row));
 }
 
-int LayoutTable::RowOf(const FormObject& object) const {
+int LayoutTable::AnyRowOf(const FormObject& object) const {
   const auto found = row_of_.find(&object);
   return found == row_of_.end() ? -1 : found->second;
+}
+
+int LayoutTable::RowOf(const FormObject& object) const {
+  const int row = AnyRowOf(object);
+  return row >= 0 && rows_[static_cast<size_t>(row)].through ? -1 : row;
 }
 
 LayoutRow* LayoutTable::Find(const FormObject& object) {
   const int row = RowOf(object);
   return row < 0 ? nullptr : &rows_[static_cast<size_t>(row)];
+}
+
+int LayoutTable::ClientSize(const Control& control, int parent, const char* name) const {
+  if (parent >= 0) {
+    const LayoutRow& holder = rows_[static_cast<size_t>(parent)];
+    return std::string_view(name) == "Width" ? holder.width : holder.height;
+  }
+  const FormObject& form = control.holder->object;
+  return IntegerIn(form.Value(std::string("Client") + name), IntegerIn(form.Value(name), 0));
 }
 
 void LayoutTable::SetWindow(const FormObject& object, const std::string& variable, bool pages) {
@@ -205,6 +278,12 @@ void LayoutTable::SetSheet(const FormObject& object, const Edges& insets,
   row->width = std::max(0, pages.width - insets.left - insets.right);
   row->height = std::max(0, pages.height - insets.top - insets.bottom);
   row->shift = shift;
+  // The designer's page may be smaller than the one its kind of tabs
+  // leaves here (buttons): what is aligned to its far edges shows where
+  // those edges were.
+  const Edges designed = DesignedPadding(object, row->width, row->height, {});
+  if (designed.right > 0 && designed.right < row->width) row->width -= designed.right;
+  if (designed.bottom > 0 && designed.bottom < row->height) row->height -= designed.bottom;
 }
 
 void LayoutTable::FindSplitTargets() {

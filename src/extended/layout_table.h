@@ -4,7 +4,9 @@
 // holds, and the window or painting that shows it.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <unordered_map>
 #include <vector>
 
@@ -31,6 +33,10 @@ inline constexpr int kAnchorTop = 2;
 inline constexpr int kAnchorRight = 4;
 inline constexpr int kAnchorBottom = 8;
 
+/// The client size a container stores as DesignSize, the size the designer
+/// anchored what it holds in; none when it stores none.
+std::optional<std::pair<int, int>> DesignSizeOf(const FormObject& object);
+
 /// One control or container the layout places.
 struct LayoutRow {
   const FormObject* object = nullptr;
@@ -47,6 +53,9 @@ struct LayoutRow {
   int splits = -1;     // a splitter: the row it resizes
   int min_size = 0;    // a splitter: the least size it leaves
   bool pages = false;  // a tab window whose pages the main window paints
+  // A container whose box the form does not hold (its ancestor's is not
+  // known): it passes its container's changes on to what it holds.
+  bool through = false;
   std::string window;  // the window's variable; empty for what is painted
   std::string shift;   // a sheet: the TPoint its page moves by for more rows of tabs
 };
@@ -59,7 +68,8 @@ class LayoutTable {
   /// has one, and it stores its whole box (a tab sheet fills its page
   /// control until SetSheet says where its page is).
   void Enter(const Control& control);
-  /// The row of `object`; -1 when it has none.
+  /// The row that places `object`; -1 when it has none (or only passes
+  /// changes on to what it holds).
   int RowOf(const FormObject& object) const;
 
   /// The window that shows the row of `object` (a tab window with pages
@@ -85,6 +95,11 @@ class LayoutTable {
 
  private:
   LayoutRow* Find(const FormObject& object);
+  // Any row of `object`, one that passes changes on too; -1 when none.
+  int AnyRowOf(const FormObject& object) const;
+  // The width or height of the client area of the container of `control`
+  // (`parent` its row, -1 for the form) as designed.
+  int ClientSize(const Control& control, int parent, const char* name) const;
 
   std::vector<LayoutRow> rows_;
   std::unordered_map<const FormObject*, int> row_of_;

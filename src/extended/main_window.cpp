@@ -8,6 +8,7 @@
 
 #include "extended/control.h"
 #include "extended/form_writer.h"
+#include "extended/layout_table.h"
 #include "extended/writers.h"
 #include "lib/form_colors.h"
 #include "lib/text.h"
@@ -32,6 +33,8 @@ struct MainWindowValues {
   std::string BorderStyle;
   std::string BorderIcons;
   std::string Menu;
+  std::string DesignWidth;   // DesignSize, the client size its anchors were set in
+  std::string DesignHeight;
   bool frame;  // Width and Height are the client size
   std::string Constraints[4];  // MinWidth, MinHeight, MaxWidth, MaxHeight
 
@@ -51,7 +54,12 @@ struct MainWindowValues {
         Menu(form.Value("Menu")),
         frame(IsFrame(form)),
         Constraints{form.Value("Constraints.MinWidth"), form.Value("Constraints.MinHeight"),
-                    form.Value("Constraints.MaxWidth"), form.Value("Constraints.MaxHeight")} {}
+                    form.Value("Constraints.MaxWidth"), form.Value("Constraints.MaxHeight")} {
+    if (const auto designed = DesignSizeOf(form.object)) {
+      DesignWidth = std::to_string(designed->first);
+      DesignHeight = std::to_string(designed->second);
+    }
+  }
 
   // A frame has no caption or border, so it stores no client size of its
   // own: its Width and Height are the client area. Unlike a form, it stores
@@ -140,8 +148,15 @@ std::string Scaled(const std::string& length) {
 // The lines that set WinWidth and WinHeight: a client size becomes the outer
 // size the window's frame, caption and menu bar need around it.
 std::string SizeLines(const MainWindowValues& form, const WindowStyles& styles, bool* known) {
-  const std::string& client_width_value = form.frame ? form.Width : form.ClientWidth;
-  const std::string& client_height_value = form.frame ? form.Height : form.ClientHeight;
+  std::string client_width_value = form.frame ? form.Width : form.ClientWidth;
+  std::string client_height_value = form.frame ? form.Height : form.ClientHeight;
+  // A form without any size (a frame whose ancestor holds it) opens at the
+  // client size it anchored its controls in.
+  if (client_width_value.empty() && client_height_value.empty() && form.Width.empty() &&
+      form.Height.empty() && !form.DesignWidth.empty()) {
+    client_width_value = form.DesignWidth;
+    client_height_value = form.DesignHeight;
+  }
   const bool client_width = !client_width_value.empty();
   const bool client_height = !client_height_value.empty();
   std::string text;

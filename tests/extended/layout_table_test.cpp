@@ -111,10 +111,19 @@ TEST_F(LayoutTableTest, EachControlGetsTheRowTheDesignerPlacesItBy) {
        "Sheet1", "0, 4, 24, 192, 72, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
       {"a control without its whole box has no row",
        Object("Edit1", "TEdit", "    Left = 8\n    Top = 9\n    Width = 100\n"), "Edit1", ""},
-      {"nor has what a container without its box holds",
+      {"a container without its whole box (its ancestor's) fills its container and passes "
+       "its changes on",
        Object("Panel1", "TPanel", "    Left = 8\n",
               Object("Button1", "TButton", Box(5, 6, 75, 25))),
-       "Button1", ""},
+       "Panel1", "-1, 8, 0, 400, 300, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0"},
+      {"what it holds keeps its box in it",
+       Object("Panel1", "TPanel", "    Left = 8\n",
+              Object("Button1", "TButton", Box(5, 6, 75, 25))),
+       "Button1", "0, 5, 6, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+      {"a menu holds nothing to place",
+       Object("Menu1", "TMainMenu", "    Left = 8\n",
+              "  object Item1: TMenuItem\n    Caption = 'File'\n  end\n"),
+       "Menu1", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rule);
