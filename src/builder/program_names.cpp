@@ -206,7 +206,10 @@ constexpr std::string_view kExtendedWords[] = {
     "USER", "VALUE", "W", "WIDTH", "WINDOW", "WM_DPICHANGED", "WM_GETMINMAXINFO",
     "WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_MOUSEMOVE", "WM_SETCURSOR", "X", "Y",
     // Fonts made again for another resolution.
-    "CREATEFONTS", "OLDFONTS", "FONTINDEX", "REDRAWWINDOW", "RDW_INVALIDATE", "RDW_ERASE", "RDW_ALLCHILDREN"};
+    "CREATEFONTS", "OLDFONTS",
+    // The least size that squeezes no control away.
+    "LAYOUTLEASTSIZE", "LEAST", "SLACKX", "SLACKY", "GROWSX", "GROWSY", "OUTER", "ISICONIC", "MAXINT",
+    "GETWINDOWRECT", "FONTINDEX", "REDRAWWINDOW", "RDW_INVALIDATE", "RDW_ERASE", "RDW_ALLCHILDREN"};
 
 // The registries number their variables: hFont1, Pen2, Brush3, ...
 constexpr std::string_view kNumberedPrefixes[] = {"HFONT", "PEN", "BRUSH"};

@@ -262,6 +262,38 @@ begin
   with LayoutArea[Row] do IntersectClipRect(DC, Left, Top, Right, Bottom);
 end;
 
+{ Raises Least, the window's least outer size, to what keeps every control
+  that stretches with the window at least as large as nothing: a smaller
+  window would squeeze such a control away, and its neighbours over it }
+procedure LayoutLeastSize(var Least: TPoint);
+var
+  Index, Row, SlackX, SlackY: Integer;
+  GrowsX, GrowsY: array[-1..LayoutCount - 1] of Boolean;
+  Outer: TRect;
+begin
+  if not LayoutReady or IsIconic(hWindow) then Exit;
+  GrowsX[-1] := True;
+  GrowsY[-1] := True;
+  SlackX := MaxInt;
+  SlackY := MaxInt;
+  for Index := 0 to LayoutCount - 1 do begin
+    Row := LayoutOrder[Index];
+    with LayoutRow[Row] do begin
+      GrowsX[Row] := GrowsX[Parent] and ((Align in [1, 2, 5]) or
+        ((Align in [0, 6]) and ((Anchors and 5) = 5)));
+      GrowsY[Row] := GrowsY[Parent] and ((Align in [3, 4, 5]) or
+        ((Align in [0, 6]) and ((Anchors and 10) = 10)));
+      if GrowsX[Row] and (Placed.Right - Placed.Left < SlackX) then SlackX := Placed.Right - Placed.Left;
+      if GrowsY[Row] and (Placed.Bottom - Placed.Top < SlackY) then SlackY := Placed.Bottom - Placed.Top;
+    end;
+  end;
+  GetWindowRect(hWindow, Outer);
+  if (SlackX < MaxInt) and (Outer.Right - Outer.Left - SlackX > Least.X) then
+    Least.X := Outer.Right - Outer.Left - SlackX;
+  if (SlackY < MaxInt) and (Outer.Bottom - Outer.Top - SlackY > Least.Y) then
+    Least.Y := Outer.Bottom - Outer.Top - SlackY;
+end;
+
 { The screen's resolution changed to Dpi: the rows are scaled again }
 procedure LayoutDpiChanged(Dpi: Integer);
 begin

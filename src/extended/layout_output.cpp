@@ -106,6 +106,9 @@ void WriteBranches(FormWriter& writer, const LayoutTable& table) {
                      "\r\n      RedrawWindow(hWindow, nil, 0, RDW_INVALIDATE or RDW_ERASE or RDW_ALLCHILDREN);"
                      "\r\n    end;");
   writer.program().HasSizeHandler = true;
+  // After the form's Constraints, which it only raises.
+  writer.branches().Add("WM_GETMINMAXINFO",
+                        "\r\n      LayoutLeastSize(PMinMaxInfo(lParam)^.ptMinTrackSize);");
   if (table.HasSplitters()) {
     writer.branches().Add("WM_SETCURSOR", SplitterBranchLines("WM_SETCURSOR"),
                           "\r\n      Result := DefWindowProc(hWindow, Message, wParam, lParam);");

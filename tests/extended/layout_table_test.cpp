@@ -189,6 +189,7 @@ TEST_F(LayoutTableTest, FormScalesFromItsResolutionAndBoundsItsFrame) {
             "\nPMinMaxInfo(lParam)^.ptMinTrackSize.X := ScaleToScreen(300);"
             "\nPMinMaxInfo(lParam)^.ptMaxTrackSize.Y := ScaleToScreen(500);"
             "\nPMinMaxInfo(lParam)^.ptMaxSize.Y := ScaleToScreen(500);"
+            "\nLayoutLeastSize(PMinMaxInfo(lParam)^.ptMinTrackSize);"
             "\nend;");
   // The window lays out again when its size or the screen's resolution changes.
   EXPECT_NE(Added("windowprocwmsizemidle").find("LayoutControls(LoWord(lParam), HiWord(lParam));"),
