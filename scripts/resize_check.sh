@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the extended program of examples/resizable.txt under Wine and uses its
-# window as a user would: drags its splitter 60 pixels to the right (mouse
-# messages that a few lines added to the program post to its window), makes
+# window as a user would: drags its splitter 60 pixels to the right and
+# scrolls its scroll box to the end (messages that a few lines added to the
+# program post to its window), makes
 # the window larger, then smaller than its Constraints allow, and runs it at
 # 144 dots per inch. The probe reads where each window is; formlayout
 # compares with where Align and Anchors put the controls.
@@ -32,16 +33,19 @@ if ! (cd "$work" && "$vornic" --extended resizable.txt >translate.log 2>&1); the
 fi
 
 # The drag: the button goes down on the splitter (designed at 160..165, 36..356),
-# the mouse moves 60 pixels right, the button comes up; posted once the window
-# is laid out, before it is first updated.
+# the mouse moves 60 pixels right, the button comes up; then the scroll box
+# of options is scrolled to its end. Posted once the window is laid out,
+# before it is first updated.
 python3 - "$work/resizable.dpr" "$work/dragged.dpr" <<'PY'
-import sys
+import re, sys
 text = open(sys.argv[1], 'rb').read().decode('latin-1')
+box = re.search(r"\{ (\d+): OptionsBox \}", text)
 drag = ("  PostMessage(hWindow, WM_LBUTTONDOWN, MK_LBUTTON, MakeLong(162, 196));\r\n"
         "  PostMessage(hWindow, WM_MOUSEMOVE, MK_LBUTTON, MakeLong(222, 196));\r\n"
         "  PostMessage(hWindow, WM_LBUTTONUP, 0, MakeLong(222, 196));\r\n")
-if "  UpdateWindow(hWindow);\r\n" not in text or "StartSplit(" not in text:
+if "  UpdateWindow(hWindow);\r\n" not in text or "StartSplit(" not in text or not box:
     sys.exit("the program no longer has the lines the drag is added to")
+drag += "  PostMessage(hWindow, WM_VSCROLL, SB_BOTTOM, LParam(LayoutBar[%s, 1]));\r\n" % box.group(1)
 text = text.replace("Program resizable ;", "Program dragged ;", 1)
 text = text.replace("  UpdateWindow(hWindow);\r\n", drag + "  UpdateWindow(hWindow);\r\n", 1)
 open(sys.argv[2], 'wb').write(text.encode('latin-1'))
@@ -92,6 +96,10 @@ count() { sed -n "s/.* $1 \([0-9]*\).*/\1/p" <<<"$2"; }
 if probe dragged dragged --resize 900x640; then
   expect "list box after the drag" "$(child "$work/dragged.tsv" ListBox)" "3 39 214 314"
   expect "list view after the drag" "$(child "$work/dragged.tsv" SysListView32)" "225 36 255 320"
+  # Five check boxes reach 9 pixels below the scroll box's client area, and
+  # its bar scrolled them up by that much; the bar stands at its right edge.
+  expect "first option scrolled to the end" "$(child "$work/dragged.tsv" Button Unread)" "494 243 80 17"
+  expect "the scroll box's bar" "$(child "$work/dragged.tsv" ScrollBar)" "577 248 17 100"
   summary=$(summary_of "$work/dragged.tsv" --resized "$work/dragged.resized.tsv")
   expect "relaid after the window grew (not-relaid)" "$(count not-relaid "$summary")" 0
   [ "$(count relaid-expected "$summary")" -ge 10 ] ||
@@ -117,5 +125,5 @@ if probe resizable scaled --dpi 144; then
   expect "client-size at 144 dpi" "$(sed -n 's/.* client-size \([^ ]*\).*/\1/p' <<<"$summary")" ok
 fi
 
-[ "$failed" -eq 0 ] && echo "ok: resizable.txt --extended: splitter dragged, window resized within its Constraints, laid out at 144 dpi"
+[ "$failed" -eq 0 ] && echo "ok: resizable.txt --extended: splitter dragged, scroll box scrolled, window resized within its Constraints, laid out at 144 dpi"
 exit "$failed"

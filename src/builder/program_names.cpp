@@ -209,7 +209,14 @@ constexpr std::string_view kExtendedWords[] = {
     "CREATEFONTS", "OLDFONTS",
     // The least size that squeezes no control away.
     "LAYOUTLEASTSIZE", "LEAST", "SLACKX", "SLACKY", "GROWSX", "GROWSY", "OUTER", "ISICONIC", "MAXINT",
-    "GETWINDOWRECT", "FONTINDEX", "REDRAWWINDOW", "RDW_INVALIDATE", "RDW_ERASE", "RDW_ALLCHILDREN"};
+    "GETWINDOWRECT",
+    // Content that scrolls in the form and in scroll boxes.
+    "BARWINDOW", "BARRECT", "BARINFO", "BREAK", "CODE", "CONTINUE", "CREATERECTRGNINDIRECT",
+    "FORMSCROLLS", "GWL_STYLE", "INTERSECTRECT", "KIND", "LAYOUTBAR", "LAYOUTBARSHOWN", "LAYOUTBUSY", "LAYOUTEXTENT",
+    "LAYOUTSCROLL", "LAYOUTSCROLLBARS", "LAYOUTSCROLLED", "LAYOUTSHRINKFORBARS", "LAYOUTVIEW", "MOST",
+    "NEEDED", "ORD", "PASS", "POSITION", "REACH", "SB_BOTTOM", "SB_LINEDOWN", "SB_LINEUP",
+    "SB_PAGEDOWN", "SB_PAGEUP", "SB_TOP", "SCROLLS", "SHOWN", "SIF_PAGE", "SIF_RANGE", "SM_CXVSCROLL",
+    "SM_CYHSCROLL", "SWP_SHOWWINDOW", "VERTICAL", "FONTINDEX", "REDRAWWINDOW", "RDW_INVALIDATE", "RDW_ERASE", "RDW_ALLCHILDREN"};
 
 // The registries number their variables: hFont1, Pen2, Brush3, ...
 constexpr std::string_view kNumberedPrefixes[] = {"HFONT", "PEN", "BRUSH"};

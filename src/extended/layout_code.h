@@ -13,6 +13,7 @@ struct LayoutForm {
   bool scaled = true;        // Scaled; False keeps pixels
   int client_width = -1;     // ClientWidth; -1 when the form stores none
   int client_height = -1;    // ClientHeight; -1 when the form stores none
+  bool scrolls = false;      // AutoScroll = True: its content scrolls when it does not fit
 };
 
 /// The declarations and procedures of the resolution: the screen's DPI read
@@ -23,8 +24,9 @@ std::string ResolutionCode(const LayoutForm& form);
 std::string LayoutTypeCode();
 /// The run-time state and the procedures that lay out the rows (REQUIRES:
 /// at least one row), after the constant table; those that drag
-/// splitters with `splitters`.
-std::string LayoutProcedureCode(bool splitters);
+/// splitters with `splitters`; those that scroll the form or scroll boxes
+/// with `scrolls`.
+std::string LayoutProcedureCode(bool splitters, bool scrolls);
 
 /// The lines of the window procedure's branches: a new size lays out, a
 /// splitter is dragged with the mouse.

@@ -30,7 +30,8 @@ std::string RowText(const LayoutRow& row, size_t index, bool last) {
   return "\r\n    (" +
          Numbers({row.parent, row.left, row.top, row.width, row.height, static_cast<int>(row.align),
                   row.anchors, m.left, m.top, m.right, m.bottom, c.left, c.top, c.right, c.bottom,
-                  p.left, p.top, p.right, p.bottom, row.splits, row.min_size, row.pages ? 1 : 0}) +
+                  p.left, p.top, p.right, p.bottom, row.splits, row.min_size, row.pages ? 1 : 0,
+                  row.scrolls ? 1 : 0}) +
          ")" + (last ? " " : ",") + " { " + std::to_string(index) + ": " + row.object->name + " }";
 }
 
@@ -53,6 +54,8 @@ LayoutForm FormValues(const FormObject& form) {
     values.pixels_per_inch = std::stoi(ppi);
   }
   values.scaled = form.Value("Scaled") != "False";
+  // Off unless stored: the designers' default for forms these many years.
+  values.scrolls = form.Value("AutoScroll") == "True";
   const auto size = [&form](const char* name) {
     const std::string& value = form.Value(name);
     if (value.empty() || value.size() > 6 || value.find_first_not_of("0123456789") != std::string::npos) {
@@ -94,7 +97,7 @@ std::string FirstLayoutLines(const LayoutTable& table) {
   return text + "\r\n  LayoutReady := True;\r\n  LayoutWindow;";
 }
 
-void WriteBranches(FormWriter& writer, const LayoutTable& table) {
+void WriteBranches(FormWriter& writer, const LayoutTable& table, bool scrolls) {
   writer.AddText("windowprocwmsizemidle", SizeBranchLines());
   // The other branch that lays out again stands beside it.
   writer.AddText("windowprocwmsizeend",
@@ -109,6 +112,12 @@ void WriteBranches(FormWriter& writer, const LayoutTable& table) {
   // After the form's Constraints, which it only raises.
   writer.branches().Add("WM_GETMINMAXINFO",
                         "\r\n      LayoutLeastSize(PMinMaxInfo(lParam)^.ptMinTrackSize);");
+  if (scrolls) {
+    // The branch the form's own scroll bars share.
+    writer.branches().Add("WM_HSCROLL, WM_VSCROLL",
+                          "\r\n      if LayoutScroll(HWND(lParam), Message = WM_VSCROLL, LoWord(wParam))"
+                          " then Exit;");
+  }
   if (table.HasSplitters()) {
     writer.branches().Add("WM_SETCURSOR", SplitterBranchLines("WM_SETCURSOR"),
                           "\r\n      Result := DefWindowProc(hWindow, Message, wParam, lParam);");
@@ -120,18 +129,22 @@ void WriteBranches(FormWriter& writer, const LayoutTable& table) {
 
 }  // namespace
 
-std::string LayoutDesignText(const LayoutTable& table) {
+std::string LayoutDesignText(const LayoutTable& table, const LayoutForm& form) {
   const std::vector<LayoutRow>& rows = table.rows();
   const std::string last = std::to_string(rows.size() - 1);
-  std::string text =
-      "\r\nconst\r\n  LayoutCount = " + std::to_string(rows.size()) +
-      ";\r\n  { Each row: its container's row (-1: the main window); Left, Top, Width and Height"
+  std::string text = "\r\nconst\r\n  LayoutCount = " + std::to_string(rows.size()) + ";";
+  if (form.scrolls || table.HasScrollBoxes()) {
+    text += std::string("\r\n  { The form's own content scrolls when it does not fit }") +
+            "\r\n  FormScrolls = " + (form.scrolls ? "True" : "False") + ";";
+  }
+  text +=
+      "\r\n  { Each row: its container's row (-1: the main window); Left, Top, Width and Height"
       "\r\n    as designed in the container's client area; Align; Anchors; the margins, the"
       "\r\n    client area's distances from its edges and the padding (left, top, right and"
       "\r\n    bottom each); the row a splitter resizes and its least size; 1 for a tab window"
-      "\r\n    whose pages the main window paints }"
+      "\r\n    whose pages the main window paints; 1 for a scroll box whose content scrolls }"
       "\r\n  LayoutDesign: array[0.." +
-      last + ", 0..21] of Integer = (";
+      last + ", 0..22] of Integer = (";
   for (size_t i = 0; i < rows.size(); ++i) text += RowText(rows[i], i, i + 1 == rows.size());
   return text + "\r\n  );\r\n  { The order in which the rows are placed }\r\n  LayoutOrder: array[0.." +
          last + "] of Integer = (\r\n    " + OrderText(table.PlacingOrder()) + ");\r\n";
@@ -143,10 +156,11 @@ void WriteLayout(FormWriter& writer, LayoutTable& table) {
   if (table.rows().empty()) return;
   table.FindSplitTargets();
   writer.AddText("procedures", "\r\n{ The controls' layout " + std::string(50, '=') + " }" +
-                                   LayoutTypeCode() + LayoutDesignText(table) +
-                                   LayoutProcedureCode(table.HasSplitters()));
+                                   LayoutTypeCode() + LayoutDesignText(table, form) +
+                                   LayoutProcedureCode(table.HasSplitters(),
+                                                       form.scrolls || table.HasScrollBoxes()));
   writer.AddText("bodylast", FirstLayoutLines(table));
-  WriteBranches(writer, table);
+  WriteBranches(writer, table, form.scrolls || table.HasScrollBoxes());
 }
 
 }  // namespace vornic

@@ -8,10 +8,12 @@ namespace vornic {
 
 class FormWriter;
 class LayoutTable;
+struct LayoutForm;
 
 /// The constant table of `table`'s rows and their placing order, as the
-/// program declares them. REQUIRES: at least one row.
-std::string LayoutDesignText(const LayoutTable& table);
+/// program declares them (and whether `form` scrolls, where anything does).
+/// REQUIRES: at least one row.
+std::string LayoutDesignText(const LayoutTable& table, const LayoutForm& form);
 
 /// Writes the resolution's procedures and, when the form has rows, the
 /// layout: its table and procedures, the first layout once every window is

@@ -229,6 +229,7 @@ void LayoutTable::Enter(const Control& control) {
   row.padding = AlignInsets(control, upper);
   if (row.through) row.padding = DesignedPadding(control.object, row.width, row.height, row.padding);
   if (EndsWith(upper, "SPLITTER")) row.min_size = IntegerIn(control.Value("MinSize"), 30);
+  row.scrolls = !row.through && EndsWith(upper, "SCROLLBOX") && control.Value("AutoScroll") != "False";
   row_of_[&control.object] = static_cast<int>(rows_.size());
   rows_.push_back(std::move(row));
 }
@@ -341,6 +342,10 @@ std::vector<int> LayoutTable::PlacingOrder() const {
 
 bool LayoutTable::HasSplitters() const {
   return std::any_of(rows_.begin(), rows_.end(), [](const LayoutRow& row) { return row.splits >= 0; });
+}
+
+bool LayoutTable::HasScrollBoxes() const {
+  return std::any_of(rows_.begin(), rows_.end(), [](const LayoutRow& row) { return row.scrolls; });
 }
 
 }  // namespace vornic

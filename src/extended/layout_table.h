@@ -56,6 +56,7 @@ struct LayoutRow {
   // A container whose box the form does not hold (its ancestor's is not
   // known): it passes its container's changes on to what it holds.
   bool through = false;
+  bool scrolls = false;  // a scroll box whose content scrolls when it does not fit
   std::string window;  // the window's variable; empty for what is painted
   std::string shift;   // a sheet: the TPoint its page moves by for more rows of tabs
 };
@@ -90,6 +91,7 @@ class LayoutTable {
   /// designer's order (top, bottom, left, right, client), then the others.
   std::vector<int> PlacingOrder() const;
   bool HasSplitters() const;
+  bool HasScrollBoxes() const;
 
   const std::vector<LayoutRow>& rows() const { return rows_; }
 

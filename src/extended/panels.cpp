@@ -182,6 +182,19 @@ class PanelWriter final : public ControlWriter {
     writer.AddPaint(control, control.name(), PaintText(writer, control, kind_, panel));
     writer.NeedPaint();
     OpenPopupInside(writer, control);
+    // What it holds is painted where its scrolled content lies, and only inside it.
+    const int row = writer.layout().RowOf(control.object);
+    if (row >= 0 && writer.layout().rows()[static_cast<size_t>(row)].scrolls) {
+      writer.AddText("windowprocpaintmidle",
+                     Line("SaveDC(PaintDC);") +
+                         Line("with LayoutView[" + std::to_string(row) +
+                              "] do IntersectClipRect(PaintDC, Left, Top, Right, Bottom);"));
+      clipped_ = true;
+    }
+  }
+
+  void Close(FormWriter& writer, Control& /*control*/) override {
+    if (clipped_) writer.AddText("windowprocpaintmidle", Line("RestoreDC(PaintDC, -1);"));
   }
 
  private:
@@ -196,6 +209,7 @@ class PanelWriter final : public ControlWriter {
   }
 
   const ContainerKind& kind_;
+  bool clipped_ = false;
 };
 
 }  // namespace

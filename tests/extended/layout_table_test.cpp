@@ -12,7 +12,7 @@ namespace {
 
 class LayoutTableTest : public WriterFixture {
  protected:
-  // The rows of the written table by control name: the 22 numbers as the
+  // The rows of the written table by control name: the 23 numbers as the
   // program declares them, ", "-separated.
   std::map<std::string, std::string> Rows() const {
     static const std::regex kRow(R"(\(([-0-9, ]+)\)[ ,] \{ [0-9]+: (\w+) \})");
@@ -58,7 +58,7 @@ std::string Box(int left, int top, int width, int height) {
 
 // Columns: container, Left, Top, Width, Height, Align, Anchors, margins (4),
 // client area insets (4), padding (4), the row a splitter resizes, its least
-// size, a tab window with painted pages.
+// size, a tab window with painted pages, a scroll box whose content scrolls.
 TEST_F(LayoutTableTest, EachControlGetsTheRowTheDesignerPlacesItBy) {
   struct Case {
     const char* rule;
@@ -70,56 +70,59 @@ TEST_F(LayoutTableTest, EachControlGetsTheRowTheDesignerPlacesItBy) {
   const Case cases[] = {
       {"a control on the form: its box, anchored left and top",
        Object("Edit1", "TEdit", Box(8, 9, 100, 21)), "Edit1",
-       "-1, 8, 9, 100, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+       "-1, 8, 9, 100, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"anchors as bits, none at all kept",
        Object("Edit1", "TEdit", Box(8, 9, 100, 21) + "    Anchors = [akRight, akBottom]\n"),
-       "Edit1", "-1, 8, 9, 100, 21, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+       "Edit1", "-1, 8, 9, 100, 21, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"no anchors", Object("Edit1", "TEdit", Box(8, 9, 100, 21) + "    Anchors = []\n"), "Edit1",
-       "-1, 8, 9, 100, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+       "-1, 8, 9, 100, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"Align by name; margins only where aligned with margins",
        Object("List1", "TListBox",
               Box(0, 0, 400, 300) +
                   "    AlignWithMargins = True\n    Align = alClient\n    Margins.Left = 5\n"),
-       "List1", "-1, 0, 0, 400, 300, 5, 3, 5, 3, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+       "List1", "-1, 0, 0, 400, 300, 5, 3, 5, 3, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"margins without AlignWithMargins count for nothing",
        Object("List1", "TListBox", Box(0, 0, 400, 300) + "    Margins.Left = 5\n"), "List1",
-       "-1, 0, 0, 400, 300, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+       "-1, 0, 0, 400, 300, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"a status bar docks at the bottom, a tool bar at the top, unless the form says otherwise",
        Object("Bar1", "TStatusBar", Box(0, 281, 400, 19)), "Bar1",
-       "-1, 0, 281, 400, 19, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+       "-1, 0, 281, 400, 19, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"tool bar", Object("Tools1", "TToolBar", Box(0, 0, 400, 29)), "Tools1",
-       "-1, 0, 0, 400, 29, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+       "-1, 0, 0, 400, 29, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"a panel aligns inside its bevel, its border width and its padding",
        Object("Panel1", "TPanel",
               panel_values + "    BevelInner = bvLowered\n    BorderWidth = 2\n    Padding.Top = 4\n"),
-       "Panel1", "-1, 10, 20, 200, 100, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 4, 8, 4, 4, -1, 0, 0"},
+       "Panel1", "-1, 10, 20, 200, 100, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 4, 8, 4, 4, -1, 0, 0, 0"},
       {"a control in a panel keeps its box in the panel",
        Object("Panel1", "TPanel", panel_values, Object("Button1", "TButton", Box(5, 6, 75, 25))),
-       "Button1", "0, 5, 6, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
-      {"a scroll box's border takes the edge of its client area",
+       "Button1", "0, 5, 6, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
+      {"a scroll box's border takes the edge of its client area; its content scrolls",
        Object("Box1", "TScrollBox", panel_values), "Box1",
-       "-1, 10, 20, 200, 100, 0, 3, 0, 0, 0, 0, 2, 2, 2, 2, 0, 0, 0, 0, -1, 0, 0"},
+       "-1, 10, 20, 200, 100, 0, 3, 0, 0, 0, 0, 2, 2, 2, 2, 0, 0, 0, 0, -1, 0, 0, 1"},
+      {"unless it says AutoScroll = False",
+       Object("Box1", "TScrollBox", panel_values + "    AutoScroll = False\n"), "Box1",
+       "-1, 10, 20, 200, 100, 0, 3, 0, 0, 0, 0, 2, 2, 2, 2, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"a group box aligns below its caption",
        Object("Group1", "TGroupBox", panel_values), "Group1",
-       "-1, 10, 20, 200, 100, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 2, 15, 2, 2, -1, 0, 0"},
+       "-1, 10, 20, 200, 100, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 2, 15, 2, 2, -1, 0, 0, 0"},
       {"a page control's window has painted pages; its sheet fills the page, anchored all round",
        Object("Pages1", "TPageControl", panel_values,
               "  object Sheet1: TTabSheet\n    Caption = 'One'\n  end\n"),
-       "Pages1", "-1, 10, 20, 200, 100, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 1"},
+       "Pages1", "-1, 10, 20, 200, 100, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 1, 0"},
       {"sheet", Object("Pages1", "TPageControl", panel_values,
                        "  object Sheet1: TTabSheet\n    Caption = 'One'\n  end\n"),
-       "Sheet1", "0, 4, 24, 192, 72, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+       "Sheet1", "0, 4, 24, 192, 72, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"a control without its whole box has no row",
        Object("Edit1", "TEdit", "    Left = 8\n    Top = 9\n    Width = 100\n"), "Edit1", ""},
       {"a container without its whole box (its ancestor's) fills its container and passes "
        "its changes on",
        Object("Panel1", "TPanel", "    Left = 8\n",
               Object("Button1", "TButton", Box(5, 6, 75, 25))),
-       "Panel1", "-1, 8, 0, 400, 300, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0"},
+       "Panel1", "-1, 8, 0, 400, 300, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0, 0"},
       {"what it holds keeps its box in it",
        Object("Panel1", "TPanel", "    Left = 8\n",
               Object("Button1", "TButton", Box(5, 6, 75, 25))),
-       "Button1", "0, 5, 6, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0"},
+       "Button1", "0, 5, 6, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"a menu holds nothing to place",
        Object("Menu1", "TMainMenu", "    Left = 8\n",
               "  object Item1: TMenuItem\n    Caption = 'File'\n  end\n"),
@@ -156,7 +159,7 @@ TEST_F(LayoutTableTest, RowsArePlacedInTheDesignersOrderAndSplittersFindTheirCon
   const auto rows = Rows();
   // Splitters are aligned left unless the form says otherwise; Left2 is row 5.
   EXPECT_EQ(rows.at("Split"),
-            "-1, 100, 40, 5, 230, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 50, 0");
+            "-1, 100, 40, 5, 230, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 50, 0, 0");
   // The splitter branches of the window procedure come with it.
   EXPECT_NE(Added("windowprocmidle").find("StartSplit("), std::string::npos);
 }
@@ -167,10 +170,10 @@ TEST_F(LayoutTableTest, SplitterWithoutAControlTouchingItResizesTheOneAlignedBef
             Object("Alone", "TSplitter", Box(0, 100, 4, 100) + "    Align = alRight\n"));
   const auto rows = Rows();
   EXPECT_EQ(rows.at("Split"),
-            "-1, 0, 60, 400, 4, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30, 0");
+            "-1, 0, 60, 400, 4, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30, 0, 0");
   // Nothing to resize: the splitter is only painted.
   EXPECT_EQ(rows.at("Alone"),
-            "-1, 0, 100, 4, 100, 4, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 30, 0");
+            "-1, 0, 100, 4, 100, 4, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 30, 0, 0");
 }
 
 // What the layout reads of the form: its resolution, whether it scales, its

@@ -15,6 +15,11 @@ Var WinClass: TWndClassA;
     FolderList: HWND;
     OldFont: HFONT;
     CentreButton: HWND;
+    UnreadCheck: HWND;
+    FlaggedCheck: HWND;
+    AttachCheck: HWND;
+    RepliedCheck: HWND;
+    SpamCheck: HWND;
     PaintStruct: TPaintStruct;
     PaintDC: HDC;
     hFont1: HFONT;
@@ -31,6 +36,11 @@ begin
       if HWND(lParam) = OkButton then MessageBox(hWindow,'OkButtonClick','Check',MB_OK);
       if HWND(lParam) = CancelButton then MessageBox(hWindow,'CancelButtonClick','Check',MB_OK);
       if HWND(lParam) = CentreButton then MessageBox(hWindow,'CentreButtonClick','Check',MB_OK);
+      if HWND(lParam) = UnreadCheck then MessageBox(hWindow,'UnreadCheckClick','Check',MB_OK);
+      if HWND(lParam) = FlaggedCheck then MessageBox(hWindow,'FlaggedCheckClick','Check',MB_OK);
+      if HWND(lParam) = AttachCheck then MessageBox(hWindow,'AttachCheckClick','Check',MB_OK);
+      if HWND(lParam) = RepliedCheck then MessageBox(hWindow,'RepliedCheckClick','Check',MB_OK);
+      if HWND(lParam) = SpamCheck then MessageBox(hWindow,'SpamCheckClick','Check',MB_OK);
       exit;
     end;
 
@@ -112,6 +122,26 @@ begin
   { Create a button ================================================= }
   CentreButton:= CreateWindow('Button','Centred',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                  502,183,75,25, hWindow, 0, Inst, nil);
+
+  { Create a checkbox =============================================== }
+  UnreadCheck:= CreateWindow('Button','Unread',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+                492,250,80,17, hWindow, 0, Inst, nil);
+
+  { Create a checkbox =============================================== }
+  FlaggedCheck:= CreateWindow('Button','Flagged',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+                 492,272,80,17, hWindow, 0, Inst, nil);
+
+  { Create a checkbox =============================================== }
+  AttachCheck:= CreateWindow('Button','Attachments',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+                492,294,80,17, hWindow, 0, Inst, nil);
+
+  { Create a checkbox =============================================== }
+  RepliedCheck:= CreateWindow('Button','Replied',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+                 492,316,80,17, hWindow, 0, Inst, nil);
+
+  { Create a checkbox =============================================== }
+  SpamCheck:= CreateWindow('Button','Spam',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+              492,338,80,17, hWindow, 0, Inst, nil);
 
 
   { Create Font Handle =================================================== }

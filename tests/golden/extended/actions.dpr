@@ -107,6 +107,7 @@ type
     Padding: TRect;                     { where what it holds aligns, inside its client area }
     Splits, MinSize: Integer;           { a splitter: the row it resizes (-1: none), the least size }
     PaintsPages: Boolean;               { a tab window whose pages the main window paints }
+    Scrolls: Boolean;                   { a scroll box: its content scrolls when it does not fit }
     Window: HWND;                       { 0 for what the main window paints }
     Placed: TRect;                      { where it is now, in the main window's client area }
   end;
@@ -117,15 +118,15 @@ const
     as designed in the container's client area; Align; Anchors; the margins, the
     client area's distances from its edges and the padding (left, top, right and
     bottom each); the row a splitter resizes and its least size; 1 for a tab window
-    whose pages the main window paints }
-  LayoutDesign: array[0..6, 0..21] of Integer = (
-    (-1, 0, 0, 460, 29, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 0: ToolBar1 }
-    (-1, 16, 44, 253, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 1: Label1 }
-    (-1, 16, 64, 200, 150, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 2: ListBox1 }
-    (-1, 232, 64, 210, 150, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0), { 3: Panel1 }
-    (-1, 16, 232, 90, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 4: btnNew }
-    (-1, 116, 232, 90, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 5: btnSave }
-    (-1, 232, 236, 97, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0)  { 6: CheckBox1 }
+    whose pages the main window paints; 1 for a scroll box whose content scrolls }
+  LayoutDesign: array[0..6, 0..22] of Integer = (
+    (-1, 0, 0, 460, 29, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 0: ToolBar1 }
+    (-1, 16, 44, 253, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 1: Label1 }
+    (-1, 16, 64, 200, 150, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 2: ListBox1 }
+    (-1, 232, 64, 210, 150, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0, 0), { 3: Panel1 }
+    (-1, 16, 232, 90, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 4: btnNew }
+    (-1, 116, 232, 90, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 5: btnSave }
+    (-1, 232, 236, 97, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0)  { 6: CheckBox1 }
   );
   { The order in which the rows are placed }
   LayoutOrder: array[0..6] of Integer = (
@@ -141,6 +142,11 @@ var
   LayoutReady: Boolean = False;        { every window of the rows is created }
   SplitRow: Integer = -1;              { the splitter being dragged }
   SplitFrom, SplitSize, SplitLimit: Integer;
+  { How far a container's content is scrolled, and how far it reaches unscrolled }
+  LayoutScrolled, LayoutExtent: array[-1..LayoutCount - 1] of TPoint;
+  { What shows of a container's client area inside the containers that scroll }
+  LayoutView: array[-1..LayoutCount - 1] of TRect;
+  LayoutBusy: Boolean = False;         { placing: the sizes that scroll bars bring wait }
 
 { The rows as designed, scaled to the screen's resolution }
 procedure ScaleLayout;
@@ -165,7 +171,9 @@ begin
       Splits := LayoutDesign[Row, 19];
       MinSize := ScaleToScreen(LayoutDesign[Row, 20]);
       PaintsPages := LayoutDesign[Row, 21] <> 0;
+      Scrolls := LayoutDesign[Row, 22] <> 0;
     end;
+  FillChar(LayoutScrolled, SizeOf(LayoutScrolled), 0);
   { A form that stores no client size was designed at the size its window first gets }
   if LayoutClientWidth >= 0 then LayoutWidth := ScaleToScreen(LayoutClientWidth);
   if LayoutClientHeight >= 0 then LayoutHeight := ScaleToScreen(LayoutClientHeight);
@@ -249,59 +257,105 @@ begin
   SetWindowRgn(Window, Shape, True);
 end;
 
+
+{ Nothing of this form scrolls }
+procedure LayoutShrinkForBars(Row: Integer);
+begin
+end;
+
+function LayoutScrollBars: Boolean;
+begin
+  Result := False;
+end;
+
+
 { Places every row in a client area of ClientWidth x ClientHeight, outer
   containers first: the windows move together, and the main window paints
-  again where what it paints was and is }
+  again where what it paints was and is; what lies in a container that
+  scrolls moves by how far it is scrolled and shows only inside it }
 procedure LayoutControls(ClientWidth, ClientHeight: Integer);
 var
-  Index, Row, Parent, DesignWidth, DesignHeight: Integer;
-  Place: TRect;
+  Index, Row, Parent, DesignWidth, DesignHeight, Pass: Integer;
+  Place, Area, Shown: TRect;
   Moves: HDWP;
-  Reshaped: array[0..LayoutCount - 1] of Boolean;
+  Reshaped, Inside: array[-1..LayoutCount - 1] of Boolean;
 begin
   if LayoutWidth < 0 then LayoutWidth := ClientWidth;
   if LayoutHeight < 0 then LayoutHeight := ClientHeight;
-  if not LayoutReady then Exit;
-  SetRect(LayoutArea[-1], 0, 0, ClientWidth, ClientHeight);
-  LayoutRoom[-1] := LayoutArea[-1];
-  Moves := BeginDeferWindowPos(LayoutCount);
-  for Index := 0 to LayoutCount - 1 do begin
-    Row := LayoutOrder[Index];
-    Parent := LayoutRow[Row].Parent;
-    DesignWidth := LayoutWidth;
-    DesignHeight := LayoutHeight;
-    if Parent >= 0 then
-      with LayoutRow[Parent] do begin
-        DesignWidth := Width - Client.Left - Client.Right;
-        DesignHeight := Height - Client.Top - Client.Bottom;
+  if not LayoutReady or LayoutBusy then Exit;
+  LayoutBusy := True;
+  FillChar(Reshaped, SizeOf(Reshaped), 0);
+  FillChar(Inside, SizeOf(Inside), 0);
+  { Scroll bars that come or go change the room: the rows are placed again }
+  for Pass := 1 to 3 do begin
+    SetRect(LayoutArea[-1], 0, 0, ClientWidth, ClientHeight);
+    LayoutRoom[-1] := LayoutArea[-1];
+    OffsetRect(LayoutRoom[-1], -LayoutScrolled[-1].X, -LayoutScrolled[-1].Y);
+    LayoutView[-1] := LayoutArea[-1];
+    FillChar(LayoutExtent, SizeOf(LayoutExtent), 0);
+    Moves := BeginDeferWindowPos(LayoutCount);
+    for Index := 0 to LayoutCount - 1 do begin
+      Row := LayoutOrder[Index];
+      Parent := LayoutRow[Row].Parent;
+      DesignWidth := LayoutWidth;
+      DesignHeight := LayoutHeight;
+      if Parent >= 0 then
+        with LayoutRow[Parent] do begin
+          DesignWidth := Width - Client.Left - Client.Right;
+          DesignHeight := Height - Client.Top - Client.Bottom;
+          Inside[Row] := Inside[Parent] or Scrolls;
+        end;
+      Area := LayoutArea[Parent];
+      OffsetRect(Area, -LayoutScrolled[Parent].X, -LayoutScrolled[Parent].Y);
+      Place := LayoutPlace(LayoutRow[Row], Area, LayoutRoom[Parent], DesignWidth, DesignHeight);
+      { How far what the container holds reaches, as if it were not scrolled }
+      if Place.Right - Area.Left > LayoutExtent[Parent].X then LayoutExtent[Parent].X := Place.Right - Area.Left;
+      if Place.Bottom - Area.Top > LayoutExtent[Parent].Y then LayoutExtent[Parent].Y := Place.Bottom - Area.Top;
+      with LayoutRow[Row] do begin
+        Reshaped[Row] := Reshaped[Row] or (PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
+          (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top)));
+        if not EqualRect(Place, Placed) then begin
+          if Window = 0 then begin
+            InvalidateRect(hWindow, @Placed, True);
+            InvalidateRect(hWindow, @Place, True);
+          end else if Moves <> 0 then
+            Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
+              Place.Right - Place.Left, Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE)
+          else
+            SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
+              Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
+          Placed := Place;
+        end;
+        SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
+          Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
+        LayoutShrinkForBars(Row);
+        SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
+          LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
+        OffsetRect(LayoutRoom[Row], -LayoutScrolled[Row].X, -LayoutScrolled[Row].Y);
+        if Scrolls then IntersectRect(LayoutView[Row], LayoutView[Parent], LayoutArea[Row])
+        else LayoutView[Row] := LayoutView[Parent];
+        { A window in a scroll box shows only what lies inside it }
+        if Inside[Row] and (Window <> 0) and not PaintsPages then begin
+          IntersectRect(Shown, Placed, LayoutView[Parent]);
+          if EqualRect(Shown, Placed) then SetWindowRgn(Window, 0, True)
+          else begin
+            OffsetRect(Shown, -Placed.Left, -Placed.Top);
+            SetWindowRgn(Window, CreateRectRgnIndirect(Shown), True);
+          end;
+        end;
       end;
-    Place := LayoutPlace(LayoutRow[Row], LayoutArea[Parent], LayoutRoom[Parent], DesignWidth,
-      DesignHeight);
-    with LayoutRow[Row] do begin
-      Reshaped[Row] := PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
-        (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top));
-      if not EqualRect(Place, Placed) then begin
-        if Window = 0 then begin
-          InvalidateRect(hWindow, @Placed, True);
-          InvalidateRect(hWindow, @Place, True);
-        end else if Moves <> 0 then
-          Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
-            Place.Right - Place.Left, Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE)
-        else
-          SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
-            Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
-        Placed := Place;
-      end;
-      SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
-        Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
-      SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
-        LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
     end;
+    if Moves <> 0 then EndDeferWindowPos(Moves);
+    if not LayoutScrollBars then Break;
+    SetRect(Area, 0, 0, 0, 0);
+    GetClientRect(hWindow, Area);
+    ClientWidth := Area.Right;
+    ClientHeight := Area.Bottom;
   end;
-  if Moves <> 0 then EndDeferWindowPos(Moves);
   for Row := 0 to LayoutCount - 1 do
     if Reshaped[Row] then
       with LayoutRow[Row] do LayoutPageHole(Window, Placed.Right - Placed.Left, Placed.Bottom - Placed.Top);
+  LayoutBusy := False;
 end;
 
 { Lays out again in the main window's client area as it is }

@@ -103,6 +103,7 @@ type
     Padding: TRect;                     { where what it holds aligns, inside its client area }
     Splits, MinSize: Integer;           { a splitter: the row it resizes (-1: none), the least size }
     PaintsPages: Boolean;               { a tab window whose pages the main window paints }
+    Scrolls: Boolean;                   { a scroll box: its content scrolls when it does not fit }
     Window: HWND;                       { 0 for what the main window paints }
     Placed: TRect;                      { where it is now, in the main window's client area }
   end;
@@ -113,33 +114,33 @@ const
     as designed in the container's client area; Align; Anchors; the margins, the
     client area's distances from its edges and the padding (left, top, right and
     bottom each); the row a splitter resizes and its least size; 1 for a tab window
-    whose pages the main window paints }
-  LayoutDesign: array[0..24, 0..21] of Integer = (
-    (-1, 0, 0, 400, 48, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 0: Banner }
-    (-1, 2, 2, 400, 48, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 1: TitleShadow }
-    (-1, 0, 0, 400, 48, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 2: Title }
-    (-1, 12, 60, 24, 24, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 3: Key }
-    (-1, 48, 64, 80, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 4: UserLabel }
-    (-1, 136, 60, 160, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 5: UserEdit }
-    (-1, 48, 92, 80, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 6: PasswordLabel }
-    (-1, 136, 88, 160, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 7: PasswordEdit }
-    (-1, 48, 120, 80, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 8: PinLabel }
-    (-1, 136, 116, 64, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 9: PinEdit }
-    (-1, 48, 148, 80, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 10: ServerLabel }
-    (-1, 136, 144, 252, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 11: ServerEdit }
-    (-1, 304, 56, 84, 81, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 12: HintPanel }
-    (12, 4, 4, 76, 73, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 13: HintLabel }
-    (-1, 12, 176, 376, 128, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 1), { 14: Pages }
-    (14, 4, 24, 368, 100, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 15: AccountSheet }
-    (15, 8, 8, 200, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 16: RememberCheck }
-    (14, 4, 24, 368, 100, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 17: NotesSheet }
-    (17, 4, 4, 360, 50, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 18: NotesMemo }
-    (14, 4, 24, 368, 100, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 19: ProxySheet }
-    (19, 4, 4, 180, 50, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 20: ProxyList }
-    (14, 4, 24, 368, 100, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 21: HistorySheet }
-    (21, 4, 36, 360, 20, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 22: HistoryLabel }
-    (-1, 232, 312, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 23: SignInButton }
-    (-1, 313, 312, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0)  { 24: CancelButton }
+    whose pages the main window paints; 1 for a scroll box whose content scrolls }
+  LayoutDesign: array[0..24, 0..22] of Integer = (
+    (-1, 0, 0, 400, 48, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 0: Banner }
+    (-1, 2, 2, 400, 48, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 1: TitleShadow }
+    (-1, 0, 0, 400, 48, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 2: Title }
+    (-1, 12, 60, 24, 24, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 3: Key }
+    (-1, 48, 64, 80, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 4: UserLabel }
+    (-1, 136, 60, 160, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 5: UserEdit }
+    (-1, 48, 92, 80, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 6: PasswordLabel }
+    (-1, 136, 88, 160, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 7: PasswordEdit }
+    (-1, 48, 120, 80, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 8: PinLabel }
+    (-1, 136, 116, 64, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 9: PinEdit }
+    (-1, 48, 148, 80, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 10: ServerLabel }
+    (-1, 136, 144, 252, 21, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 11: ServerEdit }
+    (-1, 304, 56, 84, 81, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 12: HintPanel }
+    (12, 4, 4, 76, 73, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 13: HintLabel }
+    (-1, 12, 176, 376, 128, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 1, 0), { 14: Pages }
+    (14, 4, 24, 368, 100, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 15: AccountSheet }
+    (15, 8, 8, 200, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 16: RememberCheck }
+    (14, 4, 24, 368, 100, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 17: NotesSheet }
+    (17, 4, 4, 360, 50, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 18: NotesMemo }
+    (14, 4, 24, 368, 100, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 19: ProxySheet }
+    (19, 4, 4, 180, 50, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 20: ProxyList }
+    (14, 4, 24, 368, 100, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 21: HistorySheet }
+    (21, 4, 36, 360, 20, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 22: HistoryLabel }
+    (-1, 232, 312, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 23: SignInButton }
+    (-1, 313, 312, 75, 25, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0)  { 24: CancelButton }
   );
   { The order in which the rows are placed }
   LayoutOrder: array[0..24] of Integer = (
@@ -156,6 +157,11 @@ var
   LayoutReady: Boolean = False;        { every window of the rows is created }
   SplitRow: Integer = -1;              { the splitter being dragged }
   SplitFrom, SplitSize, SplitLimit: Integer;
+  { How far a container's content is scrolled, and how far it reaches unscrolled }
+  LayoutScrolled, LayoutExtent: array[-1..LayoutCount - 1] of TPoint;
+  { What shows of a container's client area inside the containers that scroll }
+  LayoutView: array[-1..LayoutCount - 1] of TRect;
+  LayoutBusy: Boolean = False;         { placing: the sizes that scroll bars bring wait }
 
 { The rows as designed, scaled to the screen's resolution }
 procedure ScaleLayout;
@@ -180,7 +186,9 @@ begin
       Splits := LayoutDesign[Row, 19];
       MinSize := ScaleToScreen(LayoutDesign[Row, 20]);
       PaintsPages := LayoutDesign[Row, 21] <> 0;
+      Scrolls := LayoutDesign[Row, 22] <> 0;
     end;
+  FillChar(LayoutScrolled, SizeOf(LayoutScrolled), 0);
   { A form that stores no client size was designed at the size its window first gets }
   if LayoutClientWidth >= 0 then LayoutWidth := ScaleToScreen(LayoutClientWidth);
   if LayoutClientHeight >= 0 then LayoutHeight := ScaleToScreen(LayoutClientHeight);
@@ -264,59 +272,105 @@ begin
   SetWindowRgn(Window, Shape, True);
 end;
 
+
+{ Nothing of this form scrolls }
+procedure LayoutShrinkForBars(Row: Integer);
+begin
+end;
+
+function LayoutScrollBars: Boolean;
+begin
+  Result := False;
+end;
+
+
 { Places every row in a client area of ClientWidth x ClientHeight, outer
   containers first: the windows move together, and the main window paints
-  again where what it paints was and is }
+  again where what it paints was and is; what lies in a container that
+  scrolls moves by how far it is scrolled and shows only inside it }
 procedure LayoutControls(ClientWidth, ClientHeight: Integer);
 var
-  Index, Row, Parent, DesignWidth, DesignHeight: Integer;
-  Place: TRect;
+  Index, Row, Parent, DesignWidth, DesignHeight, Pass: Integer;
+  Place, Area, Shown: TRect;
   Moves: HDWP;
-  Reshaped: array[0..LayoutCount - 1] of Boolean;
+  Reshaped, Inside: array[-1..LayoutCount - 1] of Boolean;
 begin
   if LayoutWidth < 0 then LayoutWidth := ClientWidth;
   if LayoutHeight < 0 then LayoutHeight := ClientHeight;
-  if not LayoutReady then Exit;
-  SetRect(LayoutArea[-1], 0, 0, ClientWidth, ClientHeight);
-  LayoutRoom[-1] := LayoutArea[-1];
-  Moves := BeginDeferWindowPos(LayoutCount);
-  for Index := 0 to LayoutCount - 1 do begin
-    Row := LayoutOrder[Index];
-    Parent := LayoutRow[Row].Parent;
-    DesignWidth := LayoutWidth;
-    DesignHeight := LayoutHeight;
-    if Parent >= 0 then
-      with LayoutRow[Parent] do begin
-        DesignWidth := Width - Client.Left - Client.Right;
-        DesignHeight := Height - Client.Top - Client.Bottom;
+  if not LayoutReady or LayoutBusy then Exit;
+  LayoutBusy := True;
+  FillChar(Reshaped, SizeOf(Reshaped), 0);
+  FillChar(Inside, SizeOf(Inside), 0);
+  { Scroll bars that come or go change the room: the rows are placed again }
+  for Pass := 1 to 3 do begin
+    SetRect(LayoutArea[-1], 0, 0, ClientWidth, ClientHeight);
+    LayoutRoom[-1] := LayoutArea[-1];
+    OffsetRect(LayoutRoom[-1], -LayoutScrolled[-1].X, -LayoutScrolled[-1].Y);
+    LayoutView[-1] := LayoutArea[-1];
+    FillChar(LayoutExtent, SizeOf(LayoutExtent), 0);
+    Moves := BeginDeferWindowPos(LayoutCount);
+    for Index := 0 to LayoutCount - 1 do begin
+      Row := LayoutOrder[Index];
+      Parent := LayoutRow[Row].Parent;
+      DesignWidth := LayoutWidth;
+      DesignHeight := LayoutHeight;
+      if Parent >= 0 then
+        with LayoutRow[Parent] do begin
+          DesignWidth := Width - Client.Left - Client.Right;
+          DesignHeight := Height - Client.Top - Client.Bottom;
+          Inside[Row] := Inside[Parent] or Scrolls;
+        end;
+      Area := LayoutArea[Parent];
+      OffsetRect(Area, -LayoutScrolled[Parent].X, -LayoutScrolled[Parent].Y);
+      Place := LayoutPlace(LayoutRow[Row], Area, LayoutRoom[Parent], DesignWidth, DesignHeight);
+      { How far what the container holds reaches, as if it were not scrolled }
+      if Place.Right - Area.Left > LayoutExtent[Parent].X then LayoutExtent[Parent].X := Place.Right - Area.Left;
+      if Place.Bottom - Area.Top > LayoutExtent[Parent].Y then LayoutExtent[Parent].Y := Place.Bottom - Area.Top;
+      with LayoutRow[Row] do begin
+        Reshaped[Row] := Reshaped[Row] or (PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
+          (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top)));
+        if not EqualRect(Place, Placed) then begin
+          if Window = 0 then begin
+            InvalidateRect(hWindow, @Placed, True);
+            InvalidateRect(hWindow, @Place, True);
+          end else if Moves <> 0 then
+            Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
+              Place.Right - Place.Left, Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE)
+          else
+            SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
+              Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
+          Placed := Place;
+        end;
+        SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
+          Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
+        LayoutShrinkForBars(Row);
+        SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
+          LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
+        OffsetRect(LayoutRoom[Row], -LayoutScrolled[Row].X, -LayoutScrolled[Row].Y);
+        if Scrolls then IntersectRect(LayoutView[Row], LayoutView[Parent], LayoutArea[Row])
+        else LayoutView[Row] := LayoutView[Parent];
+        { A window in a scroll box shows only what lies inside it }
+        if Inside[Row] and (Window <> 0) and not PaintsPages then begin
+          IntersectRect(Shown, Placed, LayoutView[Parent]);
+          if EqualRect(Shown, Placed) then SetWindowRgn(Window, 0, True)
+          else begin
+            OffsetRect(Shown, -Placed.Left, -Placed.Top);
+            SetWindowRgn(Window, CreateRectRgnIndirect(Shown), True);
+          end;
+        end;
       end;
-    Place := LayoutPlace(LayoutRow[Row], LayoutArea[Parent], LayoutRoom[Parent], DesignWidth,
-      DesignHeight);
-    with LayoutRow[Row] do begin
-      Reshaped[Row] := PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
-        (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top));
-      if not EqualRect(Place, Placed) then begin
-        if Window = 0 then begin
-          InvalidateRect(hWindow, @Placed, True);
-          InvalidateRect(hWindow, @Place, True);
-        end else if Moves <> 0 then
-          Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
-            Place.Right - Place.Left, Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE)
-        else
-          SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
-            Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
-        Placed := Place;
-      end;
-      SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
-        Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
-      SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
-        LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
     end;
+    if Moves <> 0 then EndDeferWindowPos(Moves);
+    if not LayoutScrollBars then Break;
+    SetRect(Area, 0, 0, 0, 0);
+    GetClientRect(hWindow, Area);
+    ClientWidth := Area.Right;
+    ClientHeight := Area.Bottom;
   end;
-  if Moves <> 0 then EndDeferWindowPos(Moves);
   for Row := 0 to LayoutCount - 1 do
     if Reshaped[Row] then
       with LayoutRow[Row] do LayoutPageHole(Window, Placed.Right - Placed.Left, Placed.Bottom - Placed.Top);
+  LayoutBusy := False;
 end;
 
 { Lays out again in the main window's client area as it is }

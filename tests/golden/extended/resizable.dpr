@@ -21,6 +21,11 @@ Var WinClass: TWndClassW;
     ColorBrush1: HBRUSH;
     OldFont: HFONT;
     CentreButton: HWND;
+    UnreadCheck: HWND;
+    FlaggedCheck: HWND;
+    AttachCheck: HWND;
+    RepliedCheck: HWND;
+    SpamCheck: HWND;
     ListColumn: TLVColumnW;
     ListItem: TLVItemW;
     MessageView: HWND;
@@ -90,36 +95,46 @@ type
     Padding: TRect;                     { where what it holds aligns, inside its client area }
     Splits, MinSize: Integer;           { a splitter: the row it resizes (-1: none), the least size }
     PaintsPages: Boolean;               { a tab window whose pages the main window paints }
+    Scrolls: Boolean;                   { a scroll box: its content scrolls when it does not fit }
     Window: HWND;                       { 0 for what the main window paints }
     Placed: TRect;                      { where it is now, in the main window's client area }
   end;
 
 const
-  LayoutCount = 14;
+  LayoutCount = 20;
+  { The form's own content scrolls when it does not fit }
+  FormScrolls = False;
   { Each row: its container's row (-1: the main window); Left, Top, Width and Height
     as designed in the container's client area; Align; Anchors; the margins, the
     client area's distances from its edges and the padding (left, top, right and
     bottom each); the row a splitter resizes and its least size; 1 for a tab window
-    whose pages the main window paints }
-  LayoutDesign: array[0..13, 0..21] of Integer = (
-    (-1, 0, 0, 600, 36, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 0: SearchPanel }
-    (0, 8, 11, 23, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 1: FindLabel }
-    (0, 48, 7, 540, 21, 0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 2: FindEdit }
-    (-1, 0, 356, 600, 44, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0), { 3: ButtonPanel }
-    (3, 12, 16, 31, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 4: StateLabel }
-    (3, 432, 10, 75, 25, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 5: OkButton }
-    (3, 513, 10, 75, 25, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 6: CancelButton }
-    (-1, 0, 36, 160, 320, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 7: FolderPanel }
-    (7, 3, 3, 154, 314, 5, 3, 3, 3, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 8: FolderList }
-    (-1, 160, 36, 5, 320, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 80, 0), { 9: FolderSplitter }
-    (-1, 480, 36, 120, 320, 4, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0), { 10: InfoPanel }
-    (10, 8, 8, 60, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 11: InfoLabel }
-    (10, 22, 147, 75, 25, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0), { 12: CentreButton }
-    (-1, 165, 36, 315, 320, 5, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0)  { 13: MessageView }
+    whose pages the main window paints; 1 for a scroll box whose content scrolls }
+  LayoutDesign: array[0..19, 0..22] of Integer = (
+    (-1, 0, 0, 600, 36, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 0: SearchPanel }
+    (0, 8, 11, 23, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 1: FindLabel }
+    (0, 48, 7, 540, 21, 0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 2: FindEdit }
+    (-1, 0, 356, 600, 44, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0, 0), { 3: ButtonPanel }
+    (3, 12, 16, 31, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 4: StateLabel }
+    (3, 432, 10, 75, 25, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 5: OkButton }
+    (3, 513, 10, 75, 25, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 6: CancelButton }
+    (-1, 0, 36, 160, 320, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 7: FolderPanel }
+    (7, 3, 3, 154, 314, 5, 3, 3, 3, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 8: FolderList }
+    (-1, 160, 36, 5, 320, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 80, 0, 0), { 9: FolderSplitter }
+    (-1, 480, 36, 120, 320, 4, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, -1, 0, 0, 0), { 10: InfoPanel }
+    (10, 8, 8, 60, 13, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 11: InfoLabel }
+    (10, 22, 147, 75, 25, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 12: CentreButton }
+    (10, 4, 210, 112, 104, 0, 13, 0, 0, 0, 0, 2, 2, 2, 2, 0, 0, 0, 0, -1, 0, 0, 1), { 13: OptionsBox }
+    (13, 8, 4, 80, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 14: UnreadCheck }
+    (13, 8, 26, 80, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 15: FlaggedCheck }
+    (13, 8, 48, 80, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 16: AttachCheck }
+    (13, 8, 70, 80, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 17: RepliedCheck }
+    (13, 8, 92, 80, 17, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0), { 18: SpamCheck }
+    (-1, 165, 36, 315, 320, 5, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0)  { 19: MessageView }
   );
   { The order in which the rows are placed }
-  LayoutOrder: array[0..13] of Integer = (
-    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13);
+  LayoutOrder: array[0..19] of Integer = (
+    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,
+    16, 17, 18, 19);
 
 var
   LayoutRow: array[0..LayoutCount - 1] of TLayoutRow;
@@ -131,6 +146,15 @@ var
   LayoutReady: Boolean = False;        { every window of the rows is created }
   SplitRow: Integer = -1;              { the splitter being dragged }
   SplitFrom, SplitSize, SplitLimit: Integer;
+  { How far a container's content is scrolled, and how far it reaches unscrolled }
+  LayoutScrolled, LayoutExtent: array[-1..LayoutCount - 1] of TPoint;
+  { What shows of a container's client area inside the containers that scroll }
+  LayoutView: array[-1..LayoutCount - 1] of TRect;
+  LayoutBusy: Boolean = False;         { placing: the sizes that scroll bars bring wait }
+
+var
+  { The scroll bars of each scroll box, horizontal and vertical; 0 until needed }
+  LayoutBar: array[0..LayoutCount - 1, 0..1] of HWND;
 
 { The rows as designed, scaled to the screen's resolution }
 procedure ScaleLayout;
@@ -155,7 +179,9 @@ begin
       Splits := LayoutDesign[Row, 19];
       MinSize := ScaleToScreen(LayoutDesign[Row, 20]);
       PaintsPages := LayoutDesign[Row, 21] <> 0;
+      Scrolls := LayoutDesign[Row, 22] <> 0;
     end;
+  FillChar(LayoutScrolled, SizeOf(LayoutScrolled), 0);
   { A form that stores no client size was designed at the size its window first gets }
   if LayoutClientWidth >= 0 then LayoutWidth := ScaleToScreen(LayoutClientWidth);
   if LayoutClientHeight >= 0 then LayoutHeight := ScaleToScreen(LayoutClientHeight);
@@ -239,59 +265,185 @@ begin
   SetWindowRgn(Window, Shape, True);
 end;
 
+
+{ True when the scroll bar of the main window (Row -1) or of a scroll box
+  shows: Kind 0 the horizontal, 1 the vertical }
+function LayoutBarShown(Row, Kind: Integer): Boolean;
+begin
+  if Row < 0 then
+    if Kind = 0 then Result := (GetWindowLong(hWindow, GWL_STYLE) and WS_HSCROLL) <> 0
+    else Result := (GetWindowLong(hWindow, GWL_STYLE) and WS_VSCROLL) <> 0
+  else
+    Result := (LayoutBar[Row, Kind] <> 0) and ((GetWindowLong(LayoutBar[Row, Kind], GWL_STYLE) and WS_VISIBLE) <> 0);
+end;
+
+{ A scroll box's bars take their room from its client area }
+procedure LayoutShrinkForBars(Row: Integer);
+begin
+  if not LayoutRow[Row].Scrolls then Exit;
+  if LayoutBarShown(Row, 1) then Dec(LayoutArea[Row].Right, GetSystemMetrics(SM_CXVSCROLL));
+  if LayoutBarShown(Row, 0) then Dec(LayoutArea[Row].Bottom, GetSystemMetrics(SM_CYHSCROLL));
+end;
+
+{ Shows the scroll bars that the content of the main window (when the form
+  scrolls) and of each scroll box needs, and keeps how far it is scrolled
+  within them; True when a bar came or went or the content moved, so that
+  the rows are placed again }
+function LayoutScrollBars: Boolean;
+var
+  Row, Kind, Reach, Size, Most, Position: Integer;
+  Needed: Boolean;
+  BarRect: TRect;
+  BarInfo: TScrollInfo;
+begin
+  Result := False;
+  for Row := -1 to LayoutCount - 1 do begin
+    if Row < 0 then begin
+      if not FormScrolls then Continue;
+    end else if not LayoutRow[Row].Scrolls then Continue;
+    for Kind := 0 to 1 do begin
+      if Kind = 0 then begin
+        Reach := LayoutExtent[Row].X;
+        Size := LayoutArea[Row].Right - LayoutArea[Row].Left;
+        Position := LayoutScrolled[Row].X;
+      end else begin
+        Reach := LayoutExtent[Row].Y;
+        Size := LayoutArea[Row].Bottom - LayoutArea[Row].Top;
+        Position := LayoutScrolled[Row].Y;
+      end;
+      if Size < 0 then Size := 0;
+      Needed := Reach > Size;
+      Most := Reach - Size;
+      if Most < 0 then Most := 0;
+      if Position > Most then begin
+        Position := Most;
+        if Kind = 0 then LayoutScrolled[Row].X := Most else LayoutScrolled[Row].Y := Most;
+        Result := True;
+      end;
+      if Needed <> LayoutBarShown(Row, Kind) then Result := True;
+      BarInfo.cbSize := SizeOf(BarInfo);
+      BarInfo.fMask := SIF_RANGE or SIF_PAGE or SIF_POS;
+      BarInfo.nMin := 0;
+      BarInfo.nMax := Reach - 1;
+      BarInfo.nPage := Size;
+      BarInfo.nPos := Position;
+      if not Needed then BarInfo.nMax := 0;
+      if Row < 0 then
+        SetScrollInfo(hWindow, Kind, BarInfo, True)
+      else if Needed or (LayoutBar[Row, Kind] <> 0) then begin
+        if LayoutBar[Row, Kind] = 0 then
+          LayoutBar[Row, Kind] := CreateWindowExW(0, 'ScrollBar', '', WS_CHILD or Kind, 0, 0, 0, 0,
+            hWindow, 0, Inst, nil);
+        with LayoutRow[Row] do
+          SetRect(BarRect, Placed.Left + Client.Left, Placed.Top + Client.Top, Placed.Right - Client.Right,
+            Placed.Bottom - Client.Bottom);
+        if Kind = 0 then begin
+          BarRect.Top := BarRect.Bottom - GetSystemMetrics(SM_CYHSCROLL);
+          if LayoutBarShown(Row, 1) or (LayoutExtent[Row].Y > BarRect.Top - LayoutArea[Row].Top) then
+            Dec(BarRect.Right, GetSystemMetrics(SM_CXVSCROLL));
+        end else begin
+          BarRect.Left := BarRect.Right - GetSystemMetrics(SM_CXVSCROLL);
+          if LayoutBarShown(Row, 0) then Dec(BarRect.Bottom, GetSystemMetrics(SM_CYHSCROLL));
+        end;
+        SetScrollInfo(LayoutBar[Row, Kind], SB_CTL, BarInfo, True);
+        if Needed then
+          SetWindowPos(LayoutBar[Row, Kind], HWND_TOP, BarRect.Left, BarRect.Top, BarRect.Right - BarRect.Left,
+            BarRect.Bottom - BarRect.Top, SWP_NOACTIVATE or SWP_SHOWWINDOW)
+        else
+          ShowWindow(LayoutBar[Row, Kind], SW_HIDE);
+      end;
+    end;
+  end;
+end;
+
+
 { Places every row in a client area of ClientWidth x ClientHeight, outer
   containers first: the windows move together, and the main window paints
-  again where what it paints was and is }
+  again where what it paints was and is; what lies in a container that
+  scrolls moves by how far it is scrolled and shows only inside it }
 procedure LayoutControls(ClientWidth, ClientHeight: Integer);
 var
-  Index, Row, Parent, DesignWidth, DesignHeight: Integer;
-  Place: TRect;
+  Index, Row, Parent, DesignWidth, DesignHeight, Pass: Integer;
+  Place, Area, Shown: TRect;
   Moves: HDWP;
-  Reshaped: array[0..LayoutCount - 1] of Boolean;
+  Reshaped, Inside: array[-1..LayoutCount - 1] of Boolean;
 begin
   if LayoutWidth < 0 then LayoutWidth := ClientWidth;
   if LayoutHeight < 0 then LayoutHeight := ClientHeight;
-  if not LayoutReady then Exit;
-  SetRect(LayoutArea[-1], 0, 0, ClientWidth, ClientHeight);
-  LayoutRoom[-1] := LayoutArea[-1];
-  Moves := BeginDeferWindowPos(LayoutCount);
-  for Index := 0 to LayoutCount - 1 do begin
-    Row := LayoutOrder[Index];
-    Parent := LayoutRow[Row].Parent;
-    DesignWidth := LayoutWidth;
-    DesignHeight := LayoutHeight;
-    if Parent >= 0 then
-      with LayoutRow[Parent] do begin
-        DesignWidth := Width - Client.Left - Client.Right;
-        DesignHeight := Height - Client.Top - Client.Bottom;
+  if not LayoutReady or LayoutBusy then Exit;
+  LayoutBusy := True;
+  FillChar(Reshaped, SizeOf(Reshaped), 0);
+  FillChar(Inside, SizeOf(Inside), 0);
+  { Scroll bars that come or go change the room: the rows are placed again }
+  for Pass := 1 to 3 do begin
+    SetRect(LayoutArea[-1], 0, 0, ClientWidth, ClientHeight);
+    LayoutRoom[-1] := LayoutArea[-1];
+    OffsetRect(LayoutRoom[-1], -LayoutScrolled[-1].X, -LayoutScrolled[-1].Y);
+    LayoutView[-1] := LayoutArea[-1];
+    FillChar(LayoutExtent, SizeOf(LayoutExtent), 0);
+    Moves := BeginDeferWindowPos(LayoutCount);
+    for Index := 0 to LayoutCount - 1 do begin
+      Row := LayoutOrder[Index];
+      Parent := LayoutRow[Row].Parent;
+      DesignWidth := LayoutWidth;
+      DesignHeight := LayoutHeight;
+      if Parent >= 0 then
+        with LayoutRow[Parent] do begin
+          DesignWidth := Width - Client.Left - Client.Right;
+          DesignHeight := Height - Client.Top - Client.Bottom;
+          Inside[Row] := Inside[Parent] or Scrolls;
+        end;
+      Area := LayoutArea[Parent];
+      OffsetRect(Area, -LayoutScrolled[Parent].X, -LayoutScrolled[Parent].Y);
+      Place := LayoutPlace(LayoutRow[Row], Area, LayoutRoom[Parent], DesignWidth, DesignHeight);
+      { How far what the container holds reaches, as if it were not scrolled }
+      if Place.Right - Area.Left > LayoutExtent[Parent].X then LayoutExtent[Parent].X := Place.Right - Area.Left;
+      if Place.Bottom - Area.Top > LayoutExtent[Parent].Y then LayoutExtent[Parent].Y := Place.Bottom - Area.Top;
+      with LayoutRow[Row] do begin
+        Reshaped[Row] := Reshaped[Row] or (PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
+          (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top)));
+        if not EqualRect(Place, Placed) then begin
+          if Window = 0 then begin
+            InvalidateRect(hWindow, @Placed, True);
+            InvalidateRect(hWindow, @Place, True);
+          end else if Moves <> 0 then
+            Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
+              Place.Right - Place.Left, Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE)
+          else
+            SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
+              Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
+          Placed := Place;
+        end;
+        SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
+          Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
+        LayoutShrinkForBars(Row);
+        SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
+          LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
+        OffsetRect(LayoutRoom[Row], -LayoutScrolled[Row].X, -LayoutScrolled[Row].Y);
+        if Scrolls then IntersectRect(LayoutView[Row], LayoutView[Parent], LayoutArea[Row])
+        else LayoutView[Row] := LayoutView[Parent];
+        { A window in a scroll box shows only what lies inside it }
+        if Inside[Row] and (Window <> 0) and not PaintsPages then begin
+          IntersectRect(Shown, Placed, LayoutView[Parent]);
+          if EqualRect(Shown, Placed) then SetWindowRgn(Window, 0, True)
+          else begin
+            OffsetRect(Shown, -Placed.Left, -Placed.Top);
+            SetWindowRgn(Window, CreateRectRgnIndirect(Shown), True);
+          end;
+        end;
       end;
-    Place := LayoutPlace(LayoutRow[Row], LayoutArea[Parent], LayoutRoom[Parent], DesignWidth,
-      DesignHeight);
-    with LayoutRow[Row] do begin
-      Reshaped[Row] := PaintsPages and ((Place.Right - Place.Left <> Placed.Right - Placed.Left) or
-        (Place.Bottom - Place.Top <> Placed.Bottom - Placed.Top));
-      if not EqualRect(Place, Placed) then begin
-        if Window = 0 then begin
-          InvalidateRect(hWindow, @Placed, True);
-          InvalidateRect(hWindow, @Place, True);
-        end else if Moves <> 0 then
-          Moves := DeferWindowPos(Moves, Window, 0, Place.Left, Place.Top,
-            Place.Right - Place.Left, Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE)
-        else
-          SetWindowPos(Window, 0, Place.Left, Place.Top, Place.Right - Place.Left,
-            Place.Bottom - Place.Top, SWP_NOZORDER or SWP_NOACTIVATE);
-        Placed := Place;
-      end;
-      SetRect(LayoutArea[Row], Placed.Left + Client.Left, Placed.Top + Client.Top,
-        Placed.Right - Client.Right, Placed.Bottom - Client.Bottom);
-      SetRect(LayoutRoom[Row], LayoutArea[Row].Left + Padding.Left, LayoutArea[Row].Top + Padding.Top,
-        LayoutArea[Row].Right - Padding.Right, LayoutArea[Row].Bottom - Padding.Bottom);
     end;
+    if Moves <> 0 then EndDeferWindowPos(Moves);
+    if not LayoutScrollBars then Break;
+    SetRect(Area, 0, 0, 0, 0);
+    GetClientRect(hWindow, Area);
+    ClientWidth := Area.Right;
+    ClientHeight := Area.Bottom;
   end;
-  if Moves <> 0 then EndDeferWindowPos(Moves);
   for Row := 0 to LayoutCount - 1 do
     if Reshaped[Row] then
       with LayoutRow[Row] do LayoutPageHole(Window, Placed.Right - Placed.Left, Placed.Bottom - Placed.Top);
+  LayoutBusy := False;
 end;
 
 { Lays out again in the main window's client area as it is }
@@ -352,6 +504,43 @@ begin
   ScreenDpi := Dpi;
   ScaleLayout;
 end;
+
+{ A scroll bar of the main window (BarWindow 0) or of a scroll box was moved by
+  Code: the content follows it. False when BarWindow is none of them }
+function LayoutScroll(BarWindow: HWND; Vertical: Boolean; Code: Integer): Boolean;
+var
+  Row, Kind, Position, Most: Integer;
+  BarInfo: TScrollInfo;
+begin
+  Result := False;
+  Kind := Ord(Vertical);
+  Row := -1;
+  if BarWindow <> 0 then begin
+    Row := LayoutCount - 1;
+    while (Row >= 0) and (LayoutBar[Row, Kind] <> BarWindow) do Dec(Row);
+    if Row < 0 then Exit;
+  end else if not FormScrolls then Exit;
+  BarInfo.cbSize := SizeOf(BarInfo);
+  BarInfo.fMask := SIF_ALL;
+  if BarWindow = 0 then GetScrollInfo(hWindow, Kind, BarInfo) else GetScrollInfo(BarWindow, SB_CTL, BarInfo);
+  Position := BarInfo.nPos;
+  case Code of
+    SB_LINEUP: Dec(Position, 16);
+    SB_LINEDOWN: Inc(Position, 16);
+    SB_PAGEUP: Dec(Position, BarInfo.nPage);
+    SB_PAGEDOWN: Inc(Position, BarInfo.nPage);
+    SB_THUMBTRACK, SB_THUMBPOSITION: Position := BarInfo.nTrackPos;
+    SB_TOP: Position := 0;
+    SB_BOTTOM: Position := BarInfo.nMax;
+  end;
+  Most := BarInfo.nMax - Integer(BarInfo.nPage) + 1;
+  if Position > Most then Position := Most;
+  if Position < 0 then Position := 0;
+  if Vertical then LayoutScrolled[Row].Y := Position else LayoutScrolled[Row].X := Position;
+  LayoutWindow;
+  Result := True;
+end;
+
 
 { The splitter at X,Y in the main window's client area; -1 when none is there }
 function SplitterAt(X, Y: Integer): Integer;
@@ -454,6 +643,11 @@ begin
   if hFont1 <> 0 then SendMessageW(CancelButton,WM_SETFONT,hFont1,0);
   if hFont1 <> 0 then SendMessageW(FolderList,WM_SETFONT,hFont1,0);
   if hFont1 <> 0 then SendMessageW(CentreButton,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(UnreadCheck,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(FlaggedCheck,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(AttachCheck,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(RepliedCheck,WM_SETFONT,hFont1,0);
+  if hFont1 <> 0 then SendMessageW(SpamCheck,WM_SETFONT,hFont1,0);
   if hFont1 <> 0 then SendMessageW(MessageView,WM_SETFONT,hFont1,0);
   for FontIndex := 1 to 2 do
     if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);
@@ -480,6 +674,9 @@ begin
       PMinMaxInfo(lParam)^.ptMinTrackSize.X := ScaleToScreen(460);
       PMinMaxInfo(lParam)^.ptMinTrackSize.Y := ScaleToScreen(300);
       LayoutLeastSize(PMinMaxInfo(lParam)^.ptMinTrackSize);
+    end;
+    WM_HSCROLL, WM_VSCROLL: begin
+      if LayoutScroll(HWND(lParam), Message = WM_VSCROLL, LoWord(wParam)) then Exit;
     end;
     WM_SETCURSOR: begin
       if (LoWord(lParam) = HTCLIENT) and SplitterCursor then begin
@@ -550,6 +747,17 @@ begin
       SetTextColor(PaintDC,RGB(0,0,128));
       DrawTextW(PaintDC,PWideChar(WideString('Details')),-1,PaintRect,DT_EXPANDTABS or DT_LEFT or DT_NOCLIP);
       SelectObject(PaintDC,OldFont);
+      { Paint scroll box: OptionsBox }
+      SaveDC(PaintDC);
+      PaintRect := LayoutRow[13].Placed;
+      PaintBrush := CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+      FillRect(PaintDC,PaintRect,PaintBrush);
+      DeleteObject(PaintBrush);
+      DrawEdge(PaintDC,PaintRect,EDGE_SUNKEN,BF_RECT or BF_ADJUST);
+      RestoreDC(PaintDC,-1);
+      SaveDC(PaintDC);
+      with LayoutView[13] do IntersectClipRect(PaintDC, Left, Top, Right, Bottom);
+      RestoreDC(PaintDC, -1);
       EndPaint(hWindow,PaintStruct);
     end;
     WM_DESTROY: begin
@@ -635,6 +843,26 @@ begin
   CentreButton:= CreateWindowExW(0, 'Button','Centred',WS_VISIBLE or WS_CHILD or BS_PUSHLIKE or BS_TEXT or WS_TABSTOP,
                  502,183,75,25, hWindow, 0, Inst, nil);
 
+  { Create a checkbox =============================================== }
+  UnreadCheck:= CreateWindowExW(0, 'Button','Unread',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+                494,252,80,17, hWindow, 0, Inst, nil);
+
+  { Create a checkbox =============================================== }
+  FlaggedCheck:= CreateWindowExW(0, 'Button','Flagged',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+                 494,274,80,17, hWindow, 0, Inst, nil);
+
+  { Create a checkbox =============================================== }
+  AttachCheck:= CreateWindowExW(0, 'Button','Attachments',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+                494,296,80,17, hWindow, 0, Inst, nil);
+
+  { Create a checkbox =============================================== }
+  RepliedCheck:= CreateWindowExW(0, 'Button','Replied',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+                 494,318,80,17, hWindow, 0, Inst, nil);
+
+  { Create a checkbox =============================================== }
+  SpamCheck:= CreateWindowExW(0, 'Button','Spam',WS_VISIBLE or WS_CHILD or BS_AUTOCHECKBOX or WS_TABSTOP,
+              494,340,80,17, hWindow, 0, Inst, nil);
+
   { Create a list view ============================================== }
   MessageView:= CreateWindowExW(WS_EX_CLIENTEDGE, 'SysListView32','', WS_VISIBLE or WS_CHILD or WS_TABSTOP or LVS_REPORT or LVS_SINGLESEL or LVS_EDITLABELS,
                 165,36,315,320, hWindow, 0, Inst, nil);
@@ -652,7 +880,12 @@ begin
   SetWindowPos(FolderList, FindEdit, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
   SetWindowPos(MessageView, FolderList, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
   SetWindowPos(CentreButton, MessageView, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
-  SetWindowPos(OkButton, CentreButton, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(UnreadCheck, CentreButton, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(FlaggedCheck, UnreadCheck, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(AttachCheck, FlaggedCheck, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(RepliedCheck, AttachCheck, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(SpamCheck, RepliedCheck, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
+  SetWindowPos(OkButton, SpamCheck, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
   SetWindowPos(CancelButton, OkButton, 0, 0, 0, 0, SWP_NOMOVE or SWP_NOSIZE or SWP_NOACTIVATE);
 
 
@@ -668,7 +901,12 @@ begin
   LayoutRow[6].Window := CancelButton;
   LayoutRow[8].Window := FolderList;
   LayoutRow[12].Window := CentreButton;
-  LayoutRow[13].Window := MessageView;
+  LayoutRow[14].Window := UnreadCheck;
+  LayoutRow[15].Window := FlaggedCheck;
+  LayoutRow[16].Window := AttachCheck;
+  LayoutRow[17].Window := RepliedCheck;
+  LayoutRow[18].Window := SpamCheck;
+  LayoutRow[19].Window := MessageView;
   LayoutReady := True;
   LayoutWindow;
   SetFocus(FindEdit);
