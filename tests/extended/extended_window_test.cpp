@@ -89,6 +89,10 @@ TEST_F(ExtendedWindowTest, PlaceAndBorderFollowTheForm) {
        "\r\n  SetRect(WinRect, 0, 0, ScaleToScreen(200), 0);"
        "\r\n  AdjustWindowRectEx(WinRect, WS_OVERLAPPEDWINDOW, False, WS_EX_WINDOWEDGE);"
        "\r\n  WinWidth := WinRect.Right - WinRect.Left;\r\n  WinHeight := ScaleToScreen(300);"},
+      // No size at all (a frame whose ancestor holds it): the client size its
+      // anchors were set in.
+      {"  DesignSize = (\n    362\n    235)\n",
+       "\r\n  SetRect(WinRect, 0, 0, ScaleToScreen(362), ScaleToScreen(235));"},
       // Border styles and icons.
       {"  BorderIcons = [biSystemMenu, biMinimize]\n  BorderStyle = bsSingle\n",
        "CreateWindowExW(WS_EX_WINDOWEDGE, 'MyWindowClass','',"

@@ -112,6 +112,12 @@ TEST_F(LayoutTableTest, EachControlGetsTheRowTheDesignerPlacesItBy) {
       {"sheet", Object("Pages1", "TPageControl", panel_values,
                        "  object Sheet1: TTabSheet\n    Caption = 'One'\n  end\n"),
        "Sheet1", "0, 4, 24, 192, 72, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
+      {"a sheet is as small as what is aligned to its far edges shows the designer's was",
+       Object("Pages1", "TPageControl", panel_values,
+              "  object Sheet1: TTabSheet\n    Caption = 'One'\n"
+              "    object Bottom1: TPanel\n      Left = 0\n      Top = 40\n      Width = 186\n"
+              "      Height = 20\n      Align = alBottom\n    end\n  end\n"),
+       "Sheet1", "0, 4, 24, 186, 60, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0"},
       {"a control without its whole box has no row",
        Object("Edit1", "TEdit", "    Left = 8\n    Top = 9\n    Width = 100\n"), "Edit1", ""},
       {"a container without its whole box (its ancestor's) fills its container and passes "
