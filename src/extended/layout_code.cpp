@@ -210,7 +210,7 @@ constexpr char kLayingOut[] = R"(
 procedure LayoutControls(ClientWidth, ClientHeight: Integer);
 var
   Index, Row, Parent, DesignWidth, DesignHeight, Pass: Integer;
-  Place, Area, Shown: TRect;
+  Place, Area: TRect;
   Moves: HDWP;
   Reshaped, Inside: array[-1..LayoutCount - 1] of Boolean;
 begin
@@ -268,15 +268,7 @@ begin
         OffsetRect(LayoutRoom[Row], -LayoutScrolled[Row].X, -LayoutScrolled[Row].Y);
         if Scrolls then IntersectRect(LayoutView[Row], LayoutView[Parent], LayoutArea[Row])
         else LayoutView[Row] := LayoutView[Parent];
-        { A window in a scroll box shows only what lies inside it }
-        if Inside[Row] and (Window <> 0) and not PaintsPages then begin
-          IntersectRect(Shown, Placed, LayoutView[Parent]);
-          if EqualRect(Shown, Placed) then SetWindowRgn(Window, 0, True)
-          else begin
-            OffsetRect(Shown, -Placed.Left, -Placed.Top);
-            SetWindowRgn(Window, CreateRectRgnIndirect(Shown), True);
-          end;
-        end;
+        if Inside[Row] then LayoutClipWindow(Row);
       end;
     end;
     if Moves <> 0 then EndDeferWindowPos(Moves);
@@ -356,6 +348,8 @@ constexpr char kScrollState[] = R"(
 var
   { The scroll bars of each scroll box, horizontal and vertical; 0 until needed }
   LayoutBar: array[0..LayoutCount - 1, 0..1] of HWND;
+  { Windows hidden as they lie wholly outside their scroll box }
+  LayoutClippedAway: array[0..LayoutCount - 1] of Boolean;
 )";
 
 constexpr char kScrollBars[] = R"(
@@ -376,6 +370,39 @@ begin
   if not LayoutRow[Row].Scrolls then Exit;
   if LayoutBarShown(Row, 1) then Dec(LayoutArea[Row].Right, GetSystemMetrics(SM_CXVSCROLL));
   if LayoutBarShown(Row, 0) then Dec(LayoutArea[Row].Bottom, GetSystemMetrics(SM_CYHSCROLL));
+end;
+
+{ A window in a scroll box shows only what lies inside it: a window region
+  clips it, and one wholly outside is hidden until it comes back }
+procedure LayoutClipWindow(Row: Integer);
+var
+  Shown: TRect;
+  Scroller: Integer;
+begin
+  with LayoutRow[Row] do begin
+    if (Window = 0) or PaintsPages then Exit;
+    if not IntersectRect(Shown, Placed, LayoutView[Parent]) then begin
+      if (GetWindowLong(Window, GWL_STYLE) and WS_VISIBLE) <> 0 then begin
+        ShowWindow(Window, SW_HIDE);
+        LayoutClippedAway[Row] := True;
+      end;
+      Exit;
+    end;
+    if LayoutClippedAway[Row] then begin
+      { Back inside: it shows again where its scroll box shows }
+      Scroller := Parent;
+      while not LayoutRow[Scroller].Scrolls do Scroller := LayoutRow[Scroller].Parent;
+      if LayoutRowShows(Scroller) then begin
+        ShowWindow(Window, SW_SHOWNA);
+        LayoutClippedAway[Row] := False;
+      end;
+    end;
+    if EqualRect(Shown, Placed) then SetWindowRgn(Window, 0, True)
+    else begin
+      OffsetRect(Shown, -Placed.Left, -Placed.Top);
+      SetWindowRgn(Window, CreateRectRgnIndirect(Shown), True);
+    end;
+  end;
 end;
 
 { Shows the scroll bars that the content of the main window (when the form
@@ -405,7 +432,7 @@ begin
         Position := LayoutScrolled[Row].Y;
       end;
       if Size < 0 then Size := 0;
-      Needed := Reach > Size;
+      Needed := (Reach > Size) and ((Row < 0) or LayoutRowShows(Row));
       Most := Reach - Size;
       if Most < 0 then Most := 0;
       if Position > Most then begin
@@ -454,6 +481,10 @@ end;
 constexpr char kNoScrollBars[] = R"(
 { Nothing of this form scrolls }
 procedure LayoutShrinkForBars(Row: Integer);
+begin
+end;
+
+procedure LayoutClipWindow(Row: Integer);
 begin
 end;
 

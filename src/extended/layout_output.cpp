@@ -2,6 +2,7 @@
 // was written.
 #include "extended/layout_output.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -150,15 +151,42 @@ std::string LayoutDesignText(const LayoutTable& table, const LayoutForm& form) {
          last + "] of Integer = (\r\n    " + OrderText(table.PlacingOrder()) + ");\r\n";
 }
 
+// Whether each scroll box shows, for its scroll bars: those on pages show
+// while their pages are chosen.
+std::string RowShowsText(const LayoutTable& table) {
+  std::string cases;
+  const std::vector<LayoutRow>& rows = table.rows();
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].scrolls && !rows[i].shows.empty()) {
+      cases += "\r\n    " + std::to_string(i) + ": Result := " + rows[i].shows + ";";
+    }
+  }
+  std::string text =
+      "\r\n{ Whether the scroll box of Row shows: one on pages while they are chosen }"
+      "\r\nfunction LayoutRowShows(Row: Integer): Boolean;\r\nbegin\r\n  Result := True;";
+  if (!cases.empty()) text += "\r\n  case Row of" + cases + "\r\n  end;";
+  return text + "\r\nend;\r\n";
+}
+
+bool ScrollBoxesOnPages(const LayoutTable& table) {
+  const std::vector<LayoutRow>& rows = table.rows();
+  return std::any_of(rows.begin(), rows.end(), [](const LayoutRow& row) {
+    return row.scrolls && !row.shows.empty() && row.shows != "False";
+  });
+}
+
 void WriteLayout(FormWriter& writer, LayoutTable& table) {
   const LayoutForm form = FormValues(writer.form());
   writer.AddText("procedures", ResolutionCode(form));
   if (table.rows().empty()) return;
   table.FindSplitTargets();
+  const bool scrolls = form.scrolls || table.HasScrollBoxes();
   writer.AddText("procedures", "\r\n{ The controls' layout " + std::string(50, '=') + " }" +
                                    LayoutTypeCode() + LayoutDesignText(table, form) +
-                                   LayoutProcedureCode(table.HasSplitters(),
-                                                       form.scrolls || table.HasScrollBoxes()));
+                                   (scrolls ? RowShowsText(table) : "") +
+                                   LayoutProcedureCode(table.HasSplitters(), scrolls));
+  // Another tab chosen: the scroll bars of scroll boxes on pages come or go.
+  if (ScrollBoxesOnPages(table)) writer.AddText("windowprocnotifymidle", "\r\n      LayoutWindow;");
   writer.AddText("bodylast", FirstLayoutLines(table));
   WriteBranches(writer, table, form.scrolls || table.HasScrollBoxes());
 }

@@ -265,6 +265,10 @@ void LayoutTable::SetWindow(const FormObject& object, const std::string& variabl
   }
 }
 
+void LayoutTable::SetShows(const FormObject& object, const std::string& condition) {
+  if (LayoutRow* row = Find(object)) row->shows = condition;
+}
+
 void LayoutTable::SetClient(const FormObject& object, const Edges& insets) {
   if (LayoutRow* row = Find(object)) row->client = insets;
 }

@@ -57,6 +57,7 @@ struct LayoutRow {
   // known): it passes its container's changes on to what it holds.
   bool through = false;
   bool scrolls = false;  // a scroll box whose content scrolls when it does not fit
+  std::string shows;     // a scroll box: when it shows (its pages' condition); empty: always
   std::string window;  // the window's variable; empty for what is painted
   std::string shift;   // a sheet: the TPoint its page moves by for more rows of tabs
 };
@@ -78,6 +79,9 @@ class LayoutTable {
   void SetWindow(const FormObject& object, const std::string& variable, bool pages = false);
   /// Its client area lies `insets` inside its edges (a border).
   void SetClient(const FormObject& object, const Edges& insets);
+  /// The scroll box of `object` shows only while `condition` holds (its
+  /// scroll bars too).
+  void SetShows(const FormObject& object, const std::string& condition);
   /// A sheet's page lies `insets` inside its page control's box.
   /// `shift`, when given, names the point the page moves by at run time
   /// when its tabs stand in more rows than the designer's one.

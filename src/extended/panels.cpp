@@ -185,6 +185,9 @@ class PanelWriter final : public ControlWriter {
     // What it holds is painted where its scrolled content lies, and only inside it.
     const int row = writer.layout().RowOf(control.object);
     if (row >= 0 && writer.layout().rows()[static_cast<size_t>(row)].scrolls) {
+      // Its scroll bars are windows: they show with it, on its pages.
+      writer.layout().SetShows(control.object,
+                               control.state.visible ? control.state.page.shown_when : "False");
       writer.AddText("windowprocpaintmidle",
                      Line("SaveDC(PaintDC);") +
                          Line("with LayoutView[" + std::to_string(row) +

@@ -182,6 +182,26 @@ TEST_F(LayoutTableTest, SplitterWithoutAControlTouchingItResizesTheOneAlignedBef
             "-1, 0, 100, 4, 100, 4, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 30, 0, 0");
 }
 
+// A scroll box's bars are windows: they show with its page, and another tab
+// chosen lays out again; a box the form hides never shows them.
+TEST_F(LayoutTableTest, ScrollBoxesShowTheirBarsWithTheirPages) {
+  const std::string box = Object("Box1", "TScrollBox", Box(8, 8, 150, 80),
+                                 Object("Low", "TButton", Box(8, 100, 75, 25)));
+  WriteForm(Object("Pages1", "TPageControl", Box(8, 8, 300, 220),
+                   "  object Sheet1: TTabSheet\n    Caption = 'One'\n  end\n"
+                   "  object Sheet2: TTabSheet\n    Caption = 'Two'\n" +
+                       std::regex_replace(box, std::regex("(^|\n)(?=.)"), "$1  ") + "  end\n") +
+            Object("Box2", "TScrollBox", Box(320, 8, 100, 80) + "    Visible = False\n"));
+  const std::string procedures = Added("procedures");
+  EXPECT_NE(procedures.find("\r\n  case Row of\r\n    3: Result := (TabCtrl_GetCurSel(Pages1) = 1);"
+                            "\r\n    5: Result := False;\r\n  end;"),
+            std::string::npos)
+      << procedures;
+  EXPECT_NE(Added("windowprocnotifymidle").find("LayoutWindow;"), std::string::npos);
+  EXPECT_NE(Added("windowprocmidle").find("if LayoutScroll(HWND(lParam), Message = WM_VSCROLL"),
+            std::string::npos);
+}
+
 // What the layout reads of the form: its resolution, whether it scales, its
 // client size, and its Constraints on the window's frame.
 TEST_F(LayoutTableTest, FormScalesFromItsResolutionAndBoundsItsFrame) {

@@ -263,6 +263,10 @@ procedure LayoutShrinkForBars(Row: Integer);
 begin
 end;
 
+procedure LayoutClipWindow(Row: Integer);
+begin
+end;
+
 function LayoutScrollBars: Boolean;
 begin
   Result := False;
@@ -276,7 +280,7 @@ end;
 procedure LayoutControls(ClientWidth, ClientHeight: Integer);
 var
   Index, Row, Parent, DesignWidth, DesignHeight, Pass: Integer;
-  Place, Area, Shown: TRect;
+  Place, Area: TRect;
   Moves: HDWP;
   Reshaped, Inside: array[-1..LayoutCount - 1] of Boolean;
 begin
@@ -334,15 +338,7 @@ begin
         OffsetRect(LayoutRoom[Row], -LayoutScrolled[Row].X, -LayoutScrolled[Row].Y);
         if Scrolls then IntersectRect(LayoutView[Row], LayoutView[Parent], LayoutArea[Row])
         else LayoutView[Row] := LayoutView[Parent];
-        { A window in a scroll box shows only what lies inside it }
-        if Inside[Row] and (Window <> 0) and not PaintsPages then begin
-          IntersectRect(Shown, Placed, LayoutView[Parent]);
-          if EqualRect(Shown, Placed) then SetWindowRgn(Window, 0, True)
-          else begin
-            OffsetRect(Shown, -Placed.Left, -Placed.Top);
-            SetWindowRgn(Window, CreateRectRgnIndirect(Shown), True);
-          end;
-        end;
+        if Inside[Row] then LayoutClipWindow(Row);
       end;
     end;
     if Moves <> 0 then EndDeferWindowPos(Moves);

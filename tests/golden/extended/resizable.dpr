@@ -136,6 +136,12 @@ const
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,
     16, 17, 18, 19);
 
+{ Whether the scroll box of Row shows: one on pages while they are chosen }
+function LayoutRowShows(Row: Integer): Boolean;
+begin
+  Result := True;
+end;
+
 var
   LayoutRow: array[0..LayoutCount - 1] of TLayoutRow;
   { A container's client area, and what its aligned controls left of it }
@@ -155,6 +161,8 @@ var
 var
   { The scroll bars of each scroll box, horizontal and vertical; 0 until needed }
   LayoutBar: array[0..LayoutCount - 1, 0..1] of HWND;
+  { Windows hidden as they lie wholly outside their scroll box }
+  LayoutClippedAway: array[0..LayoutCount - 1] of Boolean;
 
 { The rows as designed, scaled to the screen's resolution }
 procedure ScaleLayout;
@@ -285,6 +293,39 @@ begin
   if LayoutBarShown(Row, 0) then Dec(LayoutArea[Row].Bottom, GetSystemMetrics(SM_CYHSCROLL));
 end;
 
+{ A window in a scroll box shows only what lies inside it: a window region
+  clips it, and one wholly outside is hidden until it comes back }
+procedure LayoutClipWindow(Row: Integer);
+var
+  Shown: TRect;
+  Scroller: Integer;
+begin
+  with LayoutRow[Row] do begin
+    if (Window = 0) or PaintsPages then Exit;
+    if not IntersectRect(Shown, Placed, LayoutView[Parent]) then begin
+      if (GetWindowLong(Window, GWL_STYLE) and WS_VISIBLE) <> 0 then begin
+        ShowWindow(Window, SW_HIDE);
+        LayoutClippedAway[Row] := True;
+      end;
+      Exit;
+    end;
+    if LayoutClippedAway[Row] then begin
+      { Back inside: it shows again where its scroll box shows }
+      Scroller := Parent;
+      while not LayoutRow[Scroller].Scrolls do Scroller := LayoutRow[Scroller].Parent;
+      if LayoutRowShows(Scroller) then begin
+        ShowWindow(Window, SW_SHOWNA);
+        LayoutClippedAway[Row] := False;
+      end;
+    end;
+    if EqualRect(Shown, Placed) then SetWindowRgn(Window, 0, True)
+    else begin
+      OffsetRect(Shown, -Placed.Left, -Placed.Top);
+      SetWindowRgn(Window, CreateRectRgnIndirect(Shown), True);
+    end;
+  end;
+end;
+
 { Shows the scroll bars that the content of the main window (when the form
   scrolls) and of each scroll box needs, and keeps how far it is scrolled
   within them; True when a bar came or went or the content moved, so that
@@ -312,7 +353,7 @@ begin
         Position := LayoutScrolled[Row].Y;
       end;
       if Size < 0 then Size := 0;
-      Needed := Reach > Size;
+      Needed := (Reach > Size) and ((Row < 0) or LayoutRowShows(Row));
       Most := Reach - Size;
       if Most < 0 then Most := 0;
       if Position > Most then begin
@@ -364,7 +405,7 @@ end;
 procedure LayoutControls(ClientWidth, ClientHeight: Integer);
 var
   Index, Row, Parent, DesignWidth, DesignHeight, Pass: Integer;
-  Place, Area, Shown: TRect;
+  Place, Area: TRect;
   Moves: HDWP;
   Reshaped, Inside: array[-1..LayoutCount - 1] of Boolean;
 begin
@@ -422,15 +463,7 @@ begin
         OffsetRect(LayoutRoom[Row], -LayoutScrolled[Row].X, -LayoutScrolled[Row].Y);
         if Scrolls then IntersectRect(LayoutView[Row], LayoutView[Parent], LayoutArea[Row])
         else LayoutView[Row] := LayoutView[Parent];
-        { A window in a scroll box shows only what lies inside it }
-        if Inside[Row] and (Window <> 0) and not PaintsPages then begin
-          IntersectRect(Shown, Placed, LayoutView[Parent]);
-          if EqualRect(Shown, Placed) then SetWindowRgn(Window, 0, True)
-          else begin
-            OffsetRect(Shown, -Placed.Left, -Placed.Top);
-            SetWindowRgn(Window, CreateRectRgnIndirect(Shown), True);
-          end;
-        end;
+        if Inside[Row] then LayoutClipWindow(Row);
       end;
     end;
     if Moves <> 0 then EndDeferWindowPos(Moves);
