@@ -118,6 +118,10 @@ void WriteBranches(FormWriter& writer, const LayoutTable& table, bool scrolls) {
     writer.branches().Add("WM_HSCROLL, WM_VSCROLL",
                           "\r\n      if LayoutScroll(HWND(lParam), Message = WM_VSCROLL, LoWord(wParam))"
                           " then Exit;");
+    // The wheel reaches the main window from the window under the focus.
+    writer.branches().Add("WM_MOUSEWHEEL",
+                          "\r\n      if LayoutWheel(SmallInt(HiWord(wParam)), SmallInt(LoWord(lParam)),"
+                          " SmallInt(HiWord(lParam))) then Exit;");
   }
   if (table.HasSplitters()) {
     writer.branches().Add("WM_SETCURSOR", SplitterBranchLines("WM_SETCURSOR"),

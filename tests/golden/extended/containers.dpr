@@ -580,6 +580,34 @@ begin
 end;
 
 
+{ The mouse wheel turned by Delta over the screen point X,Y: the innermost
+  scroll box there that can scroll scrolls, else the form when it can;
+  False when nothing there scrolls }
+function LayoutWheel(Delta, X, Y: Integer): Boolean;
+var
+  Row, Found: Integer;
+  Point: TPoint;
+begin
+  Point.X := X;
+  Point.Y := Y;
+  ScreenToClient(hWindow, Point);
+  Found := -1;
+  for Row := 0 to LayoutCount - 1 do
+    if LayoutRow[Row].Scrolls and LayoutBarShown(Row, 1) and PtInRect(LayoutView[Row], Point) then
+      Found := Row;
+  if Found < 0 then
+    if FormScrolls and LayoutBarShown(-1, 1) then Found := -1
+    else begin
+      Result := False;
+      Exit;
+    end;
+  { Three lines of 16 pixels a notch }
+  Dec(LayoutScrolled[Found].Y, MulDiv(Delta, 48, 120));
+  if LayoutScrolled[Found].Y < 0 then LayoutScrolled[Found].Y := 0;
+  LayoutWindow;
+  Result := True;
+end;
+
 { The form's fonts at the screen's resolution, given to the windows that show them }
 procedure CreateFonts;
 var
@@ -631,6 +659,9 @@ begin
     end;
     WM_HSCROLL, WM_VSCROLL: begin
       if LayoutScroll(HWND(lParam), Message = WM_VSCROLL, LoWord(wParam)) then Exit;
+    end;
+    WM_MOUSEWHEEL: begin
+      if LayoutWheel(SmallInt(HiWord(wParam)), SmallInt(LoWord(lParam)), SmallInt(HiWord(lParam))) then Exit;
     end;
     WM_NOTIFY: if Integer(PNMHdr(lParam)^.code) = TCN_SELCHANGE then begin
       { Another tab was chosen: only the controls of chosen pages show }
