@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the extended program of examples/resizable.txt under Wine and uses its
 # window as a user would: drags its splitter 60 pixels to the right and
-# scrolls its scroll box to the end (messages that a few lines added to the
-# program post to its window), makes
+# scrolls its scroll box to the end, by its bar and by the wheel (messages
+# that a few lines added to the program post to its window), makes
 # the window larger, then smaller than its Constraints allow, and runs it at
 # 144 dots per inch. The probe reads where each window is; formlayout
 # compares with where Align and Anchors put the controls.
@@ -36,7 +36,7 @@ fi
 # the mouse moves 60 pixels right, the button comes up; then the scroll box
 # of options is scrolled to its end. Posted once the window is laid out,
 # before it is first updated.
-python3 - "$work/resizable.dpr" "$work/dragged.dpr" <<'PY'
+python3 - "$work/resizable.dpr" "$work/dragged.dpr" "$work/wheeled.dpr" <<'PY'
 import re, sys
 text = open(sys.argv[1], 'rb').read().decode('latin-1')
 box = re.search(r"\{ (\d+): OptionsBox \}", text)
@@ -46,9 +46,17 @@ drag = ("  PostMessage(hWindow, WM_LBUTTONDOWN, MK_LBUTTON, MakeLong(162, 196));
 if "  UpdateWindow(hWindow);\r\n" not in text or "StartSplit(" not in text or not box:
     sys.exit("the program no longer has the lines the drag is added to")
 drag += "  PostMessage(hWindow, WM_VSCROLL, SB_BOTTOM, LParam(LayoutBar[%s, 1]));\r\n" % box.group(1)
-text = text.replace("Program resizable ;", "Program dragged ;", 1)
-text = text.replace("  UpdateWindow(hWindow);\r\n", drag + "  UpdateWindow(hWindow);\r\n", 1)
-open(sys.argv[2], 'wb').write(text.encode('latin-1'))
+dragged = text.replace("Program resizable ;", "Program dragged ;", 1)
+dragged = dragged.replace("  UpdateWindow(hWindow);\r\n", drag + "  UpdateWindow(hWindow);\r\n", 1)
+open(sys.argv[2], 'wb').write(dragged.encode('latin-1'))
+# The wheel turned a notch down over the scroll box (at 500,260 in the client area).
+wheel = ("  WheelPoint.X := 500;\r\n  WheelPoint.Y := 260;\r\n  ClientToScreen(hWindow, WheelPoint);\r\n"
+         "  PostMessage(hWindow, WM_MOUSEWHEEL, MakeLong(0, Word(-120)), MakeLong(WheelPoint.X, WheelPoint.Y));\r\n")
+wheeled = text.replace("Program resizable ;", "Program wheeled ;", 1)
+wheeled = wheeled.replace("begin\r\n  { Register Custom WndClass }",
+                          "var\r\n  WheelPoint: TPoint;\r\n\r\nbegin\r\n  { Register Custom WndClass }", 1)
+wheeled = wheeled.replace("  UpdateWindow(hWindow);\r\n", wheel + "  UpdateWindow(hWindow);\r\n", 1)
+open(sys.argv[3], 'wb').write(wheeled.encode('latin-1'))
 PY
 [ $? -eq 0 ] || { echo "FAIL: the drag could not be added to the program"; exit 1; }
 
@@ -109,6 +117,11 @@ if probe dragged dragged --resize 900x640; then
   read -r new_width new_height < <(client "$work/dragged.resized.tsv")
   expect "OK button after the window grew" "$(child "$work/dragged.resized.tsv" Button OK)" \
     "$((432 + new_width - width)) $((366 + new_height - height)) 75 25"
+fi
+
+# The wheel over the scroll box scrolls it as far as it goes (9 pixels).
+if probe wheeled wheeled; then
+  expect "first option after the wheel" "$(child "$work/wheeled.tsv" Button Unread)" "494 243 80 17"
 fi
 
 # Smaller than the form's Constraints (460 x 300 outer): the window stops there.

@@ -202,6 +202,37 @@ TEST_F(LayoutTableTest, ScrollBoxesShowTheirBarsWithTheirPages) {
             std::string::npos);
 }
 
+// One row per rule of the window's resizing and scrolling: what the form
+// holds, and a line the program must hold in a section, or must not.
+TEST_F(LayoutTableTest, EachResizeRuleShowsInTheProgram) {
+  struct Case {
+    const char* rule;
+    std::string values;
+    const char* section;
+    const char* text;
+    bool present;
+  };
+  const Case cases[] = {
+      {"the window is never made smaller than squeezes a stretching control away", "",
+       "windowprocmidle", "LayoutLeastSize(PMinMaxInfo(lParam)^.ptMinTrackSize);", true},
+      {"fonts are made again on a screen of another resolution", "", "windowprocwmsizeend",
+       "LayoutDpiChanged(LoWord(wParam));\r\n      CreateFonts;", true},
+      {"a form that stores no AutoScroll does not scroll", "", "procedures", "function LayoutScroll(", false},
+      {"its scrolling procedures are empty", "", "procedures",
+       "procedure LayoutClipWindow(Row: Integer);\r\nbegin\r\nend;", true},
+      {"a form that says AutoScroll = True scrolls", "  AutoScroll = True\n", "procedures",
+       "FormScrolls = True;", true},
+      {"its scroll bars and the wheel move its content", "  AutoScroll = True\n", "windowprocmidle",
+       "if LayoutWheel(", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rule);
+    WriteForm(Object("Edit1", "TEdit", Box(8, 9, 100, 21) + "    Anchors = [akLeft, akTop, akRight]\n"),
+              c.values);
+    EXPECT_EQ(Added(c.section).find(c.text) != std::string::npos, c.present) << Added(c.section);
+  }
+}
+
 // What the layout reads of the form: its resolution, whether it scales, its
 // client size, and its Constraints on the window's frame.
 TEST_F(LayoutTableTest, FormScalesFromItsResolutionAndBoundsItsFrame) {
