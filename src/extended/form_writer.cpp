@@ -246,22 +246,19 @@ void FormWriter::FinishFonts() {
   }
   // A procedure, as a screen of another resolution needs the fonts again:
   // the windows take the new ones before the old ones are deleted.
-  const std::string old = "OldFonts";
-  const std::string index = "FontIndex";
   const std::string last = std::to_string(count);
   std::string keep;
   for (int i = 1; i <= count; ++i) {
-    keep += "\r\n  " + old + "[" + std::to_string(i) + "] := hFont" + std::to_string(i) + ";";
+    keep += "\r\n  OldFonts[" + std::to_string(i) + "] := hFont" + std::to_string(i) + ";";
   }
-  const std::string drop = "\r\n  for " + index + " := 1 to " + last + " do\r\n    if " + old +
-                           "[" + index + "] <> 0 then DeleteObject(" + old + "[" + index + "]);";
   program_.AddText(
       "procedures",
       "\r\n{ The form's fonts at the screen's resolution, given to the windows that show"
-      " them }\r\nprocedure CreateFonts;\r\nvar\r\n  " + old + ": array[1.." +
-          last + "] of HFONT;\r\n  " + index + ": Integer;\r\nbegin" + keep +
+      " them }\r\nprocedure CreateFonts;\r\nvar\r\n  OldFonts: array[1.." +
+          last + "] of HFONT;\r\n  FontIndex: Integer;\r\nbegin" + keep +
           fonts_.GetFontCreation(true, "ScaleToScreen") + "\r\n" + fonts_.GetFontAssignments() +
-          drop +
+          "\r\n  for FontIndex := 1 to " + last +
+          " do\r\n    if OldFonts[FontIndex] <> 0 then DeleteObject(OldFonts[FontIndex]);"
           "\r\nend;\r\n");
   program_.AddText("bodymidleend", "\r\n  CreateFonts;");
 }

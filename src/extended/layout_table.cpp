@@ -218,10 +218,10 @@ void LayoutTable::Enter(const Control& control) {
       row.through = true;
       row.left = left.value_or(0);
       row.top = top.value_or(0);
-      const auto designed = DesignSizeOf(control.object);
-      row.width = width.value_or(designed ? designed->first : ClientSize(control, parent, "Width"));
-      row.height =
-          height.value_or(designed ? designed->second : ClientSize(control, parent, "Height"));
+      const auto [fill_width, fill_height] =
+          DesignSizeOf(control.object).value_or(HolderSize(control, parent));
+      row.width = width.value_or(fill_width);
+      row.height = height.value_or(fill_height);
       row.anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
     }
   }
@@ -249,13 +249,14 @@ LayoutRow* LayoutTable::Find(const FormObject& object) {
   return row < 0 ? nullptr : &rows_[static_cast<size_t>(row)];
 }
 
-int LayoutTable::ClientSize(const Control& control, int parent, const char* name) const {
+std::pair<int, int> LayoutTable::HolderSize(const Control& control, int parent) const {
   if (parent >= 0) {
     const LayoutRow& holder = rows_[static_cast<size_t>(parent)];
-    return std::string_view(name) == "Width" ? holder.width : holder.height;
+    return {holder.width, holder.height};
   }
   const FormObject& form = control.holder->object;
-  return IntegerIn(form.Value(std::string("Client") + name), IntegerIn(form.Value(name), 0));
+  return {IntegerIn(form.Value("ClientWidth"), IntegerIn(form.Value("Width"), 0)),
+          IntegerIn(form.Value("ClientHeight"), IntegerIn(form.Value("Height"), 0))};
 }
 
 void LayoutTable::SetWindow(const FormObject& object, const std::string& variable, bool pages) {

@@ -103,9 +103,9 @@ class LayoutTable {
   LayoutRow* Find(const FormObject& object);
   // Any row of `object`, one that passes changes on too; -1 when none.
   int AnyRowOf(const FormObject& object) const;
-  // The width or height of the client area of the container of `control`
+  // The width and height of the client area of the container of `control`
   // (`parent` its row, -1 for the form) as designed.
-  int ClientSize(const Control& control, int parent, const char* name) const;
+  std::pair<int, int> HolderSize(const Control& control, int parent) const;
 
   std::vector<LayoutRow> rows_;
   std::unordered_map<const FormObject*, int> row_of_;
