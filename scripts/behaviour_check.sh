@@ -10,33 +10,9 @@
 # Exit codes: 0 as expected, 1 not, 77 skipped (no Wine toolchain here).
 set -u -o pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-vornic=$(readlink -f "${1:?usage: behaviour_check.sh VORNIC}")
-wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
-
-if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
-  echo "SKIPPED: behaviour check: wincheck setup cannot run on this machine"
-  exit 77
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-behaviour.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$root/examples/behaviour.txt" "$work/behaviour.txt"
-if ! (cd "$work" && "$vornic" --extended behaviour.txt >translate.log 2>&1); then
-  echo "FAIL translate: $(tail -n 1 "$work/translate.log")"
-  exit 1
-fi
-# A window that did not appear in time is once in a while a slow start.
-for _ in 1 2; do
-  "$wincheck" probe "$work/behaviour.dpr" >"$work/probe.log" 2>&1
-  status=$?
-  [ "$status" -ne 5 ] && break
-done
-if [ "$status" -ne 0 ]; then
-  echo "FAIL probe (exit $status)"
-  tail -n 5 "$work/probe.log" | sed 's/^/    /'
-  exit 1
-fi
+. "$(dirname "$0")/example_check.sh"
+start_example_check behaviour "${1:-}" behaviour.txt
+window_step probe "$work/probe.log" "$wincheck" probe "$work/behaviour.dpr" || exit 1
 
 python3 - "$work/behaviour.probe.tsv" <<'PY'
 import sys

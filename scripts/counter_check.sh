@@ -14,22 +14,8 @@
 # Exit codes: 0 as expected, 1 not, 77 skipped (no Wine toolchain here).
 set -u -o pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-vornic=$(readlink -f "${1:?usage: counter_check.sh VORNIC}")
-wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
-
-if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
-  echo "SKIPPED: counter check: wincheck setup cannot run on this machine"
-  exit 77
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-counter.XXXXXX")
-trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
-cp "$root/examples/counter.txt" "$root/examples/counter.events.inc" "$work/"
-if ! (cd "$work" && "$vornic" --extended counter.txt >translate.log 2>&1); then
-  echo "FAIL translate: $(tail -n 1 "$work/translate.log")"
-  exit 1
-fi
+. "$(dirname "$0")/example_check.sh"
+start_example_check counter "${1:-}" counter.txt counter.events.inc
 if ! cmp -s "$root/examples/counter.events.inc" "$work/counter.events.inc" ||
    grep -q 'Handler' "$work/translate.log"; then
   echo "FAIL: the translation changed the handler file: $(grep Handler "$work/translate.log")"
@@ -66,16 +52,8 @@ PY
 [ $? -eq 0 ] || { echo "FAIL: the clicks could not be added to the program"; exit 1; }
 
 status=1
-for _ in 1 2; do
-  "$wincheck" probe "$work/clicked.dpr" --out "$work/clicked.tsv" --seconds 10 >"$work/probe.log" 2>&1
-  status=$?
-  [ "$status" -ne 5 ] && break
-done
-if [ "$status" -ne 0 ]; then
-  echo "FAIL probe (exit $status): the window closed without asking, or did not come up"
-  tail -n 5 "$work/probe.log" | sed 's/^/    /'
-  exit 1
-fi
+window_step "probe: the window closed without asking, or did not come up" "$work/probe.log" \
+  "$wincheck" probe "$work/clicked.dpr" --out "$work/clicked.tsv" --seconds 10 || exit 1
 
 # The column $3 of the child window whose text is $2 ($3: 4 text, 10 enabled).
 child() {

@@ -13,22 +13,8 @@
 # Wine toolchain cannot be set up on this machine.
 set -u -o pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-vornic=$(readlink -f "${1:?usage: keyboard_check.sh VORNIC}")
-wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
-
-if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
-  echo "SKIPPED: keyboard check: wincheck setup cannot run on this machine"
-  exit 77
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-keyboard.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$root/examples/controls.txt" "$work/controls.txt"
-if ! (cd "$work" && "$vornic" --extended controls.txt >translate.log 2>&1); then
-  echo "FAIL translate: $(tail -n 1 "$work/translate.log")"
-  exit 1
-fi
+. "$(dirname "$0")/example_check.sh"
+start_example_check keyboard "${1:-}" controls.txt
 
 # The timer's procedure goes before the window procedure, its start before
 # the window is first updated. Each tick first notes the focus, then presses
@@ -86,16 +72,8 @@ PY
 # A run lasts as long as it is told, unlike a probe, which describes the
 # window as soon as the program is idle: between two ticks of the timer.
 status=1
-for _ in 1 2; do
-  "$wincheck" run "$work/pressed.dpr" --shot "$work/pressed.png" --seconds 7 >"$work/run.log" 2>&1
-  status=$?
-  [ "$status" -ne 5 ] && break
-done
-if [ "$status" -ne 0 ]; then
-  echo "FAIL run (exit $status)"
-  tail -n 5 "$work/run.log" | sed 's/^/    /'
-  exit 1
-fi
+window_step run "$work/run.log" \
+  "$wincheck" run "$work/pressed.dpr" --shot "$work/pressed.png" --seconds 7 || exit 1
 
 # The run's report ends with the caption: wincheck: window ID WxH+X+Y "caption".
 caption=$(sed -n 's/^wincheck: window [^ ]* [^ ]* "\(.*\)"$/\1/p' "$work/run.log" | tail -n 1)

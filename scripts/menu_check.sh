@@ -11,35 +11,11 @@
 # toolchain on this machine).
 set -u -o pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-vornic=$(readlink -f "${1:?usage: menu_check.sh VORNIC}")
-wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
+. "$(dirname "$0")/example_check.sh"
+start_example_check menu "${1:-}" menus.txt
 formlayout=$(dirname "$wincheck")/formlayout.py
 expected="$root/tests/golden/menus.menu.tsv"
-
-if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
-  echo "SKIPPED: menu check: wincheck setup cannot run on this machine"
-  exit 77
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-menus.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$root/examples/menus.txt" "$work/menus.txt"
-if ! (cd "$work" && "$vornic" --extended menus.txt >translate.log 2>&1); then
-  echo "FAIL translate: $(tail -n 1 "$work/translate.log")"
-  exit 1
-fi
-# A window that did not appear in time is once in a while a slow start.
-for _ in 1 2; do
-  "$wincheck" probe "$work/menus.dpr" >"$work/probe.log" 2>&1
-  status=$?
-  [ "$status" -ne 5 ] && break
-done
-if [ "$status" -ne 0 ]; then
-  echo "FAIL probe (exit $status)"
-  tail -n 5 "$work/probe.log" | sed 's/^/    /'
-  exit 1
-fi
+window_step probe "$work/probe.log" "$wincheck" probe "$work/menus.dpr" || exit 1
 
 # Popup menus' ids are handles, which differ from run to run.
 awk -F'\t' '$1 == "menu" { print $2 "\t" $3 "\t" $4 "\t" ($6 ~ /popup/ ? "-" : $5) "\t" $6 }' \

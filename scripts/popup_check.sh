@@ -11,22 +11,8 @@
 # because the Wine toolchain cannot be set up on this machine.
 set -u -o pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-vornic=$(readlink -f "${1:?usage: popup_check.sh VORNIC}")
-wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
-
-if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
-  echo "SKIPPED: popup check: wincheck setup cannot run on this machine"
-  exit 77
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-popup.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$root/examples/actions.txt" "$work/actions.txt"
-if ! (cd "$work" && "$vornic" --extended actions.txt >translate.log 2>&1); then
-  echo "FAIL translate: $(tail -n 1 "$work/translate.log")"
-  exit 1
-fi
+. "$(dirname "$0")/example_check.sh"
+start_example_check popup "${1:-}" actions.txt
 
 # The timer's procedure goes before the window procedure; the right click
 # and the timer before the window is first updated.
@@ -52,16 +38,8 @@ PY
 cp "$work/actions.rc" "$work/clicked.rc"
 
 status=1
-for _ in 1 2; do
-  "$wincheck" probe "$work/clicked.dpr" --out "$work/clicked.tsv" --seconds 10 >"$work/probe.log" 2>&1
-  status=$?
-  [ "$status" -ne 5 ] && break
-done
-if [ "$status" -ne 0 ]; then
-  echo "FAIL probe (exit $status)"
-  tail -n 5 "$work/probe.log" | sed 's/^/    /'
-  exit 1
-fi
+window_step probe "$work/probe.log" \
+  "$wincheck" probe "$work/clicked.dpr" --out "$work/clicked.tsv" --seconds 10 || exit 1
 
 failed=0
 caption=$(awk -F'\t' '$1 == "window" { print $3; exit }' "$work/clicked.tsv")

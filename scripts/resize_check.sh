@@ -14,23 +14,13 @@
 # up on this machine.
 set -u -o pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-vornic=$(readlink -f "${1:?usage: resize_check.sh VORNIC}")
-wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
-formlayout=${VORNIC_FORMLAYOUT:-$(dirname "$wincheck")/formlayout.py}
-
-if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1 || ! command -v python3 >/dev/null; then
-  echo "SKIPPED: resize check: wincheck setup cannot run on this machine"
+if ! command -v python3 >/dev/null; then
+  echo "SKIPPED: resize check: python3 not found"
   exit 77
 fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-resize.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$root/examples/resizable.txt" "$work/resizable.txt"
-if ! (cd "$work" && "$vornic" --extended resizable.txt >translate.log 2>&1); then
-  echo "FAIL translate: $(tail -n 1 "$work/translate.log")"
-  exit 1
-fi
+. "$(dirname "$0")/example_check.sh"
+start_example_check resize "${1:-}" resizable.txt
+formlayout=${VORNIC_FORMLAYOUT:-$(dirname "$wincheck")/formlayout.py}
 
 # The drag: the button goes down on the splitter (designed at 160..165, 36..356),
 # the mouse moves 60 pixels right, the button comes up; then the scroll box
@@ -63,19 +53,10 @@ PY
 failed=0
 # probe PROGRAM OUT [OPTION ...]: describes the program's window into OUT.tsv.
 probe() {
-  local program=$1 out=$2 status=1
+  local program=$1 out=$2
   shift 2
-  for _ in 1 2; do
-    "$wincheck" probe "$work/$program.dpr" --out "$work/$out.tsv" --screen 1280x1024 "$@" \
-      >"$work/$out.log" 2>&1
-    status=$?
-    [ "$status" -ne 5 ] && break
-  done
-  if [ "$status" -ne 0 ]; then
-    echo "FAIL probe $out (exit $status)"
-    tail -n 5 "$work/$out.log" | sed 's/^/    /'
-    return 1
-  fi
+  window_step "probe $out" "$work/$out.log" \
+    "$wincheck" probe "$work/$program.dpr" --out "$work/$out.tsv" --screen 1280x1024 "$@"
 }
 # child FILE CLASS [TEXT]: "left top width height" of the first window of
 # CLASS (with TEXT); windows are listed in their tab order, not the form's.

@@ -12,38 +12,14 @@
 # Exit codes: 0 as expected, 1 not, 77 skipped (no Wine toolchain here).
 set -u -o pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-vornic=$(readlink -f "${1:?usage: workbench_check.sh VORNIC}")
-wincheck=${VORNIC_WINCHECK:-$root/../shared/tools/wincheck}
+. "$(dirname "$0")/example_check.sh"
+start_example_check workbench "${1:-}" workbench.txt
 formlayout=$(dirname "$wincheck")/formlayout.py
-
-if [ ! -x "$wincheck" ] || ! "$wincheck" setup >/dev/null 2>&1; then
-  echo "SKIPPED: workbench check: wincheck setup cannot run on this machine"
-  exit 77
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vornic-workbench.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$root/examples/workbench.txt" "$work/workbench.txt"
-if ! (cd "$work" && "$vornic" --extended workbench.txt >translate.log 2>&1); then
-  echo "FAIL translate: $(tail -n 1 "$work/translate.log")"
-  exit 1
-fi
 
 # Probes program $1 into $2; a window that did not appear in time is once in
 # a while a slow start, worth one more try.
 probe() {
-  local status
-  for _ in 1 2; do
-    "$wincheck" probe "$1" --out "$2" >"${2%.tsv}.log" 2>&1
-    status=$?
-    [ "$status" -ne 5 ] && break
-  done
-  if [ "$status" -ne 0 ]; then
-    echo "FAIL probe of $(basename "$1") (exit $status)"
-    tail -n 5 "${2%.tsv}.log" | sed 's/^/    /'
-  fi
-  return "$status"
+  window_step "probe of $(basename "$1")" "${2%.tsv}.log" "$wincheck" probe "$1" --out "$2"
 }
 
 # The visible column of the first probed child window whose class or text is $2.
